@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds and runs the benchmarks (not part of the test run).
+# Extra arguments go to every benchmark program (e.g. --benchmark_filter=Convert).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/scripts/setup.sh"
+
+yavo_install_packages "$root/scripts/packages.txt"
+build="$root/build-bench"
+yavo_configure_and_build "$root" "$build" -DCMAKE_BUILD_TYPE=Release -DYAVO_BUILD_TESTS=OFF
+
+export QT_QPA_PLATFORM=offscreen
+for bench in "$build"/bench/bench_*; do
+    [ -x "$bench" ] || continue
+    echo "== $(basename "$bench")"
+    "$bench" "$@"
+done

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian packages of scripts/packages.txt that are missing.
+# Sourced by test.sh and run.sh; safe to run again and again.
+set -euo pipefail
+
+yavo_install_packages() {
+    local list="$1"
+    local wanted=() missing=()
+    mapfile -t wanted < <(grep -v -E '^\s*(#|$)' "$list")
+    for pkg in "${wanted[@]}"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' \
+            || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -qq
+    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+yavo_configure_and_build() {
+    local root="$1" build="$2"
+    shift 2
+    local jobs
+    jobs=$(nproc 2>/dev/null || echo 2)
+    if [ ! -f "$build/CMakeCache.txt" ]; then
+        cmake -S "$root" -B "$build" "$@"
+    fi
+    cmake --build "$build" --parallel "$jobs"
+}
+
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+    root=$(cd "$(dirname "$0")/.." && pwd)
+    yavo_install_packages "$root/scripts/packages.txt"
+fi
