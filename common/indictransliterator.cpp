@@ -118,16 +118,17 @@ static_assert(inscriptLastIndependentVowel == 197 && inscriptLastSign == 211
 static_assert(inscriptNukta + 1 == totalKeyCount, "the key lists hold 255 keys");
 
 // Key look-up: every key is one or two ASCII characters, so a table by
-// first character answers the one-character keys and tells whether any
-// two-character key starts there.
+// first character answers the one-character keys, and a row of codes by
+// second character for each first character that begins a two-character key
+// answers those.
+constexpr int maxPairRows = 24;
+
 struct KeyIndex
 {
     std::array<short, 128> single {};
-    std::array<bool, 128> startsPair {};
-    std::array<char, 32> pairFirst {};
-    std::array<char, 32> pairSecond {};
-    std::array<short, 32> pairCode {};
-    int pairCount = 0;
+    std::array<signed char, 128> pairRow {};
+    std::array<std::array<short, 128>, maxPairRows> pairCode {};
+    int pairRows = 0;
 };
 
 template<std::size_t N>
@@ -136,18 +137,23 @@ constexpr KeyIndex buildKeyIndex(const char *const (&list)[N], int firstCode)
     KeyIndex index;
     for (auto &code : index.single)
         code = -1;
+    for (auto &row : index.pairRow)
+        row = -1;
+    for (auto &row : index.pairCode) {
+        for (auto &code : row)
+            code = -1;
+    }
     for (std::size_t i = 0; i < N; ++i) {
         const char *key = list[i];
-        const int code = firstCode + int(i);
+        const short code = short(firstCode + int(i));
+        const std::size_t first = std::size_t(key[0]);
         if (key[1] == '\0') {
-            index.single[std::size_t(key[0])] = short(code);
-        } else {
-            index.startsPair[std::size_t(key[0])] = true;
-            index.pairFirst[std::size_t(index.pairCount)] = key[0];
-            index.pairSecond[std::size_t(index.pairCount)] = key[1];
-            index.pairCode[std::size_t(index.pairCount)] = short(code);
-            ++index.pairCount;
+            index.single[first] = code;
+            continue;
         }
+        if (index.pairRow[first] < 0)
+            index.pairRow[first] = static_cast<signed char>(index.pairRows++);
+        index.pairCode[std::size_t(index.pairRow[first])][std::size_t(key[1])] = code;
     }
     return index;
 }
@@ -156,21 +162,21 @@ constexpr KeyIndex phoneticIndex = buildKeyIndex(phoneticKeyList, phoneticKeyLis
 constexpr KeyIndex kpraoIndex = buildKeyIndex(kpraoKeyList, kpraoKeyListFirstCode);
 constexpr KeyIndex extendedIndex = buildKeyIndex(kpraoExtendedKeyList, kpraoExtendedKeyListFirstCode);
 constexpr KeyIndex inscriptIndex = buildKeyIndex(inscriptKeyList, inscriptKeyListFirstCode);
+static_assert(phoneticIndex.pairRows <= maxPairRows && kpraoIndex.pairRows <= maxPairRows
+                  && extendedIndex.pairRows <= maxPairRows,
+              "too many first characters of two-character keys");
 
-int lookUp(const KeyIndex &index, const QChar *text, int length)
+inline int lookUp(const KeyIndex &index, const QChar *text, int length)
 {
     const char16_t first = text[0].unicode();
     if (first >= 128)
         return -1;
     if (length == 2) {
         const char16_t second = text[1].unicode();
-        if (second >= 128 || !index.startsPair[first])
+        const int row = index.pairRow[first];
+        if (second >= 128 || row < 0)
             return -1;
-        for (int i = 0; i < index.pairCount; ++i) {
-            if (index.pairFirst[std::size_t(i)] == first && index.pairSecond[std::size_t(i)] == second)
-                return index.pairCode[std::size_t(i)];
-        }
-        return -1;
+        return index.pairCode[std::size_t(row)][second];
     }
     return index.single[first];
 }
@@ -360,6 +366,43 @@ QString applyTamilSibilants(const QString &keys)
 }
 
 } // namespace
+
+inline void IndicTransliterator::append(uint offset)
+{
+    m_output += QChar(char16_t(m_scriptBase + offset));
+}
+
+inline void IndicTransliterator::appendConjunct(uint first, uint second)
+{
+    append(first);
+    append(viramaOffset);
+    append(second);
+}
+
+inline char16_t IndicTransliterator::lastCharacter() const
+{
+    return m_output.at(m_output.size() - 1).unicode();
+}
+
+inline bool IndicTransliterator::endsWith(char16_t ch) const
+{
+    return !m_output.isEmpty() && m_output.at(m_output.size() - 1).unicode() == ch;
+}
+
+inline bool IndicTransliterator::isConsonant(char16_t ch) const
+{
+    return ch >= m_scriptBase + firstConsonantOffset && ch <= m_scriptBase + lastConsonantOffset;
+}
+
+inline bool IndicTransliterator::isVowelSign(char16_t ch) const
+{
+    return ch >= m_scriptBase + firstSignOffset && ch <= m_scriptBase + lastSignOffset;
+}
+
+inline char16_t IndicTransliterator::virama() const
+{
+    return char16_t(m_scriptBase + viramaOffset);
+}
 
 IndicTransliterator::IndicTransliterator() = default;
 
@@ -601,7 +644,7 @@ void IndicTransliterator::emitKey(int code)
     case KPRaoExtended: {
         const int lastVowel = m_keyboard == KPRao ? kpraoLastVowel : extendedLastVowel;
         if (code <= lastVowel) {
-            const bool after = !m_output.isEmpty() && isConsonant(m_output.back().unicode());
+            const bool after = !m_output.isEmpty() && isConsonant(lastCharacter());
             emitVowel(code, after);
         } else {
             emitConsonant(code);
@@ -652,7 +695,7 @@ void IndicTransliterator::emitPhonetic2Vowel(int code)
         after = true;
     }
     if (!m_output.isEmpty()) {
-        const char16_t last = m_output.back().unicode();
+        const char16_t last = lastCharacter();
         if (isConsonant(last) || last == m_scriptBase + faOffset || last == virama()) {
             after = true;
         } else if (isVowelSign(last)) {
@@ -763,7 +806,7 @@ void IndicTransliterator::emitArkavattu()
 {
     if (m_output.isEmpty())
         return;
-    const char16_t last = m_output.back().unicode();
+    const char16_t last = lastCharacter();
     const QChar raVirama[2] = {QChar(char16_t(m_scriptBase + raOffset)), QChar(virama())};
     if (m_language == kannada && last == m_scriptBase + raOffset) {
         append(viramaOffset);
@@ -878,36 +921,4 @@ QString IndicTransliterator::emptyResult3() const
 QString IndicTransliterator::passThrough(const QString &text) const
 {
     return text;
-}
-
-void IndicTransliterator::append(uint offset)
-{
-    m_output += QChar(char16_t(m_scriptBase + offset));
-}
-
-void IndicTransliterator::appendConjunct(uint first, uint second)
-{
-    append(first);
-    append(viramaOffset);
-    append(second);
-}
-
-bool IndicTransliterator::endsWith(char16_t ch) const
-{
-    return !m_output.isEmpty() && m_output.back().unicode() == ch;
-}
-
-bool IndicTransliterator::isConsonant(char16_t ch) const
-{
-    return ch >= m_scriptBase + firstConsonantOffset && ch <= m_scriptBase + lastConsonantOffset;
-}
-
-bool IndicTransliterator::isVowelSign(char16_t ch) const
-{
-    return ch >= m_scriptBase + firstSignOffset && ch <= m_scriptBase + lastSignOffset;
-}
-
-char16_t IndicTransliterator::virama() const
-{
-    return char16_t(m_scriptBase + viramaOffset);
 }

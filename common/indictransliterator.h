@@ -72,6 +72,7 @@ private:
 
     void append(uint offset);
     void appendConjunct(uint first, uint second);
+    char16_t lastCharacter() const;
     bool endsWith(char16_t ch) const;
     bool isConsonant(char16_t ch) const;
     bool isVowelSign(char16_t ch) const;
