@@ -136,6 +136,10 @@ def main():
         assert number == len(respellings) + 1
         respellings.append((cells[1] == "word", cells[2].strip('"'), cells[3].strip('"')))
 
+    assert len(fixups) == 48, len(fixups)
+    assert len(respellings) == 106, len(respellings)
+    assert len({c for c, *_ in vowels}) == len(vowels), "a vowel code stands in two rows"
+    assert len({c for c, *_ in consonants}) == len(consonants), "a consonant code stands in two rows"
     emit(out_path, key_arrays, vowels, consonants, fixups, respellings)
 
 
