@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 
 #include <array>
+#include <iterator>
 
 namespace {
 
@@ -232,34 +233,46 @@ constexpr CodeRules buildCodeRules()
 
 constexpr CodeRules codeRules = buildCodeRules();
 
-// Fix-ups per language: the rows of one language follow each other.
-struct FixupRange
-{
-    std::size_t begin = 0;
-    std::size_t end = 0;
-};
+// Fix-ups by language and offset into the language's block: the letter
+// written in its place, 0 to drop it, or the letter itself.
+using FixupMap = std::array<std::array<char16_t, 0x80>, languageCount>;
 
-constexpr std::array<FixupRange, languageCount> buildFixupRanges()
+constexpr FixupMap buildFixupMap()
 {
-    std::array<FixupRange, languageCount> ranges {};
-    const std::size_t count = sizeof(scriptFixups) / sizeof(scriptFixups[0]);
-    for (std::size_t i = 0; i < count; ++i) {
-        FixupRange &range = ranges[std::size_t(scriptFixups[i].language)];
-        if (range.begin == range.end)
-            range.begin = i;
-        range.end = i + 1;
+    FixupMap map {};
+    for (std::size_t language = 0; language < map.size(); ++language) {
+        for (std::size_t offset = 0; offset < 0x80; ++offset)
+            map[language][offset] = char16_t(scriptBaseTable[language] + offset);
     }
-    return ranges;
+    // Rows are taken from the last to the first, so that the first row for a
+    // letter wins as it does when the rows are applied in order.
+    for (std::size_t i = std::size(scriptFixups); i-- > 0;) {
+        const ScriptFixup &row = scriptFixups[i];
+        map[std::size_t(row.language)][std::size_t(row.from - scriptBaseTable[row.language])] = row.to;
+    }
+    return map;
 }
 
-constexpr std::array<FixupRange, languageCount> fixupRanges = buildFixupRanges();
+constexpr bool fixupsInTheirBlocks()
+{
+    for (const ScriptFixup &row : scriptFixups) {
+        if (row.language < 0 || row.language >= languageCount
+            || row.from < scriptBaseTable[row.language]
+            || row.from >= scriptBaseTable[row.language] + 0x80)
+            return false;
+    }
+    return true;
+}
+static_assert(fixupsInTheirBlocks(), "a script fix-up lies outside its script's block");
+
+constexpr FixupMap fixupMap = buildFixupMap();
 
 // The fix-ups are applied one character at a time, which gives the same
 // text as applying them one after another only while no replacement is
 // itself replaced by a later row.
 constexpr bool fixupsChainFree()
 {
-    const std::size_t count = sizeof(scriptFixups) / sizeof(scriptFixups[0]);
+    const std::size_t count = std::size(scriptFixups);
     for (std::size_t i = 0; i < count; ++i) {
         for (std::size_t j = i + 1; j < count; ++j) {
             if (scriptFixups[j].language == scriptFixups[i].language
@@ -854,21 +867,18 @@ void IndicTransliterator::applyScriptFixups(int language)
 {
     if (!isIndicLanguage(language))
         return;
-    const FixupRange range = fixupRanges[std::size_t(language)];
-    if (range.begin == range.end)
-        return;
+    const auto &map = fixupMap[std::size_t(language)];
+    const char16_t base = char16_t(scriptBaseTable[language]);
     QChar *out = m_output.data();
     int kept = 0;
     for (int i = 0, n = m_output.size(); i < n; ++i) {
         char16_t c = out[i].unicode();
-        for (std::size_t f = range.begin; f < range.end; ++f) {
-            if (scriptFixups[f].from == c) {
-                c = scriptFixups[f].to;
-                break;
-            }
+        if (char16_t(c - base) < 0x80) {
+            c = map[c - base];
+            if (c == 0)
+                continue;
         }
-        if (c != 0)
-            out[kept++] = QChar(c);
+        out[kept++] = QChar(c);
     }
     m_output.truncate(kept);
 }
