@@ -353,7 +353,7 @@ QString applyNasalRule(const QString &keys)
     return result;
 }
 
-// Tamil has one sibilant key less: "s" writes CA, "sh" SSA and "S" SA.
+// Tamil keys its sibilants differently: "s" writes CA, "sh" SSA and "S" SA.
 QString applyTamilSibilants(const QString &keys)
 {
     QString result;

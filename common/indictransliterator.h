@@ -48,7 +48,7 @@ public:
     static QStringList languageNames();
     static QStringList keyboardLayoutNames();
 
-    // Kept for source compatibility with older callers.
+    // Part of the public interface, though no program of the suite calls them.
     QString emptyResult1() const;
     QString emptyResult2() const;
     QString emptyResult3() const;
