@@ -2,6 +2,7 @@
 #include "testmain.h"
 #include "transliterationtables.h"
 
+#include <QRandomGenerator>
 #include <QSet>
 #include <QtTest>
 
@@ -43,6 +44,7 @@ private slots:
     void keyTables();
     void ruleTables();
     void names();
+    void anyInputAnyIndex();
 };
 
 void TestIndicTransliterator::convert_data()
@@ -446,6 +448,35 @@ void TestIndicTransliterator::names()
              QStringList({"Phonetic layout", "KPRao layout", "InScript layout"}));
     QCOMPARE(IndicTransliterator(5, 0).languageName(), QStringLiteral("Gujarati"));
     QCOMPARE(IndicTransliterator(12, 0).languageName(), QString());
+}
+
+// Arbitrary text with any language and layout index, in range or not, gives
+// some output and reads nothing out of bounds (run under a sanitizer).
+void TestIndicTransliterator::anyInputAnyIndex()
+{
+    QRandomGenerator random(20241210);
+    const char16_t pool[] = {u'a', u'k', u'O', u'M', u'F', u'f', u'#', u'n', u'z', u' ', u'9',
+                             0x00B2, 0x00A0, 0x0C95, 0x0CCD, 0x0B95, 0x200C, 0x200D, 0xD83D, 0xDE00};
+    for (int round = 0; round < 300; ++round) {
+        QString text;
+        const int length = random.bounded(1, 12);
+        for (int i = 0; i < length; ++i)
+            text += QChar(pool[random.bounded(int(std::size(pool)))]);
+        const int language = random.bounded(-2, 12);
+        const int layout = random.bounded(-2, 8);
+        IndicTransliterator engine;
+        const QString typed = engine.convert(text, language, layout);
+        const QString mixed = engine.convertMixed(text, language, layout);
+        if (language < 0 || language > 8) {
+            QCOMPARE(typed, text);
+            QCOMPARE(mixed, text);
+        }
+        // Characters that are neither keys, digits nor Indic letters survive.
+        for (char16_t kept : {char16_t(0x00B2), char16_t(0x00A0), char16_t(0x200C), char16_t(0xD83D)}) {
+            if (text.contains(QChar(kept)))
+                QVERIFY2(mixed.contains(QChar(kept)), qPrintable(hex(text)));
+        }
+    }
 }
 
 YAVO_TEST_GUILESS_MAIN(TestIndicTransliterator)
