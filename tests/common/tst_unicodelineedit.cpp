@@ -31,6 +31,7 @@ private slots:
     void setLanguageSetsFontAndEndsTheWord();
     void completesFromItsWordList();
     void completionNeedsComposedKeys();
+    void popupAtCursorListsAllWords();
     void wordListIsSetOnceAndExtended();
     void focusChanges();
     void variants();
@@ -360,6 +361,34 @@ void TestUnicodeLineEdit::completionNeedsComposedKeys()
         field.type(QStringLiteral("kanna"));
         QVERIFY(!field.popup()->isVisible());
     }
+}
+
+void TestUnicodeLineEdit::popupAtCursorListsAllWords()
+{
+    QWidget window;
+    auto *edit = new UnicodeLineEdit(&window);
+    edit->setGeometry(10, 10, 200, 24);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    edit->setLanguage(9, 0);
+    edit->setWords({QStringLiteral("abc"), QStringLiteral("abd"), QStringLiteral("xyz")});
+    auto *popup = edit->findChild<QCompleter *>()->popup();
+
+    // Not at the cursor: with no prefix the history button shows nothing.
+    edit->showCompleter();
+    QVERIFY(edit->hasFocus());
+    QVERIFY(!popup->isVisible());
+
+    edit->setCompleterPopupAtCursor(true);
+    QTest::keyClicks(edit, QStringLiteral("a"));
+    QTRY_VERIFY(popup->isVisible());
+    QCOMPARE(popup->model()->rowCount(), 3);
+    QCOMPARE(popup->width(), edit->width() + 21);
+
+    QTest::keyClicks(edit, QStringLiteral("bc"));
+    QVERIFY(!popup->isVisible());  // "abc" matches one word only
+    edit->showCompleter();
+    QTRY_VERIFY(popup->isVisible());
 }
 
 void TestUnicodeLineEdit::wordListIsSetOnceAndExtended()

@@ -9,6 +9,8 @@
 // A binary resource holding a free font under the name the tutor carries
 // its own font; registered only by the test that wants it.
 static const QString fontResource = QStringLiteral(TEST_FONT_RCC);
+// A text file under the same name.
+static const QString badFontResource = QStringLiteral(BAD_FONT_RCC);
 
 class TestYvInstallIndicFont : public QObject
 {
@@ -16,6 +18,7 @@ class TestYvInstallIndicFont : public QObject
 
 private slots:
     void withoutTheFontRegistersNothing();
+    void aFileThatIsNoFontGivesNoFamily();
     void registersTheBuiltInFontAndReturnsItsFamily();
 };
 
@@ -25,6 +28,14 @@ void TestYvInstallIndicFont::withoutTheFontRegistersNothing()
     QCOMPARE(yvInstallIndicFont::installIndicFont(), QString());
     // Application font ids start at 0: nothing got one.
     QVERIFY(QFontDatabase::applicationFontFamilies(0).isEmpty());
+}
+
+void TestYvInstallIndicFont::aFileThatIsNoFontGivesNoFamily()
+{
+    QVERIFY(QResource::registerResource(badFontResource));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^installIndicFont -1 .*\\(\\)$")));
+    QCOMPARE(yvInstallIndicFont::installIndicFont(), QString());
+    QVERIFY(QResource::unregisterResource(badFontResource));
 }
 
 void TestYvInstallIndicFont::registersTheBuiltInFontAndReturnsItsFamily()

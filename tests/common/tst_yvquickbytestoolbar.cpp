@@ -12,14 +12,11 @@
 #include <QTime>
 #include <QToolButton>
 
-Q_DECLARE_METATYPE(QB_Type)
-
 class TestYvQuickBytesToolBar : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void defaultFileIsTheBuiltInCopy();
     void missingFileIsCreatedFromTheBuiltInCopy();
     void parsesTheFile_data();
@@ -81,11 +78,6 @@ QString fromCodePoints(std::initializer_list<uint> points)
 }
 
 } // namespace
-
-void TestYvQuickBytesToolBar::initTestCase()
-{
-    qRegisterMetaType<QB_Type>();
-}
 
 void TestYvQuickBytesToolBar::defaultFileIsTheBuiltInCopy()
 {
