@@ -1,0 +1,513 @@
+#include "unicodelineedit.h"
+
+#include "indictransliterator.h"
+#include "utils.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QStringListModel>
+#include <QTextBlock>
+#include <QTextCursor>
+
+namespace {
+
+constexpr int transliterationLayout = 3;
+constexpr int fieldFontPoints = 11;
+constexpr int minimumPrefixLength = 3;
+
+bool isAsciiLetter(QChar c)
+{
+    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            || (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
+}
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// Letters as the Transliteration layout sees them: the Latin keys, and the
+// letters of any script.
+bool isWordLetter(QChar c)
+{
+    return isAsciiLetter(c) || (c.unicode() > 0x7F && c.isLetter());
+}
+
+bool isWhiteSpace(QChar c)
+{
+    switch (c.unicode()) {
+    case 0x09: case 0x0A: case 0x0B: case 0x0C: case 0x0D: case 0x20: case 0x85: case 0xA0:
+        return true;
+    default:
+        return c.unicode() > 0x7F && c.isSpace();
+    }
+}
+
+// The ASCII punctuation that ends a word for completion; the grave accent
+// is not among it.
+bool isEndOfWordCharacter(QChar c)
+{
+    const ushort u = c.unicode();
+    return (u >= 0x21 && u <= 0x2F) || (u >= 0x3A && u <= 0x40)
+            || (u >= 0x5B && u <= 0x5F) || (u >= 0x7B && u <= 0x7E);
+}
+
+} // namespace
+
+class UnicodeLineEditPrivate
+{
+public:
+    explicit UnicodeLineEditPrivate(UnicodeLineEdit *field)
+        : q(field)
+    {
+    }
+
+    ~UnicodeLineEditPrivate()
+    {
+        delete wordModel;
+    }
+
+    void applyLanguageFont();
+    void init();
+    QString wordUnderCursor() const;
+    QString keysBeforeCursor(const QTextCursor &cursor) const;
+    void resetComposition();
+    void toggleIndicInput();
+    void setPopupAtCursor(bool atCursor);
+    void createCompleter(const QStringList &words);
+    void showCompleterPopup();
+    void handleCompleterKey(QKeyEvent *e);
+    void insertCompletion(const QString &completion);
+    void transliteratePending(bool deleteOneMore);
+    void addWords(const QStringList &words);
+
+    bool popupVisible() const { return completer && completer->popup()->isVisible(); }
+    void composeTransliteration(QKeyEvent *e, QChar c);
+    void convertWordAtWhiteSpace(QKeyEvent *e);
+    void convertWordAtOtherKey(QKeyEvent *e);
+
+    UnicodeLineEdit *const q;
+    bool skipNextReset = false;
+    QString lastOutput;
+    QString pendingKeys;
+    QKeyEvent *currentKeyEvent = nullptr;
+    int language = 0;
+    int keyboard = 0;
+    QCompleter *completer = nullptr;
+    QStringListModel *wordModel = nullptr;
+    bool indicInputOn = true;
+    bool popupShown = false;
+    bool popupAtCursor = false;
+    bool multiLine = false;
+};
+
+void UnicodeLineEditPrivate::applyLanguageFont()
+{
+    q->setFont(QFont(Utils::defaultFontFamily(language), fieldFontPoints));
+}
+
+void UnicodeLineEditPrivate::init()
+{
+    applyLanguageFont();
+    q->setLineWrapMode(QPlainTextEdit::NoWrap);
+    q->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    q->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    q->setTabChangesFocus(true);
+    q->setFixedHeight(24);
+    q->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    QObject::connect(q, &QPlainTextEdit::cursorPositionChanged,
+                     q, &UnicodeLineEdit::onCursorPositionChanged);
+    q->setStyleSheet(QStringLiteral("margin-top: -2px; padding-top: -2px;"));
+}
+
+QString UnicodeLineEditPrivate::wordUnderCursor() const
+{
+    QTextCursor cursor = q->textCursor();
+    cursor.select(QTextCursor::WordUnderCursor);
+    return cursor.selectedText();
+}
+
+// The part of the word under the cursor that lies before the cursor's
+// position: the keys a Transliteration word end converts. The characters
+// after the cursor are not the word just typed, and counting them would
+// make the conversion delete text in front of it.
+QString UnicodeLineEditPrivate::keysBeforeCursor(const QTextCursor &at) const
+{
+    const int position = at.position();
+    const int inBlock = position - at.block().position();
+    if (inBlock == 0)
+        return QString();
+    // The word holding the character just before the cursor; at a word
+    // boundary Qt would otherwise pick the word after it.
+    QTextCursor word(at.document());
+    word.setPosition(position - 1);
+    word.select(QTextCursor::WordUnderCursor);
+    if (word.selectionStart() >= position || word.selectionEnd() < position)
+        return QString();
+    return at.block().text().mid(word.selectionStart() - at.block().position(),
+                                 position - word.selectionStart());
+}
+
+void UnicodeLineEditPrivate::resetComposition()
+{
+    if (!skipNextReset) {
+        lastOutput.clear();
+        pendingKeys.clear();
+        if (completer)
+            completer->setCompletionPrefix(QString());
+    }
+    skipNextReset = false;
+    popupShown = false;
+}
+
+void UnicodeLineEditPrivate::toggleIndicInput()
+{
+    indicInputOn = !indicInputOn;
+    resetComposition();
+}
+
+void UnicodeLineEditPrivate::setPopupAtCursor(bool atCursor)
+{
+    popupAtCursor = atCursor;
+}
+
+void UnicodeLineEditPrivate::createCompleter(const QStringList &words)
+{
+    wordModel = new QStringListModel(words);
+    completer = new QCompleter(wordModel, q);
+    completer->setModelSorting(QCompleter::UnsortedModel);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setWrapAround(true);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    completer->popup()->setFont(QFont(QStringLiteral("Tunga"), 10));
+    completer->setWidget(q);
+    QObject::connect(completer, QOverload<const QString &>::of(&QCompleter::activated),
+                     q, &UnicodeLineEdit::onCompleterItemActivated);
+}
+
+void UnicodeLineEditPrivate::showCompleterPopup()
+{
+    if (popupAtCursor) {
+        const QRect geometry = q->geometry();
+        QRect rect;
+        rect.setLeft(geometry.left() - 4);
+        rect.setRight(geometry.right() + 17);
+        rect.setTop(-2);
+        rect.setHeight(q->cursorRect().height());
+        completer->complete(rect);
+        popupShown = true;
+    } else if (!completer->completionPrefix().isEmpty()) {
+        completer->complete();
+    }
+}
+
+void UnicodeLineEditPrivate::handleCompleterKey(QKeyEvent *e)
+{
+    if (!completer)
+        return;
+    completer->setCompletionPrefix(QString());
+
+    if (e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete) {
+        completer->popup()->hide();
+        return;
+    }
+    const Qt::KeyboardModifiers modifiers = e->modifiers();
+    if (modifiers != Qt::NoModifier && !(modifiers & (Qt::ShiftModifier | Qt::ControlModifier))) {
+        completer->popup()->hide();
+        return;
+    }
+    const QString prefix = wordUnderCursor();
+    const QString keyText = e->text();
+    if (prefix.isEmpty() || (!keyText.isEmpty() && isEndOfWordCharacter(keyText.back()))) {
+        completer->popup()->hide();
+        return;
+    }
+    if (prefix.size() >= minimumPrefixLength) {
+        completer->setCompletionPrefix(prefix);
+        if (completer->completionCount() == 1) {
+            completer->popup()->hide();
+            return;
+        }
+        completer->popup()->setCurrentIndex(completer->completionModel()->index(0, 0));
+    }
+    showCompleterPopup();
+}
+
+void UnicodeLineEditPrivate::insertCompletion(const QString &completion)
+{
+    if (completer->widget() != q)
+        return;
+    q->setText(completion);
+    q->moveCursor(QTextCursor::End);
+    q->ensureCursorVisible();
+    popupShown = false;
+}
+
+void UnicodeLineEditPrivate::transliteratePending(bool deleteOneMore)
+{
+    skipNextReset = true;
+    QTextCursor cursor = q->textCursor();
+    const QTextCharFormat format = q->currentCharFormat();
+    cursor.beginEditBlock();
+
+    const auto deleteBefore = [this, &cursor](int count) {
+        for (int i = 0; i < count; ++i) {
+            skipNextReset = true;
+            cursor.deletePreviousChar();
+        }
+    };
+
+    QString output;
+    if (keyboard != transliterationLayout) {
+        deleteBefore(lastOutput.size());
+        output = IndicTransliterator().convert(pendingKeys, language, keyboard);
+    } else if (currentKeyEvent && currentKeyEvent->key() == Qt::Key_Backspace
+               && !pendingKeys.isEmpty()) {
+        deleteBefore(lastOutput.size());
+        output = pendingKeys;
+        pendingKeys.clear();
+    } else {
+        deleteBefore(pendingKeys.size() + (deleteOneMore ? 1 : 0));
+        output = IndicTransliterator().convert(pendingKeys, language, keyboard);
+    }
+
+    cursor.mergeCharFormat(format);
+    cursor.insertText(output);
+    lastOutput = output;
+    cursor.endEditBlock();
+    q->setTextCursor(cursor);
+    skipNextReset = false;
+    q->ensureCursorVisible();
+}
+
+void UnicodeLineEditPrivate::addWords(const QStringList &words)
+{
+    if (!wordModel)
+        return;
+    QStringList all = wordModel->stringList() + words;
+    all.removeDuplicates();
+    wordModel->setStringList(all);
+}
+
+void UnicodeLineEditPrivate::convertWordAtWhiteSpace(QKeyEvent *e)
+{
+    QTextCursor cursor = q->textCursor();
+    if (cursor.hasSelection()) {
+        q->QPlainTextEdit::keyPressEvent(e);
+        return;
+    }
+    const int position = cursor.position();
+    const QString before = position > cursor.block().position()
+            ? cursor.block().text().mid(position - cursor.block().position() - 1, 1)
+            : QString();
+    q->QPlainTextEdit::keyPressEvent(e);
+    // Only a word of letters ends here; white space, digits and punctuation
+    // before the cursor end none.
+    if (!before.isEmpty() && (isWhiteSpace(before.at(0)) || !isWordLetter(before.at(0))))
+        return;
+
+    // Stand before the white space just typed, with it selected, so that
+    // the conversion's first deletion takes it away.
+    QTextCursor typed = q->textCursor();
+    const int after = typed.position();
+    typed.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor);
+    const QString keys = keysBeforeCursor(typed);
+    if (keys.isEmpty() || isWhiteSpace(keys.back())) {
+        // Nothing to convert: leave the cursor after the white space, not
+        // with it selected for the next key to overwrite.
+        typed.setPosition(after);
+        q->setTextCursor(typed);
+        return;
+    }
+    skipNextReset = true;
+    q->setTextCursor(typed);
+    pendingKeys = keys;
+    skipNextReset = true;
+    transliteratePending(true);
+    skipNextReset = true;
+    q->QPlainTextEdit::keyPressEvent(e);
+}
+
+void UnicodeLineEditPrivate::convertWordAtOtherKey(QKeyEvent *e)
+{
+    const QString keys = keysBeforeCursor(q->textCursor());
+    if (!keys.isEmpty() && !isWhiteSpace(keys.back())) {
+        pendingKeys = keys;
+        skipNextReset = true;
+        transliteratePending(false);
+        skipNextReset = true;
+    }
+    // The key that ended the word is typed in any case, never swallowed.
+    q->QPlainTextEdit::keyPressEvent(e);
+}
+
+void UnicodeLineEditPrivate::composeTransliteration(QKeyEvent *e, QChar c)
+{
+    if (isWhiteSpace(c)) {
+        convertWordAtWhiteSpace(e);
+    } else if (isWordLetter(c)) {
+        q->QPlainTextEdit::keyPressEvent(e);
+    } else if (e->key() == Qt::Key_Backspace) {
+        if (pendingKeys.isEmpty()) {
+            q->QPlainTextEdit::keyPressEvent(e);
+            return;
+        }
+        // Right after a word end: take the ending character back and show
+        // the word in the Latin keys it was typed with.
+        const QString keys = pendingKeys;
+        const QString output = lastOutput;
+        q->QPlainTextEdit::keyPressEvent(e);
+        pendingKeys = keys;
+        lastOutput = output;
+        skipNextReset = true;
+        transliteratePending(true);
+        handleCompleterKey(e);
+    } else {
+        convertWordAtOtherKey(e);
+    }
+}
+
+UnicodeLineEdit::UnicodeLineEdit(QWidget *parent)
+    : QPlainTextEdit(parent)
+    , d(new UnicodeLineEditPrivate(this))
+{
+    d->init();
+}
+
+UnicodeLineEdit::~UnicodeLineEdit()
+{
+    delete d;
+}
+
+QString UnicodeLineEdit::text() const
+{
+    return toPlainText();
+}
+
+void UnicodeLineEdit::setText(const QString &text)
+{
+    setPlainText(text.simplified());
+    d->resetComposition();
+}
+
+void UnicodeLineEdit::setLanguage(int language, int keyboard)
+{
+    if (language != d->language) {
+        d->language = language;
+        d->applyLanguageFont();
+    }
+    if (keyboard != d->keyboard)
+        d->keyboard = keyboard;
+    d->resetComposition();
+}
+
+int UnicodeLineEdit::language() const
+{
+    return d->language;
+}
+
+void UnicodeLineEdit::setMultiLine(bool multiLine)
+{
+    d->multiLine = multiLine;
+}
+
+void UnicodeLineEdit::resetComposition()
+{
+    d->resetComposition();
+}
+
+void UnicodeLineEdit::setCompleterPopupAtCursor(bool atCursor)
+{
+    d->setPopupAtCursor(atCursor);
+}
+
+void UnicodeLineEdit::showCompleter()
+{
+    setFocus(Qt::OtherFocusReason);
+    if (!d->completer)
+        return;
+    if (d->popupShown)
+        d->popupShown = false;
+    else
+        d->showCompleterPopup();
+}
+
+void UnicodeLineEdit::setWords(const QStringList &words)
+{
+    if (!d->completer)
+        d->createCompleter(words);
+}
+
+void UnicodeLineEdit::addWords(const QStringList &words)
+{
+    d->addWords(words);
+}
+
+void UnicodeLineEdit::keyPressEvent(QKeyEvent *e)
+{
+    const int key = e->key();
+    const bool isReturn = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (d->popupVisible()
+        && (key == Qt::Key_Escape || key == Qt::Key_Tab || key == Qt::Key_Backtab || isReturn)) {
+        e->ignore();  // the completer's popup takes these
+        return;
+    }
+    if (isReturn) {
+        emit editingFinished();
+        if (d->multiLine)
+            QPlainTextEdit::keyPressEvent(e);
+        return;
+    }
+    if (d->popupVisible())
+        d->completer->popup()->hide();
+    if (key == Qt::Key_F11)
+        d->toggleIndicInput();
+
+    const QString text = e->text();
+    if (text.isEmpty() || !d->indicInputOn) {
+        QPlainTextEdit::keyPressEvent(e);
+        return;
+    }
+
+    d->currentKeyEvent = e;
+    const QChar c = text.at(0);
+    if (d->keyboard == transliterationLayout) {
+        d->composeTransliteration(e, c);
+    } else if (isAsciiLetter(c) || isAsciiDigit(c)
+               || (c.unicode() > 0x7F && (c.isLetter() || c.isNumber()))) {
+        d->pendingKeys.append(text);
+        d->transliteratePending(true);
+        d->handleCompleterKey(e);
+    } else if (key == Qt::Key_Backspace && !d->pendingKeys.isEmpty()) {
+        d->pendingKeys.chop(1);
+        d->transliteratePending(true);
+        d->handleCompleterKey(e);
+    } else {
+        QPlainTextEdit::keyPressEvent(e);
+    }
+    d->currentKeyEvent = nullptr;
+}
+
+void UnicodeLineEdit::focusInEvent(QFocusEvent *e)
+{
+    emit focusChanged(true);
+    QPlainTextEdit::focusInEvent(e);
+}
+
+void UnicodeLineEdit::focusOutEvent(QFocusEvent *e)
+{
+    emit focusChanged(false);
+    QPlainTextEdit::focusOutEvent(e);
+}
+
+void UnicodeLineEdit::onCursorPositionChanged()
+{
+    d->resetComposition();
+}
+
+void UnicodeLineEdit::onCompleterItemActivated(const QString &completion)
+{
+    d->insertCompletion(completion);
+}

@@ -1,0 +1,88 @@
+#include "modalanswerer.h"
+#include "testmain.h"
+#include "urlopenrecorder.h"
+
+#include <QDesktopServices>
+#include <QInputDialog>
+
+class TestGuiTestSupport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void answersMessageBoxesInOrder();
+    void reportsAndDismissesAnUnexpectedDialog();
+    void reportsADialogThatNeverCame();
+    void handsOtherDialogsToTheTest();
+    void recordsUrlOpenings();
+};
+
+void TestGuiTestSupport::answersMessageBoxesInOrder()
+{
+    ModalAnswerer answerer;
+    answerer.expectMessageBox(QStringLiteral("Exit"), QStringLiteral("Save a?"), QMessageBox::No);
+    answerer.expectMessageBox(QStringLiteral("Exit"), QString(), QMessageBox::Yes);
+
+    QCOMPARE(QMessageBox::question(nullptr, QStringLiteral("Exit"), QStringLiteral("Save a?")),
+             QMessageBox::No);
+    QCOMPARE(QMessageBox::question(nullptr, QStringLiteral("Exit"), QStringLiteral("Save b?")),
+             QMessageBox::Yes);
+    QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+    QCOMPARE(answerer.seen(), QStringList({QStringLiteral("QMessageBox|Exit|Save a?"),
+                                           QStringLiteral("QMessageBox|Exit|Save b?")}));
+}
+
+void TestGuiTestSupport::reportsAndDismissesAnUnexpectedDialog()
+{
+    {
+        ModalAnswerer answerer;
+        answerer.expectMessageBox(QStringLiteral("Exit"), QStringLiteral("Save?"), QMessageBox::Yes);
+
+        // Wrong text: dismissed, so the call returns instead of blocking.
+        QMessageBox::warning(nullptr, QStringLiteral("Exit"), QStringLiteral("Other"));
+        QVERIFY(!answerer.isDone());
+        QVERIFY(answerer.failure().contains(QStringLiteral("Other")));
+    }
+    ModalAnswerer none;
+    QMessageBox::information(nullptr, QStringLiteral("Surprise"), QStringLiteral("!"));
+    QVERIFY(none.failure().contains(QStringLiteral("unexpected")));
+}
+
+void TestGuiTestSupport::reportsADialogThatNeverCame()
+{
+    ModalAnswerer answerer;
+    answerer.expectMessageBox(QStringLiteral("Exit"), QString(), QMessageBox::Yes);
+    QVERIFY(!answerer.waitDone(50));
+    QVERIFY(answerer.failure().contains(QStringLiteral("never came")));
+}
+
+void TestGuiTestSupport::handsOtherDialogsToTheTest()
+{
+    ModalAnswerer answerer;
+    answerer.expectDialog<QInputDialog>(QStringLiteral("Name"), [](QInputDialog *dialog) {
+        QVERIFY(dialog);
+        dialog->setTextValue(QStringLiteral("ravi"));
+        dialog->accept();
+    });
+    bool ok = false;
+    const QString text = QInputDialog::getText(nullptr, QStringLiteral("Name"), QStringLiteral("?"),
+                                               QLineEdit::Normal, QString(), &ok);
+    QVERIFY(ok);
+    QCOMPARE(text, QStringLiteral("ravi"));
+    QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+}
+
+void TestGuiTestSupport::recordsUrlOpenings()
+{
+    UrlOpenRecorder recorder;
+    const QUrl file = QUrl::fromLocalFile(QStringLiteral("/tmp/a b.txt"));
+    const QUrl web(QStringLiteral("https://example.org/wiki/x"));
+    QVERIFY(QDesktopServices::openUrl(file));
+    QVERIFY(QDesktopServices::openUrl(web));
+    QCOMPARE(recorder.urls(), QList<QUrl>({file, web}));
+    recorder.clear();
+    QVERIFY(recorder.urls().isEmpty());
+}
+
+YAVO_TEST_MAIN(TestGuiTestSupport)
+#include "tst_guitestsupport.moc"
