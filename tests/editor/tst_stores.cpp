@@ -9,6 +9,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTextCodec>
 
 #include <memory>
 
@@ -141,6 +142,8 @@ private slots:
     void notAvailable();
     void tableNamesAreNeverSql_data();
     void tableNamesAreNeverSql();
+    void textsAreUtf8WhateverTheLocale_data() { addStoreRows(); }
+    void textsAreUtf8WhateverTheLocale();
     void historyIsEncryptedOnDisk();
     void historyWithAnotherKey();
     void storesTakeTurnsOnTheDefaultConnection();
@@ -301,6 +304,23 @@ void TestStores::tableNamesAreNeverSql()
     Store reader(kind);
     for (const QString &known : store.tables)
         QCOMPARE(reader.load(known), "kept " + known);
+}
+
+void TestStores::textsAreUtf8WhateverTheLocale()
+{
+    QFETCH(QString, kind);
+    const StoreKind store = storeKind(kind);
+    const QString table = store.tables.constFirst();
+    TestSandbox sandbox;
+    // A locale codec without the Indic letters must not turn them into '?'.
+    QTextCodec *saved = QTextCodec::codecForLocale();
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-1"));
+    const bool savedText = Store(kind).save(table, kannadaText);
+    const QString loaded = Store(kind).load(table);
+    QTextCodec::setCodecForLocale(saved);
+    QVERIFY(savedText);
+    QCOMPARE(loaded, kannadaText);
+    QCOMPARE(Inspector(store).rows(table), QList<QByteArray>{qCompress(kannadaText.toUtf8(), 9)});
 }
 
 void TestStores::historyIsEncryptedOnDisk()
