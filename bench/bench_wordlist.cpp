@@ -1,0 +1,198 @@
+// The word list behind completion and spell checking at a realistic size:
+// 200,000 words. How long the list takes to build, what one spelling check
+// and one suggestion list cost, what checking a 100-page document costs,
+// and the memory it all takes.
+#include "dictfixture.h"
+#include "utils.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSet>
+#include <QStringListModel>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <sys/resource.h>
+
+namespace {
+
+constexpr int wordCount = 200000;
+constexpr int documentWords = 100 * 400;   // a hundred pages
+
+double peakMemoryMiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;   // Linux reports KiB
+}
+
+// Kannada-like words: two to five syllables, each a consonant with an
+// optional vowel sign or a virama.
+QStringList generateWords(int count, unsigned seed)
+{
+    static const char16_t consonants[] = {
+        0x0C95, 0x0C96, 0x0C97, 0x0C98, 0x0C9A, 0x0C9B, 0x0C9C, 0x0C9D, 0x0C9F, 0x0CA0,
+        0x0CA1, 0x0CA2, 0x0CA3, 0x0CA4, 0x0CA5, 0x0CA6, 0x0CA7, 0x0CA8, 0x0CAA, 0x0CAB,
+        0x0CAC, 0x0CAD, 0x0CAE, 0x0CAF, 0x0CB0, 0x0CB2, 0x0CB5, 0x0CB6, 0x0CB7, 0x0CB8,
+        0x0CB9, 0x0CB3};
+    static const char16_t marks[] = {
+        0, 0, 0, 0x0CBE, 0x0CBF, 0x0CC0, 0x0CC1, 0x0CC2, 0x0CC6, 0x0CC7, 0x0CCA, 0x0CCB,
+        0x0CCD, 0x0C82};
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> syllables(2, 5);
+    std::uniform_int_distribution<int> consonant(0, int(std::size(consonants)) - 1);
+    std::uniform_int_distribution<int> mark(0, int(std::size(marks)) - 1);
+
+    QSet<QString> seen;
+    QStringList words;
+    words.reserve(count);
+    while (words.size() < count) {
+        QString word;
+        for (int s = syllables(random); s > 0; --s) {
+            word += QChar(consonants[consonant(random)]);
+            if (const char16_t m = marks[mark(random)])
+                word += QChar(m);
+        }
+        if (!seen.contains(word)) {
+            seen.insert(word);
+            words << word;
+        }
+    }
+    return words;
+}
+
+// The data files of one run: the dictionary database and "dict.dat" in the
+// program's "dct" folder, "usr.dct" in a temporary current folder.
+class WordListFiles
+{
+public:
+    WordListFiles()
+    {
+        const QStringList words = generateWords(wordCount, 7);
+        QDir::setCurrent(m_current.path());
+        DictContent dictionary;
+        dictionary.languageName = QStringLiteral("Kannada");
+        dictionary.wordsText = words.mid(0, wordCount - 20000).join(QLatin1Char('\n'));
+        DictFixture::writeDatabase(m_dct.filePath(QStringLiteral("kn.db")), dictionary);
+        DictFixture::writeFile(m_dct.filePath(QStringLiteral("dict.dat")),
+                               DictFixture::wordFileBytes(words.mid(wordCount - 20000, 19000)));
+        DictFixture::writeFile(QStringLiteral("usr.dct"),
+                               words.mid(wordCount - 1000).join(QLatin1Char('\n')).toUtf8());
+        m_words = words;
+    }
+
+    const QStringList &words() const { return m_words; }
+
+private:
+    QTemporaryDir m_current;
+    AppDictFolder m_dct;
+    QStringList m_words;
+};
+
+WordListFiles *files = nullptr;
+
+// A built word list, shared by the look-up benchmarks.
+Utils &loadedUtils()
+{
+    static Utils *utils = [] {
+        auto *u = new Utils;
+        u->loadWords(0);
+        return u;
+    }();
+    return *utils;
+}
+
+// Known words and near misses (one letter changed), half and half.
+QStringList sampleWords(int count)
+{
+    const QStringList &words = files->words();
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> pick(0, words.size() - 1);
+    QStringList sample;
+    for (int i = 0; i < count; ++i) {
+        QString word = words.at(pick(random));
+        if (i % 2)
+            word[0] = QChar(word.at(0).unicode() == 0x0C95 ? 0x0C96 : 0x0C95);
+        sample << word;
+    }
+    return sample;
+}
+
+void BM_LoadWords(benchmark::State &state)
+{
+    int loaded = 0;
+    for (auto _ : state) {
+        QStringListModel *model = nullptr;
+        {
+            Utils utils;
+            model = utils.loadWords(0);
+            loaded = model->rowCount();
+            // The first spelling check builds the index; count it as loading.
+            benchmark::DoNotOptimize(utils.isMisspelled(QStringLiteral("x")));
+        }
+        delete model;
+    }
+    state.counters["words"] = loaded;
+    state.counters["peak_MiB"] = peakMemoryMiB();
+}
+BENCHMARK(BM_LoadWords)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_IsMisspelled(benchmark::State &state)
+{
+    Utils &utils = loadedUtils();
+    const QStringList sample = sampleWords(4096);
+    int i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(utils.isMisspelled(sample.at(i)));
+        i = (i + 1) & 4095;
+    }
+    state.counters["peak_MiB"] = peakMemoryMiB();
+}
+BENCHMARK(BM_IsMisspelled)->Unit(benchmark::kNanosecond);
+
+void BM_SpellCheckDocument(benchmark::State &state)
+{
+    Utils &utils = loadedUtils();
+    const QStringList document = sampleWords(documentWords);
+    for (auto _ : state) {
+        int misspelled = 0;
+        for (const QString &word : document)
+            misspelled += utils.isMisspelled(word);
+        benchmark::DoNotOptimize(misspelled);
+    }
+    state.counters["words"] = documentWords;
+    state.counters["peak_MiB"] = peakMemoryMiB();
+}
+BENCHMARK(BM_SpellCheckDocument)->Unit(benchmark::kMillisecond);
+
+void BM_Suggestions(benchmark::State &state)
+{
+    Utils &utils = loadedUtils();
+    const QStringList sample = sampleWords(256);
+    int i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(utils.suggestions(sample.at(i)));
+        i = (i + 1) & 255;
+    }
+    state.counters["peak_MiB"] = peakMemoryMiB();
+}
+BENCHMARK(BM_Suggestions)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Replacing the default SQL connection warns on every load.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    QCoreApplication app(argc, argv);
+    WordListFiles data;
+    files = &data;
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    files = nullptr;
+    return 0;
+}

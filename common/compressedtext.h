@@ -1,0 +1,21 @@
+#ifndef YAVO_COMPRESSEDTEXT_H
+#define YAVO_COMPRESSEDTEXT_H
+
+#include <QByteArray>
+#include <QString>
+
+// The one way texts are stored in the dictionary, history and user-dictionary
+// databases: UTF-8 in qCompress's format (a 32-bit big-endian length, then a
+// zlib stream).
+namespace CompressedText {
+
+// Level 9; an empty text gives four zero bytes.
+QByteArray pack(const QString &text);
+
+// The UTF-8 text up to the first NUL byte. A null string when the bytes do
+// not uncompress (an empty text unpacks to an empty, not null, string).
+QString unpack(const QByteArray &blob);
+
+} // namespace CompressedText
+
+#endif

@@ -1,0 +1,26 @@
+#ifndef YAVO_HISTORY_H
+#define YAVO_HISTORY_H
+
+#include <QObject>
+#include <QString>
+
+class HistoryPrivate;
+
+// The find and replace histories of the find panel, kept from one run to the
+// next in the encrypted database "./dat/history.dat". Each history is one
+// text (the entries joined by line feeds) in its own table, "Find" or
+// "Replace". A store lives for one load or one save.
+class History : public QObject
+{
+public:
+    explicit History(QObject *parent = nullptr);
+    ~History() override;
+
+    QString load(const QString &table);
+    void save(const QString &table, const QString &text);
+
+private:
+    HistoryPrivate *d;
+};
+
+#endif

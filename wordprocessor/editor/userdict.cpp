@@ -1,0 +1,42 @@
+#include "userdict.h"
+
+#include "singlerowstore.h"
+
+class UserDictPrivate : public SingleRowStore
+{
+public:
+    explicit UserDictPrivate(UserDict *userDict)
+        : q(userDict)
+    {
+    }
+
+    void openDatabase()
+    {
+        openStore(QStringLiteral("QSQLITE"), QStringLiteral("./dat/usrdic.dat"), QString(),
+                  {QStringLiteral("UnicodeWords")});
+    }
+
+    UserDict *q;
+};
+
+UserDict::UserDict(QObject *parent)
+    : QObject(parent)
+    , d(new UserDictPrivate(this))
+{
+    d->openDatabase();
+}
+
+UserDict::~UserDict()
+{
+    delete d;
+}
+
+QString UserDict::load(const QString &table)
+{
+    return d->load(table);
+}
+
+bool UserDict::save(const QString &text, const QString &table)
+{
+    return d->save(table, text);
+}

@@ -1,0 +1,27 @@
+#ifndef YAVO_USERDICT_H
+#define YAVO_USERDICT_H
+
+#include <QObject>
+#include <QString>
+
+class UserDictPrivate;
+
+// The user's own words, one text joined by line feeds in the table
+// "UnicodeWords" of the SQLite database "./dat/usrdic.dat". A store lives
+// for one load or one save.
+class UserDict : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit UserDict(QObject *parent = nullptr);
+    ~UserDict() override;
+
+    QString load(const QString &table);
+    bool save(const QString &text, const QString &table);
+
+private:
+    UserDictPrivate *d;
+};
+
+#endif
