@@ -31,6 +31,7 @@ public:
 
     QString emittedText() const { return m_emittedText; }
     QString applicationText() const { return m_applicationText; }
+    void clearApplicationText() { m_applicationText.clear(); }
 
     void reset()
     {
