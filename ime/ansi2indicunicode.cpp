@@ -242,8 +242,12 @@ ConverterOutput ANSI2IndicUnicode::process(const QString &key, const QString &em
         if (isConsonant(previous)) {
             out.arkavattu = true;
             out.backspaces = 1;
-        } else if (isVowelSign(previous)) {
-            // The consonant and its sign both go behind the repha.
+        } else if (isVowelSign(previous) && workBuffer.size() >= 2
+                   && isConsonant(workBuffer.at(workBuffer.size() - 2))) {
+            // The consonant and its sign both go behind the repha. A sign
+            // without its consonant (InScript types signs anywhere) gets no
+            // repha: moving two characters would take one the hook never
+            // typed out of the application's text.
             out.arkavattu = true;
             out.backspaces = 2;
         }

@@ -95,6 +95,8 @@ void TestAnsi2IndicUnicode::process_data()
     QTest::newRow("InScript ] nukta") << Kannada << InScript << "k" << "]" << QStringLiteral("\u0CBC") << 0 << "";
     QTest::newRow("InScript # after k") << Kannada << InScript << "k" << "#" << "" << 1 << "arkavattu";
     QTest::newRow("InScript # after ke") << Kannada << InScript << "ke" << "#" << "" << 2 << "arkavattu";
+    QTest::newRow("InScript # after a lone sign") << Kannada << InScript << "e" << "#" << "" << 0 << "";
+    QTest::newRow("InScript # after two signs") << Kannada << InScript << "kee" << "#" << "" << 0 << "";
     QTest::newRow("InScript d after k") << Kannada << InScript << "k" << "d" << QStringLiteral("\u0CCD") << 0 << "";
     QTest::newRow("InScript x anusvara") << Kannada << InScript << "k" << "x" << QStringLiteral("\u0C82") << 0 << "";
     QTest::newRow("InScript D") << Kannada << InScript << "k" << "D" << QStringLiteral("\u0C85") << 0 << "";
@@ -175,6 +177,10 @@ void TestAnsi2IndicUnicode::typing_data()
     QTest::newRow("InScript kannada") << Kannada << InScript << "knde" << QStringLiteral("\u0C95\u0CB2\u0CCD\u0CBE");
     QTest::newRow("Hindi namaste") << Hindi << Phonetic << "namastE" << QStringLiteral("\u0928\u092E\u0938\u094D\u0924\u0945");
     QTest::newRow("Tamil tamizh") << Tamil << Phonetic << "thamiLz" << QStringLiteral("\u0BA4\u0BAE\u0BBF\u0BB4\u0BCD");
+    // A repha asked for after a sign without its consonant must not take a
+    // character the hook never typed (here the comma) out of the text.
+    QTest::newRow("InScript repha after a lone sign") << Kannada << InScript << "k,e#"
+                                                      << QStringLiteral("\u0C95,\u0CBE#");
     QTest::newRow("word ended by a comma") << Kannada << Phonetic << "ka,ki" << QStringLiteral("\u0C95,\u0C95\u0CBF");
 }
 
