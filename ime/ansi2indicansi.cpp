@@ -191,17 +191,12 @@ bool ANSI2IndicANSI::isValidKey(const QString &key) const
     if (isNumberKey(key.at(0)))
         return true;
     // Only the layouts and consonant columns that have glyphs are typed.
-    int position;
-    switch (keyboardLayout) {
-    case kprao:
-        position = kpraoKeys.indexOf(key);
-        return position >= 0 && position - kpraoVowelKeyCount <= columnArkavattu;
-    case inscript:
-        position = inscriptKeys.indexOf(key);
-        return position >= 0 && position - inscriptVowelKeyCount <= columnArkavattu;
-    default:
+    if (keyboardLayout != kprao && keyboardLayout != inscript)
         return false;
-    }
+    const bool isInscript = keyboardLayout == inscript;
+    const int position = (isInscript ? inscriptKeys : kpraoKeys).indexOf(key);
+    return position >= 0
+        && consonantColumn((isInscript ? InscriptKeyBase : KpraoKeyBase) + position) <= columnArkavattu;
 }
 
 QChar ANSI2IndicANSI::virama() const
@@ -261,9 +256,17 @@ ConverterOutput ANSI2IndicANSI::process(const QString &key, const QString &emitt
     return out;
 }
 
-int ANSI2IndicANSI::columnBase(int firstKeyIndex) const
+// Key index 67 (KPRao) or 119 (InScript) is vowel column 0.
+int ANSI2IndicANSI::vowelColumn(int keyIndex) const
 {
-    return (keyboardLayout == inscript ? InscriptKeyBase : KpraoKeyBase) + firstKeyIndex;
+    return keyIndex - (keyboardLayout == inscript ? InscriptKeyBase : KpraoKeyBase);
+}
+
+// Key index 82 (KPRao) or 147 (InScript) is consonant column 0.
+int ANSI2IndicANSI::consonantColumn(int keyIndex) const
+{
+    return vowelColumn(keyIndex)
+        - (keyboardLayout == inscript ? inscriptVowelKeyCount : kpraoVowelKeyCount);
 }
 
 QChar ANSI2IndicANSI::halantKey() const
@@ -288,7 +291,7 @@ bool ANSI2IndicANSI::attachesSign() const
 
 QChar ANSI2IndicANSI::appendVowel(int keyIndex, bool asSign, ConverterOutput &out)
 {
-    const int column = keyIndex - columnBase(0);
+    const int column = vowelColumn(keyIndex);
     if (column < 0 || column >= vowelColumnCount)
         return QChar();
 
@@ -347,8 +350,7 @@ QChar ANSI2IndicANSI::appendVowel(int keyIndex, bool asSign, ConverterOutput &ou
 
 QChar ANSI2IndicANSI::appendConsonant(int keyIndex, ConverterOutput &out)
 {
-    const int column = keyIndex - columnBase(keyboardLayout == inscript ? inscriptVowelKeyCount
-                                                                        : kpraoVowelKeyCount);
+    const int column = consonantColumn(keyIndex);
     // KPRao "X" and InScript "$", "]" and "X" have no glyph: nothing is typed.
     if (column < 0 || column > columnArkavattu)
         return QChar();

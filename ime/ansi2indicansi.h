@@ -36,7 +36,8 @@ protected:
 
 private:
     bool loadKaagunita(const QString &fileName);
-    int columnBase(int firstKeyIndex) const;
+    int vowelColumn(int keyIndex) const;
+    int consonantColumn(int keyIndex) const;
     QChar halantKey() const;
     bool attachesSign() const;
     bool endsWithSubjoined(const QString &group) const;
