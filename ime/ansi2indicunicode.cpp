@@ -1,0 +1,460 @@
+#include "ansi2indicunicode.h"
+
+#include "utils.h"
+
+#include <iterator>
+
+namespace {
+
+// Offsets in the Indic block layout that all nine Unicode blocks share.
+constexpr int consonantFirst = 0x15;
+constexpr int consonantLast = 0x39;
+constexpr int vowelSignFirst = 0x3E;
+constexpr int vowelSignLast = 0x4C;
+constexpr int viramaOffset = 0x4D;
+constexpr int nuktaOffset = 0x3C;
+constexpr int digitZeroOffset = 0x66;
+constexpr int naOffset = 0x28;
+constexpr int nnnaOffset = 0x29;
+// Typed after a consonant, it counts like one.
+constexpr int consonantLikeOffset = 0x5E;
+
+constexpr char16_t zeroWidthNonJoiner = 0x200C;
+constexpr char16_t zeroWidthJoiner = 0x200D;
+constexpr char16_t rupeeSign = 0x20B9;
+constexpr char16_t omSign = 0x0950;
+
+constexpr int phonetic = 0;
+constexpr int kprao = 1;
+constexpr int inscript = 2;
+
+constexpr int hindi = 4;
+constexpr int tamil = 8;
+
+// The vowel letters; the independent letter and the sign differ in Hindi
+// for a few of them.
+enum Vowel { A, AA, I, II, U, UU, VocalicR, E, EE, AI, O, OO, AU, Anusvara, Visarga };
+
+struct VowelForms
+{
+    quint8 independent;
+    quint8 sign;
+    quint8 hindiIndependent;
+    quint8 hindiSign;
+};
+
+// The sign of A depends on the layout (see appendVowel).
+constexpr VowelForms vowelForms[] = {
+    /* A */ {0x05, 0x00, 0x05, 0x00},
+    /* AA */ {0x06, 0x3E, 0x06, 0x3E},
+    /* I */ {0x07, 0x3F, 0x07, 0x3F},
+    /* II */ {0x08, 0x40, 0x08, 0x40},
+    /* U */ {0x09, 0x41, 0x09, 0x41},
+    /* UU */ {0x0A, 0x42, 0x0A, 0x42},
+    /* vocalic R */ {0x0B, 0x43, 0x0B, 0x43},
+    /* E */ {0x0E, 0x46, 0x0F, 0x47},
+    /* EE */ {0x0F, 0x47, 0x45, 0x45},
+    /* AI */ {0x10, 0x48, 0x10, 0x48},
+    /* O */ {0x12, 0x4A, 0x13, 0x4B},
+    /* OO */ {0x13, 0x4B, 0x01, 0x01},
+    /* AU */ {0x14, 0x4C, 0x14, 0x4C},
+    /* anusvara */ {0x02, 0x02, 0x02, 0x02},
+    /* visarga */ {0x03, 0x03, 0x03, 0x03},
+};
+
+// The vowel keys of each list, in list order.
+constexpr Vowel phoneticVowelKeys[] = {
+    A, AA, AA, I, II, II, U, UU, UU, VocalicR, E, EE, AI, O, OO, AU, AU, Anusvara, Visarga,
+};
+constexpr Vowel kpraoVowelKeys[] = {
+    A, AA, I, II, U, UU, VocalicR, E, EE, AI, O, OO, AU, Anusvara, Visarga,
+};
+constexpr Vowel inscriptVowelKeys[] = {
+    // independent letters "D" to "Q"
+    A, AA, I, II, U, UU, VocalicR, E, EE, AI, O, O, OO, AU,
+    // signs "e" to "_"
+    AA, I, II, U, UU, VocalicR, E, EE, AI, O, OO, AU, Anusvara, Visarga,
+};
+
+constexpr int phoneticVowelKeyCount = int(std::size(phoneticVowelKeys));
+constexpr int kpraoVowelKeyCount = int(std::size(kpraoVowelKeys));
+constexpr int inscriptIndependentKeyCount = 14;
+constexpr int inscriptVowelKeyCount = int(std::size(inscriptVowelKeys));
+
+// Phonetic consonant keys "k" to "Lz" (list positions 19 to 64).
+constexpr quint8 phoneticConsonantKeys[] = {
+    0x15, 0x16, 0x16, 0x17, 0x18, 0x18, 0x19, 0x1A, 0x1A, 0x1B, // k kh K g gh G Z c ch C
+    0x1C, 0x1D, 0x1D, 0x1E, 0x1F, 0x20, 0x21, 0x22, 0x23, 0x24, // j jh J z T Th D Dh N t
+    0x25, 0x26, 0x27, 0x28, 0x28, 0x2A, 0x2A, 0x2B, 0x2B, 0x2C, // th d dh n nz p f ph P b
+    0x2D, 0x2D, 0x2E, 0x2F, 0x30, 0x31, 0x32, 0x35, 0x35, 0x36, // bh B m y r rz l v w sh
+    0x36, 0x37, 0x38, 0x39, 0x33, 0x34,                         // S Sh s h L Lz
+};
+
+// The 34 consonant keys of KPRao and of InScript, in their shared order
+// KA, KHA, ... HA, LLA.
+constexpr quint8 clusterConsonantKeys[] = {
+    0x15, 0x16, 0x17, 0x18, 0x19, 0x1A, 0x1B, 0x1C, 0x1D, 0x1E,
+    0x1F, 0x20, 0x21, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28,
+    0x2A, 0x2B, 0x2C, 0x2D, 0x2E, 0x2F, 0x30, 0x32, 0x35, 0x36,
+    0x37, 0x38, 0x39, 0x33,
+};
+
+constexpr int phoneticConsonantFirst = phoneticVowelKeyCount;
+constexpr int kpraoConsonantFirst = AnsiToIndicBase::KpraoKeyBase + kpraoVowelKeyCount;
+constexpr int inscriptConsonantFirst = AnsiToIndicBase::InscriptKeyBase + inscriptVowelKeyCount;
+
+static_assert(phoneticConsonantFirst + int(std::size(phoneticConsonantKeys)) == 65,
+              "Phonetic consonants end before the joiner keys");
+static_assert(std::size(clusterConsonantKeys) == 34, "34 consonants");
+
+// Key indices that the tables do not answer alone.
+constexpr int phoneticNaNzKey = 43;        // "nz": NA in every script
+constexpr int phoneticFKey = 45;           // "f": PA in Phonetic, the halant elsewhere
+constexpr int phoneticNonJoinerKey = 65;   // "x"
+constexpr int kpraoHalantKey = 116;        // "f"
+constexpr int inscriptHalantKey = 181;     // "d"
+constexpr int inscriptNuktaKey = 184;      // "]"
+
+// The keys "a" of Phonetic and KPRao and "D" of InScript.
+bool isKeyOfA(int keyIndex)
+{
+    return keyIndex == AnsiToIndicBase::PhoneticKeyBase || keyIndex == AnsiToIndicBase::KpraoKeyBase
+        || keyIndex == AnsiToIndicBase::InscriptKeyBase;
+}
+
+// -1 for a key that is no vowel key.
+int vowelOfKey(int keyIndex)
+{
+    if (keyIndex >= 0 && keyIndex < phoneticVowelKeyCount)
+        return phoneticVowelKeys[keyIndex];
+    int position = keyIndex - AnsiToIndicBase::KpraoKeyBase;
+    if (position >= 0 && position < kpraoVowelKeyCount)
+        return kpraoVowelKeys[position];
+    position = keyIndex - AnsiToIndicBase::InscriptKeyBase;
+    if (position >= 0 && position < inscriptVowelKeyCount)
+        return inscriptVowelKeys[position];
+    return -1;
+}
+
+// 0 for a key that is no consonant key.
+int consonantOfKey(int keyIndex)
+{
+    int position = keyIndex - phoneticConsonantFirst;
+    if (position >= 0 && position < int(std::size(phoneticConsonantKeys)))
+        return phoneticConsonantKeys[position];
+    position = keyIndex - kpraoConsonantFirst;
+    if (position >= 0 && position < int(std::size(clusterConsonantKeys)))
+        return clusterConsonantKeys[position];
+    position = keyIndex - inscriptConsonantFirst;
+    if (position >= 0 && position < int(std::size(clusterConsonantKeys)))
+        return clusterConsonantKeys[position];
+    return 0;
+}
+
+struct Replacement
+{
+    int language;
+    char16_t from;
+    char16_t to; // 0: removed
+};
+
+// Letters a script lacks, replaced by the nearest one it has; in order.
+constexpr Replacement scriptFixups[] = {
+    {0, 0x0CB4, 0x0CDE},
+    {1, 0x0C34, 0x0C33},
+    {3, 0x0B0E, 0x0B0F}, {3, 0x0B12, 0x0B13}, {3, 0x0B4A, 0x0B4B}, {3, 0x0B46, 0x0B47},
+    {5, 0x0A8E, 0x0A8F}, {5, 0x0ACA, 0x0ACB}, {5, 0x0A92, 0x0A93}, {5, 0x0AC6, 0x0AC7},
+    {5, 0x0AB4, 0x0AB3},
+    {6, 0x098E, 0x098F}, {6, 0x0992, 0x0993}, {6, 0x09CA, 0x09CB}, {6, 0x09C6, 0x09C7},
+    {6, 0x09B3, 0x09B2}, {6, 0x09B4, 0x09B2}, {6, 0x09B5, 0x09AC},
+    {7, 0x0A0E, 0x0A0F}, {7, 0x0A46, 0x0A47}, {7, 0x0A12, 0x0A13}, {7, 0x0A4A, 0x0A4B},
+    {7, 0x0A0B, 0x0A5C}, {7, 0x0A37, 0x0A36}, {7, 0x0A03, 0x0A39}, {7, 0x0A34, 0x0A33},
+    {8, 0x0B8B, 0x0BB1}, {8, 0x0BC3, 0},
+    {8, 0x0B96, 0x0B95}, {8, 0x0B97, 0x0B95}, {8, 0x0B98, 0x0B95},
+    {8, 0x0B9B, 0x0B9A}, {8, 0x0B9D, 0x0B9C},
+    {8, 0x0BA0, 0x0B9F}, {8, 0x0BA1, 0x0B9F}, {8, 0x0BA2, 0x0B9F},
+    {8, 0x0BA5, 0x0BA4}, {8, 0x0BA6, 0x0BA4}, {8, 0x0BA7, 0x0BA4},
+    {8, 0x0BAB, 0x0BAA}, {8, 0x0BAC, 0x0BAA},
+    {8, 0x0BB6, 0x0BB7}, {8, 0x0B82, 0x0BAE},
+};
+
+const QLatin1String anusvaraKey("M");
+const QLatin1String visargaKey("H");
+const QLatin1String zwjKey("X");
+const QLatin1String rupeeKey("$");
+const QLatin1String omKey("OM");
+const QLatin1String kpraoArkavattuKey("F");
+const QLatin1String inscriptArkavattuKey("#");
+
+bool isAnusvaraOrVisargaKey(const QString &key)
+{
+    return key == anusvaraKey || key == visargaKey;
+}
+
+// The character a KPRao or Phonetic-2 vowel key combines with: the one
+// before what the key's earlier characters typed.
+QChar characterBeforeKey(const QString &emittedText, const QString &key)
+{
+    if (emittedText.isEmpty())
+        return QChar();
+    const int position = emittedText.size() - key.size();
+    return position >= 0 ? emittedText.at(position) : emittedText.back();
+}
+
+QChar lastCharacter(const QString &text)
+{
+    return text.isEmpty() ? QChar() : text.back();
+}
+
+} // namespace
+
+ANSI2IndicUnicode::ANSI2IndicUnicode(int language, int layout)
+    : AnsiToIndicBase(language, layout)
+{
+}
+
+QChar ANSI2IndicUnicode::virama() const
+{
+    return letter(viramaOffset);
+}
+
+ConverterOutput ANSI2IndicUnicode::process(const QString &key, const QString &emittedText)
+{
+    ConverterOutput out;
+    if (key.isEmpty() || !convertsLanguage())
+        return out;
+
+    const QChar last = key.back();
+    if (isNumberKey(last))
+        return digitOutput(last);
+    if (key == zwjKey) {
+        out.character = zeroWidthJoiner;
+        return out;
+    }
+    if (key == rupeeKey) {
+        out.character = rupeeSign;
+        return out;
+    }
+    if ((keyboardLayout == kprao && key == kpraoArkavattuKey)
+        || (keyboardLayout == inscript && key == inscriptArkavattuKey)) {
+        workBuffer = emittedText;
+        const QChar previous = lastCharacter(workBuffer);
+        if (isConsonant(previous)) {
+            out.arkavattu = true;
+            out.backspaces = 1;
+        } else if (isVowelSign(previous) && workBuffer.size() >= 2
+                   && isConsonant(workBuffer.at(workBuffer.size() - 2))) {
+            // The consonant and its sign both go behind the repha. A sign
+            // without its consonant (InScript types signs anywhere) gets no
+            // repha: moving two characters would take one the hook never
+            // typed out of the application's text.
+            out.arkavattu = true;
+            out.backspaces = 2;
+        }
+        return out;
+    }
+    if (language == hindi && key == omKey) {
+        out.character = omSign;
+        out.backspaces = 1;
+        return out;
+    }
+
+    QChar character;
+    int position;
+    switch (keyboardLayout) {
+    case phonetic:
+        if ((position = phoneticKeys.indexOf(key)) < 0)
+            return out;
+        character = phoneticCharacter(position, key, emittedText, out);
+        break;
+    case kprao:
+        if ((position = kpraoKeys.indexOf(key)) < 0)
+            return out;
+        character = kpraoCharacter(position, key, emittedText, out);
+        break;
+    case inscript:
+        if ((position = inscriptKeys.indexOf(key)) < 0)
+            return out;
+        workBuffer = emittedText;
+        character = inscriptCharacter(position, out);
+        break;
+    default:
+        if ((position = phoneticKeys.indexOf(key)) < 0)
+            return out;
+        character = phonetic2Character(position, key, emittedText, out);
+        break;
+    }
+
+    if (!character.isNull()) {
+        workBuffer = QString(character);
+        fixupScript(language);
+        out.character = lastCharacter(workBuffer);
+    }
+    // A consonant whose character was fixed away brings no virama either.
+    if (out.character.isNull())
+        out.viramaAfter = false;
+    return out;
+}
+
+QChar ANSI2IndicUnicode::phoneticCharacter(int position, const QString &key,
+                                           const QString &emittedText, ConverterOutput &out)
+{
+    workBuffer = emittedText;
+    const QChar previous = lastCharacter(emittedText);
+    if (position < phoneticVowelKeyCount) {
+        bool asSign = isConsonant(previous) || previous == letter(consonantLikeOffset)
+            || previous == virama();
+        if (isVowelSign(previous)) {
+            asSign = true;
+            if (!isAnusvaraOrVisargaKey(key))
+                ++out.backspaces; // the new sign replaces the old one
+        }
+        const QChar character = appendVowel(position, asSign, out);
+        // The vowel replaces the virama (or joiner) that came with the consonant.
+        if (emittedText.endsWith(QChar(zeroWidthJoiner)) || emittedText.endsWith(virama()))
+            ++out.backspaces;
+        // The independent vowel typed for the key's first character goes.
+        if (key.size() == 2 && !asSign)
+            ++out.backspaces;
+        return character;
+    }
+
+    const QChar character = appendConsonant(position, out);
+    out.viramaAfter = character != QChar(zeroWidthNonJoiner);
+    // The consonant and virama typed for the key's first character go.
+    out.backspaces = key.size() == 2 ? 2 : 0;
+    return character;
+}
+
+QChar ANSI2IndicUnicode::phonetic2Character(int position, const QString &key,
+                                            const QString &emittedText, ConverterOutput &out)
+{
+    workBuffer = emittedText;
+    QChar character;
+    if (position < phoneticVowelKeyCount) {
+        const QChar previous = characterBeforeKey(emittedText, key);
+        bool asSign = isConsonant(previous) || previous == letter(consonantLikeOffset);
+        if (isVowelSign(previous)) {
+            asSign = true;
+            if (!isAnusvaraOrVisargaKey(key))
+                ++out.backspaces;
+        }
+        character = appendVowel(position, asSign, out);
+    } else {
+        character = appendConsonant(position, out);
+    }
+    if (key.size() == 2)
+        ++out.backspaces;
+    return character;
+}
+
+QChar ANSI2IndicUnicode::kpraoCharacter(int position, const QString &key,
+                                        const QString &emittedText, ConverterOutput &out)
+{
+    workBuffer = emittedText;
+    const int keyIndex = KpraoKeyBase + position;
+    if (position < kpraoVowelKeyCount) {
+        const QChar previous = characterBeforeKey(emittedText, key);
+        const bool asSign = isConsonant(previous) || previous == letter(consonantLikeOffset);
+        return appendVowel(keyIndex, asSign, out);
+    }
+    return appendConsonant(keyIndex, out);
+}
+
+QChar ANSI2IndicUnicode::inscriptCharacter(int position, ConverterOutput &out)
+{
+    const int keyIndex = InscriptKeyBase + position;
+    if (position < inscriptIndependentKeyCount)
+        return appendVowel(keyIndex, false, out);
+    if (position < inscriptVowelKeyCount)
+        return appendVowel(keyIndex, true, out);
+    return appendConsonant(keyIndex, out);
+}
+
+ConverterOutput ANSI2IndicUnicode::digitOutput(QChar digit)
+{
+    ConverterOutput out;
+    const ushort code = digit.unicode();
+    if (code < '0' || code > '9' || !convertsLanguage())
+        return out;
+    // Read afresh for every digit: the other program may have toggled it.
+    out.character = Utils::englishNumerals() ? digit : letter(digitZeroOffset + (code - '0'));
+    return out;
+}
+
+QChar ANSI2IndicUnicode::appendVowel(int keyIndex, bool asSign, ConverterOutput &)
+{
+    const int vowel = vowelOfKey(keyIndex);
+    if (vowel < 0)
+        return QChar();
+    if (asSign && isKeyOfA(keyIndex)) {
+        // After a consonant: Phonetic keeps the inherent vowel, KPRao types
+        // the sign AA, the other layouts the letter A.
+        switch (keyboardLayout) {
+        case phonetic:
+            return QChar();
+        case kprao:
+            return letter(vowelForms[AA].sign);
+        default:
+            return letter(vowelForms[A].independent);
+        }
+    }
+    const VowelForms &forms = vowelForms[vowel];
+    if (language == hindi)
+        return letter(asSign ? forms.hindiSign : forms.hindiIndependent);
+    return letter(asSign ? forms.sign : forms.independent);
+}
+
+QChar ANSI2IndicUnicode::appendConsonant(int keyIndex, ConverterOutput &)
+{
+    if (keyIndex == phoneticNonJoinerKey)
+        return QChar(zeroWidthNonJoiner);
+    if (keyIndex == inscriptNuktaKey)
+        return letter(nuktaOffset);
+    const bool isHalantKey = keyIndex == kpraoHalantKey || keyIndex == inscriptHalantKey
+        || (keyIndex == phoneticFKey && keyboardLayout != phonetic);
+    if (isHalantKey)
+        return halantCharacter();
+
+    int offset = consonantOfKey(keyIndex);
+    if (offset == 0)
+        return QChar();
+    if (offset == naOffset && language == tamil && keyIndex != phoneticNaNzKey)
+        offset = nnnaOffset;
+    return letter(offset);
+}
+
+QChar ANSI2IndicUnicode::halantCharacter() const
+{
+    // A second halant after the virama keeps the consonants apart.
+    if (workBuffer.endsWith(virama()))
+        return QChar(zeroWidthNonJoiner);
+    if (!workBuffer.isEmpty() && !workBuffer.endsWith(QChar(zeroWidthNonJoiner))
+        && isConsonant(workBuffer.back()))
+        return virama();
+    return QChar();
+}
+
+void ANSI2IndicUnicode::fixupScript(int language)
+{
+    for (const Replacement &replacement : scriptFixups) {
+        if (replacement.language != language)
+            continue;
+        if (replacement.to)
+            workBuffer.replace(QChar(replacement.from), QChar(replacement.to));
+        else
+            workBuffer.remove(QChar(replacement.from));
+    }
+}
+
+bool ANSI2IndicUnicode::isConsonant(QChar c) const
+{
+    const int code = c.unicode();
+    return code >= baseCodePoint + consonantFirst && code <= baseCodePoint + consonantLast;
+}
+
+bool ANSI2IndicUnicode::isVowelSign(QChar c) const
+{
+    const int code = c.unicode();
+    return code >= baseCodePoint + vowelSignFirst && code <= baseCodePoint + vowelSignLast;
+}

@@ -1,0 +1,158 @@
+#include "ansitoindicbase.h"
+
+#include "utils.h"
+
+#include <iterator>
+
+namespace {
+
+constexpr const char *phoneticKeyTable[] = {
+    "a", "aa", "A", "i", "I", "ee", "u", "U", "oo", "R",
+    "e", "E", "ai", "o", "O", "au", "ou", "M", "H", "k",
+    "kh", "K", "g", "gh", "G", "Z", "c", "ch", "C", "j",
+    "jh", "J", "z", "T", "Th", "D", "Dh", "N", "t", "th",
+    "d", "dh", "n", "nz", "p", "f", "ph", "P", "b", "bh",
+    "B", "m", "y", "r", "rz", "l", "v", "w", "sh", "S",
+    "Sh", "s", "h", "L", "Lz", "x", "X",
+};
+
+constexpr const char *kpraoKeyTable[] = {
+    "a", "A", "i", "I", "u", "U", "R", "e", "E", "Y",
+    "o", "O", "V", "M", "H", "k", "K", "g", "G", "Z",
+    "c", "C", "j", "J", "z", "q", "Q", "w", "W", "N",
+    "t", "T", "d", "D", "n", "p", "P", "b", "B", "m",
+    "y", "r", "l", "v", "S", "x", "s", "h", "L", "f",
+    "F", "X",
+};
+
+constexpr const char *inscriptKeyTable[] = {
+    "D", "E", "F", "R", "G", "T", "+", "Z", "S", "W",
+    "~", "!", "A", "Q", "e", "f", "r", "g", "t", "=",
+    "z", "s", "w", "`", "a", "q", "x", "_", "k", "K",
+    "i", "I", "U", ";", ":", "p", "P", "}", "'", "\"",
+    "[", "{", "C", "l", "L", "o", "O", "v", "h", "H",
+    "y", "Y", "c", "/", "j", "n", "b", "M", "<", "m",
+    "u", "N", "d", "#", "$", "]", "X",
+};
+
+static_assert(std::size(phoneticKeyTable) == AnsiToIndicBase::PhoneticKeyCount, "phonetic keys");
+static_assert(std::size(kpraoKeyTable) == AnsiToIndicBase::KpraoKeyCount, "KPRao keys");
+static_assert(std::size(inscriptKeyTable) == AnsiToIndicBase::InscriptKeyCount, "InScript keys");
+static_assert(AnsiToIndicBase::KpraoKeyBase == AnsiToIndicBase::PhoneticKeyCount, "key index space");
+static_assert(AnsiToIndicBase::InscriptKeyBase
+                  == AnsiToIndicBase::KpraoKeyBase + AnsiToIndicBase::KpraoKeyCount,
+              "key index space");
+
+// First code point of each language's Unicode block, by language index.
+constexpr quint16 scriptBaseTable[] = {
+    0x0C80, // Kannada
+    0x0C00, // Telugu
+    0x0D00, // Malayalam
+    0x0B00, // Oriya
+    0x0900, // Hindi (Devanagari)
+    0x0A80, // Gujarati
+    0x0980, // Bengali
+    0x0A00, // Gurmukhi
+    0x0B80, // Tamil
+};
+
+constexpr QLatin1String omKey("OM");
+constexpr int hindi = 4;
+
+template<size_t N>
+QStringList keyList(const char *const (&table)[N])
+{
+    QStringList keys;
+    keys.reserve(int(N));
+    for (const char *key : table)
+        keys.append(QLatin1String(key));
+    return keys;
+}
+
+} // namespace
+
+AnsiToIndicBase::AnsiToIndicBase(int language, int layout)
+    : phoneticKeys(keyList(phoneticKeyTable))
+    , kpraoKeys(keyList(kpraoKeyTable))
+    , inscriptKeys(keyList(inscriptKeyTable))
+    , keyboardLayout(layout)
+{
+    setLanguage(language);
+}
+
+AnsiToIndicBase::~AnsiToIndicBase() = default;
+
+void AnsiToIndicBase::setLanguage(int language)
+{
+    this->language = language;
+    baseCodePoint = scriptBase(language);
+}
+
+void AnsiToIndicBase::setKeyboardLayout(int layout)
+{
+    keyboardLayout = layout;
+}
+
+quint16 AnsiToIndicBase::scriptBase(int language)
+{
+    if (language < 0 || language >= int(std::size(scriptBaseTable)))
+        return 0;
+    return scriptBaseTable[language];
+}
+
+void AnsiToIndicBase::reset()
+{
+}
+
+bool AnsiToIndicBase::isValidKey(const QString &key) const
+{
+    if (key.isEmpty() || !convertsLanguage())
+        return false;
+    if (isNumberKey(key.at(0))) {
+        // Read afresh: the word processor may have toggled it meanwhile.
+        return !Utils::englishNumerals();
+    }
+    if (language == hindi && key == omKey)
+        return true;
+    switch (keyboardLayout) {
+    case 1:
+        return kpraoKeys.contains(key);
+    case 2:
+        return inscriptKeys.contains(key);
+    default:
+        return phoneticKeys.contains(key);
+    }
+}
+
+ConverterOutput AnsiToIndicBase::digitOutput(QChar digit)
+{
+    ConverterOutput out;
+    out.character = digit;
+    return out;
+}
+
+bool AnsiToIndicBase::flushPending(ConverterOutput &)
+{
+    reset();
+    return false;
+}
+
+QChar AnsiToIndicBase::appendVowel(int, bool, ConverterOutput &)
+{
+    return QChar();
+}
+
+QChar AnsiToIndicBase::appendConsonant(int, ConverterOutput &)
+{
+    return QChar();
+}
+
+void AnsiToIndicBase::fixupScript(int)
+{
+}
+
+bool AnsiToIndicBase::isNumberKey(QChar c)
+{
+    const ushort code = c.unicode();
+    return (code >= '0' && code <= '9') || (code > 0x7F && c.isNumber());
+}

@@ -1,0 +1,74 @@
+#ifndef YAVO_ANSITOINDICBASE_H
+#define YAVO_ANSITOINDICBASE_H
+
+#include "converteroutput.h"
+
+#include <QObject>
+#include <QStringList>
+
+// The input method's keystroke converters: the hook hands them one Latin key
+// at a time together with what it has typed so far, and types the record
+// they answer. They keep their own key lists and layout numbering
+// (0 Phonetic, 1 KPRao, 2 InScript, 3 Phonetic-2), apart from the word
+// processor's transliterator.
+//
+// Every key has one index across the three lists: its position plus the
+// list's first index. The derived classes' tables are keyed by it.
+class AnsiToIndicBase : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum KeyList {
+        PhoneticKeyBase = 0,
+        PhoneticKeyCount = 67,
+        KpraoKeyBase = 67,
+        KpraoKeyCount = 52,
+        InscriptKeyBase = 119,
+        InscriptKeyCount = 67
+    };
+
+    AnsiToIndicBase(int language, int layout);
+    ~AnsiToIndicBase() override;
+
+    void setLanguage(int language);
+    void setKeyboardLayout(int layout);
+    // The first code point of the language's Unicode block; 0 outside 0..8.
+    static quint16 scriptBase(int language);
+
+    virtual void reset();
+    virtual bool isValidKey(const QString &key) const;
+    virtual QChar virama() const = 0;
+    virtual ConverterOutput process(const QString &key, const QString &emittedText) = 0;
+    virtual ConverterOutput digitOutput(QChar digit);
+    // Steps the pending composition one stage back into `out`; false when
+    // nothing was pending.
+    virtual bool flushPending(ConverterOutput &out);
+
+    // The keys of the layouts, in key-index order; Phonetic-2 shares the
+    // Phonetic list.
+    const QStringList phoneticKeys;
+    const QStringList kpraoKeys;
+    const QStringList inscriptKeys;
+
+    // Read freely; change them through setLanguage and setKeyboardLayout.
+    quint16 baseCodePoint = 0;
+    int keyboardLayout = 0;
+    int language = 0;
+
+protected:
+    virtual QChar appendVowel(int keyIndex, bool asSign, ConverterOutput &out);
+    virtual QChar appendConsonant(int keyIndex, ConverterOutput &out);
+    virtual void fixupScript(int language);
+
+    // Only the nine Indic languages are converted; anything else (English,
+    // a stored value out of range) leaves every key as it is typed.
+    bool convertsLanguage() const { return baseCodePoint != 0; }
+    // A key that stands for a digit: an ASCII digit or a number above ASCII.
+    static bool isNumberKey(QChar c);
+
+    // Scratch text of one process() call.
+    QString workBuffer;
+};
+
+#endif
