@@ -35,6 +35,10 @@ constexpr char16_t firstIndicCodePoint = 0x0900;
 constexpr char16_t lastIndicCodePoint = 0x0D7F;
 constexpr char16_t tamilBlockFirst = 0x0B80;
 constexpr char16_t tamilBlockLast = 0x0BFF;
+// The full stops of every script, kept in the Devanagari block only; the
+// same places in the other blocks are unassigned.
+constexpr char16_t danda = 0x0964;
+constexpr char16_t doubleDanda = 0x0965;
 
 constexpr char16_t zeroWidthNonJoiner = 0x200C;
 constexpr char16_t zeroWidthJoiner = 0x200D;
@@ -855,8 +859,8 @@ void IndicTransliterator::rebase(QChar ch)
 {
     const char16_t u = ch.unicode();
     // Joiners, currency signs, quotes and dashes belong to no script block
-    // and mean the same in every script.
-    if (u < firstIndicCodePoint || u > lastIndicCodePoint) {
+    // and mean the same in every script; so do the dandas.
+    if (u < firstIndicCodePoint || u > lastIndicCodePoint || u == danda || u == doubleDanda) {
         m_output += ch;
         return;
     }

@@ -295,6 +295,10 @@ void TestIndicTransliterator::convertMixed_data()
     QTest::newRow("joiners and quotes") << QStringLiteral("\u0C95\u0CCD\u200D\u201C\u20B9\u2014") << 4
                                         << "0915 094D 200D 201C 20B9 2014";
     QTest::newRow("other scripts") << QStringLiteral("\u3042") << 2 << "3042";
+    // The danda and double danda are the full stops of every script; only
+    // the Devanagari block holds them.
+    QTest::newRow("danda to kannada") << QStringLiteral("\u0915\u0964") << 0 << "0C95 0964";
+    QTest::newRow("double danda to tamil") << QStringLiteral("\u0938\u0965") << 8 << "0BB8 0965";
 }
 
 void TestIndicTransliterator::convertMixed()
