@@ -608,9 +608,17 @@ bool Utils::appendLine(const QString &text, const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Text))
         return false;
+    // A last line without its line end, as a hand-edited file may have,
+    // would otherwise run into the new one and both would be lost.
+    const qint64 size = file.size();
+    char last = '\n';
+    if (size > 0 && (!file.seek(size - 1) || !file.getChar(&last) || !file.seek(size)))
+        return false;
     QTextStream out(&file);
     out.setCodec(utf8CodecName.constData());
-    out.setGenerateByteOrderMark(file.size() == 0);
+    out.setGenerateByteOrderMark(size == 0);
+    if (last != '\n')
+        out << "\n";
     out << text << "\n";
     out.flush();
     // A full disk must not pass for a saved word.

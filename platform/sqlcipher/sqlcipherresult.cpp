@@ -189,6 +189,16 @@ bool SqlCipherResult::exec()
     clearRows();
     setActive(false);
     setAt(QSql::BeforeFirstRow);
+
+    // A statement keeps a closed connection alive in the library, and
+    // would still write to the file behind it; and with no statement the
+    // connection may be freed already, so it is not asked for its error.
+    const auto *owner = static_cast<const SqlCipherDriver *>(driver());
+    if (!owner || !owner->isOpen() || owner->isOpenError() || owner->connection() != m_db) {
+        finalize();
+        m_db = nullptr;
+        return fail(translate("Database is not open"), QSqlError::ConnectionError);
+    }
     if (!m_statement)
         return fail(translate("No statement to run"), QSqlError::StatementError);
 

@@ -337,6 +337,12 @@ void TestWordList::addToUserDictionary()
     // The next build reads them back.
     Utils next;
     QCOMPARE(wordList(next), (QStringList{KA, KHA}));
+
+    // A file whose last line has no line end, as editors often leave it:
+    // the new word still gets a line of its own.
+    QVERIFY(!sandbox.writeFile("cwd/usr.dct", utf8Bom + LA.toUtf8()).isEmpty());
+    QVERIFY(utils.addToUserDictionary(RA, completer));
+    QCOMPARE(Utils::readLines("usr.dct"), (QStringList{LA, RA}));
 }
 
 void TestWordList::completerSettings()

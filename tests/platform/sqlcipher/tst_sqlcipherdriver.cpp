@@ -60,6 +60,7 @@ private slots:
     void values();
     void oneStatementAtATime();
     void transactions();
+    void nothingRunsOnAClosedConnection();
     void tablesAndRecords();
     void escapeIdentifier_data();
     void escapeIdentifier();
@@ -186,6 +187,32 @@ void TestSqlCipherDriver::transactions()
     QVERIFY(query.exec("SELECT count(*) FROM t") && query.next());
     QCOMPARE(query.value(0).toInt(), 1);
     QVERIFY(!db.commit());
+}
+
+void TestSqlCipherDriver::nothingRunsOnAClosedConnection()
+{
+    TestSandbox sandbox;
+    Connection c(QStringLiteral("c.db"));
+    QSqlDatabase db = c.db();
+    QVERIFY(QSqlQuery(db).exec("CREATE TABLE t (x)"));
+    QSqlQuery prepared(db);
+    QVERIFY(prepared.prepare("INSERT INTO t VALUES (1)"));
+    QSqlQuery failed(db);
+    QVERIFY(!failed.prepare("SELEC nonsense"));
+
+    db.close();
+    QVERIFY(!prepared.exec());
+    QCOMPARE(prepared.lastError().type(), QSqlError::ConnectionError);
+    QVERIFY(!failed.exec());
+
+    // Nor on the file once it is opened again: the statements belonged to
+    // the connection that is gone.
+    QVERIFY(db.open());
+    QVERIFY(QSqlQuery(db).exec(keyStatement));
+    QVERIFY(!prepared.exec());
+    QSqlQuery count(db);
+    QVERIFY(count.exec("SELECT count(*) FROM t") && count.next());
+    QCOMPARE(count.value(0).toInt(), 0);
 }
 
 void TestSqlCipherDriver::tablesAndRecords()
