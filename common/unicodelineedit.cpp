@@ -303,6 +303,10 @@ void UnicodeLineEditPrivate::convertWordAtWhiteSpace(QKeyEvent *e)
             ? cursor.block().text().mid(position - cursor.block().position() - 1, 1)
             : QString();
     q->QPlainTextEdit::keyPressEvent(e);
+    // A white-space key that the plain text edit does not type (Ctrl+Tab)
+    // ends no word: there is no typed character to stand before.
+    if (q->textCursor().position() != position + 1)
+        return;
     // Only a word of letters ends here; white space, digits and punctuation
     // before the cursor end none.
     if (!before.isEmpty() && (isWhiteSpace(before.at(0)) || !isWordLetter(before.at(0))))
@@ -332,6 +336,12 @@ void UnicodeLineEditPrivate::convertWordAtWhiteSpace(QKeyEvent *e)
 
 void UnicodeLineEditPrivate::convertWordAtOtherKey(QKeyEvent *e)
 {
+    // The key replaces the selection; converting the word before the
+    // cursor would delete the selection and as much again in front of it.
+    if (q->textCursor().hasSelection()) {
+        q->QPlainTextEdit::keyPressEvent(e);
+        return;
+    }
     const QString keys = keysBeforeCursor(q->textCursor());
     if (!keys.isEmpty() && !isWhiteSpace(keys.back())) {
         pendingKeys = keys;
@@ -473,6 +483,10 @@ void UnicodeLineEdit::keyPressEvent(QKeyEvent *e)
 
     d->currentKeyEvent = e;
     const QChar c = text.at(0);
+    // Typing over a selection replaces it, so the word being composed is
+    // over, even when making the selection left the cursor where it stood.
+    if (textCursor().hasSelection())
+        d->resetComposition();
     if (d->keyboard == transliterationLayout) {
         d->composeTransliteration(e, c);
     } else if (isAsciiLetter(c) || isAsciiDigit(c)

@@ -24,6 +24,9 @@ private slots:
     void transliteration();
     void transliterationConvertsOnlyTheWordBeforeTheCursor_data();
     void transliterationConvertsOnlyTheWordBeforeTheCursor();
+    void typingOverASelectionReplacesIt_data();
+    void typingOverASelectionReplacesIt();
+    void whiteSpaceThatTypesNothingEndsNoWord();
     void returnFinishesEditing();
     void f11TogglesIndicInput();
     void setTextSimplifiesWhiteSpace_data();
@@ -226,6 +229,67 @@ void TestUnicodeLineEdit::transliterationConvertsOnlyTheWordBeforeTheCursor()
     field.type(key);
     QCOMPARE(hex(field.edit.text()), hex(expected));
     QVERIFY(!field.edit.textCursor().hasSelection());
+}
+
+void TestUnicodeLineEdit::typingOverASelectionReplacesIt_data()
+{
+    QTest::addColumn<int>("keyboard");
+    QTest::addColumn<QString>("text");    // set first, the cursor put at its end
+    QTest::addColumn<QString>("typed");   // then typed there ("\b" is Backspace)
+    QTest::addColumn<int>("anchor");      // then this selection made
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("key");     // and this typed over it
+    QTest::addColumn<QString>("expected");
+
+    const auto p = [](const char *keys) { return conv(QLatin1String(keys), 0, 0); };
+    const int k = p("k").size();
+    QTest::newRow("punctuation over a word selected forwards")
+            << 3 << "hello ravi" << "" << 6 << 10 << "," << "hello ,";
+    QTest::newRow("digit over a word selected forwards")
+            << 3 << "hello ravi" << "" << 6 << 10 << "7" << "hello 7";
+    QTest::newRow("backspace over all just after a word end")
+            << 3 << "" << "ravi " << 0 << p("ravi").size() + 1 << "\b" << "";
+    // A selection that ends where the cursor already stood moves no cursor,
+    // yet the word being composed is over all the same.
+    QTest::newRow("the composed word selected in place")
+            << 0 << "xy" << " k" << 3 << 3 + k << "a" << "xy " + p("a");
+    QTest::newRow("everything selected in place")
+            << 0 << "" << "kan" << 0 << p("kan").size() << "a" << p("a");
+    QTest::newRow("backspace over the composed word selected in place")
+            << 0 << "xy" << " ka" << 3 << 3 + p("ka").size() << "\b" << "xy ";
+}
+
+void TestUnicodeLineEdit::typingOverASelectionReplacesIt()
+{
+    QFETCH(int, keyboard);
+    QFETCH(QString, text);
+    QFETCH(QString, typed);
+    QFETCH(int, anchor);
+    QFETCH(int, position);
+    QFETCH(QString, key);
+    QFETCH(QString, expected);
+
+    Field field(0, keyboard);
+    field.setTextAt(text, text.size());
+    field.type(typed);
+    QTextCursor cursor = field.edit.textCursor();
+    cursor.setPosition(anchor);
+    cursor.setPosition(position, QTextCursor::KeepAnchor);
+    field.edit.setTextCursor(cursor);
+    field.type(key);
+    QCOMPARE(hex(field.edit.text()), hex(expected));
+}
+
+void TestUnicodeLineEdit::whiteSpaceThatTypesNothingEndsNoWord()
+{
+    // Ctrl+Tab carries a tab, but the plain text edit does not type it.
+    Field field(0, 3);
+    field.type(QStringLiteral("ravi"));
+    QTest::keyClick(&field.edit, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(field.edit.text(), QStringLiteral("ravi"));
+    QVERIFY(!field.edit.textCursor().hasSelection());
+    field.type(QStringLiteral("n "));
+    QCOMPARE(hex(field.edit.text()), hex(conv(QStringLiteral("ravin"), 0, 3) + QLatin1Char(' ')));
 }
 
 void TestUnicodeLineEdit::returnFinishesEditing()
