@@ -368,12 +368,21 @@ void UnicodeLineEditPrivate::composeTransliteration(QKeyEvent *e, QChar c)
         // the word in the Latin keys it was typed with.
         const QString keys = pendingKeys;
         const QString output = lastOutput;
+        const int position = q->textCursor().position();
         q->QPlainTextEdit::keyPressEvent(e);
+        // Only a Backspace that took the one ending character back stands
+        // right after the converted word; Ctrl+Backspace takes more.
+        if (q->textCursor().position() != position - 1)
+            return;
         pendingKeys = keys;
         lastOutput = output;
         skipNextReset = true;
         transliteratePending(true);
         handleCompleterKey(e);
+    } else if (c.category() == QChar::Other_Control) {
+        // Keys held with Ctrl (select all, copy, undo) edit; they type no
+        // character, so they end no word.
+        q->QPlainTextEdit::keyPressEvent(e);
     } else {
         convertWordAtOtherKey(e);
     }

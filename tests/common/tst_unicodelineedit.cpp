@@ -27,6 +27,8 @@ private slots:
     void typingOverASelectionReplacesIt_data();
     void typingOverASelectionReplacesIt();
     void whiteSpaceThatTypesNothingEndsNoWord();
+    void editingKeysActAsInAPlainEdit_data();
+    void editingKeysActAsInAPlainEdit();
     void returnFinishesEditing();
     void f11TogglesIndicInput();
     void setTextSimplifiesWhiteSpace_data();
@@ -290,6 +292,43 @@ void TestUnicodeLineEdit::whiteSpaceThatTypesNothingEndsNoWord()
     QVERIFY(!field.edit.textCursor().hasSelection());
     field.type(QStringLiteral("n "));
     QCOMPARE(hex(field.edit.text()), hex(conv(QStringLiteral("ravin"), 0, 3) + QLatin1Char(' ')));
+}
+
+void TestUnicodeLineEdit::editingKeysActAsInAPlainEdit_data()
+{
+    QTest::addColumn<int>("keyboard");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("keyText");  // as the window system gives it with Ctrl
+
+    QTest::newRow("ctrl+backspace just after a word end") << 3 << "abc ravi " << int(Qt::Key_Backspace) << "\b";
+    QTest::newRow("ctrl+a after a latin word") << 3 << "ravi" << int(Qt::Key_A) << "\x01";
+    QTest::newRow("ctrl+c after a latin word") << 3 << "hello ravi" << int(Qt::Key_C) << "\x03";
+    QTest::newRow("ctrl+a while composing") << 0 << "ka" << int(Qt::Key_A) << "\x01";
+}
+
+// Keys with Ctrl carry control characters: they edit or select, and neither
+// convert a word nor take more text than they do in a plain text edit.
+void TestUnicodeLineEdit::editingKeysActAsInAPlainEdit()
+{
+    QFETCH(int, keyboard);
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(QString, keyText);
+
+    Field field(0, keyboard);
+    field.type(typed);
+    QPlainTextEdit plain;
+    plain.setPlainText(field.edit.text());
+    QTextCursor cursor = plain.textCursor();
+    cursor.setPosition(field.edit.textCursor().position());
+    plain.setTextCursor(cursor);
+
+    for (QPlainTextEdit *edit : {static_cast<QPlainTextEdit *>(&field.edit), &plain})
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(key), keyText, Qt::ControlModifier);
+    QCOMPARE(hex(field.edit.text()), hex(plain.toPlainText()));
+    QCOMPARE(field.edit.textCursor().selectionStart(), plain.textCursor().selectionStart());
+    QCOMPARE(field.edit.textCursor().selectionEnd(), plain.textCursor().selectionEnd());
 }
 
 void TestUnicodeLineEdit::returnFinishesEditing()
