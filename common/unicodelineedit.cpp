@@ -332,6 +332,7 @@ void UnicodeLineEditPrivate::convertWordAtWhiteSpace(QKeyEvent *e)
     transliteratePending(true);
     skipNextReset = true;
     q->QPlainTextEdit::keyPressEvent(e);
+    skipNextReset = false;
 }
 
 void UnicodeLineEditPrivate::convertWordAtOtherKey(QKeyEvent *e)
@@ -351,6 +352,10 @@ void UnicodeLineEditPrivate::convertWordAtOtherKey(QKeyEvent *e)
     }
     // The key that ended the word is typed in any case, never swallowed.
     q->QPlainTextEdit::keyPressEvent(e);
+    // A key the plain text edit does not type (Ctrl+1) moves no cursor; the
+    // flag must not outlive it and keep the next real move from ending the
+    // word.
+    skipNextReset = false;
 }
 
 void UnicodeLineEditPrivate::composeTransliteration(QKeyEvent *e, QChar c)

@@ -27,6 +27,7 @@ private slots:
     void typingOverASelectionReplacesIt_data();
     void typingOverASelectionReplacesIt();
     void whiteSpaceThatTypesNothingEndsNoWord();
+    void aWordEndKeyThatTypesNothingLetsTheNextMoveEndTheWord();
     void editingKeysActAsInAPlainEdit_data();
     void editingKeysActAsInAPlainEdit();
     void returnFinishesEditing();
@@ -292,6 +293,25 @@ void TestUnicodeLineEdit::whiteSpaceThatTypesNothingEndsNoWord()
     QVERIFY(!field.edit.textCursor().hasSelection());
     field.type(QStringLiteral("n "));
     QCOMPARE(hex(field.edit.text()), hex(conv(QStringLiteral("ravin"), 0, 3) + QLatin1Char(' ')));
+}
+
+void TestUnicodeLineEdit::aWordEndKeyThatTypesNothingLetsTheNextMoveEndTheWord()
+{
+    Field field(0, 3);
+    field.setTextAt(QStringLiteral("12"), 2);
+    field.type(QStringLiteral(" ravi"));
+    // Ctrl+1 ends the word, but the plain text edit types no "1".
+    QTest::keyClick(&field.edit, Qt::Key_1, Qt::ControlModifier);
+    const QString converted = QStringLiteral("12 ") + conv(QStringLiteral("ravi"), 0, 3);
+    QCOMPARE(hex(field.edit.text()), hex(converted));
+
+    // A move elsewhere ends the word: Backspace there deletes one character
+    // and brings no Latin letters back.
+    QTextCursor cursor = field.edit.textCursor();
+    cursor.setPosition(2);
+    field.edit.setTextCursor(cursor);
+    QTest::keyClick(&field.edit, Qt::Key_Backspace);
+    QCOMPARE(hex(field.edit.text()), hex(converted.mid(0, 1) + converted.mid(2)));
 }
 
 void TestUnicodeLineEdit::editingKeysActAsInAPlainEdit_data()
