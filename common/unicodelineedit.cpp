@@ -351,11 +351,14 @@ void UnicodeLineEditPrivate::convertWordAtOtherKey(QKeyEvent *e)
         skipNextReset = true;
     }
     // The key that ended the word is typed in any case, never swallowed.
+    const int converted = q->textCursor().position();
     q->QPlainTextEdit::keyPressEvent(e);
-    // A key the plain text edit does not type (Ctrl+1) moves no cursor; the
-    // flag must not outlive it and keep the next real move from ending the
-    // word.
+    // A key the plain text edit does not type (Ctrl+1) leaves no ending
+    // character for Backspace to take back: the word is over. Nor may the
+    // flag outlive it and keep the next real move from ending a word.
     skipNextReset = false;
+    if (q->textCursor().position() != converted + 1)
+        resetComposition();
 }
 
 void UnicodeLineEditPrivate::composeTransliteration(QKeyEvent *e, QChar c)

@@ -27,7 +27,8 @@ private slots:
     void typingOverASelectionReplacesIt_data();
     void typingOverASelectionReplacesIt();
     void whiteSpaceThatTypesNothingEndsNoWord();
-    void aWordEndKeyThatTypesNothingLetsTheNextMoveEndTheWord();
+    void aWordEndKeyThatTypesNothingLeavesNothingToTakeBack_data();
+    void aWordEndKeyThatTypesNothingLeavesNothingToTakeBack();
     void editingKeysActAsInAPlainEdit_data();
     void editingKeysActAsInAPlainEdit();
     void returnFinishesEditing();
@@ -295,23 +296,37 @@ void TestUnicodeLineEdit::whiteSpaceThatTypesNothingEndsNoWord()
     QCOMPARE(hex(field.edit.text()), hex(conv(QStringLiteral("ravin"), 0, 3) + QLatin1Char(' ')));
 }
 
-void TestUnicodeLineEdit::aWordEndKeyThatTypesNothingLetsTheNextMoveEndTheWord()
+void TestUnicodeLineEdit::aWordEndKeyThatTypesNothingLeavesNothingToTakeBack_data()
 {
+    QTest::addColumn<int>("moveTo");  // -1: the cursor stays
+    QTest::addColumn<QString>("expected");
+
+    const QString converted = QStringLiteral("12 ") + conv(QStringLiteral("ravi"), 0, 3);
+    QTest::newRow("backspace at once") << -1 << converted.chopped(1);
+    QTest::newRow("backspace after a move") << 2 << converted.left(1) + converted.mid(2);
+}
+
+// Ctrl+1 ends the word, but the plain text edit types no "1": there is no
+// ending character for Backspace to take back, so Backspace deletes one
+// character as usual and brings no Latin letters back.
+void TestUnicodeLineEdit::aWordEndKeyThatTypesNothingLeavesNothingToTakeBack()
+{
+    QFETCH(int, moveTo);
+    QFETCH(QString, expected);
+
     Field field(0, 3);
     field.setTextAt(QStringLiteral("12"), 2);
     field.type(QStringLiteral(" ravi"));
-    // Ctrl+1 ends the word, but the plain text edit types no "1".
     QTest::keyClick(&field.edit, Qt::Key_1, Qt::ControlModifier);
-    const QString converted = QStringLiteral("12 ") + conv(QStringLiteral("ravi"), 0, 3);
-    QCOMPARE(hex(field.edit.text()), hex(converted));
+    QCOMPARE(hex(field.edit.text()), hex(QStringLiteral("12 ") + conv(QStringLiteral("ravi"), 0, 3)));
 
-    // A move elsewhere ends the word: Backspace there deletes one character
-    // and brings no Latin letters back.
-    QTextCursor cursor = field.edit.textCursor();
-    cursor.setPosition(2);
-    field.edit.setTextCursor(cursor);
+    if (moveTo >= 0) {
+        QTextCursor cursor = field.edit.textCursor();
+        cursor.setPosition(moveTo);
+        field.edit.setTextCursor(cursor);
+    }
     QTest::keyClick(&field.edit, Qt::Key_Backspace);
-    QCOMPARE(hex(field.edit.text()), hex(converted.mid(0, 1) + converted.mid(2)));
+    QCOMPARE(hex(field.edit.text()), hex(expected));
 }
 
 void TestUnicodeLineEdit::editingKeysActAsInAPlainEdit_data()
