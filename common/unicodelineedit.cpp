@@ -303,6 +303,10 @@ void UnicodeLineEditPrivate::convertWordAtWhiteSpace(QKeyEvent *e)
             ? cursor.block().text().mid(position - cursor.block().position() - 1, 1)
             : QString();
     q->QPlainTextEdit::keyPressEvent(e);
+    // A white-space key that the plain text edit does not type (Ctrl+Tab)
+    // ends no word: there is no typed character to stand before.
+    if (q->textCursor().position() != position + 1)
+        return;
     // Only a word of letters ends here; white space, digits and punctuation
     // before the cursor end none.
     if (!before.isEmpty() && (isWhiteSpace(before.at(0)) || !isWordLetter(before.at(0))))
@@ -328,10 +332,17 @@ void UnicodeLineEditPrivate::convertWordAtWhiteSpace(QKeyEvent *e)
     transliteratePending(true);
     skipNextReset = true;
     q->QPlainTextEdit::keyPressEvent(e);
+    skipNextReset = false;
 }
 
 void UnicodeLineEditPrivate::convertWordAtOtherKey(QKeyEvent *e)
 {
+    // The key replaces the selection; converting the word before the
+    // cursor would delete the selection and as much again in front of it.
+    if (q->textCursor().hasSelection()) {
+        q->QPlainTextEdit::keyPressEvent(e);
+        return;
+    }
     const QString keys = keysBeforeCursor(q->textCursor());
     if (!keys.isEmpty() && !isWhiteSpace(keys.back())) {
         pendingKeys = keys;
@@ -340,7 +351,14 @@ void UnicodeLineEditPrivate::convertWordAtOtherKey(QKeyEvent *e)
         skipNextReset = true;
     }
     // The key that ended the word is typed in any case, never swallowed.
+    const int converted = q->textCursor().position();
     q->QPlainTextEdit::keyPressEvent(e);
+    // A key the plain text edit does not type (Ctrl+1) leaves no ending
+    // character for Backspace to take back: the word is over. Nor may the
+    // flag outlive it and keep the next real move from ending a word.
+    skipNextReset = false;
+    if (q->textCursor().position() != converted + 1)
+        resetComposition();
 }
 
 void UnicodeLineEditPrivate::composeTransliteration(QKeyEvent *e, QChar c)
@@ -358,12 +376,21 @@ void UnicodeLineEditPrivate::composeTransliteration(QKeyEvent *e, QChar c)
         // the word in the Latin keys it was typed with.
         const QString keys = pendingKeys;
         const QString output = lastOutput;
+        const int position = q->textCursor().position();
         q->QPlainTextEdit::keyPressEvent(e);
+        // Only a Backspace that took the one ending character back stands
+        // right after the converted word; Ctrl+Backspace takes more.
+        if (q->textCursor().position() != position - 1)
+            return;
         pendingKeys = keys;
         lastOutput = output;
         skipNextReset = true;
         transliteratePending(true);
         handleCompleterKey(e);
+    } else if (c.category() == QChar::Other_Control) {
+        // Keys held with Ctrl (select all, copy, undo) edit; they type no
+        // character, so they end no word.
+        q->QPlainTextEdit::keyPressEvent(e);
     } else {
         convertWordAtOtherKey(e);
     }
@@ -473,6 +500,10 @@ void UnicodeLineEdit::keyPressEvent(QKeyEvent *e)
 
     d->currentKeyEvent = e;
     const QChar c = text.at(0);
+    // Typing over a selection replaces it, so the word being composed is
+    // over, even when making the selection left the cursor where it stood.
+    if (textCursor().hasSelection())
+        d->resetComposition();
     if (d->keyboard == transliterationLayout) {
         d->composeTransliteration(e, c);
     } else if (isAsciiLetter(c) || isAsciiDigit(c)

@@ -24,6 +24,13 @@ private slots:
     void transliteration();
     void transliterationConvertsOnlyTheWordBeforeTheCursor_data();
     void transliterationConvertsOnlyTheWordBeforeTheCursor();
+    void typingOverASelectionReplacesIt_data();
+    void typingOverASelectionReplacesIt();
+    void whiteSpaceThatTypesNothingEndsNoWord();
+    void aWordEndKeyThatTypesNothingLeavesNothingToTakeBack_data();
+    void aWordEndKeyThatTypesNothingLeavesNothingToTakeBack();
+    void editingKeysActAsInAPlainEdit_data();
+    void editingKeysActAsInAPlainEdit();
     void returnFinishesEditing();
     void f11TogglesIndicInput();
     void setTextSimplifiesWhiteSpace_data();
@@ -226,6 +233,137 @@ void TestUnicodeLineEdit::transliterationConvertsOnlyTheWordBeforeTheCursor()
     field.type(key);
     QCOMPARE(hex(field.edit.text()), hex(expected));
     QVERIFY(!field.edit.textCursor().hasSelection());
+}
+
+void TestUnicodeLineEdit::typingOverASelectionReplacesIt_data()
+{
+    QTest::addColumn<int>("keyboard");
+    QTest::addColumn<QString>("text");    // set first, the cursor put at its end
+    QTest::addColumn<QString>("typed");   // then typed there ("\b" is Backspace)
+    QTest::addColumn<int>("anchor");      // then this selection made
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("key");     // and this typed over it
+    QTest::addColumn<QString>("expected");
+
+    const auto p = [](const char *keys) { return conv(QLatin1String(keys), 0, 0); };
+    const int k = p("k").size();
+    QTest::newRow("punctuation over a word selected forwards")
+            << 3 << "hello ravi" << "" << 6 << 10 << "," << "hello ,";
+    QTest::newRow("digit over a word selected forwards")
+            << 3 << "hello ravi" << "" << 6 << 10 << "7" << "hello 7";
+    QTest::newRow("backspace over all just after a word end")
+            << 3 << "" << "ravi " << 0 << p("ravi").size() + 1 << "\b" << "";
+    // A selection that ends where the cursor already stood moves no cursor,
+    // yet the word being composed is over all the same.
+    QTest::newRow("the composed word selected in place")
+            << 0 << "xy" << " k" << 3 << 3 + k << "a" << "xy " + p("a");
+    QTest::newRow("everything selected in place")
+            << 0 << "" << "kan" << 0 << p("kan").size() << "a" << p("a");
+    QTest::newRow("backspace over the composed word selected in place")
+            << 0 << "xy" << " ka" << 3 << 3 + p("ka").size() << "\b" << "xy ";
+}
+
+void TestUnicodeLineEdit::typingOverASelectionReplacesIt()
+{
+    QFETCH(int, keyboard);
+    QFETCH(QString, text);
+    QFETCH(QString, typed);
+    QFETCH(int, anchor);
+    QFETCH(int, position);
+    QFETCH(QString, key);
+    QFETCH(QString, expected);
+
+    Field field(0, keyboard);
+    field.setTextAt(text, text.size());
+    field.type(typed);
+    QTextCursor cursor = field.edit.textCursor();
+    cursor.setPosition(anchor);
+    cursor.setPosition(position, QTextCursor::KeepAnchor);
+    field.edit.setTextCursor(cursor);
+    field.type(key);
+    QCOMPARE(hex(field.edit.text()), hex(expected));
+}
+
+void TestUnicodeLineEdit::whiteSpaceThatTypesNothingEndsNoWord()
+{
+    // Ctrl+Tab carries a tab, but the plain text edit does not type it.
+    Field field(0, 3);
+    field.type(QStringLiteral("ravi"));
+    QTest::keyClick(&field.edit, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(field.edit.text(), QStringLiteral("ravi"));
+    QVERIFY(!field.edit.textCursor().hasSelection());
+    field.type(QStringLiteral("n "));
+    QCOMPARE(hex(field.edit.text()), hex(conv(QStringLiteral("ravin"), 0, 3) + QLatin1Char(' ')));
+}
+
+void TestUnicodeLineEdit::aWordEndKeyThatTypesNothingLeavesNothingToTakeBack_data()
+{
+    QTest::addColumn<int>("moveTo");  // -1: the cursor stays
+    QTest::addColumn<QString>("expected");
+
+    const QString converted = QStringLiteral("12 ") + conv(QStringLiteral("ravi"), 0, 3);
+    QTest::newRow("backspace at once") << -1 << converted.chopped(1);
+    QTest::newRow("backspace after a move") << 2 << converted.left(1) + converted.mid(2);
+}
+
+// Ctrl+1 ends the word, but the plain text edit types no "1": there is no
+// ending character for Backspace to take back, so Backspace deletes one
+// character as usual and brings no Latin letters back.
+void TestUnicodeLineEdit::aWordEndKeyThatTypesNothingLeavesNothingToTakeBack()
+{
+    QFETCH(int, moveTo);
+    QFETCH(QString, expected);
+
+    Field field(0, 3);
+    field.setTextAt(QStringLiteral("12"), 2);
+    field.type(QStringLiteral(" ravi"));
+    QTest::keyClick(&field.edit, Qt::Key_1, Qt::ControlModifier);
+    QCOMPARE(hex(field.edit.text()), hex(QStringLiteral("12 ") + conv(QStringLiteral("ravi"), 0, 3)));
+
+    if (moveTo >= 0) {
+        QTextCursor cursor = field.edit.textCursor();
+        cursor.setPosition(moveTo);
+        field.edit.setTextCursor(cursor);
+    }
+    QTest::keyClick(&field.edit, Qt::Key_Backspace);
+    QCOMPARE(hex(field.edit.text()), hex(expected));
+}
+
+void TestUnicodeLineEdit::editingKeysActAsInAPlainEdit_data()
+{
+    QTest::addColumn<int>("keyboard");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("keyText");  // as the window system gives it with Ctrl
+
+    QTest::newRow("ctrl+backspace just after a word end") << 3 << "abc ravi " << int(Qt::Key_Backspace) << "\b";
+    QTest::newRow("ctrl+a after a latin word") << 3 << "ravi" << int(Qt::Key_A) << "\x01";
+    QTest::newRow("ctrl+c after a latin word") << 3 << "hello ravi" << int(Qt::Key_C) << "\x03";
+    QTest::newRow("ctrl+a while composing") << 0 << "ka" << int(Qt::Key_A) << "\x01";
+}
+
+// Keys with Ctrl carry control characters: they edit or select, and neither
+// convert a word nor take more text than they do in a plain text edit.
+void TestUnicodeLineEdit::editingKeysActAsInAPlainEdit()
+{
+    QFETCH(int, keyboard);
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(QString, keyText);
+
+    Field field(0, keyboard);
+    field.type(typed);
+    QPlainTextEdit plain;
+    plain.setPlainText(field.edit.text());
+    QTextCursor cursor = plain.textCursor();
+    cursor.setPosition(field.edit.textCursor().position());
+    plain.setTextCursor(cursor);
+
+    for (QPlainTextEdit *edit : {static_cast<QPlainTextEdit *>(&field.edit), &plain})
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(key), keyText, Qt::ControlModifier);
+    QCOMPARE(hex(field.edit.text()), hex(plain.toPlainText()));
+    QCOMPARE(field.edit.textCursor().selectionStart(), plain.textCursor().selectionStart());
+    QCOMPARE(field.edit.textCursor().selectionEnd(), plain.textCursor().selectionEnd());
 }
 
 void TestUnicodeLineEdit::returnFinishesEditing()
