@@ -1,0 +1,394 @@
+#include "ansitounicode.h"
+
+#include "utils.h"
+#include "wordbyword.h"
+
+#include <QTextCodec>
+
+namespace {
+
+constexpr char16_t virama = 0x0CCD;
+constexpr char16_t zwnj = 0x200C;
+constexpr char16_t zwj = 0x200D;
+constexpr char16_t ra = 0x0CB0;
+constexpr char16_t anusvara = 0x0C82;
+constexpr char16_t visarga = 0x0C83;
+constexpr char16_t vocalicR = 0x0C8B;
+constexpr char16_t vocalicRSign = 0x0CC3;
+// Added to an ASCII digit it gives the Kannada digit.
+constexpr char16_t kannadaDigitOffset = 0x0CB6;
+
+// The vowel keys in the order they are tried. A sign of 0 means the inherent
+// vowel: the virama goes and nothing takes its place. H and M have no sign.
+struct VowelKey
+{
+    const char *key;
+    char16_t independent;
+    char16_t sign;
+};
+
+constexpr VowelKey vowelKeys[] = {
+    {"aa", 0x0C86, 0x0CBE},
+    {"ai", 0x0C90, 0x0CC8},
+    {"a", 0x0C85, 0},
+    {"A", 0x0C86, 0x0CBE},
+    {"ii", 0x0C88, 0x0CC0},
+    {"i", 0x0C87, 0x0CBF},
+    {"I", 0x0C88, 0x0CC0},
+    {"uu", 0x0C8A, 0x0CC2},
+    {"u", 0x0C89, 0x0CC1},
+    {"U", 0x0C8A, 0x0CC2},
+    {"Ru", vocalicR, vocalicRSign},
+    {"ee", 0x0C88, 0x0CC0},
+    {"e", 0x0C8E, 0x0CC6},
+    {"E", 0x0C8F, 0x0CC7},
+    {"oo", 0x0C93, 0x0CC2},
+    {"ou", 0x0C94, 0x0CCC},
+    {"o", 0x0C92, 0x0CCA},
+    {"O", 0x0C93, 0x0CCB},
+    {"H", visarga, 0},
+    {"M", anusvara, 0},
+};
+
+enum class ConsonantKind { Letter, NonJoiner, JoinedRa, Visarga, Anusvara, VocalicR };
+
+struct ConsonantKey
+{
+    const char *key;
+    ConsonantKind kind;
+    char16_t letter;
+};
+
+// A two-letter key is always tried before the one-letter key that is its
+// first letter (and "Ru" before "r" and "R"): the two lengths are searched
+// apart, the longer first.
+constexpr ConsonantKey consonantKeys[] = {
+    {"k", ConsonantKind::Letter, 0x0C95},
+    {"kh", ConsonantKind::Letter, 0x0C96},
+    {"K", ConsonantKind::Letter, 0x0C96},
+    {"g", ConsonantKind::Letter, 0x0C97},
+    {"gh", ConsonantKind::Letter, 0x0C98},
+    {"G", ConsonantKind::Letter, 0x0C98},
+    {"Z", ConsonantKind::Letter, 0x0C99},
+    {"ch", ConsonantKind::Letter, 0x0C9A},
+    {"c", ConsonantKind::Letter, 0x0C9A},
+    {"C", ConsonantKind::Letter, 0x0C9B},
+    {"j", ConsonantKind::Letter, 0x0C9C},
+    {"jh", ConsonantKind::Letter, 0x0C9D},
+    {"J", ConsonantKind::Letter, 0x0C9D},
+    {"z", ConsonantKind::Letter, 0x0C9E},
+    {"T", ConsonantKind::Letter, 0x0C9F},
+    {"Th", ConsonantKind::Letter, 0x0CA0},
+    {"D", ConsonantKind::Letter, 0x0CA1},
+    {"Dh", ConsonantKind::Letter, 0x0CA2},
+    {"N", ConsonantKind::Letter, 0x0CA3},
+    {"t", ConsonantKind::Letter, 0x0CA4},
+    {"th", ConsonantKind::Letter, 0x0CA5},
+    {"d", ConsonantKind::Letter, 0x0CA6},
+    {"dh", ConsonantKind::Letter, 0x0CA7},
+    {"n", ConsonantKind::Letter, 0x0CA8},
+    {"p", ConsonantKind::Letter, 0x0CAA},
+    {"f", ConsonantKind::Letter, 0x0CAA},
+    {"ph", ConsonantKind::Letter, 0x0CAB},
+    {"P", ConsonantKind::Letter, 0x0CAB},
+    {"b", ConsonantKind::Letter, 0x0CAC},
+    {"bh", ConsonantKind::Letter, 0x0CAD},
+    {"B", ConsonantKind::Letter, 0x0CAD},
+    {"m", ConsonantKind::Letter, 0x0CAE},
+    {"y", ConsonantKind::Letter, 0x0CAF},
+    {"Y", ConsonantKind::Letter, 0x0CAF},
+    {"r", ConsonantKind::Letter, ra},
+    {"F", ConsonantKind::Letter, ra},
+    {"l", ConsonantKind::Letter, 0x0CB2},
+    {"L", ConsonantKind::Letter, 0x0CB3},
+    {"v", ConsonantKind::Letter, 0x0CB5},
+    {"V", ConsonantKind::Letter, 0x0CB5},
+    {"w", ConsonantKind::Letter, 0x0CB5},
+    {"W", ConsonantKind::Letter, 0x0CB5},
+    {"sh", ConsonantKind::Letter, 0x0CB6},
+    {"S", ConsonantKind::Letter, 0x0CB6},
+    {"Sh", ConsonantKind::Letter, 0x0CB7},
+    {"s", ConsonantKind::Letter, 0x0CB8},
+    {"h", ConsonantKind::Letter, 0x0CB9},
+    {"ff", ConsonantKind::NonJoiner, zwnj},
+    {"R", ConsonantKind::JoinedRa, ra},
+    {"H", ConsonantKind::Visarga, visarga},
+    {"M", ConsonantKind::Anusvara, anusvara},
+    {"Ru", ConsonantKind::VocalicR, vocalicR},
+};
+
+bool isAsciiLetter(char16_t c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+bool isAsciiDigit(char16_t c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool isLetter(QChar c)
+{
+    return c.unicode() < 0x80 ? isAsciiLetter(c.unicode()) : c.isLetter();
+}
+
+bool isNumber(QChar c)
+{
+    return c.unicode() < 0x80 ? isAsciiDigit(c.unicode()) : c.isNumber();
+}
+
+// The runs convertWord hands on: ASCII letters and digits only. Everything
+// else, Latin-1 letters and text that is Unicode already included, is copied.
+bool isAlphanumeric(QChar c)
+{
+    return isAsciiLetter(c.unicode()) || isAsciiDigit(c.unicode());
+}
+
+// Does text continue at from with key?
+bool keyAt(const QString &text, int from, const char *key)
+{
+    int i = 0;
+    for (; key[i]; ++i) {
+        if (from + i >= text.size() || text.at(from + i).unicode() != char16_t(key[i]))
+            return false;
+    }
+    return i > 0;
+}
+
+int keyLength(const char *key)
+{
+    return int(qstrlen(key));
+}
+
+const VowelKey *vowelKeyAt(const QString &text, int from)
+{
+    for (const VowelKey &key : vowelKeys) {
+        if (keyAt(text, from, key.key))
+            return &key;
+    }
+    return nullptr;
+}
+
+const ConsonantKey *consonantKeyAt(const QString &text, int from)
+{
+    for (int length = 2; length > 0; --length) {
+        for (const ConsonantKey &key : consonantKeys) {
+            if (keyLength(key.key) == length && keyAt(text, from, key.key))
+                return &key;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+AnsiToUnicode::AnsiToUnicode()
+    : englishNumerals(Utils::englishNumerals())
+{
+}
+
+AnsiToUnicode::~AnsiToUnicode() = default;
+
+QString AnsiToUnicode::convertText(const QString &text)
+{
+    return convertWordByWord(text, [this](const QString &word) { return convertWord(word); });
+}
+
+QString AnsiToUnicode::convertWord(const QString &text)
+{
+    QString word = text;
+    word.replace(QLatin1Char('`'), QLatin1Char('\''));
+
+    QString result;
+    result.reserve(word.size());
+    int i = 0;
+    while (i < word.size()) {
+        const bool alphanumeric = isAlphanumeric(word.at(i));
+        int end = i + 1;
+        while (end < word.size() && isAlphanumeric(word.at(end)) == alphanumeric)
+            ++end;
+        if (alphanumeric)
+            result += convert(word.mid(i, end - i));
+        else
+            result += word.midRef(i, end - i);
+        i = end;
+    }
+    return result;
+}
+
+QString AnsiToUnicode::convert(const QString &word)
+{
+    if (word.isEmpty())
+        return QString();
+
+    buffer.clear();
+    position = 0;
+    finished = false;
+    afterVowel = false;
+
+    QString result;
+    while (position < word.size()) {
+        const QChar c = word.at(position);
+        if (!isLetter(c)) {
+            if (position != 0 && keyAt(word, position, "^^")) {
+                position += 2;
+                continue;
+            }
+            result += isNumber(c) ? digit(c) : c;
+            ++position;
+            continue;
+        }
+
+        buffer.clear();
+        afterVowel = false;
+        int end = word.size();
+        while (end > position && !isLetter(word.at(end - 1)))
+            --end;
+        appendVowel(word.mid(position, end - position));
+
+        static QTextCodec *const utf16le = QTextCodec::codecForName("UTF-16LE");
+        result += utf16le->toUnicode(buffer);
+        result += word.midRef(end);
+        break;
+    }
+    return result;
+}
+
+void AnsiToUnicode::appendVowel(QString rest)
+{
+    // One pass over the run; a long pasted token must not nest calls.
+    int i = 0;
+    while (i < rest.size()) {
+        int consumed;
+        if (const VowelKey *key = vowelKeyAt(rest, i)) {
+            consumed = keyLength(key->key);
+            if (key->independent == visarga || key->independent == anusvara) {
+                appendUnit(key->independent);
+            } else {
+                if (buffer.isEmpty() || afterVowel)
+                    appendUnit(key->independent);
+                else
+                    appendDependent(key->independent, key->sign);
+                afterVowel = true;
+            }
+        } else {
+            afterVowel = false;
+            const QChar c = rest.at(i);
+            if (!isLetter(c)) {
+                appendUnit(c.unicode());
+                consumed = 1;
+            } else {
+                int end = i;
+                while (end < rest.size() && isLetter(rest.at(end)) && !isVowel(rest.at(end)))
+                    ++end;
+                if (rest.at(end - 1) == QLatin1Char('R') && end < rest.size()
+                    && rest.at(end) == QLatin1Char('u'))
+                    ++end;
+                consumed = end - i;
+                appendConsonant(rest.mid(i, consumed));
+            }
+        }
+        i += consumed;
+        position += consumed;
+    }
+    finished = true;
+}
+
+bool AnsiToUnicode::isVowel(QChar c)
+{
+    switch (c.unicode()) {
+    case 'A': case 'E': case 'I': case 'O': case 'U':
+    case 'a': case 'e': case 'i': case 'o': case 'u':
+        return true;
+    default:
+        return false;
+    }
+}
+
+void AnsiToUnicode::appendConsonant(QString cluster)
+{
+    int i = 0;
+    while (i < cluster.size()) {
+        const ConsonantKey *key = consonantKeyAt(cluster, i);
+        if (!key) {
+            // A letter no key knows is kept as it is; the keys after it
+            // still count.
+            appendUnit(cluster.at(i).unicode());
+            ++i;
+            continue;
+        }
+        switch (key->kind) {
+        case ConsonantKind::Letter:
+            appendUnit(key->letter);
+            appendUnit(virama);
+            break;
+        case ConsonantKind::NonJoiner:
+        case ConsonantKind::Visarga:
+        case ConsonantKind::Anusvara:
+            appendUnit(key->letter);
+            break;
+        case ConsonantKind::JoinedRa:
+            appendUnit(ra);
+            appendUnit(zwj);
+            break;
+        case ConsonantKind::VocalicR:
+            if (!buffer.isEmpty() && endsInJoinPoint())
+                setLastUnit(vocalicRSign);
+            else
+                appendUnit(vocalicR);
+            break;
+        }
+        i += keyLength(key->key);
+    }
+}
+
+QChar AnsiToUnicode::digit(QChar c)
+{
+    if (englishNumerals || !isAsciiDigit(c.unicode()))
+        return c;
+    return QChar(char16_t(c.unicode() + kannadaDigitOffset));
+}
+
+void AnsiToUnicode::appendUnit(char16_t unit)
+{
+    buffer.append(char(unit & 0xFF));
+    buffer.append(char(unit >> 8));
+}
+
+char16_t AnsiToUnicode::lastUnit(int fromEnd) const
+{
+    const int at = buffer.size() - 2 * (fromEnd + 1);
+    if (at < 0)
+        return 0;
+    return char16_t(uchar(buffer.at(at)) | (uchar(buffer.at(at + 1)) << 8));
+}
+
+void AnsiToUnicode::setLastUnit(char16_t unit)
+{
+    removeLastUnit();
+    appendUnit(unit);
+}
+
+void AnsiToUnicode::removeLastUnit()
+{
+    buffer.chop(2);
+}
+
+// A vowel sign may only take the place of the virama a consonant key wrote,
+// or of the joiner written after the ra of "R"; anything else (a digit, an
+// anusvara, a copied letter) stays, and the vowel is written as a letter.
+bool AnsiToUnicode::endsInJoinPoint() const
+{
+    const char16_t last = lastUnit();
+    return last == virama || (last == zwj && lastUnit(1) == ra);
+}
+
+void AnsiToUnicode::appendDependent(char16_t independent, char16_t sign)
+{
+    if (!endsInJoinPoint())
+        appendUnit(independent);
+    else if (sign == 0)
+        removeLastUnit();
+    else
+        setLastUnit(sign);
+}

@@ -1,0 +1,76 @@
+#ifndef YAVO_NUDITOANSI_H
+#define YAVO_NUDITOANSI_H
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QProgressDialog;
+class QTextStream;
+class QTimer;
+
+// Turns Kannada text in the Nudi font encoding (one Latin-1 character per
+// glyph) into phonetic Latin text such as "kSha" or "kii", which
+// AnsiToUnicode then turns into Unicode Kannada. Every input gives an output:
+// a glyph that no table entry or rule covers is copied unchanged.
+//
+// Not thread-safe: a conversion changes the object. Build one per conversion
+// and use it on one thread.
+class NudiToAnsi : public QObject
+{
+    Q_OBJECT
+
+public:
+    NudiToAnsi();
+    ~NudiToAnsi() override;
+
+    // Converts a whole text: lines split at "\n", words at " "; the line
+    // breaks and spaces come back exactly as they were.
+    QString convertText(const QString &text);
+    // Converts one word (a text without spaces or line breaks).
+    QString convertWord(const QString &nudiWord);
+    // The length of the longest prefix of glyphs (at most six of them) that is
+    // a syllable of the table; its name becomes currentMatch. glyphs is cut
+    // down to the prefix tried last: the match, or nothing.
+    int longestMatch(QString &glyphs);
+
+    QString convertedText() const;
+    bool convertLine(const QString &line, QTextStream &stream);
+    void convertTestFile();
+
+Q_SIGNALS:
+    void loaded();
+
+private Q_SLOTS:
+    void slotUpdateDialog();
+    void slotLoaded();
+    void slotCancel();
+
+protected:
+    QStringList glyphList;
+    QStringList nameList;
+    QString subjoinedGlyphs;
+    QStringList subjoinedNames;
+    QString kShaGlyphs;
+    QString kSheGlyphs;
+
+private:
+    void buildTables();
+    int matchAt(const QChar *glyphs, int count);
+    void insertSubjoined(const QString &word, int i, int index, QString &out);
+
+    QProgressDialog *progressDialog = nullptr;
+    QTimer *progressTimer = nullptr;
+    int progressCount = 0;
+
+    QString currentMatch;
+    int syllableLength = 0;
+    QString lastOutput;
+
+    // Glyph sequence, packed one code a byte, to its index in glyphList.
+    QHash<quint64, int> glyphIndex;
+    int longestEntry = 0;
+};
+
+#endif
