@@ -3,7 +3,8 @@
 #include "utils.h"
 #include "wordbyword.h"
 
-#include <QTextCodec>
+
+#include <algorithm>
 
 namespace {
 
@@ -59,9 +60,7 @@ struct ConsonantKey
     char16_t letter;
 };
 
-// A two-letter key is always tried before the one-letter key that is its
-// first letter (and "Ru" before "r" and "R"): the two lengths are searched
-// apart, the longer first.
+// Two-letter keys are tried before one-letter ones ("Ru" before "r" and "R").
 constexpr ConsonantKey consonantKeys[] = {
     {"k", ConsonantKind::Letter, 0x0C95},
     {"kh", ConsonantKind::Letter, 0x0C96},
@@ -155,29 +154,63 @@ bool keyAt(const QString &text, int from, const char *key)
     return i > 0;
 }
 
-int keyLength(const char *key)
+// Where a key of one or two ASCII letters starts a text. A two-letter key
+// wins over the one-letter key that is its first letter, exactly as trying
+// the keys in table order does (each table lists the longer keys first).
+template<typename Key>
+class KeyIndex
 {
-    return int(qstrlen(key));
-}
-
-const VowelKey *vowelKeyAt(const QString &text, int from)
-{
-    for (const VowelKey &key : vowelKeys) {
-        if (keyAt(text, from, key.key))
-            return &key;
-    }
-    return nullptr;
-}
-
-const ConsonantKey *consonantKeyAt(const QString &text, int from)
-{
-    for (int length = 2; length > 0; --length) {
-        for (const ConsonantKey &key : consonantKeys) {
-            if (keyLength(key.key) == length && keyAt(text, from, key.key))
-                return &key;
+public:
+    template<size_t N>
+    explicit KeyIndex(const Key (&keys)[N])
+        : m_keys(keys)
+    {
+        static_assert(N < 128, "indices fit a qint8");
+        std::fill(&m_one[0], &m_one[0] + 128, qint8(-1));
+        std::fill(&m_two[0][0], &m_two[0][0] + 128 * 128, qint8(-1));
+        for (size_t i = 0; i < N; ++i) {
+            const char *key = keys[i].key;
+            qint8 &slot = key[1] ? m_two[uchar(key[0])][uchar(key[1])] : m_one[uchar(key[0])];
+            if (slot < 0)
+                slot = qint8(i);
         }
     }
-    return nullptr;
+
+    // The key at text[from], or null; length receives its length.
+    const Key *find(const QString &text, int from, int *length) const
+    {
+        const char16_t first = text.at(from).unicode();
+        if (first >= 128)
+            return nullptr;
+        if (from + 1 < text.size()) {
+            const char16_t second = text.at(from + 1).unicode();
+            if (second < 128 && m_two[first][second] >= 0) {
+                *length = 2;
+                return &m_keys[m_two[first][second]];
+            }
+        }
+        if (m_one[first] < 0)
+            return nullptr;
+        *length = 1;
+        return &m_keys[m_one[first]];
+    }
+
+private:
+    const Key *m_keys;
+    qint8 m_one[128];
+    qint8 m_two[128][128];
+};
+
+const VowelKey *vowelKeyAt(const QString &text, int from, int *length)
+{
+    static const KeyIndex<VowelKey> index(vowelKeys);
+    return index.find(text, from, length);
+}
+
+const ConsonantKey *consonantKeyAt(const QString &text, int from, int *length)
+{
+    static const KeyIndex<ConsonantKey> index(consonantKeys);
+    return index.find(text, from, length);
 }
 
 } // namespace
@@ -185,6 +218,8 @@ const ConsonantKey *consonantKeyAt(const QString &text, int from)
 AnsiToUnicode::AnsiToUnicode()
     : englishNumerals(Utils::englishNumerals())
 {
+    // Reserved room survives the buffer being emptied for every run.
+    buffer.reserve(256);
 }
 
 AnsiToUnicode::~AnsiToUnicode() = default;
@@ -199,8 +234,8 @@ QString AnsiToUnicode::convertWord(const QString &text)
     QString word = text;
     word.replace(QLatin1Char('`'), QLatin1Char('\''));
 
+    // Unreserved, so that a word of one run takes convert's result as it is.
     QString result;
-    result.reserve(word.size());
     int i = 0;
     while (i < word.size()) {
         const bool alphanumeric = isAlphanumeric(word.at(i));
@@ -221,12 +256,13 @@ QString AnsiToUnicode::convert(const QString &word)
     if (word.isEmpty())
         return QString();
 
-    buffer.clear();
+    buffer.resize(0);
     position = 0;
     finished = false;
     afterVowel = false;
 
     QString result;
+    result.reserve(word.size());
     while (position < word.size()) {
         const QChar c = word.at(position);
         if (!isLetter(c)) {
@@ -239,15 +275,14 @@ QString AnsiToUnicode::convert(const QString &word)
             continue;
         }
 
-        buffer.clear();
+        buffer.resize(0); // keeps its room for the next run
         afterVowel = false;
         int end = word.size();
         while (end > position && !isLetter(word.at(end - 1)))
             --end;
         appendVowel(word.mid(position, end - position));
 
-        static QTextCodec *const utf16le = QTextCodec::codecForName("UTF-16LE");
-        result += utf16le->toUnicode(buffer);
+        appendDecoded(result);
         result += word.midRef(end);
         break;
     }
@@ -259,9 +294,8 @@ void AnsiToUnicode::appendVowel(QString rest)
     // One pass over the run; a long pasted token must not nest calls.
     int i = 0;
     while (i < rest.size()) {
-        int consumed;
-        if (const VowelKey *key = vowelKeyAt(rest, i)) {
-            consumed = keyLength(key->key);
+        int consumed = 0;
+        if (const VowelKey *key = vowelKeyAt(rest, i, &consumed)) {
             if (key->independent == visarga || key->independent == anusvara) {
                 appendUnit(key->independent);
             } else {
@@ -309,7 +343,8 @@ void AnsiToUnicode::appendConsonant(QString cluster)
 {
     int i = 0;
     while (i < cluster.size()) {
-        const ConsonantKey *key = consonantKeyAt(cluster, i);
+        int length = 0;
+        const ConsonantKey *key = consonantKeyAt(cluster, i, &length);
         if (!key) {
             // A letter no key knows is kept as it is; the keys after it
             // still count.
@@ -338,7 +373,7 @@ void AnsiToUnicode::appendConsonant(QString cluster)
                 appendUnit(vocalicR);
             break;
         }
-        i += keyLength(key->key);
+        i += length;
     }
 }
 
@@ -351,8 +386,20 @@ QChar AnsiToUnicode::digit(QChar c)
 
 void AnsiToUnicode::appendUnit(char16_t unit)
 {
-    buffer.append(char(unit & 0xFF));
-    buffer.append(char(unit >> 8));
+    const char bytes[2] = {char(unit & 0xFF), char(unit >> 8)};
+    buffer.append(bytes, 2);
+}
+
+void AnsiToUnicode::appendDecoded(QString &text) const
+{
+    // The buffer holds UTF-16 little-endian code units, two bytes each.
+    const int units = buffer.size() / 2;
+    const uchar *bytes = reinterpret_cast<const uchar *>(buffer.constData());
+    const int start = text.size();
+    text.resize(start + units);
+    QChar *out = text.data() + start;
+    for (int i = 0; i < units; ++i)
+        out[i] = QChar(char16_t(bytes[2 * i] | (bytes[2 * i + 1] << 8)));
 }
 
 char16_t AnsiToUnicode::lastUnit(int fromEnd) const

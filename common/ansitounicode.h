@@ -48,6 +48,7 @@ protected:
 
 private:
     void appendUnit(char16_t unit);
+    void appendDecoded(QString &text) const;
     char16_t lastUnit(int fromEnd = 0) const;
     void setLastUnit(char16_t unit);
     void removeLastUnit();

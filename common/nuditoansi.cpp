@@ -24,6 +24,10 @@ constexpr int postfixRaGlyph = 0xF0;
 constexpr int avagrahaGlyph = 0x84;
 constexpr char16_t avagraha = 0x0CBD;
 
+// Room for every entry and its beginnings at a quarter full or less.
+constexpr int glyphIndexBits = 12;
+constexpr int glyphIndexSize = 1 << glyphIndexBits;
+
 // Nudi files are usually read as Windows-1252, which turns most of the bytes
 // 80 to 9F into typographic characters far above Latin-1. Folding them back
 // lets text read either way find the same glyphs.
@@ -84,16 +88,6 @@ const char *irregularGlyphs(const QByteArray &name)
     return nullptr;
 }
 
-// Glyph codes packed one a byte; codes are never 0, so sequences of
-// different lengths never collide.
-quint64 packGlyphs(const QString &glyphs)
-{
-    quint64 key = 0;
-    for (QChar c : glyphs)
-        key = (key << 8) | quint64(c.unicode() & 0xFF);
-    return key;
-}
-
 bool startsWithGlyphs(const QChar *text, int count, const QString &glyphs)
 {
     if (count < glyphs.size())
@@ -146,14 +140,24 @@ void NudiToAnsi::buildTables()
     kSheGlyphs = glyphSequence(NudiGlyphTables::kSheGlyphs);
 
     // Every sequence is unique, so a hash finds exactly the entry a scan
-    // from the top would; keep the first should that ever change.
-    glyphIndex.reserve(glyphList.size());
+    // from the top would (the first, should that ever change). Prefixes of
+    // entries are kept too, marked -1, so a search stops as soon as the
+    // glyphs can lead to no entry.
+    glyphIndex.resize(glyphIndexSize);
     for (int i = 0; i < glyphList.size(); ++i) {
-        const quint64 key = packGlyphs(glyphList.at(i));
-        if (!glyphIndex.contains(key))
-            glyphIndex.insert(key, i);
-        longestEntry = std::max(longestEntry, int(glyphList.at(i).size()));
+        const QString &glyphs = glyphList.at(i);
+        quint64 key = 0;
+        for (int length = 1; length <= glyphs.size(); ++length) {
+            key = (key << 8) | quint64(glyphs.at(length - 1).unicode() & 0xFF);
+            GlyphSlot *slot = glyphSlot(key);
+            slot->glyphs = key;
+            if (length == glyphs.size() && slot->entry < 0)
+                slot->entry = i;
+        }
     }
+    std::fill(std::begin(subjoinedIndex), std::end(subjoinedIndex), qint8(-1));
+    for (int i = 0; i < subjoinedGlyphs.size(); ++i)
+        subjoinedIndex[subjoinedGlyphs.at(i).unicode() & 0xFF] = qint8(i);
 
     emit loaded();
 }
@@ -161,26 +165,41 @@ void NudiToAnsi::buildTables()
 int NudiToAnsi::matchAt(const QChar *glyphs, int count)
 {
     currentMatch.clear();
-    count = std::min(count, longestEntry);
-
-    quint64 keys[8];
-    int usable = 0;
+    int matched = 0;
+    int entry = -1;
     quint64 key = 0;
-    for (; usable < count; ++usable) {
-        const int code = glyphCode(glyphs[usable]);
+    for (int length = 1; length <= count; ++length) {
+        const int code = glyphCode(glyphs[length - 1]);
         if (code < 0)
             break; // no entry holds anything but glyph codes
         key = (key << 8) | quint64(code);
-        keys[usable] = key;
-    }
-    for (int length = usable; length > 0; --length) {
-        const auto hit = glyphIndex.constFind(keys[length - 1]);
-        if (hit != glyphIndex.constEnd()) {
-            currentMatch = nameList.at(hit.value());
-            return length;
+        const GlyphSlot *slot = glyphSlot(key);
+        if (slot->glyphs != key)
+            break;
+        if (slot->entry >= 0) {
+            matched = length;
+            entry = slot->entry;
         }
     }
-    return 0;
+    if (entry >= 0)
+        currentMatch = nameList.at(entry);
+    return matched;
+}
+
+const NudiToAnsi::GlyphSlot *NudiToAnsi::glyphSlot(quint64 glyphs) const
+{
+    // Fibonacci hashing, then the next free or matching slot.
+    int at = int((glyphs * 0x9E3779B97F4A7C15ull) >> (64 - glyphIndexBits));
+    const GlyphSlot *table = glyphIndex.constData();
+    while (table[at].glyphs != 0 && table[at].glyphs != glyphs)
+        at = (at + 1) & (glyphIndexSize - 1);
+    return table + at;
+}
+
+NudiToAnsi::GlyphSlot *NudiToAnsi::glyphSlot(quint64 glyphs)
+{
+    glyphIndex.detach();
+    return const_cast<GlyphSlot *>(qAsConst(*this).glyphSlot(glyphs));
 }
 
 int NudiToAnsi::longestMatch(QString &glyphs)
@@ -251,9 +270,8 @@ QString NudiToAnsi::convertWord(const QString &nudiWord)
             continue;
         }
 
-        const int subjoinedIndex = subjoinedGlyphs.indexOf(QChar(code));
-        if (subjoinedIndex >= 0) {
-            insertSubjoined(nudiWord, i, subjoinedIndex, out);
+        if (code <= 0xFF && subjoinedIndex[code] >= 0) {
+            insertSubjoined(nudiWord, i, subjoinedIndex[code], out);
             ++i;
             continue;
         }

@@ -1,10 +1,10 @@
 #ifndef YAVO_NUDITOANSI_H
 #define YAVO_NUDITOANSI_H
 
-#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class QProgressDialog;
 class QTextStream;
@@ -68,9 +68,20 @@ private:
     int syllableLength = 0;
     QString lastOutput;
 
-    // Glyph sequence, packed one code a byte, to its index in glyphList.
-    QHash<quint64, int> glyphIndex;
-    int longestEntry = 0;
+    // The syllable search's index: an open-addressing hash from a glyph
+    // sequence, packed one code a byte (codes are never 0, so 0 marks a free
+    // slot), to its entry in glyphList, or -1 for the beginning of a longer
+    // entry.
+    struct GlyphSlot
+    {
+        quint64 glyphs = 0;
+        int entry = -1;
+    };
+    GlyphSlot *glyphSlot(quint64 glyphs);
+    const GlyphSlot *glyphSlot(quint64 glyphs) const;
+    QVector<GlyphSlot> glyphIndex;
+    // Glyph code to its index in subjoinedGlyphs, or -1.
+    qint8 subjoinedIndex[256];
 };
 
 #endif

@@ -2,26 +2,26 @@
 #define YAVO_WORDBYWORD_H
 
 #include <QString>
-#include <QStringList>
 
-// Converts a text word by word: lines split at "\n", words at " ", empty
-// parts kept, so the text's line breaks and spaces come back exactly.
+// Converts a text word by word: the text is cut at every "\n" and " " (empty
+// words included) and each piece converted, so the text's line breaks and
+// spaces come back exactly.
 template<typename ConvertWord>
 QString convertWordByWord(const QString &text, ConvertWord convertWord)
 {
     QString result;
     result.reserve(text.size() * 2);
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (const QString &line : lines) {
-        const QStringList words = line.split(QLatin1Char(' '));
-        for (int i = 0; i < words.size(); ++i) {
-            if (i > 0)
-                result += QLatin1Char(' ');
-            result += convertWord(words.at(i));
-        }
-        result += QLatin1Char('\n');
+    int start = 0;
+    for (;;) {
+        int end = start;
+        while (end < text.size() && text.at(end) != QLatin1Char(' ') && text.at(end) != QLatin1Char('\n'))
+            ++end;
+        result += convertWord(text.mid(start, end - start));
+        if (end == text.size())
+            break;
+        result += text.at(end);
+        start = end + 1;
     }
-    result.chop(1);
     return result;
 }
 

@@ -11,7 +11,7 @@ yavo_configure_and_build "$root" "$build" -DCMAKE_BUILD_TYPE=Release -DYAVO_BUIL
 
 export QT_QPA_PLATFORM=offscreen
 for bench in "$build"/bench/bench_*; do
-    [ -x "$bench" ] || continue
+    [ -f "$bench" ] && [ -x "$bench" ] || continue
     echo "== $(basename "$bench")"
     "$bench" "$@"
 done
