@@ -319,7 +319,10 @@ void AnsiToUnicode::appendVowel(QString rest)
                     && rest.at(end) == QLatin1Char('u'))
                     ++end;
                 consumed = end - i;
-                appendConsonant(rest.mid(i, consumed));
+                // One string for every cluster: emptying it keeps its room.
+                clusterRun.resize(0);
+                clusterRun.append(rest.constData() + i, consumed);
+                appendConsonant(clusterRun);
             }
         }
         i += consumed;
@@ -354,8 +357,7 @@ void AnsiToUnicode::appendConsonant(QString cluster)
         }
         switch (key->kind) {
         case ConsonantKind::Letter:
-            appendUnit(key->letter);
-            appendUnit(virama);
+            appendUnits(key->letter, virama);
             break;
         case ConsonantKind::NonJoiner:
         case ConsonantKind::Visarga:
@@ -363,8 +365,7 @@ void AnsiToUnicode::appendConsonant(QString cluster)
             appendUnit(key->letter);
             break;
         case ConsonantKind::JoinedRa:
-            appendUnit(ra);
-            appendUnit(zwj);
+            appendUnits(ra, zwj);
             break;
         case ConsonantKind::VocalicR:
             if (!buffer.isEmpty() && endsInJoinPoint())
@@ -390,6 +391,12 @@ void AnsiToUnicode::appendUnit(char16_t unit)
     buffer.append(bytes, 2);
 }
 
+void AnsiToUnicode::appendUnits(char16_t first, char16_t second)
+{
+    const char bytes[4] = {char(first & 0xFF), char(first >> 8), char(second & 0xFF), char(second >> 8)};
+    buffer.append(bytes, 4);
+}
+
 void AnsiToUnicode::appendDecoded(QString &text) const
 {
     // The buffer holds UTF-16 little-endian code units, two bytes each.
@@ -412,8 +419,9 @@ char16_t AnsiToUnicode::lastUnit(int fromEnd) const
 
 void AnsiToUnicode::setLastUnit(char16_t unit)
 {
-    removeLastUnit();
-    appendUnit(unit);
+    char *bytes = buffer.data() + buffer.size() - 2;
+    bytes[0] = char(unit & 0xFF);
+    bytes[1] = char(unit >> 8);
 }
 
 void AnsiToUnicode::removeLastUnit()

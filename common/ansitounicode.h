@@ -47,7 +47,10 @@ protected:
     bool englishNumerals = false;
 
 private:
+    QString clusterRun;
+
     void appendUnit(char16_t unit);
+    void appendUnits(char16_t first, char16_t second);
     void appendDecoded(QString &text) const;
     char16_t lastUnit(int fromEnd = 0) const;
     void setLastUnit(char16_t unit);

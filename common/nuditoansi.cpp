@@ -88,6 +88,13 @@ const char *irregularGlyphs(const QByteArray &name)
     return nullptr;
 }
 
+// Does text end with the two letters of pair?
+bool endsWith(const QString &text, const char (&pair)[3])
+{
+    const int size = text.size();
+    return size >= 2 && text.at(size - 2) == QLatin1Char(pair[0]) && text.at(size - 1) == QLatin1Char(pair[1]);
+}
+
 bool startsWithGlyphs(const QChar *text, int count, const QString &glyphs)
 {
     if (count < glyphs.size())
@@ -213,8 +220,8 @@ void NudiToAnsi::insertSubjoined(const QString &word, int i, int index, QString 
 {
     int outPosition;
     int matchPosition;
-    if (currentMatch.endsWith(QLatin1String("ii")) || currentMatch.endsWith(QLatin1String("ou"))
-        || out.endsWith(QLatin1String("ai")) || out.endsWith(QLatin1String("ff"))) {
+    if (endsWith(currentMatch, "ii") || endsWith(currentMatch, "ou") || endsWith(out, "ai")
+        || endsWith(out, "ff")) {
         outPosition = out.size() - 2;
         matchPosition = currentMatch.size() - 3;
     } else if (i > 0 && glyphCode(word.at(i - 1)) == halantGlyph && i == word.size() - 1) {

@@ -11,12 +11,16 @@ QString convertWordByWord(const QString &text, ConvertWord convertWord)
 {
     QString result;
     result.reserve(text.size() * 2);
+    // One string for every word: emptying it keeps its room.
+    QString word;
     int start = 0;
     for (;;) {
         int end = start;
         while (end < text.size() && text.at(end) != QLatin1Char(' ') && text.at(end) != QLatin1Char('\n'))
             ++end;
-        result += convertWord(text.mid(start, end - start));
+        word.resize(0);
+        word.append(text.constData() + start, end - start);
+        result += convertWord(word);
         if (end == text.size())
             break;
         result += text.at(end);
