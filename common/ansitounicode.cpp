@@ -312,7 +312,10 @@ void AnsiToUnicode::appendVowel(QString rest)
                 appendUnit(c.unicode());
                 consumed = 1;
             } else {
-                int end = i;
+                // A letter isVowel takes but no vowel key knows (a subclass
+                // may widen isVowel) still moves the walk on, as a cluster
+                // of its own.
+                int end = i + 1;
                 while (end < rest.size() && isLetter(rest.at(end)) && !isVowel(rest.at(end)))
                     ++end;
                 if (rest.at(end - 1) == QLatin1Char('R') && end < rest.size()

@@ -10,7 +10,10 @@ class DigitWitness : public AnsiToUnicode
 {
 protected:
     QChar digit(QChar c) override { return c == QLatin1Char('7') ? QChar(0x2460) : c; }
-    bool isVowel(QChar c) override { return c != QLatin1Char('i') && AnsiToUnicode::isVowel(c); }
+    bool isVowel(QChar c) override
+    {
+        return c == QLatin1Char('y') || (c != QLatin1Char('i') && AnsiToUnicode::isVowel(c));
+    }
 };
 
 } // namespace
@@ -188,8 +191,9 @@ void TestAnsiToUnicode::virtualSteps()
 {
     DigitWitness converter;
     // Digits before the letters go through digit(); "i" no longer counts as
-    // a vowel, so it joins the cluster and, being no consonant key, is kept.
-    QCOMPARE(converter.convert(QStringLiteral("7ki")), glyphCodes("U+2460 U+0C95 U+0CCD 69"));
+    // a vowel, so it joins the cluster and, being no consonant key, is kept;
+    // "y" counts as a vowel but is no vowel key: it still gets converted.
+    QCOMPARE(converter.convert(QStringLiteral("7kiy")), glyphCodes("U+2460 U+0C95 U+0CCD 69 U+0CAF U+0CCD"));
 }
 
 YAVO_TEST_GUILESS_MAIN(TestAnsiToUnicode)
