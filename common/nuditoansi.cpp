@@ -151,12 +151,13 @@ void NudiToAnsi::buildTables()
     // entries are kept too, marked -1, so a search stops as soon as the
     // glyphs can lead to no entry.
     glyphIndex.resize(glyphIndexSize);
+    GlyphSlot *const table = glyphIndex.data();
     for (int i = 0; i < glyphList.size(); ++i) {
         const QString &glyphs = glyphList.at(i);
         quint64 key = 0;
         for (int length = 1; length <= glyphs.size(); ++length) {
             key = (key << 8) | quint64(glyphs.at(length - 1).unicode() & 0xFF);
-            GlyphSlot *slot = glyphSlot(key);
+            GlyphSlot *slot = table + (glyphSlot(key) - table); // the same slot, writable
             slot->glyphs = key;
             if (length == glyphs.size() && slot->entry < 0)
                 slot->entry = i;
@@ -201,12 +202,6 @@ const NudiToAnsi::GlyphSlot *NudiToAnsi::glyphSlot(quint64 glyphs) const
     while (table[at].glyphs != 0 && table[at].glyphs != glyphs)
         at = (at + 1) & (glyphIndexSize - 1);
     return table + at;
-}
-
-NudiToAnsi::GlyphSlot *NudiToAnsi::glyphSlot(quint64 glyphs)
-{
-    glyphIndex.detach();
-    return const_cast<GlyphSlot *>(qAsConst(*this).glyphSlot(glyphs));
 }
 
 int NudiToAnsi::longestMatch(QString &glyphs)

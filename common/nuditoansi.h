@@ -77,7 +77,6 @@ private:
         quint64 glyphs = 0;
         int entry = -1;
     };
-    GlyphSlot *glyphSlot(quint64 glyphs);
     const GlyphSlot *glyphSlot(quint64 glyphs) const;
     QVector<GlyphSlot> glyphIndex;
     // Glyph code to its index in subjoinedGlyphs, or -1.

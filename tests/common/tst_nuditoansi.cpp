@@ -42,7 +42,6 @@ private slots:
     void irregularForms();
     void subjoinedEntries_data();
     void subjoinedEntries();
-    void loadedSignal();
 
     void convertWord_data();
     void convertWord();
@@ -188,17 +187,6 @@ void TestNudiToAnsi::subjoinedEntries()
     TableProbe tables;
     QCOMPARE(int(tables.subjoinedGlyphs.at(index).unicode()), code);
     QCOMPARE(tables.subjoinedNames.at(index), name);
-}
-
-void TestNudiToAnsi::loadedSignal()
-{
-    // Emitted from the constructor, before anyone could connect: nothing
-    // must depend on it. The object is complete all the same.
-    NudiToAnsi converter;
-    QSignalSpy spy(&converter, &NudiToAnsi::loaded);
-    QVERIFY(spy.isValid());
-    QCOMPARE(converter.convertWord(glyphCodes("50 C0")), QStringLiteral("ka"));
-    QCOMPARE(spy.count(), 0);
 }
 
 void TestNudiToAnsi::convertWord_data()
