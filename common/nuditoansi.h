@@ -30,13 +30,17 @@ public:
     QString convertText(const QString &text);
     // Converts one word (a text without spaces or line breaks).
     QString convertWord(const QString &nudiWord);
-    // The length of the longest prefix of glyphs (at most six of them) that is
-    // a syllable of the table; its name becomes currentMatch. glyphs is cut
-    // down to the prefix tried last: the match, or nothing.
+    // The length of the longest prefix of glyphs that is a syllable of the
+    // table; its name becomes currentMatch. glyphs is cut down to the prefix
+    // tried last: the match, or nothing.
     int longestMatch(QString &glyphs);
 
+    // The result of the last convertText.
     QString convertedText() const;
+    // Writes the conversion of the whole line, taken as one word.
     bool convertLine(const QString &line, QTextStream &stream);
+    // A developer's check: converts "nudi-test-input.txt" of the current
+    // folder, line by line, into "nudi-test-output.txt" (UTF-8).
     void convertTestFile();
 
 Q_SIGNALS:
@@ -48,6 +52,8 @@ private Q_SLOTS:
     void slotCancel();
 
 protected:
+    // The glyph tables, complete when the constructor returns and never
+    // changed afterwards.
     QStringList glyphList;
     QStringList nameList;
     QString subjoinedGlyphs;
