@@ -143,17 +143,6 @@ bool isAlphanumeric(QChar c)
     return isAsciiLetter(c.unicode()) || isAsciiDigit(c.unicode());
 }
 
-// Does text continue at from with key?
-bool keyAt(const QString &text, int from, const char *key)
-{
-    int i = 0;
-    for (; key[i]; ++i) {
-        if (from + i >= text.size() || text.at(from + i).unicode() != char16_t(key[i]))
-            return false;
-    }
-    return i > 0;
-}
-
 // Where a key of one or two ASCII letters starts a text. A two-letter key
 // wins over the one-letter key that is its first letter, exactly as trying
 // the keys in table order does (each table lists the longer keys first).
@@ -226,47 +215,57 @@ AnsiToUnicode::~AnsiToUnicode() = default;
 
 QString AnsiToUnicode::convertText(const QString &text)
 {
-    return convertWordByWord(text, [this](const QString &word) { return convertWord(word); });
+    QString result;
+    convertWordByWord(text, result, [this](const QChar *word, int size, QString &out) {
+        appendWord(word, size, out);
+    });
+    return result;
 }
 
 QString AnsiToUnicode::convertWord(const QString &text)
 {
-    QString word = text;
-    word.replace(QLatin1Char('`'), QLatin1Char('\''));
-
-    // Unreserved, so that a word of one run takes convert's result as it is.
     QString result;
-    int i = 0;
-    while (i < word.size()) {
-        const bool alphanumeric = isAlphanumeric(word.at(i));
-        int end = i + 1;
-        while (end < word.size() && isAlphanumeric(word.at(end)) == alphanumeric)
-            ++end;
-        if (alphanumeric)
-            result += convert(word.mid(i, end - i));
-        else
-            result += word.midRef(i, end - i);
-        i = end;
-    }
+    appendWord(text.constData(), text.size(), result);
     return result;
 }
 
 QString AnsiToUnicode::convert(const QString &word)
 {
-    if (word.isEmpty())
-        return QString();
+    QString result;
+    appendRun(word.constData(), word.size(), result);
+    return result;
+}
 
+void AnsiToUnicode::appendWord(const QChar *text, int size, QString &result)
+{
+    int i = 0;
+    while (i < size) {
+        const bool alphanumeric = isAlphanumeric(text[i]);
+        int end = i + 1;
+        while (end < size && isAlphanumeric(text[end]) == alphanumeric)
+            ++end;
+        if (alphanumeric) {
+            appendRun(text + i, end - i, result);
+        } else {
+            for (int j = i; j < end; ++j)
+                result += text[j] == QLatin1Char('`') ? QChar(QLatin1Char('\'')) : text[j];
+        }
+        i = end;
+    }
+}
+
+void AnsiToUnicode::appendRun(const QChar *word, int size, QString &result)
+{
     buffer.resize(0);
     position = 0;
     finished = false;
     afterVowel = false;
 
-    QString result;
-    result.reserve(word.size());
-    while (position < word.size()) {
-        const QChar c = word.at(position);
+    while (position < size) {
+        const QChar c = word[position];
         if (!isLetter(c)) {
-            if (position != 0 && keyAt(word, position, "^^")) {
+            if (position != 0 && position + 1 < size && c == QLatin1Char('^')
+                && word[position + 1] == QLatin1Char('^')) {
                 position += 2;
                 continue;
             }
@@ -277,16 +276,18 @@ QString AnsiToUnicode::convert(const QString &word)
 
         buffer.resize(0); // keeps its room for the next run
         afterVowel = false;
-        int end = word.size();
-        while (end > position && !isLetter(word.at(end - 1)))
+        int end = size;
+        while (end > position && !isLetter(word[end - 1]))
             --end;
-        appendVowel(word.mid(position, end - position));
+        // One string for every run: emptying it keeps its room.
+        letterRun.resize(0);
+        letterRun.append(word + position, end - position);
+        appendVowel(letterRun);
 
         appendDecoded(result);
-        result += word.midRef(end);
+        result.append(word + end, size - end);
         break;
     }
-    return result;
 }
 
 void AnsiToUnicode::appendVowel(QString rest)

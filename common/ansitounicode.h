@@ -47,6 +47,10 @@ protected:
     bool englishNumerals = false;
 
 private:
+    void appendWord(const QChar *text, int size, QString &result);
+    void appendRun(const QChar *word, int size, QString &result);
+
+    QString letterRun;
     QString clusterRun;
 
     void appendUnit(char16_t unit);

@@ -88,11 +88,12 @@ const char *irregularGlyphs(const QByteArray &name)
     return nullptr;
 }
 
-// Does text end with the two letters of pair?
-bool endsWith(const QString &text, const char (&pair)[3])
+// Does text, from start on, end with the two letters of pair?
+bool endsWith(const QString &text, int start, const char (&pair)[3])
 {
     const int size = text.size();
-    return size >= 2 && text.at(size - 2) == QLatin1Char(pair[0]) && text.at(size - 1) == QLatin1Char(pair[1]);
+    return size - start >= 2 && text.at(size - 2) == QLatin1Char(pair[0])
+        && text.at(size - 1) == QLatin1Char(pair[1]);
 }
 
 bool startsWithGlyphs(const QChar *text, int count, const QString &glyphs)
@@ -211,15 +212,16 @@ int NudiToAnsi::longestMatch(QString &glyphs)
     return length;
 }
 
-void NudiToAnsi::insertSubjoined(const QString &word, int i, int index, QString &out)
+void NudiToAnsi::insertSubjoined(const QChar *word, int size, int i, int index, QString &out,
+                                 int wordStart)
 {
     int outPosition;
     int matchPosition;
-    if (endsWith(currentMatch, "ii") || endsWith(currentMatch, "ou") || endsWith(out, "ai")
-        || endsWith(out, "ff")) {
+    if (endsWith(currentMatch, 0, "ii") || endsWith(currentMatch, 0, "ou")
+        || endsWith(out, wordStart, "ai") || endsWith(out, wordStart, "ff")) {
         outPosition = out.size() - 2;
         matchPosition = currentMatch.size() - 3;
-    } else if (i > 0 && glyphCode(word.at(i - 1)) == halantGlyph && i == word.size() - 1) {
+    } else if (i > 0 && glyphCode(word[i - 1]) == halantGlyph && i == size - 1) {
         outPosition = out.size();
         matchPosition = 0;
     } else {
@@ -230,27 +232,35 @@ void NudiToAnsi::insertSubjoined(const QString &word, int i, int index, QString 
         return;
 
     // A subjoined glyph with nothing before it to join still keeps its
-    // consonant: it goes to the front.
+    // consonant: it goes to the front of the word.
     const QString &name = subjoinedNames.at(index);
-    out.insert(std::max(0, outPosition), name);
+    out.insert(std::max(wordStart, outPosition), name);
     currentMatch.insert(std::max(0, matchPosition), name);
     syllableLength += name.size();
 }
 
 QString NudiToAnsi::convertWord(const QString &nudiWord)
 {
+    QString out;
     if (nudiWord.isEmpty())
-        return QString();
+        return out;
+    out.reserve(nudiWord.size() * 2);
+    appendWord(nudiWord.constData(), nudiWord.size(), out);
+    return out;
+}
 
+// Appends the conversion of one word to out; what out held before is never
+// read, moved or changed.
+void NudiToAnsi::appendWord(const QChar *word, int size, QString &out)
+{
     // Each word starts a syllable afresh: what the previous word left must
     // not move a ra glyph at the start of this one.
     currentMatch.clear();
     syllableLength = 0;
-
-    const QChar *word = nudiWord.constData();
-    const int size = nudiWord.size();
-    QString out;
-    out.reserve(size * 2);
+    const int wordStart = out.size();
+    auto endsWithLetter = [&out, wordStart](char letter) {
+        return out.size() > wordStart && out.at(out.size() - 1) == QLatin1Char(letter);
+    };
 
     int i = 0;
     while (i < size) {
@@ -266,14 +276,14 @@ QString NudiToAnsi::convertWord(const QString &nudiWord)
 
         if (code == postfixRaGlyph) {
             // The ra is spoken before the whole syllable it is drawn after.
-            out.insert(std::max(0, int(out.size()) - syllableLength), QLatin1Char('r'));
+            out.insert(std::max(wordStart, int(out.size()) - syllableLength), QLatin1Char('r'));
             ++syllableLength;
             ++i;
             continue;
         }
 
         if (code <= 0xFF && subjoinedIndex[code] >= 0) {
-            insertSubjoined(nudiWord, i, subjoinedIndex[code], out);
+            insertSubjoined(word, size, i, subjoinedIndex[code], out, wordStart);
             ++i;
             continue;
         }
@@ -311,11 +321,11 @@ QString NudiToAnsi::convertWord(const QString &nudiWord)
 
         switch (code) {
         case lengthMarkGlyph:
-            if (out.endsWith(QLatin1Char('e')))
+            if (endsWithLetter('e'))
                 out[out.size() - 1] = QLatin1Char('E');
-            else if (out.endsWith(QLatin1Char('o')))
+            else if (endsWithLetter('o'))
                 out[out.size() - 1] = QLatin1Char('O');
-            else if (out.endsWith(QLatin1Char('i')))
+            else if (endsWithLetter('i'))
                 out[out.size() - 1] = QLatin1Char('I');
             else {
                 out += c;
@@ -327,7 +337,7 @@ QString NudiToAnsi::convertWord(const QString &nudiWord)
             syllableLength += 2;
             break;
         case aiMarkGlyph:
-            if (out.endsWith(QLatin1Char('e'))) {
+            if (endsWithLetter('e')) {
                 out.chop(1);
                 out += QLatin1String("ai");
                 ++syllableLength;
@@ -336,7 +346,7 @@ QString NudiToAnsi::convertWord(const QString &nudiWord)
         case vocalicRSignGlyph:
             // The sign takes the place of the syllable's vowel; text before
             // the syllable (Unicode, an avagraha) is not its to take.
-            if (syllableLength > 0 && !out.isEmpty()) {
+            if (syllableLength > 0) {
                 out.chop(1);
                 --syllableLength;
             }
@@ -350,12 +360,14 @@ QString NudiToAnsi::convertWord(const QString &nudiWord)
         }
         ++i;
     }
-    return out;
 }
 
 QString NudiToAnsi::convertText(const QString &text)
 {
-    lastOutput = convertWordByWord(text, [this](const QString &word) { return convertWord(word); });
+    lastOutput.clear();
+    convertWordByWord(text, lastOutput, [this](const QChar *word, int size, QString &out) {
+        appendWord(word, size, out);
+    });
     return lastOutput;
 }
 

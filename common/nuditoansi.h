@@ -64,7 +64,8 @@ protected:
 private:
     void buildTables();
     int matchAt(const QChar *glyphs, int count);
-    void insertSubjoined(const QString &word, int i, int index, QString &out);
+    void appendWord(const QChar *word, int size, QString &out);
+    void insertSubjoined(const QChar *word, int size, int i, int index, QString &out, int wordStart);
 
     QProgressDialog *progressDialog = nullptr;
     QTimer *progressTimer = nullptr;

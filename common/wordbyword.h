@@ -4,29 +4,26 @@
 #include <QString>
 
 // Converts a text word by word: the text is cut at every "\n" and " " (empty
-// words included) and each piece converted, so the text's line breaks and
-// spaces come back exactly.
-template<typename ConvertWord>
-QString convertWordByWord(const QString &text, ConvertWord convertWord)
+// words included), each word's conversion is appended to result by
+// appendWord(const QChar *word, int size, QString &result), and the line
+// breaks and spaces are copied between them, so they come back exactly.
+template<typename AppendWord>
+void convertWordByWord(const QString &text, QString &result, AppendWord appendWord)
 {
-    QString result;
-    result.reserve(text.size() * 2);
-    // One string for every word: emptying it keeps its room.
-    QString word;
+    result.reserve(result.size() + text.size() * 2);
+    const QChar *characters = text.constData();
+    const int size = text.size();
     int start = 0;
     for (;;) {
         int end = start;
-        while (end < text.size() && text.at(end) != QLatin1Char(' ') && text.at(end) != QLatin1Char('\n'))
+        while (end < size && characters[end] != QLatin1Char(' ') && characters[end] != QLatin1Char('\n'))
             ++end;
-        word.resize(0);
-        word.append(text.constData() + start, end - start);
-        result += convertWord(word);
-        if (end == text.size())
+        appendWord(characters + start, end - start, result);
+        if (end == size)
             break;
-        result += text.at(end);
+        result += characters[end];
         start = end + 1;
     }
-    return result;
 }
 
 #endif

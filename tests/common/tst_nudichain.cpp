@@ -11,6 +11,8 @@
 #include <QHash>
 #include <QTextCodec>
 
+#include <random>
+
 namespace {
 
 class TableProbe : public NudiToAnsi
@@ -87,6 +89,7 @@ private slots:
     void text();
     void windows1252Text();
     void longWord();
+    void textIsConvertedWordByWord();
 };
 
 void TestNudiChain::init()
@@ -203,6 +206,52 @@ void TestNudiChain::longWord()
 {
     const int syllables = 500000;
     QCOMPARE(throughChain(glyphCodes("50 C0").repeated(syllables)), QStringLiteral("ಕ").repeated(syllables));
+}
+
+void TestNudiChain::textIsConvertedWordByWord()
+{
+    // Random glyph text with the separators in every arrangement: a whole
+    // text converts exactly as its lines and words do one by one.
+    TableProbe tables;
+    std::mt19937 random(7);
+    auto pick = [&random](int count) { return int(random() % unsigned(count)); };
+    const QString extras = glyphCodes("F0 EF C3 CA C8 F6 2C 31 0D U+201E U+2019 U+0C95 60 5E");
+    const QString separators = QStringLiteral("  \n");
+    QString text;
+    for (int piece = 0; piece < 20000; ++piece) {
+        switch (pick(4)) {
+        case 0:
+            text += separators.at(pick(separators.size()));
+            break;
+        case 1:
+            text += extras.at(pick(extras.size()));
+            break;
+        case 2:
+            text += tables.subjoinedGlyphs.at(pick(tables.subjoinedGlyphs.size()));
+            break;
+        default:
+            text += tables.glyphList.at(pick(tables.glyphList.size()));
+            break;
+        }
+    }
+
+    NudiToAnsi nudiToAnsi;
+    AnsiToUnicode ansiToUnicode;
+    QStringList phoneticLines;
+    QStringList unicodeLines;
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        QStringList phoneticWords;
+        QStringList unicodeWords;
+        for (const QString &word : line.split(QLatin1Char(' '))) {
+            phoneticWords << nudiToAnsi.convertWord(word);
+            unicodeWords << ansiToUnicode.convertWord(phoneticWords.last());
+        }
+        phoneticLines << phoneticWords.join(QLatin1Char(' '));
+        unicodeLines << unicodeWords.join(QLatin1Char(' '));
+    }
+    const QString phonetic = nudiToAnsi.convertText(text);
+    QCOMPARE(phonetic, phoneticLines.join(QLatin1Char('\n')));
+    QCOMPARE(ansiToUnicode.convertText(phonetic), unicodeLines.join(QLatin1Char('\n')));
 }
 
 YAVO_TEST_GUILESS_MAIN(TestNudiChain)
