@@ -208,6 +208,8 @@ void TestNudiToAnsi::convertWord_data()
     QTest::newRow("lone length mark kept") << glyphCodes("43 C3") << QString(QStringLiteral("a") + QChar(0xC3));
     QTest::newRow("lone ai mark dropped") << glyphCodes("43 CA") << "a";
     QTest::newRow("vocalic R sign") << glyphCodes("43 C8") << "Ru";
+    QTest::newRow("vocalic R sign keeps what precedes the word's syllables")
+        << glyphCodes("U+0CBD C8") << QString(QChar(0x0CBD) + QStringLiteral("Ru"));
     QTest::newRow("subjoined ra") << glyphCodes("50 C0 E6") << "kra";
     QTest::newRow("subjoined after ii") << glyphCodes("51 C3 CC") << "kkii";
     QTest::newRow("subjoined after ai") << glyphCodes("50 C9 CA CC") << "kkai";
