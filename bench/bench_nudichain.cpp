@@ -1,0 +1,130 @@
+// Nudi text through the ANSI-to-Unicode chain (NudiToAnsi, then
+// AnsiToUnicode): throughput on about 1 MB of generated text, and the peak
+// memory of the process.
+
+#include "ansitounicode.h"
+#include "nuditoansi.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <sys/resource.h>
+
+namespace {
+
+class TableProbe : public NudiToAnsi
+{
+public:
+    using NudiToAnsi::glyphList;
+    using NudiToAnsi::subjoinedGlyphs;
+};
+
+// Words of one to five syllables drawn from the glyph table, a subjoined
+// consonant after some of them, a few digits and punctuation, twelve words
+// a line.
+const QString &nudiText()
+{
+    static const QString text = [] {
+        TableProbe tables;
+        std::mt19937 random(1234);
+        auto pick = [&random](int count) { return int(random() % unsigned(count)); };
+        QString text;
+        text.reserve(1 << 20);
+        int words = 0;
+        while (text.size() < 1000000) {
+            const int syllables = 1 + pick(5);
+            for (int s = 0; s < syllables; ++s) {
+                text += tables.glyphList.at(pick(tables.glyphList.size()));
+                if (pick(4) == 0)
+                    text += tables.subjoinedGlyphs.at(pick(tables.subjoinedGlyphs.size()));
+            }
+            if (pick(20) == 0)
+                text += QStringLiteral("1990,");
+            text += (++words % 12 == 0) ? QLatin1String("\r\n") : QLatin1String(" ");
+        }
+        return text;
+    }();
+    return text;
+}
+
+void reportMemory(benchmark::State &state)
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_rss_MB"] = double(usage.ru_maxrss) / 1024.0;
+}
+
+// As the input method's clipboard conversion: one object of each, whole text.
+void BM_NudiChainText(benchmark::State &state)
+{
+    const QString &text = nudiText();
+    for (auto _ : state) {
+        NudiToAnsi nudiToAnsi;
+        AnsiToUnicode ansiToUnicode;
+        benchmark::DoNotOptimize(ansiToUnicode.convertText(nudiToAnsi.convertText(text)));
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * text.size());
+    reportMemory(state);
+}
+BENCHMARK(BM_NudiChainText)->Unit(benchmark::kMillisecond);
+
+// As the word processor's conversion worker: word by word with convertWord.
+void BM_NudiChainWordByWord(benchmark::State &state)
+{
+    const QString &text = nudiText();
+    const QStringList words = text.split(QRegularExpression(QStringLiteral("[ \n]")));
+    for (auto _ : state) {
+        NudiToAnsi nudiToAnsi;
+        AnsiToUnicode ansiToUnicode;
+        for (const QString &word : words)
+            benchmark::DoNotOptimize(ansiToUnicode.convertWord(nudiToAnsi.convertWord(word)));
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * text.size());
+    reportMemory(state);
+}
+BENCHMARK(BM_NudiChainWordByWord)->Unit(benchmark::kMillisecond);
+
+void BM_NudiToAnsi(benchmark::State &state)
+{
+    const QString &text = nudiText();
+    NudiToAnsi nudiToAnsi;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(nudiToAnsi.convertText(text));
+    state.SetBytesProcessed(int64_t(state.iterations()) * text.size());
+    reportMemory(state);
+}
+BENCHMARK(BM_NudiToAnsi)->Unit(benchmark::kMillisecond);
+
+void BM_AnsiToUnicode(benchmark::State &state)
+{
+    NudiToAnsi nudiToAnsi;
+    const QString phonetic = nudiToAnsi.convertText(nudiText());
+    AnsiToUnicode ansiToUnicode;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ansiToUnicode.convertText(phonetic));
+    state.SetBytesProcessed(int64_t(state.iterations()) * phonetic.size());
+    reportMemory(state);
+}
+BENCHMARK(BM_AnsiToUnicode)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // AnsiToUnicode reads a setting: keep the real one out of reach.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    QCoreApplication app(argc, argv);
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
