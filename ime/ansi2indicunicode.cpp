@@ -1,7 +1,5 @@
 #include "ansi2indicunicode.h"
 
-#include "utils.h"
-
 #include <iterator>
 
 namespace {
@@ -377,8 +375,8 @@ ConverterOutput ANSI2IndicUnicode::digitOutput(QChar digit)
     const ushort code = digit.unicode();
     if (code < '0' || code > '9' || !convertsLanguage())
         return out;
-    // Read afresh for every digit: the other program may have toggled it.
-    out.character = Utils::englishNumerals() ? digit : letter(digitZeroOffset + (code - '0'));
+    // The other program may have toggled the setting since the last digit.
+    out.character = englishNumeralsFor(digit) ? digit : letter(digitZeroOffset + (code - '0'));
     return out;
 }
 

@@ -106,11 +106,17 @@ void AnsiToIndicBase::reset()
 
 bool AnsiToIndicBase::isValidKey(const QString &key) const
 {
+    m_numeralsCheckedKey = QChar();
     if (key.isEmpty() || !convertsLanguage())
         return false;
     if (isNumberKey(key.at(0))) {
         // Read afresh: the word processor may have toggled it meanwhile.
-        return !Utils::englishNumerals();
+        const bool english = Utils::englishNumerals();
+        if (key.size() == 1) {
+            m_numeralsCheckedKey = key.at(0);
+            m_numeralsCheckedEnglish = english;
+        }
+        return !english;
     }
     if (language == hindi && key == omKey)
         return true;
@@ -149,6 +155,15 @@ QChar AnsiToIndicBase::appendConsonant(int, ConverterOutput &)
 
 void AnsiToIndicBase::fixupScript(int)
 {
+}
+
+bool AnsiToIndicBase::englishNumeralsFor(QChar digit) const
+{
+    if (!m_numeralsCheckedKey.isNull() && m_numeralsCheckedKey == digit) {
+        m_numeralsCheckedKey = QChar();
+        return m_numeralsCheckedEnglish;
+    }
+    return Utils::englishNumerals();
 }
 
 bool AnsiToIndicBase::isNumberKey(QChar c)

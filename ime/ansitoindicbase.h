@@ -66,9 +66,20 @@ protected:
     bool convertsLanguage() const { return baseCodePoint != 0; }
     // A key that stands for a digit: an ASCII digit or a number above ASCII.
     static bool isNumberKey(QChar c);
+    // Whether digits are typed as English numerals for this digit key. The
+    // hook asks isValidKey before it converts a key, and that check has just
+    // read the shared setting: its answer serves the same key once, so one
+    // key press reads the settings store once. Otherwise it is read afresh.
+    bool englishNumeralsFor(QChar digit) const;
 
     // Scratch text of one process() call.
     QString workBuffer;
+
+private:
+    // The setting as isValidKey last read it, for the number key it was
+    // asked about; null when the last key asked was no number.
+    mutable QChar m_numeralsCheckedKey;
+    mutable bool m_numeralsCheckedEnglish = false;
 };
 
 #endif

@@ -45,13 +45,16 @@ private:
     {
         const QString single(c);
         const bool isRupee = c == QLatin1Char('$');
-        if (!m_converter.isValidKey(single) && !isRupee) {
+        // Asked once a key, as the hook does: a digit's check reads the
+        // shared settings store.
+        const bool valid = m_converter.isValidKey(single);
+        if (!valid && !isRupee) {
             reset();
             m_applicationText += c;
             return ConverterOutput();
         }
         const ushort code = c.unicode();
-        const bool standalone = !m_converter.isValidKey(single) || isRupee
+        const bool standalone = !valid || isRupee
             || (code >= '0' && code <= '9') || (code > 0x7F && c.isNumber());
         QString key = single;
         if (standalone) {

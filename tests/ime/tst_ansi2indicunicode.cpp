@@ -22,6 +22,7 @@ private slots:
     void typing_data();
     void typing();
     void englishNumerals();
+    void digitConvertedAsChecked();
     void otherNumbersPassThrough();
     void noConversionOutsideTheIndicLanguages_data();
     void noConversionOutsideTheIndicLanguages();
@@ -210,6 +211,29 @@ void TestAnsi2IndicUnicode::englishNumerals()
     QCOMPARE(converter.digitOutput(QLatin1Char('0')).character, QChar(0x0CE6));
     converter.setLanguage(Tamil);
     QCOMPARE(converter.digitOutput(QLatin1Char('9')).character, QChar(0x0BEF));
+}
+
+// The hook checks a digit and then converts it: the key is typed as the
+// check found the shared setting, which is read once for the key press. The
+// answer serves that one digit only; any later key reads afresh.
+void TestAnsi2IndicUnicode::digitConvertedAsChecked()
+{
+    ANSI2IndicUnicode converter(Kannada, KPRao);
+    QVERIFY(converter.isValidKey(QStringLiteral("5")));
+    Utils::setEnglishNumerals(true);
+    QCOMPARE(converter.process(QStringLiteral("5"), QString()).character, QChar(0x0CEB));
+    QCOMPARE(converter.process(QStringLiteral("5"), QString()).character, QChar('5'));
+
+    // Checked as English, then the setting goes off before the next key.
+    QVERIFY(!converter.isValidKey(QStringLiteral("6")));
+    Utils::setEnglishNumerals(false);
+    QCOMPARE(converter.process(QStringLiteral("7"), QString()).character, QChar(0x0CED));
+
+    // A check of another key in between forgets the digit's answer.
+    QVERIFY(converter.isValidKey(QStringLiteral("8")));
+    QVERIFY(converter.isValidKey(QStringLiteral("k")));
+    Utils::setEnglishNumerals(true);
+    QCOMPARE(converter.process(QStringLiteral("8"), QString()).character, QChar('8'));
 }
 
 void TestAnsi2IndicUnicode::otherNumbersPassThrough()
