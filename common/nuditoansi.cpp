@@ -179,8 +179,10 @@ int NudiToAnsi::matchAt(const QChar *glyphs, int count)
     quint64 key = 0;
     for (int length = 1; length <= count; ++length) {
         const int code = glyphCode(glyphs[length - 1]);
-        if (code < 0)
-            break; // no entry holds anything but glyph codes
+        // No entry holds anything but glyph codes, and none holds 0: a
+        // key of 0 would find a free slot and pass for a beginning.
+        if (code <= 0)
+            break;
         key = (key << 8) | quint64(code);
         const GlyphSlot *slot = glyphSlot(key);
         if (slot->glyphs != key)

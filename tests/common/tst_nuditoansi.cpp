@@ -239,6 +239,8 @@ void TestNudiToAnsi::convertWord_data()
     QTest::newRow("po alternative") << glyphCodes("A5 C9 C7") << "po";
     QTest::newRow("digits and punctuation") << glyphCodes("31 39 2C 2E") << "19,.";
     QTest::newRow("carriage return") << glyphCodes("50 C0 0D") << "ka\r";
+    QTest::newRow("NUL before a syllable") << glyphCodes("00 00 41 69 C0 C4")
+                                           << QString(QChar(0)) + QChar(0) + QStringLiteral("ya");
     QTest::newRow("Unicode passes") << glyphCodes("U+0C95 U+0CBF") << glyphCodes("U+0C95 U+0CBF");
     QTest::newRow("avagraha") << glyphCodes("50 C0 U+201E") << QString(QStringLiteral("ka") + QChar(0x0CBD));
     // Nothing before them to join: the consonant is kept, in front.
@@ -291,6 +293,7 @@ void TestNudiToAnsi::longestMatch_data()
     QTest::newRow("ya over anusvara") << glyphCodes("41 69 C0 C4 41") << 4;
     QTest::newRow("anusvara alone") << glyphCodes("41 CC") << 1;
     QTest::newRow("none") << glyphCodes("C3 41") << 0;
+    QTest::newRow("NUL first") << glyphCodes("00 41") << 0;
     QTest::newRow("Unicode") << glyphCodes("U+0C95") << 0;
 }
 
