@@ -1,0 +1,47 @@
+#ifndef ZIPPACKAGE_H
+#define ZIPPACKAGE_H
+
+#include <QByteArray>
+#include <QScopedPointer>
+#include <QString>
+
+class QIODevice;
+class ZipPackagePrivate;
+
+// The one place where the DOCX and ODT formats touch the zip container.
+//
+// Reading: open() takes the directory of an archive on a random-access
+// device; entry() inflates one entry, refusing entries whose declared or
+// actual size is beyond what a text document needs, and checking the CRC so
+// that a truncated or damaged archive is reported instead of read as garbage.
+//
+// Writing: addEntry() collects entries in memory; save() builds the whole
+// archive in a buffer first and then copies it to the device with checked
+// writes, so the device stays open and every failure is reported.
+class ZipPackage
+{
+public:
+    enum Compression { Stored, Deflated };
+    enum Status { NoError, NotAnArchive, MissingEntry, EntryTooLarge, CorruptEntry };
+
+    // Largest entry (uncompressed) the readers accept. A 5 MB text document
+    // gives a content part of some tens of megabytes; beyond this limit an
+    // entry is treated as hostile (a zip bomb) rather than inflated.
+    static constexpr qint64 MaxEntrySize = qint64(256) * 1024 * 1024;
+
+    ZipPackage();
+    ~ZipPackage();
+
+    bool open(QIODevice *device);
+    bool contains(const QString &name) const;
+    QByteArray entry(const QString &name, Status *status = nullptr) const;
+
+    void addEntry(const QString &name, const QByteArray &data, Compression compression = Deflated);
+    bool save(QIODevice *device) const;
+
+private:
+    Q_DISABLE_COPY(ZipPackage)
+    QScopedPointer<ZipPackagePrivate> d;
+};
+
+#endif
