@@ -41,3 +41,22 @@ QString XmlText::sanitized(const QString &text)
     }
     return result.isNull() ? text : result;
 }
+
+QString XmlText::toBlockText(const QString &text)
+{
+    QString result = text;
+    for (QChar &c : result) {
+        switch (c.unicode()) {
+        case 0x0A:
+        case 0x0D:
+        case 0x2029:
+        case 0xFDD0:
+        case 0xFDD1:
+            c = QLatin1Char(' ');
+            break;
+        default:
+            break;
+        }
+    }
+    return result;
+}

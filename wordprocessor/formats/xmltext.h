@@ -10,6 +10,12 @@ class XmlText
 {
 public:
     static QString sanitized(const QString &text);
+
+    // Character data read from a file as text inside one block: characters
+    // that QTextCursor::insertText turns into block or frame boundaries
+    // (line feeds, paragraph separators, frame markers) become spaces, as
+    // XML white space is meant.
+    static QString toBlockText(const QString &text);
 };
 
 #endif

@@ -130,6 +130,23 @@ QByteArray ZipPackage::entry(const QString &name, Status *status) const
     return data;
 }
 
+QString ZipPackage::statusText(Status status)
+{
+    switch (status) {
+    case NoError:
+        return QString();
+    case NotAnArchive:
+        return tr("Unable to open archive.");
+    case MissingEntry:
+        return tr("The archive holds no document.");
+    case EntryTooLarge:
+        return tr("The document is too large to open.");
+    case CorruptEntry:
+        break;
+    }
+    return tr("The archive is damaged.");
+}
+
 void ZipPackage::addEntry(const QString &name, const QByteArray &data, Compression compression)
 {
     d->pending.append({name, data, compression});

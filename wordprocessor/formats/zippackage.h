@@ -2,6 +2,7 @@
 #define ZIPPACKAGE_H
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QScopedPointer>
 #include <QString>
 
@@ -20,6 +21,8 @@ class ZipPackagePrivate;
 // writes, so the device stays open and every failure is reported.
 class ZipPackage
 {
+    Q_DECLARE_TR_FUNCTIONS(ZipPackage)
+
 public:
     enum Compression { Stored, Deflated };
     enum Status { NoError, NotAnArchive, MissingEntry, EntryTooLarge, CorruptEntry };
@@ -35,6 +38,8 @@ public:
     bool open(QIODevice *device);
     bool contains(const QString &name) const;
     QByteArray entry(const QString &name, Status *status = nullptr) const;
+    // What a reader tells the user when an entry could not be read.
+    static QString statusText(Status status);
 
     void addEntry(const QString &name, const QByteArray &data, Compression compression = Deflated);
     bool save(QIODevice *device) const;
