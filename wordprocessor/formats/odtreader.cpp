@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QVector>
 
 #include <cmath>
 
@@ -436,10 +437,15 @@ void OdtReader::readParagraph(int level)
 void OdtReader::readSpan()
 {
     int depth = 1;
+    // Whether character data of each entered element is text: drawings
+    // (frames, images, text boxes) hold text only inside their own
+    // paragraphs; their own character data is layout white space.
+    QVector<bool> holdsText{true};
     while (!m_xml.atEnd()) {
         switch (m_xml.readNext()) {
         case QXmlStreamReader::Characters:
-            cursor.insertText(XmlText::toBlockText(m_xml.text().toString()));
+            if (holdsText.constLast())
+                cursor.insertText(XmlText::toBlockText(m_xml.text().toString()));
             break;
         case QXmlStreamReader::StartElement: {
             const QStringRef name = m_xml.qualifiedName();
@@ -462,12 +468,19 @@ void OdtReader::readSpan()
                 m_xml.skipCurrentElement();
             } else {
                 ++depth;
+                if (name.startsWith(QLatin1String("draw:")))
+                    holdsText.append(false);
+                else if (name == QLatin1String("text:p") || name == QLatin1String("text:h"))
+                    holdsText.append(true);
+                else
+                    holdsText.append(holdsText.constLast());
             }
             break;
         }
         case QXmlStreamReader::EndElement:
             if (--depth == 0)
                 return;
+            holdsText.removeLast();
             break;
         default:
             break;
