@@ -179,7 +179,10 @@ void TestDocx::readsParagraphProperties_data()
     QTest::newRow("jc end") << QByteArray("<w:jc w:val=\"end\"/>") << int(Qt::AlignRight) << -1 << -1 << 0;
     QTest::newRow("jc left after textDirection rl")
         << QByteArray("<w:textDirection w:val=\"rl\"/><w:jc w:val=\"left\"/>") << 17 << 1 << -1 << 0;
-    QTest::newRow("jc left after bidi") << QByteArray("<w:bidi/><w:jc w:val=\"left\"/>") << 1 << 1 << -1 << 0;
+    // Sides of a right-to-left paragraph are as seen, as other word processors write them.
+    QTest::newRow("jc left after bidi") << QByteArray("<w:bidi/><w:jc w:val=\"left\"/>") << 17 << 1 << -1 << 0;
+    QTest::newRow("jc right before bidi") << QByteArray("<w:jc w:val=\"right\"/><w:bidi/>") << 18 << 1 << -1 << 0;
+    QTest::newRow("jc start in rtl") << QByteArray("<w:bidi/><w:jc w:val=\"start\"/>") << 1 << 1 << -1 << 0;
     QTest::newRow("bidi false") << QByteArray("<w:bidi w:val=\"0\"/>") << 0 << -1 << -1 << 0;
     QTest::newRow("ind 1080") << QByteArray("<w:ind w:left=\"1080\"/>") << 0 << -1 << 2 << 0;
     QTest::newRow("ind 360") << QByteArray("<w:ind w:left=\"360\"/>") << 0 << -1 << 1 << 0;

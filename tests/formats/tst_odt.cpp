@@ -202,6 +202,8 @@ void TestOdt::readsParagraphProperties_data()
     QTest::newRow("right") << QByteArray("fo:text-align=\"right\"") << 18 << -1 << -1;
     QTest::newRow("center") << QByteArray("fo:text-align=\"center\"") << 4 << -1 << -1;
     QTest::newRow("justify") << QByteArray("fo:text-align=\"justify\"") << 8 << -1 << -1;
+    QTest::newRow("left in rtl is start") << QByteArray("style:writing-mode=\"rl-tb\" fo:text-align=\"left\"") << 1 << 1 << -1;
+    QTest::newRow("right in rtl is end") << QByteArray("fo:text-align=\"right\" style:writing-mode=\"rl-tb\"") << 2 << 1 << -1;
     QTest::newRow("rl-tb") << QByteArray("style:writing-mode=\"rl-tb\"") << 0 << 1 << -1;
     QTest::newRow("lr") << QByteArray("style:writing-mode=\"lr\"") << 0 << 0 << -1;
     QTest::newRow("1in") << QByteArray("fo:margin-left=\"1in\"") << 0 << -1 << 2;

@@ -448,6 +448,7 @@ void DocxReader::readParagraphProperties(Style &out, bool resolveStyles, QTextCh
 {
     QTextBlockFormat &format = out.blockFormat;
     bool rightToLeft = false;
+    bool sideAlignment = false;
     int left = 0;
     int right = 0;
     int start = 0;
@@ -456,6 +457,7 @@ void DocxReader::readParagraphProperties(Style &out, bool resolveStyles, QTextCh
         const QXmlStreamAttributes attributes = m_xml.attributes();
         const QStringRef val = attributes.value(QLatin1String("w:val"));
         if (name == QLatin1String("w:jc")) {
+            sideAlignment = val == QLatin1String("left") || val == QLatin1String("right");
             if (val == QLatin1String("left"))
                 format.setProperty(QTextFormat::BlockAlignment,
                                    int(rightToLeft ? Qt::AlignLeft | Qt::AlignAbsolute : Qt::AlignLeft));
@@ -508,6 +510,11 @@ void DocxReader::readParagraphProperties(Style &out, bool resolveStyles, QTextCh
         }
         m_xml.skipCurrentElement();
     }
+    // "left" and "right" of a right-to-left paragraph are the sides as seen
+    // (its start is on the right), whether the direction came before or
+    // after the alignment or from a style.
+    if (sideAlignment && format.intProperty(QTextFormat::LayoutDirection) == Qt::RightToLeft)
+        format.setProperty(QTextFormat::BlockAlignment, format.intProperty(QTextFormat::BlockAlignment) | Qt::AlignAbsolute);
     if (start == 0) {
         if (format.intProperty(QTextFormat::LayoutDirection) == Qt::RightToLeft) {
             if (right != 0)

@@ -175,7 +175,11 @@ void DocxWriter::writeParagraphProperties(const QTextBlockFormat &blockFormat, c
     QString jc;
     const int center = Qt::AlignHCenter | Qt::AlignVCenter;
     if (rightToLeft) {
-        if (a & Qt::AlignRight)
+        // "left" and "right" of a right-to-left paragraph are the sides as
+        // seen: its start is on the right.
+        if ((a & Qt::AlignAbsolute) && (a & (Qt::AlignLeft | Qt::AlignRight)) && !m_strict)
+            jc = (a & Qt::AlignLeft) ? QStringLiteral("left") : QStringLiteral("right");
+        else if (a & Qt::AlignRight)
             jc = m_strict ? QStringLiteral("start") : QStringLiteral("left");
         else if (a == 0 || (a & Qt::AlignLeft))
             jc = m_strict ? QStringLiteral("end") : QStringLiteral("right");

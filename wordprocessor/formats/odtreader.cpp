@@ -299,25 +299,30 @@ void OdtReader::readStyle()
 void OdtReader::readParagraphProperties(QTextBlockFormat &format)
 {
     const QXmlStreamAttributes attributes = m_xml.attributes();
+    const QStringRef mode = attributes.value(QLatin1String("style:writing-mode"));
+    if (mode == QLatin1String("rl-tb") || mode == QLatin1String("rl"))
+        format.setProperty(QTextFormat::LayoutDirection, int(Qt::RightToLeft));
+    else if (mode == QLatin1String("lr-tb") || mode == QLatin1String("lr"))
+        format.setProperty(QTextFormat::LayoutDirection, int(Qt::LeftToRight));
+
+    // In a right-to-left paragraph "left" and "right" mean its start and end,
+    // as other word processors and our writer use them; elsewhere they are
+    // the absolute sides.
+    const bool rightToLeft = format.intProperty(QTextFormat::LayoutDirection) == Qt::RightToLeft;
+    const Qt::Alignment absolute = rightToLeft ? Qt::Alignment() : Qt::AlignAbsolute;
     const QStringRef align = attributes.value(QLatin1String("fo:text-align"));
     if (align == QLatin1String("start"))
         format.setProperty(QTextFormat::BlockAlignment, int(Qt::AlignLeft));
     else if (align == QLatin1String("end"))
         format.setProperty(QTextFormat::BlockAlignment, int(Qt::AlignRight));
     else if (align == QLatin1String("left"))
-        format.setProperty(QTextFormat::BlockAlignment, int(Qt::AlignLeft | Qt::AlignAbsolute));
+        format.setProperty(QTextFormat::BlockAlignment, int(Qt::AlignLeft | absolute));
     else if (align == QLatin1String("right"))
-        format.setProperty(QTextFormat::BlockAlignment, int(Qt::AlignRight | Qt::AlignAbsolute));
+        format.setProperty(QTextFormat::BlockAlignment, int(Qt::AlignRight | absolute));
     else if (align == QLatin1String("center"))
         format.setProperty(QTextFormat::BlockAlignment, int(Qt::AlignHCenter));
     else if (align == QLatin1String("justify"))
         format.setProperty(QTextFormat::BlockAlignment, int(Qt::AlignJustify));
-
-    const QStringRef mode = attributes.value(QLatin1String("style:writing-mode"));
-    if (mode == QLatin1String("rl-tb") || mode == QLatin1String("rl"))
-        format.setProperty(QTextFormat::LayoutDirection, int(Qt::RightToLeft));
-    else if (mode == QLatin1String("lr-tb") || mode == QLatin1String("lr"))
-        format.setProperty(QTextFormat::LayoutDirection, int(Qt::LeftToRight));
 
     if (attributes.hasAttribute(QLatin1String("fo:margin-left")))
         format.setProperty(QTextFormat::BlockIndent, indentSteps(attributes.value(QLatin1String("fo:margin-left"))));

@@ -244,6 +244,9 @@ bool OdtWriter::writeParagraphStyle(const QTextBlockFormat &format, const QStrin
     QString align;
     if (a == 0)
         align = rightToLeft ? QStringLiteral("left") : QString();
+    else if (rightToLeft && (a & Qt::AlignAbsolute) && (a & (Qt::AlignLeft | Qt::AlignRight)))
+        // A fixed side of a right-to-left paragraph: its left is the end.
+        align = (a & Qt::AlignLeft) ? QStringLiteral("end") : QStringLiteral("start");
     else if (rightToLeft && (a & Qt::AlignLeft))
         align = QStringLiteral("left");
     else if (a & Qt::AlignRight)
