@@ -3,6 +3,7 @@
 #include "rtfreader.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -80,6 +81,8 @@ private slots:
     void boundedInput_data();
     void boundedInput();
     void insertsAtCursorInOneEditBlock();
+    void wordStyleFile();
+    void libreOfficeFile();
 };
 
 void TestRtfReader::mixedEscapes()
@@ -423,6 +426,14 @@ void TestRtfReader::headingStyles()
     block = block.next();
     QCOMPARE(headingLevel(block), 0);
     QVERIFY(!formatOf(document, QLatin1Char('F')).fontItalic());
+
+    // Paragraphs outside groups: \pard ends the heading, so a later \b counts.
+    QTextDocument flat;
+    QVERIFY(read(flat, "{\\rtf1{\\stylesheet{\\s1\\outlinelevel0 Heading 1;}}"
+                       "\\pard\\s1 H\\par\\pard\\plain B{\\b x}\\par}").errorText.isEmpty());
+    QCOMPARE(headingLevel(flat.begin()), 1);
+    QCOMPARE(headingLevel(flat.begin().next()), 0);
+    QCOMPARE(formatOf(flat, QLatin1Char('x')).fontWeight(), int(QFont::Bold));
 }
 
 void TestRtfReader::hiddenTextStaysHidden_data()
@@ -520,6 +531,71 @@ void TestRtfReader::insertsAtCursorInOneEditBlock()
     QCOMPARE(document.toPlainText(), QStringLiteral("beforex\ny"));
     document.undo();
     QCOMPARE(document.toPlainText(), QStringLiteral("before"));
+}
+
+static QByteArray fixture(const char *name)
+{
+    QFile file(QFINDTESTDATA(QString::fromLatin1("data/") + QLatin1String(name)));
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+void TestRtfReader::wordStyleFile()
+{
+    // Written the way Word writes: East Asian font names in hex escapes,
+    // character and table styles without \s, styles based on Normal,
+    // theme font numbers and a code page per font.
+    const QByteArray rtf = fixture("word-style.rtf");
+    QVERIFY(!rtf.isEmpty());
+    QTextDocument document;
+    const ReadResult result = read(document, rtf);
+    QVERIFY2(result.errorText.isEmpty(), qPrintable(result.errorText));
+    QCOMPARE(result.encoding, QByteArray("CP1252"));
+    QCOMPARE(result.blocks, QStringList({ "Word heading", QString::fromUtf8("Body with bold and italic, Kannada ಕನ್ನಡ, café."),
+                                          "Second heading", QString::fromUtf8("Привет"), QString() }));
+
+    QTextBlock block = document.begin();
+    QCOMPARE(headingLevel(block), 1);
+    block = block.next();
+    QCOMPARE(headingLevel(block), 0);
+    QCOMPARE(document.find(QStringLiteral("bold")).charFormat().fontWeight(), int(QFont::Bold));
+    QVERIFY(document.find(QStringLiteral("italic")).charFormat().fontItalic());
+    QVERIFY(formatOf(document, QLatin1Char('B')).fontWeight() != QFont::Bold);
+    block = block.next();
+    QCOMPARE(headingLevel(block), 2);
+    block = block.next();
+    // "List Paragraph" is based on Normal, which no character style may
+    // have turned into a heading.
+    QCOMPARE(headingLevel(block), 0);
+    QCOMPARE(block.blockFormat().indent(), 1);
+}
+
+void TestRtfReader::libreOfficeFile()
+{
+    const QByteArray rtf = fixture("libreoffice.rtf");
+    QVERIFY(!rtf.isEmpty());
+    QTextDocument document;
+    const ReadResult result = read(document, rtf);
+    QVERIFY2(result.errorText.isEmpty(), qPrintable(result.errorText));
+    QCOMPARE(result.blocks,
+             QStringList({ QString::fromUtf8("Kannada ಕನ್ನಡ"), "Plain bold italic underline strike x2 H2O.", "Second level",
+                           QString::fromUtf8("Centred ಕನ್ನಡ ದಾಖಲೆ — “quoted” café"), "Third level",
+                           QString::fromUtf8("Привет мир") }));
+    const QVector<int> levels { 1, 0, 2, 0, 3, 0 };
+    int i = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next(), ++i)
+        QCOMPARE(headingLevel(block), levels.at(i));
+    QCOMPARE(document.findBlockByNumber(3).blockFormat().alignment(), Qt::AlignHCenter);
+
+    QTextCursor cursor = document.find(QStringLiteral("bold"));
+    QCOMPARE(cursor.charFormat().fontWeight(), int(QFont::Bold));
+    cursor = document.find(QStringLiteral("italic"));
+    QVERIFY(cursor.charFormat().fontItalic());
+    cursor = document.find(QStringLiteral("underline"));
+    QVERIFY(cursor.charFormat().fontUnderline());
+    cursor = document.find(QStringLiteral("strike"));
+    QVERIFY(cursor.charFormat().fontStrikeOut());
 }
 
 YAVO_TEST_MAIN(TestRtfReader)

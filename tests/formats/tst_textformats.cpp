@@ -7,6 +7,7 @@
 #include "txtwriter.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QTextBlock>
 #include <QTextCodec>
 #include <QTextDocument>
@@ -63,6 +64,7 @@ private slots:
     void writers_data();
     void writers();
     void convertedCopyKeepsEncoding();
+    void libreOfficeFiles();
 };
 
 void TestTextFormats::readText_data()
@@ -198,6 +200,26 @@ void TestTextFormats::convertedCopyKeepsEncoding()
     reader->readData(&buffer);
     QCOMPARE(reader->encoding, QByteArray("UTF-16LE"));
     QCOMPARE(writeOut<TxtWriter>(document, reader->encoding), file);
+}
+
+void TestTextFormats::libreOfficeFiles()
+{
+    QFile text(QFINDTESTDATA("data/libreoffice.txt"));
+    QVERIFY(text.open(QIODevice::ReadOnly));
+    QTextDocument plain;
+    QCOMPARE(readInto<TxtReader>(plain, text.readAll()), QByteArray("UTF-8"));
+    QCOMPARE(plain.begin().text(), QString::fromUtf8("Kannada ಕನ್ನಡ"));
+    QVERIFY(plain.toPlainText().endsWith(QString::fromUtf8("Привет мир\n")));
+
+    // Its bold, italic and underline come only from classes in the head.
+    QFile html(QFINDTESTDATA("data/libreoffice.html"));
+    QVERIFY(html.open(QIODevice::ReadOnly));
+    QTextDocument rich;
+    QCOMPARE(readInto<html_reader>(rich, html.readAll()), QByteArray());
+    QVERIFY(rich.toPlainText().contains(QString::fromUtf8("Centred ಕನ್ನಡ ದಾಖಲೆ")));
+    QCOMPARE(rich.find(QStringLiteral("bold")).charFormat().fontWeight(), int(QFont::Bold));
+    QVERIFY(rich.find(QStringLiteral("italic")).charFormat().fontItalic());
+    QVERIFY(rich.find(QStringLiteral("underline")).charFormat().fontUnderline());
 }
 
 YAVO_TEST_MAIN(TestTextFormats)

@@ -385,6 +385,11 @@ void RtfReader::resetBlockFormat(int)
 {
     state.blockFormat = initialBlockFormat;
     cursor.setBlockFormat(initialBlockFormat);
+    // \pard ends the heading's paragraph properties, its style among them:
+    // producers that do not wrap paragraphs in groups would otherwise have
+    // every later paragraph read as a heading, \b ignored.
+    if (state.destination == &headingDestination())
+        state.destination = &mainDestination();
 }
 
 void RtfReader::resetCharFormat(int)
