@@ -4,6 +4,7 @@
 #include "formatreader.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <memory>
 
 namespace {
@@ -40,6 +41,8 @@ class TestFormatManager : public QObject
 private slots:
     void createReader_data();
     void createReader();
+    void createReaderForRealFiles_data();
+    void createReaderForRealFiles();
     void filter_data();
     void filter();
     void filters();
@@ -106,6 +109,38 @@ void TestFormatManager::createReader()
     QVERIFY(reader->cursor.isNull());
     QVERIFY(reader->errorText.isEmpty());
     QVERIFY(reader->encoding.isEmpty() || reader->type() == FormatReader::RtfType);
+}
+
+void TestFormatManager::createReaderForRealFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<int>("readerType");
+
+    QTest::newRow("odt") << "libreoffice.odt" << "odt" << int(FormatReader::OdtType);
+    QTest::newRow("odt typed docx") << "libreoffice.odt" << "docx" << int(FormatReader::DocxType);
+    QTest::newRow("odt typed nudi") << "libreoffice.odt" << "nudi" << int(FormatReader::OdtType);
+    QTest::newRow("docx") << "libreoffice.docx" << "docx" << int(FormatReader::DocxType);
+    QTest::newRow("docx typed odt") << "libreoffice.docx" << "odt" << int(FormatReader::DocxType);
+    QTest::newRow("rtf") << "libreoffice.rtf" << "rtf" << int(FormatReader::RtfType);
+    QTest::newRow("rtf typed nudi") << "word-style.rtf" << "nudi" << int(FormatReader::RtfType);
+    QTest::newRow("text") << "libreoffice.txt" << "txt" << int(FormatReader::TxtType);
+    QTest::newRow("text typed rtf") << "libreoffice.txt" << "rtf" << int(FormatReader::TxtType);
+    QTest::newRow("html") << "libreoffice.html" << "html" << int(FormatReader::HtmlType);
+    QTest::newRow("xhtml typed odt") << "libreoffice.html" << "odt" << int(FormatReader::TxtType);
+}
+
+void TestFormatManager::createReaderForRealFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, type);
+    QFETCH(int, readerType);
+
+    QFile device(QFINDTESTDATA("data/" + file));
+    QVERIFY(device.open(QIODevice::ReadOnly));
+    std::unique_ptr<FormatReader> reader(FormatManager::createReader(&device, type));
+    QCOMPARE(reader->type(), readerType);
+    QCOMPARE(device.pos(), qint64(0));
 }
 
 void TestFormatManager::filter_data()
