@@ -355,6 +355,11 @@ void TestDocx::reportsBadPackages_data()
     bomb[central + 27] = char(0xC0);
     QTest::newRow("declared size huge") << bomb << "The document is too large to open.";
 
+    // Found by fuzzing: a compressed size near 4 GB made the zip code loop.
+    QFile found(QFINDTESTDATA("data/fuzz-docx-bad-compressed-size.docx"));
+    QVERIFY(found.open(QIODevice::ReadOnly));
+    QTest::newRow("compressed size huge") << found.readAll() << "The document is too large to open.";
+
     QByteArray deep = paragraph(run("x"));
     for (int i = 0; i < 5000; ++i)
         deep = "<w:tbl><w:tr><w:tc>" + deep + "</w:tc></w:tr></w:tbl>";

@@ -3,11 +3,15 @@
 #include <QBuffer>
 #include <QIODevice>
 #include <QVector>
-#include <QtGui/private/qzipreader_p.h>
 #include <QtGui/private/qzipwriter_p.h>
 
-#include <memory>
 #include <zlib.h>
+
+// Reading does not go through Qt's zip reader: it trusts the sizes of the
+// archive's directory (a damaged compressed size makes it loop for ever, a
+// huge declared size allocates it at once), and it cannot be told to stop
+// inflating. The few records a document reader needs are read here, every
+// offset and size checked against the archive.
 
 namespace {
 
@@ -17,6 +21,39 @@ struct PendingEntry
     QByteArray data;
     ZipPackage::Compression compression;
 };
+
+struct DirectoryEntry
+{
+    QString name;
+    quint16 flags = 0;
+    quint16 method = 0;
+    quint32 crc = 0;
+    quint32 compressedSize = 0;
+    quint32 size = 0;
+    quint32 localHeaderOffset = 0;
+};
+
+constexpr quint32 LocalHeaderSignature = 0x04034b50;
+constexpr quint32 DirectorySignature = 0x02014b50;
+constexpr quint32 EndOfDirectorySignature = 0x06054b50;
+constexpr int LocalHeaderSize = 30;
+constexpr int DirectoryRecordSize = 46;
+constexpr int EndOfDirectorySize = 22;
+constexpr int MaxCommentSize = 0xFFFF;
+constexpr quint16 EncryptedFlag = 0x0001;
+constexpr quint16 Utf8NameFlag = 0x0800;
+constexpr quint16 MethodStored = 0;
+constexpr quint16 MethodDeflated = 8;
+
+quint16 readUInt16(const char *p)
+{
+    return quint16(uchar(p[0]) | uchar(p[1]) << 8);
+}
+
+quint32 readUInt32(const char *p)
+{
+    return quint32(uchar(p[0])) | quint32(uchar(p[1])) << 8 | quint32(uchar(p[2])) << 16 | quint32(uchar(p[3])) << 24;
+}
 
 quint32 checksum(const QByteArray &data)
 {
@@ -31,6 +68,39 @@ quint32 checksum(const QByteArray &data)
         left -= slice;
     }
     return quint32(crc);
+}
+
+// Inflates raw deflate data that must give exactly `size` bytes; the output
+// grows with what the data really holds, never past `size`.
+bool inflateExactly(const QByteArray &compressed, quint32 size, QByteArray *out)
+{
+    z_stream stream{};
+    if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
+        return false;
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(compressed.constData()));
+    stream.avail_in = uInt(compressed.size());
+    // One byte of room beyond the declared size shows data that goes on.
+    const qint64 limit = qint64(size) + 1;
+    QByteArray result;
+    int status;
+    for (;;) {
+        const int before = int(stream.total_out);
+        const int grown = int(qMin<qint64>(limit, qMax<qint64>(qint64(before) * 2, 64 * 1024)));
+        result.resize(grown);
+        stream.next_out = reinterpret_cast<Bytef *>(result.data() + before);
+        stream.avail_out = uInt(grown - before);
+        status = inflate(&stream, Z_FINISH);
+        const bool outputFull = stream.avail_out == 0 && (status == Z_OK || status == Z_BUF_ERROR);
+        if (!outputFull || grown == limit)
+            break;
+    }
+    const bool complete = status == Z_STREAM_END && stream.total_out == size;
+    inflateEnd(&stream);
+    if (!complete)
+        return false;
+    result.resize(int(size));
+    *out = result;
+    return true;
 }
 
 bool writeAll(QIODevice *device, const QByteArray &data)
@@ -50,21 +120,87 @@ bool writeAll(QIODevice *device, const QByteArray &data)
 class ZipPackagePrivate
 {
 public:
-    // The zip reader needs to seek; a sequential device is copied first.
+    // A sequential device is copied, since entries are read by offset.
     QBuffer copy;
-    std::unique_ptr<QZipReader> reader;
-    QVector<QZipReader::FileInfo> entries;
+    QIODevice *device = nullptr;
+    qint64 archiveSize = 0;
+    QVector<DirectoryEntry> entries;
     QVector<PendingEntry> pending;
 
-    const QZipReader::FileInfo *find(const QString &name) const
+    QByteArray readAt(qint64 offset, qint64 length) const
     {
-        for (const QZipReader::FileInfo &info : entries) {
-            if (info.isFile && info.filePath == name)
-                return &info;
+        if (offset < 0 || length < 0 || offset > archiveSize || length > archiveSize - offset)
+            return QByteArray();
+        if (!device->seek(offset))
+            return QByteArray();
+        QByteArray bytes = device->read(length);
+        return bytes.size() == length ? bytes : QByteArray();
+    }
+
+    bool readDirectory();
+
+    const DirectoryEntry *find(const QString &name) const
+    {
+        for (const DirectoryEntry &entry : entries) {
+            if (entry.name == name)
+                return &entry;
         }
         return nullptr;
     }
 };
+
+bool ZipPackagePrivate::readDirectory()
+{
+    // The end-of-directory record sits at the end, before a comment of at
+    // most 64 KB.
+    const qint64 tailSize = qMin<qint64>(archiveSize, EndOfDirectorySize + MaxCommentSize);
+    const QByteArray tail = readAt(archiveSize - tailSize, tailSize);
+    if (tail.size() < EndOfDirectorySize)
+        return false;
+    int end = -1;
+    for (int i = tail.size() - EndOfDirectorySize; i >= 0; --i) {
+        if (readUInt32(tail.constData() + i) == EndOfDirectorySignature) {
+            end = i;
+            break;
+        }
+    }
+    if (end < 0)
+        return false;
+    const char *record = tail.constData() + end;
+    const int count = readUInt16(record + 10);
+    const quint32 directorySize = readUInt32(record + 12);
+    const quint32 directoryOffset = readUInt32(record + 16);
+    const QByteArray directory = readAt(directoryOffset, directorySize);
+    if (directory.size() != qint64(directorySize) || count == 0)
+        return false;
+
+    int at = 0;
+    for (int i = 0; i < count; ++i) {
+        if (directory.size() - at < DirectoryRecordSize)
+            return false;
+        const char *p = directory.constData() + at;
+        if (readUInt32(p) != DirectorySignature)
+            return false;
+        DirectoryEntry entry;
+        entry.flags = readUInt16(p + 8);
+        entry.method = readUInt16(p + 10);
+        entry.crc = readUInt32(p + 16);
+        entry.compressedSize = readUInt32(p + 20);
+        entry.size = readUInt32(p + 24);
+        const int nameLength = readUInt16(p + 28);
+        const int extraLength = readUInt16(p + 30);
+        const int commentLength = readUInt16(p + 32);
+        entry.localHeaderOffset = readUInt32(p + 42);
+        const int recordSize = DirectoryRecordSize + nameLength + extraLength + commentLength;
+        if (directory.size() - at < recordSize)
+            return false;
+        const QByteArray name(p + DirectoryRecordSize, nameLength);
+        entry.name = (entry.flags & Utf8NameFlag) ? QString::fromUtf8(name) : QString::fromLatin1(name);
+        entries.append(entry);
+        at += recordSize;
+    }
+    return true;
+}
 
 ZipPackage::ZipPackage()
     : d(new ZipPackagePrivate)
@@ -75,22 +211,24 @@ ZipPackage::~ZipPackage() = default;
 
 bool ZipPackage::open(QIODevice *device)
 {
-    d->reader.reset();
     d->entries.clear();
+    d->device = nullptr;
     if (!device || !device->isReadable())
         return false;
-    QIODevice *source = device;
+    d->device = device;
     if (device->isSequential()) {
         d->copy.close();
         d->copy.setData(device->readAll());
         d->copy.open(QIODevice::ReadOnly);
-        source = &d->copy;
+        d->device = &d->copy;
     }
-    d->reader.reset(new QZipReader(source));
-    if (!d->reader->isReadable())
+    d->archiveSize = d->device->size();
+    if (!d->readDirectory()) {
+        d->entries.clear();
+        d->device = nullptr;
         return false;
-    d->entries = d->reader->fileInfoList();
-    return d->reader->status() == QZipReader::NoError && !d->entries.isEmpty();
+    }
+    return true;
 }
 
 bool ZipPackage::contains(const QString &name) const
@@ -102,30 +240,46 @@ QByteArray ZipPackage::entry(const QString &name, Status *status) const
 {
     Status dummy;
     Status &result = status ? *status : dummy;
-    if (!d->reader) {
+    if (!d->device) {
         result = NotAnArchive;
         return QByteArray();
     }
-    const QZipReader::FileInfo *info = d->find(name);
-    if (!info) {
+    const DirectoryEntry *entry = d->find(name);
+    if (!entry) {
         result = MissingEntry;
         return QByteArray();
     }
-    // The zip reader allocates what the directory declares before
-    // inflating, so the declared size is checked first.
-    if (info->size < 0 || info->size > MaxEntrySize) {
+    // Checked before anything is read or inflated: a zip bomb declares
+    // sizes no document needs.
+    if (entry->size > MaxEntrySize || entry->compressedSize > MaxEntrySize) {
         result = EntryTooLarge;
         return QByteArray();
     }
-    if (info->size == 0) {
-        result = NoError;
+    result = CorruptEntry;
+    if (entry->flags & EncryptedFlag)
+        return QByteArray();
+    const QByteArray header = d->readAt(entry->localHeaderOffset, LocalHeaderSize);
+    if (header.size() != LocalHeaderSize || readUInt32(header.constData()) != LocalHeaderSignature)
+        return QByteArray();
+    const qint64 dataOffset = qint64(entry->localHeaderOffset) + LocalHeaderSize
+        + readUInt16(header.constData() + 26) + readUInt16(header.constData() + 28);
+    const QByteArray compressed = d->readAt(dataOffset, entry->compressedSize);
+    if (compressed.size() != qint64(entry->compressedSize))
+        return QByteArray();
+
+    QByteArray data;
+    if (entry->method == MethodStored) {
+        if (entry->compressedSize != entry->size)
+            return QByteArray();
+        data = compressed;
+    } else if (entry->method == MethodDeflated) {
+        if (!inflateExactly(compressed, entry->size, &data))
+            return QByteArray();
+    } else {
         return QByteArray();
     }
-    QByteArray data = d->reader->fileData(name);
-    if (data.size() != info->size || checksum(data) != info->crc) {
-        result = CorruptEntry;
+    if (checksum(data) != entry->crc)
         return QByteArray();
-    }
     result = NoError;
     return data;
 }
