@@ -8,6 +8,11 @@ namespace DocumentLimits {
 
 // Styles kept from one document; more are ignored (and give empty formats).
 constexpr int MaxStyles = 4096;
+// Times one document's styles hand their formats down to the styles based
+// on them. A chain of styles defined base-last costs a number of hand-downs
+// that grows with the square of its length; real documents need a few
+// thousand, and beyond the limit the deeper inheritance is left out.
+constexpr int MaxStyleHandDowns = 1 << 18;
 // Nesting of tables, sections, spans, links and the like.
 constexpr int MaxNesting = 256;
 // Spaces one ODT space element may stand for.

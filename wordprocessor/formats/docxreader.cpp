@@ -71,6 +71,7 @@ bool isRunContainer(const QStringRef &name)
 DocxReader::DocxReader()
     : m_mergeFirst(false)
     , m_depth(0)
+    , m_handDowns(0)
 {
     m_xml.setNamespaceProcessing(false);
 }
@@ -246,7 +247,8 @@ void DocxReader::readStyle(QHash<QString, QStringList> &pending, QHash<int, QStr
     // this one, each once: "w:basedOn" references may form a cycle.
     QStringList work = pending.value(id);
     QSet<QString> reached{id};
-    while (!work.isEmpty()) {
+    while (!work.isEmpty() && m_handDowns < DocumentLimits::MaxStyleHandDowns) {
+        ++m_handDowns;
         const QString dependent = work.takeFirst();
         if (reached.contains(dependent))
             continue;

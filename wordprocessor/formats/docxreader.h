@@ -58,6 +58,7 @@ private:
     Style m_current;
     bool m_mergeFirst;
     int m_depth;
+    int m_handDowns;
 };
 
 #endif

@@ -95,6 +95,7 @@ bool isHiddenInline(const QStringRef &name)
 OdtReader::OdtReader()
     : m_mergeFirst(true)
     , m_depth(0)
+    , m_handDowns(0)
 {
     m_xml.setNamespaceProcessing(false);
 }
@@ -282,7 +283,8 @@ void OdtReader::readStyle()
     // each once: parent references may form a cycle.
     QStringList work = style.dependents;
     QSet<QString> reached{name};
-    while (!work.isEmpty()) {
+    while (!work.isEmpty() && m_handDowns < DocumentLimits::MaxStyleHandDowns) {
+        ++m_handDowns;
         const QString dependent = work.takeFirst();
         if (reached.contains(dependent))
             continue;

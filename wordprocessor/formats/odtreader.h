@@ -56,6 +56,7 @@ private:
     QTextBlockFormat m_initialBlockFormat;
     bool m_mergeFirst;
     int m_depth;
+    int m_handDowns;
 };
 
 #endif
