@@ -130,14 +130,29 @@ void TestZipPackage::refusesDamagedOrHostileEntries()
 
 void TestZipPackage::readsSequentialDevice()
 {
-    // A process or socket: the archive is copied before entries are read by offset.
-    class Sequential : public QBuffer
+    // Like a process or a socket: read once, front to back.
+    class Sequential : public QIODevice
     {
     public:
+        explicit Sequential(const QByteArray &data) : m_data(data) {}
         bool isSequential() const override { return true; }
+        qint64 bytesAvailable() const override { return m_data.size() - m_read + QIODevice::bytesAvailable(); }
+
+    protected:
+        qint64 readData(char *out, qint64 max) override
+        {
+            const qint64 n = qMin<qint64>(max, m_data.size() - m_read);
+            memcpy(out, m_data.constData() + m_read, size_t(n));
+            m_read += n;
+            return n;
+        }
+        qint64 writeData(const char *, qint64) override { return -1; }
+
+    private:
+        QByteArray m_data;
+        qint64 m_read = 0;
     };
-    Sequential device;
-    device.setData(archive({{"a.xml", "alpha"}}, ZipPackage::Deflated));
+    Sequential device(archive({{"a.xml", "alpha"}}, ZipPackage::Deflated));
     device.open(QIODevice::ReadOnly);
     ZipPackage package;
     QVERIFY(package.open(&device));

@@ -20,6 +20,13 @@ constexpr int MaxSpaceRun = 1024;
 // Indentation steps (half inches) of one paragraph: wider than any page.
 constexpr int MaxBlockIndent = 64;
 
+// The heading level a writer puts in a file for the level a block carries:
+// 1 to 6, and 0 (body text) for anything not a level.
+constexpr int headingLevel(int stored)
+{
+    return stored <= 0 ? 0 : stored > 6 ? 6 : stored;
+}
+
 }
 
 #endif

@@ -1,5 +1,6 @@
 #include "docxwriter.h"
 
+#include "documentlimits.h"
 #include "formatreader.h"
 #include "xmltext.h"
 #include "zippackage.h"
@@ -149,7 +150,7 @@ void DocxWriter::writeParagraphProperties(const QTextBlockFormat &blockFormat, c
         open = true;
     };
 
-    const int level = blockFormat.intProperty(HeadingLevelProperty);
+    const int level = DocumentLimits::headingLevel(blockFormat.intProperty(HeadingLevelProperty));
     const bool rightToLeft = blockFormat.intProperty(QTextFormat::LayoutDirection) == Qt::RightToLeft;
     const int a = blockFormat.intProperty(QTextFormat::BlockAlignment);
     const int indent = blockFormat.intProperty(QTextFormat::BlockIndent);

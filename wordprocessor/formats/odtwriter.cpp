@@ -1,5 +1,6 @@
 #include "odtwriter.h"
 
+#include "documentlimits.h"
 #include "formatreader.h"
 #include "xmltext.h"
 #include "zippackage.h"
@@ -51,8 +52,7 @@ constexpr CommonStyle CommonStyles[] = {
 
 int headingLevel(const QTextBlockFormat &format)
 {
-    const int level = format.intProperty(HeadingLevelProperty);
-    return level == 0 ? 0 : qBound(1, level, 6);
+    return DocumentLimits::headingLevel(format.intProperty(HeadingLevelProperty));
 }
 
 } // namespace
