@@ -435,6 +435,7 @@ void TestDocx::writesElements_data()
     QTest::newRow("negative indent") << 8 << QByteArray("<w:body><w:p><w:r>");
     QTest::newRow("schema order")
         << 9 << QByteArray("<w:rPr><w:b/><w:i/><w:strike/><w:u w:val=\"single\"/><w:vertAlign w:val=\"superscript\"/></w:rPr>");
+    QTest::newRow("level beyond 6") << 11 << QByteArray("<w:pPr><w:pStyle w:val=\"Heading6\"/></w:pPr>");
     QTest::newRow("justified indented") << 10 << QByteArray("<w:pPr><w:ind w:left=\"2160\"/><w:jc w:val=\"both\"/></w:pPr>");
 }
 
@@ -496,6 +497,11 @@ void TestDocx::writesElements()
     case 10:
         block.setAlignment(Qt::AlignJustify);
         block.setIndent(3);
+        cursor.setBlockFormat(block);
+        cursor.insertText("x");
+        break;
+    case 11:
+        block.setProperty(HeadingLevelProperty, 9);
         cursor.setBlockFormat(block);
         cursor.insertText("x");
         break;
