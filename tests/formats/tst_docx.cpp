@@ -98,8 +98,9 @@ void TestDocx::readsText_data()
                      "<w:smartTag>" + run("tag ") + "</w:smartTag>"
                      "<w:sdt><w:sdtPr><w:alias w:val=\"x\"/></w:sdtPr><w:sdtContent>" + run("control ") + "</w:sdtContent></w:sdt>"
                      "<w:customXml>" + run("custom ") + "</w:customXml>"
-                     "<w:fldSimple w:instr=\"PAGE\">" + run("7") + "</w:fldSimple>")
-        << QStringList{"link inserted tag control custom 7"};
+                     "<w:fldSimple w:instr=\"PAGE\">" + run("7") + "</w:fldSimple>"
+                     "<w:dir w:val=\"rtl\">" + run(" embedded") + "</w:dir><w:bdo w:val=\"ltr\">" + run(" override") + "</w:bdo>")
+        << QStringList{"link inserted tag control custom 7 embedded override"};
     QTest::newRow("deleted text and field code skipped")
         << paragraph(run("kept") + "<w:del w:id=\"2\"><w:r><w:delText>gone</w:delText></w:r></w:del>"
                      "<w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText> DATE </w:instrText></w:r>"

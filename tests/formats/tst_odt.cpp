@@ -119,6 +119,10 @@ void TestOdt::readsText_data()
                       "<text:list-item><text:p>one</text:p><text:list><text:list-item><text:h>nested</text:h>"
                       "</text:list-item></text:list></text:list-item></text:list>")
         << QStringList{"before", "head", "one", "nested"};
+    QTest::newRow("numbered paragraph")
+        << QByteArray("<text:numbered-paragraph text:level=\"1\"><text:number>1.</text:number><text:p>first</text:p>"
+                      "</text:numbered-paragraph>")
+        << QStringList{"first"};
     QTest::newRow("table")
         << QByteArray("<table:table><table:table-column/><table:table-header-rows><table:table-row><table:table-cell>"
                       "<text:p>H</text:p></table:table-cell></table:table-row></table:table-header-rows><table:table-row>"

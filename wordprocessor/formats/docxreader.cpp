@@ -49,7 +49,8 @@ int headingFromName(const QStringRef &name)
 
 // Containers whose paragraphs (at body level) or runs (inside a paragraph)
 // belong to the document's text: tables, content controls, custom XML,
-// tracked insertions, links, smart tags and simple fields.
+// tracked insertions, links, smart tags, simple fields and bidirectional
+// embeddings.
 bool isBlockContainer(const QStringRef &name)
 {
     return name == QLatin1String("w:tbl") || name == QLatin1String("w:tr") || name == QLatin1String("w:tc")
@@ -63,7 +64,8 @@ bool isRunContainer(const QStringRef &name)
     return name == QLatin1String("w:hyperlink") || name == QLatin1String("w:ins")
         || name == QLatin1String("w:smartTag") || name == QLatin1String("w:sdt")
         || name == QLatin1String("w:sdtContent") || name == QLatin1String("w:customXml")
-        || name == QLatin1String("w:fldSimple") || name == QLatin1String("w:moveTo");
+        || name == QLatin1String("w:fldSimple") || name == QLatin1String("w:moveTo")
+        || name == QLatin1String("w:dir") || name == QLatin1String("w:bdo");
 }
 
 } // namespace

@@ -70,7 +70,7 @@ int headingFromName(const QString &name)
 bool isBodyContainer(const QStringRef &name)
 {
     static const char *const names[] = {
-        "text:section", "text:list", "text:list-item", "text:list-header",
+        "text:section", "text:list", "text:list-item", "text:list-header", "text:numbered-paragraph",
         "table:table", "table:table-header-rows", "table:table-rows", "table:table-row-group",
         "table:table-row", "table:table-cell", "table:covered-table-cell",
     };
