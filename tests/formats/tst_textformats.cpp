@@ -3,6 +3,7 @@
 #include "formatmanager.h"
 #include "html_reader.h"
 #include "html_writer.h"
+#include "rtfwriter.h"
 #include "txtreader.h"
 #include "txtwriter.h"
 
@@ -65,6 +66,7 @@ private slots:
     void writers();
     void convertedCopyKeepsEncoding();
     void libreOfficeFiles();
+    void writersReportRefusedBytes();
 };
 
 void TestTextFormats::readText_data()
@@ -220,6 +222,50 @@ void TestTextFormats::libreOfficeFiles()
     QCOMPARE(rich.find(QStringLiteral("bold")).charFormat().fontWeight(), int(QFont::Bold));
     QVERIFY(rich.find(QStringLiteral("italic")).charFormat().fontItalic());
     QVERIFY(rich.find(QStringLiteral("underline")).charFormat().fontUnderline());
+}
+
+namespace {
+
+// A device that takes a few bytes and then refuses the rest, like a disk
+// that fills up during a save.
+class FullDevice : public QIODevice
+{
+public:
+    explicit FullDevice(qint64 room) : room(room) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *, qint64 length) override
+    {
+        if (room <= 0)
+            return -1;
+        const qint64 taken = qMin(room, length);
+        room -= taken;
+        return taken;
+    }
+
+private:
+    qint64 room;
+};
+
+} // namespace
+
+void TestTextFormats::writersReportRefusedBytes()
+{
+    QTextDocument document;
+    document.setPlainText(sample);
+    for (qint64 room : { 0, 10 }) {
+        FullDevice forText(room);
+        QVERIFY(!TxtWriter("UTF-8").write(&forText, &document));
+        FullDevice forHtml(room);
+        QVERIFY(!html_writer("UTF-8").write(&forHtml, &document));
+        FullDevice forRtf(room);
+        QVERIFY(!RtfWriter("CP1252").write(&forRtf, &document));
+    }
+    FullDevice roomy(1 << 20);
+    QVERIFY(TxtWriter("UTF-8").write(&roomy, &document));
+    QVERIFY(html_writer("UTF-8").write(&roomy, &document));
+    QVERIFY(RtfWriter("CP1252").write(&roomy, &document));
 }
 
 YAVO_TEST_MAIN(TestTextFormats)

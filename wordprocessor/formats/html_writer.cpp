@@ -15,5 +15,7 @@ bool html_writer::write(QIODevice *device, QTextDocument *document)
     QTextStream stream(device);
     UnicodeText::prepareForWriting(stream, encoding);
     stream << document->toHtml(QByteArray());
-    return true;
+    // A device that refuses the bytes is a failed save, not a success.
+    stream.flush();
+    return stream.status() == QTextStream::Ok;
 }

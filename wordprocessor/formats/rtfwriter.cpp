@@ -186,7 +186,9 @@ bool RtfWriter::write(QIODevice *device, QTextDocument *document)
     if (!codec)
         return false;
 
-    device->write(header);
+    // Every write is checked: a device that refuses bytes (a full disk)
+    // must not be reported as a saved file.
+    bool written = device->write(header) == header.size();
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         QByteArray paragraph = paragraphPrefix(block.blockFormat());
         bool first = true;
@@ -205,10 +207,9 @@ bool RtfWriter::write(QIODevice *device, QTextDocument *document)
                 paragraph += '{' + words + ' ' + escape(fragment.text()) + '}';
         }
         paragraph += "\\par}\n";
-        device->write(paragraph);
+        written = device->write(paragraph) == paragraph.size() && written;
     }
-    device->write("}");
-    return true;
+    return device->write("}", 1) == 1 && written;
 }
 
 QByteArray RtfWriter::escape(const QString &text)
