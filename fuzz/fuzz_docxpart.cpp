@@ -1,13 +1,15 @@
-// The document part of a DOCX package: the input becomes "word/document.xml"
-// (and, after a NUL byte, "word/styles.xml") of a well-formed archive, so
-// that the fuzzer spends its time on the XML rather than on the container.
+// The parts of a DOCX package: the input becomes "word/document.xml" (and,
+// after a NUL byte, "word/styles.xml") of a well-formed archive, so that the
+// fuzzer spends its time on the XML rather than on the container.
+#include "officeroundtrip.h"
+
 #include "docxreader.h"
-#include "fuzzreader.h"
+#include "docxwriter.h"
 #include "zippackage.h"
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    FuzzReader::initialize(argc, argv);
+    startFuzzApplication(argc, argv);
     return 0;
 }
 
@@ -21,7 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     package.addEntry(QStringLiteral("word/document.xml"), split >= 0 ? input.left(split) : input, ZipPackage::Stored);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    if (package.save(&buffer))
-        FuzzReader::run<DocxReader>(buffer.data());
+    if (!package.save(&buffer))
+        std::abort();
+    DocxWriter writer;
+    readWriteAndReadBack<DocxReader>(buffer.data(), writer);
     return 0;
 }
