@@ -1,12 +1,13 @@
 // Reads arbitrary bytes as RTF, writes what was read back as RTF and reads
 // that again: nothing may crash or hang, and the writer's output must read
-// back to the same text, NULs aside.
+// back to the same text (NULs aside) with the same heading levels.
 #include "fuzzsupport.h"
 
 #include "rtfreader.h"
 #include "rtfwriter.h"
 
 #include <QDebug>
+#include <QTextBlock>
 
 #include <cstdlib>
 
@@ -43,6 +44,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         qWarning() << "read:" << document.toPlainText() << "\nwritten:" << written << "\nread back:"
                    << copy.toPlainText() << again.errorText;
         std::abort();
+    }
+    for (QTextBlock a = document.begin(), b = copy.begin(); a.isValid() && b.isValid(); a = a.next(), b = b.next()) {
+        if (a.blockFormat().intProperty(HeadingLevelProperty) != b.blockFormat().intProperty(HeadingLevelProperty)) {
+            qWarning() << "heading level of" << a.text() << "changed";
+            std::abort();
+        }
     }
     return 0;
 }
