@@ -11,10 +11,11 @@ class ZipPackagePrivate;
 
 // The one place where the DOCX and ODT formats touch the zip container.
 //
-// Reading: open() takes the directory of an archive on a random-access
-// device; entry() inflates one entry, refusing entries whose declared or
-// actual size is beyond what a text document needs, and checking the CRC so
-// that a truncated or damaged archive is reported instead of read as garbage.
+// Reading: open() takes the directory of an archive (a sequential device is
+// copied first); entry() inflates one entry, refusing entries whose declared
+// size is beyond what a text document needs, never inflating past the
+// declared size, and checking the CRC, so that a truncated, damaged or
+// hostile archive is reported instead of read as garbage.
 //
 // Writing: addEntry() collects entries in memory; save() builds the whole
 // archive in a buffer first and then copies it to the device with checked
