@@ -1,0 +1,116 @@
+#ifndef OFFICETESTUTIL_H
+#define OFFICETESTUTIL_H
+
+// Helpers shared by the DOCX and ODT tests: build packages in memory, run a
+// reader on bytes, and look at the resulting blocks.
+
+#include "formatreader.h"
+#include "zippackage.h"
+
+#include <QBuffer>
+#include <QPair>
+#include <QStringList>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QVector>
+
+namespace OfficeTest {
+
+using Entries = QVector<QPair<QString, QByteArray>>;
+
+inline QByteArray zip(const Entries &entries)
+{
+    ZipPackage package;
+    for (const auto &entry : entries)
+        package.addEntry(entry.first, entry.second,
+                         entry.first == QLatin1String("mimetype") ? ZipPackage::Stored : ZipPackage::Deflated);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    package.save(&buffer);
+    return buffer.data();
+}
+
+// Runs a fresh reader of type R on the bytes into `document`; returns the
+// reader's error text.
+template<typename R>
+QString read(const QByteArray &bytes, QTextDocument *document)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    R reader;
+    reader.cursor = QTextCursor(document);
+    reader.readData(&buffer);
+    return reader.errorText;
+}
+
+template<typename W>
+QByteArray write(QTextDocument *document, W &writer)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!writer.write(&buffer, document))
+        return QByteArray();
+    return buffer.data();
+}
+
+inline QByteArray entry(const QByteArray &package, const QString &name)
+{
+    QBuffer buffer;
+    buffer.setData(package);
+    buffer.open(QIODevice::ReadOnly);
+    ZipPackage zip;
+    if (!zip.open(&buffer))
+        return QByteArray();
+    return zip.entry(name);
+}
+
+inline QStringList blockTexts(const QTextDocument &document)
+{
+    QStringList texts;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        texts << block.text();
+    return texts;
+}
+
+// The character format at `position` within block `blockNumber` (the
+// format of the character after the position).
+inline QTextCharFormat charFormatAt(const QTextDocument &document, int blockNumber, int position)
+{
+    const QTextBlock block = document.findBlockByNumber(blockNumber);
+    for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        const int start = fragment.position() - block.position();
+        if (position >= start && position < start + fragment.length())
+            return fragment.charFormat();
+    }
+    return QTextCharFormat();
+}
+
+// Formatting of a character as the formats carry it, in one comparable string.
+inline QString describe(const QTextCharFormat &format)
+{
+    QStringList parts;
+    if (format.fontWeight() == QFont::Bold)
+        parts << QStringLiteral("bold");
+    if (format.fontItalic())
+        parts << QStringLiteral("italic");
+    if (format.fontUnderline())
+        parts << QStringLiteral("underline");
+    if (format.fontStrikeOut())
+        parts << QStringLiteral("strike");
+    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript)
+        parts << QStringLiteral("super");
+    if (format.verticalAlignment() == QTextCharFormat::AlignSubScript)
+        parts << QStringLiteral("sub");
+    return parts.join(QLatin1Char(' '));
+}
+
+inline int headingLevel(const QTextBlock &block)
+{
+    return block.blockFormat().intProperty(HeadingLevelProperty);
+}
+
+} // namespace OfficeTest
+
+#endif

@@ -1,0 +1,586 @@
+#include "testmain.h"
+
+#include "docxreader.h"
+#include "docxwriter.h"
+#include "officetestutil.h"
+
+#include <QTextCursor>
+#include <QTextDocument>
+
+using namespace OfficeTest;
+
+namespace {
+
+const QByteArray WordNs("xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"");
+
+QByteArray docx(const QByteArray &body, const QByteArray &styles = QByteArray())
+{
+    Entries entries;
+    if (!styles.isEmpty())
+        entries.append({QStringLiteral("word/styles.xml"),
+                        "<?xml version=\"1.0\"?><w:styles " + WordNs + ">" + styles + "</w:styles>"});
+    entries.append({QStringLiteral("word/document.xml"),
+                    "<?xml version=\"1.0\"?><w:document " + WordNs + "><w:body>" + body + "</w:body></w:document>"});
+    return zip(entries);
+}
+
+QByteArray run(const QByteArray &text, const QByteArray &properties = QByteArray())
+{
+    return "<w:r>" + (properties.isEmpty() ? QByteArray() : "<w:rPr>" + properties + "</w:rPr>")
+        + "<w:t>" + text + "</w:t></w:r>";
+}
+
+QByteArray paragraph(const QByteArray &content, const QByteArray &properties = QByteArray())
+{
+    return "<w:p>" + (properties.isEmpty() ? QByteArray() : "<w:pPr>" + properties + "</w:pPr>") + content + "</w:p>";
+}
+
+QByteArray documentPart(QTextDocument *document)
+{
+    DocxWriter writer;
+    return entry(write(document, writer), QStringLiteral("word/document.xml"));
+}
+
+// A device whose writes fail, as on a full disk.
+class FailingDevice : public QIODevice
+{
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *, qint64) override { return -1; }
+};
+
+} // namespace
+
+class TestDocx : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsText_data();
+    void readsText();
+    void readsRunProperties_data();
+    void readsRunProperties();
+    void readsParagraphProperties_data();
+    void readsParagraphProperties();
+    void stylesInheritAndYield_data();
+    void stylesInheritAndYield();
+    void styleCycleEnds();
+    void paragraphMarkFormatsOnlyTheBlock();
+    void firstParagraphMergesIntoCursorBlock();
+    void reportsBadPackages_data();
+    void reportsBadPackages();
+    void keepsTextBeforeXmlError();
+    void readsLibreOfficeFile();
+
+    void writesElements_data();
+    void writesElements();
+    void writesPackage();
+    void reportsDeviceFailure();
+    void replacesLoneSurrogates();
+};
+
+void TestDocx::readsText_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QStringList>("blocks");
+
+    QTest::newRow("two paragraphs") << paragraph(run("one")) + paragraph(run("two")) << QStringList{"one", "two"};
+    QTest::newRow("inner space kept") << paragraph(run("a b")) << QStringList{"a b"};
+    QTest::newRow("blank text dropped") << paragraph(run("x") + run("   ") + run("y")) << QStringList{"xy"};
+    QTest::newRow("blank text preserved")
+        << paragraph("<w:r><w:t>x</w:t><w:t xml:space=\"preserve\">  </w:t><w:t>y</w:t></w:r>") << QStringList{"x  y"};
+    QTest::newRow("tab and breaks")
+        << paragraph("<w:r><w:t>a</w:t><w:tab/><w:t>b</w:t><w:br w:type=\"page\"/><w:t>c</w:t><w:cr/></w:r>")
+        << QStringList{QString("a\tb") + QChar(QChar::LineSeparator) + "c" + QChar(QChar::LineSeparator)};
+    QTest::newRow("inline containers")
+        << paragraph("<w:hyperlink w:history=\"1\">" + run("link ") + "</w:hyperlink>"
+                     "<w:ins w:id=\"1\">" + run("inserted ") + "</w:ins>"
+                     "<w:smartTag>" + run("tag ") + "</w:smartTag>"
+                     "<w:sdt><w:sdtPr><w:alias w:val=\"x\"/></w:sdtPr><w:sdtContent>" + run("control ") + "</w:sdtContent></w:sdt>"
+                     "<w:customXml>" + run("custom ") + "</w:customXml>"
+                     "<w:fldSimple w:instr=\"PAGE\">" + run("7") + "</w:fldSimple>"
+                     "<w:dir w:val=\"rtl\">" + run(" embedded") + "</w:dir><w:bdo w:val=\"ltr\">" + run(" override") + "</w:bdo>")
+        << QStringList{"link inserted tag control custom 7 embedded override"};
+    QTest::newRow("deleted text and field code skipped")
+        << paragraph(run("kept") + "<w:del w:id=\"2\"><w:r><w:delText>gone</w:delText></w:r></w:del>"
+                     "<w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText> DATE </w:instrText></w:r>"
+                     "<w:r><w:fldChar w:fldCharType=\"separate\"/></w:r>" + run("!") + "<w:r><w:fldChar w:fldCharType=\"end\"/></w:r>")
+        << QStringList{"kept!"};
+    QTest::newRow("table cells")
+        << paragraph(run("before")) + "<w:tbl><w:tblPr/><w:tr><w:tc>" + paragraph(run("A1")) + "</w:tc><w:tc>"
+               + paragraph(run("B1")) + paragraph(run("B1b")) + "</w:tc></w:tr></w:tbl>" + paragraph(run("after"))
+        << QStringList{"before", "A1", "B1", "B1b", "after"};
+    QTest::newRow("block content control")
+        << "<w:sdt><w:sdtContent>" + paragraph(run("in control")) + "</w:sdtContent></w:sdt>" << QStringList{"in control"};
+    QTest::newRow("other prefix unknown")
+        << QByteArray("<w:p><x:r xmlns:x=\"y\"><x:t>no</x:t></x:r></w:p>") << QStringList{""};
+    QTest::newRow("line feed in text stays in block")
+        << paragraph("<w:r><w:t xml:space=\"preserve\">a\nb</w:t></w:r>") << QStringList{"a b"};
+    QTest::newRow("kannada") << paragraph(run("\xe0\xb2\x95\xe0\xb2\xa8\xe0\xb3\x8d\xe0\xb2\xa8\xe0\xb2\xa1"))
+                             << QStringList{QString::fromUtf8("\xe0\xb2\x95\xe0\xb2\xa8\xe0\xb3\x8d\xe0\xb2\xa8\xe0\xb2\xa1")};
+}
+
+void TestDocx::readsText()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QStringList, blocks);
+    QTextDocument document;
+    QCOMPARE(read<DocxReader>(docx(body), &document), QString());
+    QCOMPARE(blockTexts(document), blocks);
+}
+
+void TestDocx::readsRunProperties_data()
+{
+    QTest::addColumn<QByteArray>("properties");
+    QTest::addColumn<QString>("formats");
+
+    QTest::newRow("b") << QByteArray("<w:b/>") << "bold";
+    QTest::newRow("b true") << QByteArray("<w:b w:val=\"true\"/>") << "bold";
+    QTest::newRow("b on") << QByteArray("<w:b w:val=\"on\"/>") << "bold";
+    QTest::newRow("b other") << QByteArray("<w:b w:val=\"yes\"/>") << "bold";
+    QTest::newRow("b 0") << QByteArray("<w:b w:val=\"0\"/>") << "";
+    QTest::newRow("b false") << QByteArray("<w:b w:val=\"false\"/>") << "";
+    QTest::newRow("b off") << QByteArray("<w:b w:val=\"off\"/>") << "";
+    QTest::newRow("bCs") << QByteArray("<w:bCs/>") << "bold";
+    QTest::newRow("last wins") << QByteArray("<w:b/><w:b w:val=\"0\"/>") << "";
+    QTest::newRow("i") << QByteArray("<w:i/>") << "italic";
+    QTest::newRow("u single") << QByteArray("<w:u w:val=\"single\"/>") << "underline";
+    QTest::newRow("u wave") << QByteArray("<w:u w:val=\"wave\"/>") << "underline";
+    QTest::newRow("u none") << QByteArray("<w:u w:val=\"single\"/><w:u w:val=\"none\"/>") << "";
+    QTest::newRow("u unknown") << QByteArray("<w:u w:val=\"sparkle\"/>") << "";
+    QTest::newRow("strike") << QByteArray("<w:strike/>") << "strike";
+    QTest::newRow("superscript") << QByteArray("<w:vertAlign w:val=\"superscript\"/>") << "super";
+    QTest::newRow("subscript") << QByteArray("<w:vertAlign w:val=\"subscript\"/>") << "sub";
+    QTest::newRow("baseline") << QByteArray("<w:vertAlign w:val=\"subscript\"/><w:vertAlign w:val=\"baseline\"/>") << "";
+    QTest::newRow("all") << QByteArray("<w:b/><w:i/><w:strike/><w:u w:val=\"double\"/><w:sz w:val=\"40\"/>")
+                         << "bold italic underline strike";
+}
+
+void TestDocx::readsRunProperties()
+{
+    QFETCH(QByteArray, properties);
+    QFETCH(QString, formats);
+    QTextDocument document;
+    QCOMPARE(read<DocxReader>(docx(paragraph(run("x", properties) + run("y"))), &document), QString());
+    QCOMPARE(document.toPlainText(), QString("xy"));
+    QCOMPARE(describe(charFormatAt(document, 0, 0)), formats);
+    QCOMPARE(describe(charFormatAt(document, 0, 1)), QString());
+}
+
+void TestDocx::readsParagraphProperties_data()
+{
+    QTest::addColumn<QByteArray>("properties");
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<int>("direction"); // -1: not set
+    QTest::addColumn<int>("indent");    // -1: not set
+    QTest::addColumn<int>("level");
+
+    QTest::newRow("jc center") << QByteArray("<w:jc w:val=\"center\"/>") << int(Qt::AlignCenter) << -1 << -1 << 0;
+    QTest::newRow("jc both") << QByteArray("<w:jc w:val=\"both\"/>") << int(Qt::AlignJustify) << -1 << -1 << 0;
+    QTest::newRow("jc end") << QByteArray("<w:jc w:val=\"end\"/>") << int(Qt::AlignRight) << -1 << -1 << 0;
+    QTest::newRow("jc left after textDirection rl")
+        << QByteArray("<w:textDirection w:val=\"rl\"/><w:jc w:val=\"left\"/>") << 17 << 1 << -1 << 0;
+    // Sides of a right-to-left paragraph are as seen, as other word processors write them.
+    QTest::newRow("jc left after bidi") << QByteArray("<w:bidi/><w:jc w:val=\"left\"/>") << 17 << 1 << -1 << 0;
+    QTest::newRow("jc right before bidi") << QByteArray("<w:jc w:val=\"right\"/><w:bidi/>") << 18 << 1 << -1 << 0;
+    QTest::newRow("jc start in rtl") << QByteArray("<w:bidi/><w:jc w:val=\"start\"/>") << 1 << 1 << -1 << 0;
+    QTest::newRow("bidi false") << QByteArray("<w:bidi w:val=\"0\"/>") << 0 << -1 << -1 << 0;
+    QTest::newRow("ind 1080") << QByteArray("<w:ind w:left=\"1080\"/>") << 0 << -1 << 2 << 0;
+    QTest::newRow("ind 360") << QByteArray("<w:ind w:left=\"360\"/>") << 0 << -1 << 1 << 0;
+    QTest::newRow("ind 300") << QByteArray("<w:ind w:left=\"300\"/>") << 0 << -1 << -1 << 0;
+    QTest::newRow("ind rtl right") << QByteArray("<w:bidi/><w:ind w:left=\"5000\" w:right=\"1440\"/>") << 0 << 1 << 2 << 0;
+    QTest::newRow("ind start wins") << QByteArray("<w:ind w:start=\"720\" w:left=\"5000\"/>") << 0 << -1 << 1 << 0;
+    QTest::newRow("ind huge bounded") << QByteArray("<w:ind w:left=\"99999999999999999999\"/>") << 0 << -1 << 64 << 0;
+    QTest::newRow("ind negative") << QByteArray("<w:ind w:left=\"-1440\"/>") << 0 << -1 << -1 << 0;
+    QTest::newRow("outline 0") << QByteArray("<w:outlineLvl w:val=\"0\"/>") << 0 << -1 << -1 << 1;
+    QTest::newRow("outline 9") << QByteArray("<w:outlineLvl w:val=\"9\"/>") << 0 << -1 << -1 << 0;
+    QTest::newRow("outline 7") << QByteArray("<w:outlineLvl w:val=\"7\"/>") << 0 << -1 << -1 << 6;
+    QTest::newRow("outline negative") << QByteArray("<w:outlineLvl w:val=\"-4\"/>") << 0 << -1 << -1 << 1;
+    QTest::newRow("outline text") << QByteArray("<w:outlineLvl w:val=\"x\"/>") << 0 << -1 << -1 << 1;
+}
+
+void TestDocx::readsParagraphProperties()
+{
+    QFETCH(QByteArray, properties);
+    QFETCH(int, alignment);
+    QFETCH(int, direction);
+    QFETCH(int, indent);
+    QFETCH(int, level);
+    QTextDocument document;
+    QCOMPARE(read<DocxReader>(docx(paragraph(run("x"), properties)), &document), QString());
+    const QTextBlockFormat format = document.begin().blockFormat();
+    QCOMPARE(format.intProperty(QTextFormat::BlockAlignment), alignment);
+    QCOMPARE(format.hasProperty(QTextFormat::LayoutDirection) ? format.intProperty(QTextFormat::LayoutDirection) : -1,
+             direction);
+    QCOMPARE(format.hasProperty(QTextFormat::BlockIndent) ? format.indent() : -1, indent);
+    QCOMPARE(headingLevel(document.begin()), level);
+}
+
+void TestDocx::stylesInheritAndYield_data()
+{
+    QTest::addColumn<QByteArray>("styles");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<int>("indent");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("formats");
+
+    const QByteArray p3 = "<w:style w:type=\"paragraph\" w:styleId=\"P3\"><w:name w:val=\"P3\"/>"
+                          "<w:pPr><w:jc w:val=\"center\"/><w:ind w:left=\"720\"/></w:pPr><w:rPr><w:i/></w:rPr></w:style>";
+    const QByteArray p2 = "<w:style w:type=\"paragraph\" w:styleId=\"P2\"><w:basedOn w:val=\"P3\"/>"
+                          "<w:pPr><w:ind w:left=\"1440\"/></w:pPr><w:rPr><w:strike/></w:rPr></w:style>";
+    const QByteArray p1 = "<w:style w:type=\"paragraph\" w:styleId=\"P1\"><w:basedOn w:val=\"P2\"/>"
+                          "<w:pPr><w:jc w:val=\"right\"/></w:pPr></w:style>";
+    const QByteArray usesP1 = paragraph(run("x"), "<w:pStyle w:val=\"P1\"/>");
+
+    QTest::newRow("based on, defined earlier") << p3 + p2 + p1 << usesP1 << int(Qt::AlignRight) << 2 << 0 << "italic strike";
+    QTest::newRow("based on, defined later") << p1 + p2 + p3 << usesP1 << int(Qt::AlignRight) << 2 << 0 << "italic strike";
+    QTest::newRow("own properties beat the style")
+        << p3 << paragraph(run("x"), "<w:pStyle w:val=\"P3\"/><w:jc w:val=\"both\"/><w:ind w:left=\"2160\"/>")
+        << int(Qt::AlignJustify) << 3 << 0 << "italic";
+    const QByteArray emphasis = "<w:style w:type=\"character\" w:styleId=\"E\"><w:rPr><w:b/><w:u w:val=\"single\"/></w:rPr></w:style>";
+    QTest::newRow("run beats character style")
+        << emphasis << paragraph(run("x", "<w:rStyle w:val=\"E\"/><w:b w:val=\"0\"/>")) << 0 << -1 << 0 << "underline";
+    const QByteArray heading = "<w:style w:type=\"paragraph\" w:styleId=\"Heading2\"><w:name w:val=\"heading 2\"/>"
+                               "<w:pPr><w:outlineLvl w:val=\"1\"/></w:pPr><w:rPr><w:b/></w:rPr></w:style>"
+                               "<w:style w:type=\"paragraph\" w:styleId=\"T\"><w:name w:val=\"Heading 3\"/></w:style>";
+    QTest::newRow("heading text not bold")
+        << heading << paragraph(run("x"), "<w:pStyle w:val=\"Heading2\"/>") << 0 << -1 << 2 << "";
+    QTest::newRow("heading run bold")
+        << heading << paragraph(run("x", "<w:b/>"), "<w:pStyle w:val=\"Heading2\"/>") << 0 << -1 << 2 << "bold";
+    QTest::newRow("heading by name") << heading << paragraph(run("x"), "<w:pStyle w:val=\"T\"/>") << 0 << -1 << 3 << "";
+    const QByteArray character = "<w:style w:type=\"character\" w:styleId=\"C\"><w:rPr><w:i/></w:rPr></w:style>";
+    const QByteArray basedOnCharacter = "<w:style w:type=\"paragraph\" w:styleId=\"PC\"><w:basedOn w:val=\"C\"/></w:style>";
+    QTest::newRow("paragraph style on earlier character style")
+        << character + basedOnCharacter << paragraph(run("x"), "<w:pStyle w:val=\"PC\"/>") << 0 << -1 << 0 << "";
+    QTest::newRow("paragraph style on later character style")
+        << basedOnCharacter + character << paragraph(run("x"), "<w:pStyle w:val=\"PC\"/>") << 0 << -1 << 0 << "italic";
+    QTest::newRow("defaults")
+        << QByteArray("<w:docDefaults><w:rPrDefault><w:rPr><w:i/></w:rPr></w:rPrDefault>"
+                      "<w:pPrDefault><w:pPr><w:jc w:val=\"center\"/></w:pPr></w:pPrDefault></w:docDefaults>"
+                      "<w:style w:type=\"paragraph\" w:default=\"1\" w:styleId=\"Normal\"><w:pPr><w:ind w:left=\"720\"/></w:pPr>"
+                      "<w:rPr><w:strike/></w:rPr></w:style>"
+                      "<w:style w:type=\"character\" w:default=\"1\" w:styleId=\"D\"><w:rPr><w:u w:val=\"single\"/></w:rPr></w:style>")
+        << paragraph(run("x")) << int(Qt::AlignCenter) << 1 << 0 << "italic underline";
+    QTest::newRow("missing style") << QByteArray() << paragraph(run("x", "<w:rStyle w:val=\"Nope\"/>"), "<w:pStyle w:val=\"Nope\"/>")
+                                   << 0 << -1 << 0 << "";
+}
+
+void TestDocx::stylesInheritAndYield()
+{
+    QFETCH(QByteArray, styles);
+    QFETCH(QByteArray, body);
+    QFETCH(int, alignment);
+    QFETCH(int, indent);
+    QFETCH(int, level);
+    QFETCH(QString, formats);
+    QTextDocument document;
+    QCOMPARE(read<DocxReader>(docx(body, styles.isEmpty() ? QByteArray("<w:latentStyles/>") : styles), &document), QString());
+    const QTextBlockFormat format = document.begin().blockFormat();
+    QCOMPARE(format.intProperty(QTextFormat::BlockAlignment), alignment);
+    QCOMPARE(format.hasProperty(QTextFormat::BlockIndent) ? format.indent() : -1, indent);
+    QCOMPARE(headingLevel(document.begin()), level);
+    QCOMPARE(describe(charFormatAt(document, 0, 0)), formats);
+}
+
+void TestDocx::styleCycleEnds()
+{
+    const QByteArray styles = "<w:style w:type=\"paragraph\" w:styleId=\"A\"><w:basedOn w:val=\"B\"/><w:rPr><w:i/></w:rPr></w:style>"
+                              "<w:style w:type=\"paragraph\" w:styleId=\"B\"><w:basedOn w:val=\"A\"/><w:rPr><w:strike/></w:rPr></w:style>"
+                              "<w:style w:type=\"paragraph\" w:styleId=\"S\"><w:basedOn w:val=\"S\"/></w:style>"
+                              "<w:style w:type=\"paragraph\" w:styleId=\"A\"><w:basedOn w:val=\"B\"/></w:style>";
+    QTextDocument document;
+    QCOMPARE(read<DocxReader>(docx(paragraph(run("x"), "<w:pStyle w:val=\"B\"/>") + paragraph(run("y"), "<w:pStyle w:val=\"S\"/>"), styles),
+                              &document),
+             QString());
+    QCOMPARE(blockTexts(document), QStringList({"x", "y"}));
+    QCOMPARE(describe(charFormatAt(document, 0, 0)), QString("italic strike"));
+}
+
+void TestDocx::paragraphMarkFormatsOnlyTheBlock()
+{
+    QTextDocument document;
+    QCOMPARE(read<DocxReader>(docx(paragraph(run("plain") + run("bold", "<w:b/>"), "<w:rPr><w:b/><w:i/></w:rPr>")), &document),
+             QString());
+    QCOMPARE(describe(document.begin().charFormat()), QString("bold italic"));
+    QCOMPARE(describe(charFormatAt(document, 0, 0)), QString());
+    QCOMPARE(describe(charFormatAt(document, 0, 5)), QString("bold"));
+}
+
+void TestDocx::firstParagraphMergesIntoCursorBlock()
+{
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    QTextBlockFormat initial;
+    initial.setTopMargin(7);
+    cursor.setBlockFormat(initial);
+    QCOMPARE(read<DocxReader>(docx(paragraph(run("a"), "<w:jc w:val=\"center\"/>") + paragraph(run("b"))), &document), QString());
+    QCOMPARE(document.blockCount(), 2);
+    QCOMPARE(document.begin().blockFormat().topMargin(), 7.0);
+    QCOMPARE(document.begin().blockFormat().alignment(), Qt::AlignCenter);
+    // The cursor's initial block format lies beneath every paragraph.
+    QCOMPARE(document.lastBlock().blockFormat().topMargin(), 7.0);
+    // One edit block: the whole load is one undo step.
+    document.undo();
+    QCOMPARE(document.toPlainText(), QString());
+    QCOMPARE(document.begin().blockFormat().alignment(), Qt::AlignLeft);
+}
+
+void TestDocx::reportsBadPackages_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("error");
+
+    const QByteArray good = docx(paragraph(run("some text that makes the archive a little longer")));
+    QTest::newRow("not a zip") << QByteArray("PK\x03\x04 nothing else here", 24) << "Unable to open archive.";
+    QTest::newRow("empty") << QByteArray() << "Unable to open archive.";
+    QTest::newRow("truncated") << good.left(good.size() / 2) << "Unable to open archive.";
+    QTest::newRow("no document part")
+        << zip({{QStringLiteral("word/styles.xml"), QByteArray("<w:styles/>")}}) << "The archive holds no document.";
+
+    // Damage the deflated bytes of the document part: the checksum notices.
+    QByteArray damaged = good;
+    const int dataStart = damaged.indexOf("word/document.xml") + int(qstrlen("word/document.xml"));
+    for (int i = dataStart + 4; i < dataStart + 12; ++i)
+        damaged[i] = char(damaged.at(i) ^ 0x5a);
+    QTest::newRow("damaged entry") << damaged << "The archive is damaged.";
+
+    // An entry whose directory record declares 3 GB: a zip bomb is refused
+    // before anything is inflated.
+    QByteArray bomb = good;
+    const int central = bomb.lastIndexOf(QByteArray("PK\x01\x02", 4));
+    QVERIFY(central > 0);
+    bomb[central + 24] = char(0x00);
+    bomb[central + 25] = char(0x00);
+    bomb[central + 26] = char(0x00);
+    bomb[central + 27] = char(0xC0);
+    QTest::newRow("declared size huge") << bomb << "The document is too large to open.";
+
+    // Found by fuzzing: a compressed size near 4 GB made the zip code loop.
+    QFile found(QFINDTESTDATA("data/fuzz-docx-bad-compressed-size.docx"));
+    QVERIFY(found.open(QIODevice::ReadOnly));
+    QTest::newRow("compressed size huge") << found.readAll() << "The document is too large to open.";
+
+    QByteArray deep = paragraph(run("x"));
+    for (int i = 0; i < 5000; ++i)
+        deep = "<w:tbl><w:tr><w:tc>" + deep + "</w:tc></w:tr></w:tbl>";
+    QTest::newRow("deep nesting") << docx(deep) << "The document is nested too deeply.";
+}
+
+void TestDocx::reportsBadPackages()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, error);
+    QTextDocument document;
+    QCOMPARE(read<DocxReader>(bytes, &document), error);
+}
+
+void TestDocx::keepsTextBeforeXmlError()
+{
+    QTextDocument document;
+    const QString error = read<DocxReader>(docx(paragraph(run("first")) + paragraph(run("second")) + "<w:p><w:r>"), &document);
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(blockTexts(document).mid(0, 2), QStringList({"first", "second"}));
+}
+
+void TestDocx::readsLibreOfficeFile()
+{
+    QFile file(QFINDTESTDATA("data/sample.docx"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QTextDocument document;
+    QCOMPARE(read<DocxReader>(file.readAll(), &document), QString());
+    const QStringList texts = blockTexts(document);
+    QVERIFY2(texts.size() >= 8, qPrintable(texts.join('|')));
+    QCOMPARE(texts.at(0), QString("Title heading"));
+    QCOMPARE(headingLevel(document.findBlockByNumber(0)), 1);
+    QCOMPARE(headingLevel(document.findBlockByNumber(1)), 2);
+    QCOMPARE(headingLevel(document.findBlockByNumber(2)), 0);
+    const QString body = texts.at(2);
+    QVERIFY2(body.startsWith("Plain bold italic underline strike super sub"), qPrintable(body));
+    QCOMPARE(describe(charFormatAt(document, 2, body.indexOf("bold"))), QString("bold"));
+    QCOMPARE(describe(charFormatAt(document, 2, body.indexOf("italic"))), QString("italic"));
+    QCOMPARE(describe(charFormatAt(document, 2, body.indexOf("underline"))), QString("underline"));
+    QCOMPARE(describe(charFormatAt(document, 2, body.indexOf("strike"))), QString("strike"));
+    QCOMPARE(describe(charFormatAt(document, 2, body.indexOf("super"))), QString("super"));
+    QCOMPARE(describe(charFormatAt(document, 2, body.indexOf("sub"))), QString("sub"));
+    QCOMPARE(describe(charFormatAt(document, 2, 0)), QString());
+    QVERIFY(texts.contains(QString::fromUtf8("\xe0\xb2\x95\xe0\xb2\xa8\xe0\xb3\x8d\xe0\xb2\xa8\xe0\xb2\xa1 \xe0\xb2\xaa\xe0\xb2\xa0\xe0\xb3\x8d\xe0\xb2\xaf")));
+    const int centred = texts.indexOf("Centred");
+    QVERIFY(centred > 0);
+    QCOMPARE(document.findBlockByNumber(centred).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    const int indented = texts.indexOf("Indented one inch");
+    QVERIFY(indented > 0);
+    QCOMPARE(document.findBlockByNumber(indented).blockFormat().indent(), 2);
+    QVERIFY(texts.contains(QString("Tab\there") + QChar(QChar::LineSeparator) + "next line"));
+    QVERIFY(texts.contains("List item one"));
+    QVERIFY(texts.contains("Cell A1"));
+    QVERIFY(texts.contains("Cell B1"));
+    QVERIFY(texts.contains("See the link here."));
+}
+
+void TestDocx::writesElements_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("empty document") << 0 << QByteArray("<w:body><w:p/></w:body>");
+    QTest::newRow("rtl centred heading")
+        << 1 << QByteArray("<w:p><w:pPr><w:pStyle w:val=\"Heading2\"/><w:bidi w:val=\"1\"/><w:ind w:right=\"720\"/>"
+                           "<w:jc w:val=\"center\"/></w:pPr>");
+    QTest::newRow("plain left paragraph") << 2 << QByteArray("<w:body><w:p><w:r><w:t xml:space=\"preserve\">x</w:t></w:r></w:p>");
+    QTest::newRow("rtl paragraph") << 3 << QByteArray("<w:pPr><w:bidi w:val=\"1\"/><w:jc w:val=\"right\"/></w:pPr>");
+    QTest::newRow("weight 81 not bold") << 4 << QByteArray("<w:r><w:t xml:space=\"preserve\">x</w:t></w:r>");
+    QTest::newRow("tabs") << 5 << QByteArray("<w:r><w:t xml:space=\"preserve\">a</w:t><w:tab/><w:tab/><w:t xml:space=\"preserve\">b</w:t></w:r>");
+    QTest::newRow("line separator only") << 6 << QByteArray("<w:p><w:r><w:br/></w:r></w:p>");
+    QTest::newRow("block char format") << 7 << QByteArray("<w:p><w:pPr><w:rPr><w:b/></w:rPr></w:pPr></w:p>");
+    QTest::newRow("negative indent") << 8 << QByteArray("<w:body><w:p><w:r>");
+    QTest::newRow("schema order")
+        << 9 << QByteArray("<w:rPr><w:b/><w:i/><w:strike/><w:u w:val=\"single\"/><w:vertAlign w:val=\"superscript\"/></w:rPr>");
+    QTest::newRow("level beyond 6") << 11 << QByteArray("<w:pPr><w:pStyle w:val=\"Heading6\"/></w:pPr>");
+    QTest::newRow("justified indented") << 10 << QByteArray("<w:pPr><w:ind w:left=\"2160\"/><w:jc w:val=\"both\"/></w:pPr>");
+}
+
+void TestDocx::writesElements()
+{
+    QFETCH(int, kind);
+    QFETCH(QByteArray, expected);
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    QTextBlockFormat block;
+    QTextCharFormat chars;
+    switch (kind) {
+    case 1:
+        block.setProperty(HeadingLevelProperty, 2);
+        block.setLayoutDirection(Qt::RightToLeft);
+        block.setAlignment(Qt::AlignHCenter);
+        block.setIndent(1);
+        cursor.setBlockFormat(block);
+        cursor.insertText("x");
+        break;
+    case 2:
+        block.setAlignment(Qt::AlignLeft);
+        cursor.setBlockFormat(block);
+        cursor.insertText("x");
+        break;
+    case 3:
+        block.setAlignment(Qt::AlignLeft);
+        block.setLayoutDirection(Qt::RightToLeft);
+        cursor.setBlockFormat(block);
+        cursor.insertText("x");
+        break;
+    case 4:
+        chars.setFontWeight(81);
+        cursor.insertText("x", chars);
+        break;
+    case 5:
+        cursor.insertText("a\t\tb");
+        break;
+    case 6:
+        cursor.insertText(QString(QChar::LineSeparator));
+        break;
+    case 7:
+        chars.setFontWeight(QFont::Bold);
+        cursor.setBlockCharFormat(chars);
+        break;
+    case 8:
+        block.setIndent(-2);
+        cursor.setBlockFormat(block);
+        cursor.insertText("x");
+        break;
+    case 9:
+        chars.setFontWeight(QFont::Bold);
+        chars.setFontItalic(true);
+        chars.setFontUnderline(true);
+        chars.setFontStrikeOut(true);
+        chars.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+        cursor.insertText("x", chars);
+        break;
+    case 10:
+        block.setAlignment(Qt::AlignJustify);
+        block.setIndent(3);
+        cursor.setBlockFormat(block);
+        cursor.insertText("x");
+        break;
+    case 11:
+        block.setProperty(HeadingLevelProperty, 9);
+        cursor.setBlockFormat(block);
+        cursor.insertText("x");
+        break;
+    default:
+        break;
+    }
+    const QByteArray part = documentPart(&document);
+    QVERIFY2(part.contains(expected), part.constData());
+}
+
+void TestDocx::writesPackage()
+{
+    QTextDocument document;
+    document.setPlainText("hello");
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    DocxWriter writer;
+    QVERIFY(writer.write(&buffer, &document));
+    // The caller flushes and closes its device.
+    QVERIFY(buffer.isOpen());
+    QVERIFY(buffer.isWritable());
+    const QByteArray package = buffer.data();
+    QVERIFY(package.startsWith("PK\x03\x04"));
+    // The entries, in order.
+    int last = -1;
+    for (const char *name : {"_rels/.rels", "word/_rels/document.xml.rels", "word/document.xml", "word/styles.xml",
+                             "[Content_Types].xml"}) {
+        const int at = package.indexOf(name);
+        QVERIFY2(at > last, name);
+        last = at;
+    }
+    QCOMPARE(entry(package, "_rels/.rels"),
+             QByteArray("<?xml version=\"1.0\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+                        "<Relationship Target=\"word/document.xml\" Id=\"pkgRId0\" "
+                        "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\"/></Relationships>"));
+    const QByteArray styles = entry(package, "word/styles.xml");
+    QVERIFY(styles.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?><w:styles "));
+    QVERIFY(styles.contains("<w:style w:type=\"paragraph\" w:styleId=\"Heading3\"><w:name w:val=\"Heading 3\"/>"
+                            "<w:basedOn w:val=\"Normal\"/><w:next w:val=\"Normal\"/><w:pPr><w:outlineLvl w:val=\"2\"/></w:pPr>"
+                            "<w:rPr><w:b/><w:sz w:val=\"28\"/></w:rPr></w:style>"));
+    QVERIFY(!styles.contains("w:default"));
+    QVERIFY(entry(package, "[Content_Types].xml").contains("<Override PartName=\"/word/styles.xml\""));
+    const QByteArray start("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?><w:document "
+                           "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"><w:body>");
+    QCOMPARE(entry(package, "word/document.xml").left(start.size()), start);
+}
+
+void TestDocx::reportsDeviceFailure()
+{
+    QTextDocument document;
+    document.setPlainText("text");
+    DocxWriter writer;
+    FailingDevice failing;
+    failing.open(QIODevice::WriteOnly);
+    QVERIFY(!writer.write(&failing, &document));
+    QVERIFY(failing.isOpen());
+
+    QBuffer readOnly;
+    readOnly.open(QIODevice::ReadOnly);
+    DocxWriter second;
+    QVERIFY(!second.write(&readOnly, &document));
+    QCOMPARE(readOnly.size(), qint64(0));
+}
+
+void TestDocx::replacesLoneSurrogates()
+{
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    cursor.insertText(QString("a") + QChar(0xD800) + "b");
+    cursor.insertBlock();
+    cursor.insertText(QString("c") + QChar(0xDC00) + QChar(0x0001) + QString::fromUtf8("\xf0\x9f\x98\x80") + "d");
+    DocxWriter writer;
+    const QByteArray package = write(&document, writer);
+    QVERIFY(!package.isEmpty());
+    QTextDocument back;
+    QCOMPARE(read<DocxReader>(package, &back), QString());
+    QCOMPARE(blockTexts(back), QStringList({QString("a\uFFFDb"), QString("c\uFFFD\uFFFD") + QString::fromUtf8("\xf0\x9f\x98\x80") + "d"}));
+}
+
+YAVO_TEST_MAIN(TestDocx)
+#include "tst_docx.moc"

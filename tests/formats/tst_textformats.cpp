@@ -1,0 +1,272 @@
+#include "testmain.h"
+
+#include "formatmanager.h"
+#include "html_reader.h"
+#include "html_writer.h"
+#include "rtfwriter.h"
+#include "txtreader.h"
+#include "txtwriter.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QTextBlock>
+#include <QTextCodec>
+#include <QTextDocument>
+#include <memory>
+
+namespace {
+
+template<typename Reader>
+QByteArray readInto(QTextDocument &document, QByteArray content, int *type = nullptr)
+{
+    QBuffer buffer(&content);
+    buffer.open(QIODevice::ReadOnly);
+    Reader reader;
+    reader.cursor = QTextCursor(&document);
+    reader.readData(&buffer);
+    if (type)
+        *type = reader.type();
+    return reader.errorText.isEmpty() ? reader.encoding : QByteArray("error: ") + reader.errorText.toUtf8();
+}
+
+template<typename Writer>
+QByteArray writeOut(QTextDocument &document, const QByteArray &encoding)
+{
+    QByteArray out;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    Writer writer(encoding);
+    if (!writer.write(&buffer, &document))
+        return QByteArray("failed");
+    return out;
+}
+
+QByteArray encode(const char *codec, const QString &text)
+{
+    QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+    return QTextCodec::codecForName(codec)->fromUnicode(text.constData(), text.size(), &state);
+}
+
+const QString sample = QString::fromUtf8("ಕನ್ನಡ text\nline two");
+
+} // namespace
+
+class TestTextFormats : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readText_data();
+    void readText();
+    void readHtml_data();
+    void readHtml();
+    void crLfAtChunkEdge();
+    void longHtmlIsParsedWhole();
+    void writers_data();
+    void writers();
+    void convertedCopyKeepsEncoding();
+    void libreOfficeFiles();
+    void writersReportRefusedBytes();
+};
+
+void TestTextFormats::readText_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QByteArray>("encoding");
+
+    QTest::newRow("no byte-order mark") << encode("UTF-8", sample) << QByteArray();
+    QTest::newRow("UTF-8") << QByteArray("\xEF\xBB\xBF") + encode("UTF-8", sample) << QByteArray("UTF-8");
+    QTest::newRow("UTF-16LE") << QByteArray("\xFF\xFE") + encode("UTF-16LE", sample) << QByteArray("UTF-16LE");
+    QTest::newRow("UTF-16BE") << QByteArray("\xFE\xFF") + encode("UTF-16BE", sample) << QByteArray("UTF-16BE");
+    QTest::newRow("UTF-32LE") << QByteArray("\xFF\xFE\0\0", 4) + encode("UTF-32LE", sample) << QByteArray("UTF-32LE");
+    QTest::newRow("UTF-32BE") << QByteArray("\0\0\xFE\xFF", 4) + encode("UTF-32BE", sample) << QByteArray("UTF-32BE");
+}
+
+void TestTextFormats::readText()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QByteArray, encoding);
+
+    QTextDocument document;
+    int type = 0;
+    QCOMPARE(readInto<TxtReader>(document, content, &type), encoding);
+    QCOMPARE(type, int(FormatReader::TxtType));
+    QCOMPARE(document.toPlainText(), sample);
+}
+
+void TestTextFormats::readHtml_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QByteArray>("encoding");
+    QTest::addColumn<QString>("text");
+
+    const QString html = QString::fromUtf8("<p>ಕನ್ನಡ <b>bold</b></p><p>two</p>");
+    const QString text = QString::fromUtf8("ಕನ್ನಡ bold\ntwo");
+    QTest::newRow("no byte-order mark") << encode("UTF-8", html) << QByteArray() << text;
+    QTest::newRow("UTF-8") << QByteArray("\xEF\xBB\xBF") + encode("UTF-8", html) << QByteArray("UTF-8") << text;
+    QTest::newRow("UTF-16LE") << QByteArray("\xFF\xFE") + encode("UTF-16LE", html) << QByteArray("UTF-16LE") << text;
+    QTest::newRow("empty") << QByteArray() << QByteArray() << QString();
+}
+
+void TestTextFormats::readHtml()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QByteArray, encoding);
+    QFETCH(QString, text);
+
+    QTextDocument document;
+    int type = 0;
+    QCOMPARE(readInto<html_reader>(document, content, &type), encoding);
+    QCOMPARE(type, int(FormatReader::HtmlType));
+    QCOMPARE(document.toPlainText(), text);
+    QCOMPARE(document.blockCount(), qMax(1, text.count(QLatin1Char('\n')) + 1));
+}
+
+void TestTextFormats::crLfAtChunkEdge()
+{
+    // The reader takes the file in pieces of 16384 characters; a CR LF pair
+    // that one edge cuts must stay one line break.
+    const QString first = QString(16383, QLatin1Char('a'));
+    QTextDocument document;
+    readInto<TxtReader>(document, (first + "\r\nb\r\nc").toUtf8());
+    QCOMPARE(document.blockCount(), 3);
+    QCOMPARE(document.toPlainText(), first + "\nb\nc");
+}
+
+void TestTextFormats::longHtmlIsParsedWhole()
+{
+    // Head styles and a tag that lies across the 16384-character mark.
+    QByteArray html = "<html><head><style>p.k { font-weight: bold; }</style></head><body>";
+    html += "<p>" + QByteArray(16384 - html.size() - 7 - 5, 'x') + "</p>";
+    html += "<p class=\"k\">bold</p><p>" + QByteArray(20000, 'y') + "</p></body></html>";
+    QVERIFY(html.indexOf("<p class") < 16384 && html.indexOf("<p class") + 12 > 16384);
+
+    QTextDocument document;
+    readInto<html_reader>(document, html);
+    QCOMPARE(document.blockCount(), 3);
+    const QTextBlock middle = document.begin().next();
+    QCOMPARE(middle.text(), QStringLiteral("bold"));
+    QCOMPARE(middle.charFormat().fontWeight(), int(QFont::Bold));
+    QVERIFY(!document.toPlainText().contains(QLatin1Char('<')));
+}
+
+void TestTextFormats::writers_data()
+{
+    QTest::addColumn<QByteArray>("encoding");
+    QTest::addColumn<QByteArray>("bom");
+    QTest::addColumn<QByteArray>("codec");
+
+    QTest::newRow("empty name") << QByteArray() << QByteArray("\xEF\xBB\xBF") << QByteArray("UTF-8");
+    QTest::newRow("unknown name") << QByteArray("no-such-codec") << QByteArray("\xEF\xBB\xBF") << QByteArray("UTF-8");
+    QTest::newRow("UTF-8") << QByteArray("UTF-8") << QByteArray("\xEF\xBB\xBF") << QByteArray("UTF-8");
+    QTest::newRow("UTF-16LE") << QByteArray("UTF-16LE") << QByteArray("\xFF\xFE") << QByteArray("UTF-16LE");
+    QTest::newRow("UTF-16BE") << QByteArray("UTF-16BE") << QByteArray("\xFE\xFF") << QByteArray("UTF-16BE");
+    QTest::newRow("UTF-32LE") << QByteArray("UTF-32LE") << QByteArray("\xFF\xFE\0\0", 4) << QByteArray("UTF-32LE");
+}
+
+void TestTextFormats::writers()
+{
+    QFETCH(QByteArray, encoding);
+    QFETCH(QByteArray, bom);
+    QFETCH(QByteArray, codec);
+
+    // Whatever the locale says, an unnamed codec writes UTF-8.
+    QTextCodec *saved = QTextCodec::codecForLocale();
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-1"));
+
+    QTextDocument document;
+    document.setPlainText(sample);
+    const QByteArray text = writeOut<TxtWriter>(document, encoding);
+    const QByteArray html = writeOut<html_writer>(document, encoding);
+    QTextCodec::setCodecForLocale(saved);
+
+    QVERIFY(text.startsWith(bom));
+    QCOMPARE(text.mid(bom.size()), encode(codec.constData(), sample));
+    QVERIFY(html.startsWith(bom));
+    const QString htmlText = QTextCodec::codecForName(codec)->toUnicode(html.mid(bom.size()));
+    QVERIFY(htmlText.startsWith(QLatin1String("<!DOCTYPE")));
+    QVERIFY(!htmlText.contains(QLatin1String("charset")));
+    QTextDocument back;
+    back.setHtml(htmlText);
+    QCOMPARE(back.toPlainText(), sample);
+}
+
+void TestTextFormats::convertedCopyKeepsEncoding()
+{
+    QByteArray file = QByteArray("\xFF\xFE") + encode("UTF-16LE", sample);
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::ReadOnly);
+    std::unique_ptr<FormatReader> reader(FormatManager::createReader(&buffer, QStringLiteral("txt")));
+    QTextDocument document;
+    reader->cursor = QTextCursor(&document);
+    reader->readData(&buffer);
+    QCOMPARE(reader->encoding, QByteArray("UTF-16LE"));
+    QCOMPARE(writeOut<TxtWriter>(document, reader->encoding), file);
+}
+
+void TestTextFormats::libreOfficeFiles()
+{
+    QFile text(QFINDTESTDATA("data/libreoffice.txt"));
+    QVERIFY(text.open(QIODevice::ReadOnly));
+    QTextDocument plain;
+    QCOMPARE(readInto<TxtReader>(plain, text.readAll()), QByteArray("UTF-8"));
+    QCOMPARE(plain.begin().text(), QString::fromUtf8("Kannada ಕನ್ನಡ"));
+    QVERIFY(plain.toPlainText().endsWith(QString::fromUtf8("Привет мир\n")));
+
+    // Its bold, italic and underline come only from classes in the head.
+    QFile html(QFINDTESTDATA("data/libreoffice.html"));
+    QVERIFY(html.open(QIODevice::ReadOnly));
+    QTextDocument rich;
+    QCOMPARE(readInto<html_reader>(rich, html.readAll()), QByteArray());
+    QVERIFY(rich.toPlainText().contains(QString::fromUtf8("Centred ಕನ್ನಡ ದಾಖಲೆ")));
+    QCOMPARE(rich.find(QStringLiteral("bold")).charFormat().fontWeight(), int(QFont::Bold));
+    QVERIFY(rich.find(QStringLiteral("italic")).charFormat().fontItalic());
+    QVERIFY(rich.find(QStringLiteral("underline")).charFormat().fontUnderline());
+}
+
+namespace {
+
+// A device that takes a few bytes and then refuses the rest, like a disk
+// that fills up during a save.
+class FullDevice : public QIODevice
+{
+public:
+    explicit FullDevice(qint64 room) : room(room) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *, qint64 length) override
+    {
+        if (room <= 0)
+            return -1;
+        const qint64 taken = qMin(room, length);
+        room -= taken;
+        return taken;
+    }
+
+private:
+    qint64 room;
+};
+
+} // namespace
+
+void TestTextFormats::writersReportRefusedBytes()
+{
+    QTextDocument document;
+    document.setPlainText(sample);
+    for (qint64 room : { 0, 10 }) {
+        FullDevice forText(room);
+        QVERIFY(!TxtWriter("UTF-8").write(&forText, &document));
+        FullDevice forHtml(room);
+        QVERIFY(!html_writer("UTF-8").write(&forHtml, &document));
+        FullDevice forRtf(room);
+        QVERIFY(!RtfWriter("CP1252").write(&forRtf, &document));
+    }
+    FullDevice roomy(1 << 20);
+    QVERIFY(TxtWriter("UTF-8").write(&roomy, &document));
+    QVERIFY(html_writer("UTF-8").write(&roomy, &document));
+    QVERIFY(RtfWriter("CP1252").write(&roomy, &document));
+}
+
+YAVO_TEST_MAIN(TestTextFormats)
+#include "tst_textformats.moc"

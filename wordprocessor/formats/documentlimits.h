@@ -1,0 +1,32 @@
+#ifndef DOCUMENTLIMITS_H
+#define DOCUMENTLIMITS_H
+
+// Bounds the DOCX and ODT readers put on what a file can ask of them, so that
+// a hostile or broken file costs an error text rather than a hang, a crash or
+// all the memory. Each lies far beyond what real documents use.
+namespace DocumentLimits {
+
+// Styles kept from one document; more are ignored (and give empty formats).
+constexpr int MaxStyles = 4096;
+// Times one document's styles hand their formats down to the styles based
+// on them. A chain of styles defined base-last costs a number of hand-downs
+// that grows with the square of its length; real documents need a few
+// thousand, and beyond the limit the deeper inheritance is left out.
+constexpr int MaxStyleHandDowns = 1 << 18;
+// Nesting of tables, sections, spans, links and the like.
+constexpr int MaxNesting = 256;
+// Spaces one ODT space element may stand for.
+constexpr int MaxSpaceRun = 1024;
+// Indentation steps (half inches) of one paragraph: wider than any page.
+constexpr int MaxBlockIndent = 64;
+
+// The heading level a writer puts in a file for the level a block carries:
+// 1 to 6, and 0 (body text) for anything not a level.
+constexpr int headingLevel(int stored)
+{
+    return stored <= 0 ? 0 : stored > 6 ? 6 : stored;
+}
+
+}
+
+#endif

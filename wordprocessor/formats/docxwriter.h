@@ -1,0 +1,38 @@
+#ifndef DOCXWRITER_H
+#define DOCXWRITER_H
+
+#include <QXmlStreamWriter>
+
+class QIODevice;
+class QString;
+class QTextBlock;
+class QTextBlockFormat;
+class QTextCharFormat;
+class QTextDocument;
+
+// Writes a QTextDocument as a minimal word-processing package: paragraphs
+// with alignment, direction, indentation and heading level, and runs with
+// bold, italic, underline, strike-out and super/subscript.
+class DocxWriter
+{
+public:
+    DocxWriter();
+
+    void setStrict(bool strict);
+
+    // The device is open for writing and stays open; true when every part
+    // and every byte reached it.
+    bool write(QIODevice *device, QTextDocument *document);
+
+private:
+    QByteArray writeDocument(QTextDocument *document);
+    void writeParagraph(const QTextBlock &block);
+    void writeParagraphProperties(const QTextBlockFormat &blockFormat, const QTextCharFormat &charFormat);
+    bool writeRunProperties(const QTextCharFormat &format, const QString &enclosing);
+    void writeText(const QString &text, int start, int end);
+
+    QXmlStreamWriter m_xml;
+    bool m_strict;
+};
+
+#endif

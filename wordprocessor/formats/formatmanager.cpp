@@ -1,0 +1,100 @@
+#include "formatmanager.h"
+
+#include "docxreader.h"
+#include "html_reader.h"
+#include "odtreader.h"
+#include "rtfreader.h"
+#include "txtreader.h"
+
+#include <QCoreApplication>
+
+FormatReader *FormatManager::createReader(QIODevice *device, const QString &type)
+{
+    const QString kind = type.toLower();
+    if (kind == QLatin1String("odt") || kind == QLatin1String("fodt")) {
+        if (OdtReader::canRead(device))
+            return new OdtReader;
+    } else if (kind == QLatin1String("docx")) {
+        if (DocxReader::canRead(device))
+            return new DocxReader;
+    } else if (kind == QLatin1String("rtf")) {
+        if (RtfReader::canRead(device))
+            return new RtfReader;
+    } else if (kind == QLatin1String("htm") || kind == QLatin1String("html")) {
+        return new html_reader;
+    }
+
+    if (OdtReader::canRead(device))
+        return new OdtReader;
+    if (DocxReader::canRead(device))
+        return new DocxReader;
+    if (RtfReader::canRead(device))
+        return new RtfReader;
+    return new TxtReader;
+}
+
+QString FormatManager::filter(const QString &type)
+{
+    if (type == QLatin1String("odt"))
+        return QCoreApplication::translate("FormatManager", "OpenDocument Text") + QLatin1String(" (*.odt)");
+    if (type == QLatin1String("fodt"))
+        return QCoreApplication::translate("FormatManager", "OpenDocument Flat XML") + QLatin1String(" (*.fodt)");
+    if (type == QLatin1String("docx"))
+        return QCoreApplication::translate("FormatManager", "Office Open XML") + QLatin1String(" (*.docx)");
+    if (type == QLatin1String("rtf"))
+        return QCoreApplication::translate("FormatManager", "Rich Text Format") + QLatin1String(" (*.rtf)");
+    if (type == QLatin1String("txt") || type == QLatin1String("text"))
+        return QCoreApplication::translate("FormatManager", "Plain Text") + QLatin1String(" (*.txt *.text)");
+    return QString();
+}
+
+QStringList FormatManager::filters(const QString &type)
+{
+    static const QStringList all = [] {
+        QStringList list;
+        for (const QString &t : types())
+            list.append(filter(t));
+        list.append(QCoreApplication::translate("FormatManager", "All Files") + QLatin1String(" (*)"));
+        return list;
+    }();
+
+    QStringList result = all;
+    if (type.isEmpty()) {
+        result.prepend(QCoreApplication::translate("FormatManager", "All Supported Files")
+                       + QLatin1String(" (*.docx *.fodt *.odt *.rtf *.txt *.text)"));
+        return result;
+    }
+
+    int front = 5;
+    if (type == QLatin1String("odt"))
+        front = 0;
+    else if (type == QLatin1String("fodt"))
+        front = 1;
+    else if (type == QLatin1String("docx"))
+        front = 2;
+    else if (type == QLatin1String("rtf"))
+        front = 3;
+    else if (type == QLatin1String("txt") || type == QLatin1String("text"))
+        front = 4;
+    result.move(front, 0);
+    return result;
+}
+
+QStringList FormatManager::types()
+{
+    return { QStringLiteral("odt"), QStringLiteral("fodt"), QStringLiteral("docx"),
+             QStringLiteral("rtf"), QStringLiteral("txt") };
+}
+
+QStringList FormatManager::nameFilters()
+{
+    return { QStringLiteral("*.docx"), QStringLiteral("*.odt"), QStringLiteral("*.rtf"),
+             QStringLiteral("*.txt"), QStringLiteral("*.htm"), QStringLiteral("*.html") };
+}
+
+bool FormatManager::isRichText(const QString &fileName)
+{
+    const QString suffix = fileName.mid(fileName.lastIndexOf(QLatin1Char('.')) + 1).toLower();
+    return suffix == QLatin1String("odt") || suffix == QLatin1String("fodt")
+        || suffix == QLatin1String("docx") || suffix == QLatin1String("rtf");
+}

@@ -1,0 +1,28 @@
+#include "html_reader.h"
+
+#include "unicodetext.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+html_reader::html_reader() = default;
+
+int html_reader::type() const
+{
+    return HtmlType;
+}
+
+void html_reader::readData(QIODevice *device)
+{
+    cursor.beginEditBlock();
+    QTextStream stream(device);
+    stream.setAutoDetectUnicode(false);
+    stream.setCodec(UnicodeText::codecForDevice(device, &encoding));
+    // Markup is parsed as one fragment: pieces parsed apart would turn a
+    // tag cut at their edge into text and lose the head's styles.
+    const QString html = stream.readAll();
+    QCoreApplication::processEvents();
+    if (!html.isEmpty())
+        cursor.insertHtml(html);
+    cursor.endEditBlock();
+}

@@ -1,0 +1,17 @@
+#ifndef YAVO_HTML_READER_H
+#define YAVO_HTML_READER_H
+
+#include "formatreader.h"
+
+// Reads an HTML file: the byte-order mark chooses the codec, UTF-8
+// otherwise. Never fails.
+class html_reader : public FormatReader
+{
+public:
+    html_reader();
+
+    int type() const override;
+    void readData(QIODevice *device) override;
+};
+
+#endif

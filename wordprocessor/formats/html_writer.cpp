@@ -1,0 +1,21 @@
+#include "html_writer.h"
+
+#include "unicodetext.h"
+
+#include <QTextDocument>
+#include <QTextStream>
+
+html_writer::html_writer(const QByteArray &encoding)
+    : encoding(encoding)
+{
+}
+
+bool html_writer::write(QIODevice *device, QTextDocument *document)
+{
+    QTextStream stream(device);
+    UnicodeText::prepareForWriting(stream, encoding);
+    stream << document->toHtml(QByteArray());
+    // A device that refuses the bytes is a failed save, not a success.
+    stream.flush();
+    return stream.status() == QTextStream::Ok;
+}

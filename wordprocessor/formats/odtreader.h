@@ -1,0 +1,62 @@
+#ifndef YAVO_ODTREADER_H
+#define YAVO_ODTREADER_H
+
+#include "formatreader.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QStringList>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QXmlStreamReader>
+
+// Reads an OpenDocument text, zipped (.odt: "styles.xml" and "content.xml")
+// or flat (.fodt): paragraph alignment, direction, indentation and heading
+// level, and bold, italic, underline, strike-out and super/subscript.
+class OdtReader : public FormatReader
+{
+    Q_DECLARE_TR_FUNCTIONS(OdtReader)
+
+public:
+    OdtReader();
+
+    int type() const override;
+    void readData(QIODevice *device) override;
+
+    static bool canRead(QIODevice *device);
+
+private:
+    struct Style
+    {
+        QTextBlockFormat blockFormat;
+        QTextCharFormat charFormat;
+        QStringList dependents;
+    };
+
+    void readZip(QIODevice *device);
+    void readFlat(QIODevice *device);
+    void readXml();
+    void readStyleGroup();
+    void readStyle();
+    void readParagraphProperties(QTextBlockFormat &format);
+    void readTextProperties(QTextCharFormat &format);
+    void readText();
+    void readBodyElements();
+    void readParagraph(int level);
+    void readSpan();
+    void applyTextStyle();
+
+    Style *findStyle(QHash<QString, Style> &table, const QString &name, bool enter);
+    bool enter();
+    void leave();
+
+    QXmlStreamReader m_xml;
+    QHash<QString, Style> m_paragraphStyles;
+    QHash<QString, Style> m_textStyles;
+    QTextBlockFormat m_initialBlockFormat;
+    bool m_mergeFirst;
+    int m_depth;
+    int m_handDowns;
+};
+
+#endif

@@ -1,0 +1,623 @@
+#include "rtfreader.h"
+
+#include <QCoreApplication>
+#include <QIODevice>
+#include <QTextCodec>
+
+#include <cmath>
+
+namespace {
+
+// Word's theme fonts use numbers up to 31507; anything far beyond is no
+// real font table and must not make the codec table grow without bound.
+constexpr int MaxFontNumber = 65535;
+
+// Real documents nest a few dozen groups; a deeper file is malformed or
+// hostile and would only grow the state stack.
+constexpr int MaxGroupDepth = 4096;
+
+constexpr int TwipsPerIndent = 720;
+
+struct CharsetCodec
+{
+    int charset;
+    const char *codec;
+};
+
+// \fcharset values and the codecs that decode text in such a font.
+constexpr CharsetCodec fontCharsets[] = {
+    { 0, "CP1252" },      { 1, "CP1252" },    { 77, "Apple Roman" }, { 128, "Shift-JIS" },
+    { 129, "eucKR" },     { 130, "CP1361" },  { 134, "GB2312" },     { 136, "Big5-HKSCS" },
+    { 161, "CP1253" },    { 162, "CP1254" },  { 163, "CP1258" },     { 177, "CP1255" },
+    { 178, "CP1256" },    { 186, "CP1257" },  { 204, "CP1251" },     { 222, "CP874" },
+    { 238, "CP1250" },    { 255, "CP850" },
+};
+
+const char *codecNameForCharset(int charset)
+{
+    for (const CharsetCodec &entry : fontCharsets) {
+        if (entry.charset == charset)
+            return entry.codec;
+    }
+    return nullptr;
+}
+
+QString notSupported()
+{
+    return QCoreApplication::translate("RtfReader", "Not a supported RTF file.");
+}
+
+} // namespace
+
+RtfReader::Destination &RtfReader::mainDestination()
+{
+    static Destination destination;
+    return destination;
+}
+
+RtfReader::Destination &RtfReader::stylesheetDestination()
+{
+    static Destination destination;
+    return destination;
+}
+
+RtfReader::Destination &RtfReader::headingDestination()
+{
+    static Destination destination;
+    return destination;
+}
+
+void RtfReader::fillDestinations()
+{
+    struct Word
+    {
+        const char *name;
+        void (RtfReader::*callback)(int);
+        int value;
+    };
+    using R = RtfReader;
+    static constexpr Word mainWords[] = {
+        { "\\", &R::insertSymbol, 0x005C },
+        { "_", &R::insertSymbol, 0x2011 },
+        { "{", &R::insertSymbol, 0x007B },
+        { "|", &R::insertSymbol, 0x00B7 },
+        { "}", &R::insertSymbol, 0x007D },
+        { "~", &R::insertSymbol, 0x00A0 },
+        { "-", &R::insertSymbol, 0x00AD },
+        { "bullet", &R::insertSymbol, 0x2022 },
+        { "emdash", &R::insertSymbol, 0x2014 },
+        { "emspace", &R::insertSymbol, 0x2003 },
+        { "endash", &R::insertSymbol, 0x2013 },
+        { "lquote", &R::insertSymbol, 0x2018 },
+        { "line", &R::insertSymbol, 0x2028 },
+        { "ltrmark", &R::insertSymbol, 0x200E },
+        { "qmspace", &R::insertSymbol, 0x2004 },
+        { "rdblquote", &R::insertSymbol, 0x201D },
+        { "rquote", &R::insertSymbol, 0x2019 },
+        { "rtlmark", &R::insertSymbol, 0x200F },
+        { "tab", &R::insertSymbol, 0x0009 },
+        { "zwj", &R::insertSymbol, 0x200D },
+        { "zwnj", &R::insertSymbol, 0x200C },
+        { "enspace", &R::insertSymbol, 0x2002 },
+        { "ldblquote", &R::insertSymbol, 0x201C },
+
+        { "'", &R::insertHexSymbol, 0 },
+        { "u", &R::insertUnicodeSymbol, 0 },
+        { "uc", &R::setSkipCount, 0 },
+        { "par", &R::endBlock, 0 },
+        { "\n", &R::endBlock, 0 },
+        { "\r", &R::endBlock, 0 },
+        { "pard", &R::resetBlockFormat, 0 },
+        { "plain", &R::resetCharFormat, 0 },
+        { "qc", &R::setAlignment, int(Qt::AlignHCenter) },
+        { "qj", &R::setAlignment, int(Qt::AlignJustify) },
+        { "ql", &R::setAlignment, int(Qt::AlignLeft | Qt::AlignAbsolute) },
+        { "qr", &R::setAlignment, int(Qt::AlignRight | Qt::AlignAbsolute) },
+        { "li", &R::setIndent, 0 },
+        { "ltrpar", &R::setLayoutDirection, int(Qt::LeftToRight) },
+        { "rtlpar", &R::setLayoutDirection, int(Qt::RightToLeft) },
+        { "b", &R::setBold, 1 },
+        { "i", &R::setItalic, 1 },
+        { "strike", &R::setStrikeOut, 1 },
+        { "striked", &R::setStrikeOut, 1 },
+        { "ul", &R::setUnderline, 1 },
+        { "uld", &R::setUnderline, 1 },
+        { "uldash", &R::setUnderline, 1 },
+        { "uldashd", &R::setUnderline, 1 },
+        { "uldb", &R::setUnderline, 1 },
+        { "ulth", &R::setUnderline, 1 },
+        { "ulw", &R::setUnderline, 1 },
+        { "ulwave", &R::setUnderline, 1 },
+        { "ulhwave", &R::setUnderline, 1 },
+        { "ululdbwave", &R::setUnderline, 1 },
+        { "ulnone", &R::setUnderline, 0 },
+        { "sub", &R::setVerticalAlignment, int(QTextCharFormat::AlignSubScript) },
+        { "super", &R::setVerticalAlignment, int(QTextCharFormat::AlignSuperScript) },
+        { "nosupersub", &R::setVerticalAlignment, int(QTextCharFormat::AlignNormal) },
+        { "outlinelevel", &R::setHeadingLevel, 0 },
+        { "ansicpg", &R::setCodePage, 0 },
+        { "ansi", &R::setCodePage, 1252 },
+        { "mac", &R::setCodePage, 10000 },
+        { "pc", &R::setCodePage, 850 },
+        { "pca", &R::setCodePage, 850 },
+        { "deff", &R::setFont, 0 },
+        { "f", &R::setFont, 0 },
+        { "cpg", &R::setFontCodePage, 0 },
+        { "fcharset", &R::setFontCharset, 0 },
+        { "stylesheet", &R::readStylesheet, 0 },
+        { "s", &R::applyStyle, 0 },
+        { "filetbl", &R::ignoreGroup, 0 },
+        { "colortbl", &R::ignoreGroup, 0 },
+        { "info", &R::ignoreGroup, 0 },
+        { "pict", &R::ignoreGroup, 0 },
+        { "*", &R::ignoreGroup, 0 },
+        { "fonttbl", &R::ignoreText, 0 },
+    };
+    // The stylesheet takes these words of the main destination as they are.
+    static constexpr const char *stylesheetFormatWords[] = {
+        "qc", "qj", "ql", "qr", "li", "ltrpar", "rtlpar", "b", "i", "strike", "striked",
+        "ul", "uld", "uldash", "uldashd", "uldb", "ulth", "ulw", "ulwave", "ulhwave", "ululdbwave",
+        "ulnone", "sub", "super", "nosupersub", "outlinelevel",
+    };
+
+    Destination &main = mainDestination();
+    if (main.words.isEmpty()) {
+        main.textHandler = &R::insertText;
+        for (const Word &word : mainWords)
+            main.words.insert(QByteArray(word.name), Handler { word.callback, word.value });
+    }
+
+    Destination &stylesheet = stylesheetDestination();
+    if (stylesheet.words.isEmpty()) {
+        stylesheet.textHandler = &R::readStyleName;
+        stylesheet.endHandler = &R::runStylesheetEnd;
+        stylesheet.words.insert("s", Handler { &R::beginStyle, 0 });
+        stylesheet.words.insert("sbasedon", Handler { &R::setStyleBase, 0 });
+        for (const char *word : stylesheetFormatWords)
+            stylesheet.words.insert(QByteArray(word), main.words.value(QByteArray(word)));
+    }
+
+    // Headings carry their own weight: \b inside them is not applied.
+    Destination &heading = headingDestination();
+    if (heading.words.isEmpty()) {
+        heading = main;
+        heading.words.remove("b");
+    }
+}
+
+RtfReader::RtfReader()
+{
+    fillDestinations();
+    state.destination = &mainDestination();
+    setCodePage(1252);
+}
+
+RtfReader::~RtfReader()
+{
+    delete decoder;
+}
+
+int RtfReader::type() const
+{
+    return RtfType;
+}
+
+bool RtfReader::canRead(QIODevice *device)
+{
+    return device->peek(5) == "{\\rtf";
+}
+
+QTextCodec *RtfReader::codecForCodePage(int value, QByteArray *name)
+{
+    const QByteArray cpName = "CP" + QByteArray::number(value);
+    if (name)
+        *name = cpName;
+    switch (value) {
+    case 932:
+        return QTextCodec::codecForName("Shift-JIS");
+    case 10000:
+        return QTextCodec::codecForName("Apple Roman");
+    case 65001:
+        return QTextCodec::codecForName("UTF-8");
+    default:
+        return QTextCodec::codecForName(cpName);
+    }
+}
+
+void RtfReader::readData(QIODevice *device)
+{
+    initialBlockFormat = cursor.blockFormat();
+    state.blockFormat = initialBlockFormat;
+    cursor.beginEditBlock();
+    try {
+        tokenizer.setDevice(device);
+        tokenizer.readNext();
+        if (tokenizer.tokenType() != RtfTokenizer::StartGroupToken)
+            throw notSupported();
+        pushState();
+        tokenizer.readNext();
+        if (tokenizer.tokenType() != RtfTokenizer::ControlWordToken || tokenizer.tokenText() != "rtf"
+            || !tokenizer.tokenHasValue() || tokenizer.tokenValue() != 1)
+            throw notSupported();
+        readGroups();
+    } catch (const QString &message) {
+        errorText = message;
+    }
+    cursor.endEditBlock();
+}
+
+void RtfReader::readGroups()
+{
+    while (!stack.isEmpty() && tokenizer.hasNext()) {
+        tokenizer.readNext();
+        const RtfTokenizer::TokenType token = tokenizer.tokenType();
+        if (token == RtfTokenizer::EndGroupToken) {
+            if (state.destination->endHandler)
+                (this->*state.destination->endHandler)();
+            popState();
+            continue;
+        }
+
+        if (!blockOpen) {
+            cursor.insertBlock(state.blockFormat);
+            blockOpen = true;
+        }
+
+        if (token == RtfTokenizer::StartGroupToken) {
+            pushState();
+            // Each stylesheet entry names its own style; one without \s
+            // must not write onto the style of the entry before it.
+            if (state.destination == &stylesheetDestination())
+                state.style = -1;
+        } else if (token == RtfTokenizer::ControlWordToken) {
+            if (state.ignoreControlWords)
+                continue;
+            const auto found = state.destination->words.constFind(tokenizer.tokenText());
+            if (found != state.destination->words.constEnd()) {
+                const int value = tokenizer.tokenHasValue() ? tokenizer.tokenValue() : found->value;
+                (this->*found->callback)(value);
+            }
+        } else if (!state.ignoreText) {
+            (this->*state.destination->textHandler)(decode(tokenizer.tokenText()));
+        }
+    }
+}
+
+void RtfReader::pushState()
+{
+    if (stack.size() >= MaxGroupDepth)
+        throw notSupported();
+    stack.append(state);
+}
+
+void RtfReader::popState()
+{
+    if (stack.isEmpty())
+        return;
+    state = stack.takeLast();
+    cursor.setCharFormat(state.charFormat);
+    setFont(state.font);
+}
+
+void RtfReader::setCodec(QTextCodec *newCodec)
+{
+    if (!newCodec || newCodec == codec)
+        return;
+    codec = newCodec;
+    delete decoder;
+    decoder = codec->makeDecoder();
+}
+
+QString RtfReader::decode(const QByteArray &bytes)
+{
+    return decoder ? decoder->toUnicode(bytes) : QString::fromLatin1(bytes);
+}
+
+void RtfReader::applyBlockFormat()
+{
+    cursor.mergeBlockFormat(state.blockFormat);
+}
+
+void RtfReader::applyCharFormat()
+{
+    cursor.mergeCharFormat(state.charFormat);
+}
+
+void RtfReader::endBlock(int)
+{
+    // A paragraph mark inside ignored text (a font table, say) is no
+    // paragraph of the document.
+    if (!state.ignoreText)
+        blockOpen = false;
+}
+
+void RtfReader::insertSymbol(int value)
+{
+    if (!state.ignoreText)
+        cursor.insertText(QString(QChar(ushort(value))));
+}
+
+void RtfReader::insertHexSymbol(int)
+{
+    // The decoder keeps its state, so the last byte of a multi-byte
+    // character produces it. Hidden bytes must not reach it at all.
+    if (!state.ignoreText)
+        cursor.insertText(decode(tokenizer.tokenHex()));
+}
+
+void RtfReader::insertUnicodeSymbol(int value)
+{
+    if (value != 0 && !state.ignoreText)
+        cursor.insertText(QString(QChar(ushort(value & 0xFFFF))));
+
+    for (int remaining = state.skipCount; remaining > 0;) {
+        tokenizer.readNext();
+        switch (tokenizer.tokenType()) {
+        case RtfTokenizer::TextToken: {
+            const QByteArray &text = tokenizer.tokenText();
+            if (remaining < text.size()) {
+                if (!state.ignoreText)
+                    (this->*state.destination->textHandler)(decode(text.mid(remaining)));
+                return;
+            }
+            remaining -= text.size();
+            break;
+        }
+        case RtfTokenizer::ControlWordToken:
+            --remaining;
+            break;
+        case RtfTokenizer::StartGroupToken:
+            pushState();
+            return;
+        case RtfTokenizer::EndGroupToken:
+            popState();
+            return;
+        }
+    }
+}
+
+void RtfReader::setSkipCount(int value)
+{
+    state.skipCount = value;
+}
+
+void RtfReader::resetBlockFormat(int)
+{
+    state.blockFormat = initialBlockFormat;
+    cursor.setBlockFormat(initialBlockFormat);
+    // \pard ends the heading's paragraph properties, its style among them:
+    // producers that do not wrap paragraphs in groups would otherwise have
+    // every later paragraph read as a heading, \b ignored.
+    if (state.destination == &headingDestination())
+        state.destination = &mainDestination();
+}
+
+void RtfReader::resetCharFormat(int)
+{
+    state.charFormat = QTextCharFormat();
+    cursor.setCharFormat(state.charFormat);
+}
+
+void RtfReader::setAlignment(int value)
+{
+    state.blockFormat.setAlignment(Qt::Alignment(value));
+    applyBlockFormat();
+}
+
+void RtfReader::setIndent(int value)
+{
+    state.blockFormat.setIndent(int(std::lround(double(value) / TwipsPerIndent)));
+    applyBlockFormat();
+}
+
+void RtfReader::setLayoutDirection(int value)
+{
+    state.blockFormat.setLayoutDirection(Qt::LayoutDirection(value));
+    Qt::Alignment alignment = state.blockFormat.alignment();
+    if (alignment == 0)
+        alignment = Qt::AlignLeft | Qt::AlignAbsolute;
+    else if (alignment & Qt::AlignLeft)
+        alignment |= Qt::AlignAbsolute;
+    state.blockFormat.setAlignment(alignment);
+    applyBlockFormat();
+}
+
+void RtfReader::setBold(int value)
+{
+    state.charFormat.setFontWeight(value != 0 ? QFont::Bold : QFont::Normal);
+    applyCharFormat();
+}
+
+void RtfReader::setItalic(int value)
+{
+    state.charFormat.setFontItalic(value != 0);
+    applyCharFormat();
+}
+
+void RtfReader::setStrikeOut(int value)
+{
+    state.charFormat.setFontStrikeOut(value != 0);
+    applyCharFormat();
+}
+
+void RtfReader::setUnderline(int value)
+{
+    state.charFormat.setUnderlineStyle(value != 0 ? QTextCharFormat::SingleUnderline
+                                                  : QTextCharFormat::NoUnderline);
+    applyCharFormat();
+}
+
+void RtfReader::setVerticalAlignment(int value)
+{
+    state.charFormat.setVerticalAlignment(QTextCharFormat::VerticalAlignment(value));
+    applyCharFormat();
+}
+
+void RtfReader::setHeadingLevel(int value)
+{
+    // Compared before adding one, so the largest int cannot overflow.
+    const int level = value < 0 ? 1 : value >= 5 ? 6 : value + 1;
+    state.blockFormat.setProperty(HeadingLevelProperty, level);
+    applyBlockFormat();
+}
+
+void RtfReader::setCodePage(int value)
+{
+    QByteArray name;
+    if (QTextCodec *found = codecForCodePage(value, &name)) {
+        documentCodec = found;
+        encoding = name;
+        setCodec(found);
+    }
+}
+
+void RtfReader::setFont(int value)
+{
+    state.font = value;
+    const bool known = value >= 0 && value < fontCodecs.size();
+    QTextCodec *fontCodec = known ? fontCodecs.at(value) : nullptr;
+    if (!known && value >= 0 && value <= MaxFontNumber)
+        fontCodecs.resize(value + 1);
+    setCodec(fontCodec ? fontCodec : documentCodec);
+}
+
+void RtfReader::setFontCodePage(int value)
+{
+    if (state.font >= 0 && state.font < fontCodecs.size()) {
+        if (QTextCodec *found = codecForCodePage(value)) {
+            fontCodecs[state.font] = found;
+            setCodec(found);
+        }
+    }
+    state.ignoreControlWords = true;
+    state.ignoreText = true;
+}
+
+void RtfReader::setFontCharset(int value)
+{
+    if (state.font >= 0 && state.font < fontCodecs.size()) {
+        QTextCodec *&fontCodec = fontCodecs[state.font];
+        if (!fontCodec) {
+            const char *name = codecNameForCharset(value);
+            if (!name)
+                return;
+            if (QTextCodec *found = QTextCodec::codecForName(name)) {
+                fontCodec = found;
+                setCodec(found);
+            }
+        } else {
+            setCodec(fontCodec);
+        }
+    }
+    state.ignoreText = true;
+}
+
+void RtfReader::ignoreGroup(int)
+{
+    state.ignoreControlWords = true;
+    state.ignoreText = true;
+}
+
+void RtfReader::ignoreText(int)
+{
+    state.ignoreText = true;
+}
+
+void RtfReader::readStylesheet(int)
+{
+    state.destination = &stylesheetDestination();
+    state.style = -1;
+}
+
+void RtfReader::applyStyle(int value)
+{
+    state.style = value;
+    const auto found = styles.constFind(value);
+    if (found == styles.constEnd())
+        return;
+    state.blockFormat.merge(found->blockFormat);
+    applyBlockFormat();
+    state.charFormat.merge(found->charFormat);
+    applyCharFormat();
+    if (found->destination)
+        state.destination = found->destination;
+}
+
+void RtfReader::insertText(const QString &text)
+{
+    cursor.insertText(text);
+}
+
+void RtfReader::beginStyle(int value)
+{
+    if (value < 0)
+        return;
+    state.style = value;
+    stylesheetEnd = &RtfReader::endStyle;
+}
+
+void RtfReader::setStyleBase(int value)
+{
+    if (state.style < 0)
+        return;
+    // Both entries exist before either is referenced: an insertion may move
+    // the hash's items.
+    styles[value];
+    styles[state.style];
+    Style &base = styles[value];
+    Style &style = styles[state.style];
+    QTextBlockFormat blockFormat = base.blockFormat;
+    blockFormat.merge(style.blockFormat);
+    QTextCharFormat charFormat = base.charFormat;
+    charFormat.merge(style.charFormat);
+    style.blockFormat = blockFormat;
+    style.charFormat = charFormat;
+    base.basedOnBy.insert(state.style);
+}
+
+void RtfReader::readStyleName(const QString &text)
+{
+    if (state.style < 0 || !text.startsWith(QLatin1String("Head")))
+        return;
+    const int digit = text.size() >= 2 ? text.at(text.size() - 2).digitValue() : -1;
+    styles[state.style].blockFormat.setProperty(HeadingLevelProperty, qBound(1, digit, 6));
+}
+
+void RtfReader::runStylesheetEnd()
+{
+    if (stylesheetEnd)
+        (this->*stylesheetEnd)();
+}
+
+void RtfReader::endStyle()
+{
+    // A group nested in an entry ends before the entry does; the entry's
+    // own end stores the style.
+    if (state.style < 0)
+        return;
+    Style &style = styles[state.style];
+    style.blockFormat.merge(state.blockFormat);
+    style.charFormat.merge(state.charFormat);
+    if (style.blockFormat.intProperty(HeadingLevelProperty) != 0) {
+        style.charFormat.setFontWeight(QFont::Normal);
+        style.destination = &headingDestination();
+    } else {
+        style.destination = &mainDestination();
+    }
+    const Style finished = style;
+    for (int derived : finished.basedOnBy) {
+        Style &other = styles[derived];
+        QTextBlockFormat blockFormat = finished.blockFormat;
+        blockFormat.merge(other.blockFormat);
+        QTextCharFormat charFormat = finished.charFormat;
+        charFormat.merge(other.charFormat);
+        other.blockFormat = blockFormat;
+        other.charFormat = charFormat;
+    }
+    stylesheetEnd = &RtfReader::clearStyleEnd;
+}
+
+void RtfReader::clearStyleEnd()
+{
+    stylesheetEnd = nullptr;
+}

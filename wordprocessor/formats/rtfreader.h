@@ -1,0 +1,128 @@
+#ifndef YAVO_RTFREADER_H
+#define YAVO_RTFREADER_H
+
+#include "formatreader.h"
+#include "rtftokenizer.h"
+
+#include <QHash>
+#include <QSet>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QVector>
+
+class QTextCodec;
+class QTextDecoder;
+
+// Reads RTF into the document at `cursor`. Each destination it understands
+// is a table from control words to handlers; the reader keeps a stack of
+// group states. It carries paragraphs, alignment, indent, direction, heading
+// levels, bold, italic, underline, strike-out, super- and subscript, symbols
+// and escapes, decoding text in the code page of the document or the font.
+class RtfReader : public FormatReader
+{
+public:
+    RtfReader();
+    ~RtfReader() override;
+
+    int type() const override;
+    void readData(QIODevice *device) override;
+
+    static bool canRead(QIODevice *device);
+    static QTextCodec *codecForCodePage(int value, QByteArray *name = nullptr);
+
+private:
+    struct Handler
+    {
+        void (RtfReader::*callback)(int) = nullptr;
+        int value = 0;
+    };
+
+    struct Destination
+    {
+        void (RtfReader::*endHandler)() = nullptr;
+        void (RtfReader::*textHandler)(const QString &) = nullptr;
+        QHash<QByteArray, Handler> words;
+    };
+
+    struct State
+    {
+        QTextBlockFormat blockFormat;
+        QTextCharFormat charFormat;
+        bool ignoreControlWords = false;
+        bool ignoreText = false;
+        int skipCount = 1;
+        int font = 0;
+        const Destination *destination = nullptr;
+        int style = 0;
+    };
+
+    struct Style
+    {
+        QTextCharFormat charFormat;
+        QTextBlockFormat blockFormat;
+        const Destination *destination = nullptr;
+        QSet<int> basedOnBy;
+    };
+
+    static void fillDestinations();
+    static Destination &mainDestination();
+    static Destination &stylesheetDestination();
+    static Destination &headingDestination();
+
+    void readGroups();
+    void pushState();
+    void popState();
+    void setCodec(QTextCodec *codec);
+    QString decode(const QByteArray &bytes);
+    void applyBlockFormat();
+    void applyCharFormat();
+
+    // Main destination
+    void endBlock(int);
+    void insertSymbol(int value);
+    void insertHexSymbol(int);
+    void insertUnicodeSymbol(int value);
+    void setSkipCount(int value);
+    void resetBlockFormat(int);
+    void resetCharFormat(int);
+    void setAlignment(int value);
+    void setIndent(int value);
+    void setLayoutDirection(int value);
+    void setBold(int value);
+    void setItalic(int value);
+    void setStrikeOut(int value);
+    void setUnderline(int value);
+    void setVerticalAlignment(int value);
+    void setHeadingLevel(int value);
+    void setCodePage(int value);
+    void setFont(int value);
+    void setFontCodePage(int value);
+    void setFontCharset(int value);
+    void ignoreGroup(int);
+    void ignoreText(int);
+    void readStylesheet(int);
+    void applyStyle(int value);
+    void insertText(const QString &text);
+
+    // Stylesheet destination
+    void beginStyle(int value);
+    void setStyleBase(int value);
+    void readStyleName(const QString &text);
+    void runStylesheetEnd();
+    void endStyle();
+    void clearStyleEnd();
+
+    RtfTokenizer tokenizer;
+    bool blockOpen = true;
+    QHash<int, Style> styles;
+    QVector<State> stack;
+    State state;
+    QTextBlockFormat initialBlockFormat;
+    QTextCodec *codec = nullptr;
+    QTextDecoder *decoder = nullptr;
+    QTextCodec *documentCodec = nullptr;
+    QVector<QTextCodec *> fontCodecs;
+    void (RtfReader::*stylesheetEnd)() = nullptr;
+};
+
+#endif

@@ -1,0 +1,17 @@
+#ifndef YAVO_TXTREADER_H
+#define YAVO_TXTREADER_H
+
+#include "formatreader.h"
+
+// Reads a plain-text file: the byte-order mark chooses the codec, UTF-8
+// otherwise. Never fails.
+class TxtReader : public FormatReader
+{
+public:
+    TxtReader();
+
+    int type() const override;
+    void readData(QIODevice *device) override;
+};
+
+#endif

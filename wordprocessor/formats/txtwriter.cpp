@@ -1,0 +1,21 @@
+#include "txtwriter.h"
+
+#include "unicodetext.h"
+
+#include <QTextDocument>
+#include <QTextStream>
+
+TxtWriter::TxtWriter(const QByteArray &encoding)
+    : encoding(encoding)
+{
+}
+
+bool TxtWriter::write(QIODevice *device, QTextDocument *document)
+{
+    QTextStream stream(device);
+    UnicodeText::prepareForWriting(stream, encoding);
+    stream << document->toPlainText();
+    // A device that refuses the bytes is a failed save, not a success.
+    stream.flush();
+    return stream.status() == QTextStream::Ok;
+}

@@ -1,0 +1,22 @@
+#ifndef YAVO_TXTWRITER_H
+#define YAVO_TXTWRITER_H
+
+#include <QByteArray>
+
+class QIODevice;
+class QTextDocument;
+
+// Writes a document's plain text in a named codec, always with a
+// byte-order mark.
+class TxtWriter
+{
+public:
+    explicit TxtWriter(const QByteArray &encoding);
+
+    bool write(QIODevice *device, QTextDocument *document);
+
+private:
+    QByteArray encoding;
+};
+
+#endif

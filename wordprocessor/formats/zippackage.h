@@ -1,0 +1,53 @@
+#ifndef ZIPPACKAGE_H
+#define ZIPPACKAGE_H
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QScopedPointer>
+#include <QString>
+
+class QIODevice;
+class ZipPackagePrivate;
+
+// The one place where the DOCX and ODT formats touch the zip container.
+//
+// Reading: open() takes the directory of an archive (a sequential device is
+// copied first); entry() inflates one entry, refusing entries whose declared
+// size is beyond what a text document needs, never inflating past the
+// declared size, and checking the CRC, so that a truncated, damaged or
+// hostile archive is reported instead of read as garbage.
+//
+// Writing: addEntry() collects entries in memory; save() builds the whole
+// archive in a buffer first and then copies it to the device with checked
+// writes, so the device stays open and every failure is reported.
+class ZipPackage
+{
+    Q_DECLARE_TR_FUNCTIONS(ZipPackage)
+
+public:
+    enum Compression { Stored, Deflated };
+    enum Status { NoError, NotAnArchive, MissingEntry, EntryTooLarge, CorruptEntry };
+
+    // Largest entry (uncompressed) the readers accept. A 5 MB text document
+    // gives a content part of some tens of megabytes; beyond this limit an
+    // entry is treated as hostile (a zip bomb) rather than inflated.
+    static constexpr qint64 MaxEntrySize = qint64(256) * 1024 * 1024;
+
+    ZipPackage();
+    ~ZipPackage();
+
+    bool open(QIODevice *device);
+    bool contains(const QString &name) const;
+    QByteArray entry(const QString &name, Status *status = nullptr) const;
+    // What a reader tells the user when an entry could not be read.
+    static QString statusText(Status status);
+
+    void addEntry(const QString &name, const QByteArray &data, Compression compression = Deflated);
+    bool save(QIODevice *device) const;
+
+private:
+    Q_DISABLE_COPY(ZipPackage)
+    QScopedPointer<ZipPackagePrivate> d;
+};
+
+#endif
