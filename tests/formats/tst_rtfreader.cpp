@@ -33,12 +33,6 @@ ReadResult read(QTextDocument &document, QByteArray rtf)
     return result;
 }
 
-QString readText(const QByteArray &rtf)
-{
-    QTextDocument document;
-    return read(document, rtf).text;
-}
-
 // The character format at the first occurrence of a character.
 QTextCharFormat formatOf(QTextDocument &document, QChar c)
 {
