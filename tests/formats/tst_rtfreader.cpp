@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QTextCodec>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -31,12 +32,6 @@ ReadResult read(QTextDocument &document, QByteArray rtf)
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
         result.blocks << block.text();
     return result;
-}
-
-QString readText(const QByteArray &rtf)
-{
-    QTextDocument document;
-    return read(document, rtf).text;
 }
 
 // The character format at the first occurrence of a character.
@@ -74,6 +69,10 @@ private slots:
     void codecForCodePage();
     void errors_data();
     void errors();
+    void fontCharsets_data();
+    void fontCharsets();
+    void stylesheetWords_data();
+    void stylesheetWords();
     void headingStyles();
     void hiddenTextStaysHidden_data();
     void hiddenTextStaysHidden();
@@ -393,6 +392,106 @@ void TestRtfReader::errors()
     QCOMPARE(result.blocks, blocks);
 }
 
+void TestRtfReader::fontCharsets_data()
+{
+    QTest::addColumn<int>("charset");
+    QTest::addColumn<QByteArray>("codec");
+
+    const QList<QPair<int, QByteArray>> charsets {
+        { 0, "CP1252" },   { 1, "CP1252" },   { 77, "Apple Roman" }, { 128, "Shift-JIS" }, { 129, "eucKR" },
+        { 130, "CP1361" }, { 134, "GB2312" }, { 136, "Big5-HKSCS" }, { 161, "CP1253" },    { 162, "CP1254" },
+        { 163, "CP1258" }, { 177, "CP1255" }, { 178, "CP1256" },     { 186, "CP1257" },    { 204, "CP1251" },
+        { 222, "CP874" },  { 238, "CP1250" }, { 255, "CP850" },      { 2, "" },            { 3, "" },
+    };
+    for (const auto &entry : charsets)
+        QTest::newRow(QByteArray::number(entry.first).constData()) << entry.first << entry.second;
+}
+
+void TestRtfReader::fontCharsets()
+{
+    QFETCH(int, charset);
+    QFETCH(QByteArray, codec);
+
+    // A pair of high bytes, a double-byte character in the East Asian code
+    // pages and two characters in the others. Charsets that name no codec
+    // (or one the platform lacks) leave the document's code page.
+    const QByteArray bytes("\xb0\xa1");
+    QTextCodec *expected = codec.isEmpty() ? nullptr : QTextCodec::codecForName(codec);
+    if (!expected)
+        expected = QTextCodec::codecForName("CP1251");
+    QTextDocument document;
+    const ReadResult result = read(document, "{\\rtf1\\ansicpg1251{\\fonttbl{\\f0\\fcharset0 A;}{\\f1\\fcharset"
+                                       + QByteArray::number(charset) + " X;}}\\f1\\'b0\\'a1}");
+    QVERIFY(result.errorText.isEmpty());
+    QCOMPARE(result.text, expected->toUnicode(bytes));
+}
+
+void TestRtfReader::stylesheetWords_data()
+{
+    QTest::addColumn<QByteArray>("word");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("qc") << QByteArray("\\qc") << "align=4";
+    QTest::newRow("qj") << QByteArray("\\qj") << "align=8";
+    QTest::newRow("ql") << QByteArray("\\ql") << "align=17";
+    QTest::newRow("qr") << QByteArray("\\qr") << "align=18";
+    QTest::newRow("li") << QByteArray("\\li1440") << "indent=2";
+    QTest::newRow("ltrpar") << QByteArray("\\ltrpar") << "align=17 ltr";
+    QTest::newRow("rtlpar") << QByteArray("\\rtlpar") << "align=17 rtl";
+    QTest::newRow("b") << QByteArray("\\b") << "bold";
+    QTest::newRow("i") << QByteArray("\\i") << "italic";
+    QTest::newRow("strike") << QByteArray("\\strike") << "strike";
+    QTest::newRow("striked") << QByteArray("\\striked1") << "strike";
+    for (const char *word : { "ul", "uld", "uldash", "uldashd", "uldb", "ulth", "ulw", "ulwave", "ulhwave", "ululdbwave" })
+        QTest::newRow(word) << QByteArray("\\") + word << "underline";
+    QTest::newRow("ulnone") << QByteArray("\\ul\\ulnone") << "";
+    QTest::newRow("super") << QByteArray("\\super") << "super";
+    QTest::newRow("sub") << QByteArray("\\sub") << "sub";
+    QTest::newRow("nosupersub") << QByteArray("\\sub\\nosupersub") << "";
+    QTest::newRow("outlinelevel") << QByteArray("\\outlinelevel2\\b") << "heading=3";
+    QTest::newRow("sbasedon") << QByteArray("\\sbasedon4") << "italic";
+    QTest::newRow("words of the text only are ignored") << QByteArray("\\plain\\pard\\tab\\emdash\\u3221") << "";
+}
+
+void TestRtfReader::stylesheetWords()
+{
+    QFETCH(QByteArray, word);
+    QFETCH(QString, expected);
+
+    QTextDocument document;
+    const ReadResult result = read(document, "{\\rtf1{\\stylesheet{\\s4\\i Base;}{\\s5" + word + " Style;}}"
+                                             "\\pard\\plain x\\par\\pard\\plain\\s5 y\\par}");
+    QVERIFY2(result.errorText.isEmpty(), qPrintable(result.errorText));
+    QCOMPARE(result.blocks, QStringList({ "x", "y" }));
+
+    const QTextBlockFormat block = document.lastBlock().blockFormat();
+    const QTextCharFormat chars = formatOf(document, QLatin1Char('y'));
+    QStringList found;
+    if (block.alignment() != Qt::AlignLeft)
+        found << QStringLiteral("align=%1").arg(int(block.alignment()));
+    if (block.indent() != 0)
+        found << QStringLiteral("indent=%1").arg(block.indent());
+    if (block.layoutDirection() == Qt::LeftToRight)
+        found << QStringLiteral("ltr");
+    if (block.layoutDirection() == Qt::RightToLeft)
+        found << QStringLiteral("rtl");
+    if (chars.fontWeight() == QFont::Bold)
+        found << QStringLiteral("bold");
+    if (chars.fontItalic())
+        found << QStringLiteral("italic");
+    if (chars.fontUnderline())
+        found << QStringLiteral("underline");
+    if (chars.fontStrikeOut())
+        found << QStringLiteral("strike");
+    if (chars.verticalAlignment() == QTextCharFormat::AlignSuperScript)
+        found << QStringLiteral("super");
+    if (chars.verticalAlignment() == QTextCharFormat::AlignSubScript)
+        found << QStringLiteral("sub");
+    if (block.intProperty(HeadingLevelProperty) != 0)
+        found << QStringLiteral("heading=%1").arg(block.intProperty(HeadingLevelProperty));
+    QCOMPARE(found.join(QLatin1Char(' ')), expected);
+}
+
 void TestRtfReader::headingStyles()
 {
     QTextDocument document;
@@ -402,7 +501,7 @@ void TestRtfReader::headingStyles()
         "{\\s2\\sbasedon1 Heading 2;}"
         "{\\s3\\sbasedon0\\i Quote;}"
         "{\\s4\\qc Title;}}"
-        "{\\pard\\plain\\s1\\b One\\par}"
+        "{\\pard\\plain\\s1\\b\\i One\\par}"
         "{\\pard\\plain\\s2 Two\\par}"
         "{\\pard\\plain\\s3 Three\\par}"
         "{\\pard\\plain\\s4 Four\\par}"
@@ -414,6 +513,7 @@ void TestRtfReader::headingStyles()
     QCOMPARE(headingLevel(block), 1);
     // Heading paragraphs are read at normal weight; \b inside them is not applied.
     QCOMPARE(formatOf(document, QLatin1Char('O')).fontWeight(), int(QFont::Normal));
+    QVERIFY(formatOf(document, QLatin1Char('O')).fontItalic());
     block = block.next();
     QCOMPARE(headingLevel(block), 2);
     block = block.next();
