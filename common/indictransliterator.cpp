@@ -530,18 +530,24 @@ int IndicTransliterator::matchKey(const QChar *text, int available, int *length)
     return lookUp(*index, text, 1);
 }
 
+bool IndicTransliterator::selectScript(int language, int keyboard)
+{
+    // English, and any index that names no script, is typed as it is: there
+    // is no block to place letters in, and nothing is stored.
+    if (!isIndicLanguage(language))
+        return false;
+    m_language = language;
+    m_keyboard = keyboard;
+    m_scriptBase = scriptBase(language);
+    return true;
+}
+
 QString IndicTransliterator::convert(const QString &keys, int language, int keyboard)
 {
     if (keys.isEmpty())
         return QString(QLatin1String(""));
-    // English, and any index that names no script, is typed as it is: there
-    // is no block to place letters in.
-    if (!isIndicLanguage(language))
+    if (!selectScript(language, keyboard))
         return keys;
-
-    m_language = language;
-    m_keyboard = keyboard;
-    m_scriptBase = scriptBase(language);
 
     QString input = keys;
     if (keyboard == Transliteration) {
@@ -565,12 +571,8 @@ QString IndicTransliterator::convertMixed(const QString &text, int language, int
 {
     if (text.isEmpty())
         return QString(QLatin1String(""));
-    if (!isIndicLanguage(language))
+    if (!selectScript(language, keyboard))
         return text;
-
-    m_language = language;
-    m_keyboard = keyboard;
-    m_scriptBase = scriptBase(language);
 
     walk(text, Walk::Mixed);
     applyScriptFixups(language);

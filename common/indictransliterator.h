@@ -57,6 +57,7 @@ public:
 private:
     enum class Walk { Keys, Mixed };
 
+    bool selectScript(int language, int keyboard);
     void walk(const QString &input, Walk mode);
     int matchKey(const QChar *text, int available, int *length) const;
     void emitKey(int code);
