@@ -226,6 +226,9 @@ void TestRtfReader::blockFormats_data()
     QTest::newRow("outlinelevel negative") << QByteArray("\\outlinelevel-4") << left << 0 << aut << 1;
     QTest::newRow("outlinelevel largest int") << QByteArray("\\outlinelevel2147483647") << left << 0 << aut << 6;
     QTest::newRow("pard") << QByteArray("\\qc\\li1440\\outlinelevel1\\pard") << left << 0 << aut << 0;
+    const QByteArray stylesheet("{\\stylesheet{\\s1\\qc\\li720\\outlinelevel2\\b Heading 3;}}");
+    QTest::newRow("stylesheet words reach the first paragraph") << stylesheet << int(Qt::AlignHCenter) << 1 << aut << 3;
+    QTest::newRow("pard after the stylesheet") << stylesheet + "\\pard" << left << 0 << aut << 0;
 }
 
 void TestRtfReader::blockFormats()
