@@ -226,6 +226,9 @@ void TestRtfReader::blockFormats_data()
     QTest::newRow("outlinelevel negative") << QByteArray("\\outlinelevel-4") << left << 0 << aut << 1;
     QTest::newRow("outlinelevel largest int") << QByteArray("\\outlinelevel2147483647") << left << 0 << aut << 6;
     QTest::newRow("pard") << QByteArray("\\qc\\li1440\\outlinelevel1\\pard") << left << 0 << aut << 0;
+    const QByteArray stylesheet("{\\stylesheet{\\s1\\qc\\li720\\outlinelevel2\\b Heading 3;}}");
+    QTest::newRow("stylesheet words reach the first paragraph") << stylesheet << int(Qt::AlignHCenter) << 1 << aut << 3;
+    QTest::newRow("pard after the stylesheet") << stylesheet + "\\pard" << left << 0 << aut << 0;
 }
 
 void TestRtfReader::blockFormats()
@@ -604,6 +607,15 @@ void TestRtfReader::boundedInput_data()
         << QByteArray("{\\rtf1{\\stylesheet{\\s2147483647\\sbasedon-2147483648 Heading 3;}}\\s2147483647 x}")
         << QStringLiteral("x");
     QTest::newRow("huge skip count") << QByteArray("{\\rtf1{\\uc2147483647\\u3221 abc}x}") << QString::fromUtf8("ಕx");
+
+    // Many styles based on one that is then defined again and again: each
+    // definition hands its formats down to all of them.
+    QByteArray handDowns("{\\rtf1{\\stylesheet");
+    for (int i = 1; i <= 60000; ++i)
+        handDowns += "{\\s" + QByteArray::number(i) + "\\sbasedon0 S;}";
+    for (int i = 0; i < 60000; ++i)
+        handDowns += "{\\s0\\i N;}";
+    QTest::newRow("style defined again under many derived ones") << handDowns + "}x}" << QStringLiteral("x");
 }
 
 void TestRtfReader::boundedInput()

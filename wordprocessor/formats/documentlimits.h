@@ -1,7 +1,7 @@
 #ifndef DOCUMENTLIMITS_H
 #define DOCUMENTLIMITS_H
 
-// Bounds the DOCX and ODT readers put on what a file can ask of them, so that
+// Bounds the document readers put on what a file can ask of them, so that
 // a hostile or broken file costs an error text rather than a hang, a crash or
 // all the memory. Each lies far beyond what real documents use.
 namespace DocumentLimits {

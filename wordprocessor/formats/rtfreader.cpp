@@ -1,5 +1,7 @@
 #include "rtfreader.h"
 
+#include "documentlimits.h"
+
 #include <QCoreApplication>
 #include <QIODevice>
 #include <QTextCodec>
@@ -606,6 +608,11 @@ void RtfReader::endStyle()
     }
     const Style finished = style;
     for (int derived : finished.basedOnBy) {
+        // A style defined again and again, with many styles based on it,
+        // would cost their product; real stylesheets stay far below this.
+        if (styleHandDowns >= DocumentLimits::MaxStyleHandDowns)
+            break;
+        ++styleHandDowns;
         Style &other = styles[derived];
         QTextBlockFormat blockFormat = finished.blockFormat;
         blockFormat.merge(other.blockFormat);

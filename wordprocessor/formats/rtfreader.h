@@ -123,6 +123,7 @@ private:
     QTextCodec *documentCodec = nullptr;
     QVector<QTextCodec *> fontCodecs;
     void (RtfReader::*stylesheetEnd)() = nullptr;
+    int styleHandDowns = 0;
 };
 
 #endif
