@@ -217,6 +217,9 @@ void TestOdt::readsParagraphProperties_data()
     QTest::newRow("3pc") << QByteArray("fo:margin-left=\"3pc\"") << 0 << -1 << 1;
     QTest::newRow("48px") << QByteArray("fo:margin-left=\"48px\"") << 0 << -1 << 1;
     QTest::newRow("12.7mm") << QByteArray("fo:margin-left=\"12.7mm\"") << 0 << -1 << 1;
+    // Half steps round away from zero: 1.25in and 2.75in written in metric units.
+    QTest::newRow("3.175cm") << QByteArray("fo:margin-left=\"3.175cm\"") << 0 << -1 << 3;
+    QTest::newRow("69.85mm") << QByteArray("fo:margin-left=\"69.85mm\"") << 0 << -1 << 6;
     QTest::newRow("0.6cm") << QByteArray("fo:margin-left=\"0.6cm\"") << 0 << -1 << 0;
     QTest::newRow("-1in") << QByteArray("fo:margin-left=\"-1in\"") << 0 << -1 << 0;
     QTest::newRow("2em") << QByteArray("fo:margin-left=\"2em\"") << 0 << -1 << 0;
