@@ -93,6 +93,7 @@ private slots:
     void writesElements();
     void writesPackage();
     void reportsDeviceFailure();
+    void replacesLoneSurrogates();
 };
 
 void TestOdt::readsText_data()
@@ -566,6 +567,25 @@ void TestOdt::reportsDeviceFailure()
         failing.open(QIODevice::WriteOnly);
         QVERIFY(!writer.write(&failing, &document));
         QVERIFY(failing.isOpen());
+    }
+}
+
+void TestOdt::replacesLoneSurrogates()
+{
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    cursor.insertText(QString("a") + QChar(0xD800) + "b");
+    cursor.insertBlock();
+    cursor.insertText(QString("c") + QChar(0xDC00) + QChar(0x0001) + QString::fromUtf8("\xf0\x9f\x98\x80") + "d");
+    for (bool flatForm : {false, true}) {
+        OdtWriter writer;
+        writer.setFlatXml(flatForm);
+        const QByteArray bytes = write(&document, writer);
+        QVERIFY(!bytes.isEmpty());
+        QTextDocument back;
+        QCOMPARE(read<OdtReader>(bytes, &back), QString());
+        QCOMPARE(blockTexts(back),
+                 QStringList({QString("a\uFFFDb"), QString("c\uFFFD\uFFFD") + QString::fromUtf8("\xf0\x9f\x98\x80") + "d"}));
     }
 }
 
