@@ -271,6 +271,11 @@ void TestOdt::stylesInherit_data()
         << standard << textStyle("T1", "fo:font-weight=\"bold\"")
         << QByteArray("<text:p text:style-name=\"Standard\"><text:span text:style-name=\"T1\">x</text:span>y</text:p>")
         << 0 << 4 << "bold italic";
+    QTest::newRow("span undoes bold of the paragraph style")
+        << paragraphStyle("Strong", "<style:text-properties fo:font-weight=\"bold\" fo:font-style=\"italic\"/>")
+        << textStyle("T1", "fo:font-weight=\"normal\" fo:font-style=\"normal\"")
+        << QByteArray("<text:p text:style-name=\"Strong\"><text:span text:style-name=\"T1\">x</text:span>y</text:p>")
+        << 0 << 0 << "";
     QTest::newRow("class names")
         << QByteArray() << textStyle("T1", "fo:font-weight=\"bold\"") + textStyle("T2", "style:text-position=\"sub\"")
         << QByteArray("<text:p><text:span text:style-name=\"T1\" text:class-names=\" T2  Missing \">x</text:span></text:p>")

@@ -335,8 +335,12 @@ void OdtReader::readParagraphProperties(QTextBlockFormat &format)
 void OdtReader::readTextProperties(QTextCharFormat &format)
 {
     const QXmlStreamAttributes attributes = m_xml.attributes();
-    if (attributes.value(QLatin1String("fo:font-weight")) == QLatin1String("bold"))
+    const QStringRef weight = attributes.value(QLatin1String("fo:font-weight"));
+    if (weight == QLatin1String("bold"))
         format.setProperty(QTextFormat::FontWeight, QFont::Bold);
+    // A span that takes the bold of its paragraph style away says "normal".
+    else if (weight == QLatin1String("normal"))
+        format.setProperty(QTextFormat::FontWeight, QFont::Normal);
     if (attributes.hasAttribute(QLatin1String("fo:font-style")))
         format.setProperty(QTextFormat::FontItalic,
                            attributes.value(QLatin1String("fo:font-style")) != QLatin1String("normal"));
