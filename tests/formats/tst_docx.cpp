@@ -197,6 +197,7 @@ void TestDocx::readsParagraphProperties_data()
     QTest::newRow("outline 7") << QByteArray("<w:outlineLvl w:val=\"7\"/>") << 0 << -1 << -1 << 6;
     QTest::newRow("outline negative") << QByteArray("<w:outlineLvl w:val=\"-4\"/>") << 0 << -1 << -1 << 1;
     QTest::newRow("outline text") << QByteArray("<w:outlineLvl w:val=\"x\"/>") << 0 << -1 << -1 << 1;
+    QTest::newRow("outline largest int") << QByteArray("<w:outlineLvl w:val=\"2147483647\"/>") << 0 << -1 << -1 << 6;
 }
 
 void TestDocx::readsParagraphProperties()

@@ -93,6 +93,7 @@ private slots:
     void writesElements();
     void writesPackage();
     void reportsDeviceFailure();
+    void replacesLoneSurrogates();
 };
 
 void TestOdt::readsText_data()
@@ -217,6 +218,9 @@ void TestOdt::readsParagraphProperties_data()
     QTest::newRow("3pc") << QByteArray("fo:margin-left=\"3pc\"") << 0 << -1 << 1;
     QTest::newRow("48px") << QByteArray("fo:margin-left=\"48px\"") << 0 << -1 << 1;
     QTest::newRow("12.7mm") << QByteArray("fo:margin-left=\"12.7mm\"") << 0 << -1 << 1;
+    // Half steps round away from zero: 1.25in and 2.75in written in metric units.
+    QTest::newRow("3.175cm") << QByteArray("fo:margin-left=\"3.175cm\"") << 0 << -1 << 3;
+    QTest::newRow("69.85mm") << QByteArray("fo:margin-left=\"69.85mm\"") << 0 << -1 << 6;
     QTest::newRow("0.6cm") << QByteArray("fo:margin-left=\"0.6cm\"") << 0 << -1 << 0;
     QTest::newRow("-1in") << QByteArray("fo:margin-left=\"-1in\"") << 0 << -1 << 0;
     QTest::newRow("2em") << QByteArray("fo:margin-left=\"2em\"") << 0 << -1 << 0;
@@ -267,6 +271,11 @@ void TestOdt::stylesInherit_data()
         << standard << textStyle("T1", "fo:font-weight=\"bold\"")
         << QByteArray("<text:p text:style-name=\"Standard\"><text:span text:style-name=\"T1\">x</text:span>y</text:p>")
         << 0 << 4 << "bold italic";
+    QTest::newRow("span undoes bold of the paragraph style")
+        << paragraphStyle("Strong", "<style:text-properties fo:font-weight=\"bold\" fo:font-style=\"italic\"/>")
+        << textStyle("T1", "fo:font-weight=\"normal\" fo:font-style=\"normal\"")
+        << QByteArray("<text:p text:style-name=\"Strong\"><text:span text:style-name=\"T1\">x</text:span>y</text:p>")
+        << 0 << 0 << "";
     QTest::newRow("class names")
         << QByteArray() << textStyle("T1", "fo:font-weight=\"bold\"") + textStyle("T2", "style:text-position=\"sub\"")
         << QByteArray("<text:p><text:span text:style-name=\"T1\" text:class-names=\" T2  Missing \">x</text:span></text:p>")
@@ -563,6 +572,25 @@ void TestOdt::reportsDeviceFailure()
         failing.open(QIODevice::WriteOnly);
         QVERIFY(!writer.write(&failing, &document));
         QVERIFY(failing.isOpen());
+    }
+}
+
+void TestOdt::replacesLoneSurrogates()
+{
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    cursor.insertText(QString("a") + QChar(0xD800) + "b");
+    cursor.insertBlock();
+    cursor.insertText(QString("c") + QChar(0xDC00) + QChar(0x0001) + QString::fromUtf8("\xf0\x9f\x98\x80") + "d");
+    for (bool flatForm : {false, true}) {
+        OdtWriter writer;
+        writer.setFlatXml(flatForm);
+        const QByteArray bytes = write(&document, writer);
+        QVERIFY(!bytes.isEmpty());
+        QTextDocument back;
+        QCOMPARE(read<OdtReader>(bytes, &back), QString());
+        QCOMPARE(blockTexts(back),
+                 QStringList({QString("a\uFFFDb"), QString("c\uFFFD\uFFFD") + QString::fromUtf8("\xf0\x9f\x98\x80") + "d"}));
     }
 }
 

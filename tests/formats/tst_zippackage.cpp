@@ -3,6 +3,7 @@
 #include "zippackage.h"
 
 #include <QBuffer>
+#include <QFile>
 
 namespace {
 
@@ -57,6 +58,8 @@ private slots:
     void refusesDamagedOrHostileEntries_data();
     void refusesDamagedOrHostileEntries();
     void readsSequentialDevice();
+    void readsArchivesOfOtherTools_data();
+    void readsArchivesOfOtherTools();
 };
 
 void TestZipPackage::roundTrip_data()
@@ -157,6 +160,35 @@ void TestZipPackage::readsSequentialDevice()
     ZipPackage package;
     QVERIFY(package.open(&device));
     QCOMPARE(package.entry("a.xml"), QByteArray("alpha"));
+}
+
+void TestZipPackage::readsArchivesOfOtherTools_data()
+{
+    QTest::addColumn<QString>("file");
+    // Written to a stream: sizes and checksums only in data descriptors
+    // after each entry, one entry stored and one deflated, an archive comment.
+    QTest::newRow("data descriptors") << "data/zip-streamed-descriptors.zip";
+    // Extra fields (times, owners) that differ between local header and
+    // directory, a directory entry, stored and deflated entries.
+    QTest::newRow("extra fields") << "data/zip-infozip-extra-fields.zip";
+}
+
+void TestZipPackage::readsArchivesOfOtherTools()
+{
+    QFETCH(QString, file);
+    QFile input(QFINDTESTDATA(file));
+    QVERIFY(input.open(QIODevice::ReadOnly));
+    ZipPackage package;
+    QVERIFY(package.open(&input));
+    ZipPackage::Status status;
+    QCOMPARE(package.entry("stored.txt", &status), QByteArray("stored bytes\n"));
+    QCOMPARE(status, ZipPackage::NoError);
+    QString expected = QStringLiteral("<text>");
+    for (int i = 0; i < 40; ++i)
+        expected += QString::fromUtf8("\xe0\xb2\x95\xe0\xb2\xa8\xe0\xb3\x8d\xe0\xb2\xa8\xe0\xb2\xa1 ");
+    expected += QStringLiteral("</text>");
+    QCOMPARE(QString::fromUtf8(package.entry("word/document.xml", &status)), expected);
+    QCOMPARE(status, ZipPackage::NoError);
 }
 
 YAVO_TEST_GUILESS_MAIN(TestZipPackage)

@@ -497,8 +497,9 @@ void DocxReader::readParagraphProperties(Style &out, bool resolveStyles, QTextCh
             }
         } else if (name == QLatin1String("w:outlineLvl")) {
             const int n = val.toInt();
+            // Bounded before adding one, so that the largest int cannot overflow.
             if (n != 9)
-                format.setProperty(HeadingLevelProperty, qBound(1, n + 1, 6));
+                format.setProperty(HeadingLevelProperty, qBound(0, n, 5) + 1);
         } else if (name == QLatin1String("w:pStyle") && resolveStyles) {
             applyStyle(out, val.toString());
         } else if (name == QLatin1String("w:rPr")) {

@@ -27,17 +27,19 @@ void mergeBeneath(const Format &a, Format &b)
 struct LengthUnit
 {
     const char *unit;
-    double stepsPerUnit;
+    double unitsPerStep;
 };
 
-// Half-inch indentation steps per unit of "fo:margin-left".
+// Units of "fo:margin-left" in one half-inch indentation step. Lengths are
+// divided by these (not multiplied by a rounded reciprocal), so that a
+// length of exactly half a step, such as 3.175cm, rounds up.
 constexpr LengthUnit LengthUnits[] = {
-    {"in", 2.0},
-    {"cm", 1.0 / 1.27},
-    {"mm", 1.0 / 12.7},
-    {"pt", 1.0 / 36.0},
-    {"pc", 1.0 / 3.0},
-    {"px", 1.0 / 48.0},
+    {"in", 0.5},
+    {"cm", 1.27},
+    {"mm", 12.7},
+    {"pt", 36.0},
+    {"pc", 3.0},
+    {"px", 48.0},
 };
 
 int indentSteps(const QStringRef &value)
@@ -45,12 +47,11 @@ int indentSteps(const QStringRef &value)
     if (value.size() < 2)
         return 0;
     const QStringRef unit = value.right(2);
-    double perUnit = 0;
+    double steps = 0;
     for (const LengthUnit &u : LengthUnits) {
         if (unit == QLatin1String(u.unit))
-            perUnit = u.stepsPerUnit;
+            steps = value.left(value.size() - 2).toDouble() / u.unitsPerStep;
     }
-    const double steps = value.left(value.size() - 2).toDouble() * perUnit;
     // Bounded before rounding: a huge margin must not overflow the int nor
     // make the layout place text miles off the page.
     if (!(steps > 0))
@@ -334,8 +335,12 @@ void OdtReader::readParagraphProperties(QTextBlockFormat &format)
 void OdtReader::readTextProperties(QTextCharFormat &format)
 {
     const QXmlStreamAttributes attributes = m_xml.attributes();
-    if (attributes.value(QLatin1String("fo:font-weight")) == QLatin1String("bold"))
+    const QStringRef weight = attributes.value(QLatin1String("fo:font-weight"));
+    if (weight == QLatin1String("bold"))
         format.setProperty(QTextFormat::FontWeight, QFont::Bold);
+    // A span that takes the bold of its paragraph style away says "normal".
+    else if (weight == QLatin1String("normal"))
+        format.setProperty(QTextFormat::FontWeight, QFont::Normal);
     if (attributes.hasAttribute(QLatin1String("fo:font-style")))
         format.setProperty(QTextFormat::FontItalic,
                            attributes.value(QLatin1String("fo:font-style")) != QLatin1String("normal"));
