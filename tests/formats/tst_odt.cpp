@@ -445,6 +445,11 @@ void TestOdt::writesElements_data()
         << QByteArray();
     QTest::newRow("indent") << 10 << QByteArray("fo:margin-left=\"1.5in\"") << QByteArray();
     QTest::newRow("line break and nul") << 11 << QByteArray(">a<text:line-break/>bc</text:p>") << QByteArray();
+    // Other programs drop a plain space at a paragraph's start or after
+    // another space in an earlier span.
+    QTest::newRow("leading space") << 12 << QByteArray("\"Normal\"><text:s text:c=\"1\"/>a</text:p>") << QByteArray();
+    QTest::newRow("leading spaces") << 13 << QByteArray("\"Normal\"><text:s text:c=\"3\"/>a</text:p>") << QByteArray();
+    QTest::newRow("space after a span's space") << 14 << QByteArray("b </text:span><text:s text:c=\"1\"/>c") << QByteArray();
 }
 
 void TestOdt::writesElements()
@@ -512,6 +517,18 @@ void TestOdt::writesElements()
         break;
     case 11:
         cursor.insertText(QString("a") + QChar(QChar::LineSeparator) + "b" + QChar(QChar::Null) + "c");
+        break;
+    case 12:
+        cursor.insertText(" a");
+        break;
+    case 13:
+        cursor.insertText("   a");
+        break;
+    case 14:
+        cursor.insertText("a");
+        chars.setFontWeight(QFont::Bold);
+        cursor.insertText("b ", chars);
+        cursor.insertText(" c", QTextCharFormat());
         break;
     default:
         break;

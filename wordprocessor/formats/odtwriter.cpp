@@ -320,6 +320,10 @@ void OdtWriter::writeBody(QTextDocument *document)
                              m_styleNames.value(block.blockFormatIndex(), QStringLiteral("Normal")));
         // White space inside a paragraph is content.
         m_xml.setAutoFormatting(false);
+        // Readers of the format drop a plain space at the start of a
+        // paragraph and one that follows another space, even across spans:
+        // such spaces are written as "text:s" so that no program loses them.
+        bool afterSpace = true;
         for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const auto styleName = m_styleNames.constFind(fragment.charFormatIndex());
@@ -338,15 +342,19 @@ void OdtWriter::writeBody(QTextDocument *document)
                     while (end < text.size() && text.at(end) == QLatin1Char(' '))
                         ++end;
                     const int k = end - i;
-                    if (k >= 2) {
-                        writePiece(text, start, i + 1);
+                    const int plain = afterSpace ? 0 : 1;
+                    if (k > plain) {
+                        writePiece(text, start, i + plain);
                         m_xml.writeEmptyElement(TextNs, QStringLiteral("s"));
-                        m_xml.writeAttribute(TextNs, QStringLiteral("c"), QString::number(k - 1));
+                        m_xml.writeAttribute(TextNs, QStringLiteral("c"), QString::number(k - plain));
                         start = end;
                     }
+                    afterSpace = true;
                     i = end;
                     continue;
                 }
+                if (c != QChar::Null)
+                    afterSpace = false;
                 if (c == QLatin1Char('\t') || c == QChar::LineSeparator || c == QChar::Null) {
                     writePiece(text, start, i);
                     if (c == QLatin1Char('\t'))
