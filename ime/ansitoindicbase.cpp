@@ -1,20 +1,12 @@
 #include "ansitoindicbase.h"
 
+#include "indictransliterator.h"
+#include "transliterationtables.h"
 #include "utils.h"
 
 #include <iterator>
 
 namespace {
-
-constexpr const char *phoneticKeyTable[] = {
-    "a", "aa", "A", "i", "I", "ee", "u", "U", "oo", "R",
-    "e", "E", "ai", "o", "O", "au", "ou", "M", "H", "k",
-    "kh", "K", "g", "gh", "G", "Z", "c", "ch", "C", "j",
-    "jh", "J", "z", "T", "Th", "D", "Dh", "N", "t", "th",
-    "d", "dh", "n", "nz", "p", "f", "ph", "P", "b", "bh",
-    "B", "m", "y", "r", "rz", "l", "v", "w", "sh", "S",
-    "Sh", "s", "h", "L", "Lz", "x", "X",
-};
 
 constexpr const char *kpraoKeyTable[] = {
     "a", "A", "i", "I", "u", "U", "R", "e", "E", "Y",
@@ -35,26 +27,17 @@ constexpr const char *inscriptKeyTable[] = {
     "u", "N", "d", "#", "$", "]", "X",
 };
 
-static_assert(std::size(phoneticKeyTable) == AnsiToIndicBase::PhoneticKeyCount, "phonetic keys");
+// The Phonetic keys are the transliterator's; the KPRao and InScript lists
+// above are the input method's own, shorter than the word processor's.
+using TransliterationTables::phoneticKeyList;
+
+static_assert(std::size(phoneticKeyList) == AnsiToIndicBase::PhoneticKeyCount, "phonetic keys");
 static_assert(std::size(kpraoKeyTable) == AnsiToIndicBase::KpraoKeyCount, "KPRao keys");
 static_assert(std::size(inscriptKeyTable) == AnsiToIndicBase::InscriptKeyCount, "InScript keys");
 static_assert(AnsiToIndicBase::KpraoKeyBase == AnsiToIndicBase::PhoneticKeyCount, "key index space");
 static_assert(AnsiToIndicBase::InscriptKeyBase
                   == AnsiToIndicBase::KpraoKeyBase + AnsiToIndicBase::KpraoKeyCount,
               "key index space");
-
-// First code point of each language's Unicode block, by language index.
-constexpr quint16 scriptBaseTable[] = {
-    0x0C80, // Kannada
-    0x0C00, // Telugu
-    0x0D00, // Malayalam
-    0x0B00, // Oriya
-    0x0900, // Hindi (Devanagari)
-    0x0A80, // Gujarati
-    0x0980, // Bengali
-    0x0A00, // Gurmukhi
-    0x0B80, // Tamil
-};
 
 constexpr QLatin1String omKey("OM");
 constexpr int hindi = 4;
@@ -72,7 +55,7 @@ QStringList keyList(const char *const (&table)[N])
 } // namespace
 
 AnsiToIndicBase::AnsiToIndicBase(int language, int layout)
-    : phoneticKeys(keyList(phoneticKeyTable))
+    : phoneticKeys(keyList(phoneticKeyList))
     , kpraoKeys(keyList(kpraoKeyTable))
     , inscriptKeys(keyList(inscriptKeyTable))
     , keyboardLayout(layout)
@@ -95,9 +78,7 @@ void AnsiToIndicBase::setKeyboardLayout(int layout)
 
 quint16 AnsiToIndicBase::scriptBase(int language)
 {
-    if (language < 0 || language >= int(std::size(scriptBaseTable)))
-        return 0;
-    return scriptBaseTable[language];
+    return quint16(IndicTransliterator::scriptBase(language));
 }
 
 void AnsiToIndicBase::reset()

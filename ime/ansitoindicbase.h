@@ -8,9 +8,10 @@
 
 // The input method's keystroke converters: the hook hands them one Latin key
 // at a time together with what it has typed so far, and types the record
-// they answer. They keep their own key lists and layout numbering
-// (0 Phonetic, 1 KPRao, 2 InScript, 3 Phonetic-2), apart from the word
-// processor's transliterator.
+// they answer. They keep their own KPRao and InScript key lists and layout
+// numbering (0 Phonetic, 1 KPRao, 2 InScript, 3 Phonetic-2), apart from the
+// word processor's transliterator; the Phonetic keys and the script blocks
+// are the transliterator's.
 //
 // Every key has one index across the three lists: its position plus the
 // list's first index. The derived classes' tables are keyed by it.
