@@ -687,16 +687,23 @@ void IndicTransliterator::emitKey(int code)
 // their place and is written as a sign.
 void IndicTransliterator::emitPhoneticVowel(int code)
 {
-    bool after = false;
+    emitVowel(code, takeJoinerAndVirama());
+}
+
+// Removes a joiner and then a virama from the end of the output; true when
+// either was there, so that a vowel following them is written as a sign.
+bool IndicTransliterator::takeJoinerAndVirama()
+{
+    bool taken = false;
     if (endsWith(zeroWidthJoiner)) {
         m_output.chop(1);
-        after = true;
+        taken = true;
     }
     if (endsWith(virama())) {
         m_output.chop(1);
-        after = true;
+        taken = true;
     }
-    emitVowel(code, after);
+    return taken;
 }
 
 // Phonetic-2: consonants keep their inherent vowel; a vowel key writes its
@@ -704,15 +711,7 @@ void IndicTransliterator::emitPhoneticVowel(int code)
 // (the anusvara and visarga keys add to the sign instead).
 void IndicTransliterator::emitPhonetic2Vowel(int code)
 {
-    bool after = false;
-    if (endsWith(zeroWidthJoiner)) {
-        m_output.chop(1);
-        after = true;
-    }
-    if (endsWith(virama())) {
-        m_output.chop(1);
-        after = true;
-    }
+    bool after = takeJoinerAndVirama();
     if (!m_output.isEmpty()) {
         const char16_t last = lastCharacter();
         if (isConsonant(last) || last == m_scriptBase + faOffset || last == virama()) {

@@ -63,6 +63,7 @@ private:
     void emitKey(int code);
     void emitPhoneticVowel(int code);
     void emitPhonetic2Vowel(int code);
+    bool takeJoinerAndVirama();
     void emitVowel(int code, bool after);
     void emitConsonant(int code);
     void emitArkavattu();
