@@ -1,19 +1,19 @@
 #include "ansitounicode.h"
 
+#include "indicchars.h"
 #include "utils.h"
 #include "wordbyword.h"
-
 
 #include <algorithm>
 
 namespace {
 
-constexpr char16_t virama = 0x0CCD;
-constexpr char16_t zwnj = 0x200C;
-constexpr char16_t zwj = 0x200D;
-constexpr char16_t ra = 0x0CB0;
-constexpr char16_t anusvara = 0x0C82;
-constexpr char16_t visarga = 0x0C83;
+using KannadaChars::anusvara;
+using KannadaChars::ra;
+using KannadaChars::virama;
+using KannadaChars::visarga;
+using IndicChars::zeroWidthJoiner;
+using IndicChars::zeroWidthNonJoiner;
 constexpr char16_t vocalicR = 0x0C8B;
 constexpr char16_t vocalicRSign = 0x0CC3;
 // Added to an ASCII digit it gives the Kannada digit.
@@ -109,7 +109,7 @@ constexpr ConsonantKey consonantKeys[] = {
     {"Sh", ConsonantKind::Letter, 0x0CB7},
     {"s", ConsonantKind::Letter, 0x0CB8},
     {"h", ConsonantKind::Letter, 0x0CB9},
-    {"ff", ConsonantKind::NonJoiner, zwnj},
+    {"ff", ConsonantKind::NonJoiner, zeroWidthNonJoiner},
     {"R", ConsonantKind::JoinedRa, ra},
     {"H", ConsonantKind::Visarga, visarga},
     {"M", ConsonantKind::Anusvara, anusvara},
@@ -369,7 +369,7 @@ void AnsiToUnicode::appendConsonant(QString cluster)
             appendUnit(key->letter);
             break;
         case ConsonantKind::JoinedRa:
-            appendUnits(ra, zwj);
+            appendUnits(ra, zeroWidthJoiner);
             break;
         case ConsonantKind::VocalicR:
             if (!buffer.isEmpty() && endsInJoinPoint())
@@ -439,7 +439,7 @@ void AnsiToUnicode::removeLastUnit()
 bool AnsiToUnicode::endsInJoinPoint() const
 {
     const char16_t last = lastUnit();
-    return last == virama || (last == zwj && lastUnit(1) == ra);
+    return last == virama || (last == zeroWidthJoiner && lastUnit(1) == ra);
 }
 
 void AnsiToUnicode::appendDependent(char16_t independent, char16_t sign)

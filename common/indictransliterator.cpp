@@ -1,6 +1,7 @@
 #include "indictransliterator.h"
 
 #include "englishrespelling.h"
+#include "indicchars.h"
 #include "transliterationtables.h"
 #include "utils.h"
 
@@ -40,10 +41,10 @@ constexpr char16_t tamilBlockLast = 0x0BFF;
 constexpr char16_t danda = 0x0964;
 constexpr char16_t doubleDanda = 0x0965;
 
-constexpr char16_t zeroWidthNonJoiner = 0x200C;
-constexpr char16_t zeroWidthJoiner = 0x200D;
-constexpr char16_t om = 0x0950;
-constexpr char16_t rupeeSign = 0x20B9;
+using IndicChars::om;
+using IndicChars::rupeeSign;
+using IndicChars::zeroWidthJoiner;
+using IndicChars::zeroWidthNonJoiner;
 
 // Offsets into a script block.
 constexpr uint firstConsonantOffset = 0x15;

@@ -1,5 +1,7 @@
 #include "phoneticansikannada.h"
 
+#include "indicchars.h"
+
 namespace {
 
 // Position in the list is the key's code.
@@ -26,7 +28,7 @@ enum : int {
     joinerKey = 70,
 };
 
-constexpr char16_t virama = 0x0CCD;
+using KannadaChars::virama;
 
 // Vowel codes 0 to 15: the independent letter, and the sign written after a
 // virama (0 for the inherent vowel, which only removes the virama).
@@ -133,7 +135,7 @@ void PhoneticANSIKannada::emitVowel(int code)
             return;
         if (afterVirama)
             output.chop(1);
-        output += QChar(char16_t(code == anusvaraKey ? 0x0C82 : 0x0C83));
+        output += QChar(char16_t(code == anusvaraKey ? KannadaChars::anusvara : KannadaChars::visarga));
         return;
     }
     Q_ASSERT(code <= lastVowel);
@@ -159,5 +161,6 @@ void PhoneticANSIKannada::emitDigit(int code)
 
 void PhoneticANSIKannada::emitJoiner(int code)
 {
-    output += QChar(char16_t(code == nonJoinerKey ? 0x200C : 0x200D));
+    output += QChar(char16_t(code == nonJoinerKey ? IndicChars::zeroWidthNonJoiner
+                                                   : IndicChars::zeroWidthJoiner));
 }

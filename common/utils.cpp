@@ -1,6 +1,7 @@
 #include "utils.h"
 
 #include "dictdatabase.h"
+#include "indicchars.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -176,10 +177,10 @@ struct CharSwap
     char16_t to;   // 0: the character is removed
 };
 
-constexpr char16_t virama = 0x0CCD;
-constexpr char16_t anusvara = 0x0C82;
-constexpr char16_t visarga = 0x0C83;
-constexpr char16_t letterRa = 0x0CB0;
+using KannadaChars::anusvara;
+using KannadaChars::virama;
+using KannadaChars::visarga;
+constexpr char16_t letterRa = KannadaChars::ra;
 constexpr char16_t vowelSignAa = 0x0CBE;
 
 // Vowel signs; a character not listed gets U+0CBE inserted before it.

@@ -1,5 +1,6 @@
 #include "yvquickbytestoolbar.h"
 
+#include "indicchars.h"
 #include "utils.h"
 
 #include <QDate>
@@ -125,8 +126,8 @@ void yvQuickBytesToolBar::updateToolbar()
 {
     m_entries.clear();
     if (m_type == QB_Editor) {
-        addEntry(QStringLiteral("zwnj"), QString(QChar(0x200C)));
-        addEntry(QStringLiteral("zwj"), QString(QChar(0x200D)));
+        addEntry(QStringLiteral("zwnj"), QString(QChar(IndicChars::zeroWidthNonJoiner)));
+        addEntry(QStringLiteral("zwj"), QString(QChar(IndicChars::zeroWidthJoiner)));
         addEntry(QString(QChar(0x0C81)), QString(QChar(0x0C81)));  // candrabindu
         addEntry(QString(QChar(0x0CBC)), QString(QChar(0x0CBC)));  // nukta
     }

@@ -1,5 +1,7 @@
 #include "ansi2indicunicode.h"
 
+#include "indicchars.h"
+
 #include <iterator>
 
 namespace {
@@ -17,10 +19,10 @@ constexpr int nnnaOffset = 0x29;
 // Typed after a consonant, it counts like one.
 constexpr int consonantLikeOffset = 0x5E;
 
-constexpr char16_t zeroWidthNonJoiner = 0x200C;
-constexpr char16_t zeroWidthJoiner = 0x200D;
-constexpr char16_t rupeeSign = 0x20B9;
-constexpr char16_t omSign = 0x0950;
+using IndicChars::om;
+using IndicChars::rupeeSign;
+using IndicChars::zeroWidthJoiner;
+using IndicChars::zeroWidthNonJoiner;
 
 constexpr int phonetic = 0;
 constexpr int kprao = 1;
@@ -252,7 +254,7 @@ ConverterOutput ANSI2IndicUnicode::process(const QString &key, const QString &em
         return out;
     }
     if (language == hindi && key == omKey) {
-        out.character = omSign;
+        out.character = om;
         out.backspaces = 1;
         return out;
     }

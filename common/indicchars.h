@@ -1,0 +1,25 @@
+#ifndef YAVO_INDICCHARS_H
+#define YAVO_INDICCHARS_H
+
+// Code points that the converters, the transliterator and the spelling
+// suggestions share, named once.
+namespace IndicChars {
+
+constexpr char16_t zeroWidthNonJoiner = 0x200C;
+constexpr char16_t zeroWidthJoiner = 0x200D;
+constexpr char16_t rupeeSign = 0x20B9;
+// Every script writes OM with the Devanagari letter.
+constexpr char16_t om = 0x0950;
+
+} // namespace IndicChars
+
+namespace KannadaChars {
+
+constexpr char16_t anusvara = 0x0C82;
+constexpr char16_t visarga = 0x0C83;
+constexpr char16_t ra = 0x0CB0;
+constexpr char16_t virama = 0x0CCD;
+
+} // namespace KannadaChars
+
+#endif
