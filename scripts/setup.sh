@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages of scripts/packages.txt that are missing.
-# Sourced by test.sh and run.sh; safe to run again and again.
+# Installs the Debian packages of scripts/packages.txt that are missing, and
+# configures and builds. Sourced by test.sh, bench.sh and fuzz.sh; safe to run
+# again and again.
 set -euo pipefail
 
 yavo_install_packages() {
@@ -20,15 +21,17 @@ yavo_install_packages() {
     $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+yavo_jobs() {
+    nproc 2>/dev/null || echo 2
+}
+
 yavo_configure_and_build() {
     local root="$1" build="$2"
     shift 2
-    local jobs
-    jobs=$(nproc 2>/dev/null || echo 2)
     if [ ! -f "$build/CMakeCache.txt" ]; then
         cmake -S "$root" -B "$build" "$@"
     fi
-    cmake --build "$build" --parallel "$jobs"
+    cmake --build "$build" --parallel "$(yavo_jobs)"
 }
 
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then

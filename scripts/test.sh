@@ -10,4 +10,4 @@ yavo_configure_and_build "$root" "$root/build"
 
 export QT_QPA_PLATFORM=offscreen
 cd "$root/build"
-ctest --output-on-failure --parallel "$(nproc 2>/dev/null || echo 2)" "$@"
+ctest --output-on-failure --parallel "$(yavo_jobs)" "$@"
