@@ -4,7 +4,6 @@
 #include "indicchars.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
 #include <QCoreApplication>
