@@ -6,7 +6,6 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QKeyEvent>
-#include <QScrollBar>
 #include <QStringListModel>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -33,16 +32,6 @@ bool isAsciiDigit(QChar c)
 bool isWordLetter(QChar c)
 {
     return isAsciiLetter(c) || (c.unicode() > 0x7F && c.isLetter());
-}
-
-bool isWhiteSpace(QChar c)
-{
-    switch (c.unicode()) {
-    case 0x09: case 0x0A: case 0x0B: case 0x0C: case 0x0D: case 0x20: case 0x85: case 0xA0:
-        return true;
-    default:
-        return c.unicode() > 0x7F && c.isSpace();
-    }
 }
 
 // The ASCII punctuation that ends a word for completion; the grave accent
@@ -309,7 +298,7 @@ void UnicodeLineEditPrivate::convertWordAtWhiteSpace(QKeyEvent *e)
         return;
     // Only a word of letters ends here; white space, digits and punctuation
     // before the cursor end none.
-    if (!before.isEmpty() && (isWhiteSpace(before.at(0)) || !isWordLetter(before.at(0))))
+    if (!before.isEmpty() && !isWordLetter(before.at(0)))
         return;
 
     // Stand before the white space just typed, with it selected, so that
@@ -318,7 +307,7 @@ void UnicodeLineEditPrivate::convertWordAtWhiteSpace(QKeyEvent *e)
     const int after = typed.position();
     typed.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor);
     const QString keys = keysBeforeCursor(typed);
-    if (keys.isEmpty() || isWhiteSpace(keys.back())) {
+    if (keys.isEmpty() || keys.back().isSpace()) {
         // Nothing to convert: leave the cursor after the white space, not
         // with it selected for the next key to overwrite.
         typed.setPosition(after);
@@ -344,7 +333,7 @@ void UnicodeLineEditPrivate::convertWordAtOtherKey(QKeyEvent *e)
         return;
     }
     const QString keys = keysBeforeCursor(q->textCursor());
-    if (!keys.isEmpty() && !isWhiteSpace(keys.back())) {
+    if (!keys.isEmpty() && !keys.back().isSpace()) {
         pendingKeys = keys;
         skipNextReset = true;
         transliteratePending(false);
@@ -363,7 +352,7 @@ void UnicodeLineEditPrivate::convertWordAtOtherKey(QKeyEvent *e)
 
 void UnicodeLineEditPrivate::composeTransliteration(QKeyEvent *e, QChar c)
 {
-    if (isWhiteSpace(c)) {
+    if (c.isSpace()) {
         convertWordAtWhiteSpace(e);
     } else if (isWordLetter(c)) {
         q->QPlainTextEdit::keyPressEvent(e);
@@ -425,8 +414,7 @@ void UnicodeLineEdit::setLanguage(int language, int keyboard)
         d->language = language;
         d->applyLanguageFont();
     }
-    if (keyboard != d->keyboard)
-        d->keyboard = keyboard;
+    d->keyboard = keyboard;
     d->resetComposition();
 }
 
