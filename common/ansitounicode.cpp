@@ -126,16 +126,6 @@ bool isAsciiDigit(char16_t c)
     return c >= '0' && c <= '9';
 }
 
-bool isLetter(QChar c)
-{
-    return c.unicode() < 0x80 ? isAsciiLetter(c.unicode()) : c.isLetter();
-}
-
-bool isNumber(QChar c)
-{
-    return c.unicode() < 0x80 ? isAsciiDigit(c.unicode()) : c.isNumber();
-}
-
 // The runs convertWord hands on: ASCII letters and digits only. Everything
 // else, Latin-1 letters and text that is Unicode already included, is copied.
 bool isAlphanumeric(QChar c)
@@ -263,13 +253,13 @@ void AnsiToUnicode::appendRun(const QChar *word, int size, QString &result)
 
     while (position < size) {
         const QChar c = word[position];
-        if (!isLetter(c)) {
+        if (!c.isLetter()) {
             if (position != 0 && position + 1 < size && c == QLatin1Char('^')
                 && word[position + 1] == QLatin1Char('^')) {
                 position += 2;
                 continue;
             }
-            result += isNumber(c) ? digit(c) : c;
+            result += c.isNumber() ? digit(c) : c;
             ++position;
             continue;
         }
@@ -277,7 +267,7 @@ void AnsiToUnicode::appendRun(const QChar *word, int size, QString &result)
         buffer.resize(0); // keeps its room for the next run
         afterVowel = false;
         int end = size;
-        while (end > position && !isLetter(word[end - 1]))
+        while (end > position && !word[end - 1].isLetter())
             --end;
         // One string for every run: emptying it keeps its room.
         letterRun.resize(0);
@@ -309,7 +299,7 @@ void AnsiToUnicode::appendVowel(QString rest)
         } else {
             afterVowel = false;
             const QChar c = rest.at(i);
-            if (!isLetter(c)) {
+            if (!c.isLetter()) {
                 appendUnit(c.unicode());
                 consumed = 1;
             } else {
@@ -317,7 +307,7 @@ void AnsiToUnicode::appendVowel(QString rest)
                 // may widen isVowel) still moves the walk on, as a cluster
                 // of its own.
                 int end = i + 1;
-                while (end < rest.size() && isLetter(rest.at(end)) && !isVowel(rest.at(end)))
+                while (end < rest.size() && rest.at(end).isLetter() && !isVowel(rest.at(end)))
                     ++end;
                 if (rest.at(end - 1) == QLatin1Char('R') && end < rest.size()
                     && rest.at(end) == QLatin1Char('u'))

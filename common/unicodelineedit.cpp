@@ -16,24 +16,6 @@ constexpr int transliterationLayout = 3;
 constexpr int fieldFontPoints = 11;
 constexpr int minimumPrefixLength = 3;
 
-bool isAsciiLetter(QChar c)
-{
-    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            || (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
-}
-
-bool isAsciiDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-// Letters as the Transliteration layout sees them: the Latin keys, and the
-// letters of any script.
-bool isWordLetter(QChar c)
-{
-    return isAsciiLetter(c) || (c.unicode() > 0x7F && c.isLetter());
-}
-
 // The ASCII punctuation that ends a word for completion; the grave accent
 // is not among it.
 bool isEndOfWordCharacter(QChar c)
@@ -298,7 +280,7 @@ void UnicodeLineEditPrivate::convertWordAtWhiteSpace(QKeyEvent *e)
         return;
     // Only a word of letters ends here; white space, digits and punctuation
     // before the cursor end none.
-    if (!before.isEmpty() && !isWordLetter(before.at(0)))
+    if (!before.isEmpty() && !before.at(0).isLetter())
         return;
 
     // Stand before the white space just typed, with it selected, so that
@@ -354,7 +336,7 @@ void UnicodeLineEditPrivate::composeTransliteration(QKeyEvent *e, QChar c)
 {
     if (c.isSpace()) {
         convertWordAtWhiteSpace(e);
-    } else if (isWordLetter(c)) {
+    } else if (c.isLetter()) {
         q->QPlainTextEdit::keyPressEvent(e);
     } else if (e->key() == Qt::Key_Backspace) {
         if (pendingKeys.isEmpty()) {
@@ -494,8 +476,7 @@ void UnicodeLineEdit::keyPressEvent(QKeyEvent *e)
         d->resetComposition();
     if (d->keyboard == transliterationLayout) {
         d->composeTransliteration(e, c);
-    } else if (isAsciiLetter(c) || isAsciiDigit(c)
-               || (c.unicode() > 0x7F && (c.isLetter() || c.isNumber()))) {
+    } else if (c.isLetterOrNumber()) {
         d->pendingKeys.append(text);
         d->transliteratePending(true);
         d->handleCompleterKey(e);

@@ -149,6 +149,5 @@ bool AnsiToIndicBase::englishNumeralsFor(QChar digit) const
 
 bool AnsiToIndicBase::isNumberKey(QChar c)
 {
-    const ushort code = c.unicode();
-    return (code >= '0' && code <= '9') || (code > 0x7F && c.isNumber());
+    return c.isNumber();
 }

@@ -53,9 +53,7 @@ private:
             m_applicationText += c;
             return ConverterOutput();
         }
-        const ushort code = c.unicode();
-        const bool standalone = !valid || isRupee
-            || (code >= '0' && code <= '9') || (code > 0x7F && c.isNumber());
+        const bool standalone = !valid || isRupee || c.isNumber();
         QString key = single;
         if (standalone) {
             reset();
