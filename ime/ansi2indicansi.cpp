@@ -22,7 +22,6 @@ constexpr int kprao = 1;
 constexpr int inscript = 2;
 
 constexpr int kannada = 0;
-constexpr int lastIndicLanguage = 8;
 
 // Glyphs of the independent vowels, by vowel column: a, aa, i, ii, u, uu,
 // vocalic r, e, ee, ai, o, oo, au, anusvara, visarga.
@@ -122,15 +121,10 @@ int inscriptVowelColumn(int position)
     return position - 13;
 }
 
-bool isLanguageConverted(int language)
-{
-    return language >= 0 && language <= lastIndicLanguage;
-}
-
 } // namespace
 
 ANSI2IndicANSI::ANSI2IndicANSI(int language, int layout, const QString &kaagunitaFile)
-    : AnsiToIndicBase(isLanguageConverted(language) ? kannada : language,
+    : AnsiToIndicBase(scriptBase(language) != 0 ? kannada : language,
                       layout == inscript ? inscript : kprao)
 {
     registerResources();
