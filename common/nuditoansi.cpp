@@ -217,6 +217,8 @@ int NudiToAnsi::longestMatch(QString &glyphs)
 void NudiToAnsi::insertSubjoined(const QChar *word, int size, int i, int index, QString &out,
                                  int wordStart)
 {
+    if (index >= NudiGlyphTables::silentSubjoinedFrom)
+        return;
     int outPosition;
     int matchPosition;
     if (endsWith(currentMatch, 0, "ii") || endsWith(currentMatch, 0, "ou")
@@ -230,9 +232,6 @@ void NudiToAnsi::insertSubjoined(const QChar *word, int size, int i, int index, 
         outPosition = out.size() - 1;
         matchPosition = currentMatch.size() - 1;
     }
-    if (index >= NudiGlyphTables::silentSubjoinedFrom)
-        return;
-
     // A subjoined glyph with nothing before it to join still keeps its
     // consonant: it goes to the front of the word.
     const QString &name = subjoinedNames.at(index);
@@ -308,16 +307,14 @@ void NudiToAnsi::appendWord(const QChar *word, int size, QString &out)
             continue;
         }
 
-        if (startsWithGlyphs(word + i, size - i, kShaGlyphs)
-            || startsWithGlyphs(word + i, size - i, kSheGlyphs)) {
+        const bool kSha = startsWithGlyphs(word + i, size - i, kShaGlyphs);
+        if (kSha || startsWithGlyphs(word + i, size - i, kSheGlyphs)) {
             // A conjunct counts as one syllable, so a ra drawn after it goes
             // before it.
-            currentMatch = startsWithGlyphs(word + i, size - i, kShaGlyphs)
-                ? QStringLiteral("kSha")
-                : QStringLiteral("kShe");
+            currentMatch = kSha ? QStringLiteral("kSha") : QStringLiteral("kShe");
             out += currentMatch;
             syllableLength = currentMatch.size();
-            i += kShaGlyphs.size();
+            i += (kSha ? kShaGlyphs : kSheGlyphs).size();
             continue;
         }
 
