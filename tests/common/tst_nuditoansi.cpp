@@ -1,14 +1,12 @@
 #include "glyphcodes.h"
 #include "nudiglyphtables.h"
+#include "modalanswerer.h"
 #include "nuditoansi.h"
 #include "testmain.h"
 
-#include <QDialog>
 #include <QFile>
-#include <QLabel>
 #include <QSet>
 #include <QTextCodec>
-#include <QTimer>
 
 namespace {
 
@@ -373,13 +371,13 @@ void TestNudiToAnsi::convertTestFile()
 
     // Without its input file it says so and writes nothing.
     QString message;
-    QTimer::singleShot(0, [&message] {
-        if (QWidget *box = QApplication::activeModalWidget()) {
-            message = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->text();
-            box->close();
-        }
+    ModalAnswerer answerer;
+    answerer.expectDialog<QMessageBox>(QString(), [&message](QMessageBox *box) {
+        message = box->text();
+        box->close();
     });
     converter.convertTestFile();
+    QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
     QVERIFY(message.contains(QLatin1String("nudi-test-input.txt")));
     QVERIFY(!QFile::exists(QStringLiteral("nudi-test-output.txt")));
 

@@ -1,3 +1,4 @@
+#include "modalanswerer.h"
 #include "testmain.h"
 #include "utils.h"
 
@@ -7,7 +8,6 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QSettings>
-#include <QTimer>
 
 class TestUtils : public QObject
 {
@@ -160,18 +160,21 @@ void TestUtils::chooseDefaultLanguage()
 
     TestSandbox sandbox;
     int entries = -1;
-    QTimer::singleShot(0, [&] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
+    ModalAnswerer answerer;
+    answerer.expectDialog<QDialog>(QString(), [&](QDialog *dialog) {
         auto *combo = dialog->findChild<QComboBox *>();
-        QVERIFY(combo);
+        auto *buttons = dialog->findChild<QDialogButtonBox *>();
+        if (!combo || !buttons) {
+            dialog->reject();
+            return;
+        }
         entries = combo->count();
         if (pick != -2)
             combo->setCurrentIndex(pick);
-        auto *buttons = dialog->findChild<QDialogButtonBox *>();
         buttons->button(accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
     });
     QCOMPARE(Utils::chooseDefaultLanguage(current), result);
+    QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
     QCOMPARE(entries, 8);
     QSettings settings(settingsOrganization, settingsApplication);
     QCOMPARE(settings.value(QStringLiteral("Yavo-Default-Language")), stored);
