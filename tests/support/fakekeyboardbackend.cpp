@@ -1,7 +1,5 @@
 #include "fakekeyboardbackend.h"
 
-#include "keystatetable.h"
-
 FakeKeyboardBackend::FakeKeyboardBackend()
 {
     setCurrent(this);
@@ -10,9 +8,4 @@ FakeKeyboardBackend::FakeKeyboardBackend()
 void FakeKeyboardBackend::setKeyState(int virtualKey, bool down, bool toggled)
 {
     reportKeyState(virtualKey, down, toggled);
-}
-
-void FakeKeyboardBackend::releaseAllKeys()
-{
-    Platform::KeyStateTable::instance().clear();
 }

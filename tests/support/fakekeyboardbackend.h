@@ -12,7 +12,6 @@ public:
     FakeKeyboardBackend();
 
     void setKeyState(int virtualKey, bool down, bool toggled = false);
-    void releaseAllKeys();
 };
 
 #endif
