@@ -6,6 +6,7 @@
 #include "ansi2indicansi.h"
 #include "ansi2indicunicode.h"
 #include "keyfeeder.h"
+#include "peakmemory.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,7 +14,6 @@
 #include <QTemporaryDir>
 
 #include <memory>
-#include <sys/resource.h>
 
 namespace {
 
@@ -52,10 +52,7 @@ void typeKeys(benchmark::State &state, Encoding encoding, int language, int layo
         }
     }
     state.SetItemsProcessed(state.iterations());
-
-    struct rusage usage = {};
-    getrusage(RUSAGE_SELF, &usage);
-    state.counters["peak_rss_kib"] = double(usage.ru_maxrss);
+    reportPeakMemory(state);
 }
 
 void UnicodePhoneticKannada(benchmark::State &state)

@@ -4,6 +4,7 @@
 
 #include "ansitounicode.h"
 #include "nuditoansi.h"
+#include "peakmemory.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -13,7 +14,6 @@
 #include <benchmark/benchmark.h>
 
 #include <random>
-#include <sys/resource.h>
 
 namespace {
 
@@ -52,13 +52,6 @@ const QString &nudiText()
     return text;
 }
 
-void reportMemory(benchmark::State &state)
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    state.counters["peak_rss_MB"] = double(usage.ru_maxrss) / 1024.0;
-}
-
 // As the input method's clipboard conversion: one object of each, whole text.
 void BM_NudiChainText(benchmark::State &state)
 {
@@ -69,7 +62,7 @@ void BM_NudiChainText(benchmark::State &state)
         benchmark::DoNotOptimize(ansiToUnicode.convertText(nudiToAnsi.convertText(text)));
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * text.size());
-    reportMemory(state);
+    reportPeakMemory(state);
 }
 BENCHMARK(BM_NudiChainText)->Unit(benchmark::kMillisecond);
 
@@ -85,7 +78,7 @@ void BM_NudiChainWordByWord(benchmark::State &state)
             benchmark::DoNotOptimize(ansiToUnicode.convertWord(nudiToAnsi.convertWord(word)));
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * text.size());
-    reportMemory(state);
+    reportPeakMemory(state);
 }
 BENCHMARK(BM_NudiChainWordByWord)->Unit(benchmark::kMillisecond);
 
@@ -96,7 +89,7 @@ void BM_NudiToAnsi(benchmark::State &state)
     for (auto _ : state)
         benchmark::DoNotOptimize(nudiToAnsi.convertText(text));
     state.SetBytesProcessed(int64_t(state.iterations()) * text.size());
-    reportMemory(state);
+    reportPeakMemory(state);
 }
 BENCHMARK(BM_NudiToAnsi)->Unit(benchmark::kMillisecond);
 
@@ -108,7 +101,7 @@ void BM_AnsiToUnicode(benchmark::State &state)
     for (auto _ : state)
         benchmark::DoNotOptimize(ansiToUnicode.convertText(phonetic));
     state.SetBytesProcessed(int64_t(state.iterations()) * phonetic.size());
-    reportMemory(state);
+    reportPeakMemory(state);
 }
 BENCHMARK(BM_AnsiToUnicode)->Unit(benchmark::kMillisecond);
 

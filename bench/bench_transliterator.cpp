@@ -3,13 +3,12 @@
 // the BRH loader push whole documents through it.
 
 #include "indictransliterator.h"
+#include "peakmemory.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QString>
 #include <QStringList>
-
-#include <sys/resource.h>
 
 namespace {
 
@@ -37,13 +36,6 @@ QString mixedText()
     return text;
 }
 
-void addPeakMemory(benchmark::State &state)
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    state.counters["peak_rss_kB"] = double(usage.ru_maxrss);
-}
-
 // One keystroke in the editor: a fresh engine converts the buffer so far.
 void BM_Keystroke(benchmark::State &state)
 {
@@ -69,7 +61,7 @@ void BM_Throughput(benchmark::State &state)
     for (auto _ : state)
         benchmark::DoNotOptimize(engine.convert(text, language, layout));
     state.SetBytesProcessed(int64_t(state.iterations()) * text.toUtf8().size());
-    addPeakMemory(state);
+    reportPeakMemory(state);
 }
 BENCHMARK(BM_Throughput)
     ->ArgNames({"layout", "language"})
@@ -85,7 +77,7 @@ void BM_MixedThroughput(benchmark::State &state)
     for (auto _ : state)
         benchmark::DoNotOptimize(engine.convertMixed(text, language, 0));
     state.SetBytesProcessed(int64_t(state.iterations()) * text.toUtf8().size());
-    addPeakMemory(state);
+    reportPeakMemory(state);
 }
 BENCHMARK(BM_MixedThroughput)->ArgName("language")->Arg(0)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond);
 

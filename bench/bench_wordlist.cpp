@@ -3,6 +3,7 @@
 // and one suggestion list cost, what checking a 100-page document costs,
 // and the memory it all takes.
 #include "dictfixture.h"
+#include "peakmemory.h"
 #include "utils.h"
 
 #include <QCoreApplication>
@@ -14,19 +15,11 @@
 #include <benchmark/benchmark.h>
 
 #include <random>
-#include <sys/resource.h>
 
 namespace {
 
 constexpr int wordCount = 200000;
 constexpr int documentWords = 100 * 400;   // a hundred pages
-
-double peakMemoryMiB()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;   // Linux reports KiB
-}
 
 // Kannada-like words: two to five syllables, each a consonant with an
 // optional vowel sign or a virama.
@@ -135,7 +128,7 @@ void BM_LoadWords(benchmark::State &state)
         delete model;
     }
     state.counters["words"] = loaded;
-    state.counters["peak_MiB"] = peakMemoryMiB();
+    reportPeakMemory(state);
 }
 BENCHMARK(BM_LoadWords)->Unit(benchmark::kMillisecond)->Iterations(5);
 
@@ -148,7 +141,7 @@ void BM_IsMisspelled(benchmark::State &state)
         benchmark::DoNotOptimize(utils.isMisspelled(sample.at(i)));
         i = (i + 1) & 4095;
     }
-    state.counters["peak_MiB"] = peakMemoryMiB();
+    reportPeakMemory(state);
 }
 BENCHMARK(BM_IsMisspelled)->Unit(benchmark::kNanosecond);
 
@@ -163,7 +156,7 @@ void BM_SpellCheckDocument(benchmark::State &state)
         benchmark::DoNotOptimize(misspelled);
     }
     state.counters["words"] = documentWords;
-    state.counters["peak_MiB"] = peakMemoryMiB();
+    reportPeakMemory(state);
 }
 BENCHMARK(BM_SpellCheckDocument)->Unit(benchmark::kMillisecond);
 
@@ -176,7 +169,7 @@ void BM_Suggestions(benchmark::State &state)
         benchmark::DoNotOptimize(utils.suggestions(sample.at(i)));
         i = (i + 1) & 255;
     }
-    state.counters["peak_MiB"] = peakMemoryMiB();
+    reportPeakMemory(state);
 }
 BENCHMARK(BM_Suggestions)->Unit(benchmark::kMicrosecond);
 
