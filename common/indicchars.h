@@ -13,6 +13,19 @@ constexpr char16_t om = 0x0950;
 
 } // namespace IndicChars
 
+// Places that the nine Indic blocks share, as offsets from a block's first
+// code point: one key writes the letter at the same place in every script.
+namespace IndicBlock {
+
+constexpr int firstConsonant = 0x15;
+constexpr int lastConsonant = 0x39;
+constexpr int firstVowelSign = 0x3E;
+constexpr int lastVowelSign = 0x4C;
+constexpr int virama = 0x4D;
+constexpr int digitZero = 0x66;
+
+} // namespace IndicBlock
+
 namespace KannadaChars {
 
 constexpr char16_t anusvara = 0x0C82;

@@ -47,16 +47,10 @@ using IndicChars::zeroWidthJoiner;
 using IndicChars::zeroWidthNonJoiner;
 
 // Offsets into a script block.
-constexpr uint firstConsonantOffset = 0x15;
-constexpr uint lastConsonantOffset = 0x39;
 constexpr uint raOffset = 0x30;
 constexpr uint yaOffset = 0x2F;
 constexpr uint paOffset = 0x2A;
-constexpr uint firstSignOffset = 0x3E;
-constexpr uint lastSignOffset = 0x4C;
-constexpr uint viramaOffset = 0x4D;
 constexpr uint faOffset = 0x5E;
-constexpr uint digitZeroOffset = 0x66;
 
 constexpr int totalKeyCount = 255;
 constexpr int omCode = totalKeyCount; // "OM" in Hindi: a key of no list
@@ -393,7 +387,7 @@ inline void IndicTransliterator::append(uint offset)
 inline void IndicTransliterator::appendConjunct(uint first, uint second)
 {
     append(first);
-    append(viramaOffset);
+    append(IndicBlock::virama);
     append(second);
 }
 
@@ -409,17 +403,19 @@ inline bool IndicTransliterator::endsWith(char16_t ch) const
 
 inline bool IndicTransliterator::isConsonant(char16_t ch) const
 {
-    return ch >= m_scriptBase + firstConsonantOffset && ch <= m_scriptBase + lastConsonantOffset;
+    return ch >= m_scriptBase + IndicBlock::firstConsonant
+        && ch <= m_scriptBase + IndicBlock::lastConsonant;
 }
 
 inline bool IndicTransliterator::isVowelSign(char16_t ch) const
 {
-    return ch >= m_scriptBase + firstSignOffset && ch <= m_scriptBase + lastSignOffset;
+    return ch >= m_scriptBase + IndicBlock::firstVowelSign
+        && ch <= m_scriptBase + IndicBlock::lastVowelSign;
 }
 
 inline char16_t IndicTransliterator::virama() const
 {
-    return char16_t(m_scriptBase + viramaOffset);
+    return char16_t(m_scriptBase + IndicBlock::virama);
 }
 
 IndicTransliterator::IndicTransliterator() = default;
@@ -647,7 +643,7 @@ void IndicTransliterator::emitKey(int code)
             emitPhoneticVowel(code);
         } else if (code < phoneticNonJoiner) {
             emitConsonant(code);
-            append(viramaOffset);
+            append(IndicBlock::virama);
         } else {
             emitJoiner(code);
         }
@@ -743,7 +739,7 @@ void IndicTransliterator::emitVowel(int code, bool after)
         // stand, KPRao writes the sign of AA, the others the vowel itself.
         if (m_keyboard == Phonetic)
             return;
-        append(m_keyboard == KPRao ? firstSignOffset : uint(rule->independent));
+        append(m_keyboard == KPRao ? IndicBlock::firstVowelSign : uint(rule->independent));
         return;
     }
     append(uint(devanagari ? rule->hindiSign : rule->sign));
@@ -755,7 +751,7 @@ void IndicTransliterator::emitConsonant(int code)
     case phoneticF:
         if (m_keyboard == Phonetic2) {
             if (!endsWith(virama()))
-                append(viramaOffset);
+                append(IndicBlock::virama);
         } else if (m_keyboard == Phonetic) {
             append(paOffset);
         }
@@ -769,7 +765,7 @@ void IndicTransliterator::emitConsonant(int code)
         else if (endsWith(virama()))
             m_output += QChar(zeroWidthNonJoiner);
         else
-            append(viramaOffset);
+            append(IndicBlock::virama);
         return;
     case kpraoArkavattu:
     case inscriptArkavattu:
@@ -828,7 +824,7 @@ void IndicTransliterator::emitArkavattu()
     const char16_t last = lastCharacter();
     const QChar raVirama[2] = {QChar(char16_t(m_scriptBase + raOffset)), QChar(virama())};
     if (m_language == kannada && last == m_scriptBase + raOffset) {
-        append(viramaOffset);
+        append(IndicBlock::virama);
         m_output += QChar(zeroWidthJoiner);
         append(yaOffset);
     } else if (isConsonant(last)) {
@@ -854,7 +850,7 @@ void IndicTransliterator::emitJoiner(int code)
 void IndicTransliterator::emitDigit(QChar ch)
 {
     if (ch >= QLatin1Char('0') && ch <= QLatin1Char('9'))
-        append(digitZeroOffset + uint(ch.unicode() - '0'));
+        append(IndicBlock::digitZero + uint(ch.unicode() - '0'));
 }
 
 void IndicTransliterator::rebase(QChar ch)

@@ -7,13 +7,7 @@
 namespace {
 
 // Offsets in the Indic block layout that all nine Unicode blocks share.
-constexpr int consonantFirst = 0x15;
-constexpr int consonantLast = 0x39;
-constexpr int vowelSignFirst = 0x3E;
-constexpr int vowelSignLast = 0x4C;
-constexpr int viramaOffset = 0x4D;
 constexpr int nuktaOffset = 0x3C;
-constexpr int digitZeroOffset = 0x66;
 constexpr int naOffset = 0x28;
 constexpr int nnnaOffset = 0x29;
 // Typed after a consonant, it counts like one.
@@ -215,7 +209,7 @@ ANSI2IndicUnicode::ANSI2IndicUnicode(int language, int layout)
 
 QChar ANSI2IndicUnicode::virama() const
 {
-    return letter(viramaOffset);
+    return letter(IndicBlock::virama);
 }
 
 ConverterOutput ANSI2IndicUnicode::process(const QString &key, const QString &emittedText)
@@ -378,7 +372,7 @@ ConverterOutput ANSI2IndicUnicode::digitOutput(QChar digit)
     if (code < '0' || code > '9' || !convertsLanguage())
         return out;
     // The other program may have toggled the setting since the last digit.
-    out.character = englishNumeralsFor(digit) ? digit : letter(digitZeroOffset + (code - '0'));
+    out.character = englishNumeralsFor(digit) ? digit : letter(IndicBlock::digitZero + (code - '0'));
     return out;
 }
 
@@ -450,11 +444,13 @@ void ANSI2IndicUnicode::fixupScript(int language)
 bool ANSI2IndicUnicode::isConsonant(QChar c) const
 {
     const int code = c.unicode();
-    return code >= baseCodePoint + consonantFirst && code <= baseCodePoint + consonantLast;
+    return code >= baseCodePoint + IndicBlock::firstConsonant
+        && code <= baseCodePoint + IndicBlock::lastConsonant;
 }
 
 bool ANSI2IndicUnicode::isVowelSign(QChar c) const
 {
     const int code = c.unicode();
-    return code >= baseCodePoint + vowelSignFirst && code <= baseCodePoint + vowelSignLast;
+    return code >= baseCodePoint + IndicBlock::firstVowelSign
+        && code <= baseCodePoint + IndicBlock::lastVowelSign;
 }
