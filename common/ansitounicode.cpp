@@ -16,8 +16,6 @@ using IndicChars::zeroWidthJoiner;
 using IndicChars::zeroWidthNonJoiner;
 constexpr char16_t vocalicR = 0x0C8B;
 constexpr char16_t vocalicRSign = 0x0CC3;
-// Added to an ASCII digit it gives the Kannada digit.
-constexpr char16_t kannadaDigitOffset = 0x0CB6;
 
 // The vowel keys in the order they are tried. A sign of 0 means the inherent
 // vowel: the virama goes and nothing takes its place. H and M have no sign.
@@ -376,7 +374,7 @@ QChar AnsiToUnicode::digit(QChar c)
 {
     if (englishNumerals || !isAsciiDigit(c.unicode()))
         return c;
-    return QChar(char16_t(c.unicode() + kannadaDigitOffset));
+    return QChar(char16_t(KannadaChars::digitZero + (c.unicode() - '0')));
 }
 
 void AnsiToUnicode::appendUnit(char16_t unit)

@@ -32,6 +32,7 @@ constexpr char16_t anusvara = 0x0C82;
 constexpr char16_t visarga = 0x0C83;
 constexpr char16_t ra = 0x0CB0;
 constexpr char16_t virama = 0x0CCD;
+constexpr char16_t digitZero = 0x0CE6;
 
 } // namespace KannadaChars
 

@@ -50,8 +50,6 @@ constexpr char16_t consonants[] = {
     0x0CB3,                                                                         // 58
 };
 
-constexpr char16_t firstKannadaDigit = 0x0CE6;
-
 bool isKannada(QChar c)
 {
     return c.unicode() >= 0x0C80 && c.unicode() <= 0x0CEF;
@@ -156,7 +154,7 @@ void PhoneticANSIKannada::emitConsonant(int code)
 
 void PhoneticANSIKannada::emitDigit(int code)
 {
-    output += QChar(char16_t(firstKannadaDigit + code - firstDigit));
+    output += QChar(char16_t(KannadaChars::digitZero + code - firstDigit));
 }
 
 void PhoneticANSIKannada::emitJoiner(int code)
