@@ -1,3 +1,4 @@
+#include "hexcodes.h"
 #include "indictransliterator.h"
 #include "testmain.h"
 #include "transliterationtables.h"
@@ -7,19 +8,6 @@
 #include <QtTest>
 
 #include <iterator>
-
-namespace {
-
-// Code points as "0C95 0CCD", so that a failure shows what was written.
-QString hex(const QString &text)
-{
-    QStringList points;
-    for (QChar ch : text)
-        points << QStringLiteral("%1").arg(ch.unicode(), 4, 16, QLatin1Char('0')).toUpper();
-    return points.join(QLatin1Char(' '));
-}
-
-} // namespace
 
 class TestIndicTransliterator : public QObject
 {
@@ -161,9 +149,9 @@ void TestIndicTransliterator::convert()
     QFETCH(QString, expected);
 
     IndicTransliterator engine;
-    QCOMPARE(hex(engine.convert(keys, language, layout)), expected);
+    QCOMPARE(hexCodes(engine.convert(keys, language, layout)), expected);
     // A fresh engine and a reused one give the same text.
-    QCOMPARE(hex(engine.convert(keys, language, layout)), expected);
+    QCOMPARE(hexCodes(engine.convert(keys, language, layout)), expected);
 }
 
 void TestIndicTransliterator::convertKeepsWhatIsNoKey_data()
@@ -191,7 +179,7 @@ void TestIndicTransliterator::convertKeepsWhatIsNoKey()
     QFETCH(QString, expected);
 
     IndicTransliterator engine;
-    QCOMPARE(hex(engine.convert(keys, language, layout)), expected);
+    QCOMPARE(hexCodes(engine.convert(keys, language, layout)), expected);
 }
 
 void TestIndicTransliterator::convertLeavesNonIndicLanguagesAlone_data()
@@ -242,7 +230,7 @@ void TestIndicTransliterator::transliterationLayoutKeepsWordInitialNasals()
     QFETCH(QString, expected);
 
     IndicTransliterator engine;
-    QCOMPARE(hex(engine.convert(keys, language, 3)), expected);
+    QCOMPARE(hexCodes(engine.convert(keys, language, 3)), expected);
 }
 
 void TestIndicTransliterator::storedLanguageAndKeyboard()
@@ -250,18 +238,18 @@ void TestIndicTransliterator::storedLanguageAndKeyboard()
     IndicTransliterator fresh;
     QCOMPARE(fresh.language(), 0);
     QCOMPARE(fresh.keyboard(), 0);
-    QCOMPARE(hex(fresh.convert(QStringLiteral("ka"))), QStringLiteral("0C95"));
+    QCOMPARE(hexCodes(fresh.convert(QStringLiteral("ka"))), QStringLiteral("0C95"));
 
     IndicTransliterator engine(4, 1);
     QCOMPARE(engine.language(), 4);
     QCOMPARE(engine.keyboard(), 1);
-    QCOMPARE(hex(engine.convert(QStringLiteral("ka"))), QStringLiteral("0915 093E"));
+    QCOMPARE(hexCodes(engine.convert(QStringLiteral("ka"))), QStringLiteral("0915 093E"));
 
     // A conversion stores what it was given; Transliteration leaves Phonetic.
     engine.convert(QStringLiteral("ram"), 0, 3);
     QCOMPARE(engine.language(), 0);
     QCOMPARE(engine.keyboard(), 0);
-    QCOMPARE(hex(engine.convert(QStringLiteral("ram"))), QStringLiteral("0CB0 0CAE 0CCD"));
+    QCOMPARE(hexCodes(engine.convert(QStringLiteral("ram"))), QStringLiteral("0CB0 0CAE 0CCD"));
 
     // English and empty input store nothing.
     engine.setLanguage(8);
@@ -271,7 +259,7 @@ void TestIndicTransliterator::storedLanguageAndKeyboard()
     QCOMPARE(engine.language(), 8);
     QCOMPARE(engine.keyboard(), 2);
     QCOMPARE(engine.languageName(), QStringLiteral("Tamil"));
-    QCOMPARE(hex(engine.convert(QStringLiteral("k"))), QStringLiteral("0B95"));
+    QCOMPARE(hexCodes(engine.convert(QStringLiteral("k"))), QStringLiteral("0B95"));
 }
 
 void TestIndicTransliterator::convertMixed_data()
@@ -308,7 +296,7 @@ void TestIndicTransliterator::convertMixed()
     QFETCH(QString, expected);
 
     IndicTransliterator engine;
-    QCOMPARE(hex(engine.convertMixed(text, language, 0)), expected);
+    QCOMPARE(hexCodes(engine.convertMixed(text, language, 0)), expected);
     QCOMPARE(engine.language(), text.isEmpty() ? 0 : language);
 }
 
@@ -478,7 +466,7 @@ void TestIndicTransliterator::anyInputAnyIndex()
         // Characters that are neither keys, digits nor Indic letters survive.
         for (char16_t kept : {char16_t(0x00B2), char16_t(0x00A0), char16_t(0x200C), char16_t(0xD83D)}) {
             if (text.contains(QChar(kept)))
-                QVERIFY2(mixed.contains(QChar(kept)), qPrintable(hex(text)));
+                QVERIFY2(mixed.contains(QChar(kept)), qPrintable(hexCodes(text)));
         }
     }
 }

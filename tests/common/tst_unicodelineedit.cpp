@@ -1,3 +1,4 @@
+#include "hexcodes.h"
 #include "indictransliterator.h"
 #include "testmain.h"
 #include "unicodecombobox.h"
@@ -49,15 +50,6 @@ namespace {
 QString conv(const QString &keys, int language, int keyboard)
 {
     return IndicTransliterator().convert(keys, language, keyboard);
-}
-
-// Code points as "0C95 0CCD", so that a failure shows what was written.
-QString hex(const QString &text)
-{
-    QStringList points;
-    for (QChar ch : text)
-        points << QStringLiteral("%1").arg(ch.unicode(), 4, 16, QLatin1Char('0')).toUpper();
-    return points.join(QLatin1Char(' '));
 }
 
 struct Field
@@ -115,7 +107,7 @@ void TestUnicodeLineEdit::composesEveryKey()
     Field field(language, keyboard);
     for (int i = 1; i <= keys.size(); ++i) {
         field.type(keys.mid(i - 1, 1));
-        QCOMPARE(hex(field.edit.text()), hex(conv(keys.left(i), language, keyboard)));
+        QCOMPARE(hexCodes(field.edit.text()), hexCodes(conv(keys.left(i), language, keyboard)));
     }
 }
 
@@ -139,9 +131,9 @@ void TestUnicodeLineEdit::backspaceTakesBackPendingKeys()
 
     // Backspace takes back the last key, not the last character shown.
     QTest::keyClick(&field.edit, Qt::Key_Backspace);
-    QCOMPARE(hex(field.edit.text()), hex(QStringLiteral("xy") + conv(QStringLiteral("ka"), 0, 0)));
+    QCOMPARE(hexCodes(field.edit.text()), hexCodes(QStringLiteral("xy") + conv(QStringLiteral("ka"), 0, 0)));
     QTest::keyClick(&field.edit, Qt::Key_Backspace);
-    QCOMPARE(hex(field.edit.text()), hex(QStringLiteral("xy") + conv(QStringLiteral("k"), 0, 0)));
+    QCOMPARE(hexCodes(field.edit.text()), hexCodes(QStringLiteral("xy") + conv(QStringLiteral("k"), 0, 0)));
     QTest::keyClick(&field.edit, Qt::Key_Backspace);
     QCOMPARE(field.edit.text(), QStringLiteral("xy"));
     // With no keys pending, Backspace deletes as usual.
@@ -156,13 +148,13 @@ void TestUnicodeLineEdit::cursorMoveEndsTheWord()
     field.edit.moveCursor(QTextCursor::Start);
     field.edit.moveCursor(QTextCursor::End);
     field.type(QStringLiteral("a"));
-    QCOMPARE(hex(field.edit.text()), hex(conv(QStringLiteral("k"), 0, 0) + conv(QStringLiteral("a"), 0, 0)));
+    QCOMPARE(hexCodes(field.edit.text()), hexCodes(conv(QStringLiteral("k"), 0, 0) + conv(QStringLiteral("a"), 0, 0)));
 
     // A key the field leaves to the plain text edit ends the word too.
     field.edit.setText(QString());
     field.type(QStringLiteral("k.a"));
-    QCOMPARE(hex(field.edit.text()),
-             hex(conv(QStringLiteral("k"), 0, 0) + QLatin1Char('.') + conv(QStringLiteral("a"), 0, 0)));
+    QCOMPARE(hexCodes(field.edit.text()),
+             hexCodes(conv(QStringLiteral("k"), 0, 0) + QLatin1Char('.') + conv(QStringLiteral("a"), 0, 0)));
 }
 
 void TestUnicodeLineEdit::transliteration_data()
@@ -200,7 +192,7 @@ void TestUnicodeLineEdit::transliteration()
 
     Field field(language, 3);
     field.type(keys);
-    QCOMPARE(hex(field.edit.text()), hex(expected));
+    QCOMPARE(hexCodes(field.edit.text()), hexCodes(expected));
     QVERIFY(!field.edit.textCursor().hasSelection());
     QCOMPARE(field.edit.textCursor().position(), expected.size());
 }
@@ -231,7 +223,7 @@ void TestUnicodeLineEdit::transliterationConvertsOnlyTheWordBeforeTheCursor()
     Field field(0, 3);
     field.setTextAt(text, position);
     field.type(key);
-    QCOMPARE(hex(field.edit.text()), hex(expected));
+    QCOMPARE(hexCodes(field.edit.text()), hexCodes(expected));
     QVERIFY(!field.edit.textCursor().hasSelection());
 }
 
@@ -281,7 +273,7 @@ void TestUnicodeLineEdit::typingOverASelectionReplacesIt()
     cursor.setPosition(position, QTextCursor::KeepAnchor);
     field.edit.setTextCursor(cursor);
     field.type(key);
-    QCOMPARE(hex(field.edit.text()), hex(expected));
+    QCOMPARE(hexCodes(field.edit.text()), hexCodes(expected));
 }
 
 void TestUnicodeLineEdit::whiteSpaceThatTypesNothingEndsNoWord()
@@ -293,7 +285,7 @@ void TestUnicodeLineEdit::whiteSpaceThatTypesNothingEndsNoWord()
     QCOMPARE(field.edit.text(), QStringLiteral("ravi"));
     QVERIFY(!field.edit.textCursor().hasSelection());
     field.type(QStringLiteral("n "));
-    QCOMPARE(hex(field.edit.text()), hex(conv(QStringLiteral("ravin"), 0, 3) + QLatin1Char(' ')));
+    QCOMPARE(hexCodes(field.edit.text()), hexCodes(conv(QStringLiteral("ravin"), 0, 3) + QLatin1Char(' ')));
 }
 
 void TestUnicodeLineEdit::aWordEndKeyThatTypesNothingLeavesNothingToTakeBack_data()
@@ -318,7 +310,7 @@ void TestUnicodeLineEdit::aWordEndKeyThatTypesNothingLeavesNothingToTakeBack()
     field.setTextAt(QStringLiteral("12"), 2);
     field.type(QStringLiteral(" ravi"));
     QTest::keyClick(&field.edit, Qt::Key_1, Qt::ControlModifier);
-    QCOMPARE(hex(field.edit.text()), hex(QStringLiteral("12 ") + conv(QStringLiteral("ravi"), 0, 3)));
+    QCOMPARE(hexCodes(field.edit.text()), hexCodes(QStringLiteral("12 ") + conv(QStringLiteral("ravi"), 0, 3)));
 
     if (moveTo >= 0) {
         QTextCursor cursor = field.edit.textCursor();
@@ -326,7 +318,7 @@ void TestUnicodeLineEdit::aWordEndKeyThatTypesNothingLeavesNothingToTakeBack()
         field.edit.setTextCursor(cursor);
     }
     QTest::keyClick(&field.edit, Qt::Key_Backspace);
-    QCOMPARE(hex(field.edit.text()), hex(expected));
+    QCOMPARE(hexCodes(field.edit.text()), hexCodes(expected));
 }
 
 void TestUnicodeLineEdit::editingKeysActAsInAPlainEdit_data()
@@ -361,7 +353,7 @@ void TestUnicodeLineEdit::editingKeysActAsInAPlainEdit()
 
     for (QPlainTextEdit *edit : {static_cast<QPlainTextEdit *>(&field.edit), &plain})
         QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(key), keyText, Qt::ControlModifier);
-    QCOMPARE(hex(field.edit.text()), hex(plain.toPlainText()));
+    QCOMPARE(hexCodes(field.edit.text()), hexCodes(plain.toPlainText()));
     QCOMPARE(field.edit.textCursor().selectionStart(), plain.textCursor().selectionStart());
     QCOMPARE(field.edit.textCursor().selectionEnd(), plain.textCursor().selectionEnd());
 }
@@ -396,7 +388,7 @@ void TestUnicodeLineEdit::f11TogglesIndicInput()
     QCOMPARE(field.edit.text(), QStringLiteral("ka"));
     QTest::keyClick(&field.edit, Qt::Key_F11);
     field.type(QStringLiteral("ka"));
-    QCOMPARE(hex(field.edit.text()), hex(QStringLiteral("ka") + conv(QStringLiteral("ka"), 0, 0)));
+    QCOMPARE(hexCodes(field.edit.text()), hexCodes(QStringLiteral("ka") + conv(QStringLiteral("ka"), 0, 0)));
 }
 
 void TestUnicodeLineEdit::setTextSimplifiesWhiteSpace_data()
@@ -422,7 +414,7 @@ void TestUnicodeLineEdit::setTextSimplifiesWhiteSpace()
     // The word composed before is over: a key starts a new one.
     field.edit.moveCursor(QTextCursor::End);
     field.type(QStringLiteral("a"));
-    QCOMPARE(hex(field.edit.text()), hex(expected + conv(QStringLiteral("a"), 0, 0)));
+    QCOMPARE(hexCodes(field.edit.text()), hexCodes(expected + conv(QStringLiteral("a"), 0, 0)));
 }
 
 void TestUnicodeLineEdit::setLanguageSetsFontAndEndsTheWord()
@@ -436,12 +428,12 @@ void TestUnicodeLineEdit::setLanguageSetsFontAndEndsTheWord()
     QCOMPARE(field.edit.language(), 4);
     QCOMPARE(field.edit.font().family(), Utils::defaultFontFamily(4));
     field.type(QStringLiteral("a"));
-    QCOMPARE(hex(field.edit.text()), hex(conv(QStringLiteral("k"), 0, 0) + conv(QStringLiteral("a"), 4, 0)));
+    QCOMPARE(hexCodes(field.edit.text()), hexCodes(conv(QStringLiteral("k"), 0, 0) + conv(QStringLiteral("a"), 4, 0)));
 
     field.type(QStringLiteral("k"));
     field.edit.resetComposition();
     field.type(QStringLiteral("a"));
-    QCOMPARE(hex(field.edit.text()), hex(conv(QStringLiteral("k"), 0, 0) + conv(QStringLiteral("a"), 4, 0)
+    QCOMPARE(hexCodes(field.edit.text()), hexCodes(conv(QStringLiteral("k"), 0, 0) + conv(QStringLiteral("a"), 4, 0)
                                          + conv(QStringLiteral("k"), 4, 0) + conv(QStringLiteral("a"), 4, 0)));
 }
 
