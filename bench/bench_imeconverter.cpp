@@ -55,51 +55,16 @@ void typeKeys(benchmark::State &state, Encoding encoding, int language, int layo
     reportPeakMemory(state);
 }
 
-void UnicodePhoneticKannada(benchmark::State &state)
-{
-    typeKeys(state, Unicode, 0, 0, phoneticText);
-}
-
-void UnicodePhonetic2Tamil(benchmark::State &state)
-{
-    typeKeys(state, Unicode, 8, 3, phoneticText);
-}
-
-void UnicodeKPRaoKannada(benchmark::State &state)
-{
-    typeKeys(state, Unicode, 0, 1, kpraoText);
-}
-
-void UnicodeInScriptHindi(benchmark::State &state)
-{
-    typeKeys(state, Unicode, 4, 2, inscriptText);
-}
-
-void AnsiKPRao(benchmark::State &state)
-{
-    typeKeys(state, Ansi, 0, 1, kpraoText);
-}
-
-void AnsiInScript(benchmark::State &state)
-{
-    typeKeys(state, Ansi, 0, 2, inscriptText);
-}
-
-// Every digit reads the shared English-numerals setting afresh.
-void UnicodeDigits(benchmark::State &state)
-{
-    typeKeys(state, Unicode, 0, 0, digitText);
-}
-
 } // namespace
 
-BENCHMARK(UnicodePhoneticKannada);
-BENCHMARK(UnicodePhonetic2Tamil);
-BENCHMARK(UnicodeKPRaoKannada);
-BENCHMARK(UnicodeInScriptHindi);
-BENCHMARK(AnsiKPRao);
-BENCHMARK(AnsiInScript);
-BENCHMARK(UnicodeDigits);
+BENCHMARK_CAPTURE(typeKeys, UnicodePhoneticKannada, Unicode, 0, 0, phoneticText);
+BENCHMARK_CAPTURE(typeKeys, UnicodePhonetic2Tamil, Unicode, 8, 3, phoneticText);
+BENCHMARK_CAPTURE(typeKeys, UnicodeKPRaoKannada, Unicode, 0, 1, kpraoText);
+BENCHMARK_CAPTURE(typeKeys, UnicodeInScriptHindi, Unicode, 4, 2, inscriptText);
+BENCHMARK_CAPTURE(typeKeys, AnsiKPRao, Ansi, 0, 1, kpraoText);
+BENCHMARK_CAPTURE(typeKeys, AnsiInScript, Ansi, 0, 2, inscriptText);
+// Every digit reads the shared English-numerals setting afresh.
+BENCHMARK_CAPTURE(typeKeys, UnicodeDigits, Unicode, 0, 0, digitText);
 
 int main(int argc, char **argv)
 {
