@@ -8,7 +8,7 @@ namespace IndicChars {
 constexpr char16_t zeroWidthNonJoiner = 0x200C;
 constexpr char16_t zeroWidthJoiner = 0x200D;
 constexpr char16_t rupeeSign = 0x20B9;
-// Every script writes OM with the Devanagari letter.
+// The Devanagari OM sign, typed by the "OM" key in Hindi.
 constexpr char16_t om = 0x0950;
 
 } // namespace IndicChars
