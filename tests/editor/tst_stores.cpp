@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QSqlDatabase>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QTextCodec>
 
