@@ -106,24 +106,8 @@ void DocxReader::readData(QIODevice *device)
         errorText = tr("The archive holds no document.");
     } else {
         cursor.beginEditBlock();
-        for (const QString &name : {QStringLiteral("word/styles.xml"), QStringLiteral("word/document.xml")}) {
-            ZipPackage::Status status;
-            const QByteArray bytes = zip.entry(name, &status);
-            if (status != ZipPackage::NoError && status != ZipPackage::MissingEntry) {
-                errorText = ZipPackage::statusText(status);
-                break;
-            }
-            if (bytes.isEmpty())
-                continue;
-            m_xml.clear();
-            m_xml.addData(bytes);
-            readXml();
-            if (m_xml.hasError()) {
-                errorText = m_xml.errorString();
-                break;
-            }
-        }
-        m_xml.clear();
+        errorText = zip.readXmlEntries({QStringLiteral("word/styles.xml"), QStringLiteral("word/document.xml")},
+                                       m_xml, [this] { readXml(); });
         cursor.endEditBlock();
     }
     QCoreApplication::processEvents();

@@ -153,24 +153,8 @@ void OdtReader::readZip(QIODevice *device)
         errorText = tr("The archive holds no document.");
         return;
     }
-    for (const QString &name : {QStringLiteral("styles.xml"), QStringLiteral("content.xml")}) {
-        ZipPackage::Status status;
-        const QByteArray bytes = zip.entry(name, &status);
-        if (status != ZipPackage::NoError && status != ZipPackage::MissingEntry) {
-            errorText = ZipPackage::statusText(status);
-            return;
-        }
-        if (bytes.isEmpty())
-            continue;
-        m_xml.clear();
-        m_xml.addData(bytes);
-        readXml();
-        if (m_xml.hasError()) {
-            errorText = m_xml.errorString();
-            return;
-        }
-    }
-    m_xml.clear();
+    errorText = zip.readXmlEntries({QStringLiteral("styles.xml"), QStringLiteral("content.xml")}, m_xml,
+                                   [this] { readXml(); });
 }
 
 void OdtReader::readFlat(QIODevice *device)

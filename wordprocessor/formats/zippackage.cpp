@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QIODevice>
 #include <QVector>
+#include <QXmlStreamReader>
 #include <QtGui/private/qzipwriter_p.h>
 
 #include <zlib.h>
@@ -299,6 +300,31 @@ QString ZipPackage::statusText(Status status)
         break;
     }
     return tr("The archive is damaged.");
+}
+
+QString ZipPackage::readXmlEntries(const QStringList &names, QXmlStreamReader &xml,
+                                   const std::function<void()> &read) const
+{
+    QString error;
+    for (const QString &name : names) {
+        Status status;
+        const QByteArray bytes = entry(name, &status);
+        if (status != NoError && status != MissingEntry) {
+            error = statusText(status);
+            break;
+        }
+        if (bytes.isEmpty())
+            continue;
+        xml.clear();
+        xml.addData(bytes);
+        read();
+        if (xml.hasError()) {
+            error = xml.errorString();
+            break;
+        }
+    }
+    xml.clear();
+    return error;
 }
 
 void ZipPackage::addEntry(const QString &name, const QByteArray &data, Compression compression)
