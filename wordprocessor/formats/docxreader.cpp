@@ -5,7 +5,6 @@
 #include "zippackage.h"
 
 #include <QFont>
-#include <cmath>
 #include <QSet>
 #include <QTextDocument>
 
@@ -31,12 +30,7 @@ void mergeBeneath(const Format &a, Format &b)
 
 int indentSteps(const QStringRef &value)
 {
-    const double steps = value.toDouble() / TwipsPerIndent;
-    // Bounded before rounding: a huge value must not overflow the int.
-    // Negative indentation would push the text off the page: it counts as none.
-    if (!(steps > 0))
-        return 0;
-    return int(std::floor(qMin(steps, double(DocumentLimits::MaxBlockIndent)) + 0.5));
+    return DocumentLimits::indentSteps(value.toDouble() / TwipsPerIndent);
 }
 
 int headingFromName(const QStringRef &name)

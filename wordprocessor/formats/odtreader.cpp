@@ -11,8 +11,6 @@
 #include <QTextDocument>
 #include <QVector>
 
-#include <cmath>
-
 namespace {
 
 // Copy of `a` with `b` merged into it, stored as `b`: b's own properties win.
@@ -52,11 +50,7 @@ int indentSteps(const QStringRef &value)
         if (unit == QLatin1String(u.unit))
             steps = value.left(value.size() - 2).toDouble() / u.unitsPerStep;
     }
-    // Bounded before rounding: a huge margin must not overflow the int nor
-    // make the layout place text miles off the page.
-    if (!(steps > 0))
-        return 0;
-    return int(std::floor(qMin(steps, double(DocumentLimits::MaxBlockIndent)) + 0.5));
+    return DocumentLimits::indentSteps(steps);
 }
 
 int headingFromName(const QString &name)
