@@ -19,26 +19,9 @@ constexpr const char *UnderlineValues[] = {
     "thick", "wave", "wavyDouble", "wavyHeavy", "words",
 };
 
-// Copy of `a` with `b` merged into it, stored as `b`: b's own properties win.
-template<typename Format>
-void mergeBeneath(const Format &a, Format &b)
-{
-    Format result = a;
-    result.merge(b);
-    b = result;
-}
-
 int indentSteps(const QStringRef &value)
 {
     return DocumentLimits::indentSteps(value.toDouble() / TwipsPerIndent);
-}
-
-int headingFromName(const QStringRef &name)
-{
-    if (name.isEmpty())
-        return 1;
-    const int digit = name.at(name.size() - 1).digitValue();
-    return digit < 0 ? 1 : qBound(1, digit, 6);
 }
 
 // Containers whose paragraphs (at body level) or runs (inside a paragraph)
@@ -201,8 +184,8 @@ void DocxReader::readStyle(QHash<QString, QStringList> &pending, QHash<int, QStr
         const QStringRef name = m_xml.qualifiedName();
         const QStringRef val = m_xml.attributes().value(QLatin1String("w:val"));
         if (name == QLatin1String("w:name")) {
-            if (val.startsWith(QLatin1String("Head")))
-                style.blockFormat.setProperty(HeadingLevelProperty, headingFromName(val));
+            if (const int level = headingLevelOfStyleName(val))
+                style.blockFormat.setProperty(HeadingLevelProperty, level);
             m_xml.skipCurrentElement();
         } else if (name == QLatin1String("w:basedOn")) {
             const QString base = val.toString();

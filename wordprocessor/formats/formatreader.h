@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 #include <QTextCursor>
 #include <QTextFormat>
 
@@ -40,6 +41,22 @@ public:
     QTextCursor cursor;
     QString errorText;
     QByteArray encoding;
+
+protected:
+    // Stores in `format` a copy of `base` with `format` merged into it: the
+    // format's own properties win over those it inherits.
+    template<typename Format>
+    static void mergeBeneath(const Format &base, Format &format)
+    {
+        Format result = base;
+        result.merge(format);
+        format = result;
+    }
+
+    // The heading level a style's name gives: a name that starts with
+    // "Head" gives the digit it ends in (1 when there is none, at most 6),
+    // any other name 0.
+    static int headingLevelOfStyleName(QStringView name);
 
 private:
     Q_DISABLE_COPY(FormatReader)

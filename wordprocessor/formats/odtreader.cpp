@@ -13,15 +13,6 @@
 
 namespace {
 
-// Copy of `a` with `b` merged into it, stored as `b`: b's own properties win.
-template<typename Format>
-void mergeBeneath(const Format &a, Format &b)
-{
-    Format result = a;
-    result.merge(b);
-    b = result;
-}
-
 struct LengthUnit
 {
     const char *unit;
@@ -51,12 +42,6 @@ int indentSteps(const QStringRef &value)
             steps = value.left(value.size() - 2).toDouble() / u.unitsPerStep;
     }
     return DocumentLimits::indentSteps(steps);
-}
-
-int headingFromName(const QString &name)
-{
-    const int digit = name.isEmpty() ? -1 : name.at(name.size() - 1).digitValue();
-    return digit < 0 ? 1 : qBound(1, digit, 6);
 }
 
 // Elements of the body whose paragraphs are part of the text: sections,
@@ -240,8 +225,8 @@ void OdtReader::readStyle()
     }
 
     Style style = table->value(name);
-    if (name.startsWith(QLatin1String("Head")))
-        style.blockFormat.setProperty(HeadingLevelProperty, headingFromName(name));
+    if (const int level = headingLevelOfStyleName(name))
+        style.blockFormat.setProperty(HeadingLevelProperty, level);
     if (attributes.hasAttribute(QLatin1String("style:default-outline-level"))) {
         const int level = attributes.value(QLatin1String("style:default-outline-level")).toInt();
         style.blockFormat.setProperty(HeadingLevelProperty, qBound(1, level, 6));
