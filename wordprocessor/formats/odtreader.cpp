@@ -240,7 +240,6 @@ void OdtReader::readStyle()
         else
             m_xml.skipCurrentElement();
     }
-    style.dependents = table->value(name).dependents;
     table->insert(name, style);
 
     // Hand the formats down to the styles that named this one as parent,
