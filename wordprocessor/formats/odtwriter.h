@@ -37,7 +37,7 @@ private:
     bool writeTextStyle(const QTextCharFormat &format, const QString &name);
     void writeBody(QTextDocument *document);
 
-    void startXml(QIODevice *device, bool withTextNamespace);
+    void startXml(bool withTextNamespace);
     void writePiece(const QString &text, int start, int end);
 
     QXmlStreamWriter m_xml;

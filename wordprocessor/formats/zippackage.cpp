@@ -1,5 +1,7 @@
 #include "zippackage.h"
 
+#include "formatwriter.h"
+
 #include <QBuffer>
 #include <QIODevice>
 #include <QVector>
@@ -101,18 +103,6 @@ bool inflateExactly(const QByteArray &compressed, quint32 size, QByteArray *out)
         return false;
     result.resize(int(size));
     *out = result;
-    return true;
-}
-
-bool writeAll(QIODevice *device, const QByteArray &data)
-{
-    qint64 written = 0;
-    while (written < data.size()) {
-        const qint64 n = device->write(data.constData() + written, data.size() - written);
-        if (n <= 0)
-            return false;
-        written += n;
-    }
     return true;
 }
 
@@ -351,5 +341,5 @@ bool ZipPackage::save(QIODevice *device) const
         if (zip.status() != QZipWriter::NoError)
             return false;
     }
-    return writeAll(device, buffer.data());
+    return FormatWriter::writeAll(device, buffer.data());
 }
