@@ -176,6 +176,9 @@ void TestFormatManager::filters()
              QStringList { QStringLiteral("All Supported Files (*.docx *.fodt *.odt *.rtf *.txt *.text)") } + base);
     QCOMPARE(FormatManager::filters("odt"), base);
 
+    QStringList docxFirst = base;
+    docxFirst.move(2, 0);
+    QCOMPARE(FormatManager::filters("docx"), docxFirst);
     QStringList rtfFirst = base;
     rtfFirst.move(3, 0);
     QCOMPARE(FormatManager::filters("rtf"), rtfFirst);
