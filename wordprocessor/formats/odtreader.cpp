@@ -388,7 +388,7 @@ void OdtReader::readParagraph(int level)
     if (level < 0)
         level = qBound(1, styleLevel, 6);
     else if (level == 0)
-        level = qMin(styleLevel, 6) < 1 ? 0 : qMin(styleLevel, 6);
+        level = DocumentLimits::headingLevel(styleLevel);
     if (level > 0) {
         blockFormat.setProperty(HeadingLevelProperty, level);
         charFormat = QTextCharFormat();
