@@ -62,8 +62,6 @@ OdtWriter::OdtWriter()
 {
 }
 
-OdtWriter::~OdtWriter() = default;
-
 void OdtWriter::setFlatXml(bool flat)
 {
     m_flat = flat;

@@ -18,7 +18,6 @@ class OdtWriter
 {
 public:
     OdtWriter();
-    ~OdtWriter();
 
     void setFlatXml(bool flat);
 
