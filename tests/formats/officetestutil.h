@@ -108,6 +108,20 @@ inline QString describe(const QTextCharFormat &format)
     return parts.join(QLatin1Char(' '));
 }
 
+// The formatting of the first occurrence of each word in block
+// `blockNumber`, described as describe() does; "missing" for a word that is
+// not there.
+inline QStringList formatsOfWords(const QTextDocument &document, int blockNumber, const QStringList &words)
+{
+    const QString text = document.findBlockByNumber(blockNumber).text();
+    QStringList formats;
+    for (const QString &word : words) {
+        const int at = text.indexOf(word);
+        formats << (at < 0 ? QStringLiteral("missing") : describe(charFormatAt(document, blockNumber, at)));
+    }
+    return formats;
+}
+
 inline int headingLevel(const QTextBlock &block)
 {
     return block.blockFormat().intProperty(HeadingLevelProperty);
