@@ -5,7 +5,6 @@
 #include "zippackage.h"
 
 #include <QFont>
-#include <QSet>
 #include <QTextDocument>
 
 namespace {
@@ -208,22 +207,15 @@ void DocxReader::readStyle(QHash<QString, QStringList> &pending, QHash<int, QStr
 
     // Hand the formats down to the styles defined earlier that are based on
     // this one, each once: "w:basedOn" references may form a cycle.
-    QStringList work = pending.value(id);
-    QSet<QString> reached{id};
-    while (!work.isEmpty() && m_handDowns < DocumentLimits::MaxStyleHandDowns) {
-        ++m_handDowns;
-        const QString dependent = work.takeFirst();
-        if (reached.contains(dependent))
-            continue;
-        reached.insert(dependent);
+    handDownStyle(id, pending.value(id), m_handDowns, [&](const QString &dependent) {
         const auto it = m_styles.find(dependent);
         if (it == m_styles.end())
-            continue;
+            return QStringList();
         mergeBeneath(style.blockFormat, it->blockFormat);
         mergeBeneath(style.charFormat, it->charFormat);
         it->kind = style.kind;
-        work += pending.value(dependent);
-    }
+        return pending.value(dependent);
+    });
 }
 
 void DocxReader::readDocument()

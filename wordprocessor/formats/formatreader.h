@@ -3,9 +3,12 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <QTextCursor>
 #include <QTextFormat>
+
+#include <functional>
 
 class QIODevice;
 
@@ -57,6 +60,15 @@ protected:
     // "Head" gives the digit it ends in (1 when there is none, at most 6),
     // any other name 0.
     static int headingLevelOfStyleName(QStringView name);
+
+    // Hands the formats of the style `name` down to the styles based on it,
+    // and on those in turn, each once: base references may form a cycle.
+    // `handDown` merges the formats beneath the named style and returns the
+    // styles based on that one (none when there is no such style). `count`
+    // counts the steps over the whole document; the walk ends at
+    // DocumentLimits::MaxStyleHandDowns.
+    static void handDownStyle(const QString &name, QStringList dependents, int &count,
+                              const std::function<QStringList(const QString &)> &handDown);
 
 private:
     Q_DISABLE_COPY(FormatReader)

@@ -6,7 +6,6 @@
 
 #include <QFont>
 #include <QIODevice>
-#include <QSet>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QVector>
@@ -244,21 +243,14 @@ void OdtReader::readStyle()
 
     // Hand the formats down to the styles that named this one as parent,
     // each once: parent references may form a cycle.
-    QStringList work = style.dependents;
-    QSet<QString> reached{name};
-    while (!work.isEmpty() && m_handDowns < DocumentLimits::MaxStyleHandDowns) {
-        ++m_handDowns;
-        const QString dependent = work.takeFirst();
-        if (reached.contains(dependent))
-            continue;
-        reached.insert(dependent);
+    handDownStyle(name, style.dependents, m_handDowns, [&](const QString &dependent) {
         const auto it = table->find(dependent);
         if (it == table->end())
-            continue;
+            return QStringList();
         mergeBeneath(style.blockFormat, it->blockFormat);
         mergeBeneath(style.charFormat, it->charFormat);
-        work += it->dependents;
-    }
+        return it->dependents;
+    });
 }
 
 void OdtReader::readParagraphProperties(QTextBlockFormat &format)
