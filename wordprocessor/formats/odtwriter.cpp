@@ -187,7 +187,7 @@ void OdtWriter::writeAutomaticStyles(QTextDocument *document)
         for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
             const int charIndex = it.fragment().charFormatIndex();
             if (charIndex >= 0 && charIndex < formats.size() && !texts.contains(charIndex)
-                && !formats.at(charIndex).properties().isEmpty())
+                && formats.at(charIndex).propertyCount() > 0)
                 texts.append(charIndex);
         }
     }
