@@ -130,7 +130,7 @@ void DocxReader::applyStyle(Style &out, const QString &id) const
 void DocxReader::readStyles()
 {
     QHash<QString, QStringList> pending;
-    QHash<int, QString> defaults;
+    QHash<StyleKind, QString> defaults;
     while (m_xml.readNextStartElement()) {
         const QStringRef name = m_xml.qualifiedName();
         if (name == QLatin1String("w:docDefaults")) {
@@ -157,21 +157,21 @@ void DocxReader::readStyles()
     }
     if (m_xml.hasError())
         return;
-    m_current.blockFormat.merge(m_styles.value(defaults.value(1)).blockFormat);
-    m_current.charFormat.merge(m_styles.value(defaults.value(2)).charFormat);
+    m_current.blockFormat.merge(m_styles.value(defaults.value(ParagraphStyle)).blockFormat);
+    m_current.charFormat.merge(m_styles.value(defaults.value(CharacterStyle)).charFormat);
 }
 
-void DocxReader::readStyle(QHash<QString, QStringList> &pending, QHash<int, QString> &defaults)
+void DocxReader::readStyle(QHash<QString, QStringList> &pending, QHash<StyleKind, QString> &defaults)
 {
     const QXmlStreamAttributes attributes = m_xml.attributes();
     const QStringRef type = attributes.value(QLatin1String("w:type"));
     Style style;
     if (type == QLatin1String("paragraph"))
-        style.kind = 1;
+        style.kind = ParagraphStyle;
     else if (type == QLatin1String("character"))
-        style.kind = 2;
+        style.kind = CharacterStyle;
     const QString id = attributes.value(QLatin1String("w:styleId")).toString();
-    if (style.kind == 0 || (m_styles.size() >= DocumentLimits::MaxStyles && !m_styles.contains(id))) {
+    if (style.kind == OtherStyle || (m_styles.size() >= DocumentLimits::MaxStyles && !m_styles.contains(id))) {
         m_xml.skipCurrentElement();
         return;
     }
@@ -195,7 +195,7 @@ void DocxReader::readStyle(QHash<QString, QStringList> &pending, QHash<int, QStr
             }
             pending[base].append(id);
             m_xml.skipCurrentElement();
-        } else if (name == QLatin1String("w:pPr") && style.kind == 1) {
+        } else if (name == QLatin1String("w:pPr") && style.kind == ParagraphStyle) {
             readParagraphProperties(style, false, nullptr);
         } else if (name == QLatin1String("w:rPr")) {
             readRunProperties(style, false);
