@@ -184,12 +184,12 @@ void OdtReader::readStyleGroup()
     }
 }
 
-OdtReader::Style *OdtReader::findStyle(QHash<QString, Style> &table, const QString &name, bool enter)
+OdtReader::Style *OdtReader::findStyle(QHash<QString, Style> &table, const QString &name)
 {
     auto it = table.find(name);
     if (it != table.end())
         return &*it;
-    if (!enter || m_paragraphStyles.size() + m_textStyles.size() >= DocumentLimits::MaxStyles)
+    if (m_paragraphStyles.size() + m_textStyles.size() >= DocumentLimits::MaxStyles)
         return nullptr;
     return &*table.insert(name, Style());
 }
@@ -213,7 +213,7 @@ void OdtReader::readStyle()
 
     const QString parent = attributes.value(QLatin1String("style:parent-style-name")).toString();
     if (!parent.isEmpty()) {
-        if (Style *base = findStyle(*table, parent, true)) {
+        if (Style *base = findStyle(*table, parent)) {
             const QTextBlockFormat blockFormat = base->blockFormat;
             const QTextCharFormat charFormat = base->charFormat;
             base->dependents.append(name);
@@ -371,7 +371,7 @@ void OdtReader::readParagraph(int level)
     QTextCharFormat charFormat;
     const QString styleName = m_xml.attributes().value(QLatin1String("text:style-name")).toString();
     if (!styleName.isEmpty()) {
-        if (const Style *style = findStyle(m_paragraphStyles, styleName, true)) {
+        if (const Style *style = findStyle(m_paragraphStyles, styleName)) {
             blockFormat = style->blockFormat;
             charFormat = style->charFormat;
         }
@@ -464,7 +464,7 @@ void OdtReader::applyTextStyle()
     if (attributes.hasAttribute(QLatin1String("text:class-names")))
         names += attributes.value(QLatin1String("text:class-names")).toString().simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (const QString &name : qAsConst(names)) {
-        if (const Style *style = findStyle(m_textStyles, name, true))
+        if (const Style *style = findStyle(m_textStyles, name))
             cursor.mergeCharFormat(style->charFormat);
     }
     readSpan();
