@@ -12,20 +12,21 @@ yavo_install_packages "$root/scripts/packages.txt"
 yavo_install_packages "$root/scripts/packages-fuzz.txt"
 
 build="$root/build-fuzz"
+fuzzers=(fuzz_rtfreader fuzz_formatreaders fuzz_docxreader fuzz_docxpart fuzz_odtreader)
 if [ ! -f "$build/CMakeCache.txt" ]; then
     CC=clang CXX=clang++ cmake -S "$root" -B "$build" \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DYAVO_BUILD_FUZZERS=ON -DYAVO_BUILD_TESTS=OFF -DYAVO_BUILD_BENCHMARKS=OFF \
         -DCMAKE_CXX_FLAGS="-fsanitize=address,fuzzer-no-link -fno-omit-frame-pointer"
 fi
-cmake --build "$build" --parallel 4 --target fuzz_rtfreader fuzz_formatreaders fuzz_docxreader fuzz_docxpart fuzz_odtreader
+cmake --build "$build" --parallel 4 --target "${fuzzers[@]}"
 
 export QT_QPA_PLATFORM=offscreen
 # Leak checks are off: Qt's platform plug-in and font caches stay
 # allocated until exit by design and drown any real report.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}"
 status=0
-for fuzzer in fuzz_rtfreader fuzz_formatreaders fuzz_docxreader fuzz_docxpart fuzz_odtreader; do
+for fuzzer in "${fuzzers[@]}"; do
     corpus="$build/corpus/$fuzzer"
     artifacts="$build/artifacts/$fuzzer/"
     mkdir -p "$corpus" "$artifacts"

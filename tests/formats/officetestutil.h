@@ -8,9 +8,11 @@
 #include "zippackage.h"
 
 #include <QBuffer>
+#include <QIODevice>
 #include <QPair>
 #include <QStringList>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QVector>
 
@@ -106,9 +108,47 @@ inline QString describe(const QTextCharFormat &format)
     return parts.join(QLatin1Char(' '));
 }
 
+// The formatting of the first occurrence of each word in block
+// `blockNumber`, described as describe() does; "missing" for a word that is
+// not there.
+inline QStringList formatsOfWords(const QTextDocument &document, int blockNumber, const QStringList &words)
+{
+    const QString text = document.findBlockByNumber(blockNumber).text();
+    QStringList formats;
+    for (const QString &word : words) {
+        const int at = text.indexOf(word);
+        formats << (at < 0 ? QStringLiteral("missing") : describe(charFormatAt(document, blockNumber, at)));
+    }
+    return formats;
+}
+
 inline int headingLevel(const QTextBlock &block)
 {
     return block.blockFormat().intProperty(HeadingLevelProperty);
+}
+
+// A device whose writes fail, as on a full disk.
+class FailingDevice : public QIODevice
+{
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *, qint64) override { return -1; }
+};
+
+// Two paragraphs with characters no XML file can carry (lone surrogates and
+// a control character) beside a surrogate pair that it can.
+inline void insertCharactersXmlCannotCarry(QTextDocument *document)
+{
+    QTextCursor cursor(document);
+    cursor.insertText(QString("a") + QChar(0xD800) + "b");
+    cursor.insertBlock();
+    cursor.insertText(QString("c") + QChar(0xDC00) + QChar(0x0001) + QString::fromUtf8("\xf0\x9f\x98\x80") + "d");
+}
+
+// Those paragraphs as they read back: each unsafe character is U+FFFD.
+inline QStringList charactersXmlCannotCarryReadBack()
+{
+    return {QString("a\uFFFDb"), QString("c\uFFFD\uFFFD") + QString::fromUtf8("\xf0\x9f\x98\x80") + "d"};
 }
 
 } // namespace OfficeTest

@@ -45,6 +45,7 @@ private slots:
     void createReaderForRealFiles();
     void filter_data();
     void filter();
+    void filters_data();
     void filters();
     void nameFiltersAndTypes();
     void isRichText_data();
@@ -165,28 +166,34 @@ void TestFormatManager::filter()
     QCOMPARE(FormatManager::filter(type), filter);
 }
 
+void TestFormatManager::filters_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<int>("first"); // place of the filter that comes first in the plain list
+
+    QTest::newRow("odt") << "odt" << 0;
+    QTest::newRow("docx") << "docx" << 2;
+    QTest::newRow("rtf") << "rtf" << 3;
+    QTest::newRow("text") << "text" << 4;
+    QTest::newRow("unknown type puts All Files first") << "pdf" << 5;
+}
+
 void TestFormatManager::filters()
 {
-    const QString allFiles = QStringLiteral("All Files (*)");
+    QFETCH(QString, type);
+    QFETCH(int, first);
+
     const QStringList base = { FormatManager::filter("odt"), FormatManager::filter("fodt"),
                                FormatManager::filter("docx"), FormatManager::filter("rtf"),
-                               FormatManager::filter("txt"), allFiles };
+                               FormatManager::filter("txt"), QStringLiteral("All Files (*)") };
+    QStringList expected = base;
+    expected.move(first, 0);
+    QCOMPARE(FormatManager::filters(type), expected);
+    // The cached list is handed out as a copy.
+    QCOMPARE(FormatManager::filters("odt"), base);
 
     QCOMPARE(FormatManager::filters(QString()),
              QStringList { QStringLiteral("All Supported Files (*.docx *.fodt *.odt *.rtf *.txt *.text)") } + base);
-    QCOMPARE(FormatManager::filters("odt"), base);
-
-    QStringList rtfFirst = base;
-    rtfFirst.move(3, 0);
-    QCOMPARE(FormatManager::filters("rtf"), rtfFirst);
-    QStringList textFirst = base;
-    textFirst.move(4, 0);
-    QCOMPARE(FormatManager::filters("text"), textFirst);
-    QStringList allFirst = base;
-    allFirst.move(5, 0);
-    QCOMPARE(FormatManager::filters("pdf"), allFirst);
-    // The cached list is handed out as a copy.
-    QCOMPARE(FormatManager::filters("odt"), base);
 }
 
 void TestFormatManager::nameFiltersAndTypes()

@@ -24,6 +24,21 @@ QString describe(const RtfTokenizer &tokenizer)
     return QString();
 }
 
+// Every token of the input, described.
+QStringList tokenize(QByteArray input)
+{
+    QBuffer buffer(&input);
+    buffer.open(QIODevice::ReadOnly);
+    RtfTokenizer tokenizer;
+    tokenizer.setDevice(&buffer);
+    QStringList tokens;
+    while (tokenizer.hasNext()) {
+        tokenizer.readNext();
+        tokens << describe(tokenizer);
+    }
+    return tokens;
+}
+
 } // namespace
 
 class TestRtfTokenizer : public QObject
@@ -74,17 +89,7 @@ void TestRtfTokenizer::tokens()
 {
     QFETCH(QByteArray, input);
     QFETCH(QStringList, expected);
-
-    QBuffer buffer(&input);
-    QVERIFY(buffer.open(QIODevice::ReadOnly));
-    RtfTokenizer tokenizer;
-    tokenizer.setDevice(&buffer);
-    QStringList tokens;
-    while (tokenizer.hasNext()) {
-        tokenizer.readNext();
-        tokens << describe(tokenizer);
-    }
-    QCOMPARE(tokens, expected);
+    QCOMPARE(tokenize(input), expected);
 }
 
 void TestRtfTokenizer::endOfFile_data()
@@ -119,17 +124,8 @@ void TestRtfTokenizer::endOfFile()
 void TestRtfTokenizer::refillsAcrossBuffers()
 {
     // Tokens that straddle the 8192-byte buffer edge come out whole.
-    QByteArray input = QByteArray(8190, 'a') + "\\emdash x" + QByteArray(8200, 'b') + "}";
-    QBuffer buffer(&input);
-    QVERIFY(buffer.open(QIODevice::ReadOnly));
-    RtfTokenizer tokenizer;
-    tokenizer.setDevice(&buffer);
-    QStringList tokens;
-    while (tokenizer.hasNext()) {
-        tokenizer.readNext();
-        tokens << describe(tokenizer);
-    }
-    QCOMPARE(tokens, QStringList({ "T:" + QString(8190, 'a'), "W:emdash", "T:x" + QString(8200, 'b'), "}" }));
+    const QByteArray input = QByteArray(8190, 'a') + "\\emdash x" + QByteArray(8200, 'b') + "}";
+    QCOMPARE(tokenize(input), QStringList({ "T:" + QString(8190, 'a'), "W:emdash", "T:x" + QString(8200, 'b'), "}" }));
 }
 
 void TestRtfTokenizer::noDevice()

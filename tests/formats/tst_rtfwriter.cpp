@@ -69,6 +69,14 @@ void build(QTextDocument &document, const QVector<Paragraph> &paragraphs)
     }
 }
 
+// The body the writer gives for the paragraphs in CP1252.
+QByteArray writtenBody(const QVector<Paragraph> &paragraphs)
+{
+    QTextDocument document;
+    build(document, paragraphs);
+    return body(writeDocument(&document, "CP1252"));
+}
+
 QTextBlockFormat heading(int level)
 {
     QTextBlockFormat format;
@@ -218,9 +226,7 @@ void TestRtfWriter::paragraphPrefix()
 {
     QFETCH(QVector<Paragraph>, paragraphs);
     QFETCH(QByteArray, expected);
-    QTextDocument document;
-    build(document, paragraphs);
-    QCOMPARE(body(writeDocument(&document, "CP1252")), expected);
+    QCOMPARE(writtenBody(paragraphs), expected);
 }
 
 void TestRtfWriter::runs_data()
@@ -249,9 +255,7 @@ void TestRtfWriter::runs()
 {
     QFETCH(QVector<Paragraph>, paragraphs);
     QFETCH(QByteArray, expected);
-    QTextDocument document;
-    build(document, paragraphs);
-    QCOMPARE(body(writeDocument(&document, "CP1252")), expected);
+    QCOMPARE(writtenBody(paragraphs), expected);
 }
 
 void TestRtfWriter::escape_data()

@@ -1,6 +1,9 @@
 #ifndef DOCUMENTLIMITS_H
 #define DOCUMENTLIMITS_H
 
+#include <algorithm>
+#include <cmath>
+
 // Bounds the document readers put on what a file can ask of them, so that
 // a hostile or broken file costs an error text rather than a hang, a crash or
 // all the memory. Each lies far beyond what real documents use.
@@ -19,6 +22,17 @@ constexpr int MaxNesting = 256;
 constexpr int MaxSpaceRun = 1024;
 // Indentation steps (half inches) of one paragraph: wider than any page.
 constexpr int MaxBlockIndent = 64;
+
+// The indentation a length of `steps` steps gives, half steps rounded up.
+// Bounded before rounding: a huge length must not overflow the int nor make
+// the layout place text miles off the page. A negative length would push the
+// text off the page, and one that is no number says nothing: both give none.
+inline int indentSteps(double steps)
+{
+    if (!(steps > 0))
+        return 0;
+    return int(std::floor(std::min(steps, double(MaxBlockIndent)) + 0.5));
+}
 
 // The heading level a writer puts in a file for the level a block carries:
 // 1 to 6, and 0 (body text) for anything not a level.

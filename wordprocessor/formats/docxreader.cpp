@@ -5,8 +5,6 @@
 #include "zippackage.h"
 
 #include <QFont>
-#include <cmath>
-#include <QSet>
 #include <QTextDocument>
 
 namespace {
@@ -20,31 +18,9 @@ constexpr const char *UnderlineValues[] = {
     "thick", "wave", "wavyDouble", "wavyHeavy", "words",
 };
 
-// Copy of `a` with `b` merged into it, stored as `b`: b's own properties win.
-template<typename Format>
-void mergeBeneath(const Format &a, Format &b)
-{
-    Format result = a;
-    result.merge(b);
-    b = result;
-}
-
 int indentSteps(const QStringRef &value)
 {
-    const double steps = value.toDouble() / TwipsPerIndent;
-    // Bounded before rounding: a huge value must not overflow the int.
-    // Negative indentation would push the text off the page: it counts as none.
-    if (!(steps > 0))
-        return 0;
-    return int(std::floor(qMin(steps, double(DocumentLimits::MaxBlockIndent)) + 0.5));
-}
-
-int headingFromName(const QStringRef &name)
-{
-    if (name.isEmpty())
-        return 1;
-    const int digit = name.at(name.size() - 1).digitValue();
-    return digit < 0 ? 1 : qBound(1, digit, 6);
+    return DocumentLimits::indentSteps(value.toDouble() / TwipsPerIndent);
 }
 
 // Containers whose paragraphs (at body level) or runs (inside a paragraph)
@@ -106,24 +82,8 @@ void DocxReader::readData(QIODevice *device)
         errorText = tr("The archive holds no document.");
     } else {
         cursor.beginEditBlock();
-        for (const QString &name : {QStringLiteral("word/styles.xml"), QStringLiteral("word/document.xml")}) {
-            ZipPackage::Status status;
-            const QByteArray bytes = zip.entry(name, &status);
-            if (status != ZipPackage::NoError && status != ZipPackage::MissingEntry) {
-                errorText = ZipPackage::statusText(status);
-                break;
-            }
-            if (bytes.isEmpty())
-                continue;
-            m_xml.clear();
-            m_xml.addData(bytes);
-            readXml();
-            if (m_xml.hasError()) {
-                errorText = m_xml.errorString();
-                break;
-            }
-        }
-        m_xml.clear();
+        errorText = zip.readXmlEntries({QStringLiteral("word/styles.xml"), QStringLiteral("word/document.xml")},
+                                       m_xml, [this] { readXml(); });
         cursor.endEditBlock();
     }
     QCoreApplication::processEvents();
@@ -170,7 +130,7 @@ void DocxReader::applyStyle(Style &out, const QString &id) const
 void DocxReader::readStyles()
 {
     QHash<QString, QStringList> pending;
-    QHash<int, QString> defaults;
+    QHash<StyleKind, QString> defaults;
     while (m_xml.readNextStartElement()) {
         const QStringRef name = m_xml.qualifiedName();
         if (name == QLatin1String("w:docDefaults")) {
@@ -197,21 +157,21 @@ void DocxReader::readStyles()
     }
     if (m_xml.hasError())
         return;
-    m_current.blockFormat.merge(m_styles.value(defaults.value(1)).blockFormat);
-    m_current.charFormat.merge(m_styles.value(defaults.value(2)).charFormat);
+    m_current.blockFormat.merge(m_styles.value(defaults.value(ParagraphStyle)).blockFormat);
+    m_current.charFormat.merge(m_styles.value(defaults.value(CharacterStyle)).charFormat);
 }
 
-void DocxReader::readStyle(QHash<QString, QStringList> &pending, QHash<int, QString> &defaults)
+void DocxReader::readStyle(QHash<QString, QStringList> &pending, QHash<StyleKind, QString> &defaults)
 {
     const QXmlStreamAttributes attributes = m_xml.attributes();
     const QStringRef type = attributes.value(QLatin1String("w:type"));
     Style style;
     if (type == QLatin1String("paragraph"))
-        style.kind = 1;
+        style.kind = ParagraphStyle;
     else if (type == QLatin1String("character"))
-        style.kind = 2;
+        style.kind = CharacterStyle;
     const QString id = attributes.value(QLatin1String("w:styleId")).toString();
-    if (style.kind == 0 || (m_styles.size() >= DocumentLimits::MaxStyles && !m_styles.contains(id))) {
+    if (style.kind == OtherStyle || (m_styles.size() >= DocumentLimits::MaxStyles && !m_styles.contains(id))) {
         m_xml.skipCurrentElement();
         return;
     }
@@ -223,8 +183,8 @@ void DocxReader::readStyle(QHash<QString, QStringList> &pending, QHash<int, QStr
         const QStringRef name = m_xml.qualifiedName();
         const QStringRef val = m_xml.attributes().value(QLatin1String("w:val"));
         if (name == QLatin1String("w:name")) {
-            if (val.startsWith(QLatin1String("Head")))
-                style.blockFormat.setProperty(HeadingLevelProperty, headingFromName(val));
+            if (const int level = headingLevelOfStyleName(val))
+                style.blockFormat.setProperty(HeadingLevelProperty, level);
             m_xml.skipCurrentElement();
         } else if (name == QLatin1String("w:basedOn")) {
             const QString base = val.toString();
@@ -235,7 +195,7 @@ void DocxReader::readStyle(QHash<QString, QStringList> &pending, QHash<int, QStr
             }
             pending[base].append(id);
             m_xml.skipCurrentElement();
-        } else if (name == QLatin1String("w:pPr") && style.kind == 1) {
+        } else if (name == QLatin1String("w:pPr") && style.kind == ParagraphStyle) {
             readParagraphProperties(style, false, nullptr);
         } else if (name == QLatin1String("w:rPr")) {
             readRunProperties(style, false);
@@ -247,22 +207,15 @@ void DocxReader::readStyle(QHash<QString, QStringList> &pending, QHash<int, QStr
 
     // Hand the formats down to the styles defined earlier that are based on
     // this one, each once: "w:basedOn" references may form a cycle.
-    QStringList work = pending.value(id);
-    QSet<QString> reached{id};
-    while (!work.isEmpty() && m_handDowns < DocumentLimits::MaxStyleHandDowns) {
-        ++m_handDowns;
-        const QString dependent = work.takeFirst();
-        if (reached.contains(dependent))
-            continue;
-        reached.insert(dependent);
+    handDownStyle(id, pending.value(id), m_handDowns, [&](const QString &dependent) {
         const auto it = m_styles.find(dependent);
         if (it == m_styles.end())
-            continue;
+            return QStringList();
         mergeBeneath(style.blockFormat, it->blockFormat);
         mergeBeneath(style.charFormat, it->charFormat);
         it->kind = style.kind;
-        work += pending.value(dependent);
-    }
+        return pending.value(dependent);
+    });
 }
 
 void DocxReader::readDocument()

@@ -27,16 +27,18 @@ public:
     static bool canRead(QIODevice *device);
 
 private:
+    enum StyleKind { OtherStyle, ParagraphStyle, CharacterStyle };
+
     struct Style
     {
-        int kind = 0; // 1 paragraph style, 2 character style
+        StyleKind kind = OtherStyle;
         QTextBlockFormat blockFormat;
         QTextCharFormat charFormat;
     };
 
     void readXml();
     void readStyles();
-    void readStyle(QHash<QString, QStringList> &pending, QHash<int, QString> &defaults);
+    void readStyle(QHash<QString, QStringList> &pending, QHash<StyleKind, QString> &defaults);
     void readDocument();
     void readBody();
     void readParagraph();

@@ -2,10 +2,10 @@
 
 #include "documentlimits.h"
 #include "formatreader.h"
+#include "formatwriter.h"
 #include "xmltext.h"
 #include "zippackage.h"
 
-#include <QBuffer>
 #include <QFont>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -92,24 +92,18 @@ bool DocxWriter::write(QIODevice *device, QTextDocument *document)
 
 QByteArray DocxWriter::writeDocument(QTextDocument *document)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    m_xml.setDevice(&buffer);
-    m_xml.setCodec("UTF-8");
-    m_xml.setAutoFormatting(false);
-    m_xml.writeNamespace(WordNamespace, QStringLiteral("w"));
-    m_xml.writeStartDocument(QStringLiteral("1.0"), true);
-    m_xml.writeStartElement(WordNamespace, QStringLiteral("document"));
-    m_xml.writeStartElement(WordNamespace, QStringLiteral("body"));
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
-        writeParagraph(block);
-    m_xml.writeEndElement();
-    m_xml.writeEndElement();
-    m_xml.writeEndDocument();
-    buffer.close();
-    m_xml.setDevice(nullptr);
-    return bytes;
+    return FormatWriter::buildXml(m_xml, [&] {
+        m_xml.setAutoFormatting(false);
+        m_xml.writeNamespace(WordNamespace, QStringLiteral("w"));
+        m_xml.writeStartDocument(QStringLiteral("1.0"), true);
+        m_xml.writeStartElement(WordNamespace, QStringLiteral("document"));
+        m_xml.writeStartElement(WordNamespace, QStringLiteral("body"));
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+            writeParagraph(block);
+        m_xml.writeEndElement();
+        m_xml.writeEndElement();
+        m_xml.writeEndDocument();
+    });
 }
 
 void DocxWriter::writeParagraph(const QTextBlock &block)

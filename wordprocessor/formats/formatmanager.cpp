@@ -65,18 +65,10 @@ QStringList FormatManager::filters(const QString &type)
         return result;
     }
 
-    int front = 5;
-    if (type == QLatin1String("odt"))
-        front = 0;
-    else if (type == QLatin1String("fodt"))
-        front = 1;
-    else if (type == QLatin1String("docx"))
-        front = 2;
-    else if (type == QLatin1String("rtf"))
-        front = 3;
-    else if (type == QLatin1String("txt") || type == QLatin1String("text"))
-        front = 4;
-    result.move(front, 0);
+    // The type's own filter comes first; "All Files" (the last) for a type
+    // without one.
+    const int front = types().indexOf(type == QLatin1String("text") ? QStringLiteral("txt") : type);
+    result.move(front < 0 ? result.size() - 1 : front, 0);
     return result;
 }
 

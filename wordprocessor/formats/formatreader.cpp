@@ -1,6 +1,9 @@
 #include "formatreader.h"
 
+#include "documentlimits.h"
+
 #include <QIODevice>
+#include <QSet>
 
 FormatReader::FormatReader() = default;
 
@@ -15,4 +18,25 @@ bool FormatReader::isZipArchive(QIODevice *device)
 {
     const QByteArray head = device->peek(4);
     return head.size() == 4 && head == QByteArray("PK\x03\x04", 4);
+}
+
+int FormatReader::headingLevelOfStyleName(QStringView name)
+{
+    if (!name.startsWith(QLatin1String("Head")))
+        return 0;
+    return qBound(1, name.back().digitValue(), 6);
+}
+
+void FormatReader::handDownStyle(const QString &name, QStringList dependents, int &count,
+                                 const std::function<QStringList(const QString &)> &handDown)
+{
+    QSet<QString> reached{name};
+    while (!dependents.isEmpty() && count < DocumentLimits::MaxStyleHandDowns) {
+        ++count;
+        const QString dependent = dependents.takeFirst();
+        if (reached.contains(dependent))
+            continue;
+        reached.insert(dependent);
+        dependents += handDown(dependent);
+    }
 }

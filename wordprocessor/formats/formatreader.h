@@ -3,8 +3,12 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+#include <QStringView>
 #include <QTextCursor>
 #include <QTextFormat>
+
+#include <functional>
 
 class QIODevice;
 
@@ -40,6 +44,31 @@ public:
     QTextCursor cursor;
     QString errorText;
     QByteArray encoding;
+
+protected:
+    // Stores in `format` a copy of `base` with `format` merged into it: the
+    // format's own properties win over those it inherits.
+    template<typename Format>
+    static void mergeBeneath(const Format &base, Format &format)
+    {
+        Format result = base;
+        result.merge(format);
+        format = result;
+    }
+
+    // The heading level a style's name gives: a name that starts with
+    // "Head" gives the digit it ends in (1 when there is none, at most 6),
+    // any other name 0.
+    static int headingLevelOfStyleName(QStringView name);
+
+    // Hands the formats of the style `name` down to the styles based on it,
+    // and on those in turn, each once: base references may form a cycle.
+    // `handDown` merges the formats beneath the named style and returns the
+    // styles based on that one (none when there is no such style). `count`
+    // counts the steps over the whole document; the walk ends at
+    // DocumentLimits::MaxStyleHandDowns.
+    static void handDownStyle(const QString &name, QStringList dependents, int &count,
+                              const std::function<QStringList(const QString &)> &handDown);
 
 private:
     Q_DISABLE_COPY(FormatReader)

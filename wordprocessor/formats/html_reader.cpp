@@ -16,8 +16,7 @@ void html_reader::readData(QIODevice *device)
 {
     cursor.beginEditBlock();
     QTextStream stream(device);
-    stream.setAutoDetectUnicode(false);
-    stream.setCodec(UnicodeText::codecForDevice(device, &encoding));
+    UnicodeText::prepareForReading(stream, device, &encoding);
     // Markup is parsed as one fragment: pieces parsed apart would turn a
     // tag cut at their edge into text and lose the head's styles.
     const QString html = stream.readAll();

@@ -6,23 +6,11 @@
 
 #include <QFont>
 #include <QIODevice>
-#include <QSet>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QVector>
 
-#include <cmath>
-
 namespace {
-
-// Copy of `a` with `b` merged into it, stored as `b`: b's own properties win.
-template<typename Format>
-void mergeBeneath(const Format &a, Format &b)
-{
-    Format result = a;
-    result.merge(b);
-    b = result;
-}
 
 struct LengthUnit
 {
@@ -52,17 +40,7 @@ int indentSteps(const QStringRef &value)
         if (unit == QLatin1String(u.unit))
             steps = value.left(value.size() - 2).toDouble() / u.unitsPerStep;
     }
-    // Bounded before rounding: a huge margin must not overflow the int nor
-    // make the layout place text miles off the page.
-    if (!(steps > 0))
-        return 0;
-    return int(std::floor(qMin(steps, double(DocumentLimits::MaxBlockIndent)) + 0.5));
-}
-
-int headingFromName(const QString &name)
-{
-    const int digit = name.isEmpty() ? -1 : name.at(name.size() - 1).digitValue();
-    return digit < 0 ? 1 : qBound(1, digit, 6);
+    return DocumentLimits::indentSteps(steps);
 }
 
 // Elements of the body whose paragraphs are part of the text: sections,
@@ -153,24 +131,8 @@ void OdtReader::readZip(QIODevice *device)
         errorText = tr("The archive holds no document.");
         return;
     }
-    for (const QString &name : {QStringLiteral("styles.xml"), QStringLiteral("content.xml")}) {
-        ZipPackage::Status status;
-        const QByteArray bytes = zip.entry(name, &status);
-        if (status != ZipPackage::NoError && status != ZipPackage::MissingEntry) {
-            errorText = ZipPackage::statusText(status);
-            return;
-        }
-        if (bytes.isEmpty())
-            continue;
-        m_xml.clear();
-        m_xml.addData(bytes);
-        readXml();
-        if (m_xml.hasError()) {
-            errorText = m_xml.errorString();
-            return;
-        }
-    }
-    m_xml.clear();
+    errorText = zip.readXmlEntries({QStringLiteral("styles.xml"), QStringLiteral("content.xml")}, m_xml,
+                                   [this] { readXml(); });
 }
 
 void OdtReader::readFlat(QIODevice *device)
@@ -222,12 +184,12 @@ void OdtReader::readStyleGroup()
     }
 }
 
-OdtReader::Style *OdtReader::findStyle(QHash<QString, Style> &table, const QString &name, bool enter)
+OdtReader::Style *OdtReader::findStyle(QHash<QString, Style> &table, const QString &name)
 {
     auto it = table.find(name);
     if (it != table.end())
         return &*it;
-    if (!enter || m_paragraphStyles.size() + m_textStyles.size() >= DocumentLimits::MaxStyles)
+    if (m_paragraphStyles.size() + m_textStyles.size() >= DocumentLimits::MaxStyles)
         return nullptr;
     return &*table.insert(name, Style());
 }
@@ -251,7 +213,7 @@ void OdtReader::readStyle()
 
     const QString parent = attributes.value(QLatin1String("style:parent-style-name")).toString();
     if (!parent.isEmpty()) {
-        if (Style *base = findStyle(*table, parent, true)) {
+        if (Style *base = findStyle(*table, parent)) {
             const QTextBlockFormat blockFormat = base->blockFormat;
             const QTextCharFormat charFormat = base->charFormat;
             base->dependents.append(name);
@@ -262,8 +224,8 @@ void OdtReader::readStyle()
     }
 
     Style style = table->value(name);
-    if (name.startsWith(QLatin1String("Head")))
-        style.blockFormat.setProperty(HeadingLevelProperty, headingFromName(name));
+    if (const int level = headingLevelOfStyleName(name))
+        style.blockFormat.setProperty(HeadingLevelProperty, level);
     if (attributes.hasAttribute(QLatin1String("style:default-outline-level"))) {
         const int level = attributes.value(QLatin1String("style:default-outline-level")).toInt();
         style.blockFormat.setProperty(HeadingLevelProperty, qBound(1, level, 6));
@@ -277,26 +239,18 @@ void OdtReader::readStyle()
         else
             m_xml.skipCurrentElement();
     }
-    style.dependents = table->value(name).dependents;
     table->insert(name, style);
 
     // Hand the formats down to the styles that named this one as parent,
     // each once: parent references may form a cycle.
-    QStringList work = style.dependents;
-    QSet<QString> reached{name};
-    while (!work.isEmpty() && m_handDowns < DocumentLimits::MaxStyleHandDowns) {
-        ++m_handDowns;
-        const QString dependent = work.takeFirst();
-        if (reached.contains(dependent))
-            continue;
-        reached.insert(dependent);
+    handDownStyle(name, style.dependents, m_handDowns, [&](const QString &dependent) {
         const auto it = table->find(dependent);
         if (it == table->end())
-            continue;
+            return QStringList();
         mergeBeneath(style.blockFormat, it->blockFormat);
         mergeBeneath(style.charFormat, it->charFormat);
-        work += it->dependents;
-    }
+        return it->dependents;
+    });
 }
 
 void OdtReader::readParagraphProperties(QTextBlockFormat &format)
@@ -417,7 +371,7 @@ void OdtReader::readParagraph(int level)
     QTextCharFormat charFormat;
     const QString styleName = m_xml.attributes().value(QLatin1String("text:style-name")).toString();
     if (!styleName.isEmpty()) {
-        if (const Style *style = findStyle(m_paragraphStyles, styleName, true)) {
+        if (const Style *style = findStyle(m_paragraphStyles, styleName)) {
             blockFormat = style->blockFormat;
             charFormat = style->charFormat;
         }
@@ -426,7 +380,7 @@ void OdtReader::readParagraph(int level)
     if (level < 0)
         level = qBound(1, styleLevel, 6);
     else if (level == 0)
-        level = qMin(styleLevel, 6) < 1 ? 0 : qMin(styleLevel, 6);
+        level = DocumentLimits::headingLevel(styleLevel);
     if (level > 0) {
         blockFormat.setProperty(HeadingLevelProperty, level);
         charFormat = QTextCharFormat();
@@ -510,7 +464,7 @@ void OdtReader::applyTextStyle()
     if (attributes.hasAttribute(QLatin1String("text:class-names")))
         names += attributes.value(QLatin1String("text:class-names")).toString().simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (const QString &name : qAsConst(names)) {
-        if (const Style *style = findStyle(m_textStyles, name, true))
+        if (const Style *style = findStyle(m_textStyles, name))
             cursor.mergeCharFormat(style->charFormat);
     }
     readSpan();

@@ -46,7 +46,9 @@ private:
     void readSpan();
     void applyTextStyle();
 
-    Style *findStyle(QHash<QString, Style> &table, const QString &name, bool enter);
+    // The style of that name, entered empty when the table lacks it and the
+    // styles are not yet at their limit; null otherwise.
+    Style *findStyle(QHash<QString, Style> &table, const QString &name);
     bool enter();
     void leave();
 

@@ -2,10 +2,10 @@
 
 #include "documentlimits.h"
 #include "formatreader.h"
+#include "formatwriter.h"
 #include "xmltext.h"
 #include "zippackage.h"
 
-#include <QBuffer>
 #include <QFont>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -62,8 +62,6 @@ OdtWriter::OdtWriter()
 {
 }
 
-OdtWriter::~OdtWriter() = default;
-
 void OdtWriter::setFlatXml(bool flat)
 {
     m_flat = flat;
@@ -99,35 +97,22 @@ bool OdtWriter::writeFlat(QIODevice *device, QTextDocument *document)
 {
     // Built in memory like the zipped form, so that a failing device is
     // noticed by a checked copy rather than half-way through the XML.
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    startXml(&buffer, true);
-    m_xml.writeStartElement(OfficeNs, QStringLiteral("document"));
-    m_xml.writeAttribute(OfficeNs, QStringLiteral("mimetype"), QLatin1String(MimeType));
-    m_xml.writeAttribute(OfficeNs, QStringLiteral("version"), QStringLiteral("1.2"));
-    writeStyles();
-    writeAutomaticStyles(document);
-    writeBody(document);
-    m_xml.writeEndElement();
-    m_xml.writeEndDocument();
-    m_xml.setDevice(nullptr);
-    if (m_xml.hasError())
-        return false;
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 n = device->write(bytes.constData() + written, bytes.size() - written);
-        if (n <= 0)
-            return false;
-        written += n;
-    }
-    return true;
+    const QByteArray bytes = FormatWriter::buildXml(m_xml, [&] {
+        startXml(true);
+        m_xml.writeStartElement(OfficeNs, QStringLiteral("document"));
+        m_xml.writeAttribute(OfficeNs, QStringLiteral("mimetype"), QLatin1String(MimeType));
+        m_xml.writeAttribute(OfficeNs, QStringLiteral("version"), QStringLiteral("1.2"));
+        writeStyles();
+        writeAutomaticStyles(document);
+        writeBody(document);
+        m_xml.writeEndElement();
+        m_xml.writeEndDocument();
+    });
+    return !m_xml.hasError() && FormatWriter::writeAll(device, bytes);
 }
 
-void OdtWriter::startXml(QIODevice *device, bool withTextNamespace)
+void OdtWriter::startXml(bool withTextNamespace)
 {
-    m_xml.setDevice(device);
-    m_xml.setCodec("UTF-8");
     m_xml.setAutoFormatting(true);
     m_xml.setAutoFormattingIndent(1);
     m_xml.writeStartDocument(QStringLiteral("1.0"));
@@ -140,33 +125,27 @@ void OdtWriter::startXml(QIODevice *device, bool withTextNamespace)
 
 QByteArray OdtWriter::writeContent(QTextDocument *document)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    startXml(&buffer, true);
-    m_xml.writeStartElement(OfficeNs, QStringLiteral("document-content"));
-    m_xml.writeAttribute(OfficeNs, QStringLiteral("version"), QStringLiteral("1.2"));
-    writeAutomaticStyles(document);
-    writeBody(document);
-    m_xml.writeEndElement();
-    m_xml.writeEndDocument();
-    m_xml.setDevice(nullptr);
-    return bytes;
+    return FormatWriter::buildXml(m_xml, [&] {
+        startXml(true);
+        m_xml.writeStartElement(OfficeNs, QStringLiteral("document-content"));
+        m_xml.writeAttribute(OfficeNs, QStringLiteral("version"), QStringLiteral("1.2"));
+        writeAutomaticStyles(document);
+        writeBody(document);
+        m_xml.writeEndElement();
+        m_xml.writeEndDocument();
+    });
 }
 
 QByteArray OdtWriter::writeStylesXml()
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    startXml(&buffer, false);
-    m_xml.writeStartElement(OfficeNs, QStringLiteral("document-styles"));
-    m_xml.writeAttribute(OfficeNs, QStringLiteral("version"), QStringLiteral("1.2"));
-    writeStyles();
-    m_xml.writeEndElement();
-    m_xml.writeEndDocument();
-    m_xml.setDevice(nullptr);
-    return bytes;
+    return FormatWriter::buildXml(m_xml, [&] {
+        startXml(false);
+        m_xml.writeStartElement(OfficeNs, QStringLiteral("document-styles"));
+        m_xml.writeAttribute(OfficeNs, QStringLiteral("version"), QStringLiteral("1.2"));
+        writeStyles();
+        m_xml.writeEndElement();
+        m_xml.writeEndDocument();
+    });
 }
 
 void OdtWriter::writeStyles()
@@ -208,7 +187,7 @@ void OdtWriter::writeAutomaticStyles(QTextDocument *document)
         for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
             const int charIndex = it.fragment().charFormatIndex();
             if (charIndex >= 0 && charIndex < formats.size() && !texts.contains(charIndex)
-                && !formats.at(charIndex).properties().isEmpty())
+                && formats.at(charIndex).propertyCount() > 0)
                 texts.append(charIndex);
         }
     }

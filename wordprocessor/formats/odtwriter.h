@@ -18,7 +18,6 @@ class OdtWriter
 {
 public:
     OdtWriter();
-    ~OdtWriter();
 
     void setFlatXml(bool flat);
 
@@ -37,7 +36,7 @@ private:
     bool writeTextStyle(const QTextCharFormat &format, const QString &name);
     void writeBody(QTextDocument *document);
 
-    void startXml(QIODevice *device, bool withTextNamespace);
+    void startXml(bool withTextNamespace);
     void writePiece(const QString &text, int start, int end);
 
     QXmlStreamWriter m_xml;

@@ -568,12 +568,8 @@ void RtfReader::setStyleBase(int value)
     styles[state.style];
     Style &base = styles[value];
     Style &style = styles[state.style];
-    QTextBlockFormat blockFormat = base.blockFormat;
-    blockFormat.merge(style.blockFormat);
-    QTextCharFormat charFormat = base.charFormat;
-    charFormat.merge(style.charFormat);
-    style.blockFormat = blockFormat;
-    style.charFormat = charFormat;
+    mergeBeneath(base.blockFormat, style.blockFormat);
+    mergeBeneath(base.charFormat, style.charFormat);
     base.basedOnBy.insert(state.style);
 }
 
@@ -614,12 +610,8 @@ void RtfReader::endStyle()
             break;
         ++styleHandDowns;
         Style &other = styles[derived];
-        QTextBlockFormat blockFormat = finished.blockFormat;
-        blockFormat.merge(other.blockFormat);
-        QTextCharFormat charFormat = finished.charFormat;
-        charFormat.merge(other.charFormat);
-        other.blockFormat = blockFormat;
-        other.charFormat = charFormat;
+        mergeBeneath(finished.blockFormat, other.blockFormat);
+        mergeBeneath(finished.charFormat, other.charFormat);
     }
     stylesheetEnd = &RtfReader::clearStyleEnd;
 }

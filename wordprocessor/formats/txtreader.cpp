@@ -20,8 +20,7 @@ void TxtReader::readData(QIODevice *device)
 {
     cursor.beginEditBlock();
     QTextStream stream(device);
-    stream.setAutoDetectUnicode(false);
-    stream.setCodec(UnicodeText::codecForDevice(device, &encoding));
+    UnicodeText::prepareForReading(stream, device, &encoding);
     while (!stream.atEnd()) {
         QString chunk = stream.read(ChunkSize);
         // A CR LF pair cut by the chunk edge would become two paragraph

@@ -6,13 +6,15 @@
 
 namespace UnicodeText {
 
-QTextCodec *codecForDevice(QIODevice *device, QByteArray *encoding)
+void prepareForReading(QTextStream &stream, QIODevice *device, QByteArray *encoding)
 {
-    if (QTextCodec *bom = QTextCodec::codecForUtfText(device->peek(4), nullptr)) {
-        *encoding = bom->name().toUpper();
-        return bom;
-    }
-    return QTextCodec::codecForName("UTF-8");
+    QTextCodec *codec = QTextCodec::codecForUtfText(device->peek(4), nullptr);
+    if (codec)
+        *encoding = codec->name().toUpper();
+    else
+        codec = QTextCodec::codecForName("UTF-8");
+    stream.setAutoDetectUnicode(false);
+    stream.setCodec(codec);
 }
 
 void prepareForWriting(QTextStream &stream, const QByteArray &encoding)

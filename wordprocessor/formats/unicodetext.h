@@ -4,17 +4,17 @@
 #include <QByteArray>
 
 class QIODevice;
-class QTextCodec;
 class QTextStream;
 
 // What the text and HTML readers and writers share: the byte-order mark
 // decides how a file is read, and every file written starts with one.
 namespace UnicodeText {
 
-// The codec of the device's byte-order mark (peeked, the position does not
-// move), its upper-cased name stored in *encoding; UTF-8 and an untouched
-// *encoding when there is none.
-QTextCodec *codecForDevice(QIODevice *device, QByteArray *encoding);
+// Prepares a stream on the device for reading in the codec of the device's
+// byte-order mark (peeked, the position does not move), its upper-cased name
+// stored in *encoding; UTF-8 and an untouched *encoding when there is none.
+// The stream itself guesses nothing.
+void prepareForReading(QTextStream &stream, QIODevice *device, QByteArray *encoding);
 
 // Prepares a stream for writing in the named codec, with a byte-order mark.
 // A name that is empty or unknown writes UTF-8, the program's own codec, so

@@ -1,8 +1,11 @@
 #include "zippackage.h"
 
+#include "formatwriter.h"
+
 #include <QBuffer>
 #include <QIODevice>
 #include <QVector>
+#include <QXmlStreamReader>
 #include <QtGui/private/qzipwriter_p.h>
 
 #include <zlib.h>
@@ -100,18 +103,6 @@ bool inflateExactly(const QByteArray &compressed, quint32 size, QByteArray *out)
         return false;
     result.resize(int(size));
     *out = result;
-    return true;
-}
-
-bool writeAll(QIODevice *device, const QByteArray &data)
-{
-    qint64 written = 0;
-    while (written < data.size()) {
-        const qint64 n = device->write(data.constData() + written, data.size() - written);
-        if (n <= 0)
-            return false;
-        written += n;
-    }
     return true;
 }
 
@@ -301,6 +292,31 @@ QString ZipPackage::statusText(Status status)
     return tr("The archive is damaged.");
 }
 
+QString ZipPackage::readXmlEntries(const QStringList &names, QXmlStreamReader &xml,
+                                   const std::function<void()> &read) const
+{
+    QString error;
+    for (const QString &name : names) {
+        Status status;
+        const QByteArray bytes = entry(name, &status);
+        if (status != NoError && status != MissingEntry) {
+            error = statusText(status);
+            break;
+        }
+        if (bytes.isEmpty())
+            continue;
+        xml.clear();
+        xml.addData(bytes);
+        read();
+        if (xml.hasError()) {
+            error = xml.errorString();
+            break;
+        }
+    }
+    xml.clear();
+    return error;
+}
+
 void ZipPackage::addEntry(const QString &name, const QByteArray &data, Compression compression)
 {
     d->pending.append({name, data, compression});
@@ -325,5 +341,5 @@ bool ZipPackage::save(QIODevice *device) const
         if (zip.status() != QZipWriter::NoError)
             return false;
     }
-    return writeAll(device, buffer.data());
+    return FormatWriter::writeAll(device, buffer.data());
 }

@@ -5,8 +5,12 @@
 #include <QCoreApplication>
 #include <QScopedPointer>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class QIODevice;
+class QXmlStreamReader;
 class ZipPackagePrivate;
 
 // The one place where the DOCX and ODT formats touch the zip container.
@@ -41,6 +45,11 @@ public:
     QByteArray entry(const QString &name, Status *status = nullptr) const;
     // What a reader tells the user when an entry could not be read.
     static QString statusText(Status status);
+    // Gives the named XML entries, in order, to `xml` and calls `read` for
+    // each; an entry that is absent or empty is passed over. Stops at the
+    // first entry that cannot be read or holds bad XML and returns what to
+    // tell the user, or an empty text when every entry was read.
+    QString readXmlEntries(const QStringList &names, QXmlStreamReader &xml, const std::function<void()> &read) const;
 
     void addEntry(const QString &name, const QByteArray &data, Compression compression = Deflated);
     bool save(QIODevice *device) const;
