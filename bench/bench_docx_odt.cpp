@@ -8,6 +8,7 @@
 #include "formatreader.h"
 #include "odtreader.h"
 #include "odtwriter.h"
+#include "peakmemory.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -17,18 +18,10 @@
 
 #include <benchmark/benchmark.h>
 #include <memory>
-#include <sys/resource.h>
 
 namespace {
 
 constexpr qint64 MegaByte = 1024 * 1024;
-
-double peakMemoryMB()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024.0; // kilobytes on Linux
-}
 
 // A document of about `megabytes` MB of UTF-8 text: paragraphs of Kannada and
 // Latin words with headings, indents and a few formatted runs.
@@ -96,7 +89,7 @@ void report(benchmark::State &state, qint64 textBytes)
 {
     state.SetBytesProcessed(state.iterations() * textBytes);
     state.SetComplexityN(textBytes);
-    state.counters["peak_MB"] = peakMemoryMB();
+    reportPeakMemory(state);
 }
 
 void write(benchmark::State &state, Kind kind)

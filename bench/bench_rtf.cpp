@@ -1,6 +1,7 @@
 // Reads and writes a generated RTF document of about 5 MB: mixed Latin and
 // Kannada text, character formatting, headings and escapes, as the
 // converters meet them. Reports throughput and the process's peak memory.
+#include "peakmemory.h"
 #include "rtfreader.h"
 #include "rtfwriter.h"
 
@@ -10,7 +11,6 @@
 #include <QTextDocument>
 
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 namespace {
 
@@ -56,13 +56,6 @@ void readInto(QTextDocument &document, QByteArray rtf)
     RtfReader reader;
     reader.cursor = QTextCursor(&document);
     reader.readData(&buffer);
-}
-
-void reportPeakMemory(benchmark::State &state)
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    state.counters["peak_rss_MB"] = double(usage.ru_maxrss) / 1024.0;
 }
 
 void BM_ReadRtf(benchmark::State &state)
