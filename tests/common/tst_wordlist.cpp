@@ -65,6 +65,7 @@ private slots:
     void addWords();
     void suggestions_data();
     void suggestions();
+    void suggestionsFromTheUserDictionary();
     void userWordFile();
     void addToUserDictionary();
     void completerSettings();
@@ -285,6 +286,19 @@ void TestWordList::suggestions()
     for (const QString &w : ignored)
         utils.ignoreWord(w);
     QCOMPARE(utils.suggestions(word), expected);
+}
+
+void TestWordList::suggestionsFromTheUserDictionary()
+{
+    // Only the user's own words, as a fresh install without dictionaries has.
+    TestSandbox sandbox;
+    AppDictFolder dct(false);
+    QVERIFY(!sandbox.writeFile("cwd/usr.dct", utf8Bom + lines({KA + SIGN_II, KHA + SIGN_I})).isEmpty());
+    Utils utils;
+    utils.completer();
+    QCOMPARE(utils.suggestions(KA + SIGN_I), (QStringList{KHA + SIGN_I, KA + SIGN_II}));
+    QVERIFY(!utils.isMisspelled(KHA + SIGN_I));
+    QVERIFY(utils.isMisspelled(KA + SIGN_I));
 }
 
 void TestWordList::userWordFile()
