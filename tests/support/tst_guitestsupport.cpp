@@ -3,7 +3,10 @@
 #include "urlopenrecorder.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QInputDialog>
+#include <QSettings>
+#include <QStandardPaths>
 
 class TestGuiTestSupport : public QObject
 {
@@ -15,6 +18,7 @@ private slots:
     void reportsADialogThatNeverCame();
     void handsOtherDialogsToTheTest();
     void recordsUrlOpenings();
+    void sandboxHoldsSettingsDataAndCurrentFolder();
 };
 
 void TestGuiTestSupport::answersMessageBoxesInOrder()
@@ -82,6 +86,32 @@ void TestGuiTestSupport::recordsUrlOpenings()
     QCOMPARE(recorder.urls(), QList<QUrl>({file, web}));
     recorder.clear();
     QVERIFY(recorder.urls().isEmpty());
+}
+
+void TestGuiTestSupport::sandboxHoldsSettingsDataAndCurrentFolder()
+{
+    auto places = [] {
+        return QStringList{QSettings(QStringLiteral("Quenvel"), QStringLiteral("Yavo")).fileName(),
+                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+                           QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                           QDir::homePath(), QDir::currentPath()};
+    };
+    const QStringList outer = places();
+    {
+        TestSandbox sandbox;
+        QVERIFY(sandbox.isValid());
+        const QStringList inner = places();
+        for (const QString &place : inner)
+            QVERIFY2(place.startsWith(sandbox.root() + QLatin1Char('/')), qPrintable(place));
+        QCOMPARE(QDir::currentPath(), sandbox.currentDir());
+        {
+            TemporaryCurrentDir cwd;
+            QCOMPARE(QDir::currentPath(), cwd.path());
+        }
+        QCOMPARE(places(), inner);
+    }
+    QCOMPARE(places(), outer);
 }
 
 YAVO_TEST_MAIN(TestGuiTestSupport)
