@@ -95,6 +95,15 @@ void TestUnicodeLineEdit::composesEveryKey_data()
     QTest::newRow("phonetic-2 telugu") << 1 << 4 << "telugu";
     QTest::newRow("kprao extended") << 0 << 5 << "zekX";
     QTest::newRow("tamil") << 8 << 0 << "sha";
+    QTest::newRow("phonetic hindi") << 4 << 0 << "namastE";
+    QTest::newRow("phonetic tamil") << 8 << 0 << "vaNakkam";
+    QTest::newRow("kprao hindi") << 4 << 1 << "hiMdI";
+    QTest::newRow("kprao tamil") << 8 << 1 << "takfkiF";
+    QTest::newRow("inscript kannada") << 0 << 2 << "kvdve";
+    QTest::newRow("inscript tamil") << 8 << 2 << "kdkf";
+    QTest::newRow("phonetic-2 kannada") << 0 << 4 << "kannaDa";
+    QTest::newRow("phonetic-2 hindi") << 4 << 4 << "hindIf";
+    QTest::newRow("kprao extended tamil") << 8 << 5 << "tamiL";
     QTest::newRow("english") << 9 << 0 << "word";
 }
 
@@ -171,6 +180,7 @@ void TestUnicodeLineEdit::transliteration_data()
     QTest::newRow("digit converts") << 0 << "ravi7" << k("ravi") + "7";
     QTest::newRow("two words") << 0 << "ravi hindi " << k("ravi") + " " + k("hindi") + " ";
     QTest::newRow("hindi") << 4 << "namaste " << conv(QStringLiteral("namaste"), 4, 3) + " ";
+    QTest::newRow("tamil") << 8 << "vaNakkam " << conv(QStringLiteral("vaNakkam"), 8, 3) + " ";
     QTest::newRow("backspace after space reverts") << 0 << "ravi \b" << "ravi";
     QTest::newRow("backspace after comma reverts") << 0 << "ravi,\b" << "ravi";
     QTest::newRow("reverted word is typed on") << 0 << "ravi \bn " << k("ravin") + " ";
