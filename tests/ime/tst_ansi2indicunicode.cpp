@@ -178,6 +178,12 @@ void TestAnsi2IndicUnicode::typing_data()
     QTest::newRow("InScript kannada") << Kannada << InScript << "knde" << QStringLiteral("\u0C95\u0CB2\u0CCD\u0CBE");
     QTest::newRow("Hindi namaste") << Hindi << Phonetic << "namastE" << QStringLiteral("\u0928\u092E\u0938\u094D\u0924\u0945");
     QTest::newRow("Tamil tamizh") << Tamil << Phonetic << "thamiLz" << QStringLiteral("\u0BA4\u0BAE\u0BBF\u0BB4\u0BCD");
+    QTest::newRow("Hindi KPRao namaste") << Hindi << KPRao << "nmsfte" << QStringLiteral("\u0928\u092E\u0938\u094D\u0924\u0947");
+    QTest::newRow("Hindi InScript namaste") << Hindi << InScript << "vcmdlz" << QStringLiteral("\u0928\u092E\u0938\u094D\u0924\u0947");
+    QTest::newRow("Hindi phonetic-2 namaste") << Hindi << Phonetic2 << "nmsfte" << QStringLiteral("\u0928\u092E\u0938\u094D\u0924\u0947");
+    QTest::newRow("Tamil KPRao vaNakkam") << Tamil << KPRao << "vNkfkmf" << QStringLiteral("\u0BB5\u0BA3\u0B95\u0BCD\u0B95\u0BAE\u0BCD");
+    QTest::newRow("Tamil phonetic-2 vaNakkam") << Tamil << Phonetic2 << "vNkfkmf" << QStringLiteral("\u0BB5\u0BA3\u0B95\u0BCD\u0B95\u0BAE\u0BCD");
+    QTest::newRow("Tamil phonetic vaNakkam") << Tamil << Phonetic << "vaNakkam" << QStringLiteral("\u0BB5\u0BA3\u0B95\u0BCD\u0B95\u0BAE\u0BCD");
     // A repha asked for after a sign without its consonant must not take a
     // character the hook never typed (here the comma) out of the text.
     QTest::newRow("InScript repha after a lone sign") << Kannada << InScript << "k,e#"
