@@ -1,5 +1,8 @@
 #include "ansi2indicansi.h"
+#include "ansi2indicunicode.h"
+#include "ansitounicode.h"
 #include "keyfeeder.h"
+#include "nuditoansi.h"
 #include "testmain.h"
 #include "utils.h"
 
@@ -40,6 +43,8 @@ private slots:
     void process();
     void typing_data();
     void typing();
+    void readsBackAsTheUnicodeConverterTypes_data();
+    void readsBackAsTheUnicodeConverterTypes();
     void kaagunitaShape();
     void everyConsonantWithEveryVowel();
     void anyIndicLanguageTypesKannada();
@@ -158,6 +163,41 @@ void TestAnsi2IndicAnsi::typing()
     KeyFeeder feeder(converter);
     feeder.type(keys);
     QCOMPARE(feeder.applicationText(), text);
+}
+
+void TestAnsi2IndicAnsi::readsBackAsTheUnicodeConverterTypes_data()
+{
+    QTest::addColumn<int>("layout");
+    QTest::addColumn<QString>("keys");
+
+    QTest::newRow("KPRao kannADa") << KPRao << "knfnaw";
+    QTest::newRow("KPRao namaskAra") << KPRao << "nmsfkar";
+    QTest::newRow("KPRao vidyArthi") << KPRao << "vidfyATiF";
+    QTest::newRow("KPRao ryAMk") << KPRao << "rfyAMkf";
+    QTest::newRow("KPRao cluster with RA") << KPRao << "kfyfr";
+    QTest::newRow("KPRao mai and kO") << KPRao << "mY kO";
+    QTest::newRow("KPRao digits") << KPRao << "1990";
+    QTest::newRow("InScript kannA") << InScript << "kvdve";
+}
+
+// Text typed in the Nudi encoding, read back through the Nudi chain, is the
+// text the Unicode converter types for the same keys.
+void TestAnsi2IndicAnsi::readsBackAsTheUnicodeConverterTypes()
+{
+    QFETCH(int, layout);
+    QFETCH(QString, keys);
+
+    ANSI2IndicANSI ansi(0, layout);
+    KeyFeeder ansiFeeder(ansi);
+    ansiFeeder.type(keys);
+    ANSI2IndicUnicode unicode(0, layout);
+    KeyFeeder unicodeFeeder(unicode);
+    unicodeFeeder.type(keys);
+
+    NudiToAnsi nudiToAnsi;
+    AnsiToUnicode ansiToUnicode;
+    const QString readBack = ansiToUnicode.convertText(nudiToAnsi.convertText(ansiFeeder.applicationText()));
+    QCOMPARE(readBack, unicodeFeeder.applicationText());
 }
 
 void TestAnsi2IndicAnsi::kaagunitaShape()
