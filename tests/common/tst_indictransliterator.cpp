@@ -402,6 +402,20 @@ void TestIndicTransliterator::keyTables()
 void TestIndicTransliterator::ruleTables()
 {
     using namespace TransliterationTables;
+    QCOMPARE(int(std::size(vowelRules)), 81);
+    QCOMPARE(vowelRules[0].code, 0);
+    QCOMPARE(vowelRules[0].independent, 0x05);
+    QCOMPARE(vowelRules[0].sign, -1);
+    QCOMPARE(vowelRules[80].code, 137);
+    QCOMPARE(vowelRules[80].independent, 0x13);
+    QCOMPARE(vowelRules[80].hindiSign, 0x4B);
+
+    QCOMPARE(int(std::size(consonantRules)), 152);
+    QCOMPARE(consonantRules[0].code, 19);
+    QCOMPARE(consonantRules[0].offset, 0x15);
+    QCOMPARE(consonantRules[151].code, 245);
+    QCOMPARE(consonantRules[151].tamilOffset, 0x39);
+
     QCOMPARE(int(std::size(scriptFixups)), 48);
     QCOMPARE(scriptFixups[0].language, 0);
     QCOMPARE(int(scriptFixups[0].from), 0x0CB4);
