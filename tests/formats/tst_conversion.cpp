@@ -74,6 +74,91 @@ QStringList outline(const QTextDocument &document)
     return lines;
 }
 
+// Each run's formats as letters (b i u s, p superscript, d subscript) before
+// its text, and each paragraph's indent.
+QStringList runs(const QTextDocument &document)
+{
+    QStringList lines;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QString line = QString::number(block.blockFormat().indent());
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            QString flags;
+            if (format.fontWeight() == QFont::Bold)
+                flags += QLatin1Char('b');
+            if (format.fontItalic())
+                flags += QLatin1Char('i');
+            if (format.fontUnderline())
+                flags += QLatin1Char('u');
+            if (format.fontStrikeOut())
+                flags += QLatin1Char('s');
+            if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript)
+                flags += QLatin1Char('p');
+            if (format.verticalAlignment() == QTextCharFormat::AlignSubScript)
+                flags += QLatin1Char('d');
+            line += QLatin1Char(' ') + flags + QLatin1Char(':') + it.fragment().text();
+        }
+        lines << line;
+    }
+    return lines;
+}
+
+// Headings 1 to 6 and body paragraphs in Kannada, Hindi and Tamil, with
+// every character format, indents and tabs.
+void buildIndicDocument(QTextDocument *document)
+{
+    const QString kannada = QString::fromUtf8("ಕನ್ನಡ ಭಾಷೆ");
+    const QString hindi = QString::fromUtf8("हिन्दी भाषा");
+    const QString tamil = QString::fromUtf8("தமிழ் மொழி");
+    QTextCursor cursor(document);
+    for (int level = 1; level <= 6; ++level) {
+        QTextBlockFormat heading;
+        heading.setProperty(HeadingLevelProperty, level);
+        if (level == 1)
+            cursor.setBlockFormat(heading);
+        else
+            cursor.insertBlock(heading, QTextCharFormat());
+        cursor.insertText(QStringLiteral("%1 %2").arg(level).arg(level % 3 == 1 ? kannada : level % 3 == 2 ? hindi : tamil));
+    }
+    const auto format = [](const char *flags) {
+        QTextCharFormat f;
+        const QByteArray letters(flags);
+        if (letters.contains('b'))
+            f.setFontWeight(QFont::Bold);
+        if (letters.contains('i'))
+            f.setFontItalic(true);
+        if (letters.contains('u'))
+            f.setFontUnderline(true);
+        if (letters.contains('s'))
+            f.setFontStrikeOut(true);
+        if (letters.contains('p'))
+            f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+        if (letters.contains('d'))
+            f.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+        return f;
+    };
+    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    cursor.insertText(kannada + QLatin1Char(' '), format(""));
+    cursor.insertText(hindi, format("b"));
+    cursor.insertText(QStringLiteral(" "), format(""));
+    cursor.insertText(tamil, format("i"));
+    cursor.insertText(QStringLiteral(" "), format(""));
+    cursor.insertText(kannada, format("u"));
+    cursor.insertText(QStringLiteral(" "), format(""));
+    cursor.insertText(hindi, format("s"));
+    cursor.insertText(QStringLiteral(" x"), format(""));
+    cursor.insertText(QStringLiteral("2"), format("p"));
+    cursor.insertText(QStringLiteral(" H"), format(""));
+    cursor.insertText(QStringLiteral("2"), format("d"));
+    cursor.insertText(QStringLiteral("O"), format(""));
+    for (int indent = 1; indent <= 2; ++indent) {
+        QTextBlockFormat indented;
+        indented.setIndent(indent);
+        cursor.insertBlock(indented, QTextCharFormat());
+        cursor.insertText(tamil + QLatin1Char('\t') + hindi + QLatin1Char('\t') + kannada, format(""));
+    }
+}
+
 } // namespace
 
 class TestConversion : public QObject
@@ -83,6 +168,8 @@ class TestConversion : public QObject
 private slots:
     void fixtureSurvivesConversion_data();
     void fixtureSurvivesConversion();
+    void indicDocumentSurvivesEveryFormat_data();
+    void indicDocumentSurvivesEveryFormat();
 };
 
 void TestConversion::fixtureSurvivesConversion_data()
@@ -136,6 +223,57 @@ void TestConversion::fixtureSurvivesConversion()
     } else {
         QCOMPARE(copy.toPlainText(), original.toPlainText());
     }
+}
+
+void TestConversion::indicDocumentSurvivesEveryFormat_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QByteArray>("encoding");
+    QTest::addColumn<bool>("headings");
+    QTest::addColumn<bool>("formats");
+
+    QTest::newRow("docx") << int(FormatReader::DocxType) << "docx" << QByteArray() << true << true;
+    QTest::newRow("odt") << int(FormatReader::OdtType) << "odt" << QByteArray() << true << true;
+    QTest::newRow("flat odt") << int(FormatReader::OdtType) << "fodt" << QByteArray() << true << true;
+    QTest::newRow("rtf") << int(FormatReader::RtfType) << "rtf" << QByteArray("CP1252") << true << true;
+    QTest::newRow("rtf in UTF-8") << int(FormatReader::RtfType) << "rtf" << QByteArray("UTF-8") << true << true;
+    QTest::newRow("html") << int(FormatReader::HtmlType) << "html" << QByteArray("UTF-8") << false << true;
+    QTest::newRow("html in UTF-16") << int(FormatReader::HtmlType) << "html" << QByteArray("UTF-16LE") << false << true;
+    QTest::newRow("text") << int(FormatReader::TxtType) << "txt" << QByteArray("UTF-8") << false << false;
+}
+
+void TestConversion::indicDocumentSurvivesEveryFormat()
+{
+    QFETCH(int, type);
+    QFETCH(QString, suffix);
+    QFETCH(QByteArray, encoding);
+    QFETCH(bool, headings);
+    QFETCH(bool, formats);
+
+    QTextDocument original;
+    buildIndicDocument(&original);
+    QByteArray bytes;
+    if (suffix == QLatin1String("fodt")) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        OdtWriter writer;
+        writer.setFlatXml(true);
+        QVERIFY(writer.write(&buffer, &original));
+    } else {
+        bytes = writeAs(type, encoding, &original);
+    }
+    QVERIFY(!bytes.isEmpty());
+
+    QTextDocument copy;
+    const ReadBack back = readFile(bytes, suffix, &copy);
+    QCOMPARE(back.type, type);
+    QVERIFY2(back.errorText.isEmpty(), qPrintable(back.errorText));
+    QCOMPARE(copy.toPlainText(), original.toPlainText());
+    if (headings)
+        QCOMPARE(outline(copy), outline(original));
+    if (formats)
+        QCOMPARE(runs(copy), runs(original));
 }
 
 YAVO_TEST_MAIN(TestConversion)
