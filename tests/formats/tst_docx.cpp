@@ -327,6 +327,7 @@ void TestDocx::reportsBadPackages_data()
     const QByteArray good = docx(paragraph(run("some text that makes the archive a little longer")));
     QTest::newRow("not a zip") << QByteArray("PK\x03\x04 nothing else here", 24) << "Unable to open archive.";
     QTest::newRow("empty") << QByteArray() << "Unable to open archive.";
+    QTest::newRow("archive without entries") << zip(Entries()) << "Unable to open archive.";
     QTest::newRow("truncated") << good.left(good.size() / 2) << "Unable to open archive.";
     QTest::newRow("no document part")
         << zip({{QStringLiteral("word/styles.xml"), QByteArray("<w:styles/>")}}) << "The archive holds no document.";
@@ -532,7 +533,17 @@ void TestDocx::writesPackage()
                             "<w:basedOn w:val=\"Normal\"/><w:next w:val=\"Normal\"/><w:pPr><w:outlineLvl w:val=\"2\"/></w:pPr>"
                             "<w:rPr><w:b/><w:sz w:val=\"28\"/></w:rPr></w:style>"));
     QVERIFY(!styles.contains("w:default"));
-    QVERIFY(entry(package, "[Content_Types].xml").contains("<Override PartName=\"/word/styles.xml\""));
+    QCOMPARE(entry(package, "word/_rels/document.xml.rels"),
+             QByteArray("<?xml version=\"1.0\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+                        "<Relationship Target=\"styles.xml\" Id=\"docRId0\" "
+                        "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles\"/></Relationships>"));
+    QCOMPARE(entry(package, "[Content_Types].xml"),
+             QByteArray("<?xml version=\"1.0\"?><Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+                        "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+                        "<Default Extension=\"xml\" "
+                        "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
+                        "<Override PartName=\"/word/styles.xml\" "
+                        "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml\"/></Types>"));
     const QByteArray start("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?><w:document "
                            "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"><w:body>");
     QCOMPARE(entry(package, "word/document.xml").left(start.size()), start);

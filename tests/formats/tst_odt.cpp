@@ -6,6 +6,8 @@
 
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentWriter>
+#include <QTextTable>
 
 using namespace OfficeTest;
 
@@ -81,6 +83,7 @@ private slots:
     void keepsTextBeforeXmlError();
     void readsLibreOfficeFiles_data();
     void readsLibreOfficeFiles();
+    void readsQtOdfWriterFile();
 
     void writesElements_data();
     void writesElements();
@@ -403,6 +406,39 @@ void TestOdt::readsLibreOfficeFiles()
     QCOMPARE(texts.value(12), QString("See the link here."));
     QCOMPARE(texts.value(13), QString("Picture:"));
     QCOMPARE(texts.size(), 14);
+}
+
+void TestOdt::readsQtOdfWriterFile()
+{
+    // The editor saves .odt files through Qt's own ODF writer, which puts
+    // lists and tables in the file.
+    QTextDocument original;
+    QTextCursor cursor(&original);
+    cursor.insertText(QStringLiteral("Before"));
+    cursor.insertList(QTextListFormat::ListDisc);
+    cursor.insertText(QString::fromUtf8("\xe0\xb2\x95\xe0\xb2\xa8\xe0\xb3\x8d\xe0\xb2\xa8\xe0\xb2\xa1 item"));
+    cursor.insertBlock();
+    cursor.insertText(QStringLiteral("Second item"));
+    cursor.insertBlock(QTextBlockFormat());
+    cursor.setBlockFormat(QTextBlockFormat());
+    QTextTable *table = cursor.insertTable(1, 2);
+    table->cellAt(0, 0).firstCursorPosition().insertText(QStringLiteral("Cell A1"));
+    table->cellAt(0, 1).firstCursorPosition().insertText(QStringLiteral("Cell B1"));
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(QStringLiteral("After"));
+
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QTextDocumentWriter writer(&buffer, "odf");
+    QVERIFY(writer.write(&original));
+    buffer.close();
+    buffer.open(QIODevice::ReadOnly);
+    QVERIFY(OdtReader::canRead(&buffer));
+
+    QTextDocument document;
+    QCOMPARE(read<OdtReader>(buffer.data(), &document), QString());
+    // Every paragraph, list item and table cell, in order.
+    QCOMPARE(blockTexts(document), blockTexts(original));
 }
 
 void TestOdt::writesElements_data()

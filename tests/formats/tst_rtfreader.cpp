@@ -265,6 +265,7 @@ void TestRtfReader::paragraphs_data()
     QTest::newRow("ignored destinations")
         << QByteArray("{\\rtf1{\\info{\\title T}}{\\colortbl;\\red0;}{\\*\\generator G;}{\\pict\\bin2 {}}x}")
         << QStringList { "x" };
+    QTest::newRow("file table ignored") << QByteArray("{\\rtf1{\\filetbl{\\file\\fid1 a.doc;}\\par}x}") << QStringList { "x" };
 }
 
 void TestRtfReader::paragraphs()
@@ -317,6 +318,9 @@ void TestRtfReader::codePages_data()
     QTest::newRow("ansicpg1251") << QByteArray("{\\rtf1\\ansi\\ansicpg1251 \\'e0}") << QString::fromUtf8("а") << QByteArray("CP1251");
     QTest::newRow("mac") << QByteArray("{\\rtf1\\mac \\'8e}") << QString::fromUtf8("é") << QByteArray("CP10000");
     QTest::newRow("pc") << QByteArray("{\\rtf1\\pc \\'82}") << QString::fromUtf8("é") << QByteArray("CP850");
+    QTest::newRow("pca") << QByteArray("{\\rtf1\\pca \\'82}") << QString::fromUtf8("é") << QByteArray("CP850");
+    QTest::newRow("deff names the font of text before any \\f")
+        << QByteArray("{\\rtf1\\deff1{\\fonttbl{\\f1\\fcharset204 Cyr;}}\\'e0}") << QString::fromUtf8("а") << QByteArray("CP1252");
     QTest::newRow("unknown code page") << QByteArray("{\\rtf1\\ansicpg4 \\'e0}") << QString::fromUtf8("à") << QByteArray("CP1252");
     QTest::newRow("shift-jis pairs") << QByteArray("{\\rtf1\\ansicpg932 \\'82\\'a0}") << QString::fromUtf8("あ") << QByteArray("CP932");
     QTest::newRow("utf-8") << QByteArray("{\\rtf1\\ansicpg65001 \\'e0\\'b2\\'95}") << QString::fromUtf8("ಕ") << QByteArray("CP65001");
