@@ -421,10 +421,10 @@ void TestDocx::writesElements_data()
     QTest::newRow("weight 81 not bold") << 4 << QByteArray("<w:r><w:t xml:space=\"preserve\">x</w:t></w:r>");
     QTest::newRow("tabs") << 5 << QByteArray("<w:r><w:t xml:space=\"preserve\">a</w:t><w:tab/><w:tab/><w:t xml:space=\"preserve\">b</w:t></w:r>");
     QTest::newRow("line separator only") << 6 << QByteArray("<w:p><w:r><w:br/></w:r></w:p>");
-    QTest::newRow("block char format") << 7 << QByteArray("<w:p><w:pPr><w:rPr><w:b/></w:rPr></w:pPr></w:p>");
+    QTest::newRow("block char format") << 7 << QByteArray("<w:p><w:pPr><w:rPr><w:b/><w:bCs/></w:rPr></w:pPr></w:p>");
     QTest::newRow("negative indent") << 8 << QByteArray("<w:body><w:p><w:r>");
     QTest::newRow("schema order")
-        << 9 << QByteArray("<w:rPr><w:b/><w:i/><w:strike/><w:u w:val=\"single\"/><w:vertAlign w:val=\"superscript\"/></w:rPr>");
+        << 9 << QByteArray("<w:rPr><w:b/><w:bCs/><w:i/><w:iCs/><w:strike/><w:u w:val=\"single\"/><w:vertAlign w:val=\"superscript\"/></w:rPr>");
     QTest::newRow("level beyond 6") << 11 << QByteArray("<w:pPr><w:pStyle w:val=\"Heading6\"/></w:pPr>");
     QTest::newRow("justified indented") << 10 << QByteArray("<w:pPr><w:ind w:left=\"2160\"/><w:jc w:val=\"both\"/></w:pPr>");
 }
@@ -531,7 +531,7 @@ void TestDocx::writesPackage()
     QVERIFY(styles.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?><w:styles "));
     QVERIFY(styles.contains("<w:style w:type=\"paragraph\" w:styleId=\"Heading3\"><w:name w:val=\"Heading 3\"/>"
                             "<w:basedOn w:val=\"Normal\"/><w:next w:val=\"Normal\"/><w:pPr><w:outlineLvl w:val=\"2\"/></w:pPr>"
-                            "<w:rPr><w:b/><w:sz w:val=\"28\"/></w:rPr></w:style>"));
+                            "<w:rPr><w:b/><w:bCs/><w:sz w:val=\"28\"/><w:szCs w:val=\"28\"/></w:rPr></w:style>"));
     QVERIFY(!styles.contains("w:default"));
     QCOMPARE(entry(package, "word/_rels/document.xml.rels"),
              QByteArray("<?xml version=\"1.0\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"

@@ -464,7 +464,8 @@ void TestOdt::writesElements_data()
     QTest::newRow("font family only") << 8 << QByteArray("<text:p text:style-name=\"Normal\">x</text:p>") << QByteArray("text:span");
     QTest::newRow("text style")
         << 9
-        << QByteArray("<style:text-properties fo:font-weight=\"bold\" fo:font-style=\"italic\" style:text-underline-type=\"single\" "
+        << QByteArray("<style:text-properties fo:font-weight=\"bold\" style:font-weight-complex=\"bold\" fo:font-style=\"italic\" "
+                      "style:font-style-complex=\"italic\" style:text-underline-type=\"single\" "
                       "style:text-underline-style=\"solid\" style:text-line-through-type=\"single\" style:text-position=\"super\"/>")
         << QByteArray();
     QTest::newRow("indent") << 10 << QByteArray("fo:margin-left=\"1.5in\"") << QByteArray();
@@ -586,6 +587,9 @@ void TestOdt::writesPackage()
     const QByteArray styles = entry(package, "styles.xml");
     QVERIFY(styles.contains("<style:style style:name=\"Heading-6\" style:display-name=\"Heading 6\" style:family=\"paragraph\" "
                             "style:parent-style-name=\"Normal\" style:next-style-name=\"Normal\" style:default-outline-level=\"6\">"));
+    // Other programs size and weight Indic (complex-script) text by the twins.
+    QVERIFY(styles.contains("<style:text-properties fo:font-size=\"8pt\" fo:font-weight=\"bold\" "
+                            "style:font-size-complex=\"8pt\" style:font-weight-complex=\"bold\"/>"));
     QVERIFY(!styles.contains("xmlns:text"));
     QVERIFY(entry(package, "content.xml").startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<office:document-content "));
 

@@ -50,13 +50,16 @@ QByteArray stylesPart()
         "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
         "<w:styles xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
         "<w:style w:type=\"paragraph\" w:styleId=\"Normal\"><w:name w:val=\"Normal\"/><w:pPr/>"
-        "<w:rPr><w:sz w:val=\"24\"/></w:rPr></w:style>";
+        "<w:rPr><w:sz w:val=\"24\"/><w:szCs w:val=\"24\"/></w:rPr></w:style>";
+    // Word processors format Indic text (a complex script) by the *Cs twins
+    // of bold and size: without them headings show plain in other programs.
     for (int level = 1; level <= 6; ++level) {
         const QByteArray n = QByteArray::number(level);
+        const QByteArray size = QByteArray::number(HeadingSizes[level - 1]);
         part += "<w:style w:type=\"paragraph\" w:styleId=\"Heading" + n + "\"><w:name w:val=\"Heading " + n
             + "\"/><w:basedOn w:val=\"Normal\"/><w:next w:val=\"Normal\"/><w:pPr><w:outlineLvl w:val=\""
-            + QByteArray::number(level - 1) + "\"/></w:pPr><w:rPr><w:b/><w:sz w:val=\""
-            + QByteArray::number(HeadingSizes[level - 1]) + "\"/></w:rPr></w:style>";
+            + QByteArray::number(level - 1) + "\"/></w:pPr><w:rPr><w:b/><w:bCs/><w:sz w:val=\""
+            + size + "\"/><w:szCs w:val=\"" + size + "\"/></w:rPr></w:style>";
     }
     part += "</w:styles>";
     return part;
@@ -216,12 +219,18 @@ bool DocxWriter::writeRunProperties(const QTextCharFormat &format, const QString
         m_xml.writeEmptyElement(WordNamespace, name);
     };
 
-    // Children in the order the schema prescribes (b, i, strike, u,
-    // vertAlign): other word processors drop properties out of order.
-    if (format.hasProperty(QTextFormat::FontWeight) && format.intProperty(QTextFormat::FontWeight) == QFont::Bold)
+    // Children in the order the schema prescribes (b, bCs, i, iCs, strike,
+    // u, vertAlign): other word processors drop properties out of order.
+    // Indic scripts are complex scripts there, shown bold and italic only
+    // by the *Cs twins, so both are written.
+    if (format.hasProperty(QTextFormat::FontWeight) && format.intProperty(QTextFormat::FontWeight) == QFont::Bold) {
         property(QStringLiteral("b"));
-    if (format.boolProperty(QTextFormat::FontItalic))
+        property(QStringLiteral("bCs"));
+    }
+    if (format.boolProperty(QTextFormat::FontItalic)) {
         property(QStringLiteral("i"));
+        property(QStringLiteral("iCs"));
+    }
     if (format.boolProperty(QTextFormat::FontStrikeOut))
         property(QStringLiteral("strike"));
     if (format.fontUnderline()) {

@@ -164,6 +164,10 @@ void OdtWriter::writeStyles()
         m_xml.writeEmptyElement(StyleNs, QStringLiteral("text-properties"));
         m_xml.writeAttribute(FoNs, QStringLiteral("font-size"), QLatin1String(style.fontSize));
         m_xml.writeAttribute(FoNs, QStringLiteral("font-weight"), QLatin1String(style.fontWeight));
+        // Indic text is complex-script text to other programs, which size
+        // and weight it by these twins only.
+        m_xml.writeAttribute(StyleNs, QStringLiteral("font-size-complex"), QLatin1String(style.fontSize));
+        m_xml.writeAttribute(StyleNs, QStringLiteral("font-weight-complex"), QLatin1String(style.fontWeight));
         m_xml.writeEndElement();
     }
     m_xml.writeEndElement();
@@ -256,10 +260,14 @@ bool OdtWriter::writeParagraphStyle(const QTextBlockFormat &format, const QStrin
 bool OdtWriter::writeTextStyle(const QTextCharFormat &format, const QString &name)
 {
     QXmlStreamAttributes attributes;
-    if (format.hasProperty(QTextFormat::FontWeight) && format.intProperty(QTextFormat::FontWeight) == QFont::Bold)
+    if (format.hasProperty(QTextFormat::FontWeight) && format.intProperty(QTextFormat::FontWeight) == QFont::Bold) {
         attributes.append(FoNs, QStringLiteral("font-weight"), QStringLiteral("bold"));
-    if (format.boolProperty(QTextFormat::FontItalic))
+        attributes.append(StyleNs, QStringLiteral("font-weight-complex"), QStringLiteral("bold"));
+    }
+    if (format.boolProperty(QTextFormat::FontItalic)) {
         attributes.append(FoNs, QStringLiteral("font-style"), QStringLiteral("italic"));
+        attributes.append(StyleNs, QStringLiteral("font-style-complex"), QStringLiteral("italic"));
+    }
     if (format.fontUnderline()) {
         attributes.append(StyleNs, QStringLiteral("text-underline-type"), QStringLiteral("single"));
         attributes.append(StyleNs, QStringLiteral("text-underline-style"), QStringLiteral("solid"));
