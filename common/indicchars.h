@@ -26,6 +26,16 @@ constexpr int digitZero = 0x66;
 
 } // namespace IndicBlock
 
+// The shared language numbers that name a script's rules.
+namespace IndicLanguage {
+
+constexpr int kannada = 0;
+constexpr int hindi = 4;
+constexpr int tamil = 8;
+constexpr int count = 9; // the Indic languages 0 to 8; 9 is English
+
+} // namespace IndicLanguage
+
 namespace KannadaChars {
 
 constexpr char16_t anusvara = 0x0C82;

@@ -14,10 +14,10 @@ namespace {
 
 using namespace TransliterationTables;
 
-constexpr int languageCount = 9; // the Indic languages 0 to 8; 9 is English
-constexpr int kannada = 0;
-constexpr int hindi = 4;
-constexpr int tamil = 8;
+constexpr int languageCount = IndicLanguage::count;
+using IndicLanguage::kannada;
+using IndicLanguage::hindi;
+using IndicLanguage::tamil;
 
 enum Layout {
     Phonetic = 0,

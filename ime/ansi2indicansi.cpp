@@ -1,5 +1,7 @@
 #include "ansi2indicansi.h"
 
+#include "indicchars.h"
+
 #include <QDebug>
 #include <QFile>
 #include <QTextStream>
@@ -21,7 +23,7 @@ namespace {
 constexpr int kprao = 1;
 constexpr int inscript = 2;
 
-constexpr int kannada = 0;
+using IndicLanguage::kannada;
 
 // Glyphs of the independent vowels, by vowel column: a, aa, i, ii, u, uu,
 // vocalic r, e, ee, ai, o, oo, au, anusvara, visarga.

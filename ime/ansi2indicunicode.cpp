@@ -22,8 +22,8 @@ constexpr int phonetic = 0;
 constexpr int kprao = 1;
 constexpr int inscript = 2;
 
-constexpr int hindi = 4;
-constexpr int tamil = 8;
+using IndicLanguage::hindi;
+using IndicLanguage::tamil;
 
 // The vowel letters; the independent letter and the sign differ in Hindi
 // for a few of them.

@@ -1,5 +1,6 @@
 #include "ansitoindicbase.h"
 
+#include "indicchars.h"
 #include "indictransliterator.h"
 #include "transliterationtables.h"
 #include "utils.h"
@@ -40,7 +41,7 @@ static_assert(AnsiToIndicBase::InscriptKeyBase
               "key index space");
 
 constexpr QLatin1String omKey("OM");
-constexpr int hindi = 4;
+using IndicLanguage::hindi;
 
 template<size_t N>
 QStringList keyList(const char *const (&table)[N])
