@@ -3,11 +3,11 @@
 // several sizes so that the fitted complexity shows whether reading stays
 // linear in the document's size.
 
-#include "docxreader.h"
-#include "docxwriter.h"
-#include "formatreader.h"
-#include "odtreader.h"
-#include "odtwriter.h"
+#include "formats/docxreader.h"
+#include "formats/docxwriter.h"
+#include "formats/formatreader.h"
+#include "formats/odtreader.h"
+#include "formats/odtwriter.h"
 #include "peakmemory.h"
 
 #include <QBuffer>

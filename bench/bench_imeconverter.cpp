@@ -3,8 +3,8 @@
 // and punctuation) and applies the record, so the figure is what the hook
 // waits for on every key press.
 
-#include "ansi2indicansi.h"
-#include "ansi2indicunicode.h"
+#include "ime/ansi2indicansi.h"
+#include "ime/ansi2indicunicode.h"
 #include "keyfeeder.h"
 #include "peakmemory.h"
 

@@ -2,8 +2,8 @@
 // AnsiToUnicode): throughput on about 1 MB of generated text, and the peak
 // memory of the process.
 
-#include "ansitounicode.h"
-#include "nuditoansi.h"
+#include "core/ansitounicode.h"
+#include "core/nuditoansi.h"
 #include "peakmemory.h"
 
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 // Reads and writes a generated RTF document of about 5 MB: mixed Latin and
 // Kannada text, character formatting, headings and escapes, as the
 // converters meet them. Reports throughput and the process's peak memory.
+#include "formats/rtfreader.h"
+#include "formats/rtfwriter.h"
 #include "peakmemory.h"
-#include "rtfreader.h"
-#include "rtfwriter.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

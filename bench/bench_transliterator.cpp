@@ -2,7 +2,7 @@
 // converts the whole word buffer on every key, and the script converter and
 // the BRH loader push whole documents through it.
 
-#include "indictransliterator.h"
+#include "core/indictransliterator.h"
 #include "peakmemory.h"
 
 #include <benchmark/benchmark.h>

@@ -4,7 +4,7 @@
 // and the memory it all takes.
 #include "dictfixture.h"
 #include "peakmemory.h"
-#include "utils.h"
+#include "utils/utils.h"
 
 #include <QCoreApplication>
 #include <QDir>

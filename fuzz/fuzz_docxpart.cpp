@@ -3,9 +3,9 @@
 // fuzzer spends its time on the XML rather than on the container.
 #include "officeroundtrip.h"
 
-#include "docxreader.h"
-#include "docxwriter.h"
-#include "zippackage.h"
+#include "formats/docxreader.h"
+#include "formats/docxwriter.h"
+#include "formats/zippackage.h"
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {

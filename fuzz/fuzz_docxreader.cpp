@@ -1,8 +1,8 @@
 // Whole DOCX packages: the zip container and both parts.
 #include "officeroundtrip.h"
 
-#include "docxreader.h"
-#include "docxwriter.h"
+#include "formats/docxreader.h"
+#include "formats/docxwriter.h"
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {

@@ -3,10 +3,10 @@
 // written back in the encoding found.
 #include "fuzzsupport.h"
 
-#include "formatmanager.h"
-#include "formatreader.h"
-#include "html_writer.h"
-#include "txtwriter.h"
+#include "formats/formatmanager.h"
+#include "formats/formatreader.h"
+#include "formats/html_writer.h"
+#include "formats/txtwriter.h"
 
 #include <cstdlib>
 #include <memory>

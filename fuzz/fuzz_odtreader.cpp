@@ -2,8 +2,8 @@
 // what was read is written back in the flat form when the input was flat.
 #include "officeroundtrip.h"
 
-#include "odtreader.h"
-#include "odtwriter.h"
+#include "formats/odtreader.h"
+#include "formats/odtwriter.h"
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {

@@ -3,8 +3,8 @@
 // back to the same text (NULs aside) with the same heading levels.
 #include "fuzzsupport.h"
 
-#include "rtfreader.h"
-#include "rtfwriter.h"
+#include "formats/rtfreader.h"
+#include "formats/rtfwriter.h"
 
 #include <QDebug>
 #include <QTextBlock>

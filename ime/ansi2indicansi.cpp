@@ -1,6 +1,6 @@
-#include "ansi2indicansi.h"
+#include "ime/ansi2indicansi.h"
 
-#include "indicchars.h"
+#include "core/indicchars.h"
 
 #include <QDebug>
 #include <QFile>

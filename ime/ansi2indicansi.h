@@ -1,7 +1,7 @@
 #ifndef YAVO_ANSI2INDICANSI_H
 #define YAVO_ANSI2INDICANSI_H
 
-#include "ansitoindicbase.h"
+#include "ime/ansitoindicbase.h"
 
 #include <QList>
 

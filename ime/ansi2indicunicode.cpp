@@ -1,6 +1,6 @@
-#include "ansi2indicunicode.h"
+#include "ime/ansi2indicunicode.h"
 
-#include "indicchars.h"
+#include "core/indicchars.h"
 
 #include <iterator>
 

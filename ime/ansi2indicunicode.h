@@ -1,7 +1,7 @@
 #ifndef YAVO_ANSI2INDICUNICODE_H
 #define YAVO_ANSI2INDICUNICODE_H
 
-#include "ansitoindicbase.h"
+#include "ime/ansitoindicbase.h"
 
 // Types Unicode text of the nine Indic scripts, one character a key. It
 // decides from the key and from what the hook has typed so far; apart from

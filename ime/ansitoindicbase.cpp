@@ -1,9 +1,9 @@
-#include "ansitoindicbase.h"
+#include "ime/ansitoindicbase.h"
 
-#include "indicchars.h"
-#include "indictransliterator.h"
-#include "transliterationtables.h"
-#include "utils.h"
+#include "core/indicchars.h"
+#include "core/indictransliterator.h"
+#include "core/sharedsettings.h"
+#include "core/transliterationtables.h"
 
 #include <iterator>
 
@@ -93,7 +93,7 @@ bool AnsiToIndicBase::isValidKey(const QString &key) const
         return false;
     if (isNumberKey(key.at(0))) {
         // Read afresh: the word processor may have toggled it meanwhile.
-        const bool english = Utils::englishNumerals();
+        const bool english = SharedSettings::englishNumerals();
         if (key.size() == 1) {
             m_numeralsCheckedKey = key.at(0);
             m_numeralsCheckedEnglish = english;
@@ -145,7 +145,7 @@ bool AnsiToIndicBase::englishNumeralsFor(QChar digit) const
         m_numeralsCheckedKey = QChar();
         return m_numeralsCheckedEnglish;
     }
-    return Utils::englishNumerals();
+    return SharedSettings::englishNumerals();
 }
 
 bool AnsiToIndicBase::isNumberKey(QChar c)

@@ -1,7 +1,7 @@
 #ifndef YAVO_ANSITOINDICBASE_H
 #define YAVO_ANSITOINDICBASE_H
 
-#include "converteroutput.h"
+#include "ime/converteroutput.h"
 
 #include <QObject>
 #include <QStringList>

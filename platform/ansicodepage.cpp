@@ -1,4 +1,4 @@
-#include "ansicodepage.h"
+#include "platform/ansicodepage.h"
 
 #include <QRegularExpression>
 #include <QTextCodec>

@@ -1,4 +1,4 @@
-#include "filesync.h"
+#include "platform/filesync.h"
 
 #include <QFileDevice>
 

@@ -1,6 +1,6 @@
-#include "keyboardbackend.h"
+#include "platform/keyboardbackend.h"
 
-#include "keystatetable.h"
+#include "platform/keystatetable.h"
 
 namespace Platform {
 

@@ -1,4 +1,4 @@
-#include "keystatetable.h"
+#include "platform/keystatetable.h"
 
 #include <cstddef>
 

@@ -1,7 +1,7 @@
 #ifndef YAVO_KEYSTATETABLE_H
 #define YAVO_KEYSTATETABLE_H
 
-#include "virtualkeys.h"
+#include "platform/virtualkeys.h"
 
 #include <array>
 

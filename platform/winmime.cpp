@@ -1,4 +1,4 @@
-#include "winmime.h"
+#include "platform/winmime.h"
 
 #include <QHash>
 

@@ -1,7 +1,7 @@
-#include "history.h"
+#include "editor/history.h"
+#include "editor/userdict.h"
 #include "testmain.h"
 #include "testplugins.h"
-#include "userdict.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,8 +4,8 @@
 // Helpers shared by the DOCX and ODT tests: build packages in memory, run a
 // reader on bytes, and look at the resulting blocks.
 
-#include "formatreader.h"
-#include "zippackage.h"
+#include "formats/formatreader.h"
+#include "formats/zippackage.h"
 
 #include <QBuffer>
 #include <QIODevice>

@@ -1,12 +1,12 @@
 #include "testmain.h"
 
-#include "docxwriter.h"
-#include "formatmanager.h"
-#include "formatreader.h"
-#include "html_writer.h"
-#include "odtwriter.h"
-#include "rtfwriter.h"
-#include "txtwriter.h"
+#include "formats/docxwriter.h"
+#include "formats/formatmanager.h"
+#include "formats/formatreader.h"
+#include "formats/html_writer.h"
+#include "formats/odtwriter.h"
+#include "formats/rtfwriter.h"
+#include "formats/txtwriter.h"
 
 #include <QBuffer>
 #include <QFile>

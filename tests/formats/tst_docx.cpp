@@ -1,7 +1,7 @@
 #include "testmain.h"
 
-#include "docxreader.h"
-#include "docxwriter.h"
+#include "formats/docxreader.h"
+#include "formats/docxwriter.h"
 #include "officetestutil.h"
 
 #include <QTextCursor>

@@ -1,7 +1,7 @@
 #include "testmain.h"
 
-#include "formatmanager.h"
-#include "formatreader.h"
+#include "formats/formatmanager.h"
+#include "formats/formatreader.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "testmain.h"
 
-#include "odtreader.h"
-#include "odtwriter.h"
+#include "formats/odtreader.h"
+#include "formats/odtwriter.h"
 #include "officetestutil.h"
 
 #include <QTextCursor>

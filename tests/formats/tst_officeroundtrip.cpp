@@ -1,9 +1,9 @@
 #include "testmain.h"
 
-#include "docxreader.h"
-#include "docxwriter.h"
-#include "odtreader.h"
-#include "odtwriter.h"
+#include "formats/docxreader.h"
+#include "formats/docxwriter.h"
+#include "formats/odtreader.h"
+#include "formats/odtwriter.h"
 #include "officetestutil.h"
 
 #include <QTextCursor>

@@ -1,6 +1,6 @@
 #include "testmain.h"
 
-#include "rtfclipboard.h"
+#include "formats/rtfclipboard.h"
 
 #include <QMimeData>
 

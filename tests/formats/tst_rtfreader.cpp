@@ -1,6 +1,6 @@
 #include "testmain.h"
 
-#include "rtfreader.h"
+#include "formats/rtfreader.h"
 
 #include <QBuffer>
 #include <QFile>

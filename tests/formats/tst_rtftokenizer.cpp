@@ -1,6 +1,6 @@
 #include "testmain.h"
 
-#include "rtftokenizer.h"
+#include "formats/rtftokenizer.h"
 
 #include <QBuffer>
 

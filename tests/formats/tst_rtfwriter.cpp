@@ -1,8 +1,8 @@
 #include "testmain.h"
 
-#include "ansicodepage.h"
-#include "rtfreader.h"
-#include "rtfwriter.h"
+#include "formats/rtfreader.h"
+#include "formats/rtfwriter.h"
+#include "platform/ansicodepage.h"
 
 #include <QBuffer>
 #include <QTextBlock>

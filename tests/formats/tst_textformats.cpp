@@ -1,11 +1,11 @@
 #include "testmain.h"
 
-#include "formatmanager.h"
-#include "html_reader.h"
-#include "html_writer.h"
-#include "rtfwriter.h"
-#include "txtreader.h"
-#include "txtwriter.h"
+#include "formats/formatmanager.h"
+#include "formats/html_reader.h"
+#include "formats/html_writer.h"
+#include "formats/rtfwriter.h"
+#include "formats/txtreader.h"
+#include "formats/txtwriter.h"
 
 #include <QBuffer>
 #include <QFile>

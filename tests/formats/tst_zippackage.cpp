@@ -1,6 +1,6 @@
 #include "testmain.h"
 
-#include "zippackage.h"
+#include "formats/zippackage.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,7 +1,7 @@
 #ifndef YAVO_KEYFEEDER_H
 #define YAVO_KEYFEEDER_H
 
-#include "ansitoindicbase.h"
+#include "ime/ansitoindicbase.h"
 
 #include <QString>
 #include <QStringList>

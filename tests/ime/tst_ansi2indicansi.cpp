@@ -1,10 +1,10 @@
-#include "ansi2indicansi.h"
-#include "ansi2indicunicode.h"
-#include "ansitounicode.h"
+#include "core/ansitounicode.h"
+#include "core/nuditoansi.h"
+#include "core/sharedsettings.h"
+#include "ime/ansi2indicansi.h"
+#include "ime/ansi2indicunicode.h"
 #include "keyfeeder.h"
-#include "nuditoansi.h"
 #include "testmain.h"
-#include "utils.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -59,7 +59,7 @@ private slots:
 
 void TestAnsi2IndicAnsi::init()
 {
-    Utils::setEnglishNumerals(false);
+    SharedSettings::setEnglishNumerals(false);
 }
 
 void TestAnsi2IndicAnsi::process_data()

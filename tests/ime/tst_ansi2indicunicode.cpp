@@ -1,7 +1,7 @@
-#include "ansi2indicunicode.h"
+#include "core/sharedsettings.h"
+#include "ime/ansi2indicunicode.h"
 #include "keyfeeder.h"
 #include "testmain.h"
-#include "utils.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ private slots:
 
 void TestAnsi2IndicUnicode::init()
 {
-    Utils::setEnglishNumerals(false);
+    SharedSettings::setEnglishNumerals(false);
 }
 
 // One key given to the converter after the keys `before` were typed through
@@ -209,11 +209,11 @@ void TestAnsi2IndicUnicode::englishNumerals()
     ANSI2IndicUnicode converter(Kannada, Phonetic);
     QCOMPARE(converter.process(QStringLiteral("5"), QString()).character, QChar(0x0CEB));
 
-    Utils::setEnglishNumerals(true);
+    SharedSettings::setEnglishNumerals(true);
     QCOMPARE(converter.process(QStringLiteral("5"), QString()).character, QChar('5'));
     QCOMPARE(converter.digitOutput(QLatin1Char('0')).character, QChar('0'));
 
-    Utils::setEnglishNumerals(false);
+    SharedSettings::setEnglishNumerals(false);
     QCOMPARE(converter.digitOutput(QLatin1Char('0')).character, QChar(0x0CE6));
     converter.setLanguage(Tamil);
     QCOMPARE(converter.digitOutput(QLatin1Char('9')).character, QChar(0x0BEF));
@@ -226,19 +226,19 @@ void TestAnsi2IndicUnicode::digitConvertedAsChecked()
 {
     ANSI2IndicUnicode converter(Kannada, KPRao);
     QVERIFY(converter.isValidKey(QStringLiteral("5")));
-    Utils::setEnglishNumerals(true);
+    SharedSettings::setEnglishNumerals(true);
     QCOMPARE(converter.process(QStringLiteral("5"), QString()).character, QChar(0x0CEB));
     QCOMPARE(converter.process(QStringLiteral("5"), QString()).character, QChar('5'));
 
     // Checked as English, then the setting goes off before the next key.
     QVERIFY(!converter.isValidKey(QStringLiteral("6")));
-    Utils::setEnglishNumerals(false);
+    SharedSettings::setEnglishNumerals(false);
     QCOMPARE(converter.process(QStringLiteral("7"), QString()).character, QChar(0x0CED));
 
     // A check of another key in between forgets the digit's answer.
     QVERIFY(converter.isValidKey(QStringLiteral("8")));
     QVERIFY(converter.isValidKey(QStringLiteral("k")));
-    Utils::setEnglishNumerals(true);
+    SharedSettings::setEnglishNumerals(true);
     QCOMPARE(converter.process(QStringLiteral("8"), QString()).character, QChar('8'));
 }
 

@@ -1,6 +1,6 @@
-#include "ansi2indicunicode.h"
+#include "core/sharedsettings.h"
+#include "ime/ansi2indicunicode.h"
 #include "testmain.h"
-#include "utils.h"
 
 class TestAnsiToIndicBase : public QObject
 {
@@ -21,7 +21,7 @@ private slots:
 
 void TestAnsiToIndicBase::init()
 {
-    Utils::setEnglishNumerals(false);
+    SharedSettings::setEnglishNumerals(false);
 }
 
 void TestAnsiToIndicBase::keyLists()
@@ -141,12 +141,12 @@ void TestAnsiToIndicBase::digitsFollowTheSharedSetting()
     QVERIFY(converter.isValidKey(QStringLiteral("5")));
 
     // The other program toggles the setting: the next digit sees it.
-    Utils::setEnglishNumerals(true);
+    SharedSettings::setEnglishNumerals(true);
     QVERIFY(!converter.isValidKey(QStringLiteral("5")));
     QVERIFY(!converter.isValidKey(QStringLiteral("\u0CEB")));
     QVERIFY(converter.isValidKey(QStringLiteral("k")));
 
-    Utils::setEnglishNumerals(false);
+    SharedSettings::setEnglishNumerals(false);
     QVERIFY(converter.isValidKey(QStringLiteral("5")));
 }
 

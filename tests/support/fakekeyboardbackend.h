@@ -1,7 +1,7 @@
 #ifndef YAVO_FAKEKEYBOARDBACKEND_H
 #define YAVO_FAKEKEYBOARDBACKEND_H
 
-#include "keyboardbackend.h"
+#include "platform/keyboardbackend.h"
 
 // A keyboard a test drives by hand. It is the current backend while it
 // lives (all keys up at first) and gives the place back to the null backend

@@ -1,7 +1,7 @@
-#include "history.h"
+#include "editor/history.h"
 
-#include "dictdatabase.h"
-#include "singlerowstore.h"
+#include "dictionary/dictdatabase.h"
+#include "editor/singlerowstore.h"
 
 class HistoryPrivate : public SingleRowStore
 {

@@ -1,6 +1,6 @@
-#include "singlerowstore.h"
+#include "editor/singlerowstore.h"
 
-#include "compressedtext.h"
+#include "dictionary/compressedtext.h"
 
 #include <QDebug>
 #include <QDir>

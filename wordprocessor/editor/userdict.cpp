@@ -1,6 +1,6 @@
-#include "userdict.h"
+#include "editor/userdict.h"
 
-#include "singlerowstore.h"
+#include "editor/singlerowstore.h"
 
 class UserDictPrivate : public SingleRowStore
 {

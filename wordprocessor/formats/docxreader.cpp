@@ -1,8 +1,8 @@
-#include "docxreader.h"
+#include "formats/docxreader.h"
 
-#include "documentlimits.h"
-#include "xmltext.h"
-#include "zippackage.h"
+#include "formats/documentlimits.h"
+#include "formats/xmltext.h"
+#include "formats/zippackage.h"
 
 #include <QFont>
 #include <QTextDocument>

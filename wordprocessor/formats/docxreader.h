@@ -1,7 +1,7 @@
 #ifndef YAVO_DOCXREADER_H
 #define YAVO_DOCXREADER_H
 
-#include "formatreader.h"
+#include "formats/formatreader.h"
 
 #include <QCoreApplication>
 #include <QHash>

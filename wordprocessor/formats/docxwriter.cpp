@@ -1,10 +1,10 @@
-#include "docxwriter.h"
+#include "formats/docxwriter.h"
 
-#include "documentlimits.h"
-#include "formatreader.h"
-#include "formatwriter.h"
-#include "xmltext.h"
-#include "zippackage.h"
+#include "formats/documentlimits.h"
+#include "formats/formatreader.h"
+#include "formats/formatwriter.h"
+#include "formats/xmltext.h"
+#include "formats/zippackage.h"
 
 #include <QFont>
 #include <QTextBlock>

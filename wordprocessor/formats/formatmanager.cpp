@@ -1,10 +1,10 @@
-#include "formatmanager.h"
+#include "formats/formatmanager.h"
 
-#include "docxreader.h"
-#include "html_reader.h"
-#include "odtreader.h"
-#include "rtfreader.h"
-#include "txtreader.h"
+#include "formats/docxreader.h"
+#include "formats/html_reader.h"
+#include "formats/odtreader.h"
+#include "formats/rtfreader.h"
+#include "formats/txtreader.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
-#include "formatreader.h"
+#include "formats/formatreader.h"
 
-#include "documentlimits.h"
+#include "formats/documentlimits.h"
 
 #include <QIODevice>
 #include <QSet>

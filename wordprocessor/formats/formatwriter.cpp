@@ -1,4 +1,4 @@
-#include "formatwriter.h"
+#include "formats/formatwriter.h"
 
 #include <QBuffer>
 #include <QXmlStreamWriter>

@@ -1,6 +1,6 @@
-#include "html_reader.h"
+#include "formats/html_reader.h"
 
-#include "unicodetext.h"
+#include "formats/unicodetext.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

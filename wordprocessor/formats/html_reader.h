@@ -1,7 +1,7 @@
 #ifndef YAVO_HTML_READER_H
 #define YAVO_HTML_READER_H
 
-#include "formatreader.h"
+#include "formats/formatreader.h"
 
 // Reads an HTML file: the byte-order mark chooses the codec, UTF-8
 // otherwise. Never fails.

@@ -1,6 +1,6 @@
-#include "html_writer.h"
+#include "formats/html_writer.h"
 
-#include "unicodetext.h"
+#include "formats/unicodetext.h"
 
 #include <QTextDocument>
 #include <QTextStream>

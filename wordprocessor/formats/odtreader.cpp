@@ -1,8 +1,8 @@
-#include "odtreader.h"
+#include "formats/odtreader.h"
 
-#include "documentlimits.h"
-#include "xmltext.h"
-#include "zippackage.h"
+#include "formats/documentlimits.h"
+#include "formats/xmltext.h"
+#include "formats/zippackage.h"
 
 #include <QFont>
 #include <QIODevice>

@@ -1,7 +1,7 @@
 #ifndef YAVO_ODTREADER_H
 #define YAVO_ODTREADER_H
 
-#include "formatreader.h"
+#include "formats/formatreader.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "rtfclipboard.h"
+#include "formats/rtfclipboard.h"
 
 #include <QMimeData>
 

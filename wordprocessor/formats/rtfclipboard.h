@@ -1,7 +1,7 @@
 #ifndef YAVO_RTFCLIPBOARD_H
 #define YAVO_RTFCLIPBOARD_H
 
-#include "winmime.h"
+#include "platform/winmime.h"
 
 namespace RTF {
 

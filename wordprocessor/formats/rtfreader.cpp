@@ -1,6 +1,6 @@
-#include "rtfreader.h"
+#include "formats/rtfreader.h"
 
-#include "documentlimits.h"
+#include "formats/documentlimits.h"
 
 #include <QCoreApplication>
 #include <QIODevice>

@@ -1,8 +1,8 @@
 #ifndef YAVO_RTFREADER_H
 #define YAVO_RTFREADER_H
 
-#include "formatreader.h"
-#include "rtftokenizer.h"
+#include "formats/formatreader.h"
+#include "formats/rtftokenizer.h"
 
 #include <QHash>
 #include <QSet>

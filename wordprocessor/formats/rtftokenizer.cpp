@@ -1,4 +1,4 @@
-#include "rtftokenizer.h"
+#include "formats/rtftokenizer.h"
 
 #include <QCoreApplication>
 #include <QIODevice>

@@ -1,7 +1,7 @@
-#include "rtfwriter.h"
+#include "formats/rtfwriter.h"
 
-#include "ansicodepage.h"
-#include "formatreader.h"
+#include "formats/formatreader.h"
+#include "platform/ansicodepage.h"
 
 #include <QHash>
 #include <QIODevice>

@@ -1,6 +1,6 @@
-#include "txtreader.h"
+#include "formats/txtreader.h"
 
-#include "unicodetext.h"
+#include "formats/unicodetext.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

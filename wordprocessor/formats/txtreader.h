@@ -1,7 +1,7 @@
 #ifndef YAVO_TXTREADER_H
 #define YAVO_TXTREADER_H
 
-#include "formatreader.h"
+#include "formats/formatreader.h"
 
 // Reads a plain-text file: the byte-order mark chooses the codec, UTF-8
 // otherwise. Never fails.

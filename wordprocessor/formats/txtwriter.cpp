@@ -1,6 +1,6 @@
-#include "txtwriter.h"
+#include "formats/txtwriter.h"
 
-#include "unicodetext.h"
+#include "formats/unicodetext.h"
 
 #include <QTextDocument>
 #include <QTextStream>

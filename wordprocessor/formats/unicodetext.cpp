@@ -1,4 +1,4 @@
-#include "unicodetext.h"
+#include "formats/unicodetext.h"
 
 #include <QIODevice>
 #include <QTextCodec>

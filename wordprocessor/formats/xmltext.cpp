@@ -1,4 +1,4 @@
-#include "xmltext.h"
+#include "formats/xmltext.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "zippackage.h"
+#include "formats/zippackage.h"
 
-#include "formatwriter.h"
+#include "formats/formatwriter.h"
 
 #include <QBuffer>
 #include <QIODevice>

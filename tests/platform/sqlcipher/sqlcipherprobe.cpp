@@ -1,7 +1,7 @@
 // Saves and loads a search history in a folder given on the command line and
 // prints what came back. The driver test runs it with and without plain
 // SQLite forced into the process, which a test program cannot undo in itself.
-#include "history.h"
+#include "editor/history.h"
 
 #include <QCoreApplication>
 #include <QDir>

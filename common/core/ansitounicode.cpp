@@ -1,0 +1,441 @@
+#include "core/ansitounicode.h"
+
+#include "core/indicchars.h"
+#include "core/sharedsettings.h"
+#include "core/wordbyword.h"
+
+#include <algorithm>
+
+namespace {
+
+using KannadaChars::anusvara;
+using KannadaChars::ra;
+using KannadaChars::virama;
+using KannadaChars::visarga;
+using IndicChars::zeroWidthJoiner;
+using IndicChars::zeroWidthNonJoiner;
+constexpr char16_t vocalicR = 0x0C8B;
+constexpr char16_t vocalicRSign = 0x0CC3;
+
+// The vowel keys in the order they are tried. A sign of 0 means the inherent
+// vowel: the virama goes and nothing takes its place. H and M have no sign.
+struct VowelKey
+{
+    const char *key;
+    char16_t independent;
+    char16_t sign;
+};
+
+constexpr VowelKey vowelKeys[] = {
+    {"aa", 0x0C86, 0x0CBE},
+    {"ai", 0x0C90, 0x0CC8},
+    {"a", 0x0C85, 0},
+    {"A", 0x0C86, 0x0CBE},
+    {"ii", 0x0C88, 0x0CC0},
+    {"i", 0x0C87, 0x0CBF},
+    {"I", 0x0C88, 0x0CC0},
+    {"uu", 0x0C8A, 0x0CC2},
+    {"u", 0x0C89, 0x0CC1},
+    {"U", 0x0C8A, 0x0CC2},
+    {"Ru", vocalicR, vocalicRSign},
+    {"ee", 0x0C88, 0x0CC0},
+    {"e", 0x0C8E, 0x0CC6},
+    {"E", 0x0C8F, 0x0CC7},
+    {"oo", 0x0C93, 0x0CC2},
+    {"ou", 0x0C94, 0x0CCC},
+    {"o", 0x0C92, 0x0CCA},
+    {"O", 0x0C93, 0x0CCB},
+    {"H", visarga, 0},
+    {"M", anusvara, 0},
+};
+
+enum class ConsonantKind { Letter, NonJoiner, JoinedRa, Visarga, Anusvara, VocalicR };
+
+struct ConsonantKey
+{
+    const char *key;
+    ConsonantKind kind;
+    char16_t letter;
+};
+
+// Two-letter keys are tried before one-letter ones ("Ru" before "r" and "R").
+constexpr ConsonantKey consonantKeys[] = {
+    {"k", ConsonantKind::Letter, 0x0C95},
+    {"kh", ConsonantKind::Letter, 0x0C96},
+    {"K", ConsonantKind::Letter, 0x0C96},
+    {"g", ConsonantKind::Letter, 0x0C97},
+    {"gh", ConsonantKind::Letter, 0x0C98},
+    {"G", ConsonantKind::Letter, 0x0C98},
+    {"Z", ConsonantKind::Letter, 0x0C99},
+    {"ch", ConsonantKind::Letter, 0x0C9A},
+    {"c", ConsonantKind::Letter, 0x0C9A},
+    {"C", ConsonantKind::Letter, 0x0C9B},
+    {"j", ConsonantKind::Letter, 0x0C9C},
+    {"jh", ConsonantKind::Letter, 0x0C9D},
+    {"J", ConsonantKind::Letter, 0x0C9D},
+    {"z", ConsonantKind::Letter, 0x0C9E},
+    {"T", ConsonantKind::Letter, 0x0C9F},
+    {"Th", ConsonantKind::Letter, 0x0CA0},
+    {"D", ConsonantKind::Letter, 0x0CA1},
+    {"Dh", ConsonantKind::Letter, 0x0CA2},
+    {"N", ConsonantKind::Letter, 0x0CA3},
+    {"t", ConsonantKind::Letter, 0x0CA4},
+    {"th", ConsonantKind::Letter, 0x0CA5},
+    {"d", ConsonantKind::Letter, 0x0CA6},
+    {"dh", ConsonantKind::Letter, 0x0CA7},
+    {"n", ConsonantKind::Letter, 0x0CA8},
+    {"p", ConsonantKind::Letter, 0x0CAA},
+    {"f", ConsonantKind::Letter, 0x0CAA},
+    {"ph", ConsonantKind::Letter, 0x0CAB},
+    {"P", ConsonantKind::Letter, 0x0CAB},
+    {"b", ConsonantKind::Letter, 0x0CAC},
+    {"bh", ConsonantKind::Letter, 0x0CAD},
+    {"B", ConsonantKind::Letter, 0x0CAD},
+    {"m", ConsonantKind::Letter, 0x0CAE},
+    {"y", ConsonantKind::Letter, 0x0CAF},
+    {"Y", ConsonantKind::Letter, 0x0CAF},
+    {"r", ConsonantKind::Letter, ra},
+    {"F", ConsonantKind::Letter, ra},
+    {"l", ConsonantKind::Letter, 0x0CB2},
+    {"L", ConsonantKind::Letter, 0x0CB3},
+    {"v", ConsonantKind::Letter, 0x0CB5},
+    {"V", ConsonantKind::Letter, 0x0CB5},
+    {"w", ConsonantKind::Letter, 0x0CB5},
+    {"W", ConsonantKind::Letter, 0x0CB5},
+    {"sh", ConsonantKind::Letter, 0x0CB6},
+    {"S", ConsonantKind::Letter, 0x0CB6},
+    {"Sh", ConsonantKind::Letter, 0x0CB7},
+    {"s", ConsonantKind::Letter, 0x0CB8},
+    {"h", ConsonantKind::Letter, 0x0CB9},
+    {"ff", ConsonantKind::NonJoiner, zeroWidthNonJoiner},
+    {"R", ConsonantKind::JoinedRa, ra},
+    {"H", ConsonantKind::Visarga, visarga},
+    {"M", ConsonantKind::Anusvara, anusvara},
+    {"Ru", ConsonantKind::VocalicR, vocalicR},
+};
+
+bool isAsciiLetter(char16_t c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+bool isAsciiDigit(char16_t c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The runs convertWord hands on: ASCII letters and digits only. Everything
+// else, Latin-1 letters and text that is Unicode already included, is copied.
+bool isAlphanumeric(QChar c)
+{
+    return isAsciiLetter(c.unicode()) || isAsciiDigit(c.unicode());
+}
+
+// Where a key of one or two ASCII letters starts a text. A two-letter key
+// wins over the one-letter key that is its first letter, exactly as trying
+// the keys in table order does (each table lists the longer keys first).
+template<typename Key>
+class KeyIndex
+{
+public:
+    template<size_t N>
+    explicit KeyIndex(const Key (&keys)[N])
+        : m_keys(keys)
+    {
+        static_assert(N < 128, "indices fit a qint8");
+        std::fill(&m_one[0], &m_one[0] + 128, qint8(-1));
+        std::fill(&m_two[0][0], &m_two[0][0] + 128 * 128, qint8(-1));
+        for (size_t i = 0; i < N; ++i) {
+            const char *key = keys[i].key;
+            qint8 &slot = key[1] ? m_two[uchar(key[0])][uchar(key[1])] : m_one[uchar(key[0])];
+            if (slot < 0)
+                slot = qint8(i);
+        }
+    }
+
+    // The key at text[from], or null; length receives its length.
+    const Key *find(const QString &text, int from, int *length) const
+    {
+        const char16_t first = text.at(from).unicode();
+        if (first >= 128)
+            return nullptr;
+        if (from + 1 < text.size()) {
+            const char16_t second = text.at(from + 1).unicode();
+            if (second < 128 && m_two[first][second] >= 0) {
+                *length = 2;
+                return &m_keys[m_two[first][second]];
+            }
+        }
+        if (m_one[first] < 0)
+            return nullptr;
+        *length = 1;
+        return &m_keys[m_one[first]];
+    }
+
+private:
+    const Key *m_keys;
+    qint8 m_one[128];
+    qint8 m_two[128][128];
+};
+
+const VowelKey *vowelKeyAt(const QString &text, int from, int *length)
+{
+    static const KeyIndex<VowelKey> index(vowelKeys);
+    return index.find(text, from, length);
+}
+
+const ConsonantKey *consonantKeyAt(const QString &text, int from, int *length)
+{
+    static const KeyIndex<ConsonantKey> index(consonantKeys);
+    return index.find(text, from, length);
+}
+
+} // namespace
+
+AnsiToUnicode::AnsiToUnicode()
+    : englishNumerals(SharedSettings::englishNumerals())
+{
+    // Reserved room survives the buffer being emptied for every run.
+    buffer.reserve(256);
+}
+
+AnsiToUnicode::~AnsiToUnicode() = default;
+
+QString AnsiToUnicode::convertText(const QString &text)
+{
+    QString result;
+    convertWordByWord(text, result, [this](const QChar *word, int size, QString &out) {
+        appendWord(word, size, out);
+    });
+    return result;
+}
+
+QString AnsiToUnicode::convertWord(const QString &text)
+{
+    QString result;
+    appendWord(text.constData(), text.size(), result);
+    return result;
+}
+
+QString AnsiToUnicode::convert(const QString &word)
+{
+    QString result;
+    appendRun(word.constData(), word.size(), result);
+    return result;
+}
+
+void AnsiToUnicode::appendWord(const QChar *text, int size, QString &result)
+{
+    int i = 0;
+    while (i < size) {
+        const bool alphanumeric = isAlphanumeric(text[i]);
+        int end = i + 1;
+        while (end < size && isAlphanumeric(text[end]) == alphanumeric)
+            ++end;
+        if (alphanumeric) {
+            appendRun(text + i, end - i, result);
+        } else {
+            for (int j = i; j < end; ++j)
+                result += text[j] == QLatin1Char('`') ? QChar(QLatin1Char('\'')) : text[j];
+        }
+        i = end;
+    }
+}
+
+void AnsiToUnicode::appendRun(const QChar *word, int size, QString &result)
+{
+    buffer.resize(0);
+    position = 0;
+    finished = false;
+    afterVowel = false;
+
+    while (position < size) {
+        const QChar c = word[position];
+        if (!c.isLetter()) {
+            if (position != 0 && position + 1 < size && c == QLatin1Char('^')
+                && word[position + 1] == QLatin1Char('^')) {
+                position += 2;
+                continue;
+            }
+            result += c.isNumber() ? digit(c) : c;
+            ++position;
+            continue;
+        }
+
+        buffer.resize(0); // keeps its room for the next run
+        afterVowel = false;
+        int end = size;
+        while (end > position && !word[end - 1].isLetter())
+            --end;
+        // One string for every run: emptying it keeps its room.
+        letterRun.resize(0);
+        letterRun.append(word + position, end - position);
+        appendVowel(letterRun);
+
+        appendDecoded(result);
+        result.append(word + end, size - end);
+        break;
+    }
+}
+
+void AnsiToUnicode::appendVowel(QString rest)
+{
+    // One pass over the run; a long pasted token must not nest calls.
+    int i = 0;
+    while (i < rest.size()) {
+        int consumed = 0;
+        if (const VowelKey *key = vowelKeyAt(rest, i, &consumed)) {
+            if (key->independent == visarga || key->independent == anusvara) {
+                appendUnit(key->independent);
+            } else {
+                if (buffer.isEmpty() || afterVowel)
+                    appendUnit(key->independent);
+                else
+                    appendDependent(key->independent, key->sign);
+                afterVowel = true;
+            }
+        } else {
+            afterVowel = false;
+            const QChar c = rest.at(i);
+            if (!c.isLetter()) {
+                appendUnit(c.unicode());
+                consumed = 1;
+            } else {
+                // A letter isVowel takes but no vowel key knows (a subclass
+                // may widen isVowel) still moves the walk on, as a cluster
+                // of its own.
+                int end = i + 1;
+                while (end < rest.size() && rest.at(end).isLetter() && !isVowel(rest.at(end)))
+                    ++end;
+                if (rest.at(end - 1) == QLatin1Char('R') && end < rest.size()
+                    && rest.at(end) == QLatin1Char('u'))
+                    ++end;
+                consumed = end - i;
+                // One string for every cluster: emptying it keeps its room.
+                clusterRun.resize(0);
+                clusterRun.append(rest.constData() + i, consumed);
+                appendConsonant(clusterRun);
+            }
+        }
+        i += consumed;
+        position += consumed;
+    }
+    finished = true;
+}
+
+bool AnsiToUnicode::isVowel(QChar c)
+{
+    switch (c.unicode()) {
+    case 'A': case 'E': case 'I': case 'O': case 'U':
+    case 'a': case 'e': case 'i': case 'o': case 'u':
+        return true;
+    default:
+        return false;
+    }
+}
+
+void AnsiToUnicode::appendConsonant(QString cluster)
+{
+    int i = 0;
+    while (i < cluster.size()) {
+        int length = 0;
+        const ConsonantKey *key = consonantKeyAt(cluster, i, &length);
+        if (!key) {
+            // A letter no key knows is kept as it is; the keys after it
+            // still count.
+            appendUnit(cluster.at(i).unicode());
+            ++i;
+            continue;
+        }
+        switch (key->kind) {
+        case ConsonantKind::Letter:
+            appendUnits(key->letter, virama);
+            break;
+        case ConsonantKind::NonJoiner:
+        case ConsonantKind::Visarga:
+        case ConsonantKind::Anusvara:
+            appendUnit(key->letter);
+            break;
+        case ConsonantKind::JoinedRa:
+            appendUnits(ra, zeroWidthJoiner);
+            break;
+        case ConsonantKind::VocalicR:
+            if (!buffer.isEmpty() && endsInJoinPoint())
+                setLastUnit(vocalicRSign);
+            else
+                appendUnit(vocalicR);
+            break;
+        }
+        i += length;
+    }
+}
+
+QChar AnsiToUnicode::digit(QChar c)
+{
+    if (englishNumerals || !isAsciiDigit(c.unicode()))
+        return c;
+    return QChar(char16_t(KannadaChars::digitZero + (c.unicode() - '0')));
+}
+
+void AnsiToUnicode::appendUnit(char16_t unit)
+{
+    const char bytes[2] = {char(unit & 0xFF), char(unit >> 8)};
+    buffer.append(bytes, 2);
+}
+
+void AnsiToUnicode::appendUnits(char16_t first, char16_t second)
+{
+    const char bytes[4] = {char(first & 0xFF), char(first >> 8), char(second & 0xFF), char(second >> 8)};
+    buffer.append(bytes, 4);
+}
+
+void AnsiToUnicode::appendDecoded(QString &text) const
+{
+    // The buffer holds UTF-16 little-endian code units, two bytes each.
+    const int units = buffer.size() / 2;
+    const uchar *bytes = reinterpret_cast<const uchar *>(buffer.constData());
+    const int start = text.size();
+    text.resize(start + units);
+    QChar *out = text.data() + start;
+    for (int i = 0; i < units; ++i)
+        out[i] = QChar(char16_t(bytes[2 * i] | (bytes[2 * i + 1] << 8)));
+}
+
+char16_t AnsiToUnicode::lastUnit(int fromEnd) const
+{
+    const int at = buffer.size() - 2 * (fromEnd + 1);
+    if (at < 0)
+        return 0;
+    return char16_t(uchar(buffer.at(at)) | (uchar(buffer.at(at + 1)) << 8));
+}
+
+void AnsiToUnicode::setLastUnit(char16_t unit)
+{
+    char *bytes = buffer.data() + buffer.size() - 2;
+    bytes[0] = char(unit & 0xFF);
+    bytes[1] = char(unit >> 8);
+}
+
+void AnsiToUnicode::removeLastUnit()
+{
+    buffer.chop(2);
+}
+
+// A vowel sign may only take the place of the virama a consonant key wrote,
+// or of the joiner written after the ra of "R"; anything else (a digit, an
+// anusvara, a copied letter) stays, and the vowel is written as a letter.
+bool AnsiToUnicode::endsInJoinPoint() const
+{
+    const char16_t last = lastUnit();
+    return last == virama || (last == zeroWidthJoiner && lastUnit(1) == ra);
+}
+
+void AnsiToUnicode::appendDependent(char16_t independent, char16_t sign)
+{
+    if (!endsInJoinPoint())
+        appendUnit(independent);
+    else if (sign == 0)
+        removeLastUnit();
+    else
+        setLastUnit(sign);
+}

@@ -1,0 +1,20 @@
+#ifndef YAVO_LANGUAGETABLE_H
+#define YAVO_LANGUAGETABLE_H
+
+#include <QString>
+
+// The per-language table, indexed by the shared language number (0 to 9,
+// 9 being English with Indic input off). The tests are unsigned, so a
+// negative number counts as "any other".
+class LanguageTable
+{
+public:
+    // The number of rows; a language number at or past it is "any other".
+    static int count();
+
+    static QString languageName(int language);
+    static QString languageCode(int language);
+    static QString defaultFontFamily(int language);
+};
+
+#endif

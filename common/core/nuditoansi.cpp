@@ -1,0 +1,449 @@
+#include "core/nuditoansi.h"
+
+#include "core/nudiglyphtables.h"
+#include "core/usernotice.h"
+#include "core/wordbyword.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFile>
+#include <QTextStream>
+#include <QTimer>
+#include <QVariant>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int halantGlyph = 0xEF;
+constexpr int lengthMarkGlyph = 0xC3;
+constexpr int aiMarkGlyph = 0xCA;
+constexpr int vocalicRSignGlyph = 0xC8;
+constexpr int postfixRaGlyph = 0xF0;
+// The byte 84 of a Nudi text is the avagraha; read as Windows-1252 it
+// arrives as U+201E.
+constexpr int avagrahaGlyph = 0x84;
+constexpr char16_t avagraha = 0x0CBD;
+
+// Room for every entry and its beginnings at a quarter full or less.
+constexpr int glyphIndexBits = 12;
+constexpr int glyphIndexSize = 1 << glyphIndexBits;
+
+// Nudi files are usually read as Windows-1252, which turns most of the bytes
+// 80 to 9F into typographic characters far above Latin-1. Folding them back
+// lets text read either way find the same glyphs.
+struct Cp1252Character
+{
+    char16_t character;
+    int glyph;
+};
+
+constexpr Cp1252Character cp1252Characters[] = {
+    {0x20AC, 0x80}, {0x201A, 0x82}, {0x0192, 0x83}, {0x201E, 0x84}, {0x2026, 0x85},
+    {0x2020, 0x86}, {0x2021, 0x87}, {0x02C6, 0x88}, {0x2030, 0x89}, {0x0160, 0x8A},
+    {0x2039, 0x8B}, {0x0152, 0x8C}, {0x017D, 0x8E}, {0x2018, 0x91}, {0x2019, 0x92},
+    {0x201C, 0x93}, {0x201D, 0x94}, {0x2022, 0x95}, {0x2013, 0x96}, {0x2014, 0x97},
+    {0x02DC, 0x98}, {0x2122, 0x99}, {0x0161, 0x9A}, {0x203A, 0x9B}, {0x0153, 0x9C},
+    {0x017E, 0x9E}, {0x0178, 0x9F},
+};
+
+// The glyph code a character stands for, or -1 for text that is no glyph
+// (Unicode Kannada, for instance).
+int glyphCode(QChar c)
+{
+    const ushort u = c.unicode();
+    if (u <= 0xFF)
+        return u;
+    for (const Cp1252Character &entry : cp1252Characters) {
+        if (entry.character == u)
+            return entry.glyph;
+    }
+    return -1;
+}
+
+// Builds a glyph sequence from its hexadecimal codes; B, F and I stand for
+// the base, a-form and i-form of the given consonant.
+QString glyphSequence(const char *codes, const NudiGlyphTables::Consonant *consonant = nullptr)
+{
+    QString glyphs;
+    const QList<QByteArray> tokens = QByteArray(codes).split(' ');
+    for (const QByteArray &token : tokens) {
+        if (consonant && token == "B")
+            glyphs += glyphSequence(consonant->base);
+        else if (consonant && token == "F")
+            glyphs += glyphSequence(consonant->aForm);
+        else if (consonant && token == "I")
+            glyphs += glyphSequence(consonant->iForm);
+        else
+            glyphs += QChar(token.toUShort(nullptr, 16));
+    }
+    return glyphs;
+}
+
+const char *irregularGlyphs(const QByteArray &name)
+{
+    for (const NudiGlyphTables::IrregularForm &form : NudiGlyphTables::irregularForms) {
+        if (name == form.name)
+            return form.glyphs;
+    }
+    return nullptr;
+}
+
+// Does text, from start on, end with the two letters of pair?
+bool endsWith(const QString &text, int start, const char (&pair)[3])
+{
+    const int size = text.size();
+    return size - start >= 2 && text.at(size - 2) == QLatin1Char(pair[0])
+        && text.at(size - 1) == QLatin1Char(pair[1]);
+}
+
+bool startsWithGlyphs(const QChar *text, int count, const QString &glyphs)
+{
+    if (count < glyphs.size())
+        return false;
+    for (int i = 0; i < glyphs.size(); ++i) {
+        if (glyphCode(text[i]) != glyphs.at(i).unicode())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+NudiToAnsi::NudiToAnsi()
+    : QObject(nullptr)
+{
+    buildTables();
+}
+
+NudiToAnsi::~NudiToAnsi() = default;
+
+void NudiToAnsi::buildTables()
+{
+    using namespace NudiGlyphTables;
+
+    for (const Subjoined &entry : subjoined) {
+        subjoinedGlyphs += QChar(entry.glyph);
+        subjoinedNames << QString::fromLatin1(entry.name);
+    }
+
+    for (const Sign &sign : signs) {
+        glyphList << glyphSequence(sign.glyphs);
+        nameList << QString::fromLatin1(sign.name);
+    }
+    for (const Consonant &consonant : consonants) {
+        for (const Form &form : forms) {
+            const QByteArray name = QByteArray(consonant.name) + form.suffix;
+            const char *irregular = irregularGlyphs(name);
+            glyphList << (irregular ? glyphSequence(irregular)
+                                    : glyphSequence(form.glyphs, &consonant));
+            nameList << QString::fromLatin1(name);
+        }
+    }
+    for (const AlternativeForm &form : alternativeForms) {
+        glyphList << glyphSequence(form.glyphs);
+        nameList << QString::fromLatin1(form.name);
+    }
+
+    kShaGlyphs = glyphSequence(NudiGlyphTables::kShaGlyphs);
+    kSheGlyphs = glyphSequence(NudiGlyphTables::kSheGlyphs);
+
+    // Every sequence is unique, so a hash finds exactly the entry a scan
+    // from the top would (the first, should that ever change). Prefixes of
+    // entries are kept too, marked -1, so a search stops as soon as the
+    // glyphs can lead to no entry.
+    glyphIndex.resize(glyphIndexSize);
+    GlyphSlot *const table = glyphIndex.data();
+    for (int i = 0; i < glyphList.size(); ++i) {
+        const QString &glyphs = glyphList.at(i);
+        quint64 key = 0;
+        for (int length = 1; length <= glyphs.size(); ++length) {
+            key = (key << 8) | quint64(glyphs.at(length - 1).unicode() & 0xFF);
+            GlyphSlot *slot = table + (glyphSlot(key) - table); // the same slot, writable
+            slot->glyphs = key;
+            if (length == glyphs.size() && slot->entry < 0)
+                slot->entry = i;
+        }
+    }
+    std::fill(std::begin(subjoinedIndex), std::end(subjoinedIndex), qint8(-1));
+    for (int i = 0; i < subjoinedGlyphs.size(); ++i)
+        subjoinedIndex[subjoinedGlyphs.at(i).unicode() & 0xFF] = qint8(i);
+
+    emit loaded();
+}
+
+int NudiToAnsi::matchAt(const QChar *glyphs, int count)
+{
+    currentMatch.clear();
+    int matched = 0;
+    int entry = -1;
+    quint64 key = 0;
+    for (int length = 1; length <= count; ++length) {
+        const int code = glyphCode(glyphs[length - 1]);
+        // No entry holds anything but glyph codes, and none holds 0: a
+        // key of 0 would find a free slot and pass for a beginning.
+        if (code <= 0)
+            break;
+        key = (key << 8) | quint64(code);
+        const GlyphSlot *slot = glyphSlot(key);
+        if (slot->glyphs != key)
+            break;
+        if (slot->entry >= 0) {
+            matched = length;
+            entry = slot->entry;
+        }
+    }
+    if (entry >= 0)
+        currentMatch = nameList.at(entry);
+    return matched;
+}
+
+const NudiToAnsi::GlyphSlot *NudiToAnsi::glyphSlot(quint64 glyphs) const
+{
+    // Fibonacci hashing, then the next free or matching slot.
+    int at = int((glyphs * 0x9E3779B97F4A7C15ull) >> (64 - glyphIndexBits));
+    const GlyphSlot *table = glyphIndex.constData();
+    while (table[at].glyphs != 0 && table[at].glyphs != glyphs)
+        at = (at + 1) & (glyphIndexSize - 1);
+    return table + at;
+}
+
+int NudiToAnsi::longestMatch(QString &glyphs)
+{
+    const int length = matchAt(glyphs.constData(), glyphs.size());
+    glyphs.truncate(length);
+    return length;
+}
+
+void NudiToAnsi::insertSubjoined(const QChar *word, int size, int i, int index, QString &out,
+                                 int wordStart)
+{
+    if (index >= NudiGlyphTables::silentSubjoinedFrom)
+        return;
+    int outPosition;
+    int matchPosition;
+    if (endsWith(currentMatch, 0, "ii") || endsWith(currentMatch, 0, "ou")
+        || endsWith(out, wordStart, "ai") || endsWith(out, wordStart, "ff")) {
+        outPosition = out.size() - 2;
+        matchPosition = currentMatch.size() - 3;
+    } else if (i > 0 && glyphCode(word[i - 1]) == halantGlyph && i == size - 1) {
+        outPosition = out.size();
+        matchPosition = 0;
+    } else {
+        outPosition = out.size() - 1;
+        matchPosition = currentMatch.size() - 1;
+    }
+    // A subjoined glyph with nothing before it to join still keeps its
+    // consonant: it goes to the front of the word.
+    const QString &name = subjoinedNames.at(index);
+    out.insert(std::max(wordStart, outPosition), name);
+    currentMatch.insert(std::max(0, matchPosition), name);
+    syllableLength += name.size();
+}
+
+QString NudiToAnsi::convertWord(const QString &nudiWord)
+{
+    QString out;
+    if (nudiWord.isEmpty())
+        return out;
+    out.reserve(nudiWord.size() * 2);
+    appendWord(nudiWord.constData(), nudiWord.size(), out);
+    return out;
+}
+
+// Appends the conversion of one word to out; what out held before is never
+// read, moved or changed.
+void NudiToAnsi::appendWord(const QChar *word, int size, QString &out)
+{
+    // Each word starts a syllable afresh: what the previous word left must
+    // not move a ra glyph at the start of this one.
+    currentMatch.clear();
+    syllableLength = 0;
+    const int wordStart = out.size();
+    auto endsWithLetter = [&out, wordStart](char letter) {
+        return out.size() > wordStart && out.at(out.size() - 1) == QLatin1Char(letter);
+    };
+
+    int i = 0;
+    while (i < size) {
+        const QChar c = word[i];
+        const int code = glyphCode(c);
+
+        if (code == avagrahaGlyph || code < 0) {
+            out += code < 0 ? c : QChar(avagraha);
+            syllableLength = 0;
+            ++i;
+            continue;
+        }
+
+        if (code == postfixRaGlyph) {
+            // The ra is spoken before the whole syllable it is drawn after.
+            out.insert(std::max(wordStart, int(out.size()) - syllableLength), QLatin1Char('r'));
+            ++syllableLength;
+            ++i;
+            continue;
+        }
+
+        if (code <= 0xFF && subjoinedIndex[code] >= 0) {
+            insertSubjoined(word, size, i, subjoinedIndex[code], out, wordStart);
+            ++i;
+            continue;
+        }
+
+        const bool signFirst = code == lengthMarkGlyph || code == aiMarkGlyph;
+        const int matched = signFirst ? 0 : matchAt(word + i, size - i);
+        if (matched > 0) {
+            i += matched;
+            syllableLength = currentMatch.size();
+            out += currentMatch;
+            // A halant form followed by more of the word keeps the next
+            // consonant from joining it. At the end of the word the virama
+            // alone is right, and before exactly one last glyph the two are
+            // meant to join.
+            if (glyphCode(word[i - 1]) == halantGlyph && size - i > 1) {
+                out += QLatin1String("ff");
+                currentMatch += QLatin1String("ff");
+                syllableLength += 2;
+            }
+            continue;
+        }
+
+        const bool kSha = startsWithGlyphs(word + i, size - i, kShaGlyphs);
+        if (kSha || startsWithGlyphs(word + i, size - i, kSheGlyphs)) {
+            // A conjunct counts as one syllable, so a ra drawn after it goes
+            // before it.
+            currentMatch = kSha ? QStringLiteral("kSha") : QStringLiteral("kShe");
+            out += currentMatch;
+            syllableLength = currentMatch.size();
+            i += (kSha ? kShaGlyphs : kSheGlyphs).size();
+            continue;
+        }
+
+        switch (code) {
+        case lengthMarkGlyph:
+            if (endsWithLetter('e'))
+                out[out.size() - 1] = QLatin1Char('E');
+            else if (endsWithLetter('o'))
+                out[out.size() - 1] = QLatin1Char('O');
+            else if (endsWithLetter('i'))
+                out[out.size() - 1] = QLatin1Char('I');
+            else {
+                out += c;
+                ++syllableLength;
+            }
+            break;
+        case halantGlyph:
+            out += QLatin1String("ff");
+            syllableLength += 2;
+            break;
+        case aiMarkGlyph:
+            if (endsWithLetter('e')) {
+                out.chop(1);
+                out += QLatin1String("ai");
+                ++syllableLength;
+            }
+            break;
+        case vocalicRSignGlyph:
+            // The sign takes the place of the syllable's vowel; text before
+            // the syllable (Unicode, an avagraha) is not its to take.
+            if (syllableLength > 0) {
+                out.chop(1);
+                --syllableLength;
+            }
+            out += QLatin1String("Ru");
+            syllableLength += 2;
+            break;
+        default:
+            out += c;
+            ++syllableLength;
+            break;
+        }
+        ++i;
+    }
+}
+
+QString NudiToAnsi::convertText(const QString &text)
+{
+    lastOutput.clear();
+    convertWordByWord(text, lastOutput, [this](const QChar *word, int size, QString &out) {
+        appendWord(word, size, out);
+    });
+    return lastOutput;
+}
+
+QString NudiToAnsi::convertedText() const
+{
+    return lastOutput;
+}
+
+bool NudiToAnsi::convertLine(const QString &line, QTextStream &stream)
+{
+    stream << convertWord(line);
+    return true;
+}
+
+void NudiToAnsi::convertTestFile()
+{
+    QFile input(QStringLiteral("nudi-test-input.txt"));
+    QFile output(QStringLiteral("nudi-test-output.txt"));
+    QFile *failed = nullptr;
+    if (!input.open(QIODevice::ReadOnly | QIODevice::Text))
+        failed = &input;
+    else if (!output.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        failed = &output;
+    if (failed) {
+        const QString title = tr("Nudi conversion test");
+        const QString text = tr("Cannot open %1: %2").arg(failed->fileName(), failed->errorString());
+        if (notice)
+            notice->warning(title, text);
+        else
+            qWarning().noquote() << title << text;
+        return;
+    }
+
+    QTextStream reader(&input);
+    reader.setCodec("Windows-1252");
+    QTextStream writer(&output);
+    writer.setCodec("UTF-8");
+    while (!reader.atEnd()) {
+        convertLine(reader.readLine(), writer);
+        writer << '\n';
+    }
+}
+
+void NudiToAnsi::setNotice(UserNotice *notice)
+{
+    this->notice = notice;
+}
+
+void NudiToAnsi::slotUpdateDialog()
+{
+    if (!progressDialog)
+        return;
+    QMetaObject::invokeMethod(progressDialog, "setValue", Q_ARG(int, progressCount));
+    ++progressCount;
+    if (progressCount > progressDialog->property("maximum").toInt()) {
+        QMetaObject::invokeMethod(progressDialog, "hide");
+        if (progressTimer)
+            progressTimer->stop();
+    }
+}
+
+void NudiToAnsi::slotLoaded()
+{
+    if (progressDialog) {
+        QMetaObject::invokeMethod(progressDialog, "hide");
+        progressDialog->deleteLater();
+        progressDialog = nullptr;
+    }
+    if (progressTimer) {
+        progressTimer->stop();
+        progressTimer->deleteLater();
+        progressTimer = nullptr;
+    }
+}
+
+void NudiToAnsi::slotCancel()
+{
+    QCoreApplication::quit();
+}

@@ -1,0 +1,3 @@
+#include "core/usernotice.h"
+
+UserNotice::~UserNotice() = default;

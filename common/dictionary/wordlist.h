@@ -1,0 +1,55 @@
+#ifndef YAVO_WORDLIST_H
+#define YAVO_WORDLIST_H
+
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+class QStringListModel;
+
+// The one word list of completion and spell checking, built from the user's
+// "usr.dct", a dictionary database and "dict.dat", with the words ignored
+// for this run and the spelling suggestions for Kannada. Until the list is
+// built, every word counts as misspelled.
+class WordList : public QObject
+{
+public:
+    explicit WordList(QObject *parent = nullptr);
+    ~WordList() override;
+
+    // The user's word file, relative to the current folder.
+    static QString userWordFile();
+
+    // Builds the list from the three sources and makes it the model. The
+    // model has no Qt parent and is not deleted with the list: its users
+    // (a completer) may hold it.
+    QStringListModel *loadWords(int language);
+    // Builds a model from "usr.dct" alone when there is none.
+    void loadUserDictionary();
+    void addWord(const QString &word);
+    void addWords(const QStringList &words);
+
+    void ignoreWord(const QString &word);
+    bool isIgnored(const QString &word) const;
+    bool isMisspelled(const QString &word) const;
+    QStringList suggestions(const QString &word) const;
+    // Appends the word to "usr.dct" and, with toList set, to the list.
+    bool addToUserDictionary(const QString &word, bool toList);
+
+private:
+    void setWordModel(QStringListModel *model);
+    void setWords(const QStringList &words);
+    bool isKnown(const QString &word) const;
+
+    QStringListModel *m_wordModel = nullptr;
+    QStringList m_ignoreList;
+
+    // The word model's words as a set, so a spelling check does not walk the
+    // whole list. Rebuilt lazily when the model changes behind our back.
+    mutable QSet<QString> m_wordIndex;
+    mutable bool m_wordIndexStale = true;
+    bool m_settingWords = false;
+};
+
+#endif

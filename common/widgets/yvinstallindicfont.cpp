@@ -1,0 +1,24 @@
+#include "widgets/yvinstallindicfont.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QFontDatabase>
+#include <QStringList>
+
+yvInstallIndicFont::yvInstallIndicFont()
+    : QObject(nullptr)
+{
+}
+
+yvInstallIndicFont::~yvInstallIndicFont() = default;
+
+QString yvInstallIndicFont::installIndicFont()
+{
+    const QString path = QStringLiteral(":/qrc/SakalBharati.ttf");
+    if (!QFile::exists(path))
+        return QString();
+    const int id = QFontDatabase::addApplicationFont(path);
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    qDebug() << "installIndicFont" << id << path << families;
+    return families.value(0);
+}
