@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QRegularExpression>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -205,6 +206,19 @@ QString entriesOf(const QList<QAction *> &actions)
     return names.join(QLatin1Char(' '));
 }
 
+// Marks every text of the window's context, so a test sees which texts a
+// switch of the interface language reaches.
+class MarkingTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        if (qstrcmp(context, "MainWindow") != 0 || !*sourceText)
+            return QString();
+        return QStringLiteral("<%1>").arg(QString::fromUtf8(sourceText));
+    }
+};
+
 } // namespace
 
 class TestMainWindowForm : public QObject
@@ -222,6 +236,7 @@ private slots:
     void menus();
     void windowAndBars();
     void placedShortcutsAreUnique();
+    void everyTextIsTranslated();
     void iconResources_data();
     void iconResources();
     void absentIconsStayAbsent();
@@ -356,6 +371,36 @@ void TestMainWindowForm::placedShortcutsAreUnique()
         owner.insert(key, action->objectName());
     }
     QCOMPARE(owner.value(QKeySequence(QStringLiteral("Ctrl+X"))), QStringLiteral("actionCut"));
+}
+
+// A new interface language reaches every text of the form, the window's
+// title and the texts the main window later replaces included.
+void TestMainWindowForm::everyTextIsTranslated()
+{
+    m_window->setWindowTitle(QStringLiteral("YavoPad-1"));
+    m_ui->actionAbout->setText(QStringLiteral("About YavoPad-1"));
+
+    MarkingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    m_ui->retranslateUi(m_window);
+    QCoreApplication::removeTranslator(&translator);
+
+    const auto marked = [](const QString &text) {
+        return text.startsWith(QLatin1Char('<')) && text.endsWith(QLatin1Char('>'));
+    };
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("<Yavo Pad>"));
+    QCOMPARE(m_ui->mainToolBar->windowTitle(), QStringLiteral("<MainToolbar>"));
+    for (const ActionRow &row : actionRows) {
+        const QAction *action = m_ui->*row.member;
+        QVERIFY2(marked(action->text()), row.name);
+        if (*row.toolTip)
+            QVERIFY2(marked(action->toolTip()), row.name);
+    }
+    const auto menus = m_window->findChildren<QMenu *>();
+    for (const QMenu *menu : menus)
+        QVERIFY2(marked(menu->title()), qPrintable(menu->objectName()));
+    QCOMPARE(m_ui->actionAbout->text(), QStringLiteral("<About Yavo>"));
+    QCOMPARE(m_ui->menuLanguage->toolTip(), QStringLiteral("<F11 To Toggle>"));
 }
 
 void TestMainWindowForm::iconResources_data()
