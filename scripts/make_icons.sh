@@ -1,8 +1,9 @@
 #!/bin/sh
 # Renders the icons of the word processor and the typing tutor from the
 # Breeze icon theme (Debian package breeze-icon-theme, LGPL-3+; see
-# resources/ICONS-LICENSE.md) into resources/icons/. Run once after changing the table below; the PNGs are
-# committed, so building never needs the theme or rsvg-convert.
+# resources/ICONS-LICENSE.md) into resources/icons/. Run once after changing
+# the table below; the PNGs are committed, so building never needs the theme
+# or rsvg-convert.
 #
 # Each line: the PNG's name (as the program loads it from :/resources/), the
 # size in pixels, and the theme icon "context/name" drawn for it. The size is
