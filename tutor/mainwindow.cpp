@@ -73,26 +73,43 @@ void MainWindow::onCreateClicked()
     table->deleteLater();
 }
 
+namespace {
+
+// Buttons side by side, without margins or gaps.
+QHBoxLayout *tightRowIn(QWidget *holder)
+{
+    auto *layout = new QHBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    return layout;
+}
+
+// Shown held down, in bold at the given size.
+void pressAndEmbolden(QAbstractButton *button, int pointSize)
+{
+    button->setDown(true);
+    QFont font = button->font();
+    font.setWeight(QFont::Bold);
+    font.setPointSize(pointSize);
+    button->setFont(font);
+}
+
+} // namespace
+
 QToolButton *MainWindow::createKeyButton(const QString &text)
 {
     auto *button = new QToolButton;
     button->setFixedSize(32, 32);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setText(text);
-    button->setDown(true);
-    QFont font = button->font();
-    font.setWeight(QFont::Bold);
-    font.setPointSize(13);
-    button->setFont(font);
+    pressAndEmbolden(button, 13);
     return button;
 }
 
 QWidget *MainWindow::createKeyRow(const QString &keys)
 {
     auto *row = new QWidget;
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    QHBoxLayout *layout = tightRowIn(row);
     for (const QChar key : keys) {
         if (key.isLetter())
             layout->addWidget(createKeyButton(key));
@@ -103,17 +120,12 @@ QWidget *MainWindow::createKeyRow(const QString &keys)
 QWidget *MainWindow::createWordButton(const QString &word)
 {
     auto *holder = new QWidget;
-    auto *layout = new QHBoxLayout(holder);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
     auto *button = new QPushButton(word);
-    button->setDown(true);
+    pressAndEmbolden(button, 12);
     QFont font = button->font();
-    font.setWeight(QFont::Bold);
-    font.setPointSize(12);
     font.setFamily(QStringLiteral("Nirmala UI"));
     button->setFont(font);
     button->setMinimumWidth(110);
-    layout->addWidget(button);
+    tightRowIn(holder)->addWidget(button);
     return holder;
 }
