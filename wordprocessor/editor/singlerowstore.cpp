@@ -10,10 +10,31 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+SingleRowStore::SingleRowStore()
+    : m_connectionName(QStringLiteral("SingleRowStore/%1").arg(quintptr(this), 0, 16))
+{
+}
+
+SingleRowStore::~SingleRowStore()
+{
+    closeConnection();
+}
+
+void SingleRowStore::closeConnection()
+{
+    if (!db.isValid())
+        return;
+    db.close();
+    // The connection goes only once no handle refers to it.
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
 void SingleRowStore::openStore(const QString &driver, const QString &fileName,
                                const QString &keyStatement, const QStringList &tables)
 {
-    db = QSqlDatabase::addDatabase(driver);
+    closeConnection();
+    db = QSqlDatabase::addDatabase(driver, m_connectionName);
     // The file name is relative to the current folder, so that is where its
     // folder must exist, wherever the program itself is.
     QDir().mkpath(QFileInfo(fileName).absolutePath());
