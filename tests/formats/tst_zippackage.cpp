@@ -1,6 +1,6 @@
 #include "testmain.h"
 
-#include "formats/zippackage.h"
+#include "zippackage_p.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "editor/singlerowstore.h"
+#include "private/singlerowstore_p.h"
 
 #include "dictionary/compressedtext.h"
 

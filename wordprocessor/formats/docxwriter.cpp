@@ -1,10 +1,10 @@
 #include "formats/docxwriter.h"
 
-#include "formats/documentlimits.h"
 #include "formats/formatreader.h"
 #include "formats/formatwriter.h"
-#include "formats/xmltext.h"
-#include "formats/zippackage.h"
+#include "private/documentlimits_p.h"
+#include "private/xmltext_p.h"
+#include "private/zippackage_p.h"
 
 #include <QFont>
 #include <QTextBlock>

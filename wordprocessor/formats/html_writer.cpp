@@ -1,6 +1,6 @@
 #include "formats/html_writer.h"
 
-#include "formats/unicodetext.h"
+#include "private/unicodetext_p.h"
 
 #include <QTextDocument>
 #include <QTextStream>

@@ -1,8 +1,8 @@
 #include "formats/odtreader.h"
 
-#include "formats/documentlimits.h"
-#include "formats/xmltext.h"
-#include "formats/zippackage.h"
+#include "private/documentlimits_p.h"
+#include "private/xmltext_p.h"
+#include "private/zippackage_p.h"
 
 #include <QFont>
 #include <QIODevice>

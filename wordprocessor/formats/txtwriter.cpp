@@ -1,6 +1,6 @@
 #include "formats/txtwriter.h"
 
-#include "formats/unicodetext.h"
+#include "private/unicodetext_p.h"
 
 #include <QTextDocument>
 #include <QTextStream>

@@ -1,4 +1,4 @@
-#include "formats/zippackage.h"
+#include "private/zippackage_p.h"
 
 #include "formats/formatwriter.h"
 

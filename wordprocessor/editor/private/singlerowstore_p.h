@@ -1,5 +1,5 @@
-#ifndef YAVO_SINGLEROWSTORE_H
-#define YAVO_SINGLEROWSTORE_H
+#ifndef YAVO_SINGLEROWSTORE_P_H
+#define YAVO_SINGLEROWSTORE_P_H
 
 #include <QSqlDatabase>
 #include <QString>

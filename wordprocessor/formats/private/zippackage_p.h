@@ -1,5 +1,5 @@
-#ifndef ZIPPACKAGE_H
-#define ZIPPACKAGE_H
+#ifndef YAVO_ZIPPACKAGE_P_H
+#define YAVO_ZIPPACKAGE_P_H
 
 #include <QByteArray>
 #include <QCoreApplication>
