@@ -1,8 +1,8 @@
 #include "ime/ansi2indicansi.h"
 
 #include "core/indicchars.h"
+#include "private/imelogging_p.h"
 
-#include <QDebug>
 #include <QFile>
 #include <QTextStream>
 
@@ -143,7 +143,7 @@ bool ANSI2IndicANSI::loadKaagunita(const QString &fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        qWarning().noquote() << QStringLiteral("ERROR: ANSI Kaagunita table cannot be read: %1 (%2)")
+        qCWarning(lcIme).noquote() << QStringLiteral("ERROR: ANSI Kaagunita table cannot be read: %1 (%2)")
                                     .arg(fileName, file.errorString());
         return false;
     }
@@ -159,13 +159,13 @@ bool ANSI2IndicANSI::loadKaagunita(const QString &fileName)
         const int row = kaagunita.size();
         if (cells.size() != vowelColumnCount || row >= consonantCount
             || cells.at(columnA) != consonantGlyphs.at(row)) {
-            qWarning().noquote() << QStringLiteral("ERROR: ANSI Kaagunita error at line ") + line;
+            qCWarning(lcIme).noquote() << QStringLiteral("ERROR: ANSI Kaagunita error at line ") + line;
             return false;
         }
         kaagunita.append(cells);
     }
     if (kaagunita.size() != consonantCount) {
-        qWarning().noquote() << QStringLiteral("ERROR: ANSI Kaagunita table has %1 rows, not %2")
+        qCWarning(lcIme).noquote() << QStringLiteral("ERROR: ANSI Kaagunita table has %1 rows, not %2")
                                     .arg(kaagunita.size())
                                     .arg(consonantCount);
         return false;
