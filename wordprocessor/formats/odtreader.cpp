@@ -131,8 +131,9 @@ void OdtReader::readZip(QIODevice *device)
         errorText = tr("The archive holds no document.");
         return;
     }
-    errorText = zip.readXmlEntries({QStringLiteral("styles.xml"), QStringLiteral("content.xml")}, m_xml,
-                                   [this] { readXml(); });
+    const bool read = zip.readXmlEntries({QStringLiteral("styles.xml"), QStringLiteral("content.xml")}, m_xml,
+                                         [this] { readXml(); });
+    errorText = read ? QString() : zip.errorString();
 }
 
 void OdtReader::readFlat(QIODevice *device)
