@@ -1,7 +1,8 @@
 #include "logmessagehandler.h"
 
+#include "private/tutorlogging_p.h"
+
 #include <QDateTime>
-#include <QDebug>
 #include <QFile>
 #include <QTextStream>
 #include <QThread>
@@ -53,7 +54,7 @@ void logMessageHandler(QtMsgType type, const QMessageLogContext &context, const 
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
         // Only warnings and critical messages get here, so this debug line
         // does not come back to the file.
-        qDebug() << file.errorString();
+        qCDebug(lcTutor) << file.errorString();
         return;
     }
     QTextStream out(&file);
