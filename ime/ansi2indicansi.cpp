@@ -190,7 +190,7 @@ bool ANSI2IndicANSI::isValidKey(const QString &key) const
     if (keyboardLayout != kprao && keyboardLayout != inscript)
         return false;
     const bool isInscript = keyboardLayout == inscript;
-    const int position = (isInscript ? inscriptKeys : kpraoKeys).indexOf(key);
+    const int position = keyPosition(key);
     return position >= 0
         && consonantColumn((isInscript ? InscriptKeyBase : KpraoKeyBase) + position) <= columnArkavattu;
 }
@@ -228,7 +228,7 @@ ConverterOutput ANSI2IndicANSI::process(const QString &key, const QString &emitt
     int position;
     switch (keyboardLayout) {
     case kprao:
-        if ((position = kpraoKeys.indexOf(key)) < 0)
+        if ((position = keyPosition(key)) < 0)
             return out;
         if (position < kpraoVowelKeyCount) {
             const bool asSign = position != kpraoAnusvaraPosition
@@ -239,7 +239,7 @@ ConverterOutput ANSI2IndicANSI::process(const QString &key, const QString &emitt
         }
         break;
     case inscript:
-        if ((position = inscriptKeys.indexOf(key)) < 0)
+        if ((position = keyPosition(key)) < 0)
             return out;
         if (position < inscriptVowelKeyCount)
             appendVowel(InscriptKeyBase + inscriptVowelColumn(position), attachesSign(), out);

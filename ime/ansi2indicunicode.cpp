@@ -1,6 +1,7 @@
 #include "ime/ansi2indicunicode.h"
 
 #include "core/indicchars.h"
+#include "core/indicsyllable.h"
 
 #include <iterator>
 
@@ -168,8 +169,10 @@ constexpr Replacement scriptFixups[] = {
     {8, 0x0B9B, 0x0B9A}, {8, 0x0B9D, 0x0B9C},
     {8, 0x0BA0, 0x0B9F}, {8, 0x0BA1, 0x0B9F}, {8, 0x0BA2, 0x0B9F},
     {8, 0x0BA5, 0x0BA4}, {8, 0x0BA6, 0x0BA4}, {8, 0x0BA7, 0x0BA4},
-    {8, 0x0BAB, 0x0BAA}, {8, 0x0BAC, 0x0BAA},
+    {8, 0x0BAB, 0x0BAA}, {8, 0x0BAC, 0x0BAA}, {8, 0x0BAD, 0x0BAA},
     {8, 0x0BB6, 0x0BB7}, {8, 0x0B82, 0x0BAE},
+    // Tamil has no nukta: the InScript key is then typed as it is.
+    {8, 0x0BBC, 0},
 };
 
 const QLatin1String anusvaraKey("M");
@@ -231,19 +234,16 @@ ConverterOutput ANSI2IndicUnicode::process(const QString &key, const QString &em
     }
     if ((keyboardLayout == kprao && key == kpraoArkavattuKey)
         || (keyboardLayout == inscript && key == inscriptArkavattuKey)) {
+        // The repha goes in front of the whole consonant cluster of the last
+        // syllable, with its vowel sign: they are deleted and typed again
+        // behind it. A sign without its consonant (InScript types signs
+        // anywhere) gets none: moving it would take a character the hook
+        // never typed out of the application's text.
         workBuffer = emittedText;
-        const QChar previous = lastCharacter(workBuffer);
-        if (isConsonant(previous)) {
+        const int position = IndicSyllable::rephaPosition(workBuffer, baseCodePoint);
+        if (position >= 0) {
             out.arkavattu = true;
-            out.backspaces = 1;
-        } else if (isVowelSign(previous) && workBuffer.size() >= 2
-                   && isConsonant(workBuffer.at(workBuffer.size() - 2))) {
-            // The consonant and its sign both go behind the repha. A sign
-            // without its consonant (InScript types signs anywhere) gets no
-            // repha: moving two characters would take one the hook never
-            // typed out of the application's text.
-            out.arkavattu = true;
-            out.backspaces = 2;
+            out.backspaces = quint16(workBuffer.size() - position);
         }
         return out;
     }
@@ -257,23 +257,23 @@ ConverterOutput ANSI2IndicUnicode::process(const QString &key, const QString &em
     int position;
     switch (keyboardLayout) {
     case phonetic:
-        if ((position = phoneticKeys.indexOf(key)) < 0)
+        if ((position = keyPosition(key)) < 0)
             return out;
         character = phoneticCharacter(position, key, emittedText, out);
         break;
     case kprao:
-        if ((position = kpraoKeys.indexOf(key)) < 0)
+        if ((position = keyPosition(key)) < 0)
             return out;
         character = kpraoCharacter(position, key, emittedText, out);
         break;
     case inscript:
-        if ((position = inscriptKeys.indexOf(key)) < 0)
+        if ((position = keyPosition(key)) < 0)
             return out;
         workBuffer = emittedText;
         character = inscriptCharacter(position, out);
         break;
     default:
-        if ((position = phoneticKeys.indexOf(key)) < 0)
+        if ((position = keyPosition(key)) < 0)
             return out;
         character = phonetic2Character(position, key, emittedText, out);
         break;
