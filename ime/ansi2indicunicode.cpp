@@ -245,6 +245,7 @@ ConverterOutput ANSI2IndicUnicode::process(const QString &key, const QString &em
             out.arkavattu = true;
             out.backspaces = quint16(workBuffer.size() - position);
         }
+        restartWhenPassedOn(out);
         return out;
     }
     if (language == hindi && key == omKey) {
@@ -253,28 +254,22 @@ ConverterOutput ANSI2IndicUnicode::process(const QString &key, const QString &em
         return out;
     }
 
+    const int position = keyPosition(key);
+    if (position < 0)
+        return out;
     QChar character;
-    int position;
     switch (keyboardLayout) {
     case phonetic:
-        if ((position = keyPosition(key)) < 0)
-            return out;
         character = phoneticCharacter(position, key, emittedText, out);
         break;
     case kprao:
-        if ((position = keyPosition(key)) < 0)
-            return out;
         character = kpraoCharacter(position, key, emittedText, out);
         break;
     case inscript:
-        if ((position = keyPosition(key)) < 0)
-            return out;
         workBuffer = emittedText;
         character = inscriptCharacter(position, out);
         break;
     default:
-        if ((position = keyPosition(key)) < 0)
-            return out;
         character = phonetic2Character(position, key, emittedText, out);
         break;
     }
@@ -287,7 +282,19 @@ ConverterOutput ANSI2IndicUnicode::process(const QString &key, const QString &em
     // A consonant whose character was fixed away brings no virama either.
     if (out.character.isNull())
         out.viramaAfter = false;
+    restartWhenPassedOn(out);
     return out;
+}
+
+// A key whose record types and deletes nothing reaches the application as
+// it was typed, outside the hook's record of what it typed. A composition
+// that went on across it would later delete the key and type the record's
+// characters in its place (a repha moves several of them), so the
+// composition starts anew after it.
+void ANSI2IndicUnicode::restartWhenPassedOn(ConverterOutput &out)
+{
+    if (out.character.isNull() && out.backspaces == 0 && !out.arkavattu && !out.viramaAfter)
+        out.resetFirst = true;
 }
 
 QChar ANSI2IndicUnicode::phoneticCharacter(int position, const QString &key,
