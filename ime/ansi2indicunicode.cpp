@@ -450,14 +450,10 @@ void ANSI2IndicUnicode::fixupScript(int language)
 
 bool ANSI2IndicUnicode::isConsonant(QChar c) const
 {
-    const int code = c.unicode();
-    return code >= baseCodePoint + IndicBlock::firstConsonant
-        && code <= baseCodePoint + IndicBlock::lastConsonant;
+    return IndicBlock::isConsonant(c.unicode(), baseCodePoint);
 }
 
 bool ANSI2IndicUnicode::isVowelSign(QChar c) const
 {
-    const int code = c.unicode();
-    return code >= baseCodePoint + IndicBlock::firstVowelSign
-        && code <= baseCodePoint + IndicBlock::lastVowelSign;
+    return IndicBlock::isVowelSign(c.unicode(), baseCodePoint);
 }

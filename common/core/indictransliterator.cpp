@@ -123,7 +123,8 @@ constexpr KeyIndex phoneticIndex = buildKeyIndex(phoneticKeyList, phoneticKeyLis
 constexpr KeyIndex kpraoIndex = buildKeyIndex(kpraoKeyList, kpraoKeyListFirstCode);
 constexpr KeyIndex extendedIndex = buildKeyIndex(kpraoExtendedKeyList, kpraoExtendedKeyListFirstCode);
 constexpr KeyIndex inscriptIndex = buildKeyIndex(inscriptKeyList, inscriptKeyListFirstCode);
-static_assert(phoneticIndex.pairRows <= KeyIndex::maxPairRows && kpraoIndex.pairRows <= KeyIndex::maxPairRows
+static_assert(phoneticIndex.pairRows <= KeyIndex::maxPairRows
+                  && kpraoIndex.pairRows <= KeyIndex::maxPairRows
                   && extendedIndex.pairRows <= KeyIndex::maxPairRows,
               "too many first characters of two-character keys");
 
@@ -383,14 +384,12 @@ inline bool IndicTransliterator::endsWith(char16_t ch) const
 
 inline bool IndicTransliterator::isConsonant(char16_t ch) const
 {
-    return ch >= m_scriptBase + IndicBlock::firstConsonant
-        && ch <= m_scriptBase + IndicBlock::lastConsonant;
+    return IndicBlock::isConsonant(ch, char16_t(m_scriptBase));
 }
 
 inline bool IndicTransliterator::isVowelSign(char16_t ch) const
 {
-    return ch >= m_scriptBase + IndicBlock::firstVowelSign
-        && ch <= m_scriptBase + IndicBlock::lastVowelSign;
+    return IndicBlock::isVowelSign(ch, char16_t(m_scriptBase));
 }
 
 inline char16_t IndicTransliterator::virama() const
