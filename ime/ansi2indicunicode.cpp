@@ -175,6 +175,19 @@ constexpr Replacement scriptFixups[] = {
     {8, 0x0BBC, 0},
 };
 
+constexpr bool fixupsChainFree()
+{
+    for (const Replacement &earlier : scriptFixups) {
+        for (const Replacement &other : scriptFixups) {
+            if (&other != &earlier && other.language == earlier.language
+                && (other.from == earlier.to || other.from == earlier.from))
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(fixupsChainFree(), "a script fix-up replaces what another one writes");
+
 const QLatin1String anusvaraKey("M");
 const QLatin1String visargaKey("H");
 const QLatin1String zwjKey("X");
@@ -438,14 +451,23 @@ QChar ANSI2IndicUnicode::halantCharacter() const
 
 void ANSI2IndicUnicode::fixupScript(int language)
 {
-    for (const Replacement &replacement : scriptFixups) {
-        if (replacement.language != language)
-            continue;
-        if (replacement.to)
-            workBuffer.replace(QChar(replacement.from), QChar(replacement.to));
-        else
-            workBuffer.remove(QChar(replacement.from));
+    // One pass over the text, each character by its first row: the same
+    // as applying the rows one after another, since none replaces what
+    // another wrote.
+    QChar *text = workBuffer.data();
+    int kept = 0;
+    for (int i = 0, n = workBuffer.size(); i < n; ++i) {
+        char16_t c = text[i].unicode();
+        for (const Replacement &replacement : scriptFixups) {
+            if (replacement.language == language && replacement.from == c) {
+                c = replacement.to;
+                break;
+            }
+        }
+        if (c != 0)
+            text[kept++] = QChar(c);
     }
+    workBuffer.truncate(kept);
 }
 
 bool ANSI2IndicUnicode::isConsonant(QChar c) const
