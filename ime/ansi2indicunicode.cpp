@@ -19,10 +19,6 @@ using IndicChars::rupeeSign;
 using IndicChars::zeroWidthJoiner;
 using IndicChars::zeroWidthNonJoiner;
 
-constexpr int phonetic = 0;
-constexpr int kprao = 1;
-constexpr int inscript = 2;
-
 using IndicLanguage::hindi;
 using IndicLanguage::tamil;
 
@@ -245,8 +241,8 @@ ConverterOutput ANSI2IndicUnicode::process(const QString &key, const QString &em
         out.character = rupeeSign;
         return out;
     }
-    if ((keyboardLayout == kprao && key == kpraoArkavattuKey)
-        || (keyboardLayout == inscript && key == inscriptArkavattuKey)) {
+    if ((imeLayout() == ImeKeyboardLayout::KPRao && key == kpraoArkavattuKey)
+        || (imeLayout() == ImeKeyboardLayout::InScript && key == inscriptArkavattuKey)) {
         // The repha goes in front of the whole consonant cluster of the last
         // syllable, with its vowel sign: they are deleted and typed again
         // behind it. A sign without its consonant (InScript types signs
@@ -271,14 +267,14 @@ ConverterOutput ANSI2IndicUnicode::process(const QString &key, const QString &em
     if (position < 0)
         return out;
     QChar character;
-    switch (keyboardLayout) {
-    case phonetic:
+    switch (imeLayout()) {
+    case ImeKeyboardLayout::Phonetic:
         character = phoneticCharacter(position, key, emittedText, out);
         break;
-    case kprao:
+    case ImeKeyboardLayout::KPRao:
         character = kpraoCharacter(position, key, emittedText, out);
         break;
-    case inscript:
+    case ImeKeyboardLayout::InScript:
         workBuffer = emittedText;
         character = inscriptCharacter(position, out);
         break;
@@ -404,10 +400,10 @@ QChar ANSI2IndicUnicode::appendVowel(int keyIndex, bool asSign, ConverterOutput 
     if (asSign && isKeyOfA(keyIndex)) {
         // After a consonant: Phonetic keeps the inherent vowel, KPRao types
         // the sign AA, the other layouts the letter A.
-        switch (keyboardLayout) {
-        case phonetic:
+        switch (imeLayout()) {
+        case ImeKeyboardLayout::Phonetic:
             return QChar();
-        case kprao:
+        case ImeKeyboardLayout::KPRao:
             return letter(vowelForms[AA].sign);
         default:
             return letter(vowelForms[A].independent);
@@ -426,7 +422,7 @@ QChar ANSI2IndicUnicode::appendConsonant(int keyIndex, ConverterOutput &)
     if (keyIndex == inscriptNuktaKey)
         return letter(nuktaOffset);
     const bool isHalantKey = keyIndex == kpraoHalantKey || keyIndex == inscriptHalantKey
-        || (keyIndex == phoneticFKey && keyboardLayout != phonetic);
+        || (keyIndex == phoneticFKey && imeLayout() != ImeKeyboardLayout::Phonetic);
     if (isHalantKey)
         return halantCharacter();
 

@@ -117,10 +117,10 @@ int AnsiToIndicBase::keyPosition(const QString &key) const
     const int size = key.size();
     if (size < 1 || size > 2)
         return -1;
-    switch (keyboardLayout) {
-    case 1:
+    switch (imeLayout()) {
+    case ImeKeyboardLayout::KPRao:
         return kpraoIndex.find(key.constData(), size);
-    case 2:
+    case ImeKeyboardLayout::InScript:
         return inscriptIndex.find(key.constData(), size);
     default:
         return phoneticIndex.find(key.constData(), size);
