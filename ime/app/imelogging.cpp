@@ -1,0 +1,3 @@
+#include "ime/app/imelogging.h"
+
+Q_LOGGING_CATEGORY(lcImeApp, "yavo.imeapp")

@@ -1,0 +1,12 @@
+#include "ime/app/imeresources.h"
+
+#include <QtGlobal>
+
+void registerYavoIMEResources()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(yavoime);
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
