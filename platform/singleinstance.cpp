@@ -9,6 +9,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QStandardPaths>
 #include <QThread>
 
 namespace Platform {
@@ -49,13 +50,11 @@ QString SingleInstance::identityOf(const QString &programPath)
 
 QString SingleInstance::serverNameOf(const QString &identity)
 {
-    // The home folder stands for the user: each user (and each sandboxed
-    // test home) has copies of its own.
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    hash.addData(identity.toUtf8());
-    hash.addData(QByteArrayLiteral("\n"));
-    hash.addData(QDir::homePath().toUtf8());
-    return QStringLiteral("yavo-") + QString::fromLatin1(hash.result().toHex().left(20));
+    // The user's runtime folder holds the socket and the lock: each user
+    // has copies of its own, and nobody else can reach them.
+    const QByteArray hash = QCryptographicHash::hash(identity.toUtf8(), QCryptographicHash::Sha1);
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
+        .filePath(QStringLiteral("yavo-") + QString::fromLatin1(hash.toHex().left(20)));
 }
 
 bool SingleInstance::isRunning()
@@ -69,7 +68,7 @@ bool SingleInstance::isRunning()
 
 void SingleInstance::claim()
 {
-    m_lock = new QLockFile(QDir(QDir::tempPath()).filePath(m_serverName + QStringLiteral(".lock")));
+    m_lock = new QLockFile(m_serverName + QStringLiteral(".lock"));
     // A lock is stale only when its process is gone, however old it is.
     m_lock->setStaleLockTime(0);
     if (!m_lock->tryLock(0) && m_lock->error() == QLockFile::LockFailedError) {

@@ -26,7 +26,8 @@ public:
 
     // The identity of a program file (its canonical path, when it exists).
     static QString identityOf(const QString &programPath);
-    // The local socket name of an identity for the current user.
+    // The local socket of an identity for the current user: a path in the
+    // user's runtime folder.
     static QString serverNameOf(const QString &identity);
     QString serverName() const { return m_serverName; }
 

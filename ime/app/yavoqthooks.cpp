@@ -159,11 +159,15 @@ void YavoQtHooks::setEncoding(int encoding)
 {
     d->encoding = encoding == EncodingANSI ? EncodingANSI : EncodingUnicode;
     delete d->converter;
-    if (d->encoding == EncodingANSI)
-        d->converter = new ANSI2IndicANSI(d->language, d->keyboardLayout);
-    else
-        d->converter = new ANSI2IndicUnicode(d->language, d->keyboardLayout);
+    d->converter = createConverter(d->encoding, d->language, d->keyboardLayout);
     d->resetComposition();
+}
+
+AnsiToIndicBase *YavoQtHooks::createConverter(int encoding, int language, int layout) const
+{
+    if (encoding == EncodingANSI)
+        return new ANSI2IndicANSI(language, layout);
+    return new ANSI2IndicUnicode(language, layout);
 }
 
 void YavoQtHooks::setArkavattu(bool enabled)

@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+class AnsiToIndicBase;
 class yvQuickBytesToolBar;
 class YavoQtHooksPrivate;
 
@@ -60,6 +61,10 @@ public:
 
 Q_SIGNALS:
     void toggleIndic();
+
+protected:
+    // The converter for an output encoding; the hook owns it.
+    virtual AnsiToIndicBase *createConverter(int encoding, int language, int layout) const;
 
 private:
     YavoQtHooksPrivate *d;
