@@ -529,14 +529,18 @@ void TestYavoIMETrayIcon::dialogsLeaveWithTheFocus()
     QVERIFY(QTest::qWaitForWindowActive(shown));
     QTRY_VERIFY(QApplication::focusWidget() == shown || shown->isAncestorOf(QApplication::focusWidget()));
 
-    const QList<QWidget *> own = shown->findChildren<QWidget *>();
-    for (QWidget *widget : own) {
-        if (widget->focusPolicy() == Qt::NoFocus)
-            continue;
+    QList<QPointer<QWidget>> own;
+    for (QWidget *widget : shown->findChildren<QWidget *>()) {
+        if (widget->focusPolicy() != Qt::NoFocus)
+            own.append(widget);
+    }
+    QVERIFY(!own.isEmpty());
+    for (const QPointer<QWidget> &widget : own) {
+        QVERIFY2(shown, "deleted when the focus moved inside");
         widget->setFocus(Qt::TabFocusReason);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY2(shown, qPrintable(widget->metaObject()->className()));
     }
+    QVERIFY2(shown, "deleted when the focus moved inside");
 
     QLineEdit elsewhere;
     elsewhere.show();
