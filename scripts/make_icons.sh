@@ -1,5 +1,5 @@
 #!/bin/sh
-# Renders the word processor's icons from the Breeze icon theme (Debian
+# Renders the word processor's and the input method's icons from the Breeze icon theme (Debian
 # package breeze-icon-theme, LGPL-3+; see resources/ICONS-LICENSE.md) into
 # resources/icons/. Run once after changing the table below; the PNGs are
 # committed, so building never needs the theme or rsvg-convert.
@@ -87,6 +87,8 @@ lo_arrow_top.png         16  actions/go-parent-folder
 zoom-in.png              16  actions/zoom-in
 zoom-out.png             16  actions/zoom-out
 find-close-icon.png      16  actions/tab-close
+# Input method tray, Indic input on (off: lo_english_32.png)
+lo_trayIcon_16.png       16  status/input-keyboard-virtual-on
 TABLE
 
 exit $failed

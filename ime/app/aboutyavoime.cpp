@@ -1,8 +1,8 @@
 #include "ime/app/aboutyavoime.h"
 
-#include "ime/app/focusleavecloser.h"
-#include "ime/app/imeresources.h"
-#include "ime/app/imeversion.h"
+#include "private/focusleavecloser_p.h"
+#include "private/imeresources_p.h"
+#include "private/imeversion_p.h"
 
 #include "ui_aboutyavoime.h"
 

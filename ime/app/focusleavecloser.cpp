@@ -1,4 +1,4 @@
-#include "ime/app/focusleavecloser.h"
+#include "private/focusleavecloser_p.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "ime/app/imedebug.h"
 
-#include "ime/app/imelogging.h"
+#include "private/imeapplogging_p.h"
 
 #include <QFile>
 #include <QTextStream>

@@ -1,4 +1,4 @@
-#include "ime/app/imeresources.h"
+#include "private/imeresources_p.h"
 
 #include <QtGlobal>
 

@@ -1,6 +1,6 @@
 #include "ime/app/yavoimeapplication.h"
 
-#include "ime/app/imeversion.h"
+#include "private/imeversion_p.h"
 #include "ime/app/yavoimetrayicon.h"
 
 YavoIMEApplication::YavoIMEApplication(int &argc, char **argv)

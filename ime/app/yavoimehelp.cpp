@@ -1,6 +1,6 @@
 #include "ime/app/yavoimehelp.h"
 
-#include "ime/app/focusleavecloser.h"
+#include "private/focusleavecloser_p.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

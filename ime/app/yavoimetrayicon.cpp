@@ -1,13 +1,14 @@
 #include "ime/app/yavoimetrayicon.h"
 
 #include "ime/app/aboutyavoime.h"
-#include "ime/app/imeresources.h"
+#include "private/imeresources_p.h"
 #include "ime/app/traynotifier.h"
 #include "ime/app/yavoimehelp.h"
 #include "ime/app/yavoimemenu.h"
 #include "ime/app/yavoqthooks.h"
 
 #include "core/ansitounicode.h"
+#include "core/keyboardlayouts.h"
 #include "core/nuditoansi.h"
 #include "core/sharedsettings.h"
 #include "widgets/yvmessagebox.h"
@@ -31,7 +32,9 @@ const QString trayIconOff = QStringLiteral(":/resources/lo_english_32.png");
 // The hidden English entry of the Language menu.
 constexpr int englishIndex = 9;
 constexpr int kannadaIndex = 0;
-constexpr int lastStoredLayout = 2;
+// Only the layouts up to InScript come back from the store: a stored
+// Phonetic-2 starts as Phonetic.
+constexpr int lastStoredLayout = int(ImeKeyboardLayout::InScript);
 
 // A stored number, or the fallback when it is missing, not a number or
 // outside first..last: it indexes the menu's entries.
@@ -88,7 +91,7 @@ void YavoIMETrayIcon::readSettings()
 
     englishNumeralsAction->setChecked(settings.value(QStringLiteral("englishNumerals"), QStringLiteral("0")).toBool());
 
-    keyboard = storedIndex(settings, QStringLiteral("keyboard"), 0, 0, lastStoredLayout);
+    keyboard = storedIndex(settings, QStringLiteral("keyboard"), int(ImeKeyboardLayout::Phonetic), 0, lastStoredLayout);
     layoutGroup->actions().at(keyboard)->setChecked(true);
 
     hooks->setIndicEnabled(true);
@@ -349,10 +352,10 @@ void YavoIMETrayIcon::onEncodingActionToggled(QAction *action)
     if (encoding == YavoQtHooks::EncodingANSI) {
         // Nudi glyphs are typed with the KPRao and InScript layouts only.
         if (inscriptAction->isChecked()) {
-            keyboard = 2;
+            keyboard = int(ImeKeyboardLayout::InScript);
         } else {
             kpraoAction->setChecked(true);
-            keyboard = 1;
+            keyboard = int(ImeKeyboardLayout::KPRao);
         }
         hooks->setKeyboardLayout(keyboard);
     }

@@ -1,7 +1,7 @@
 #include "ime/app/yavoqthooks.h"
 
-#include "ime/app/imelogging.h"
-#include "ime/app/imeresources.h"
+#include "private/imeapplogging_p.h"
+#include "private/imeresources_p.h"
 
 #include "core/indicchars.h"
 #include "core/keystate.h"

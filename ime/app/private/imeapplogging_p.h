@@ -1,5 +1,5 @@
-#ifndef YAVO_IMELOGGING_H
-#define YAVO_IMELOGGING_H
+#ifndef YAVO_IMEAPPLOGGING_P_H
+#define YAVO_IMEAPPLOGGING_P_H
 
 #include <QLoggingCategory>
 

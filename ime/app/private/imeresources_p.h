@@ -1,5 +1,5 @@
-#ifndef YAVO_IMERESOURCES_H
-#define YAVO_IMERESOURCES_H
+#ifndef YAVO_IMERESOURCES_P_H
+#define YAVO_IMERESOURCES_P_H
 
 // Makes the input method's built-in files (key map, icons) reachable under
 // ":/resources/"; their resource lives in a static library, which a program

@@ -1,5 +1,5 @@
-#ifndef YAVO_IMEVERSION_H
-#define YAVO_IMEVERSION_H
+#ifndef YAVO_IMEVERSION_P_H
+#define YAVO_IMEVERSION_P_H
 
 // The input method's version, as its About box and application show it.
 #define YAVO_IME_VERSION "3.x.10"

@@ -1,3 +1,3 @@
-#include "ime/app/imelogging.h"
+#include "private/imeapplogging_p.h"
 
 Q_LOGGING_CATEGORY(lcImeApp, "yavo.imeapp")
