@@ -16,6 +16,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
@@ -136,6 +138,7 @@ private slots:
     void convertClipboard_data();
     void convertClipboard();
     void wakeUpShowsStatusOnce();
+    void quickBytes();
     void onlyQuitEnds_data();
     void onlyQuitEnds();
     void newDialogPerClick();
@@ -443,6 +446,32 @@ void TestYavoIMETrayIcon::wakeUpShowsStatusOnce()
     m_notifier->balloons.clear();
     m_tray->onMessageReceived(QStringLiteral("Wake up!"));
     QCOMPARE(m_notifier->statuses(), QStringList{QStringLiteral("Kannada-Phonetic layout-Unicode")});
+}
+
+// The bar is the one the hook expands from; it goes with the tray.
+void TestYavoIMETrayIcon::quickBytes()
+{
+    const QString path = SharedSettings::quickBytesPath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("ty=Thank you\n");
+    file.close();
+
+    makeTray();
+    QPointer<yvQuickBytesToolBar> bar = m_tray->quickBytesToolBar();
+    QVERIFY(bar);
+    QVERIFY(!bar->isVisible());
+    trigger(QStringLiteral("Quick Bytes..."));
+    QVERIFY(bar->isVisible());
+    QCOMPARE(bar->windowTitle(), QStringLiteral("YavoIME-QuickBytesbar"));
+    QVERIFY(bar->windowFlags() & Qt::WindowStaysOnTopHint);
+
+    Typist typist(*m_keyboard);
+    typist.type(QStringLiteral("ty "));
+    QCOMPARE(typist.text(), QStringLiteral("Thank you "));
+    m_tray.reset();
+    QVERIFY(bar.isNull());
 }
 
 // The program has no window: closing a dialog, the menu or the hidden tray
