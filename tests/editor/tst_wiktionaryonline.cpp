@@ -215,8 +215,15 @@ void TestWiktionaryOnline::englishLooksNothingUp()
 void TestWiktionaryOnline::closingDestroysTheWindow()
 {
     Window w;
+    Response held = Response{200, {}, QByteArrayLiteral("<p>late</p>"), true};
+    w.server.serve(QStringLiteral("/wiki/late"), held);
     w.dialog->show();
     QVERIFY(w.lookUp(QStringLiteral("a")));
+    // Closed while a page is on its way.
+    w.field->setPlainText(QStringLiteral("late"));
+    w.search->click();
+    QVERIFY(w.server.waitForRequests(2));
+
     w.dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))->button(QDialogButtonBox::Close)->click();
     QTRY_VERIFY(w.dialog.isNull());
 }

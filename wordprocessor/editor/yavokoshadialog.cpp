@@ -54,6 +54,9 @@ YavoKoshaDialog::YavoKoshaDialog(QWidget *parent)
 
 YavoKoshaDialog::~YavoKoshaDialog()
 {
+    // The field's focus-out, as the widgets go, must not reach a dialog
+    // whose form is gone.
+    disconnect(ui->wordLineEdit, nullptr, this, nullptr);
     writeGeometry();
     delete m_dictionary;
     delete ui;
