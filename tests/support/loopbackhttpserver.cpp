@@ -43,6 +43,9 @@ LoopbackHttpServer::LoopbackHttpServer(QObject *parent)
 
 LoopbackHttpServer::~LoopbackHttpServer()
 {
+    // Connections still open go while the buffers they remove themselves
+    // from exist.
+    qDeleteAll(m_server.findChildren<QTcpSocket *>());
     QNetworkProxy::setApplicationProxy(QNetworkProxy(QNetworkProxy::NoProxy));
 }
 
