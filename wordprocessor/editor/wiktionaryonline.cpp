@@ -3,6 +3,7 @@
 
 #include "editor/mediawiki.h"
 #include "editor/wiktionarysite.h"
+#include "editor/wordhistory.h"
 
 #include "utils/utils.h"
 
@@ -107,24 +108,12 @@ void WiktionaryOnline::stepThroughHistory(int step)
 {
     if (m_history.isEmpty())
         return;
-    const int found = m_history.lastIndexOf(m_currentWord);
-    int position = -1;
-    QString target;
-    bool hasTarget = false;
-    if (found < 0) {
-        target = m_history.last();
-        hasTarget = true;
-    } else {
-        position = found + step;
-        hasTarget = position >= 0 && position < m_history.size();
-        if (hasTarget)
-            target = m_history.at(position);
-    }
-    updateHistoryButtons(position);
+    const WordHistoryStep to(m_history, m_currentWord, step);
+    updateHistoryButtons(to.position);
     m_record = false;
-    if (hasTarget) {
-        ui->plainTextEdit->setText(target);
-        searchWord(target);
+    if (to.hasTarget) {
+        ui->plainTextEdit->setText(to.target);
+        searchWord(to.target);
     }
 }
 

@@ -2,6 +2,7 @@
 #include "ui_yavokoshadialog.h"
 
 #include "dictionary/dictdatabase.h"
+#include "editor/wordhistory.h"
 #include "utils/utils.h"
 
 #include <QAction>
@@ -220,23 +221,14 @@ void YavoKoshaDialog::stepThroughHistory(int step)
 {
     if (m_history.isEmpty())
         return;
-    const int found = m_history.lastIndexOf(m_currentWord);
-    int position = -1;
-    bool hasTarget = true;
-    bool backEnabled = false;
-    if (found >= 0) {
-        position = found + step;
-        hasTarget = position >= 0 && position < m_history.size();
-        backEnabled = step > 0 || position > 0;
-    }
-    ui->backwardButton->setEnabled(backEnabled);
-    ui->forwardButton->setEnabled(position < m_history.size() - 1);
-    if (!hasTarget)
+    const WordHistoryStep to(m_history, m_currentWord, step);
+    ui->backwardButton->setEnabled(to.currentFound && (step > 0 || to.position > 0));
+    ui->forwardButton->setEnabled(to.position < m_history.size() - 1);
+    if (!to.hasTarget)
         return;
-    const QString target = found >= 0 ? m_history.at(position) : m_history.last();
     m_record = false;
-    ui->wordLineEdit->setText(target);
-    lookUpWord(target);
+    ui->wordLineEdit->setText(to.target);
+    lookUpWord(to.target);
 }
 
 void YavoKoshaDialog::readGeometry()
