@@ -87,6 +87,10 @@ lo_arrow_top.png         16  actions/go-parent-folder
 zoom-in.png              16  actions/zoom-in
 zoom-out.png             16  actions/zoom-out
 find-close-icon.png      16  actions/tab-close
+# Back and Forward of the dictionary windows (the names are the other way
+# round: lo_arrow_right.png points left)
+lo_arrow_right.png       32  actions/go-previous
+lo_arrow_left.png        32  actions/go-next
 TABLE
 
 exit $failed
