@@ -31,9 +31,9 @@ source_svg() {
 }
 
 failed=0
-while read -r png size icon; do
+while read -r png size icon from; do
     case "$png" in ''|'#'*) continue ;; esac
-    svg=$(source_svg "${icon%%/*}" "${icon#*/}" "$size")
+    svg=$(source_svg "${icon%%/*}" "${icon#*/}" "${from:-$size}")
     if [ -z "$svg" ]; then
         echo "no drawing for $icon ($png)" >&2
         failed=1
@@ -89,8 +89,8 @@ zoom-out.png             16  actions/zoom-out
 find-close-icon.png      16  actions/tab-close
 # Back and Forward of the dictionary windows (the names are the other way
 # round: lo_arrow_right.png points left)
-lo_arrow_right.png       32  actions/go-previous
-lo_arrow_left.png        32  actions/go-next
+lo_arrow_right.png       32  actions/go-previous  16
+lo_arrow_left.png        32  actions/go-next      16
 TABLE
 
 exit $failed

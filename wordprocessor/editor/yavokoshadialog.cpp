@@ -14,13 +14,13 @@
 
 namespace {
 
-// The links to similar words point here; the dialog recognises them by this
-// prefix and never opens them. The host is one that can never resolve.
-const QString similarWordPrefix = QStringLiteral("http://yavo.invalid/kosha/");
+// The links to similar words point into the maker's site; the dialog
+// recognises them by this prefix and never opens them.
+const QString similarWordPrefix = QStringLiteral("http://yavo.example.org/kosha/");
 
 // Where a user without a dictionary for the language is sent.
-const QString contactPage = QStringLiteral("https://yavo.invalid/contact");
-const QString contactPageText = QStringLiteral("yavo.invalid");
+const QString contactPage = QStringLiteral("https://yavo.example.org/contact");
+const QString contactPageText = QStringLiteral("yavo.example.org");
 
 constexpr int statusMessageMs = 6000;
 constexpr int keyboardActionCount = 7;
