@@ -206,6 +206,7 @@ void TestWiktionaryOnline::englishLooksNothingUp()
 {
     Window w(9);
     QVERIFY(w.lookUp(QStringLiteral("a")));
+    QVERIFY(w.busy->isHidden());
     QCOMPARE(w.browser->toPlainText(), QString());
     emit w.browser->anchorClicked(QUrl(QStringLiteral("//.wiktionary.test/wiki/b")));
     QVERIFY(w.settled());

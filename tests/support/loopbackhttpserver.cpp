@@ -37,6 +37,7 @@ LoopbackHttpServer::LoopbackHttpServer(QObject *parent)
     connect(&m_server, &QTcpServer::newConnection, this, &LoopbackHttpServer::onNewConnection);
     if (!m_server.listen(QHostAddress::LocalHost))
         qWarning("LoopbackHttpServer: %s", qPrintable(m_server.errorString()));
+    m_savedProxy = QNetworkProxy::applicationProxy();
     QNetworkProxy::setApplicationProxy(
             QNetworkProxy(QNetworkProxy::HttpProxy, QStringLiteral("127.0.0.1"), port()));
 }
@@ -46,7 +47,7 @@ LoopbackHttpServer::~LoopbackHttpServer()
     // Connections still open go while the buffers they remove themselves
     // from exist.
     qDeleteAll(m_server.findChildren<QTcpSocket *>());
-    QNetworkProxy::setApplicationProxy(QNetworkProxy(QNetworkProxy::NoProxy));
+    QNetworkProxy::setApplicationProxy(m_savedProxy);
 }
 
 void LoopbackHttpServer::serve(const QString &path, const Response &response, const QByteArray &method)

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QMetaType>
+#include <QNetworkProxy>
 #include <QObject>
 #include <QPair>
 #include <QPointer>
@@ -79,6 +80,7 @@ private:
     void respond(QTcpSocket *socket, const Response &response);
 
     QTcpServer m_server;
+    QNetworkProxy m_savedProxy;
     QHash<QByteArray, Response> m_routes;
     QHash<QTcpSocket *, QByteArray> m_buffers;
     QList<Request> m_requests;
