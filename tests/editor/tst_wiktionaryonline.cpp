@@ -31,7 +31,8 @@ struct Window
     explicit Window(int language = 0)
         : dialog(new WiktionaryOnline)
     {
-        for (const QString &word : {"a", "b", "c", "d", "e", "ಪದ", "ಪದ#Kannada"}) {
+        const QStringList words = {"a", "b", "c", "d", "e", "ಪದ", "ಪದ#Kannada"};
+        for (const QString &word : words) {
             server.serve(QStringLiteral("/wiki/") + word,
                          Response{200, {}, QStringLiteral("<p>%1</p>").arg(pageText(word)).toUtf8(), false});
         }
