@@ -124,7 +124,7 @@ void MediaWiki::finished(QNetworkReply *reply)
 
     if (!WiktionarySite::succeeded(reply)) {
         qCDebug(lcWiktionary) << "search failed" << reply->url() << reply->errorString()
-                          << reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+                              << reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         d->result.clear();
         emit finished(false);
         return;
@@ -136,6 +136,6 @@ bool MediaWiki::processSearchResult(QNetworkReply *reply)
 {
     d->result = QString::fromUtf8(reply->readAll());
     qCDebug(lcWiktionary) << "processSearchResult" << d->result
-                      << reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toString();
+                          << reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toString();
     return true;
 }

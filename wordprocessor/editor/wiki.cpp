@@ -5,6 +5,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPointer>
+#include <QTimer>
 #include <QXmlStreamReader>
 
 #include <array>
@@ -132,7 +133,9 @@ void Wiki::search(const QString &searchTerm)
         older->abort();
     }
     if (url.isEmpty()) {
+        // No domain to ask: fail as a reply would, through the event loop.
         qCDebug(lcWiktionary) << "links query: no edition";
+        QTimer::singleShot(0, this, [this] { emit finished(false); });
         return;
     }
     d->linksReply = d->send(url, LinksQuery);
