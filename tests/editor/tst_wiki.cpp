@@ -58,6 +58,7 @@ private slots:
     void linksQueryAddress_data();
     void linksQueryAddress();
     void emptyTermSendsNothing();
+    void noDomainFailsWithoutARequest();
     void linksAnswer_data();
     void linksAnswer();
     void editFlowPostsASection_data();
@@ -113,6 +114,18 @@ void TestWiki::emptyTermSendsNothing()
     QVERIFY(client.answered(1));
     QCOMPARE(server.requests().size(), 1);
     QCOMPARE(client.wiki.results(), QStringList{"b"});
+}
+
+void TestWiki::noDomainFailsWithoutARequest()
+{
+    LoopbackHttpServer server;
+    Client client;
+    client.wiki.setSite(WiktionarySite(QStringLiteral("http"), QString()));
+    client.wiki.search(QStringLiteral("x"));
+    QVERIFY(client.spy.isEmpty());
+    QVERIFY(client.answered(1));
+    QVERIFY(!client.spy.first().at(0).toBool());
+    QVERIFY(server.requests().isEmpty());
 }
 
 void TestWiki::linksAnswer_data()
