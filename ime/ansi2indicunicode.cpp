@@ -18,10 +18,6 @@ using IndicChars::rupeeSign;
 using IndicChars::zeroWidthJoiner;
 using IndicChars::zeroWidthNonJoiner;
 
-constexpr int phonetic = 0;
-constexpr int kprao = 1;
-constexpr int inscript = 2;
-
 using IndicLanguage::hindi;
 using IndicLanguage::tamil;
 
@@ -229,8 +225,8 @@ ConverterOutput ANSI2IndicUnicode::process(const QString &key, const QString &em
         out.character = rupeeSign;
         return out;
     }
-    if ((keyboardLayout == kprao && key == kpraoArkavattuKey)
-        || (keyboardLayout == inscript && key == inscriptArkavattuKey)) {
+    if ((imeLayout() == ImeKeyboardLayout::KPRao && key == kpraoArkavattuKey)
+        || (imeLayout() == ImeKeyboardLayout::InScript && key == inscriptArkavattuKey)) {
         workBuffer = emittedText;
         const QChar previous = lastCharacter(workBuffer);
         if (isConsonant(previous)) {
@@ -255,18 +251,18 @@ ConverterOutput ANSI2IndicUnicode::process(const QString &key, const QString &em
 
     QChar character;
     int position;
-    switch (keyboardLayout) {
-    case phonetic:
+    switch (imeLayout()) {
+    case ImeKeyboardLayout::Phonetic:
         if ((position = phoneticKeys.indexOf(key)) < 0)
             return out;
         character = phoneticCharacter(position, key, emittedText, out);
         break;
-    case kprao:
+    case ImeKeyboardLayout::KPRao:
         if ((position = kpraoKeys.indexOf(key)) < 0)
             return out;
         character = kpraoCharacter(position, key, emittedText, out);
         break;
-    case inscript:
+    case ImeKeyboardLayout::InScript:
         if ((position = inscriptKeys.indexOf(key)) < 0)
             return out;
         workBuffer = emittedText;
@@ -384,10 +380,10 @@ QChar ANSI2IndicUnicode::appendVowel(int keyIndex, bool asSign, ConverterOutput 
     if (asSign && isKeyOfA(keyIndex)) {
         // After a consonant: Phonetic keeps the inherent vowel, KPRao types
         // the sign AA, the other layouts the letter A.
-        switch (keyboardLayout) {
-        case phonetic:
+        switch (imeLayout()) {
+        case ImeKeyboardLayout::Phonetic:
             return QChar();
-        case kprao:
+        case ImeKeyboardLayout::KPRao:
             return letter(vowelForms[AA].sign);
         default:
             return letter(vowelForms[A].independent);
@@ -406,7 +402,7 @@ QChar ANSI2IndicUnicode::appendConsonant(int keyIndex, ConverterOutput &)
     if (keyIndex == inscriptNuktaKey)
         return letter(nuktaOffset);
     const bool isHalantKey = keyIndex == kpraoHalantKey || keyIndex == inscriptHalantKey
-        || (keyIndex == phoneticFKey && keyboardLayout != phonetic);
+        || (keyIndex == phoneticFKey && imeLayout() != ImeKeyboardLayout::Phonetic);
     if (isHalantKey)
         return halantCharacter();
 

@@ -102,10 +102,10 @@ bool AnsiToIndicBase::isValidKey(const QString &key) const
     }
     if (language == hindi && key == omKey)
         return true;
-    switch (keyboardLayout) {
-    case 1:
+    switch (imeLayout()) {
+    case ImeKeyboardLayout::KPRao:
         return kpraoKeys.contains(key);
-    case 2:
+    case ImeKeyboardLayout::InScript:
         return inscriptKeys.contains(key);
     default:
         return phoneticKeys.contains(key);

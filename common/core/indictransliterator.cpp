@@ -2,6 +2,7 @@
 
 #include "core/englishrespelling.h"
 #include "core/indicchars.h"
+#include "core/keyboardlayouts.h"
 #include "core/languagetable.h"
 #include "core/transliterationtables.h"
 
@@ -18,15 +19,6 @@ constexpr int languageCount = IndicLanguage::count;
 using IndicLanguage::kannada;
 using IndicLanguage::hindi;
 using IndicLanguage::tamil;
-
-enum Layout {
-    Phonetic = 0,
-    KPRao = 1,
-    InScript = 2,
-    Transliteration = 3,
-    Phonetic2 = 4,
-    KPRaoExtended = 5,
-};
 
 constexpr quint32 scriptBaseTable[languageCount] = {
     0x0C80, 0x0C00, 0x0D00, 0x0B00, 0x0900, 0x0A80, 0x0980, 0x0A00, 0x0B80,
@@ -183,17 +175,17 @@ inline int lookUp(const KeyIndex &index, const QChar *text, int length)
 
 // The list a conversion matches against: Transliteration has none of its own
 // here because it has become Phonetic before any key is looked up.
-const KeyIndex *conversionIndex(int keyboard)
+const KeyIndex *conversionIndex(KeyboardLayout keyboard)
 {
     switch (keyboard) {
-    case Phonetic:
-    case Phonetic2:
+    case KeyboardLayout::Phonetic:
+    case KeyboardLayout::Phonetic2:
         return &phoneticIndex;
-    case KPRao:
+    case KeyboardLayout::KPRao:
         return &kpraoIndex;
-    case KPRaoExtended:
+    case KeyboardLayout::KPRaoExtended:
         return &extendedIndex;
-    case InScript:
+    case KeyboardLayout::InScript:
         return &inscriptIndex;
     default:
         return nullptr;
@@ -201,11 +193,11 @@ const KeyIndex *conversionIndex(int keyboard)
 }
 
 // The list a layout shows to its users (key help, the tutor's key picks).
-const KeyIndex &visibleIndex(int keyboard)
+const KeyIndex &visibleIndex(KeyboardLayout keyboard)
 {
-    if (keyboard == KPRao || keyboard == KPRaoExtended)
+    if (keyboard == KeyboardLayout::KPRao || keyboard == KeyboardLayout::KPRaoExtended)
         return kpraoIndex;
-    if (keyboard == InScript)
+    if (keyboard == KeyboardLayout::InScript)
         return inscriptIndex;
     return phoneticIndex;
 }
@@ -422,7 +414,7 @@ IndicTransliterator::IndicTransliterator() = default;
 
 IndicTransliterator::IndicTransliterator(int language, int keyboard)
     : m_language(language)
-    , m_keyboard(keyboard)
+    , m_keyboard(KeyboardLayout(keyboard))
 {
 }
 
@@ -443,19 +435,19 @@ QString IndicTransliterator::languageName() const
 
 void IndicTransliterator::setKeyboard(int keyboard)
 {
-    m_keyboard = keyboard;
+    m_keyboard = KeyboardLayout(keyboard);
 }
 
 int IndicTransliterator::keyboard() const
 {
-    return m_keyboard;
+    return int(m_keyboard);
 }
 
 QString IndicTransliterator::keyboardName() const
 {
-    if (m_keyboard == KPRao || m_keyboard == KPRaoExtended)
+    if (m_keyboard == KeyboardLayout::KPRao || m_keyboard == KeyboardLayout::KPRaoExtended)
         return QCoreApplication::translate("IndicTransliterator", "KPRao Layout");
-    if (m_keyboard == Phonetic)
+    if (m_keyboard == KeyboardLayout::Phonetic)
         return QCoreApplication::translate("IndicTransliterator", "Phonetic Layout");
     return QCoreApplication::translate("IndicTransliterator", "InScript Layout");
 }
@@ -477,9 +469,9 @@ QStringList IndicTransliterator::inscriptKeys() const
 
 QStringList IndicTransliterator::keysForKeyboard() const
 {
-    if (m_keyboard == KPRao || m_keyboard == KPRaoExtended)
+    if (m_keyboard == KeyboardLayout::KPRao || m_keyboard == KeyboardLayout::KPRaoExtended)
         return kpraoKeys();
-    if (m_keyboard == InScript)
+    if (m_keyboard == KeyboardLayout::InScript)
         return inscriptKeys();
     return phoneticKeys();
 }
@@ -534,7 +526,7 @@ bool IndicTransliterator::selectScript(int language, int keyboard)
     if (!isIndicLanguage(language))
         return false;
     m_language = language;
-    m_keyboard = keyboard;
+    m_keyboard = KeyboardLayout(keyboard);
     m_scriptBase = scriptBase(language);
     return true;
 }
@@ -547,11 +539,13 @@ QString IndicTransliterator::convert(const QString &keys, int language, int keyb
         return keys;
 
     QString input = keys;
-    if (keyboard == Transliteration) {
+    const KeyboardLayout layout = KeyboardLayout(keyboard);
+    if (layout == KeyboardLayout::Transliteration) {
         input = applyNasalRule(respellEnglishWord(input));
-        m_keyboard = Phonetic;
+        m_keyboard = KeyboardLayout::Phonetic;
     }
-    if (language == tamil && (keyboard == Phonetic || keyboard == Transliteration))
+    if (language == tamil
+            && (layout == KeyboardLayout::Phonetic || layout == KeyboardLayout::Transliteration))
         input = applyTamilSibilants(input);
 
     walk(input, Walk::Keys);
@@ -561,7 +555,7 @@ QString IndicTransliterator::convert(const QString &keys, int language, int keyb
 
 QString IndicTransliterator::convert(const QString &keys)
 {
-    return convert(keys, m_language, m_keyboard);
+    return convert(keys, m_language, int(m_keyboard));
 }
 
 QString IndicTransliterator::convertMixed(const QString &text, int language, int keyboard)
@@ -638,7 +632,7 @@ void IndicTransliterator::emitKey(int code)
         return;
     }
     switch (m_keyboard) {
-    case Phonetic:
+    case KeyboardLayout::Phonetic:
         if (code <= phoneticLastVowel) {
             emitPhoneticVowel(code);
         } else if (code < phoneticNonJoiner) {
@@ -648,7 +642,7 @@ void IndicTransliterator::emitKey(int code)
             emitJoiner(code);
         }
         break;
-    case Phonetic2:
+    case KeyboardLayout::Phonetic2:
         if (code <= phoneticLastVowel)
             emitPhonetic2Vowel(code);
         else if (code < phoneticNonJoiner)
@@ -656,9 +650,9 @@ void IndicTransliterator::emitKey(int code)
         else
             emitJoiner(code);
         break;
-    case KPRao:
-    case KPRaoExtended: {
-        const int lastVowel = m_keyboard == KPRao ? kpraoLastVowel : extendedLastVowel;
+    case KeyboardLayout::KPRao:
+    case KeyboardLayout::KPRaoExtended: {
+        const int lastVowel = m_keyboard == KeyboardLayout::KPRao ? kpraoLastVowel : extendedLastVowel;
         if (code <= lastVowel) {
             const bool after = !m_output.isEmpty() && isConsonant(lastCharacter());
             emitVowel(code, after);
@@ -667,7 +661,7 @@ void IndicTransliterator::emitKey(int code)
         }
         break;
     }
-    case InScript:
+    case KeyboardLayout::InScript:
         if (code <= inscriptLastIndependentVowel)
             emitVowel(code, false);
         else if (code <= inscriptLastSign)
@@ -737,9 +731,9 @@ void IndicTransliterator::emitVowel(int code, bool after)
     if (rule->sign < 0) {
         // The A key after a consonant: Phonetic lets the inherent vowel
         // stand, KPRao writes the sign of AA, the others the vowel itself.
-        if (m_keyboard == Phonetic)
+        if (m_keyboard == KeyboardLayout::Phonetic)
             return;
-        append(m_keyboard == KPRao ? IndicBlock::firstVowelSign : uint(rule->independent));
+        append(m_keyboard == KeyboardLayout::KPRao ? IndicBlock::firstVowelSign : uint(rule->independent));
         return;
     }
     append(uint(devanagari ? rule->hindiSign : rule->sign));
@@ -749,10 +743,10 @@ void IndicTransliterator::emitConsonant(int code)
 {
     switch (code) {
     case phoneticF:
-        if (m_keyboard == Phonetic2) {
+        if (m_keyboard == KeyboardLayout::Phonetic2) {
             if (!endsWith(virama()))
                 append(IndicBlock::virama);
-        } else if (m_keyboard == Phonetic) {
+        } else if (m_keyboard == KeyboardLayout::Phonetic) {
             append(paOffset);
         }
         return;

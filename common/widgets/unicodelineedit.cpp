@@ -2,6 +2,7 @@
 
 #include "core/endofword.h"
 #include "core/indictransliterator.h"
+#include "core/keyboardlayouts.h"
 #include "core/languagetable.h"
 
 #include <QAbstractItemView>
@@ -13,7 +14,6 @@
 
 namespace {
 
-constexpr int transliterationLayout = 3;
 constexpr int fieldFontPoints = 11;
 constexpr int minimumPrefixLength = 3;
 
@@ -57,7 +57,7 @@ public:
     QString pendingKeys;
     QKeyEvent *currentKeyEvent = nullptr;
     int language = 0;
-    int keyboard = 0;
+    KeyboardLayout keyboard = KeyboardLayout::Phonetic;
     QCompleter *completer = nullptr;
     QStringListModel *wordModel = nullptr;
     bool indicInputOn = true;
@@ -223,9 +223,9 @@ void UnicodeLineEditPrivate::transliteratePending(bool deleteOneMore)
     };
 
     QString output;
-    if (keyboard != transliterationLayout) {
+    if (keyboard != KeyboardLayout::Transliteration) {
         deleteBefore(lastOutput.size());
-        output = IndicTransliterator().convert(pendingKeys, language, keyboard);
+        output = IndicTransliterator().convert(pendingKeys, language, int(keyboard));
     } else if (currentKeyEvent && currentKeyEvent->key() == Qt::Key_Backspace
                && !pendingKeys.isEmpty()) {
         deleteBefore(lastOutput.size());
@@ -233,7 +233,7 @@ void UnicodeLineEditPrivate::transliteratePending(bool deleteOneMore)
         pendingKeys.clear();
     } else {
         deleteBefore(pendingKeys.size() + (deleteOneMore ? 1 : 0));
-        output = IndicTransliterator().convert(pendingKeys, language, keyboard);
+        output = IndicTransliterator().convert(pendingKeys, language, int(keyboard));
     }
 
     cursor.mergeCharFormat(format);
@@ -388,7 +388,7 @@ void UnicodeLineEdit::setLanguage(int language, int keyboard)
         d->language = language;
         d->applyLanguageFont();
     }
-    d->keyboard = keyboard;
+    d->keyboard = KeyboardLayout(keyboard);
     d->resetComposition();
 }
 
@@ -466,7 +466,7 @@ void UnicodeLineEdit::keyPressEvent(QKeyEvent *e)
     // over, even when making the selection left the cursor where it stood.
     if (textCursor().hasSelection())
         d->resetComposition();
-    if (d->keyboard == transliterationLayout) {
+    if (d->keyboard == KeyboardLayout::Transliteration) {
         d->composeTransliteration(e, c);
     } else if (c.isLetterOrNumber()) {
         d->pendingKeys.append(text);

@@ -1,5 +1,5 @@
-#ifndef ZIPPACKAGE_H
-#define ZIPPACKAGE_H
+#ifndef YAVO_ZIPPACKAGE_P_H
+#define YAVO_ZIPPACKAGE_P_H
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -24,13 +24,16 @@ class ZipPackagePrivate;
 // Writing: addEntry() collects entries in memory; save() builds the whole
 // archive in a buffer first and then copies it to the device with checked
 // writes, so the device stays open and every failure is reported.
+//
+// Like the writers, each operation gives its result and leaves why it failed
+// in status() and errorString().
 class ZipPackage
 {
     Q_DECLARE_TR_FUNCTIONS(ZipPackage)
 
 public:
     enum Compression { Stored, Deflated };
-    enum Status { NoError, NotAnArchive, MissingEntry, EntryTooLarge, CorruptEntry };
+    enum Status { NoError, NotAnArchive, MissingEntry, EntryTooLarge, CorruptEntry, WriteError };
 
     // Largest entry (uncompressed) the readers accept. A 5 MB text document
     // gives a content part of some tens of megabytes; beyond this limit an
@@ -42,20 +45,28 @@ public:
 
     bool open(QIODevice *device);
     bool contains(const QString &name) const;
-    QByteArray entry(const QString &name, Status *status = nullptr) const;
-    // What a reader tells the user when an entry could not be read.
-    static QString statusText(Status status);
+    // The bytes of an entry; empty, with the status saying why, when it
+    // cannot be read.
+    QByteArray entry(const QString &name) const;
     // Gives the named XML entries, in order, to `xml` and calls `read` for
     // each; an entry that is absent or empty is passed over. Stops at the
-    // first entry that cannot be read or holds bad XML and returns what to
-    // tell the user, or an empty text when every entry was read.
-    QString readXmlEntries(const QStringList &names, QXmlStreamReader &xml, const std::function<void()> &read) const;
+    // first entry that cannot be read or holds bad XML and returns false;
+    // errorString() is then what to tell the user.
+    bool readXmlEntries(const QStringList &names, QXmlStreamReader &xml, const std::function<void()> &read) const;
 
     void addEntry(const QString &name, const QByteArray &data, Compression compression = Deflated);
     bool save(QIODevice *device) const;
 
+    // The outcome of the last open, entry, readXmlEntries or save, and what
+    // to tell the user about it (empty when it succeeded).
+    Status status() const;
+    QString errorString() const;
+
 private:
     Q_DISABLE_COPY(ZipPackage)
+    friend class ZipPackagePrivate;
+    static QString statusText(Status status);
+
     QScopedPointer<ZipPackagePrivate> d;
 };
 
