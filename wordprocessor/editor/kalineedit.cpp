@@ -1,6 +1,8 @@
 #include "editor/kalineedit.h"
 
+#include "core/indicchars.h"
 #include "core/indictransliterator.h"
+#include "core/keyboardlayouts.h"
 #include "utils/utils.h"
 
 #include <QAbstractItemView>
@@ -9,8 +11,8 @@
 
 namespace {
 
-constexpr int english = 9;
-constexpr int transliteration = 3;
+// The language number after the Indic ones: Indic input off.
+constexpr int english = IndicLanguage::count;
 
 } // namespace
 
@@ -48,7 +50,9 @@ void KaLineEdit::setTyping(int typing)
 
 void KaLineEdit::slotTextEdited(const QString &text)
 {
-    if (m_completer && !text.isEmpty() && (m_language == english || m_keyboard == transliteration))
+    const bool latinLetters = m_language == english
+            || m_keyboard == int(KeyboardLayout::Transliteration);
+    if (m_completer && !text.isEmpty() && latinLetters)
         m_completer->popup()->hide();
 }
 

@@ -1,5 +1,6 @@
 #include "editor/mediawiki.h"
 
+#include "editor/private/editorlogging_p.h"
 #include "editor/wiktionarysite.h"
 
 #include "utils/utils.h"
@@ -34,7 +35,7 @@ MediaWiki::MediaWiki(QObject *parent)
     connect(d->manager, &QNetworkAccessManager::sslErrors, this,
             [](QNetworkReply *, const QList<QSslError> &errors) {
                 for (const QSslError &error : errors)
-                    qCDebug(lcWiktionary) << "QSslError" << error.errorString();
+                    qCDebug(lcEditor) << "QSslError" << error.errorString();
             });
 }
 
@@ -95,7 +96,7 @@ void MediaWiki::search(const QString &searchTerm)
     if (url.isEmpty()) {
         // No edition to ask (English, or no domain): fail as a reply would,
         // through the event loop, so the owner sees the same order of events.
-        qCDebug(lcWiktionary) << "search" << "no edition for language" << d->language;
+        qCDebug(lcEditor) << "search" << "no edition for language" << d->language;
         QTimer::singleShot(0, this, [this, serial] {
             if (serial != d->serial)
                 return;
@@ -107,10 +108,10 @@ void MediaWiki::search(const QString &searchTerm)
 
     QNetworkReply *reply = d->manager->get(WiktionarySite::request(url));
     d->reply = reply;
-    qCDebug(lcWiktionary) << "search" << url << reply->error();
+    qCDebug(lcEditor) << "search" << url << reply->error();
     if (reply->error() != QNetworkReply::NoError) {
         connect(reply, &QNetworkReply::finished, this,
-                [reply] { qCDebug(lcWiktionary) << "Ready " << reply->readAll(); });
+                [reply] { qCDebug(lcEditor) << "Ready " << reply->readAll(); });
         reply->close();
     }
 }
@@ -123,8 +124,8 @@ void MediaWiki::finished(QNetworkReply *reply)
     d->reply = nullptr;
 
     if (!WiktionarySite::succeeded(reply)) {
-        qCDebug(lcWiktionary) << "search failed" << reply->url() << reply->errorString()
-                              << reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        qCDebug(lcEditor) << "search failed" << reply->url() << reply->errorString()
+                          << reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         d->result.clear();
         emit finished(false);
         return;
@@ -135,7 +136,7 @@ void MediaWiki::finished(QNetworkReply *reply)
 bool MediaWiki::processSearchResult(QNetworkReply *reply)
 {
     d->result = QString::fromUtf8(reply->readAll());
-    qCDebug(lcWiktionary) << "processSearchResult" << d->result
-                          << reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toString();
+    qCDebug(lcEditor) << "processSearchResult" << d->result
+                      << reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toString();
     return true;
 }

@@ -1,5 +1,6 @@
 #include "editor/wiki.h"
 
+#include "editor/private/editorlogging_p.h"
 #include "editor/wiktionarysite.h"
 
 #include <QNetworkAccessManager>
@@ -134,7 +135,7 @@ void Wiki::search(const QString &searchTerm)
     }
     if (url.isEmpty()) {
         // No domain to ask: fail as a reply would, through the event loop.
-        qCDebug(lcWiktionary) << "links query: no edition";
+        qCDebug(lcEditor) << "links query: no edition";
         QTimer::singleShot(0, this, [this] { emit finished(false); });
         return;
     }
@@ -155,7 +156,7 @@ void Wiki::requestEditToken()
     });
     if (url.isEmpty())
         return;
-    qCDebug(lcWiktionary) << "Constructed search URL" << url.query(QUrl::FullyEncoded);
+    qCDebug(lcEditor) << "Constructed search URL" << url.query(QUrl::FullyEncoded);
     d->send(url, TokenQuery);
 }
 
@@ -169,7 +170,7 @@ void Wiki::finished(QNetworkReply *reply)
         d->linksReply = nullptr;
     }
     if (!WiktionarySite::succeeded(reply)) {
-        qCDebug(lcWiktionary) << "wiki request failed" << reply->url() << reply->errorString();
+        qCDebug(lcEditor) << "wiki request failed" << reply->url() << reply->errorString();
         emit finished(false);
         return;
     }
@@ -187,7 +188,7 @@ bool Wiki::processLinksResult(QIODevice *reply)
             d->results << xml.attributes().value(QLatin1String("title")).toString();
     }
     if (xml.hasError()) {
-        qCDebug(lcWiktionary) << "links answer:" << xml.errorString();
+        qCDebug(lcEditor) << "links answer:" << xml.errorString();
         return false;
     }
     d->results.sort(Qt::CaseSensitive);
@@ -200,7 +201,7 @@ bool Wiki::processEditReply(QIODevice *reply)
     const int nul = text.indexOf(QChar(0));
     if (nul >= 0)
         text.truncate(nul);
-    qCDebug(lcWiktionary) << "Result obtained = " << text;
+    qCDebug(lcEditor) << "Result obtained = " << text;
     QXmlStreamReader xml(text);
 
     if (d->requestState == TokenQuery) {
@@ -230,14 +231,14 @@ bool Wiki::processEditReply(QIODevice *reply)
             {QStringLiteral("format"), QStringLiteral("xml")},
         };
         const QUrl url = d->site.apiUrl(kannadaCode);
-        qCDebug(lcWiktionary) << "Constructed search URL" << d->site.apiUrl(kannadaCode, items);
+        qCDebug(lcEditor) << "Constructed search URL" << d->site.apiUrl(kannadaCode, items);
         d->requestState = PostedEdit;
         QNetworkRequest request = WiktionarySite::request(url);
         request.setAttribute(requestStateAttribute, int(PostedEdit));
         request.setHeader(QNetworkRequest::ContentTypeHeader,
                           QByteArrayLiteral("application/x-www-form-urlencoded"));
         const QByteArray body = WiktionarySite::formEncoded(items);
-        qCDebug(lcWiktionary) << "Data = " << body << "\nURL =" << url;
+        qCDebug(lcEditor) << "Data = " << body << "\nURL =" << url;
         d->manager->post(request, body);
         return true;
     }
@@ -250,6 +251,6 @@ bool Wiki::processEditReply(QIODevice *reply)
     }
     if (xml.hasError())
         return false;
-    qCDebug(lcWiktionary) << xml.attributes().value(QLatin1String("result")).toString();
+    qCDebug(lcEditor) << xml.attributes().value(QLatin1String("result")).toString();
     return true;
 }

@@ -3,8 +3,6 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
-Q_LOGGING_CATEGORY(lcWiktionary, "yavo.wiktionary")
-
 WiktionarySite::WiktionarySite()
     : WiktionarySite(QStringLiteral("https"), QStringLiteral("wiktionary.org"))
 {

@@ -3,16 +3,12 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QLoggingCategory>
 #include <QPair>
 #include <QString>
 #include <QUrl>
 
 class QNetworkReply;
 class QNetworkRequest;
-
-// The debug output of the online dictionary clients.
-Q_DECLARE_LOGGING_CATEGORY(lcWiktionary)
 
 // Where the online dictionary lives: one domain, and for each language an
 // edition whose host is the language code, a dot and the domain. The scheme
