@@ -27,11 +27,9 @@ private slots:
 
 namespace {
 
-// "start+length" of every underlined stretch of the document, once the
-// highlighter has caught up with it.
+// "start+length" of every underlined stretch of the document.
 QStringList underlined(const QTextDocument &document)
 {
-    QCoreApplication::processEvents();
     QStringList ranges;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         const auto formats = block.layout()->formats();
@@ -47,6 +45,9 @@ struct CheckedDocument
 {
     explicit CheckedDocument(const QStringList &known, bool loaded = true)
     {
+        // A document tells of its changes only once it has a layout, which
+        // an editor would give it.
+        document.documentLayout();
         if (loaded) {
             utils.loadUserDictionary();
             utils.addWords(known);
@@ -129,6 +130,8 @@ void TestHighlighter::doubleClickHandsOverTheSuggestionOnce()
     auto *list = popup->findChild<QListWidget *>();
     QVERIFY(list);
     const QRect second = list->visualItemRect(list->item(1));
+    // A double-click is a click followed by the double-click event.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
     QCOMPARE(chosen.count(), 1);
     QCOMPARE(chosen.at(0).at(0).toString(), QStringLiteral("two"));
