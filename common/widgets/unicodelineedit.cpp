@@ -1,6 +1,6 @@
 #include "widgets/unicodelineedit.h"
 
-#include "core/indictransliterator.h"
+#include "core/compositionstep.h"
 #include "core/languagetable.h"
 #include "widgets/indiccomposition.h"
 
@@ -199,22 +199,11 @@ void UnicodeLineEditPrivate::transliteratePending(bool deleteOneMore)
 {
     skipNextReset = true;
     QTextCursor cursor = q->textCursor();
-    int count = 0;
-    QString output;
-    if (keyboard != transliterationLayout) {
-        count = lastOutput.size();
-        output = IndicTransliterator().convert(pendingKeys, language, keyboard);
-    } else if (currentKeyEvent && currentKeyEvent->key() == Qt::Key_Backspace
-               && !pendingKeys.isEmpty()) {
-        count = lastOutput.size();
-        output = pendingKeys;
-        pendingKeys.clear();
-    } else {
-        count = pendingKeys.size() + (deleteOneMore ? 1 : 0);
-        output = IndicTransliterator().convert(pendingKeys, language, keyboard);
-    }
-    IndicComposition::replaceBeforeCursor(cursor, count, output, q->currentCharFormat());
-    lastOutput = output;
+    const bool takeBack = currentKeyEvent && currentKeyEvent->key() == Qt::Key_Backspace;
+    const CompositionStep step = CompositionStep::next(pendingKeys, lastOutput, language, keyboard,
+                                                       takeBack, deleteOneMore);
+    IndicComposition::replaceBeforeCursor(cursor, step.remove, step.text, q->currentCharFormat());
+    lastOutput = step.text;
     q->setTextCursor(cursor);
     skipNextReset = false;
     q->ensureCursorVisible();

@@ -3,7 +3,7 @@
 #include "editor/editorowner.h"
 #include "editor/highlighter.h"
 
-#include "core/indictransliterator.h"
+#include "core/compositionstep.h"
 #include "utils/utils.h"
 #include "widgets/indiccomposition.h"
 #include "widgets/yvquickbytestoolbar.h"
@@ -438,24 +438,13 @@ void UnicodeKaEditor::convertInputBuffer(bool dropOneMore)
     QTextCursor cursor = textCursor();
     QTextCharFormat format = currentCharFormat();
 
-    int count = 0;
-    QString result;
-    if (m_keyboard != transliterationLayout) {
-        count = m_lastOutput.size();
-        result = IndicTransliterator().convert(m_keyBuffer, m_language, m_keyboard);
-    } else if (m_lastKeyEvent && m_lastKeyEvent->key() == Qt::Key_Backspace
-               && !m_keyBuffer.isEmpty()) {
-        count = m_lastOutput.size();
-        result = m_keyBuffer;
-        m_keyBuffer.clear();
-    } else {
-        count = m_keyBuffer.size() + (dropOneMore ? 1 : 0);
-        result = IndicTransliterator().convert(m_keyBuffer, m_language, m_keyboard);
-    }
+    const bool takeBack = m_lastKeyEvent && m_lastKeyEvent->key() == Qt::Key_Backspace;
+    const CompositionStep step = CompositionStep::next(m_keyBuffer, m_lastOutput, m_language,
+                                                       m_keyboard, takeBack, dropOneMore);
     if (!m_composedFontFamily.isEmpty())
         format.setFontFamily(m_composedFontFamily);
-    IndicComposition::replaceBeforeCursor(cursor, count, result, format);
-    m_lastOutput = result;
+    IndicComposition::replaceBeforeCursor(cursor, step.remove, step.text, format);
+    m_lastOutput = step.text;
 
     m_internalEdit = true;
     setTextCursor(cursor);
