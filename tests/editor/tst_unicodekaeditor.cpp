@@ -6,6 +6,7 @@
 #include "utils/utils.h"
 #include "widgets/yvquickbytestoolbar.h"
 
+#include "compositioncases.h"
 #include "hexcodes.h"
 #include "testmain.h"
 
@@ -253,30 +254,9 @@ void TestUnicodeKaEditor::spaceTypesQuickBytes()
 
 void TestUnicodeKaEditor::transliteration_data()
 {
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("keys");  // "\b" is Backspace
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("letters stay latin") << 0 << "ravi" << "ravi";
-    QTest::newRow("space converts") << 0 << "ravi " << t("ravi") + " ";
-    QTest::newRow("tab converts") << 0 << "ravi\t" << t("ravi") + "\t";
+    CompositionCases::transliterationRows();
     QTest::newRow("enter converts") << 0 << "ravi\r" << t("ravi") + "\n";
-    QTest::newRow("comma converts") << 0 << "ravi," << t("ravi") + ",";
-    QTest::newRow("digit converts") << 0 << "ravi7" << t("ravi") + "7";
     QTest::newRow("escape converts") << 0 << QStringLiteral("ravi") + escape << t("ravi");
-    QTest::newRow("hindi") << 4 << "namaste " << conv(QStringLiteral("namaste"), 4, 3) + " ";
-    QTest::newRow("backspace after space reverts") << 0 << "ravi \b" << "ravi";
-    QTest::newRow("backspace after comma reverts") << 0 << "ravi,\b" << "ravi";
-    QTest::newRow("reverted word is typed on") << 0 << "ravi \bn " << t("ravin") + " ";
-    QTest::newRow("second backspace deletes") << 0 << "ravi \b\b" << "rav";
-    QTest::newRow("space after digit converts nothing") << 0 << "7 " << "7 ";
-    QTest::newRow("space after punctuation converts nothing") << 0 << "ravi, " << t("ravi") + ", ";
-    // Typed white space must not stay selected for the next key to replace,
-    // and punctuation after white space is typed, not swallowed.
-    QTest::newRow("second space") << 0 << "ravi  x" << t("ravi") + "  x";
-    QTest::newRow("space at the start") << 0 << " x" << " x";
-    QTest::newRow("punctuation after a space") << 0 << "ravi ." << t("ravi") + " .";
-    QTest::newRow("punctuation at the start") << 0 << "(x" << "(x";
     // Backspace after punctuation that followed white space deletes it; no
     // word is taken back.
     QTest::newRow("backspace after punctuation after a space") << 0 << "ravi .\b" << t("ravi") + " ";
@@ -297,16 +277,7 @@ void TestUnicodeKaEditor::transliteration()
 
 void TestUnicodeKaEditor::transliterationConvertsOnlyTheWordBeforeTheCursor_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("punctuation before a word") << "hello ravi" << 6 << "(" << "hello (ravi";
-    QTest::newRow("punctuation inside a word") << "hello ravi" << 8 << "," << "hello " + t("ra") + ",vi";
-    QTest::newRow("punctuation after a word") << "hello ravi" << 5 << "!" << t("hello") + "! ravi";
-    QTest::newRow("space before a word") << "ravi" << 0 << " " << " ravi";
-    QTest::newRow("space inside a word") << "ravi" << 2 << " " << t("ra") + " vi";
+    CompositionCases::wordBeforeCursorRows();
     QTest::newRow("space inside a second paragraph") << "a\nravi" << 4 << " " << "a\n" + t("ra") + " vi";
 }
 
@@ -326,26 +297,8 @@ void TestUnicodeKaEditor::transliterationConvertsOnlyTheWordBeforeTheCursor()
 
 void TestUnicodeKaEditor::typingOverASelectionReplacesIt_data()
 {
-    QTest::addColumn<int>("keyboard");
-    QTest::addColumn<QString>("text");    // set first, the cursor put at its end
-    QTest::addColumn<QString>("typed");   // then typed there
-    QTest::addColumn<int>("anchor");      // then this selection made
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("key");     // and this typed over it
-    QTest::addColumn<QString>("expected");
-
-    const int k = p("k").size();
-    QTest::newRow("punctuation over a word") << 3 << "hello ravi" << "" << 6 << 10 << "," << "hello ,";
-    QTest::newRow("digit over a word") << 3 << "hello ravi" << "" << 6 << 10 << "7" << "hello 7";
+    CompositionCases::selectionRows();
     QTest::newRow("space over a word") << 3 << "hello ravi" << "" << 6 << 10 << " " << "hello  ";
-    QTest::newRow("backspace over all just after a word end")
-            << 3 << "" << "ravi " << 0 << t("ravi").size() + 1 << "\b" << "";
-    // A selection that ends where the cursor already stood moves no cursor,
-    // yet the word being composed is over all the same.
-    QTest::newRow("the composed word selected in place")
-            << 0 << "xy" << " k" << 3 << 3 + k << "a" << "xy " + p("a");
-    QTest::newRow("backspace over the composed word selected in place")
-            << 0 << "xy" << " ka" << 3 << 3 + p("ka").size() << "\b" << "xy ";
 }
 
 void TestUnicodeKaEditor::typingOverASelectionReplacesIt()
