@@ -172,14 +172,22 @@ void FindAndReplaceDialog::on_replaceAllBtn_clicked()
     remember(m_findHistory, findText, ui->findLineEdit);
     const QString replaceText = ui->replaceLineEdit->text();
 
-    const QTextCursor kept = m_editor->textCursor();
     QTextDocument *document = m_editor->document();
+    // Follows the edits, but stays in front of a text put in where it
+    // stands, so the user's cursor does not jump over a replacement.
+    const QTextCursor current = m_editor->textCursor();
+    QTextCursor keptAnchor(document);
+    keptAnchor.setPosition(current.anchor());
+    keptAnchor.setKeepPositionOnInsert(true);
+    QTextCursor keptPosition(document);
+    keptPosition.setPosition(current.position());
+    keptPosition.setKeepPositionOnInsert(true);
 
     // One pass from the cursor to the end, then one from the start back to
     // where the pass began. The search always goes on after the text just
     // put in, so a replacement that matches again is never replaced twice.
     // A match that covers the cursor belongs to the first pass.
-    int start = kept.selectionStart();
+    int start = current.selectionStart();
     QTextCursor probe(document);
     probe.setPosition(qMax(0, start - findText.size() + 1));
     const QTextCursor covering = WholeWordSearch::find(document, findText, probe, searchFlags(true));
@@ -194,8 +202,10 @@ void FindAndReplaceDialog::on_replaceAllBtn_clicked()
 
     if (count > 0 && !replaceText.isEmpty())
         remember(m_replaceHistory, replaceText, ui->replaceLineEdit);
-    if (m_editor)
-        m_editor->setTextCursor(kept);
+    QTextCursor restored(document);
+    restored.setPosition(keptAnchor.position());
+    restored.setPosition(keptPosition.position(), QTextCursor::KeepAnchor);
+    m_editor->setTextCursor(restored);
     showInformation(tr("Replaced %1 occurrence(s)").arg(count));
 }
 
