@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTextImageFormat>
+#include <QTextList>
+#include <QTextTable>
 #include <QtTest>
 
 #include <signal.h>
@@ -66,6 +68,7 @@ private slots:
     void convertsDocumentInPlace();
     void eachWordKeepsItsFormat();
     void imagesAndParagraphsSurvive();
+    void listsAndTablesSurvive();
     void convertsFiles_data();
     void convertsFiles();
     void failedFilesLeaveNothing_data();
@@ -185,7 +188,12 @@ void TestYvWorker::imagesAndParagraphsSurvive()
     image.setName(QStringLiteral("img"));
     cursor.insertImage(image);
     cursor.insertText(nudiKa);
-    cursor.insertBlock(QTextBlockFormat());
+    QTextBlockFormat right;
+    right.setAlignment(Qt::AlignRight);
+    right.setProperty(HeadingLevelProperty, 3);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    cursor.insertBlock(right, bold);
     cursor.insertText(nudiKa);
 
     yvWorker().convertANSI2Unicode(&document);
@@ -195,7 +203,39 @@ void TestYvWorker::imagesAndParagraphsSurvive()
     QVERIFY(formatAt(document, 1).isImageFormat());
     QCOMPARE(document.begin().blockFormat().alignment(), Qt::AlignCenter);
     QCOMPARE(document.begin().blockFormat().intProperty(HeadingLevelProperty), 2);
-    QCOMPARE(document.begin().next().blockFormat().intProperty(HeadingLevelProperty), 0);
+    QCOMPARE(document.begin().next().blockFormat().alignment(), Qt::AlignRight);
+    QCOMPARE(document.begin().next().blockFormat().intProperty(HeadingLevelProperty), 3);
+    QCOMPARE(document.begin().next().charFormat().fontWeight(), int(QFont::Bold));
+}
+
+void TestYvWorker::listsAndTablesSurvive()
+{
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    cursor.insertText(nudiKa);
+    cursor.createList(QTextListFormat::ListDecimal);
+    cursor.insertBlock();
+    cursor.insertText(nudiKa);
+    cursor.insertBlock();
+    cursor.insertText(nudiKa);
+    cursor.insertBlock(QTextBlockFormat());
+    cursor.insertTable(1, 2);
+    cursor.insertText(nudiKa);
+    cursor.movePosition(QTextCursor::NextCell);
+    cursor.insertText(nudiKa);
+
+    yvWorker().convertANSI2Unicode(&document);
+
+    QTextBlock block = document.begin();
+    for (int i = 0; i < 3; ++i, block = block.next()) {
+        QCOMPARE(block.text(), ka);
+        QVERIFY2(block.textList(), qPrintable(QString::number(i)));
+        QCOMPARE(block.textList()->count(), 3);
+    }
+    QTextTable *table = QTextCursor(block.next()).currentTable();
+    QVERIFY(table);
+    QCOMPARE(table->cellAt(0, 0).firstCursorPosition().block().text(), ka);
+    QCOMPARE(table->cellAt(0, 1).firstCursorPosition().block().text(), ka);
 }
 
 void TestYvWorker::convertsFiles_data()

@@ -15,8 +15,10 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QVector>
 
 #include <memory>
 
@@ -34,14 +36,6 @@ bool looksLikeHtml(const QString &text)
 bool isKept(QChar c)
 {
     return c.isSpace() || c == QChar::ObjectReplacementCharacter;
-}
-
-// The format of the character that follows `position`.
-QTextCharFormat formatAfter(QTextDocument *document, int position)
-{
-    QTextCursor cursor(document);
-    cursor.setPosition(position + 1);
-    return cursor.charFormat();
 }
 
 bool writeDocument(QIODevice *device, QTextDocument *document, const FormatReader &reader)
@@ -119,51 +113,69 @@ QString yvWorker::writeConverted(const QString &filename, const QString &dstFold
     return output.commit() ? outputPath : QString();
 }
 
-// Walks the document from word start to word start. Each run of characters
-// between white space is converted and takes the format of its own first
-// character; white space, separators and images are left as they are. The
-// separator between two paragraphs never reaches the converters.
+// Converts block by block. Within a block the text is cut where the cursor's
+// word movement stops; each run of characters between white space is
+// converted and takes the format of its own first character. White space,
+// images and the separators between paragraphs, list items and table cells
+// are left as they are, so the document keeps its structure.
 void yvWorker::convertDocument(QTextDocument *document)
 {
     NudiToAnsi nudiToAnsi;
     AnsiToUnicode ansiToUnicode;
-
     QTextCursor cursor(document);
-    cursor.movePosition(QTextCursor::Start);
     cursor.beginEditBlock();
-    while (!cursor.atEnd()) {
-        if (!cursor.movePosition(QTextCursor::NextWord, QTextCursor::KeepAnchor))
-            break;
-        const QString selected = cursor.selectedText();
-        if (selected == QString(QChar::ParagraphSeparator)) {
-            cursor.insertHtml(QStringLiteral("<p>"));
-            cursor.clearSelection();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        if (text.isEmpty())
             continue;
+        const int base = block.position();
+
+        // The word starts, found before the block changes.
+        QVector<int> cuts{ 0 };
+        QTextCursor walker(block);
+        while (walker.movePosition(QTextCursor::NextWord) && walker.block() == block
+               && walker.position() - base < text.size())
+            cuts << walker.position() - base;
+        cuts << text.size();
+
+        struct Run
+        {
+            int start;
+            int end;
+            QTextCharFormat format;
+        };
+        QVector<Run> runs;
+        QTextBlock::iterator fragment = block.begin();
+        for (int i = 0; i + 1 < cuts.size(); ++i) {
+            int start = cuts.at(i);
+            while (start < cuts.at(i + 1)) {
+                while (start < cuts.at(i + 1) && isKept(text.at(start)))
+                    ++start;
+                int end = start;
+                while (end < cuts.at(i + 1) && !isKept(text.at(end)))
+                    ++end;
+                if (end == start)
+                    break;
+                while (!fragment.atEnd()
+                       && fragment.fragment().position() + fragment.fragment().length() <= base + start)
+                    ++fragment;
+                runs.append({ start, end, fragment.atEnd() ? QTextCharFormat() : fragment.fragment().charFormat() });
+                start = end;
+            }
         }
 
-        // Converted from the end backwards, so that the positions of the
-        // runs still to come stay valid.
-        const int start = cursor.selectionStart();
-        int end = selected.size();
-        while (end > 0) {
-            while (end > 0 && isKept(selected.at(end - 1)))
-                --end;
-            int runStart = end;
-            while (runStart > 0 && !isKept(selected.at(runStart - 1)))
-                --runStart;
-            if (runStart == end)
-                break;
-            const QString word = selected.mid(runStart, end - runStart);
+        // From the end backwards, so that the runs still to come keep their
+        // places.
+        for (int i = runs.size() - 1; i >= 0; --i) {
+            const Run &run = runs.at(i);
+            const QString word = text.mid(run.start, run.end - run.start);
             const QString converted = ansiToUnicode.convertWord(nudiToAnsi.convertWord(word));
-            if (converted != word) {
-                QTextCursor run(document);
-                run.setPosition(start + runStart);
-                run.setPosition(start + end, QTextCursor::KeepAnchor);
-                run.insertText(converted, formatAfter(document, start + runStart));
-            }
-            end = runStart;
+            if (converted == word)
+                continue;
+            cursor.setPosition(base + run.start);
+            cursor.setPosition(base + run.end, QTextCursor::KeepAnchor);
+            cursor.insertText(converted, run.format);
         }
-        cursor.clearSelection();
     }
     cursor.endEditBlock();
 }
