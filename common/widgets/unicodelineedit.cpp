@@ -1,6 +1,8 @@
 #include "widgets/unicodelineedit.h"
 
+#include "core/endofword.h"
 #include "core/indictransliterator.h"
+#include "core/keyboardlayouts.h"
 #include "core/languagetable.h"
 
 #include <QAbstractItemView>
@@ -12,18 +14,8 @@
 
 namespace {
 
-constexpr int transliterationLayout = 3;
 constexpr int fieldFontPoints = 11;
 constexpr int minimumPrefixLength = 3;
-
-// The ASCII punctuation that ends a word for completion; the grave accent
-// is not among it.
-bool isEndOfWordCharacter(QChar c)
-{
-    const ushort u = c.unicode();
-    return (u >= 0x21 && u <= 0x2F) || (u >= 0x3A && u <= 0x40)
-            || (u >= 0x5B && u <= 0x5F) || (u >= 0x7B && u <= 0x7E);
-}
 
 } // namespace
 
@@ -65,7 +57,7 @@ public:
     QString pendingKeys;
     QKeyEvent *currentKeyEvent = nullptr;
     int language = 0;
-    int keyboard = 0;
+    KeyboardLayout keyboard = KeyboardLayout::Phonetic;
     QCompleter *completer = nullptr;
     QStringListModel *wordModel = nullptr;
     bool indicInputOn = true;
@@ -231,9 +223,9 @@ void UnicodeLineEditPrivate::transliteratePending(bool deleteOneMore)
     };
 
     QString output;
-    if (keyboard != transliterationLayout) {
+    if (keyboard != KeyboardLayout::Transliteration) {
         deleteBefore(lastOutput.size());
-        output = IndicTransliterator().convert(pendingKeys, language, keyboard);
+        output = IndicTransliterator().convert(pendingKeys, language, int(keyboard));
     } else if (currentKeyEvent && currentKeyEvent->key() == Qt::Key_Backspace
                && !pendingKeys.isEmpty()) {
         deleteBefore(lastOutput.size());
@@ -241,7 +233,7 @@ void UnicodeLineEditPrivate::transliteratePending(bool deleteOneMore)
         pendingKeys.clear();
     } else {
         deleteBefore(pendingKeys.size() + (deleteOneMore ? 1 : 0));
-        output = IndicTransliterator().convert(pendingKeys, language, keyboard);
+        output = IndicTransliterator().convert(pendingKeys, language, int(keyboard));
     }
 
     cursor.mergeCharFormat(format);
@@ -396,7 +388,7 @@ void UnicodeLineEdit::setLanguage(int language, int keyboard)
         d->language = language;
         d->applyLanguageFont();
     }
-    d->keyboard = keyboard;
+    d->keyboard = KeyboardLayout(keyboard);
     d->resetComposition();
 }
 
@@ -474,7 +466,7 @@ void UnicodeLineEdit::keyPressEvent(QKeyEvent *e)
     // over, even when making the selection left the cursor where it stood.
     if (textCursor().hasSelection())
         d->resetComposition();
-    if (d->keyboard == transliterationLayout) {
+    if (d->keyboard == KeyboardLayout::Transliteration) {
         d->composeTransliteration(e, c);
     } else if (c.isLetterOrNumber()) {
         d->pendingKeys.append(text);
