@@ -7,9 +7,9 @@
 #include "app/yvworker.h"
 #include "core/ansitounicode.h"
 #include "core/nuditoansi.h"
+#include "guibenchmarkmain.h"
 #include "peakmemory.h"
 
-#include <QGuiApplication>
 #include <QStringList>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -116,13 +116,4 @@ BENCHMARK(BM_WorkerInPlace)->UseManualTime()->Iterations(3)->Unit(benchmark::kMi
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
+YAVO_GUI_BENCHMARK_MAIN()

@@ -41,7 +41,7 @@ inline QStringList blockTexts(const QTextDocument &document)
 }
 
 // Writes the Nudi text in the format the writer kind names: "txt",
-// "txt-utf16", "rtf", "html", "odt", "docx". False when the writer failed.
+// "txt-utf16", "rtf", "html", "odt", "fodt", "docx". False when the writer failed.
 inline bool write(const QString &path, const QString &kind)
 {
     QTextDocument document;
@@ -59,6 +59,11 @@ inline bool write(const QString &path, const QString &kind)
         return html_writer("UTF-8").write(&file, &document);
     if (kind == QLatin1String("odt"))
         return OdtWriter().write(&file, &document);
+    if (kind == QLatin1String("fodt")) {
+        OdtWriter writer;
+        writer.setFlatXml(true);
+        return writer.write(&file, &document);
+    }
     if (kind == QLatin1String("docx"))
         return DocxWriter().write(&file, &document);
     return false;

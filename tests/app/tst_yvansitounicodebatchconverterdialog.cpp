@@ -1,7 +1,6 @@
 #include "app/yvansitounicodebatchconverterdialog.h"
 
 #include "core/sharedsettings.h"
-#include "formats/odtwriter.h"
 #include "modalanswerer.h"
 #include "nudidocuments.h"
 #include "testmain.h"
@@ -49,16 +48,11 @@ struct Form
 // .h.txt, each in the format its name says.
 bool writeMixedFolder(const QString &folder)
 {
-    QTextDocument document;
-    document.setPlainText(NudiDocuments::nudiText());
-    QFile flat(folder + QStringLiteral("/c.fodt"));
-    OdtWriter flatWriter;
-    flatWriter.setFlatXml(true);
     return QDir().mkpath(folder) && NudiDocuments::write(folder + QStringLiteral("/a.txt"), QStringLiteral("txt"))
         && NudiDocuments::write(folder + QStringLiteral("/B.DOCX"), QStringLiteral("docx"))
+        && NudiDocuments::write(folder + QStringLiteral("/c.fodt"), QStringLiteral("fodt"))
         && NudiDocuments::write(folder + QStringLiteral("/d.nudi"), QStringLiteral("rtf"))
-        && NudiDocuments::write(folder + QStringLiteral("/.h.txt"), QStringLiteral("txt"))
-        && flat.open(QIODevice::WriteOnly) && flatWriter.write(&flat, &document);
+        && NudiDocuments::write(folder + QStringLiteral("/.h.txt"), QStringLiteral("txt"));
 }
 
 QStringList converted(const QString &folder)

@@ -256,6 +256,8 @@ void TestYvWorker::convertsFiles_data()
     QTest::newRow("HTML") << "html" << "page.html" << int(FormatReader::HtmlType) << QByteArray("UTF-8")
                           << QByteArray("\xEF\xBB\xBF");
     QTest::newRow("ODT") << "odt" << "book.odt" << int(FormatReader::OdtType) << QByteArray() << zip;
+    QTest::newRow("flat ODT stays flat") << "fodt" << "book.fodt" << int(FormatReader::OdtType) << QByteArray()
+                                         << QByteArray("<?xml");
     QTest::newRow("DOCX") << "docx" << "report.docx" << int(FormatReader::DocxType) << QByteArray() << zip;
     QTest::newRow("DOCX without suffix") << "docx" << "report" << int(FormatReader::DocxType) << QByteArray() << zip;
     QTest::newRow("RTF named .txt") << "rtf" << "misnamed.txt" << int(FormatReader::RtfType) << QByteArray("CP1252")

@@ -38,15 +38,20 @@ bool isKept(QChar c)
     return c.isSpace() || c == QChar::ObjectReplacementCharacter;
 }
 
-bool writeDocument(QIODevice *device, QTextDocument *document, const FormatReader &reader)
+// Writes in the reader's format; an OpenDocument text read from one flat
+// XML file is written flat again, as its name promises.
+bool writeDocument(QIODevice *device, QTextDocument *document, const FormatReader &reader, bool zipped)
 {
     switch (reader.type()) {
     case FormatReader::TxtType:
         return TxtWriter(reader.encoding).write(device, document);
     case FormatReader::RtfType:
         return RtfWriter(reader.encoding).write(device, document);
-    case FormatReader::OdtType:
-        return OdtWriter().write(device, document);
+    case FormatReader::OdtType: {
+        OdtWriter writer;
+        writer.setFlatXml(!zipped);
+        return writer.write(device, document);
+    }
     case FormatReader::DocxType:
         return DocxWriter().write(device, document);
     case FormatReader::HtmlType:
@@ -93,6 +98,7 @@ QString yvWorker::writeConverted(const QString &filename, const QString &dstFold
 
     const std::unique_ptr<FormatReader> reader(
         FormatManager::createReader(&input, QFileInfo(filename).suffix().toLower()));
+    const bool zipped = FormatReader::isZipArchive(&input);
     QTextDocument document;
     reader->cursor = QTextCursor(&document);
     reader->readData(&input);
@@ -106,7 +112,7 @@ QString yvWorker::writeConverted(const QString &filename, const QString &dstFold
     QSaveFile output(outputPath);
     if (!output.open(QIODevice::WriteOnly))
         return QString();
-    if (!writeDocument(&output, &document, *reader) || !Platform::flushFileBuffers(output)) {
+    if (!writeDocument(&output, &document, *reader, zipped) || !Platform::flushFileBuffers(output)) {
         output.cancelWriting();
         return QString();
     }
