@@ -1,6 +1,8 @@
 #ifndef YAVO_ODTREADER_H
 #define YAVO_ODTREADER_H
 
+#include "formats/documentlimits.h"
+#include "formats/documentnotes.h"
 #include "formats/formatreader.h"
 
 #include <QCoreApplication>
@@ -10,9 +12,12 @@
 #include <QTextCharFormat>
 #include <QXmlStreamReader>
 
+class ZipPackage;
+
 // Reads an OpenDocument text, zipped (.odt: "styles.xml" and "content.xml")
 // or flat (.fodt): paragraph alignment, direction, indentation and heading
-// level, and bold, italic, underline, strike-out and super/subscript.
+// level, and bold, italic, underline, strike-out and super/subscript. Notes
+// follow the text.
 class OdtReader : public FormatReader
 {
     Q_DECLARE_TR_FUNCTIONS(OdtReader)
@@ -25,6 +30,10 @@ public:
 
     static bool canRead(QIODevice *device);
 
+    // The namespaces of the elements and attributes the reader looks at.
+    enum Namespace { OtherNamespace, OfficeNamespace, StyleNamespace, TextNamespace, TableNamespace,
+                     FoNamespace, DrawNamespace, SvgNamespace };
+
 private:
     struct Style
     {
@@ -34,6 +43,7 @@ private:
     };
 
     void readZip(QIODevice *device);
+    bool readManifest(const ZipPackage &zip);
     void readFlat(QIODevice *device);
     void readXml();
     void readStyleGroup();
@@ -44,18 +54,25 @@ private:
     void readBodyElements();
     void readParagraph(int level);
     void readSpan();
+    void readNote();
     void applyTextStyle();
 
+    // Whether the current element is `localName` of the namespace `ns`,
+    // whatever prefix the file gives it.
+    bool is(Namespace ns, const char *localName) const;
     // The style of that name, entered empty when the table lacks it and the
     // styles are not yet at their limit; null otherwise.
     Style *findStyle(QHash<QString, Style> &table, const QString &name);
     bool enter();
     void leave();
+    void insertText(const QString &text);
 
     QXmlStreamReader m_xml;
     QHash<QString, Style> m_paragraphStyles;
     QHash<QString, Style> m_textStyles;
     QTextBlockFormat m_initialBlockFormat;
+    DocumentLimits::Budget m_budget;
+    DocumentNotes m_notes;
     bool m_mergeFirst;
     int m_depth;
     int m_handDowns;

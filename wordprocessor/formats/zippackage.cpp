@@ -1,5 +1,6 @@
 #include "formats/zippackage.h"
 
+#include "formats/documentlimits.h"
 #include "formats/formatwriter.h"
 
 #include <QBuffer>
@@ -227,6 +228,17 @@ bool ZipPackage::contains(const QString &name) const
     return d->find(name) != nullptr;
 }
 
+qint64 ZipPackage::archiveSize() const
+{
+    return d->device ? d->archiveSize : 0;
+}
+
+qint64 ZipPackage::entrySize(const QString &name) const
+{
+    const DirectoryEntry *entry = d->find(name);
+    return entry ? qint64(entry->size) : 0;
+}
+
 QByteArray ZipPackage::entry(const QString &name, Status *status) const
 {
     Status dummy;
@@ -246,9 +258,11 @@ QByteArray ZipPackage::entry(const QString &name, Status *status) const
         result = EntryTooLarge;
         return QByteArray();
     }
-    result = CorruptEntry;
-    if (entry->flags & EncryptedFlag)
+    if (entry->flags & EncryptedFlag) {
+        result = EncryptedEntry;
         return QByteArray();
+    }
+    result = CorruptEntry;
     const QByteArray header = d->readAt(entry->localHeaderOffset, LocalHeaderSize);
     if (header.size() != LocalHeaderSize || readUInt32(header.constData()) != LocalHeaderSignature)
         return QByteArray();
@@ -285,7 +299,9 @@ QString ZipPackage::statusText(Status status)
     case MissingEntry:
         return tr("The archive holds no document.");
     case EntryTooLarge:
-        return tr("The document is too large to open.");
+        return DocumentLimits::tooLargeText();
+    case EncryptedEntry:
+        return tr("The document is encrypted.");
     case CorruptEntry:
         break;
     }
@@ -293,7 +309,7 @@ QString ZipPackage::statusText(Status status)
 }
 
 QString ZipPackage::readXmlEntries(const QStringList &names, QXmlStreamReader &xml,
-                                   const std::function<void()> &read) const
+                                   const std::function<void(const QByteArray &)> &read) const
 {
     QString error;
     for (const QString &name : names) {
@@ -307,7 +323,7 @@ QString ZipPackage::readXmlEntries(const QStringList &names, QXmlStreamReader &x
             continue;
         xml.clear();
         xml.addData(bytes);
-        read();
+        read(bytes);
         if (xml.hasError()) {
             error = xml.errorString();
             break;

@@ -30,7 +30,7 @@ class ZipPackage
 
 public:
     enum Compression { Stored, Deflated };
-    enum Status { NoError, NotAnArchive, MissingEntry, EntryTooLarge, CorruptEntry };
+    enum Status { NoError, NotAnArchive, MissingEntry, EntryTooLarge, CorruptEntry, EncryptedEntry };
 
     // Largest entry (uncompressed) the readers accept. A 5 MB text document
     // gives a content part of some tens of megabytes; beyond this limit an
@@ -42,14 +42,21 @@ public:
 
     bool open(QIODevice *device);
     bool contains(const QString &name) const;
+    // The size of the archive open for reading, in bytes.
+    qint64 archiveSize() const;
+    // The size the directory declares for the entry once inflated; 0 for
+    // an entry the archive does not hold.
+    qint64 entrySize(const QString &name) const;
     QByteArray entry(const QString &name, Status *status = nullptr) const;
     // What a reader tells the user when an entry could not be read.
     static QString statusText(Status status);
-    // Gives the named XML entries, in order, to `xml` and calls `read` for
-    // each; an entry that is absent or empty is passed over. Stops at the
-    // first entry that cannot be read or holds bad XML and returns what to
-    // tell the user, or an empty text when every entry was read.
-    QString readXmlEntries(const QStringList &names, QXmlStreamReader &xml, const std::function<void()> &read) const;
+    // Gives the named XML entries, in order, to `xml` and calls `read` with
+    // each one's bytes; an entry that is absent or empty is passed over.
+    // Stops at the first entry that cannot be read or holds bad XML (or that
+    // `read` raised an error on) and returns what to tell the user, or an
+    // empty text when every entry was read.
+    QString readXmlEntries(const QStringList &names, QXmlStreamReader &xml,
+                           const std::function<void(const QByteArray &)> &read) const;
 
     void addEntry(const QString &name, const QByteArray &data, Compression compression = Deflated);
     bool save(QIODevice *device) const;
