@@ -50,11 +50,12 @@ Ns namespaceOf(const QStringRef &uri)
 }
 
 // The value of an attribute of the namespace `ns`; a null reference when the
-// element has none.
+// element has none. Attributes without a prefix count as well, as some
+// producers that declare a namespace as the default one write them.
 QStringRef attribute(const QXmlStreamAttributes &attributes, Ns ns, const char *localName)
 {
     for (const QXmlStreamAttribute &a : attributes) {
-        if (a.name() == QLatin1String(localName) && namespaceOf(a.namespaceUri()) == ns)
+        if (a.name() == QLatin1String(localName) && (a.namespaceUri().isEmpty() || namespaceOf(a.namespaceUri()) == ns))
             return a.value();
     }
     return QStringRef();

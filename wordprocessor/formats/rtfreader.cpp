@@ -286,6 +286,10 @@ void RtfReader::readData(QIODevice *device)
     state.blockFormat = initialBlockFormat;
     cursor.beginEditBlock();
     try {
+        // Text before the first group is no RTF, however long it runs.
+        const QByteArray head = device->peek(5);
+        if (!QByteArray("{\\rtf").startsWith(head))
+            throw notSupported();
         tokenizer.setDevice(device);
         tokenizer.readNext();
         if (tokenizer.tokenType() != RtfTokenizer::StartGroupToken)
