@@ -22,7 +22,7 @@ constexpr int MaxStyleHandDowns = 1 << 18;
 // Nesting of tables, sections, spans, links and the like.
 constexpr int MaxNesting = 256;
 // Nesting of the elements of an HTML file.
-constexpr int MaxHtmlNesting = 1000;
+constexpr int MaxHtmlNesting = 4096;
 // Spaces one ODT space element may stand for.
 constexpr int MaxSpaceRun = 1024;
 // Indentation steps (half inches) of one paragraph: wider than any page.

@@ -28,7 +28,9 @@ void DocumentNotes::appendTo(QTextCursor &cursor)
         end(cursor);
     for (const Note &note : m_notes) {
         cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-        cursor.insertText(note.mark + QLatin1Char(' '));
+        // Bodies often start with the space that follows their mark.
+        const bool spaced = note.body->characterAt(0).isSpace() && note.body->characterCount() > 1;
+        cursor.insertText(spaced ? note.mark : note.mark + QLatin1Char(' '));
         cursor.insertFragment(QTextDocumentFragment(note.body.get()));
     }
     m_notes.clear();

@@ -28,7 +28,7 @@ public:
     // The notes begun so far.
     int count() const { return int(m_notes.size()); }
     // Ends the notes still open and puts every note after the text at
-    // `cursor`, each a new paragraph that starts with its mark.
+    // `cursor`, each a new paragraph that starts with its mark and a space.
     void appendTo(QTextCursor &cursor);
 
 private:

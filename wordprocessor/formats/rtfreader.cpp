@@ -58,6 +58,11 @@ QString notSupported()
     return QCoreApplication::translate("RtfReader", "Not a supported RTF file.");
 }
 
+bool isBreakWord(const QByteArray &word)
+{
+    return word == "page" || word == "sect" || word == "column";
+}
+
 QString nestedTooDeeply()
 {
     return QCoreApplication::translate("RtfReader", "The document is nested too deeply.");
@@ -321,7 +326,9 @@ void RtfReader::readGroups()
             continue;
         }
 
-        if (!blockOpen) {
+        // A page, section or column break right after a paragraph's end
+        // ends no other paragraph.
+        if (!blockOpen && !(token == RtfTokenizer::ControlWordToken && isBreakWord(tokenizer.tokenText()))) {
             cursor.insertBlock(state.blockFormat);
             blockOpen = true;
         }
