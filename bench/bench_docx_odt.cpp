@@ -8,8 +8,8 @@
 #include "formats/formatreader.h"
 #include "formats/odtreader.h"
 #include "formats/odtwriter.h"
-#include "formats/zippackage.h"
 #include "peakmemory.h"
+#include "zippackage_p.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

@@ -1,6 +1,7 @@
 #include "widgets/unicodelineedit.h"
 
 #include "core/indictransliterator.h"
+#include "core/keyboardlayouts.h"
 #include "core/languagetable.h"
 
 #include <QAbstractItemView>
@@ -12,7 +13,6 @@
 
 namespace {
 
-constexpr int transliterationLayout = 3;
 constexpr int fieldFontPoints = 11;
 constexpr int minimumPrefixLength = 3;
 
@@ -65,7 +65,7 @@ public:
     QString pendingKeys;
     QKeyEvent *currentKeyEvent = nullptr;
     int language = 0;
-    int keyboard = 0;
+    KeyboardLayout keyboard = KeyboardLayout::Phonetic;
     QCompleter *completer = nullptr;
     QStringListModel *wordModel = nullptr;
     bool indicInputOn = true;
@@ -231,9 +231,9 @@ void UnicodeLineEditPrivate::transliteratePending(bool deleteOneMore)
     };
 
     QString output;
-    if (keyboard != transliterationLayout) {
+    if (keyboard != KeyboardLayout::Transliteration) {
         deleteBefore(lastOutput.size());
-        output = IndicTransliterator().convert(pendingKeys, language, keyboard);
+        output = IndicTransliterator().convert(pendingKeys, language, int(keyboard));
     } else if (currentKeyEvent && currentKeyEvent->key() == Qt::Key_Backspace
                && !pendingKeys.isEmpty()) {
         deleteBefore(lastOutput.size());
@@ -241,7 +241,7 @@ void UnicodeLineEditPrivate::transliteratePending(bool deleteOneMore)
         pendingKeys.clear();
     } else {
         deleteBefore(pendingKeys.size() + (deleteOneMore ? 1 : 0));
-        output = IndicTransliterator().convert(pendingKeys, language, keyboard);
+        output = IndicTransliterator().convert(pendingKeys, language, int(keyboard));
     }
 
     cursor.mergeCharFormat(format);
@@ -396,7 +396,7 @@ void UnicodeLineEdit::setLanguage(int language, int keyboard)
         d->language = language;
         d->applyLanguageFont();
     }
-    d->keyboard = keyboard;
+    d->keyboard = KeyboardLayout(keyboard);
     d->resetComposition();
 }
 
@@ -474,7 +474,7 @@ void UnicodeLineEdit::keyPressEvent(QKeyEvent *e)
     // over, even when making the selection left the cursor where it stood.
     if (textCursor().hasSelection())
         d->resetComposition();
-    if (d->keyboard == transliterationLayout) {
+    if (d->keyboard == KeyboardLayout::Transliteration) {
         d->composeTransliteration(e, c);
     } else if (c.isLetterOrNumber()) {
         d->pendingKeys.append(text);

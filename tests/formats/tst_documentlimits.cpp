@@ -1,6 +1,6 @@
 #include "testmain.h"
 
-#include "formats/documentlimits.h"
+#include "documentlimits_p.h"
 
 namespace {
 constexpr qint64 KB = 1024;

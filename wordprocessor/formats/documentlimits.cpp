@@ -1,4 +1,4 @@
-#include "formats/documentlimits.h"
+#include "private/documentlimits_p.h"
 
 #include <QCoreApplication>
 

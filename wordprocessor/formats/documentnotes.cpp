@@ -1,4 +1,4 @@
-#include "formats/documentnotes.h"
+#include "private/documentnotes_p.h"
 
 #include <QTextDocument>
 #include <QTextDocumentFragment>

@@ -1,8 +1,9 @@
 #include "formats/docxreader.h"
 
-#include "formats/xmlpart.h"
-#include "formats/xmltext.h"
-#include "formats/zippackage.h"
+#include "private/documentlimits_p.h"
+#include "private/xmlpart_p.h"
+#include "private/xmltext_p.h"
+#include "private/zippackage_p.h"
 
 #include <QFont>
 #include <QIODevice>
@@ -109,12 +110,15 @@ bool isRunContainer(const QStringRef &name)
 } // namespace
 
 DocxReader::DocxReader()
-    : m_mergeFirst(false)
+    : m_budget(new DocumentLimits::Budget)
+    , m_mergeFirst(false)
     , m_joinNext(false)
     , m_depth(0)
     , m_handDowns(0)
 {
 }
+
+DocxReader::~DocxReader() = default;
 
 int DocxReader::type() const
 {
@@ -168,16 +172,17 @@ void DocxReader::readPackage(ZipPackage &zip, qint64 fileSize)
         parts << styles;
     parts << main;
 
-    m_budget = DocumentLimits::Budget(fileSize);
+    *m_budget = DocumentLimits::Budget(fileSize);
     qint64 inflated = 0;
     for (const QString &part : qAsConst(parts))
         inflated += zip.entrySize(part);
-    if (!m_budget.allowsInflatedSize(inflated)) {
+    if (!m_budget->allowsInflatedSize(inflated)) {
         errorText = DocumentLimits::tooLargeText();
         return;
     }
     cursor.beginEditBlock();
-    errorText = zip.readXmlEntries(parts, m_xml, [this](const QByteArray &bytes) { readXml(bytes); });
+    if (!zip.readXmlEntries(parts, m_xml, [this](const QByteArray &bytes) { readXml(bytes); }))
+        errorText = zip.errorString();
     cursor.endEditBlock();
 }
 
@@ -211,7 +216,7 @@ QString DocxReader::relatedPart(const ZipPackage &zip, const QString &source, co
 
 void DocxReader::readXml(const QByteArray &bytes)
 {
-    if (!m_budget.takeParagraphs(DocumentLimits::countElements(bytes, "p"))) {
+    if (!m_budget->takeParagraphs(DocumentLimits::countElements(bytes, "p"))) {
         m_xml.raiseError(DocumentLimits::tooLargeText());
         return;
     }
@@ -251,7 +256,7 @@ void DocxReader::leave()
 
 void DocxReader::insertText(const QString &text)
 {
-    if (!m_budget.takeCharacters(text.size())) {
+    if (!m_budget->takeCharacters(text.size())) {
         m_xml.raiseError(DocumentLimits::tooLargeText());
         return;
     }

@@ -1,7 +1,6 @@
 #ifndef YAVO_DOCXREADER_H
 #define YAVO_DOCXREADER_H
 
-#include "formats/documentlimits.h"
 #include "formats/formatreader.h"
 
 #include <QCoreApplication>
@@ -11,7 +10,12 @@
 #include <QVector>
 #include <QXmlStreamReader>
 
+#include <memory>
+
 class ZipPackage;
+namespace DocumentLimits {
+class Budget;
+}
 
 // Reads a word-processing package (.docx): paragraph alignment, direction,
 // indentation and heading level, and bold, italic, underline, strike-out and
@@ -24,6 +28,7 @@ class DocxReader : public FormatReader
 
 public:
     DocxReader();
+    ~DocxReader() override;
 
     int type() const override;
     void readData(QIODevice *device) override;
@@ -83,7 +88,7 @@ private:
     QHash<QString, Style> m_styles;
     QVector<Style> m_stack;
     Style m_current;
-    DocumentLimits::Budget m_budget;
+    std::unique_ptr<DocumentLimits::Budget> m_budget;
     bool m_mergeFirst;
     // The paragraph before was a drop cap: its letter begins this one.
     bool m_joinNext;

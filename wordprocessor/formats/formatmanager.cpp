@@ -5,7 +5,7 @@
 #include "formats/odtreader.h"
 #include "formats/rtfreader.h"
 #include "formats/txtreader.h"
-#include "formats/zippackage.h"
+#include "private/zippackage_p.h"
 
 #include <QCoreApplication>
 #include <QIODevice>

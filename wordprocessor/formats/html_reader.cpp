@@ -1,7 +1,7 @@
 #include "formats/html_reader.h"
 
-#include "formats/documentlimits.h"
-#include "formats/unicodetext.h"
+#include "private/documentlimits_p.h"
+#include "private/unicodetext_p.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,8 +1,10 @@
 #include "formats/odtreader.h"
 
-#include "formats/xmlpart.h"
-#include "formats/xmltext.h"
-#include "formats/zippackage.h"
+#include "private/documentlimits_p.h"
+#include "private/documentnotes_p.h"
+#include "private/xmlpart_p.h"
+#include "private/xmltext_p.h"
+#include "private/zippackage_p.h"
 
 #include <QFont>
 #include <QIODevice>
@@ -159,11 +161,15 @@ constexpr ElementName HiddenInlines[] = {
 } // namespace
 
 OdtReader::OdtReader()
-    : m_mergeFirst(true)
+    : m_budget(new DocumentLimits::Budget)
+    , m_notes(new DocumentNotes)
+    , m_mergeFirst(true)
     , m_depth(0)
     , m_handDowns(0)
 {
 }
+
+OdtReader::~OdtReader() = default;
 
 int OdtReader::type() const
 {
@@ -186,7 +192,7 @@ void OdtReader::readData(QIODevice *device)
     }
     m_mergeFirst = cursor.document()->blockCount() > 0;
     m_initialBlockFormat = cursor.blockFormat();
-    m_budget = DocumentLimits::Budget(device->size());
+    *m_budget = DocumentLimits::Budget(device->size());
     cursor.beginEditBlock();
     if (isZipArchive(device))
         readZip(device);
@@ -214,17 +220,19 @@ void OdtReader::readZip(QIODevice *device)
     if (!readManifest(zip))
         return;
     const QStringList parts{QStringLiteral("styles.xml"), QStringLiteral("content.xml")};
-    m_budget = DocumentLimits::Budget(zip.archiveSize());
-    if (!m_budget.allowsInflatedSize(zip.entrySize(parts.at(0)) + zip.entrySize(parts.at(1)))) {
+    *m_budget = DocumentLimits::Budget(zip.archiveSize());
+    if (!m_budget->allowsInflatedSize(zip.entrySize(parts.at(0)) + zip.entrySize(parts.at(1)))) {
         errorText = DocumentLimits::tooLargeText();
         return;
     }
-    errorText = zip.readXmlEntries(parts, m_xml, [this](const QByteArray &bytes) {
-        if (!m_budget.takeParagraphs(DocumentLimits::countElements(bytes, "p") + DocumentLimits::countElements(bytes, "h")))
+    const bool read = zip.readXmlEntries(parts, m_xml, [this](const QByteArray &bytes) {
+        if (!m_budget->takeParagraphs(DocumentLimits::countElements(bytes, "p") + DocumentLimits::countElements(bytes, "h")))
             m_xml.raiseError(DocumentLimits::tooLargeText());
         else
             readXml();
     });
+    if (!read)
+        errorText = zip.errorString();
 }
 
 bool OdtReader::readManifest(const ZipPackage &zip)
@@ -280,7 +288,7 @@ bool OdtReader::is(Namespace ns, const char *localName) const
 
 void OdtReader::insertText(const QString &text)
 {
-    if (!m_budget.takeCharacters(text.size())) {
+    if (!m_budget->takeCharacters(text.size())) {
         m_xml.raiseError(DocumentLimits::tooLargeText());
         return;
     }
@@ -466,7 +474,7 @@ void OdtReader::readText()
         else
             m_xml.skipCurrentElement();
     }
-    m_notes.appendTo(cursor);
+    m_notes->appendTo(cursor);
 }
 
 void OdtReader::readBodyElements()
@@ -593,12 +601,12 @@ void OdtReader::readNote()
             mark = XmlText::toBlockText(m_xml.readElementText(QXmlStreamReader::IncludeChildElements));
             insertText(mark);
         } else if (is(TextNamespace, "note-body")) {
-            m_notes.begin(cursor, mark.isEmpty() ? QString::number(m_notes.count() + 1) : mark);
+            m_notes->begin(cursor, mark.isEmpty() ? QString::number(m_notes->count() + 1) : mark);
             const bool mergeFirst = m_mergeFirst;
             m_mergeFirst = true;
             readBodyElements();
             m_mergeFirst = mergeFirst;
-            m_notes.end(cursor);
+            m_notes->end(cursor);
         } else {
             m_xml.skipCurrentElement();
         }

@@ -1,8 +1,6 @@
 #ifndef YAVO_ODTREADER_H
 #define YAVO_ODTREADER_H
 
-#include "formats/documentlimits.h"
-#include "formats/documentnotes.h"
 #include "formats/formatreader.h"
 
 #include <QCoreApplication>
@@ -12,7 +10,13 @@
 #include <QTextCharFormat>
 #include <QXmlStreamReader>
 
+#include <memory>
+
+class DocumentNotes;
 class ZipPackage;
+namespace DocumentLimits {
+class Budget;
+}
 
 // Reads an OpenDocument text, zipped (.odt: "styles.xml" and "content.xml")
 // or flat (.fodt): paragraph alignment, direction, indentation and heading
@@ -24,6 +28,7 @@ class OdtReader : public FormatReader
 
 public:
     OdtReader();
+    ~OdtReader() override;
 
     int type() const override;
     void readData(QIODevice *device) override;
@@ -71,8 +76,8 @@ private:
     QHash<QString, Style> m_paragraphStyles;
     QHash<QString, Style> m_textStyles;
     QTextBlockFormat m_initialBlockFormat;
-    DocumentLimits::Budget m_budget;
-    DocumentNotes m_notes;
+    std::unique_ptr<DocumentLimits::Budget> m_budget;
+    std::unique_ptr<DocumentNotes> m_notes;
     bool m_mergeFirst;
     int m_depth;
     int m_handDowns;

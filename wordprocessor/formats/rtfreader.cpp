@@ -1,6 +1,8 @@
 #include "formats/rtfreader.h"
 
-#include "formats/documentlimits.h"
+#include "private/documentlimits_p.h"
+#include "private/documentnotes_p.h"
+#include "private/rtftokenizer_p.h"
 
 #include <QCoreApplication>
 #include <QIODevice>
@@ -247,6 +249,8 @@ void RtfReader::fillDestinations()
 }
 
 RtfReader::RtfReader()
+    : tokenizer(std::make_unique<RtfTokenizer>())
+    , notes(std::make_unique<DocumentNotes>())
 {
     fillDestinations();
     state.destination = &mainDestination();
@@ -295,14 +299,14 @@ void RtfReader::readData(QIODevice *device)
         const QByteArray head = device->peek(5);
         if (!QByteArray("{\\rtf").startsWith(head))
             throw notSupported();
-        tokenizer.setDevice(device);
-        tokenizer.readNext();
-        if (tokenizer.tokenType() != RtfTokenizer::StartGroupToken)
+        tokenizer->setDevice(device);
+        tokenizer->readNext();
+        if (tokenizer->tokenType() != RtfTokenizer::StartGroupToken)
             throw notSupported();
         pushState();
-        tokenizer.readNext();
-        if (tokenizer.tokenType() != RtfTokenizer::ControlWordToken || tokenizer.tokenText() != "rtf"
-            || !tokenizer.tokenHasValue() || tokenizer.tokenValue() != 1)
+        tokenizer->readNext();
+        if (tokenizer->tokenType() != RtfTokenizer::ControlWordToken || tokenizer->tokenText() != "rtf"
+            || !tokenizer->tokenHasValue() || tokenizer->tokenValue() != 1)
             throw notSupported();
         readGroups();
     } catch (const QString &message) {
@@ -310,15 +314,15 @@ void RtfReader::readData(QIODevice *device)
     }
     flushSurrogate();
     openFootnotes.clear();
-    notes.appendTo(cursor);
+    notes->appendTo(cursor);
     cursor.endEditBlock();
 }
 
 void RtfReader::readGroups()
 {
-    while (!stack.isEmpty() && tokenizer.hasNext()) {
-        tokenizer.readNext();
-        const RtfTokenizer::TokenType token = tokenizer.tokenType();
+    while (!stack.isEmpty() && tokenizer->hasNext()) {
+        tokenizer->readNext();
+        const RtfTokenizer::TokenType token = tokenizer->tokenType();
         if (token == RtfTokenizer::EndGroupToken) {
             if (state.destination->endHandler)
                 (this->*state.destination->endHandler)();
@@ -328,7 +332,7 @@ void RtfReader::readGroups()
 
         // A page, section or column break right after a paragraph's end
         // ends no other paragraph.
-        if (!blockOpen && !(token == RtfTokenizer::ControlWordToken && isBreakWord(tokenizer.tokenText()))) {
+        if (!blockOpen && !(token == RtfTokenizer::ControlWordToken && isBreakWord(tokenizer->tokenText()))) {
             cursor.insertBlock(state.blockFormat);
             blockOpen = true;
         }
@@ -344,10 +348,10 @@ void RtfReader::readGroups()
         } else if (token == RtfTokenizer::ControlWordToken) {
             if (state.ignoreControlWords)
                 continue;
-            const QByteArray &word = tokenizer.tokenText();
+            const QByteArray &word = tokenizer->tokenText();
             const auto found = state.destination->words.constFind(word);
             if (found != state.destination->words.constEnd()) {
-                const int value = tokenizer.tokenHasValue() ? tokenizer.tokenValue() : found->value;
+                const int value = tokenizer->tokenHasValue() ? tokenizer->tokenValue() : found->value;
                 (this->*found->callback)(value);
             } else if (ignorable
                        && std::none_of(std::begin(NonDestinationWords), std::end(NonDestinationWords),
@@ -355,7 +359,7 @@ void RtfReader::readGroups()
                 ignoreGroup(0);
             }
         } else if (!state.ignoreText) {
-            (this->*state.destination->textHandler)(decode(tokenizer.tokenText()));
+            (this->*state.destination->textHandler)(decode(tokenizer->tokenText()));
         }
     }
 }
@@ -484,7 +488,7 @@ void RtfReader::beginFootnote(int)
     flushSurrogate();
     pendingCells = 0;
     openFootnotes.append({ int(stack.size()), blockOpen });
-    notes.begin(cursor, QString::number(notes.count() + 1));
+    notes->begin(cursor, QString::number(notes->count() + 1));
     blockOpen = true;
 }
 
@@ -493,7 +497,7 @@ void RtfReader::endFootnote()
     const OpenFootnote footnote = openFootnotes.takeLast();
     flushSurrogate();
     pendingCells = 0;
-    notes.end(cursor);
+    notes->end(cursor);
     blockOpen = footnote.blockOpen;
 }
 
@@ -502,7 +506,7 @@ void RtfReader::insertFootnoteMark(int)
     // The mark in the text is the number of the footnote that follows it;
     // in the footnote itself the number starts the note's paragraph.
     if (!state.ignoreText && openFootnotes.isEmpty())
-        insert(QString::number(notes.count() + 1));
+        insert(QString::number(notes->count() + 1));
 }
 
 void RtfReader::markIgnorable(int)
@@ -521,7 +525,7 @@ void RtfReader::insertHexSymbol(int)
     // The decoder keeps its state, so the last byte of a multi-byte
     // character produces it. Hidden bytes must not reach it at all.
     if (!state.ignoreText)
-        insert(decode(tokenizer.tokenHex()));
+        insert(decode(tokenizer->tokenHex()));
 }
 
 void RtfReader::insertUnicodeSymbol(int value)
@@ -530,10 +534,10 @@ void RtfReader::insertUnicodeSymbol(int value)
         insertUnicodeUnit(value);
 
     for (int remaining = state.skipCount; remaining > 0;) {
-        tokenizer.readNext();
-        switch (tokenizer.tokenType()) {
+        tokenizer->readNext();
+        switch (tokenizer->tokenType()) {
         case RtfTokenizer::TextToken: {
-            const QByteArray &text = tokenizer.tokenText();
+            const QByteArray &text = tokenizer->tokenText();
             if (remaining < text.size()) {
                 if (!state.ignoreText)
                     (this->*state.destination->textHandler)(decode(text.mid(remaining)));

@@ -1,9 +1,7 @@
 #ifndef YAVO_RTFREADER_H
 #define YAVO_RTFREADER_H
 
-#include "formats/documentnotes.h"
 #include "formats/formatreader.h"
-#include "formats/rtftokenizer.h"
 
 #include <QHash>
 #include <QSet>
@@ -11,8 +9,12 @@
 #include <QTextCharFormat>
 #include <QVector>
 
+#include <memory>
+
 class QTextCodec;
 class QTextDecoder;
+class DocumentNotes;
+class RtfTokenizer;
 
 // Reads RTF into the document at `cursor`. Each destination it understands
 // is a table from control words to handlers; the reader keeps a stack of
@@ -126,7 +128,7 @@ private:
     void endStyle();
     void clearStyleEnd();
 
-    RtfTokenizer tokenizer;
+    const std::unique_ptr<RtfTokenizer> tokenizer;
     bool blockOpen = true;
     QHash<int, Style> styles;
     QVector<State> stack;
@@ -154,7 +156,7 @@ private:
         int depth;
         bool blockOpen;
     };
-    DocumentNotes notes;
+    const std::unique_ptr<DocumentNotes> notes;
     QVector<OpenFootnote> openFootnotes;
 };
 

@@ -1,4 +1,4 @@
-#include "formats/xmlpart.h"
+#include "private/xmlpart_p.h"
 
 #include <QCoreApplication>
 #include <QXmlStreamReader>

@@ -1,7 +1,7 @@
-#include "formats/zippackage.h"
+#include "private/zippackage_p.h"
 
-#include "formats/documentlimits.h"
-#include "formats/formatwriter.h"
+#include "private/documentlimits_p.h"
+#include "private/formatwriter_p.h"
 
 #include <QBuffer>
 #include <QIODevice>
@@ -118,6 +118,20 @@ public:
     qint64 archiveSize = 0;
     QVector<DirectoryEntry> entries;
     QVector<PendingEntry> pending;
+    // The outcome of the last operation; the const ones report it too.
+    ZipPackage::Status status = ZipPackage::NoError;
+    QString errorString;
+
+    void setStatus(ZipPackage::Status value)
+    {
+        status = value;
+        errorString = ZipPackage::statusText(value);
+    }
+    void setWriteError(const QString &text)
+    {
+        status = ZipPackage::WriteError;
+        errorString = text;
+    }
 
     QByteArray readAt(qint64 offset, qint64 length) const
     {
@@ -205,6 +219,7 @@ bool ZipPackage::open(QIODevice *device)
 {
     d->entries.clear();
     d->device = nullptr;
+    d->setStatus(NotAnArchive);
     if (!device || !device->isReadable())
         return false;
     d->device = device;
@@ -220,6 +235,7 @@ bool ZipPackage::open(QIODevice *device)
         d->device = nullptr;
         return false;
     }
+    d->setStatus(NoError);
     return true;
 }
 
@@ -239,30 +255,28 @@ qint64 ZipPackage::entrySize(const QString &name) const
     return entry ? qint64(entry->size) : 0;
 }
 
-QByteArray ZipPackage::entry(const QString &name, Status *status) const
+QByteArray ZipPackage::entry(const QString &name) const
 {
-    Status dummy;
-    Status &result = status ? *status : dummy;
     if (!d->device) {
-        result = NotAnArchive;
+        d->setStatus(NotAnArchive);
         return QByteArray();
     }
     const DirectoryEntry *entry = d->find(name);
     if (!entry) {
-        result = MissingEntry;
+        d->setStatus(MissingEntry);
         return QByteArray();
     }
     // Checked before anything is read or inflated: a zip bomb declares
     // sizes no document needs.
     if (entry->size > MaxEntrySize || entry->compressedSize > MaxEntrySize) {
-        result = EntryTooLarge;
+        d->setStatus(EntryTooLarge);
         return QByteArray();
     }
     if (entry->flags & EncryptedFlag) {
-        result = EncryptedEntry;
+        d->setStatus(EncryptedEntry);
         return QByteArray();
     }
-    result = CorruptEntry;
+    d->setStatus(CorruptEntry);
     const QByteArray header = d->readAt(entry->localHeaderOffset, LocalHeaderSize);
     if (header.size() != LocalHeaderSize || readUInt32(header.constData()) != LocalHeaderSignature)
         return QByteArray();
@@ -285,7 +299,7 @@ QByteArray ZipPackage::entry(const QString &name, Status *status) const
     }
     if (checksum(data) != entry->crc)
         return QByteArray();
-    result = NoError;
+    d->setStatus(NoError);
     return data;
 }
 
@@ -303,20 +317,22 @@ QString ZipPackage::statusText(Status status)
     case EncryptedEntry:
         return tr("The document is encrypted.");
     case CorruptEntry:
+    case WriteError:
         break;
     }
     return tr("The archive is damaged.");
 }
 
-QString ZipPackage::readXmlEntries(const QStringList &names, QXmlStreamReader &xml,
-                                   const std::function<void(const QByteArray &)> &read) const
+bool ZipPackage::readXmlEntries(const QStringList &names, QXmlStreamReader &xml,
+                                const std::function<void(const QByteArray &)> &read) const
 {
-    QString error;
+    bool complete = true;
     for (const QString &name : names) {
-        Status status;
-        const QByteArray bytes = entry(name, &status);
-        if (status != NoError && status != MissingEntry) {
-            error = statusText(status);
+        const QByteArray bytes = entry(name);
+        if (d->status == MissingEntry)
+            continue;
+        if (d->status != NoError) {
+            complete = false;
             break;
         }
         if (bytes.isEmpty())
@@ -325,12 +341,17 @@ QString ZipPackage::readXmlEntries(const QStringList &names, QXmlStreamReader &x
         xml.addData(bytes);
         read(bytes);
         if (xml.hasError()) {
-            error = xml.errorString();
+            // The entry itself was read; what it holds is no XML.
+            d->status = CorruptEntry;
+            d->errorString = xml.errorString();
+            complete = false;
             break;
         }
     }
+    if (complete)
+        d->setStatus(NoError);
     xml.clear();
-    return error;
+    return complete;
 }
 
 void ZipPackage::addEntry(const QString &name, const QByteArray &data, Compression compression)
@@ -340,22 +361,43 @@ void ZipPackage::addEntry(const QString &name, const QByteArray &data, Compressi
 
 bool ZipPackage::save(QIODevice *device) const
 {
-    if (!device || !device->isWritable())
+    if (!device || !device->isWritable()) {
+        d->setWriteError(FormatWriter::notWritableText());
         return false;
+    }
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         QZipWriter zip(&buffer);
-        if (zip.status() != QZipWriter::NoError)
+        if (zip.status() != QZipWriter::NoError) {
+            d->setWriteError(tr("Unable to build the archive."));
             return false;
+        }
         for (const PendingEntry &entry : qAsConst(d->pending)) {
             zip.setCompressionPolicy(entry.compression == Stored ? QZipWriter::NeverCompress
                                                                  : QZipWriter::AlwaysCompress);
             zip.addFile(entry.name, entry.data);
         }
         zip.close();
-        if (zip.status() != QZipWriter::NoError)
+        if (zip.status() != QZipWriter::NoError) {
+            d->setWriteError(tr("Unable to build the archive."));
             return false;
+        }
     }
-    return FormatWriter::writeAll(device, buffer.data());
+    if (!FormatWriter::writeAll(device, buffer.data())) {
+        d->setWriteError(FormatWriter::deviceErrorText(device));
+        return false;
+    }
+    d->setStatus(NoError);
+    return true;
+}
+
+ZipPackage::Status ZipPackage::status() const
+{
+    return d->status;
+}
+
+QString ZipPackage::errorString() const
+{
+    return d->errorString;
 }

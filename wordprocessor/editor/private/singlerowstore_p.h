@@ -1,5 +1,5 @@
-#ifndef YAVO_SINGLEROWSTORE_H
-#define YAVO_SINGLEROWSTORE_H
+#ifndef YAVO_SINGLEROWSTORE_P_H
+#define YAVO_SINGLEROWSTORE_P_H
 
 #include <QSqlDatabase>
 #include <QString>
@@ -8,16 +8,22 @@
 class QSqlQuery;
 
 // What the search history and the user dictionary stores have in common: a
-// database on Qt's default SQL connection whose tables each hold one
-// column and one row, a compressed text. A store lives for one load or one
-// save and leaves the connection open behind it for the next store to
-// replace.
+// database whose tables each hold one column and one row, a compressed text.
+// Each store has an SQL connection of its own, removed with the store, so
+// stores open at the same time do not cut each other off. A store lives for
+// one load or one save.
 class SingleRowStore
 {
 public:
-    // Re-creates the default connection with driver on fileName (a path
-    // relative to the current folder, whose folder is created), runs the
-    // key statement when there is one and creates the missing tables.
+    SingleRowStore();
+    ~SingleRowStore();
+
+    SingleRowStore(const SingleRowStore &) = delete;
+    SingleRowStore &operator=(const SingleRowStore &) = delete;
+
+    // Opens the store's connection with driver on fileName (a path relative
+    // to the current folder, whose folder is created), runs the key
+    // statement when there is one and creates the missing tables.
     void openStore(const QString &driver, const QString &fileName,
                    const QString &keyStatement, const QStringList &tables);
 
@@ -35,6 +41,9 @@ protected:
 
 private:
     QString quotedTable(const QString &table) const;
+    void closeConnection();
+
+    const QString m_connectionName;
 };
 
 #endif

@@ -1,5 +1,5 @@
-#ifndef DOCUMENTLIMITS_H
-#define DOCUMENTLIMITS_H
+#ifndef YAVO_DOCUMENTLIMITS_P_H
+#define YAVO_DOCUMENTLIMITS_P_H
 
 #include <QString>
 #include <QtGlobal>

@@ -1,5 +1,5 @@
-#ifndef YAVO_RTFTOKENIZER_H
-#define YAVO_RTFTOKENIZER_H
+#ifndef YAVO_RTFTOKENIZER_P_H
+#define YAVO_RTFTOKENIZER_P_H
 
 #include <QByteArray>
 

@@ -1,5 +1,5 @@
-#ifndef ZIPPACKAGE_H
-#define ZIPPACKAGE_H
+#ifndef YAVO_ZIPPACKAGE_P_H
+#define YAVO_ZIPPACKAGE_P_H
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -24,13 +24,16 @@ class ZipPackagePrivate;
 // Writing: addEntry() collects entries in memory; save() builds the whole
 // archive in a buffer first and then copies it to the device with checked
 // writes, so the device stays open and every failure is reported.
+//
+// Like the writers, each operation gives its result and leaves why it failed
+// in status() and errorString().
 class ZipPackage
 {
     Q_DECLARE_TR_FUNCTIONS(ZipPackage)
 
 public:
     enum Compression { Stored, Deflated };
-    enum Status { NoError, NotAnArchive, MissingEntry, EntryTooLarge, CorruptEntry, EncryptedEntry };
+    enum Status { NoError, NotAnArchive, MissingEntry, EntryTooLarge, CorruptEntry, EncryptedEntry, WriteError };
 
     // Largest entry (uncompressed) the readers accept. A 5 MB text document
     // gives a content part of some tens of megabytes; beyond this limit an
@@ -47,22 +50,30 @@ public:
     // The size the directory declares for the entry once inflated; 0 for
     // an entry the archive does not hold.
     qint64 entrySize(const QString &name) const;
-    QByteArray entry(const QString &name, Status *status = nullptr) const;
-    // What a reader tells the user when an entry could not be read.
-    static QString statusText(Status status);
+    // The bytes of an entry; empty, with the status saying why, when it
+    // cannot be read.
+    QByteArray entry(const QString &name) const;
     // Gives the named XML entries, in order, to `xml` and calls `read` with
     // each one's bytes; an entry that is absent or empty is passed over.
     // Stops at the first entry that cannot be read or holds bad XML (or that
-    // `read` raised an error on) and returns what to tell the user, or an
-    // empty text when every entry was read.
-    QString readXmlEntries(const QStringList &names, QXmlStreamReader &xml,
-                           const std::function<void(const QByteArray &)> &read) const;
+    // `read` raised an error on) and returns false; errorString() is then
+    // what to tell the user.
+    bool readXmlEntries(const QStringList &names, QXmlStreamReader &xml,
+                        const std::function<void(const QByteArray &)> &read) const;
 
     void addEntry(const QString &name, const QByteArray &data, Compression compression = Deflated);
     bool save(QIODevice *device) const;
 
+    // The outcome of the last open, entry, readXmlEntries or save, and what
+    // to tell the user about it (empty when it succeeded).
+    Status status() const;
+    QString errorString() const;
+
 private:
     Q_DISABLE_COPY(ZipPackage)
+    friend class ZipPackagePrivate;
+    static QString statusText(Status status);
+
     QScopedPointer<ZipPackagePrivate> d;
 };
 

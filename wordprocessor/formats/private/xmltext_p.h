@@ -1,5 +1,5 @@
-#ifndef XMLTEXT_H
-#define XMLTEXT_H
+#ifndef YAVO_XMLTEXT_P_H
+#define YAVO_XMLTEXT_P_H
 
 #include <QString>
 

@@ -1,5 +1,5 @@
-#ifndef XMLPART_H
-#define XMLPART_H
+#ifndef YAVO_XMLPART_P_H
+#define YAVO_XMLPART_P_H
 
 #include <QString>
 

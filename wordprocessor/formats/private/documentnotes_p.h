@@ -1,5 +1,5 @@
-#ifndef YAVO_DOCUMENTNOTES_H
-#define YAVO_DOCUMENTNOTES_H
+#ifndef YAVO_DOCUMENTNOTES_P_H
+#define YAVO_DOCUMENTNOTES_P_H
 
 #include <QString>
 #include <QTextCursor>

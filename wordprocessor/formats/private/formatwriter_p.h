@@ -1,7 +1,8 @@
-#ifndef YAVO_FORMATWRITER_H
-#define YAVO_FORMATWRITER_H
+#ifndef YAVO_FORMATWRITER_P_H
+#define YAVO_FORMATWRITER_P_H
 
 #include <QByteArray>
+#include <QString>
 
 #include <functional>
 
@@ -21,6 +22,12 @@ QByteArray buildXml(QXmlStreamWriter &xml, const std::function<void()> &write);
 // Writes all of `bytes` to the device, however many writes that takes; false
 // as soon as the device refuses.
 bool writeAll(QIODevice *device, const QByteArray &bytes);
+
+// The error strings the writers share: every writer reports a failed write
+// as false and says why in its errorString().
+QString notWritableText();
+QString deviceErrorText(const QIODevice *device);
+QString xmlErrorText();
 
 } // namespace FormatWriter
 

@@ -1,5 +1,5 @@
-#ifndef YAVO_UNICODETEXT_H
-#define YAVO_UNICODETEXT_H
+#ifndef YAVO_UNICODETEXT_P_H
+#define YAVO_UNICODETEXT_P_H
 
 #include <QByteArray>
 #include <QString>
