@@ -106,11 +106,10 @@ void write(benchmark::State &state, Kind kind)
     report(state, s.textBytes);
 }
 
+// Reads the file into a new document at every iteration.
 template<typename Reader>
-void read(benchmark::State &state, Kind kind)
+void readEach(benchmark::State &state, const QByteArray &bytes)
 {
-    const Sample &s = sample(int(state.range(0)));
-    const QByteArray bytes = writeSample(kind, s.document.get());
     for (auto _ : state) {
         QBuffer buffer;
         buffer.setData(bytes);
@@ -123,6 +122,13 @@ void read(benchmark::State &state, Kind kind)
             state.SkipWithError("read failed");
         benchmark::DoNotOptimize(document.characterCount());
     }
+}
+
+template<typename Reader>
+void read(benchmark::State &state, Kind kind)
+{
+    const Sample &s = sample(int(state.range(0)));
+    readEach<Reader>(state, writeSample(kind, s.document.get()));
     report(state, s.textBytes);
 }
 
@@ -204,18 +210,7 @@ void BM_ReadLargeDocx(benchmark::State &state)
 {
     qint64 partSize = 0;
     const QByteArray bytes = largeDocx(12 * MegaByte, &partSize);
-    for (auto _ : state) {
-        QBuffer buffer;
-        buffer.setData(bytes);
-        buffer.open(QIODevice::ReadOnly);
-        QTextDocument document;
-        DocxReader reader;
-        reader.cursor = QTextCursor(&document);
-        reader.readData(&buffer);
-        if (!reader.errorText.isEmpty())
-            state.SkipWithError("read failed");
-        benchmark::DoNotOptimize(document.characterCount());
-    }
+    readEach<DocxReader>(state, bytes);
     state.counters["file_MB"] = double(bytes.size()) / MegaByte;
     state.counters["document_xml_MB"] = double(partSize) / MegaByte;
     state.SetBytesProcessed(state.iterations() * partSize);

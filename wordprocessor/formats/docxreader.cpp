@@ -151,6 +151,7 @@ void DocxReader::readData(QIODevice *device)
 
 void DocxReader::readPackage(ZipPackage &zip, qint64 fileSize)
 {
+    *m_budget = DocumentLimits::Budget(fileSize);
     QString main = relatedPart(zip, QString(), "officeDocument");
     if (!errorText.isEmpty())
         return;
@@ -172,7 +173,6 @@ void DocxReader::readPackage(ZipPackage &zip, qint64 fileSize)
         parts << styles;
     parts << main;
 
-    *m_budget = DocumentLimits::Budget(fileSize);
     qint64 inflated = 0;
     for (const QString &part : qAsConst(parts))
         inflated += zip.entrySize(part);
@@ -191,12 +191,16 @@ QString DocxReader::relatedPart(const ZipPackage &zip, const QString &source, co
     const int slash = source.lastIndexOf(QLatin1Char('/'));
     const QString folder = source.left(slash + 1);
     const QString relationships = folder + QLatin1String("_rels/") + source.mid(slash + 1) + QLatin1String(".rels");
+    if (!m_budget->allowsInflatedSize(zip.entrySize(relationships))) {
+        errorText = DocumentLimits::tooLargeText();
+        return QString();
+    }
     const QByteArray bytes = zip.entry(relationships);
     if (bytes.isEmpty())
         return QString();
     QXmlStreamReader xml(bytes);
     if (!XmlPart::readRootElement(xml)) {
-        if (xml.hasError())
+        if (xml.error() == QXmlStreamReader::CustomError)
             errorText = xml.errorString();
         return QString();
     }

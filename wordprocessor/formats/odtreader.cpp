@@ -217,10 +217,10 @@ void OdtReader::readZip(QIODevice *device)
         errorText = tr("The archive holds no document.");
         return;
     }
+    *m_budget = DocumentLimits::Budget(zip.archiveSize());
     if (!readManifest(zip))
         return;
     const QStringList parts{QStringLiteral("styles.xml"), QStringLiteral("content.xml")};
-    *m_budget = DocumentLimits::Budget(zip.archiveSize());
     if (!m_budget->allowsInflatedSize(zip.entrySize(parts.at(0)) + zip.entrySize(parts.at(1)))) {
         errorText = DocumentLimits::tooLargeText();
         return;
@@ -239,9 +239,14 @@ bool OdtReader::readManifest(const ZipPackage &zip)
 {
     // The parts of an encrypted document are no XML before they are
     // decrypted; only the manifest says they are encrypted.
-    QXmlStreamReader manifest(zip.entry(QStringLiteral("META-INF/manifest.xml")));
+    const QString name = QStringLiteral("META-INF/manifest.xml");
+    if (!m_budget->allowsInflatedSize(zip.entrySize(name))) {
+        errorText = DocumentLimits::tooLargeText();
+        return false;
+    }
+    QXmlStreamReader manifest(zip.entry(name));
     if (!XmlPart::readRootElement(manifest)) {
-        if (manifest.hasError() && manifest.errorString() == XmlPart::notSupportedText()) {
+        if (manifest.error() == QXmlStreamReader::CustomError) {
             errorText = manifest.errorString();
             return false;
         }
