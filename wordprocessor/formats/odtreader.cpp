@@ -17,22 +17,24 @@
 
 namespace {
 
-using Ns = OdtReader::Namespace;
+// The namespaces of the elements and attributes the reader looks at.
+enum Namespace { OtherNamespace, OfficeNamespace, StyleNamespace, TextNamespace, TableNamespace,
+                 FoNamespace, DrawNamespace, SvgNamespace };
 
 struct KnownNamespace
 {
     const char *uri;
-    Ns ns;
+    Namespace ns;
 };
 
 constexpr KnownNamespace KnownNamespaces[] = {
-    {"urn:oasis:names:tc:opendocument:xmlns:office:1.0", OdtReader::OfficeNamespace},
-    {"urn:oasis:names:tc:opendocument:xmlns:style:1.0", OdtReader::StyleNamespace},
-    {"urn:oasis:names:tc:opendocument:xmlns:text:1.0", OdtReader::TextNamespace},
-    {"urn:oasis:names:tc:opendocument:xmlns:table:1.0", OdtReader::TableNamespace},
-    {"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0", OdtReader::FoNamespace},
-    {"urn:oasis:names:tc:opendocument:xmlns:drawing:1.0", OdtReader::DrawNamespace},
-    {"urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0", OdtReader::SvgNamespace},
+    {"urn:oasis:names:tc:opendocument:xmlns:office:1.0", OfficeNamespace},
+    {"urn:oasis:names:tc:opendocument:xmlns:style:1.0", StyleNamespace},
+    {"urn:oasis:names:tc:opendocument:xmlns:text:1.0", TextNamespace},
+    {"urn:oasis:names:tc:opendocument:xmlns:table:1.0", TableNamespace},
+    {"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0", FoNamespace},
+    {"urn:oasis:names:tc:opendocument:xmlns:drawing:1.0", DrawNamespace},
+    {"urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0", SvgNamespace},
 };
 
 constexpr char OfficeNamespaceUri[] = "urn:oasis:names:tc:opendocument:xmlns:office:1.0";
@@ -42,25 +44,32 @@ constexpr char ManifestNamespaceUri[] = "urn:oasis:names:tc:opendocument:xmlns:m
 // prolog, a comment or two and a root element with all its namespaces.
 constexpr int FlatProbeSize = 16384;
 
-Ns namespaceOf(const QStringRef &uri)
+Namespace namespaceOf(const QStringRef &uri)
 {
     for (const KnownNamespace &known : KnownNamespaces) {
         if (uri == QLatin1String(known.uri))
             return known.ns;
     }
-    return OdtReader::OtherNamespace;
+    return OtherNamespace;
 }
 
 // The value of an attribute of the namespace `ns`; a null reference when the
 // element has none. Attributes without a prefix count as well, as some
 // producers that declare a namespace as the default one write them.
-QStringRef attribute(const QXmlStreamAttributes &attributes, Ns ns, const char *localName)
+QStringRef attribute(const QXmlStreamAttributes &attributes, Namespace ns, const char *localName)
 {
     for (const QXmlStreamAttribute &a : attributes) {
         if (a.name() == QLatin1String(localName) && (a.namespaceUri().isEmpty() || namespaceOf(a.namespaceUri()) == ns))
             return a.value();
     }
     return QStringRef();
+}
+
+// Whether the current element is `localName` of the namespace `ns`,
+// whatever prefix the file gives it.
+bool isElement(const QXmlStreamReader &xml, Namespace ns, const char *localName)
+{
+    return xml.name() == QLatin1String(localName) && namespaceOf(xml.namespaceUri()) == ns;
 }
 
 // Whether the bytes begin a flat OpenDocument file: after the prolog,
@@ -132,7 +141,7 @@ int indentSteps(const QStringRef &value)
 
 struct ElementName
 {
-    Ns ns;
+    Namespace ns;
     const char *localName;
 };
 
@@ -140,12 +149,12 @@ struct ElementName
 // lists and tables (Qt's own ODF writer puts lists and tables in the files
 // the editor saves).
 constexpr ElementName BodyContainers[] = {
-    {OdtReader::TextNamespace, "section"}, {OdtReader::TextNamespace, "list"},
-    {OdtReader::TextNamespace, "list-item"}, {OdtReader::TextNamespace, "list-header"},
-    {OdtReader::TextNamespace, "numbered-paragraph"}, {OdtReader::TableNamespace, "table"},
-    {OdtReader::TableNamespace, "table-header-rows"}, {OdtReader::TableNamespace, "table-rows"},
-    {OdtReader::TableNamespace, "table-row-group"}, {OdtReader::TableNamespace, "table-row"},
-    {OdtReader::TableNamespace, "table-cell"}, {OdtReader::TableNamespace, "covered-table-cell"},
+    {TextNamespace, "section"}, {TextNamespace, "list"},
+    {TextNamespace, "list-item"}, {TextNamespace, "list-header"},
+    {TextNamespace, "numbered-paragraph"}, {TableNamespace, "table"},
+    {TableNamespace, "table-header-rows"}, {TableNamespace, "table-rows"},
+    {TableNamespace, "table-row-group"}, {TableNamespace, "table-row"},
+    {TableNamespace, "table-cell"}, {TableNamespace, "covered-table-cell"},
 };
 
 // Inline elements whose content is no text of the paragraph: embedded
@@ -153,9 +162,9 @@ constexpr ElementName BodyContainers[] = {
 // titles and descriptions of frames, and the reading aid of ruby text, which
 // glued to its base would make another word of it.
 constexpr ElementName HiddenInlines[] = {
-    {OdtReader::OfficeNamespace, "binary-data"}, {OdtReader::OfficeNamespace, "annotation"},
-    {OdtReader::SvgNamespace, "title"}, {OdtReader::SvgNamespace, "desc"},
-    {OdtReader::TextNamespace, "ruby-text"},
+    {OfficeNamespace, "binary-data"}, {OfficeNamespace, "annotation"},
+    {SvgNamespace, "title"}, {SvgNamespace, "desc"},
+    {TextNamespace, "ruby-text"},
 };
 
 } // namespace
@@ -286,11 +295,6 @@ void OdtReader::leave()
     --m_depth;
 }
 
-bool OdtReader::is(Namespace ns, const char *localName) const
-{
-    return m_xml.name() == QLatin1String(localName) && namespaceOf(m_xml.namespaceUri()) == ns;
-}
-
 void OdtReader::insertText(const QString &text)
 {
     if (!m_budget->takeCharacters(text.size())) {
@@ -305,9 +309,9 @@ void OdtReader::readXml()
     if (!XmlPart::readRootElement(m_xml))
         return;
     while (m_xml.readNextStartElement()) {
-        if (is(OfficeNamespace, "styles") || is(OfficeNamespace, "automatic-styles"))
+        if (isElement(m_xml, OfficeNamespace, "styles") || isElement(m_xml, OfficeNamespace, "automatic-styles"))
             readStyleGroup();
-        else if (is(OfficeNamespace, "body"))
+        else if (isElement(m_xml, OfficeNamespace, "body"))
             readText();
         else
             m_xml.skipCurrentElement();
@@ -317,7 +321,7 @@ void OdtReader::readXml()
 void OdtReader::readStyleGroup()
 {
     while (m_xml.readNextStartElement()) {
-        if (is(StyleNamespace, "style"))
+        if (isElement(m_xml, StyleNamespace, "style"))
             readStyle();
         else
             m_xml.skipCurrentElement();
@@ -372,9 +376,9 @@ void OdtReader::readStyle()
         style.blockFormat.setProperty(HeadingLevelProperty, qBound(1, level, 6));
     }
     while (m_xml.readNextStartElement()) {
-        if (is(StyleNamespace, "paragraph-properties"))
+        if (isElement(m_xml, StyleNamespace, "paragraph-properties"))
             readParagraphProperties(style.blockFormat);
-        else if (is(StyleNamespace, "text-properties"))
+        else if (isElement(m_xml, StyleNamespace, "text-properties"))
             readTextProperties(style.charFormat);
         else
             m_xml.skipCurrentElement();
@@ -474,7 +478,7 @@ void OdtReader::readTextProperties(QTextCharFormat &format)
 void OdtReader::readText()
 {
     while (m_xml.readNextStartElement()) {
-        if (is(OfficeNamespace, "text"))
+        if (isElement(m_xml, OfficeNamespace, "text"))
             readBodyElements();
         else
             m_xml.skipCurrentElement();
@@ -485,13 +489,13 @@ void OdtReader::readText()
 void OdtReader::readBodyElements()
 {
     while (m_xml.readNextStartElement()) {
-        if (is(TextNamespace, "p")) {
+        if (isElement(m_xml, TextNamespace, "p")) {
             readParagraph(0);
-        } else if (is(TextNamespace, "h")) {
+        } else if (isElement(m_xml, TextNamespace, "h")) {
             const QStringRef outlineLevel = attribute(m_xml.attributes(), TextNamespace, "outline-level");
             readParagraph(outlineLevel.isNull() ? -1 : qBound(1, outlineLevel.toInt(), 6));
         } else if (std::any_of(std::begin(BodyContainers), std::end(BodyContainers),
-                               [this](const ElementName &e) { return is(e.ns, e.localName); })) {
+                               [this](const ElementName &e) { return isElement(m_xml, e.ns, e.localName); })) {
             if (!enter())
                 return;
             readBodyElements();
@@ -553,34 +557,34 @@ void OdtReader::readSpan()
                 insertText(XmlText::toBlockText(m_xml.text().toString()));
             break;
         case QXmlStreamReader::StartElement: {
-            if (is(TextNamespace, "span")) {
+            if (isElement(m_xml, TextNamespace, "span")) {
                 if (!enter())
                     return;
                 applyTextStyle();
                 leave();
-            } else if (is(TextNamespace, "note")) {
+            } else if (isElement(m_xml, TextNamespace, "note")) {
                 if (!enter())
                     return;
                 readNote();
                 leave();
-            } else if (is(TextNamespace, "s")) {
+            } else if (isElement(m_xml, TextNamespace, "s")) {
                 const int count = attribute(m_xml.attributes(), TextNamespace, "c").toInt();
                 insertText(QString(qBound(1, count, DocumentLimits::MaxSpaceRun), QLatin1Char(' ')));
                 m_xml.skipCurrentElement();
-            } else if (is(TextNamespace, "tab")) {
+            } else if (isElement(m_xml, TextNamespace, "tab")) {
                 insertText(QStringLiteral("\t"));
                 m_xml.skipCurrentElement();
-            } else if (is(TextNamespace, "line-break")) {
+            } else if (isElement(m_xml, TextNamespace, "line-break")) {
                 insertText(QString(QChar::LineSeparator));
                 m_xml.skipCurrentElement();
             } else if (std::any_of(std::begin(HiddenInlines), std::end(HiddenInlines),
-                                   [this](const ElementName &e) { return is(e.ns, e.localName); })) {
+                                   [this](const ElementName &e) { return isElement(m_xml, e.ns, e.localName); })) {
                 m_xml.skipCurrentElement();
             } else {
                 ++depth;
                 if (namespaceOf(m_xml.namespaceUri()) == DrawNamespace)
                     holdsText.append(false);
-                else if (is(TextNamespace, "p") || is(TextNamespace, "h"))
+                else if (isElement(m_xml, TextNamespace, "p") || isElement(m_xml, TextNamespace, "h"))
                     holdsText.append(true);
                 else
                     holdsText.append(holdsText.constLast());
@@ -602,10 +606,10 @@ void OdtReader::readNote()
 {
     QString mark;
     while (m_xml.readNextStartElement()) {
-        if (is(TextNamespace, "note-citation")) {
+        if (isElement(m_xml, TextNamespace, "note-citation")) {
             mark = XmlText::toBlockText(m_xml.readElementText(QXmlStreamReader::IncludeChildElements));
             insertText(mark);
-        } else if (is(TextNamespace, "note-body")) {
+        } else if (isElement(m_xml, TextNamespace, "note-body")) {
             m_notes->begin(cursor, mark.isEmpty() ? QString::number(m_notes->count() + 1) : mark);
             const bool mergeFirst = m_mergeFirst;
             m_mergeFirst = true;

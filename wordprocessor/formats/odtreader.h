@@ -35,10 +35,6 @@ public:
 
     static bool canRead(QIODevice *device);
 
-    // The namespaces of the elements and attributes the reader looks at.
-    enum Namespace { OtherNamespace, OfficeNamespace, StyleNamespace, TextNamespace, TableNamespace,
-                     FoNamespace, DrawNamespace, SvgNamespace };
-
 private:
     struct Style
     {
@@ -62,9 +58,6 @@ private:
     void readNote();
     void applyTextStyle();
 
-    // Whether the current element is `localName` of the namespace `ns`,
-    // whatever prefix the file gives it.
-    bool is(Namespace ns, const char *localName) const;
     // The style of that name, entered empty when the table lacks it and the
     // styles are not yet at their limit; null otherwise.
     Style *findStyle(QHash<QString, Style> &table, const QString &name);
