@@ -135,6 +135,10 @@ void TestSpellCheckDialog::walk_data()
             << "" << 1 << QStringList();
     QTest::newRow("every word known") << "aa\ncc aa" << aacc << true << QStringList() << QStringList()
             << "aa\ncc aa" << 1 << QStringList();
+    QTest::newRow("Kannada words stay whole") << QStringLiteral("ಕನ್ನಡ ನಾಡು ಕನ್ನಡಿಗ")
+            << QStringList{QStringLiteral("ಕನ್ನಡ")} << true << QStringList{"ignore", "changeAll:x"}
+            << QStringList{QStringLiteral("ನಾಡು>"), QStringLiteral("ಕನ್ನಡಿಗ>")} << QStringLiteral("ಕನ್ನಡ ನಾಡು x")
+            << 1 << QStringList();
     QTest::newRow("first suggestion preselected, Return applies it") << "ab" << QStringList{"abc"} << true
             << QStringList{"return"} << QStringList{"ab>abc"} << "abc" << 1 << QStringList();
     QTest::newRow("double-click changes at once") << "ab" << QStringList{"abc", "abd"} << true
