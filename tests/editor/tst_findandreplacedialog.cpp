@@ -283,13 +283,17 @@ void TestFindAndReplaceDialog::noDoneBoxForF3AfterReplaceAll()
 void TestFindAndReplaceDialog::givesTheCursorBack_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::newRow("Escape") << "escape";
-    QTest::newRow("close button") << "close";
+    QTest::addColumn<QString>("selection");
+    QTest::newRow("Escape") << "escape" << "at 7";
+    QTest::newRow("close button") << "close" << "at 7";
+    // Minimising the window hides the panel too, but is no Escape.
+    QTest::newRow("window minimised") << "minimise" << "11-16";
 }
 
 void TestFindAndReplaceDialog::givesTheCursorBack()
 {
     QFETCH(QString, how);
+    QFETCH(QString, selection);
     Window w;
     w.window.show();
     QVERIFY(QTest::qWaitForWindowActive(&w.window));
@@ -299,6 +303,12 @@ void TestFindAndReplaceDialog::givesTheCursorBack()
     QCOMPARE(w.selection(), QStringLiteral("11-16"));
     QVERIFY(!w.editor->hasFocus());
 
+    if (how == QLatin1String("minimise")) {
+        w.window.showMinimized();
+        QVERIFY(w.window.isMinimized());
+        QCOMPARE(w.selection(), selection);
+        return;
+    }
     if (how == QLatin1String("escape")) {
         // What the tab widget does with Escape while the panel shows.
         w.panel->restoreEditorCursor(true);
@@ -307,7 +317,7 @@ void TestFindAndReplaceDialog::givesTheCursorBack()
         w.click("toolButton");
     }
     QVERIFY(w.panel->isHidden());
-    QCOMPARE(w.selection(), QStringLiteral("at 7"));
+    QCOMPARE(w.selection(), selection);
     QTRY_VERIFY(w.editor->hasFocus());
 }
 
