@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <QSettings>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QTextCodec>
 #include <QTextDocumentFragment>
 #include <QTimer>
@@ -126,11 +127,26 @@ void UnicodeKaEditor::init()
     connect(this, &QTextEdit::cursorPositionChanged,
             this, &UnicodeKaEditor::slotCursorPositionChanged);
     connect(m_bufferTimer, &QTimer::timeout, this, &UnicodeKaEditor::slotBufferTimeout);
+    connect(document(), &QTextDocument::contentsChange, this, &UnicodeKaEditor::keepShapedText);
     resetInputBuffer();
     setDefaultCharFormat();
     document()->setDefaultStyleSheet(
             QStringLiteral("QTextDocument { background-color: white; color: black;}"));
     setStyleSheet(QStringLiteral("background-color: white; color: black;"));
+}
+
+// Qt drops the shaped glyphs of a paragraph once it is laid out, and shapes
+// the text again for every repaint and every cursor move. With the Indic
+// scripts shaping is the dearest part of typing, so the paragraphs the user
+// changes keep theirs, at the cost of some memory.
+void UnicodeKaEditor::keepShapedText(int from, int, int added)
+{
+    const QTextBlock last = document()->findBlock(from + added);
+    for (QTextBlock block = document()->findBlock(from); block.isValid(); block = block.next()) {
+        block.layout()->setCacheEnabled(true);
+        if (block == last)
+            break;
+    }
 }
 
 EditorOwner *UnicodeKaEditor::owner() const
@@ -446,10 +462,10 @@ void UnicodeKaEditor::convertInputBuffer(bool dropOneMore)
     IndicComposition::replaceBeforeCursor(cursor, step.remove, step.text, format);
     m_lastOutput = step.text;
 
+    // Setting the cursor also scrolls it into view.
     m_internalEdit = true;
     setTextCursor(cursor);
     m_internalEdit = false;
-    ensureCursorVisible();
 }
 
 void UnicodeKaEditor::deletePreviousChars(int count)
