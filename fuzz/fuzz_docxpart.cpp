@@ -5,7 +5,7 @@
 
 #include "formats/docxreader.h"
 #include "formats/docxwriter.h"
-#include "formats/zippackage.h"
+#include "zippackage_p.h"
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {

@@ -1,8 +1,8 @@
 #include "ime/ansi2indicansi.h"
 
 #include "core/indicchars.h"
+#include "private/imelogging_p.h"
 
-#include <QDebug>
 #include <QFile>
 #include <QTextStream>
 
@@ -19,9 +19,6 @@ static void registerResources()
 }
 
 namespace {
-
-constexpr int kprao = 1;
-constexpr int inscript = 2;
 
 using IndicLanguage::kannada;
 
@@ -127,7 +124,8 @@ int inscriptVowelColumn(int position)
 
 ANSI2IndicANSI::ANSI2IndicANSI(int language, int layout, const QString &kaagunitaFile)
     : AnsiToIndicBase(scriptBase(language) != 0 ? kannada : language,
-                      layout == inscript ? inscript : kprao)
+                      int(ImeKeyboardLayout(layout) == ImeKeyboardLayout::InScript
+                              ? ImeKeyboardLayout::InScript : ImeKeyboardLayout::KPRao))
 {
     registerResources();
     for (const char16_t *glyph : vowelGlyphTable)
@@ -145,7 +143,7 @@ bool ANSI2IndicANSI::loadKaagunita(const QString &fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        qWarning().noquote() << QStringLiteral("ERROR: ANSI Kaagunita table cannot be read: %1 (%2)")
+        qCWarning(lcIme).noquote() << QStringLiteral("ERROR: ANSI Kaagunita table cannot be read: %1 (%2)")
                                     .arg(fileName, file.errorString());
         return false;
     }
@@ -161,13 +159,13 @@ bool ANSI2IndicANSI::loadKaagunita(const QString &fileName)
         const int row = kaagunita.size();
         if (cells.size() != vowelColumnCount || row >= consonantCount
             || cells.at(columnA) != consonantGlyphs.at(row)) {
-            qWarning().noquote() << QStringLiteral("ERROR: ANSI Kaagunita error at line ") + line;
+            qCWarning(lcIme).noquote() << QStringLiteral("ERROR: ANSI Kaagunita error at line ") + line;
             return false;
         }
         kaagunita.append(cells);
     }
     if (kaagunita.size() != consonantCount) {
-        qWarning().noquote() << QStringLiteral("ERROR: ANSI Kaagunita table has %1 rows, not %2")
+        qCWarning(lcIme).noquote() << QStringLiteral("ERROR: ANSI Kaagunita table has %1 rows, not %2")
                                     .arg(kaagunita.size())
                                     .arg(consonantCount);
         return false;
@@ -187,10 +185,10 @@ bool ANSI2IndicANSI::isValidKey(const QString &key) const
     if (isNumberKey(key.at(0)))
         return true;
     // Only the layouts and consonant columns that have glyphs are typed.
-    if (keyboardLayout != kprao && keyboardLayout != inscript)
+    if (imeLayout() != ImeKeyboardLayout::KPRao && imeLayout() != ImeKeyboardLayout::InScript)
         return false;
-    const bool isInscript = keyboardLayout == inscript;
-    const int position = (isInscript ? inscriptKeys : kpraoKeys).indexOf(key);
+    const bool isInscript = imeLayout() == ImeKeyboardLayout::InScript;
+    const int position = keyPosition(key);
     return position >= 0
         && consonantColumn((isInscript ? InscriptKeyBase : KpraoKeyBase) + position) <= columnArkavattu;
 }
@@ -226,9 +224,9 @@ ConverterOutput ANSI2IndicANSI::process(const QString &key, const QString &emitt
     }
 
     int position;
-    switch (keyboardLayout) {
-    case kprao:
-        if ((position = kpraoKeys.indexOf(key)) < 0)
+    switch (imeLayout()) {
+    case ImeKeyboardLayout::KPRao:
+        if ((position = keyPosition(key)) < 0)
             return out;
         if (position < kpraoVowelKeyCount) {
             const bool asSign = position != kpraoAnusvaraPosition
@@ -238,8 +236,8 @@ ConverterOutput ANSI2IndicANSI::process(const QString &key, const QString &emitt
             appendConsonant(KpraoKeyBase + position, out);
         }
         break;
-    case inscript:
-        if ((position = inscriptKeys.indexOf(key)) < 0)
+    case ImeKeyboardLayout::InScript:
+        if ((position = keyPosition(key)) < 0)
             return out;
         if (position < inscriptVowelKeyCount)
             appendVowel(InscriptKeyBase + inscriptVowelColumn(position), attachesSign(), out);
@@ -255,22 +253,22 @@ ConverterOutput ANSI2IndicANSI::process(const QString &key, const QString &emitt
 // Key index 67 (KPRao) or 119 (InScript) is vowel column 0.
 int ANSI2IndicANSI::vowelColumn(int keyIndex) const
 {
-    return keyIndex - (keyboardLayout == inscript ? InscriptKeyBase : KpraoKeyBase);
+    return keyIndex - (imeLayout() == ImeKeyboardLayout::InScript ? InscriptKeyBase : KpraoKeyBase);
 }
 
 // Key index 82 (KPRao) or 147 (InScript) is consonant column 0.
 int ANSI2IndicANSI::consonantColumn(int keyIndex) const
 {
     return vowelColumn(keyIndex)
-        - (keyboardLayout == inscript ? inscriptVowelKeyCount : kpraoVowelKeyCount);
+        - (imeLayout() == ImeKeyboardLayout::InScript ? inscriptVowelKeyCount : kpraoVowelKeyCount);
 }
 
 QChar ANSI2IndicANSI::halantKey() const
 {
-    switch (keyboardLayout) {
-    case kprao:
+    switch (imeLayout()) {
+    case ImeKeyboardLayout::KPRao:
         return QLatin1Char('f');
-    case inscript:
+    case ImeKeyboardLayout::InScript:
         return QLatin1Char('d');
     default:
         return QChar();

@@ -1,6 +1,7 @@
 #ifndef YAVO_ANSITOINDICBASE_H
 #define YAVO_ANSITOINDICBASE_H
 
+#include "core/keyboardlayouts.h"
 #include "ime/converteroutput.h"
 
 #include <QObject>
@@ -53,6 +54,7 @@ public:
     const QStringList inscriptKeys;
 
     // Read freely; change them through setLanguage and setKeyboardLayout.
+    // The layout is numbered as ImeKeyboardLayout numbers it.
     quint16 baseCodePoint = 0;
     int keyboardLayout = 0;
     int language = 0;
@@ -65,6 +67,8 @@ protected:
     // Only the nine Indic languages are converted; anything else (English,
     // a stored value out of range) leaves every key as it is typed.
     bool convertsLanguage() const { return baseCodePoint != 0; }
+    // The layout, as the input method numbers it.
+    ImeKeyboardLayout imeLayout() const { return ImeKeyboardLayout(keyboardLayout); }
     // A key that stands for a digit: an ASCII digit or a number above ASCII.
     static bool isNumberKey(QChar c);
     // Whether digits are typed as English numerals for this digit key. The
@@ -72,6 +76,11 @@ protected:
     // read the shared setting: its answer serves the same key once, so one
     // key press reads the settings store once. Otherwise it is read afresh.
     bool englishNumeralsFor(QChar digit) const;
+
+    // The key's position in the list of the current layout (KPRao for 1,
+    // InScript for 2, Phonetic for any other value); -1 when it is none of
+    // its keys.
+    int keyPosition(const QString &key) const;
 
     // Scratch text of one process() call.
     QString workBuffer;

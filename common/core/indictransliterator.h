@@ -1,6 +1,8 @@
 #ifndef YAVO_INDICTRANSLITERATOR_H
 #define YAVO_INDICTRANSLITERATOR_H
 
+#include "core/keyboardlayouts.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +13,8 @@
 // target script's block base is added, so one key yields the letter at the
 // same place in every script; a short per-script list then mends the letters
 // a script lacks.
+//
+// Layouts are numbered as KeyboardLayout numbers them.
 //
 // A plain value class: callers build one on the stack for a conversion, the
 // editors at every keystroke. The key tables are shared, immutable and built
@@ -82,7 +86,7 @@ private:
 
     QString m_output;
     int m_language = 0;
-    int m_keyboard = 0;
+    KeyboardLayout m_keyboard = KeyboardLayout::Phonetic;
     quint32 m_scriptBase = 0;
     bool m_handled = true;
 };

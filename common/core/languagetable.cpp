@@ -1,5 +1,7 @@
 #include "core/languagetable.h"
 
+#include "core/indicchars.h"
+
 namespace {
 
 struct LanguageRow
@@ -25,6 +27,7 @@ constexpr LanguageRow languageTable[] = {
     {"English", nullptr, "arial"},
 };
 constexpr unsigned languageCount = sizeof(languageTable) / sizeof(languageTable[0]);
+static_assert(languageCount == IndicLanguage::count + 1, "the Indic languages and English");
 
 // Unsigned on purpose: a negative index is "any other" and must not index.
 const LanguageRow *languageRow(int language)
@@ -33,11 +36,6 @@ const LanguageRow *languageRow(int language)
 }
 
 } // namespace
-
-int LanguageTable::count()
-{
-    return int(languageCount);
-}
 
 QString LanguageTable::languageName(int language)
 {

@@ -9,9 +9,6 @@
 class LanguageTable
 {
 public:
-    // The number of rows; a language number at or past it is "any other".
-    static int count();
-
     static QString languageName(int language);
     static QString languageCode(int language);
     static QString defaultFontFamily(int language);

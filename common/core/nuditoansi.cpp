@@ -3,9 +3,9 @@
 #include "core/nudiglyphtables.h"
 #include "core/usernotice.h"
 #include "core/wordbyword.h"
+#include "private/corelogging_p.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QFile>
 #include <QTextStream>
 #include <QTimer>
@@ -397,7 +397,7 @@ void NudiToAnsi::convertTestFile()
         if (notice)
             notice->warning(title, text);
         else
-            qWarning().noquote() << title << text;
+            qCWarning(lcCore).noquote() << title << text;
         return;
     }
 

@@ -23,20 +23,34 @@ const QString sqliteDriver = QStringLiteral("QSQLITE");
 // database that has gone away from being re-created empty.
 const QString readOnlyOption = QStringLiteral("QSQLITE_OPEN_READONLY");
 
-QSqlDatabase addDefaultConnection()
-{
-    QSqlDatabase db = QSqlDatabase::addDatabase(sqliteDriver);
-    db.setConnectOptions(readOnlyOption);
-    return db;
-}
-
 } // namespace
 
-DictDatabase::DictDatabase() = default;
+DictDatabase::DictDatabase()
+    : m_connectionName(QStringLiteral("DictDatabase/%1").arg(quintptr(this), 0, 16))
+{
+}
 
 DictDatabase::~DictDatabase()
 {
     delete m_wordList;
+    if (QSqlDatabase::contains(m_connectionName)) {
+        QSqlDatabase::database(m_connectionName, false).close();
+        QSqlDatabase::removeDatabase(m_connectionName);
+    }
+}
+
+// The reader's own connection, closed, made on first use.
+QSqlDatabase DictDatabase::connection() const
+{
+    QSqlDatabase db;
+    if (QSqlDatabase::contains(m_connectionName)) {
+        db = QSqlDatabase::database(m_connectionName, false);
+        db.close();
+    } else {
+        db = QSqlDatabase::addDatabase(sqliteDriver, m_connectionName);
+        db.setConnectOptions(readOnlyOption);
+    }
+    return db;
 }
 
 QString DictDatabase::folder()
@@ -59,7 +73,7 @@ bool DictDatabase::exec(QSqlQuery &query, const QString &statement, bool clearAf
 bool DictDatabase::open(int language, bool force)
 {
     const QString name = LanguageTable::languageName(language);
-    QSqlDatabase db = addDefaultConnection();
+    QSqlDatabase db = connection();
     m_found = false;
 
     const QFileInfoList files = QDir(folder()).entryInfoList(QDir::Files, QDir::Unsorted);
@@ -91,7 +105,7 @@ bool DictDatabase::open(int language, bool force)
 
 QSqlDatabase DictDatabase::reopen() const
 {
-    QSqlDatabase db = addDefaultConnection();
+    QSqlDatabase db = connection();
     db.setDatabaseName(m_path);
     if (!m_path.isEmpty())
         db.open();

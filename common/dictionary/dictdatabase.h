@@ -13,9 +13,10 @@ class WordList;
 extern const QString databaseKeyStatement;
 
 // Reads the per-language dictionary databases in "<program folder>/dct/":
-// SQLite files with the tables DictInfo, AllUnicodeWords and Dict. Every
-// operation works on Qt's default SQL connection, replacing whatever other
-// store last used it.
+// SQLite files with the tables DictInfo, AllUnicodeWords and Dict. Each
+// reader has an SQL connection of its own, removed with the reader; every
+// operation opens the file anew and closes it, except that a successful
+// open leaves the database it found open.
 class DictDatabase
 {
 public:
@@ -41,9 +42,11 @@ public:
     static QString findEntryLine(const QString &word, const QString &data);
 
 private:
+    QSqlDatabase connection() const;
     QSqlDatabase reopen() const;
     static QStringList readAllWords(QSqlDatabase &db);
 
+    const QString m_connectionName;
     bool m_found = false;
     QString m_path;
     QString m_languageName;

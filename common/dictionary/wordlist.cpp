@@ -3,6 +3,7 @@
 #include "core/indicchars.h"
 #include "core/textlinefile.h"
 #include "dictionary/dictdatabase.h"
+#include "private/dictionarylogging_p.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -10,11 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QLoggingCategory>
 #include <QStringListModel>
 #include <QtEndian>
-
-Q_LOGGING_CATEGORY(lcWordList, "yavo.wordlist")
 
 namespace {
 
@@ -86,14 +84,14 @@ QStringList getWordsFromDataStream()
     if (!file.exists())
         return QStringList();
     if (!file.open(QIODevice::ReadOnly)) {
-        qCDebug(lcWordList) << "getWordsFromDataStream" << path << "HELLO";
+        qCDebug(lcDictionary) << "getWordsFromDataStream" << path << "HELLO";
         return QStringList();
     }
     QStringList words = readWordFile(file);
     words.removeDuplicates();
     words.sort(Qt::CaseSensitive);
     file.close();
-    qCDebug(lcWordList) << "getWordsFromDataStream" << words.size() << words;
+    qCDebug(lcDictionary) << "getWordsFromDataStream" << words.size() << words;
     return words;
 }
 

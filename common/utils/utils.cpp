@@ -1,5 +1,6 @@
 #include "utils/utils.h"
 
+#include "core/indicchars.h"
 #include "core/languagetable.h"
 #include "core/textlinefile.h"
 
@@ -32,6 +33,7 @@ constexpr QFontDatabase::WritingSystem writingSystems[] = {
     QFontDatabase::Latin,
 };
 constexpr unsigned writingSystemCount = sizeof(writingSystems) / sizeof(writingSystems[0]);
+static_assert(writingSystemCount == IndicLanguage::count + 1, "a writing system for each language");
 
 // Every row of the completer's popup gets the same comfortable height, so
 // Indic glyphs with marks above and below are not clipped.

@@ -1,6 +1,8 @@
 #include "widgets/unicodelineedit.h"
 
 #include "core/compositionstep.h"
+#include "core/endofword.h"
+#include "core/keyboardlayouts.h"
 #include "core/languagetable.h"
 #include "widgets/indiccomposition.h"
 
@@ -13,18 +15,8 @@
 
 namespace {
 
-constexpr int transliterationLayout = 3;
 constexpr int fieldFontPoints = 11;
 constexpr int minimumPrefixLength = 3;
-
-// The ASCII punctuation that ends a word for completion; the grave accent
-// is not among it.
-bool isEndOfWordCharacter(QChar c)
-{
-    const ushort u = c.unicode();
-    return (u >= 0x21 && u <= 0x2F) || (u >= 0x3A && u <= 0x40)
-            || (u >= 0x5B && u <= 0x5F) || (u >= 0x7B && u <= 0x7E);
-}
 
 } // namespace
 
@@ -65,7 +57,7 @@ public:
     QString pendingKeys;
     QKeyEvent *currentKeyEvent = nullptr;
     int language = 0;
-    int keyboard = 0;
+    KeyboardLayout keyboard = KeyboardLayout::Phonetic;
     QCompleter *completer = nullptr;
     QStringListModel *wordModel = nullptr;
     bool indicInputOn = true;
@@ -352,7 +344,7 @@ void UnicodeLineEdit::setLanguage(int language, int keyboard)
         d->language = language;
         d->applyLanguageFont();
     }
-    d->keyboard = keyboard;
+    d->keyboard = KeyboardLayout(keyboard);
     d->resetComposition();
 }
 
@@ -430,7 +422,7 @@ void UnicodeLineEdit::keyPressEvent(QKeyEvent *e)
     // over, even when making the selection left the cursor where it stood.
     if (textCursor().hasSelection())
         d->resetComposition();
-    if (d->keyboard == transliterationLayout) {
+    if (d->keyboard == KeyboardLayout::Transliteration) {
         d->composeTransliteration(e, c);
     } else if (c.isLetterOrNumber()) {
         d->pendingKeys.append(text);

@@ -26,6 +26,7 @@ public:
     // White space is simplified: trimmed, inner runs made one space.
     void setText(const QString &text);
 
+    // keyboard is numbered as KeyboardLayout numbers it.
     void setLanguage(int language, int keyboard);
     int language() const;
 

@@ -1,6 +1,7 @@
 #include "widgets/yvinstallindicfont.h"
 
-#include <QDebug>
+#include "private/widgetslogging_p.h"
+
 #include <QFile>
 #include <QFontDatabase>
 #include <QStringList>
@@ -19,6 +20,6 @@ QString yvInstallIndicFont::installIndicFont()
         return QString();
     const int id = QFontDatabase::addApplicationFont(path);
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    qDebug() << "installIndicFont" << id << path << families;
+    qCDebug(lcWidgets) << "installIndicFont" << id << path << families;
     return families.value(0);
 }

@@ -296,7 +296,10 @@ void TestDictDatabase::exec()
     DictDatabase reader;
     QVERIFY(reader.open(0, true));
 
-    QSqlQuery query(QSqlDatabase::database());
+    // The database the reader found stays open on its own connection.
+    const QStringList connections = QSqlDatabase::connectionNames();
+    QCOMPARE(connections.size(), 1);
+    QSqlQuery query(QSqlDatabase::database(connections.constFirst(), false));
     QCOMPARE(DictDatabase::exec(query, QString(), false), false);
     // Key statements are passed over: the dictionaries are not encrypted.
     QCOMPARE(DictDatabase::exec(query, "pragma KEY = 'whatever';", false), true);

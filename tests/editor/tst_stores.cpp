@@ -1,3 +1,5 @@
+#include "dictfixture.h"
+#include "dictionary/dictdatabase.h"
 #include "editor/history.h"
 #include "editor/userdict.h"
 #include "testmain.h"
@@ -101,6 +103,21 @@ private:
     bool m_open = false;
 };
 
+DictContent dictionaryOf(const QString &word)
+{
+    DictContent content;
+    content.languageName = QStringLiteral("Kannada");
+    content.wordsText = word;
+    return content;
+}
+
+// The store's own connection, when it is the only one there is.
+QSqlDatabase onlyConnection()
+{
+    const QStringList names = QSqlDatabase::connectionNames();
+    return names.size() == 1 ? QSqlDatabase::database(names.constFirst(), false) : QSqlDatabase();
+}
+
 QString incompressibleText(int size)
 {
     QRandomGenerator random(42);
@@ -145,7 +162,8 @@ private slots:
     void textsAreUtf8WhateverTheLocale();
     void historyIsEncryptedOnDisk();
     void historyWithAnotherKey();
-    void storesTakeTurnsOnTheDefaultConnection();
+    void storesTakeTurns();
+    void storesOpenTogether();
 };
 
 void TestStores::initTestCase()
@@ -237,7 +255,7 @@ void TestStores::failedSaveKeepsTheOldText()
         Store writer(kind);
         // The store's own connection may not grow the file, so the drop and
         // the create succeed and the insert of a large text fails.
-        QSqlQuery query(QSqlDatabase::database());
+        QSqlQuery query(onlyConnection());
         QVERIFY(query.exec(QStringLiteral("PRAGMA page_count")) && query.next());
         const int pages = query.value(0).toInt();
         QVERIFY(query.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages)));
@@ -386,11 +404,11 @@ void TestStores::historyWithAnotherKey()
     QCOMPARE(other.rows("Find"), QList<QByteArray>{qCompress(QByteArray("theirs"))});
 }
 
-void TestStores::storesTakeTurnsOnTheDefaultConnection()
+void TestStores::storesTakeTurns()
 {
     TestSandbox sandbox;
-    // Each store replaces the one default connection; the plain SQLite
-    // driver loaded in between must not leave the history unencrypted.
+    // The plain SQLite driver loaded in between must not leave the history
+    // unencrypted.
     QVERIFY(UserDict().save(QStringLiteral("a\nb"), QStringLiteral("UnicodeWords")));
     History().save(QStringLiteral("Find"), QStringLiteral("f"));
     QVERIFY(UserDict().save(QStringLiteral("c"), QStringLiteral("UnicodeWords")));
@@ -401,8 +419,35 @@ void TestStores::storesTakeTurnsOnTheDefaultConnection()
     QCOMPARE(History().load(QStringLiteral("Replace")), QStringLiteral("r"));
     QVERIFY(fileHead(QStringLiteral("dat/history.dat"), 16) != QByteArray("SQLite format 3\0", 16));
     QCOMPARE(fileHead(QStringLiteral("dat/usrdic.dat"), 16), QByteArray("SQLite format 3\0", 16));
-    // The last store's connection stays open behind it.
-    QVERIFY(QSqlDatabase::database(QSqlDatabase::defaultConnection, false).isOpen());
+    // No store leaves its connection behind.
+    QCOMPARE(QSqlDatabase::connectionNames(), QStringList());
+}
+
+void TestStores::storesOpenTogether()
+{
+    // The find panel, the user dictionary editor and the offline dictionary
+    // may all be open at once; none may cut the others off.
+    TestSandbox sandbox;
+    AppDictFolder dct;
+    const QString word = QStringLiteral("\u0C95");
+    QVERIFY(DictFixture::writeDatabase(dct.filePath("kn.db"),
+                                       dictionaryOf(word)));
+    {
+        History history;
+        UserDict userDict;
+        DictDatabase reader;
+        QVERIFY(reader.open(0, true));
+        history.save(QStringLiteral("Find"), QStringLiteral("f"));
+        QVERIFY(userDict.save(kannadaText, QStringLiteral("UnicodeWords")));
+        QCOMPARE(reader.allWords(), QStringList{word});
+        QCOMPARE(history.load(QStringLiteral("Find")), QStringLiteral("f"));
+        QCOMPARE(userDict.load(QStringLiteral("UnicodeWords")), kannadaText);
+        QVERIFY(reader.open(0, true));
+        QCOMPARE(history.load(QStringLiteral("Find")), QStringLiteral("f"));
+    }
+    QCOMPARE(QSqlDatabase::connectionNames(), QStringList());
+    QCOMPARE(History().load(QStringLiteral("Find")), QStringLiteral("f"));
+    QCOMPARE(UserDict().load(QStringLiteral("UnicodeWords")), kannadaText);
 }
 
 YAVO_TEST_GUILESS_MAIN(TestStores)

@@ -5,7 +5,7 @@
 // reader on bytes, and look at the resulting blocks.
 
 #include "formats/formatreader.h"
-#include "formats/zippackage.h"
+#include "zippackage_p.h"
 
 #include <QBuffer>
 #include <QIODevice>

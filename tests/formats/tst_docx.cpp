@@ -558,12 +558,19 @@ void TestDocx::reportsDeviceFailure()
     failing.open(QIODevice::WriteOnly);
     QVERIFY(!writer.write(&failing, &document));
     QVERIFY(failing.isOpen());
+    QVERIFY(!writer.errorString().isEmpty());
+    // The next write that succeeds leaves no error behind.
+    QBuffer good;
+    good.open(QIODevice::WriteOnly);
+    QVERIFY(writer.write(&good, &document));
+    QCOMPARE(writer.errorString(), QString());
 
     QBuffer readOnly;
     readOnly.open(QIODevice::ReadOnly);
     DocxWriter second;
     QVERIFY(!second.write(&readOnly, &document));
     QCOMPARE(readOnly.size(), qint64(0));
+    QVERIFY(!second.errorString().isEmpty());
 }
 
 void TestDocx::replacesLoneSurrogates()

@@ -617,6 +617,12 @@ void TestOdt::reportsDeviceFailure()
         failing.open(QIODevice::WriteOnly);
         QVERIFY(!writer.write(&failing, &document));
         QVERIFY(failing.isOpen());
+        QVERIFY(!writer.errorString().isEmpty());
+        // The next write that succeeds leaves no error behind.
+        QBuffer good;
+        good.open(QIODevice::WriteOnly);
+        QVERIFY(writer.write(&good, &document));
+        QCOMPARE(writer.errorString(), QString());
     }
 }
 

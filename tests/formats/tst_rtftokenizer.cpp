@@ -1,6 +1,6 @@
 #include "testmain.h"
 
-#include "formats/rtftokenizer.h"
+#include "rtftokenizer_p.h"
 
 #include <QBuffer>
 

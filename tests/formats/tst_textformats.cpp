@@ -254,18 +254,28 @@ void TestTextFormats::writersReportRefusedBytes()
 {
     QTextDocument document;
     document.setPlainText(sample);
+    TxtWriter text("UTF-8");
+    html_writer html("UTF-8");
+    RtfWriter rtf("CP1252");
     for (qint64 room : { 0, 10 }) {
         FullDevice forText(room);
-        QVERIFY(!TxtWriter("UTF-8").write(&forText, &document));
+        QVERIFY(!text.write(&forText, &document));
+        QVERIFY(!text.errorString().isEmpty());
         FullDevice forHtml(room);
-        QVERIFY(!html_writer("UTF-8").write(&forHtml, &document));
+        QVERIFY(!html.write(&forHtml, &document));
+        QVERIFY(!html.errorString().isEmpty());
         FullDevice forRtf(room);
-        QVERIFY(!RtfWriter("CP1252").write(&forRtf, &document));
+        QVERIFY(!rtf.write(&forRtf, &document));
+        QVERIFY(!rtf.errorString().isEmpty());
     }
+    // The next write that succeeds leaves no error behind.
     FullDevice roomy(1 << 20);
-    QVERIFY(TxtWriter("UTF-8").write(&roomy, &document));
-    QVERIFY(html_writer("UTF-8").write(&roomy, &document));
-    QVERIFY(RtfWriter("CP1252").write(&roomy, &document));
+    QVERIFY(text.write(&roomy, &document));
+    QCOMPARE(text.errorString(), QString());
+    QVERIFY(html.write(&roomy, &document));
+    QCOMPARE(html.errorString(), QString());
+    QVERIFY(rtf.write(&roomy, &document));
+    QCOMPARE(rtf.errorString(), QString());
 }
 
 YAVO_TEST_MAIN(TestTextFormats)

@@ -1,7 +1,7 @@
 #include "editor/history.h"
 
 #include "dictionary/dictdatabase.h"
-#include "editor/singlerowstore.h"
+#include "private/singlerowstore_p.h"
 
 class HistoryPrivate : public SingleRowStore
 {

@@ -1,8 +1,8 @@
-#include "editor/singlerowstore.h"
+#include "private/singlerowstore_p.h"
 
 #include "dictionary/compressedtext.h"
+#include "private/editorlogging_p.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDriver>
@@ -10,16 +10,37 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+SingleRowStore::SingleRowStore()
+    : m_connectionName(QStringLiteral("SingleRowStore/%1").arg(quintptr(this), 0, 16))
+{
+}
+
+SingleRowStore::~SingleRowStore()
+{
+    closeConnection();
+}
+
+void SingleRowStore::closeConnection()
+{
+    if (!db.isValid())
+        return;
+    db.close();
+    // The connection goes only once no handle refers to it.
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
 void SingleRowStore::openStore(const QString &driver, const QString &fileName,
                                const QString &keyStatement, const QStringList &tables)
 {
-    db = QSqlDatabase::addDatabase(driver);
+    closeConnection();
+    db = QSqlDatabase::addDatabase(driver, m_connectionName);
     // The file name is relative to the current folder, so that is where its
     // folder must exist, wherever the program itself is.
     QDir().mkpath(QFileInfo(fileName).absolutePath());
     db.setDatabaseName(fileName);
     if (!db.open()) {
-        qDebug() << "Db not available!";
+        qCDebug(lcEditor) << "Db not available!";
         return;
     }
     QSqlQuery query(db);
@@ -34,12 +55,12 @@ void SingleRowStore::openStore(const QString &driver, const QString &fileName,
 bool SingleRowStore::execQuery(QSqlQuery &query, const QString &statement, bool clear)
 {
     if (statement.isEmpty()) {
-        qDebug() << "Error : Query text is empty";
+        qCDebug(lcEditor) << "Error : Query text is empty";
         return false;
     }
     const bool ran = query.exec(statement);
     if (!ran)
-        qDebug().noquote() << statement << query.lastError().text();
+        qCDebug(lcEditor).noquote() << statement << query.lastError().text();
     if (clear)
         query.clear();
     return ran;
@@ -79,7 +100,7 @@ bool SingleRowStore::save(const QString &table, const QString &text)
     // Drop, create and insert stand or fall together, so a failure part-way
     // keeps the old text instead of leaving an empty table.
     if (!db.transaction()) {
-        qDebug().noquote() << "BEGIN" << db.lastError().text();
+        qCDebug(lcEditor).noquote() << "BEGIN" << db.lastError().text();
         return false;
     }
     const QString name = quotedTable(table);
@@ -93,12 +114,12 @@ bool SingleRowStore::save(const QString &table, const QString &text)
             query.bindValue(QStringLiteral(":data"), CompressedText::pack(text));
             saved = query.exec();
             if (!saved)
-                qDebug().noquote() << insert << query.lastError().text();
+                qCDebug(lcEditor).noquote() << insert << query.lastError().text();
         }
         query.finish();
     }
     if (saved && !db.commit()) {
-        qDebug().noquote() << "COMMIT" << db.lastError().text();
+        qCDebug(lcEditor).noquote() << "COMMIT" << db.lastError().text();
         saved = false;
     }
     if (!saved)

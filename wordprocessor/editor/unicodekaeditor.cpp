@@ -4,6 +4,8 @@
 #include "editor/highlighter.h"
 
 #include "core/compositionstep.h"
+#include "core/indicchars.h"
+#include "core/keyboardlayouts.h"
 #include "utils/utils.h"
 #include "widgets/indiccomposition.h"
 #include "widgets/yvquickbytestoolbar.h"
@@ -27,10 +29,12 @@
 
 namespace {
 
-constexpr int transliterationLayout = 3;
-constexpr int inscriptLayout = 2;
-constexpr int lastKeyboardLayout = 5;
-constexpr int englishLanguage = 9;
+constexpr int transliterationLayout = int(KeyboardLayout::Transliteration);
+constexpr int inscriptLayout = int(KeyboardLayout::InScript);
+constexpr int lastKeyboardLayout = int(KeyboardLayout::KPRaoExtended);
+// The layouts Ctrl+K steps through, before it comes back to the first.
+constexpr int lastToggledLayout = int(KeyboardLayout::Phonetic2);
+constexpr int englishLanguage = IndicLanguage::count;
 constexpr int defaultFontSize = 14;
 constexpr int documentMargin = 40;
 
@@ -247,7 +251,7 @@ void UnicodeKaEditor::slotToggleLanguage()
 
 void UnicodeKaEditor::slotToggleKeyboardLayout()
 {
-    m_keyboard = m_keyboard < 4 ? m_keyboard + 1 : 0;
+    m_keyboard = m_keyboard < lastToggledLayout ? m_keyboard + 1 : 0;
     resetInputBuffer();
     endWord();
     emit keyboardChanged(m_keyboard);
@@ -456,7 +460,7 @@ void UnicodeKaEditor::convertInputBuffer(bool dropOneMore)
 
     const bool takeBack = m_lastKeyEvent && m_lastKeyEvent->key() == Qt::Key_Backspace;
     const CompositionStep step = CompositionStep::next(m_keyBuffer, m_lastOutput, m_language,
-                                                       m_keyboard, takeBack, dropOneMore);
+                                                       KeyboardLayout(m_keyboard), takeBack, dropOneMore);
     if (!m_composedFontFamily.isEmpty())
         format.setFontFamily(m_composedFontFamily);
     IndicComposition::replaceBeforeCursor(cursor, step.remove, step.text, format);

@@ -1,6 +1,6 @@
 #include "editor/userdict.h"
 
-#include "editor/singlerowstore.h"
+#include "private/singlerowstore_p.h"
 
 class UserDictPrivate : public SingleRowStore
 {

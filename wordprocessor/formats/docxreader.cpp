@@ -1,8 +1,8 @@
 #include "formats/docxreader.h"
 
-#include "formats/documentlimits.h"
-#include "formats/xmltext.h"
-#include "formats/zippackage.h"
+#include "private/documentlimits_p.h"
+#include "private/xmltext_p.h"
+#include "private/zippackage_p.h"
 
 #include <QFont>
 #include <QTextDocument>
@@ -82,8 +82,9 @@ void DocxReader::readData(QIODevice *device)
         errorText = tr("The archive holds no document.");
     } else {
         cursor.beginEditBlock();
-        errorText = zip.readXmlEntries({QStringLiteral("word/styles.xml"), QStringLiteral("word/document.xml")},
-                                       m_xml, [this] { readXml(); });
+        const bool read = zip.readXmlEntries({QStringLiteral("word/styles.xml"), QStringLiteral("word/document.xml")},
+                                             m_xml, [this] { readXml(); });
+        errorText = read ? QString() : zip.errorString();
         cursor.endEditBlock();
     }
     QCoreApplication::processEvents();

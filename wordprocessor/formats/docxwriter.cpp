@@ -1,10 +1,10 @@
 #include "formats/docxwriter.h"
 
-#include "formats/documentlimits.h"
 #include "formats/formatreader.h"
-#include "formats/formatwriter.h"
-#include "formats/xmltext.h"
-#include "formats/zippackage.h"
+#include "private/documentlimits_p.h"
+#include "private/formatwriter_p.h"
+#include "private/xmltext_p.h"
+#include "private/zippackage_p.h"
 
 #include <QFont>
 #include <QTextBlock>
@@ -79,18 +79,32 @@ void DocxWriter::setStrict(bool strict)
 
 bool DocxWriter::write(QIODevice *device, QTextDocument *document)
 {
-    if (!device || !device->isWritable() || !document)
+    m_errorString.clear();
+    if (!device || !device->isWritable() || !document) {
+        m_errorString = FormatWriter::notWritableText();
         return false;
+    }
     const QByteArray content = writeDocument(document);
-    if (m_xml.hasError())
+    if (m_xml.hasError()) {
+        m_errorString = FormatWriter::xmlErrorText();
         return false;
+    }
     ZipPackage package;
     package.addEntry(QStringLiteral("_rels/.rels"), QByteArray(PackageRelationships));
     package.addEntry(QStringLiteral("word/_rels/document.xml.rels"), QByteArray(DocumentRelationships));
     package.addEntry(QStringLiteral("word/document.xml"), content);
     package.addEntry(QStringLiteral("word/styles.xml"), stylesPart());
     package.addEntry(QStringLiteral("[Content_Types].xml"), QByteArray(ContentTypes));
-    return package.save(device);
+    if (!package.save(device)) {
+        m_errorString = package.errorString();
+        return false;
+    }
+    return true;
+}
+
+QString DocxWriter::errorString() const
+{
+    return m_errorString;
 }
 
 QByteArray DocxWriter::writeDocument(QTextDocument *document)

@@ -1,10 +1,10 @@
 #ifndef DOCXWRITER_H
 #define DOCXWRITER_H
 
+#include <QString>
 #include <QXmlStreamWriter>
 
 class QIODevice;
-class QString;
 class QTextBlock;
 class QTextBlockFormat;
 class QTextCharFormat;
@@ -23,6 +23,8 @@ public:
     // The device is open for writing and stays open; true when every part
     // and every byte reached it.
     bool write(QIODevice *device, QTextDocument *document);
+    // Why the last write failed; empty after a write that succeeded.
+    QString errorString() const;
 
 private:
     QByteArray writeDocument(QTextDocument *document);
@@ -33,6 +35,7 @@ private:
 
     QXmlStreamWriter m_xml;
     bool m_strict;
+    QString m_errorString;
 };
 
 #endif

@@ -1,6 +1,6 @@
 #include "formats/formatreader.h"
 
-#include "formats/documentlimits.h"
+#include "private/documentlimits_p.h"
 
 #include <QIODevice>
 #include <QSet>

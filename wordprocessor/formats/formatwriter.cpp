@@ -1,6 +1,7 @@
-#include "formats/formatwriter.h"
+#include "private/formatwriter_p.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QXmlStreamWriter>
 
 namespace FormatWriter {
@@ -27,6 +28,22 @@ bool writeAll(QIODevice *device, const QByteArray &bytes)
         written += n;
     }
     return true;
+}
+
+QString notWritableText()
+{
+    return QCoreApplication::translate("FormatWriter", "The file is not open for writing.");
+}
+
+QString deviceErrorText(const QIODevice *device)
+{
+    return QCoreApplication::translate("FormatWriter", "The file could not be written: %1")
+            .arg(device->errorString());
+}
+
+QString xmlErrorText()
+{
+    return QCoreApplication::translate("FormatWriter", "The document could not be written as XML.");
 }
 
 } // namespace FormatWriter

@@ -1,6 +1,6 @@
 #include "formats/html_reader.h"
 
-#include "formats/unicodetext.h"
+#include "private/unicodetext_p.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

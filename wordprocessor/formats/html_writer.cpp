@@ -1,6 +1,7 @@
 #include "formats/html_writer.h"
 
-#include "formats/unicodetext.h"
+#include "private/formatwriter_p.h"
+#include "private/unicodetext_p.h"
 
 #include <QTextDocument>
 #include <QTextStream>
@@ -17,5 +18,15 @@ bool html_writer::write(QIODevice *device, QTextDocument *document)
     stream << document->toHtml(QByteArray());
     // A device that refuses the bytes is a failed save, not a success.
     stream.flush();
-    return stream.status() == QTextStream::Ok;
+    if (stream.status() != QTextStream::Ok) {
+        lastError = FormatWriter::deviceErrorText(device);
+        return false;
+    }
+    lastError.clear();
+    return true;
+}
+
+QString html_writer::errorString() const
+{
+    return lastError;
 }

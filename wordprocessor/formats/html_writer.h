@@ -2,6 +2,7 @@
 #define YAVO_HTML_WRITER_H
 
 #include <QByteArray>
+#include <QString>
 
 class QIODevice;
 class QTextDocument;
@@ -14,9 +15,12 @@ public:
     explicit html_writer(const QByteArray &encoding);
 
     bool write(QIODevice *device, QTextDocument *document);
+    // Why the last write failed; empty after a write that succeeded.
+    QString errorString() const;
 
 private:
     QByteArray encoding;
+    QString lastError;
 };
 
 #endif

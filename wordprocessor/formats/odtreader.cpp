@@ -1,8 +1,8 @@
 #include "formats/odtreader.h"
 
-#include "formats/documentlimits.h"
-#include "formats/xmltext.h"
-#include "formats/zippackage.h"
+#include "private/documentlimits_p.h"
+#include "private/xmltext_p.h"
+#include "private/zippackage_p.h"
 
 #include <QFont>
 #include <QIODevice>
@@ -131,8 +131,9 @@ void OdtReader::readZip(QIODevice *device)
         errorText = tr("The archive holds no document.");
         return;
     }
-    errorText = zip.readXmlEntries({QStringLiteral("styles.xml"), QStringLiteral("content.xml")}, m_xml,
-                                   [this] { readXml(); });
+    const bool read = zip.readXmlEntries({QStringLiteral("styles.xml"), QStringLiteral("content.xml")}, m_xml,
+                                         [this] { readXml(); });
+    errorText = read ? QString() : zip.errorString();
 }
 
 void OdtReader::readFlat(QIODevice *device)

@@ -1,10 +1,10 @@
 #include "formats/odtwriter.h"
 
-#include "formats/documentlimits.h"
 #include "formats/formatreader.h"
-#include "formats/formatwriter.h"
-#include "formats/xmltext.h"
-#include "formats/zippackage.h"
+#include "private/documentlimits_p.h"
+#include "private/formatwriter_p.h"
+#include "private/xmltext_p.h"
+#include "private/zippackage_p.h"
 
 #include <QFont>
 #include <QTextBlock>
@@ -69,10 +69,18 @@ void OdtWriter::setFlatXml(bool flat)
 
 bool OdtWriter::write(QIODevice *device, QTextDocument *document)
 {
-    if (!device || !device->isWritable() || !document)
+    m_errorString.clear();
+    if (!device || !device->isWritable() || !document) {
+        m_errorString = FormatWriter::notWritableText();
         return false;
+    }
     m_styleNames.clear();
     return m_flat ? writeFlat(device, document) : writeZip(device, document);
+}
+
+QString OdtWriter::errorString() const
+{
+    return m_errorString;
 }
 
 bool OdtWriter::writeZip(QIODevice *device, QTextDocument *document)
@@ -83,14 +91,22 @@ bool OdtWriter::writeZip(QIODevice *device, QTextDocument *document)
     package.addEntry(QStringLiteral("mimetype"), QByteArray(MimeType), ZipPackage::Stored);
     package.addEntry(QStringLiteral("META-INF/manifest.xml"), QByteArray(Manifest));
     const QByteArray content = writeContent(document);
-    if (m_xml.hasError())
+    if (m_xml.hasError()) {
+        m_errorString = FormatWriter::xmlErrorText();
         return false;
+    }
     package.addEntry(QStringLiteral("content.xml"), content);
     const QByteArray styles = writeStylesXml();
-    if (m_xml.hasError())
+    if (m_xml.hasError()) {
+        m_errorString = FormatWriter::xmlErrorText();
         return false;
+    }
     package.addEntry(QStringLiteral("styles.xml"), styles);
-    return package.save(device);
+    if (!package.save(device)) {
+        m_errorString = package.errorString();
+        return false;
+    }
+    return true;
 }
 
 bool OdtWriter::writeFlat(QIODevice *device, QTextDocument *document)
@@ -108,7 +124,15 @@ bool OdtWriter::writeFlat(QIODevice *device, QTextDocument *document)
         m_xml.writeEndElement();
         m_xml.writeEndDocument();
     });
-    return !m_xml.hasError() && FormatWriter::writeAll(device, bytes);
+    if (m_xml.hasError()) {
+        m_errorString = FormatWriter::xmlErrorText();
+        return false;
+    }
+    if (!FormatWriter::writeAll(device, bytes)) {
+        m_errorString = FormatWriter::deviceErrorText(device);
+        return false;
+    }
+    return true;
 }
 
 void OdtWriter::startXml(bool withTextNamespace)

@@ -24,6 +24,8 @@ public:
     // The device is open for writing and stays open; true when the whole
     // document reached it.
     bool write(QIODevice *device, QTextDocument *document);
+    // Why the last write failed; empty after a write that succeeded.
+    QString errorString() const;
 
 private:
     bool writeZip(QIODevice *device, QTextDocument *document);
@@ -42,6 +44,7 @@ private:
     QXmlStreamWriter m_xml;
     QHash<int, QString> m_styleNames;
     bool m_flat;
+    QString m_errorString;
 };
 
 #endif

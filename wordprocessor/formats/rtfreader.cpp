@@ -1,6 +1,7 @@
 #include "formats/rtfreader.h"
 
-#include "formats/documentlimits.h"
+#include "private/documentlimits_p.h"
+#include "private/rtftokenizer_p.h"
 
 #include <QCoreApplication>
 #include <QIODevice>
@@ -188,6 +189,7 @@ void RtfReader::fillDestinations()
 }
 
 RtfReader::RtfReader()
+    : tokenizer(std::make_unique<RtfTokenizer>())
 {
     fillDestinations();
     state.destination = &mainDestination();
@@ -232,14 +234,14 @@ void RtfReader::readData(QIODevice *device)
     state.blockFormat = initialBlockFormat;
     cursor.beginEditBlock();
     try {
-        tokenizer.setDevice(device);
-        tokenizer.readNext();
-        if (tokenizer.tokenType() != RtfTokenizer::StartGroupToken)
+        tokenizer->setDevice(device);
+        tokenizer->readNext();
+        if (tokenizer->tokenType() != RtfTokenizer::StartGroupToken)
             throw notSupported();
         pushState();
-        tokenizer.readNext();
-        if (tokenizer.tokenType() != RtfTokenizer::ControlWordToken || tokenizer.tokenText() != "rtf"
-            || !tokenizer.tokenHasValue() || tokenizer.tokenValue() != 1)
+        tokenizer->readNext();
+        if (tokenizer->tokenType() != RtfTokenizer::ControlWordToken || tokenizer->tokenText() != "rtf"
+            || !tokenizer->tokenHasValue() || tokenizer->tokenValue() != 1)
             throw notSupported();
         readGroups();
     } catch (const QString &message) {
@@ -250,9 +252,9 @@ void RtfReader::readData(QIODevice *device)
 
 void RtfReader::readGroups()
 {
-    while (!stack.isEmpty() && tokenizer.hasNext()) {
-        tokenizer.readNext();
-        const RtfTokenizer::TokenType token = tokenizer.tokenType();
+    while (!stack.isEmpty() && tokenizer->hasNext()) {
+        tokenizer->readNext();
+        const RtfTokenizer::TokenType token = tokenizer->tokenType();
         if (token == RtfTokenizer::EndGroupToken) {
             if (state.destination->endHandler)
                 (this->*state.destination->endHandler)();
@@ -274,13 +276,13 @@ void RtfReader::readGroups()
         } else if (token == RtfTokenizer::ControlWordToken) {
             if (state.ignoreControlWords)
                 continue;
-            const auto found = state.destination->words.constFind(tokenizer.tokenText());
+            const auto found = state.destination->words.constFind(tokenizer->tokenText());
             if (found != state.destination->words.constEnd()) {
-                const int value = tokenizer.tokenHasValue() ? tokenizer.tokenValue() : found->value;
+                const int value = tokenizer->tokenHasValue() ? tokenizer->tokenValue() : found->value;
                 (this->*found->callback)(value);
             }
         } else if (!state.ignoreText) {
-            (this->*state.destination->textHandler)(decode(tokenizer.tokenText()));
+            (this->*state.destination->textHandler)(decode(tokenizer->tokenText()));
         }
     }
 }
@@ -344,7 +346,7 @@ void RtfReader::insertHexSymbol(int)
     // The decoder keeps its state, so the last byte of a multi-byte
     // character produces it. Hidden bytes must not reach it at all.
     if (!state.ignoreText)
-        cursor.insertText(decode(tokenizer.tokenHex()));
+        cursor.insertText(decode(tokenizer->tokenHex()));
 }
 
 void RtfReader::insertUnicodeSymbol(int value)
@@ -353,10 +355,10 @@ void RtfReader::insertUnicodeSymbol(int value)
         cursor.insertText(QString(QChar(ushort(value & 0xFFFF))));
 
     for (int remaining = state.skipCount; remaining > 0;) {
-        tokenizer.readNext();
-        switch (tokenizer.tokenType()) {
+        tokenizer->readNext();
+        switch (tokenizer->tokenType()) {
         case RtfTokenizer::TextToken: {
-            const QByteArray &text = tokenizer.tokenText();
+            const QByteArray &text = tokenizer->tokenText();
             if (remaining < text.size()) {
                 if (!state.ignoreText)
                     (this->*state.destination->textHandler)(decode(text.mid(remaining)));

@@ -2,7 +2,6 @@
 #define YAVO_RTFREADER_H
 
 #include "formats/formatreader.h"
-#include "formats/rtftokenizer.h"
 
 #include <QHash>
 #include <QSet>
@@ -10,8 +9,11 @@
 #include <QTextCharFormat>
 #include <QVector>
 
+#include <memory>
+
 class QTextCodec;
 class QTextDecoder;
+class RtfTokenizer;
 
 // Reads RTF into the document at `cursor`. Each destination it understands
 // is a table from control words to handlers; the reader keeps a stack of
@@ -112,7 +114,7 @@ private:
     void endStyle();
     void clearStyleEnd();
 
-    RtfTokenizer tokenizer;
+    const std::unique_ptr<RtfTokenizer> tokenizer;
     bool blockOpen = true;
     QHash<int, Style> styles;
     QVector<State> stack;

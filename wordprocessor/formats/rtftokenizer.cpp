@@ -1,4 +1,4 @@
-#include "formats/rtftokenizer.h"
+#include "private/rtftokenizer_p.h"
 
 #include <QCoreApplication>
 #include <QIODevice>

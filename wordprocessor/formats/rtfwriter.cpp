@@ -2,6 +2,7 @@
 
 #include "formats/formatreader.h"
 #include "platform/ansicodepage.h"
+#include "private/formatwriter_p.h"
 
 #include <QHash>
 #include <QIODevice>
@@ -183,8 +184,11 @@ RtfWriter::RtfWriter(const QByteArray &encoding)
 
 bool RtfWriter::write(QIODevice *device, QTextDocument *document)
 {
-    if (!codec)
+    lastError.clear();
+    if (!codec) {
+        lastError = tr("No code page is known by the name \"%1\".").arg(QString::fromLatin1(encoding));
         return false;
+    }
 
     // Every write is checked: a device that refuses bytes (a full disk)
     // must not be reported as a saved file.
@@ -209,7 +213,15 @@ bool RtfWriter::write(QIODevice *device, QTextDocument *document)
         paragraph += "\\par}\n";
         written = device->write(paragraph) == paragraph.size() && written;
     }
-    return device->write("}", 1) == 1 && written;
+    written = device->write("}", 1) == 1 && written;
+    if (!written)
+        lastError = FormatWriter::deviceErrorText(device);
+    return written;
+}
+
+QString RtfWriter::errorString() const
+{
+    return lastError;
 }
 
 QByteArray RtfWriter::escape(const QString &text)

@@ -2,9 +2,10 @@
 #define YAVO_RTFWRITER_H
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QString>
 
 class QIODevice;
-class QString;
 class QTextCodec;
 class QTextDocument;
 
@@ -13,10 +14,14 @@ class QTextDocument;
 // characters the code page cannot hold travel as \u escapes.
 class RtfWriter
 {
+    Q_DECLARE_TR_FUNCTIONS(RtfWriter)
+
 public:
     explicit RtfWriter(const QByteArray &encoding);
 
     bool write(QIODevice *device, QTextDocument *document);
+    // Why the last write failed; empty after a write that succeeded.
+    QString errorString() const;
     QByteArray escape(const QString &text);
 
 private:
@@ -24,6 +29,7 @@ private:
     QTextCodec *codec = nullptr;
     bool asciiTransparent = false;
     QByteArray header;
+    QString lastError;
 };
 
 #endif

@@ -1,6 +1,6 @@
 #include "formats/txtreader.h"
 
-#include "formats/unicodetext.h"
+#include "private/unicodetext_p.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -1,4 +1,4 @@
-#include "formats/unicodetext.h"
+#include "private/unicodetext_p.h"
 
 #include <QIODevice>
 #include <QTextCodec>

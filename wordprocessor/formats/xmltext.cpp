@@ -1,4 +1,4 @@
-#include "formats/xmltext.h"
+#include "private/xmltext_p.h"
 
 namespace {
 

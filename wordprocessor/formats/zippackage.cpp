@@ -1,6 +1,6 @@
-#include "formats/zippackage.h"
+#include "private/zippackage_p.h"
 
-#include "formats/formatwriter.h"
+#include "private/formatwriter_p.h"
 
 #include <QBuffer>
 #include <QIODevice>
@@ -117,6 +117,20 @@ public:
     qint64 archiveSize = 0;
     QVector<DirectoryEntry> entries;
     QVector<PendingEntry> pending;
+    // The outcome of the last operation; the const ones report it too.
+    ZipPackage::Status status = ZipPackage::NoError;
+    QString errorString;
+
+    void setStatus(ZipPackage::Status value)
+    {
+        status = value;
+        errorString = ZipPackage::statusText(value);
+    }
+    void setWriteError(const QString &text)
+    {
+        status = ZipPackage::WriteError;
+        errorString = text;
+    }
 
     QByteArray readAt(qint64 offset, qint64 length) const
     {
@@ -204,6 +218,7 @@ bool ZipPackage::open(QIODevice *device)
 {
     d->entries.clear();
     d->device = nullptr;
+    d->setStatus(NotAnArchive);
     if (!device || !device->isReadable())
         return false;
     d->device = device;
@@ -219,6 +234,7 @@ bool ZipPackage::open(QIODevice *device)
         d->device = nullptr;
         return false;
     }
+    d->setStatus(NoError);
     return true;
 }
 
@@ -227,26 +243,24 @@ bool ZipPackage::contains(const QString &name) const
     return d->find(name) != nullptr;
 }
 
-QByteArray ZipPackage::entry(const QString &name, Status *status) const
+QByteArray ZipPackage::entry(const QString &name) const
 {
-    Status dummy;
-    Status &result = status ? *status : dummy;
     if (!d->device) {
-        result = NotAnArchive;
+        d->setStatus(NotAnArchive);
         return QByteArray();
     }
     const DirectoryEntry *entry = d->find(name);
     if (!entry) {
-        result = MissingEntry;
+        d->setStatus(MissingEntry);
         return QByteArray();
     }
     // Checked before anything is read or inflated: a zip bomb declares
     // sizes no document needs.
     if (entry->size > MaxEntrySize || entry->compressedSize > MaxEntrySize) {
-        result = EntryTooLarge;
+        d->setStatus(EntryTooLarge);
         return QByteArray();
     }
-    result = CorruptEntry;
+    d->setStatus(CorruptEntry);
     if (entry->flags & EncryptedFlag)
         return QByteArray();
     const QByteArray header = d->readAt(entry->localHeaderOffset, LocalHeaderSize);
@@ -271,7 +285,7 @@ QByteArray ZipPackage::entry(const QString &name, Status *status) const
     }
     if (checksum(data) != entry->crc)
         return QByteArray();
-    result = NoError;
+    d->setStatus(NoError);
     return data;
 }
 
@@ -287,20 +301,22 @@ QString ZipPackage::statusText(Status status)
     case EntryTooLarge:
         return tr("The document is too large to open.");
     case CorruptEntry:
+    case WriteError:
         break;
     }
     return tr("The archive is damaged.");
 }
 
-QString ZipPackage::readXmlEntries(const QStringList &names, QXmlStreamReader &xml,
-                                   const std::function<void()> &read) const
+bool ZipPackage::readXmlEntries(const QStringList &names, QXmlStreamReader &xml,
+                                const std::function<void()> &read) const
 {
-    QString error;
+    bool complete = true;
     for (const QString &name : names) {
-        Status status;
-        const QByteArray bytes = entry(name, &status);
-        if (status != NoError && status != MissingEntry) {
-            error = statusText(status);
+        const QByteArray bytes = entry(name);
+        if (d->status == MissingEntry)
+            continue;
+        if (d->status != NoError) {
+            complete = false;
             break;
         }
         if (bytes.isEmpty())
@@ -309,12 +325,17 @@ QString ZipPackage::readXmlEntries(const QStringList &names, QXmlStreamReader &x
         xml.addData(bytes);
         read();
         if (xml.hasError()) {
-            error = xml.errorString();
+            // The entry itself was read; what it holds is no XML.
+            d->status = CorruptEntry;
+            d->errorString = xml.errorString();
+            complete = false;
             break;
         }
     }
+    if (complete)
+        d->setStatus(NoError);
     xml.clear();
-    return error;
+    return complete;
 }
 
 void ZipPackage::addEntry(const QString &name, const QByteArray &data, Compression compression)
@@ -324,22 +345,43 @@ void ZipPackage::addEntry(const QString &name, const QByteArray &data, Compressi
 
 bool ZipPackage::save(QIODevice *device) const
 {
-    if (!device || !device->isWritable())
+    if (!device || !device->isWritable()) {
+        d->setWriteError(FormatWriter::notWritableText());
         return false;
+    }
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         QZipWriter zip(&buffer);
-        if (zip.status() != QZipWriter::NoError)
+        if (zip.status() != QZipWriter::NoError) {
+            d->setWriteError(tr("Unable to build the archive."));
             return false;
+        }
         for (const PendingEntry &entry : qAsConst(d->pending)) {
             zip.setCompressionPolicy(entry.compression == Stored ? QZipWriter::NeverCompress
                                                                  : QZipWriter::AlwaysCompress);
             zip.addFile(entry.name, entry.data);
         }
         zip.close();
-        if (zip.status() != QZipWriter::NoError)
+        if (zip.status() != QZipWriter::NoError) {
+            d->setWriteError(tr("Unable to build the archive."));
             return false;
+        }
     }
-    return FormatWriter::writeAll(device, buffer.data());
+    if (!FormatWriter::writeAll(device, buffer.data())) {
+        d->setWriteError(FormatWriter::deviceErrorText(device));
+        return false;
+    }
+    d->setStatus(NoError);
+    return true;
+}
+
+ZipPackage::Status ZipPackage::status() const
+{
+    return d->status;
+}
+
+QString ZipPackage::errorString() const
+{
+    return d->errorString;
 }

@@ -1,0 +1,3 @@
+#include "private/corelogging_p.h"
+
+Q_LOGGING_CATEGORY(lcCore, "yavo.core")

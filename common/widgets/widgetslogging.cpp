@@ -1,0 +1,3 @@
+#include "private/widgetslogging_p.h"
+
+Q_LOGGING_CATEGORY(lcWidgets, "yavo.widgets")
