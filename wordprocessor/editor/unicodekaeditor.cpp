@@ -19,9 +19,9 @@
 #include <QPrinter>
 #include <QSettings>
 #include <QTextBlock>
-#include <QTextLayout>
 #include <QTextCodec>
 #include <QTextDocumentFragment>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <algorithm>
@@ -103,7 +103,7 @@ UnicodeKaEditor::UnicodeKaEditor(Utils *utils, QWidget *parent)
     , m_owner(parent)
     , m_ownerInterface(dynamic_cast<EditorOwner *>(parent))
     , m_utils(utils)
-    , m_keyboard(1)
+    , m_keyboard(int(KeyboardLayout::KPRao))
     , m_language(englishLanguage)
 {
     setFrameShape(QFrame::StyledPanel);
