@@ -85,13 +85,20 @@ protected:
     }
 };
 
-QString readAllLines(QTextStream &stream, const QString &separator)
+// The stream's lines, each followed by the separator (with atEnd: the last
+// too) or joined by it.
+QString readAllLines(QTextStream &stream, const QString &separator, bool atEnd)
 {
     QString text;
     QString line;
+    bool first = true;
     while (stream.readLineInto(&line)) {
+        if (!first && !atEnd)
+            text += separator;
+        first = false;
         text += line;
-        text += separator;
+        if (atEnd)
+            text += separator;
         QCoreApplication::processEvents();
     }
     return text;
@@ -303,9 +310,9 @@ void TabWidget::appendDocument(QTextDocument *doc)
     // modified mark are bound to it): the new text goes into it.
     QTextCursor cursor(editor->document());
     cursor.insertFragment(QTextDocumentFragment(doc));
-    editor->document()->setModified(false);
     doc->deleteLater();
     editor->setFontFamily(m_comboFont->currentText());
+    editor->document()->setModified(false);
 }
 
 void TabWidget::slotOpen()
@@ -379,10 +386,10 @@ bool TabWidget::readInto(const QString &path, QFile *file, QTextDocument *doc, Q
     stream.setCodec("UTF-8");
     if (suffix == QLatin1String("html") || suffix == QLatin1String("htm")) {
         // A line break inside HTML is white space, not nothing.
-        doc->setHtml(readAllLines(stream, QStringLiteral("\n")));
+        doc->setHtml(readAllLines(stream, QStringLiteral("\n"), false));
         return true;
     }
-    const QString text = readAllLines(stream, QStringLiteral("\n"));
+    const QString text = readAllLines(stream, QStringLiteral("\n"), true);
     QTextCharFormat format;
     const QPalette palette = QApplication::palette();
     format.setBackground(palette.color(QPalette::Base));
