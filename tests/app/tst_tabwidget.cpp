@@ -3,6 +3,7 @@
 #include "app/ui_mainwindow.h"
 #include "editor/unicodekaeditor.h"
 #include "formats/docxwriter.h"
+#include "formats/odtwriter.h"
 #include "core/sharedsettings.h"
 
 #include "modalanswerer.h"
@@ -30,6 +31,7 @@ private Q_SLOTS:
     void recentFilesRestoredInOrder();
     void appendedDocumentGoesIntoTheEditorsOwn();
     void noCurrentEditorAsksWithoutBlocking();
+    void userInputWaitsForTheLoad();
 
 private:
     QString writeFile(const QString &name, const QByteArray &bytes);
@@ -67,13 +69,19 @@ void tst_TabWidget::untitledNames()
     QCOMPARE(tabs()->tabText(1), QStringLiteral("untitled-1"));
 }
 
-static QByteArray docxBytes(const QString &text)
+static QByteArray officeBytes(const QString &text, bool docx)
 {
     QTextDocument doc;
     doc.setPlainText(text);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    DocxWriter().write(&buffer, &doc);
+    if (docx) {
+        DocxWriter().write(&buffer, &doc);
+    } else {
+        OdtWriter writer;
+        writer.setFlatXml(true);
+        writer.write(&buffer, &doc);
+    }
     return buffer.data();
 }
 
@@ -89,8 +97,10 @@ void tst_TabWidget::opensByFormat_data()
     QTest::newRow("text, UTF-16 mark") << "u.txt" << QByteArray("\xff\xfe\x95\x0c", 4) << QStringLiteral("ಕ\n") << false << "";
     QTest::newRow("html line break is a space") << "page.HTM"
             << QByteArray("<html><body><p>Hello\nWorld</p></body></html>") << "Hello World" << false << "";
-    QTest::newRow("docx, suffix in capitals") << "Report.DOCX" << docxBytes(QStringLiteral("ವರದಿ"))
+    QTest::newRow("docx, suffix in capitals") << "Report.DOCX" << officeBytes(QStringLiteral("ವರದಿ"), true)
             << QStringLiteral("ವರದಿ") << false << "";
+    QTest::newRow("flat odt read as a document") << "flat.fodt" << officeBytes(QStringLiteral("ಫ್ಲಾಟ್"), false)
+            << QStringLiteral("ಫ್ಲಾಟ್") << false << "";
     QTest::newRow("brh converted, untitled") << "s.BRH" << QByteArray("satyamEva jayate\n")
             << QStringLiteral("ಸತ್ಯಮೇವ ಜಯತೆ") << true << "";
     QTest::newRow("broken docx opens untitled") << "broken.docx" << QByteArray("PK\x03\x04 not a zip")
@@ -207,6 +217,22 @@ void tst_TabWidget::noCurrentEditorAsksWithoutBlocking()
     answerer.expectMessageBox(QStringLiteral("Oops unknown exception!"), QString(), QMessageBox::No);
     QVERIFY(!tabs()->currentEditor());
     QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+}
+
+void tst_TabWidget::userInputWaitsForTheLoad()
+{
+    m_window->handleArguments({QStringLiteral("yavo-pad")});
+    UnicodeKaEditor *untitled = tabs()->editorAtIndex(0);
+    const QString path = writeFile(QStringLiteral("long.txt"), QByteArray("line\n").repeated(50));
+    // The reader runs the event loop: a close request and a key that arrive
+    // meanwhile must not close the window or type into any document.
+    QCoreApplication::postEvent(m_window.data(), new QCloseEvent);
+    QCoreApplication::postEvent(untitled, new QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x")));
+    tabs()->openFile(path);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(tabs()->count(), 2);
+    QVERIFY(untitled->toPlainText().isEmpty());
+    QCOMPARE(tabs()->editorAtIndex(1)->toPlainText(), QStringLiteral("line\n").repeated(50));
 }
 
 YAVO_TEST_MAIN(tst_TabWidget)
