@@ -11,7 +11,9 @@
 
 #include <QFile>
 #include <QSettings>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 // The tab widget inside its real window, with a fresh settings store for
 // every test.
@@ -32,6 +34,7 @@ private Q_SLOTS:
     void appendedDocumentGoesIntoTheEditorsOwn();
     void noCurrentEditorAsksWithoutBlocking();
     void userInputWaitsForTheLoad();
+    void loadedTextIsSpellChecked();
 
 private:
     QString writeFile(const QString &name, const QByteArray &bytes);
@@ -233,6 +236,20 @@ void tst_TabWidget::userInputWaitsForTheLoad()
     QCOMPARE(tabs()->count(), 2);
     QVERIFY(untitled->toPlainText().isEmpty());
     QCOMPARE(tabs()->editorAtIndex(1)->toPlainText(), QStringLiteral("line\n").repeated(50));
+}
+
+void tst_TabWidget::loadedTextIsSpellChecked()
+{
+    // Before the word list is loaded every word counts as misspelled.
+    const QString path = writeFile(QStringLiteral("spell.txt"), "first line\nಕನ್ನಡ ಪಠ್ಯ\n");
+    tabs()->openFile(path);
+    UnicodeKaEditor *editor = tabs()->editorAtIndex(0);
+    QCoreApplication::processEvents();
+    const QTextBlock second = editor->document()->findBlockByNumber(1);
+    QCOMPARE(second.text(), QStringLiteral("ಕನ್ನಡ ಪಠ್ಯ"));
+    const QVector<QTextLayout::FormatRange> ranges = second.layout()->formats();
+    QCOMPARE(ranges.size(), 2);
+    QCOMPARE(ranges.at(0).format.underlineStyle(), QTextCharFormat::SpellCheckUnderline);
 }
 
 YAVO_TEST_MAIN(tst_TabWidget)

@@ -436,8 +436,8 @@ void TabWidget::loadFile(const QString &path, QFile *file, UnicodeKaEditor *targ
     }
     if (!brh) {
         QTextDocument *doc = editor->document();
+        // The document still tells its spell-check highlighter what came in.
         const QSignalBlocker editorBlock(editor);
-        const QSignalBlocker documentBlock(doc);
         doc->setUndoRedoEnabled(false);
         editor->clear();
         QTextCursor(doc).insertFragment(QTextDocumentFragment(&read));
