@@ -477,7 +477,6 @@ void TabWidget::loadBrhFile(const QString &path, QFile *file)
     QTextStream stream(file);
     stream.setCodec("UTF-8");
     QString line;
-    const QSignalBlocker blocker(editor->document());
     editor->document()->setUndoRedoEnabled(false);
     while (stream.readLineInto(&line) && editor)
         editor->append(convertScript(line, m_language, 0));
