@@ -2,26 +2,20 @@
 
 #include "core/indictransliterator.h"
 
-namespace {
-
-constexpr int transliterationLayout = 3;
-
-} // namespace
-
 CompositionStep CompositionStep::next(QString &keys, const QString &shown, int language,
-                                      int keyboard, bool takeBack, bool dropOneMore)
+                                      KeyboardLayout keyboard, bool takeBack, bool dropOneMore)
 {
     CompositionStep step;
-    if (keyboard != transliterationLayout) {
+    if (keyboard != KeyboardLayout::Transliteration) {
         step.remove = shown.size();
-        step.text = IndicTransliterator().convert(keys, language, keyboard);
+        step.text = IndicTransliterator().convert(keys, language, int(keyboard));
     } else if (takeBack && !keys.isEmpty()) {
         step.remove = shown.size();
         step.text = keys;
         keys.clear();
     } else {
         step.remove = keys.size() + (dropOneMore ? 1 : 0);
-        step.text = IndicTransliterator().convert(keys, language, keyboard);
+        step.text = IndicTransliterator().convert(keys, language, int(keyboard));
     }
     return step;
 }

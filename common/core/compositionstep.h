@@ -1,6 +1,8 @@
 #ifndef YAVO_COMPOSITIONSTEP_H
 #define YAVO_COMPOSITIONSTEP_H
 
+#include "core/keyboardlayouts.h"
+
 #include <QString>
 
 // One step of composing a word in place of the Latin keys typed for it: how
@@ -17,8 +19,8 @@ struct CompositionStep
     // right after a word end) puts the keys back in place of their
     // conversion and empties keys; otherwise the keys give way to their
     // conversion, and dropOneMore takes the character after them too.
-    static CompositionStep next(QString &keys, const QString &shown, int language, int keyboard,
-                                bool takeBack, bool dropOneMore);
+    static CompositionStep next(QString &keys, const QString &shown, int language,
+                                KeyboardLayout keyboard, bool takeBack, bool dropOneMore);
 };
 
 #endif

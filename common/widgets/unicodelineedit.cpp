@@ -2,7 +2,6 @@
 
 #include "core/compositionstep.h"
 #include "core/endofword.h"
-#include "core/indictransliterator.h"
 #include "core/keyboardlayouts.h"
 #include "core/languagetable.h"
 #include "widgets/indiccomposition.h"

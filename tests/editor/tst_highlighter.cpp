@@ -74,6 +74,10 @@ void TestHighlighter::underlinesUnknownWords_data()
     QTest::newRow("comma-joined words are one") << "good,bad" << QStringList{"good", "bad"}
                                                 << QStringList{"0+8"};
     QTest::newRow("comma-joined word known") << "good,bad" << QStringList{"good,bad"} << QStringList();
+    // "\b,bad\b" needs a word character before the comma.
+    QTest::newRow("a leading comma after a space") << "ok ,bad" << QStringList{"ok"} << QStringList();
+    QTest::newRow("a leading comma after a word") << "ab ok,bad ,bad" << QStringList{"ab", "ok,bad"}
+                                                  << QStringList{"5+4"};
     QTest::newRow("a caret is never found") << "ab^cd" << QStringList() << QStringList();
     QTest::newRow("every place of a word") << "bad ok bad" << QStringList{"ok"}
                                            << QStringList{"0+3", "7+3"};

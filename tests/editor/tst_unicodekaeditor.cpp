@@ -6,6 +6,7 @@
 #include "utils/utils.h"
 #include "widgets/yvquickbytestoolbar.h"
 
+#include "compositioncases.h"
 #include "hexcodes.h"
 #include "testmain.h"
 
@@ -34,6 +35,8 @@ private slots:
     void typingOverASelectionReplacesIt_data();
     void typingOverASelectionReplacesIt();
     void shortcutsConvertNoWord();
+    void aKeyThatTypesNoEndingLeavesNothingToTakeBack_data();
+    void aKeyThatTypesNoEndingLeavesNothingToTakeBack();
     void togglesInputAndLayout_data();
     void togglesInputAndLayout();
     void readOnlyEditorIgnoresKeys();
@@ -253,30 +256,9 @@ void TestUnicodeKaEditor::spaceTypesQuickBytes()
 
 void TestUnicodeKaEditor::transliteration_data()
 {
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("keys");  // "\b" is Backspace
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("letters stay latin") << 0 << "ravi" << "ravi";
-    QTest::newRow("space converts") << 0 << "ravi " << t("ravi") + " ";
-    QTest::newRow("tab converts") << 0 << "ravi\t" << t("ravi") + "\t";
+    CompositionCases::transliterationRows();
     QTest::newRow("enter converts") << 0 << "ravi\r" << t("ravi") + "\n";
-    QTest::newRow("comma converts") << 0 << "ravi," << t("ravi") + ",";
-    QTest::newRow("digit converts") << 0 << "ravi7" << t("ravi") + "7";
     QTest::newRow("escape converts") << 0 << QStringLiteral("ravi") + escape << t("ravi");
-    QTest::newRow("hindi") << 4 << "namaste " << conv(QStringLiteral("namaste"), 4, 3) + " ";
-    QTest::newRow("backspace after space reverts") << 0 << "ravi \b" << "ravi";
-    QTest::newRow("backspace after comma reverts") << 0 << "ravi,\b" << "ravi";
-    QTest::newRow("reverted word is typed on") << 0 << "ravi \bn " << t("ravin") + " ";
-    QTest::newRow("second backspace deletes") << 0 << "ravi \b\b" << "rav";
-    QTest::newRow("space after digit converts nothing") << 0 << "7 " << "7 ";
-    QTest::newRow("space after punctuation converts nothing") << 0 << "ravi, " << t("ravi") + ", ";
-    // Typed white space must not stay selected for the next key to replace,
-    // and punctuation after white space is typed, not swallowed.
-    QTest::newRow("second space") << 0 << "ravi  x" << t("ravi") + "  x";
-    QTest::newRow("space at the start") << 0 << " x" << " x";
-    QTest::newRow("punctuation after a space") << 0 << "ravi ." << t("ravi") + " .";
-    QTest::newRow("punctuation at the start") << 0 << "(x" << "(x";
     // Backspace after punctuation that followed white space deletes it; no
     // word is taken back.
     QTest::newRow("backspace after punctuation after a space") << 0 << "ravi .\b" << t("ravi") + " ";
@@ -297,16 +279,7 @@ void TestUnicodeKaEditor::transliteration()
 
 void TestUnicodeKaEditor::transliterationConvertsOnlyTheWordBeforeTheCursor_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("punctuation before a word") << "hello ravi" << 6 << "(" << "hello (ravi";
-    QTest::newRow("punctuation inside a word") << "hello ravi" << 8 << "," << "hello " + t("ra") + ",vi";
-    QTest::newRow("punctuation after a word") << "hello ravi" << 5 << "!" << t("hello") + "! ravi";
-    QTest::newRow("space before a word") << "ravi" << 0 << " " << " ravi";
-    QTest::newRow("space inside a word") << "ravi" << 2 << " " << t("ra") + " vi";
+    CompositionCases::wordBeforeCursorRows();
     QTest::newRow("space inside a second paragraph") << "a\nravi" << 4 << " " << "a\n" + t("ra") + " vi";
 }
 
@@ -326,26 +299,8 @@ void TestUnicodeKaEditor::transliterationConvertsOnlyTheWordBeforeTheCursor()
 
 void TestUnicodeKaEditor::typingOverASelectionReplacesIt_data()
 {
-    QTest::addColumn<int>("keyboard");
-    QTest::addColumn<QString>("text");    // set first, the cursor put at its end
-    QTest::addColumn<QString>("typed");   // then typed there
-    QTest::addColumn<int>("anchor");      // then this selection made
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("key");     // and this typed over it
-    QTest::addColumn<QString>("expected");
-
-    const int k = p("k").size();
-    QTest::newRow("punctuation over a word") << 3 << "hello ravi" << "" << 6 << 10 << "," << "hello ,";
-    QTest::newRow("digit over a word") << 3 << "hello ravi" << "" << 6 << 10 << "7" << "hello 7";
+    CompositionCases::selectionRows();
     QTest::newRow("space over a word") << 3 << "hello ravi" << "" << 6 << 10 << " " << "hello  ";
-    QTest::newRow("backspace over all just after a word end")
-            << 3 << "" << "ravi " << 0 << t("ravi").size() + 1 << "\b" << "";
-    // A selection that ends where the cursor already stood moves no cursor,
-    // yet the word being composed is over all the same.
-    QTest::newRow("the composed word selected in place")
-            << 0 << "xy" << " k" << 3 << 3 + k << "a" << "xy " + p("a");
-    QTest::newRow("backspace over the composed word selected in place")
-            << 0 << "xy" << " ka" << 3 << 3 + p("ka").size() << "\b" << "xy ";
 }
 
 void TestUnicodeKaEditor::typingOverASelectionReplacesIt()
@@ -376,6 +331,39 @@ void TestUnicodeKaEditor::shortcutsConvertNoWord()
     QTest::keyClick(&e.editor, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(e.text(), QStringLiteral("ravi"));
     QVERIFY(e.editor.textCursor().hasSelection());
+}
+
+void TestUnicodeKaEditor::aKeyThatTypesNoEndingLeavesNothingToTakeBack_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+
+    QTest::newRow("escape") << "12 ravi" << int(Qt::Key_Escape) << int(Qt::NoModifier);
+    QTest::newRow("ctrl+1") << "12 ravi" << int(Qt::Key_1) << int(Qt::ControlModifier);
+    QTest::newRow("ctrl+backspace after a word end") << "12 ravi " << int(Qt::Key_Backspace)
+                                                     << int(Qt::ControlModifier);
+}
+
+// After a key that leaves no single ending character behind the converted
+// word, Backspace deletes as in a plain editor and brings no Latin keys back.
+void TestUnicodeKaEditor::aKeyThatTypesNoEndingLeavesNothingToTakeBack()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+
+    Editor e(0, 3);
+    e.type(typed);
+    QTest::keyClick(&e.editor, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+    // The same keys in an editor with Indic input off, on the text shown.
+    Editor plain(9, 3);
+    plain.setTextAt(e.text(), e.editor.textCursor().position());
+    e.type(QStringLiteral("\b"));
+    plain.type(QStringLiteral("\b"));
+    QCOMPARE(hexCodes(e.text()), hexCodes(plain.text()));
+    QVERIFY(!e.text().contains(QLatin1String("ravi")));
 }
 
 void TestUnicodeKaEditor::togglesInputAndLayout_data()

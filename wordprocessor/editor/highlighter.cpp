@@ -3,18 +3,31 @@
 #include "editor/unicodekaeditor.h"
 #include "utils/utils.h"
 
-#include <QRegExp>
 #include <QSet>
 #include <QStringList>
 
 namespace {
 
-// What a word is made of, as \w, the comma, the caret and the backslash of a
-// regular expression count it.
+// A word character, as \w and \b of a regular expression count it.
+bool isWordCharacter(QChar c)
+{
+    return c.isLetterOrNumber() || c.isMark() || c == QLatin1Char('_');
+}
+
+// What a word is made of: word characters, the comma, the caret and the
+// backslash.
 bool isWordPart(QChar c)
 {
-    return c.isLetterOrNumber() || c.isMark() || c == QLatin1Char('_')
-            || c == QLatin1Char(',') || c == QLatin1Char('^') || c == QLatin1Char('\\');
+    return isWordCharacter(c) || c == QLatin1Char(',') || c == QLatin1Char('^')
+            || c == QLatin1Char('\\');
+}
+
+// Whether a word boundary lies before position i of the text.
+bool isBoundary(const QString &text, int i)
+{
+    const bool before = i > 0 && isWordCharacter(text.at(i - 1));
+    const bool after = i < text.size() && isWordCharacter(text.at(i));
+    return before != after;
 }
 
 // The words of a paragraph: runs of word characters, a backslash starting a
@@ -73,11 +86,13 @@ void Highlighter::highlightBlock(const QString &text)
         done.insert(word);
         if (!m_utils->isMisspelled(word))
             continue;
-        // The word holds only word characters, commas and carets, so it can
-        // stand in the pattern as it is; a caret there anchors, and such a
-        // word is never found.
-        const QRegExp wholeWord(QStringLiteral("\\b%1\\b").arg(word));
-        for (int at = wholeWord.indexIn(text); at >= 0; at = wholeWord.indexIn(text, at + 1))
-            setFormat(at, word.size(), m_highlightFormat);
+        // A caret joins no real word: such a word is never underlined.
+        if (word.contains(QLatin1Char('^')))
+            continue;
+        // Whole words only: a word boundary before and after each place.
+        for (int at = text.indexOf(word); at >= 0; at = text.indexOf(word, at + 1)) {
+            if (isBoundary(text, at) && isBoundary(text, at + word.size()))
+                setFormat(at, word.size(), m_highlightFormat);
+        }
     }
 }

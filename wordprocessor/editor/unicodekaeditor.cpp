@@ -4,6 +4,8 @@
 #include "editor/highlighter.h"
 
 #include "core/compositionstep.h"
+#include "core/indicchars.h"
+#include "core/keyboardlayouts.h"
 #include "utils/utils.h"
 #include "widgets/indiccomposition.h"
 #include "widgets/yvquickbytestoolbar.h"
@@ -19,6 +21,7 @@
 #include <QTextBlock>
 #include <QTextCodec>
 #include <QTextDocumentFragment>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <algorithm>
@@ -26,10 +29,12 @@
 
 namespace {
 
-constexpr int transliterationLayout = 3;
-constexpr int inscriptLayout = 2;
-constexpr int lastKeyboardLayout = 5;
-constexpr int englishLanguage = 9;
+constexpr int transliterationLayout = int(KeyboardLayout::Transliteration);
+constexpr int inscriptLayout = int(KeyboardLayout::InScript);
+constexpr int lastKeyboardLayout = int(KeyboardLayout::KPRaoExtended);
+// The layouts Ctrl+K steps through, before it comes back to the first.
+constexpr int lastToggledLayout = int(KeyboardLayout::Phonetic2);
+constexpr int englishLanguage = IndicLanguage::count;
 constexpr int defaultFontSize = 14;
 constexpr int documentMargin = 40;
 
@@ -98,7 +103,7 @@ UnicodeKaEditor::UnicodeKaEditor(Utils *utils, QWidget *parent)
     , m_owner(parent)
     , m_ownerInterface(dynamic_cast<EditorOwner *>(parent))
     , m_utils(utils)
-    , m_keyboard(1)
+    , m_keyboard(int(KeyboardLayout::KPRao))
     , m_language(englishLanguage)
 {
     setFrameShape(QFrame::StyledPanel);
@@ -126,11 +131,26 @@ void UnicodeKaEditor::init()
     connect(this, &QTextEdit::cursorPositionChanged,
             this, &UnicodeKaEditor::slotCursorPositionChanged);
     connect(m_bufferTimer, &QTimer::timeout, this, &UnicodeKaEditor::slotBufferTimeout);
+    connect(document(), &QTextDocument::contentsChange, this, &UnicodeKaEditor::keepShapedText);
     resetInputBuffer();
     setDefaultCharFormat();
     document()->setDefaultStyleSheet(
             QStringLiteral("QTextDocument { background-color: white; color: black;}"));
     setStyleSheet(QStringLiteral("background-color: white; color: black;"));
+}
+
+// Qt drops the shaped glyphs of a paragraph once it is laid out, and shapes
+// the text again for every repaint and every cursor move. With the Indic
+// scripts shaping is the dearest part of typing, so the paragraphs the user
+// changes keep theirs, at the cost of some memory.
+void UnicodeKaEditor::keepShapedText(int from, int, int added)
+{
+    const QTextBlock last = document()->findBlock(from + added);
+    for (QTextBlock block = document()->findBlock(from); block.isValid(); block = block.next()) {
+        block.layout()->setCacheEnabled(true);
+        if (block == last)
+            break;
+    }
 }
 
 EditorOwner *UnicodeKaEditor::owner() const
@@ -231,7 +251,7 @@ void UnicodeKaEditor::slotToggleLanguage()
 
 void UnicodeKaEditor::slotToggleKeyboardLayout()
 {
-    m_keyboard = m_keyboard < 4 ? m_keyboard + 1 : 0;
+    m_keyboard = m_keyboard < lastToggledLayout ? m_keyboard + 1 : 0;
     resetInputBuffer();
     endWord();
     emit keyboardChanged(m_keyboard);
@@ -423,9 +443,12 @@ void UnicodeKaEditor::revertConvertedWord(QKeyEvent *e)
     const int position = textCursor().position();
     baseKeyPressEvent(e);
     // Only a Backspace that took the one ending character back stands right
-    // after the converted word; Ctrl+Backspace takes more.
-    if (textCursor().position() != position - 1)
+    // after the converted word; Ctrl+Backspace takes more, and the word is
+    // over (Qt does not report that cursor move).
+    if (textCursor().position() != position - 1) {
+        endWord();
         return;
+    }
     m_keyBuffer = keys;
     m_lastOutput = output;
     m_internalEdit = true;
@@ -440,16 +463,16 @@ void UnicodeKaEditor::convertInputBuffer(bool dropOneMore)
 
     const bool takeBack = m_lastKeyEvent && m_lastKeyEvent->key() == Qt::Key_Backspace;
     const CompositionStep step = CompositionStep::next(m_keyBuffer, m_lastOutput, m_language,
-                                                       m_keyboard, takeBack, dropOneMore);
+                                                       KeyboardLayout(m_keyboard), takeBack, dropOneMore);
     if (!m_composedFontFamily.isEmpty())
         format.setFontFamily(m_composedFontFamily);
     IndicComposition::replaceBeforeCursor(cursor, step.remove, step.text, format);
     m_lastOutput = step.text;
 
+    // Setting the cursor also scrolls it into view.
     m_internalEdit = true;
     setTextCursor(cursor);
     m_internalEdit = false;
-    ensureCursorVisible();
 }
 
 void UnicodeKaEditor::deletePreviousChars(int count)

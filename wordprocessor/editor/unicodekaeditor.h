@@ -131,6 +131,7 @@ private:
     void convertWordAtOtherKey(QKeyEvent *e);
     void revertConvertedWord(QKeyEvent *e);
     void setWorkingDir(const QString &path);
+    void keepShapedText(int from, int removed, int added);
     EditorOwner *owner() const;
     int ownerFontSize() const;
 
