@@ -11,7 +11,6 @@ class QKeyEvent;
 class QMimeData;
 class QPrinter;
 class QTextCodec;
-class QTextStream;
 class QTimer;
 class Utils;
 class yvQuickBytesToolBar;
@@ -76,8 +75,7 @@ public:
     void setTextCodec(QTextCodec *codec);
     void loadDefaultSettings();
 
-    // Reading and writing the document (unicodekaeditorfiles.cpp).
-    void loadPlainText(QTextStream &stream);
+    // Writing the document (unicodekaeditorfiles.cpp).
     bool saveFile(const QString &path);
     bool maybeSave(bool ask);
     void setAutoComplpetePrefixLength(int length);

@@ -45,24 +45,6 @@ bool encodeDocument(QTextEdit *editor, const QString &path, int encodingIndex, Q
 
 } // namespace
 
-void UnicodeKaEditor::loadPlainText(QTextStream &stream)
-{
-    clear();
-    QString text;
-    while (!stream.atEnd()) {
-        text += stream.readLine();
-        text += QLatin1Char('\n');
-    }
-    setDefaultCharFormat();
-    QTextCharFormat format;
-    format.setBackground(palette().color(QPalette::Base));
-    format.setForeground(palette().color(QPalette::WindowText));
-    QTextCursor cursor(document());
-    cursor.insertText(text, format);
-    setDefaultCharFormat();
-    document()->setModified(false);
-}
-
 bool UnicodeKaEditor::saveFile(const QString &path)
 {
     // The whole document goes to a temporary file first, so a failed write
