@@ -443,9 +443,12 @@ void UnicodeKaEditor::revertConvertedWord(QKeyEvent *e)
     const int position = textCursor().position();
     baseKeyPressEvent(e);
     // Only a Backspace that took the one ending character back stands right
-    // after the converted word; Ctrl+Backspace takes more.
-    if (textCursor().position() != position - 1)
+    // after the converted word; Ctrl+Backspace takes more, and the word is
+    // over (Qt does not report that cursor move).
+    if (textCursor().position() != position - 1) {
+        endWord();
         return;
+    }
     m_keyBuffer = keys;
     m_lastOutput = output;
     m_internalEdit = true;
