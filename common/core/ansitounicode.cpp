@@ -139,12 +139,16 @@ class KeyIndex
 {
 public:
     template<size_t N>
-    explicit KeyIndex(const Key (&keys)[N])
+    constexpr explicit KeyIndex(const Key (&keys)[N])
         : m_keys(keys)
     {
         static_assert(N < 128, "indices fit a qint8");
-        std::fill(&m_one[0], &m_one[0] + 128, qint8(-1));
-        std::fill(&m_two[0][0], &m_two[0][0] + 128 * 128, qint8(-1));
+        for (qint8 &slot : m_one)
+            slot = -1;
+        for (auto &row : m_two) {
+            for (qint8 &slot : row)
+                slot = -1;
+        }
         for (size_t i = 0; i < N; ++i) {
             const char *key = keys[i].key;
             qint8 &slot = key[1] ? m_two[uchar(key[0])][uchar(key[1])] : m_one[uchar(key[0])];
@@ -153,14 +157,14 @@ public:
         }
     }
 
-    // The key at text[from], or null; length receives its length.
-    const Key *find(const QString &text, int from, int *length) const
+    // The key at the start of text, or null; length receives its length.
+    const Key *find(QStringView text, int *length) const
     {
-        const char16_t first = text.at(from).unicode();
+        const char16_t first = text.front().unicode();
         if (first >= 128)
             return nullptr;
-        if (from + 1 < text.size()) {
-            const char16_t second = text.at(from + 1).unicode();
+        if (text.size() > 1) {
+            const char16_t second = text[1].unicode();
             if (second < 128 && m_two[first][second] >= 0) {
                 *length = 2;
                 return &m_keys[m_two[first][second]];
@@ -174,29 +178,18 @@ public:
 
 private:
     const Key *m_keys;
-    qint8 m_one[128];
-    qint8 m_two[128][128];
+    qint8 m_one[128] = {};
+    qint8 m_two[128][128] = {};
 };
 
-const VowelKey *vowelKeyAt(const QString &text, int from, int *length)
-{
-    static const KeyIndex<VowelKey> index(vowelKeys);
-    return index.find(text, from, length);
-}
-
-const ConsonantKey *consonantKeyAt(const QString &text, int from, int *length)
-{
-    static const KeyIndex<ConsonantKey> index(consonantKeys);
-    return index.find(text, from, length);
-}
+constexpr KeyIndex<VowelKey> vowelKeyIndex(vowelKeys);
+constexpr KeyIndex<ConsonantKey> consonantKeyIndex(consonantKeys);
 
 } // namespace
 
 AnsiToUnicode::AnsiToUnicode()
     : englishNumerals(SharedSettings::englishNumerals())
 {
-    // Reserved room survives the buffer being emptied for every run.
-    buffer.reserve(256);
 }
 
 AnsiToUnicode::~AnsiToUnicode() = default;
@@ -213,6 +206,7 @@ QString AnsiToUnicode::convertText(const QString &text)
 QString AnsiToUnicode::convertWord(const QString &text)
 {
     QString result;
+    result.reserve(text.size());
     appendWord(text.constData(), text.size(), result);
     return result;
 }
@@ -220,6 +214,7 @@ QString AnsiToUnicode::convertWord(const QString &text)
 QString AnsiToUnicode::convert(const QString &word)
 {
     QString result;
+    result.reserve(word.size());
     appendRun(word.constData(), word.size(), result);
     return result;
 }
@@ -244,7 +239,7 @@ void AnsiToUnicode::appendWord(const QChar *text, int size, QString &result)
 
 void AnsiToUnicode::appendRun(const QChar *word, int size, QString &result)
 {
-    buffer.resize(0);
+    buffer.clear();
     position = 0;
     finished = false;
     afterVowel = false;
@@ -262,29 +257,28 @@ void AnsiToUnicode::appendRun(const QChar *word, int size, QString &result)
             continue;
         }
 
-        buffer.resize(0); // keeps its room for the next run
+        // The letters start afresh, whatever the steps for the characters
+        // before them did.
+        buffer.clear();
         afterVowel = false;
         int end = size;
         while (end > position && !word[end - 1].isLetter())
             --end;
-        // One string for every run: emptying it keeps its room.
-        letterRun.resize(0);
-        letterRun.append(word + position, end - position);
-        appendVowel(letterRun);
+        appendVowel(QStringView(word + position, end - position));
 
-        appendDecoded(result);
+        result.append(reinterpret_cast<const QChar *>(buffer.constData()), buffer.size());
         result.append(word + end, size - end);
         break;
     }
 }
 
-void AnsiToUnicode::appendVowel(QString rest)
+void AnsiToUnicode::appendVowel(QStringView rest)
 {
     // One pass over the run; a long pasted token must not nest calls.
     int i = 0;
     while (i < rest.size()) {
         int consumed = 0;
-        if (const VowelKey *key = vowelKeyAt(rest, i, &consumed)) {
+        if (const VowelKey *key = vowelKeyIndex.find(rest.mid(i), &consumed)) {
             if (key->independent == visarga || key->independent == anusvara) {
                 appendUnit(key->independent);
             } else {
@@ -311,10 +305,7 @@ void AnsiToUnicode::appendVowel(QString rest)
                     && rest.at(end) == QLatin1Char('u'))
                     ++end;
                 consumed = end - i;
-                // One string for every cluster: emptying it keeps its room.
-                clusterRun.resize(0);
-                clusterRun.append(rest.constData() + i, consumed);
-                appendConsonant(clusterRun);
+                appendConsonant(rest.mid(i, consumed));
             }
         }
         i += consumed;
@@ -334,12 +325,12 @@ bool AnsiToUnicode::isVowel(QChar c)
     }
 }
 
-void AnsiToUnicode::appendConsonant(QString cluster)
+void AnsiToUnicode::appendConsonant(QStringView cluster)
 {
     int i = 0;
     while (i < cluster.size()) {
         int length = 0;
-        const ConsonantKey *key = consonantKeyAt(cluster, i, &length);
+        const ConsonantKey *key = consonantKeyIndex.find(cluster.mid(i), &length);
         if (!key) {
             // A letter no key knows is kept as it is; the keys after it
             // still count.
@@ -379,46 +370,29 @@ QChar AnsiToUnicode::digit(QChar c)
 
 void AnsiToUnicode::appendUnit(char16_t unit)
 {
-    const char bytes[2] = {char(unit & 0xFF), char(unit >> 8)};
-    buffer.append(bytes, 2);
+    buffer.append(unit);
 }
 
 void AnsiToUnicode::appendUnits(char16_t first, char16_t second)
 {
-    const char bytes[4] = {char(first & 0xFF), char(first >> 8), char(second & 0xFF), char(second >> 8)};
-    buffer.append(bytes, 4);
-}
-
-void AnsiToUnicode::appendDecoded(QString &text) const
-{
-    // The buffer holds UTF-16 little-endian code units, two bytes each.
-    const int units = buffer.size() / 2;
-    const uchar *bytes = reinterpret_cast<const uchar *>(buffer.constData());
-    const int start = text.size();
-    text.resize(start + units);
-    QChar *out = text.data() + start;
-    for (int i = 0; i < units; ++i)
-        out[i] = QChar(char16_t(bytes[2 * i] | (bytes[2 * i + 1] << 8)));
+    buffer.append(first);
+    buffer.append(second);
 }
 
 char16_t AnsiToUnicode::lastUnit(int fromEnd) const
 {
-    const int at = buffer.size() - 2 * (fromEnd + 1);
-    if (at < 0)
-        return 0;
-    return char16_t(uchar(buffer.at(at)) | (uchar(buffer.at(at + 1)) << 8));
+    const int at = buffer.size() - 1 - fromEnd;
+    return at < 0 ? 0 : buffer.at(at);
 }
 
 void AnsiToUnicode::setLastUnit(char16_t unit)
 {
-    char *bytes = buffer.data() + buffer.size() - 2;
-    bytes[0] = char(unit & 0xFF);
-    bytes[1] = char(unit >> 8);
+    buffer.last() = unit;
 }
 
 void AnsiToUnicode::removeLastUnit()
 {
-    buffer.chop(2);
+    buffer.removeLast();
 }
 
 // A vowel sign may only take the place of the virama a consonant key wrote,

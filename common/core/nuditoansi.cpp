@@ -89,11 +89,11 @@ const char *irregularGlyphs(const QByteArray &name)
     return nullptr;
 }
 
-// Does text, from start on, end with the two letters of pair?
-bool endsWith(const QString &text, int start, const char (&pair)[3])
+// Does text end with the two letters of pair?
+bool endsWith(QStringView text, const char (&pair)[3])
 {
     const int size = text.size();
-    return size - start >= 2 && text.at(size - 2) == QLatin1Char(pair[0])
+    return size >= 2 && text.at(size - 2) == QLatin1Char(pair[0])
         && text.at(size - 1) == QLatin1Char(pair[1]);
 }
 
@@ -117,6 +117,16 @@ NudiToAnsi::NudiToAnsi()
 }
 
 NudiToAnsi::~NudiToAnsi() = default;
+
+inline const NudiToAnsi::GlyphSlot *NudiToAnsi::glyphSlot(quint64 glyphs) const
+{
+    // Fibonacci hashing, then the next free or matching slot.
+    int at = int((glyphs * 0x9E3779B97F4A7C15ull) >> (64 - glyphIndexBits));
+    const GlyphSlot *table = glyphIndex.constData();
+    while (table[at].glyphs != 0 && table[at].glyphs != glyphs)
+        at = (at + 1) & (glyphIndexSize - 1);
+    return table + at;
+}
 
 void NudiToAnsi::buildTables()
 {
@@ -172,11 +182,81 @@ void NudiToAnsi::buildTables()
     emit loaded();
 }
 
-int NudiToAnsi::matchAt(const QChar *glyphs, int count)
+// The conversion of one word, written in place at the end of the result.
+// A glyph adds a few characters at most, and QString's own append and insert
+// cost far more than the characters they move: here each step makes sure of
+// its room with one comparison and writes through a pointer. The result is
+// longer than the text while the word is converted; finish() cuts it back.
+class NudiToAnsi::WordOutput
 {
-    currentMatch.clear();
+public:
+    WordOutput(QString &result, int expectedSize)
+        : m_result(result)
+        , m_start(result.size())
+    {
+        grow(expectedSize);
+    }
+
+    void finish() { m_result.resize(m_start + m_size); }
+
+    int size() const { return m_size; }
+    QChar last() const { return m_text[m_size - 1]; }
+    bool endsWith(const char (&pair)[3]) const
+    {
+        return m_size >= 2 && m_text[m_size - 2] == QLatin1Char(pair[0])
+            && m_text[m_size - 1] == QLatin1Char(pair[1]);
+    }
+
+    void append(QChar c)
+    {
+        makeRoom(1);
+        m_text[m_size++] = c;
+    }
+    void append(const char (&pair)[3])
+    {
+        makeRoom(2);
+        m_text[m_size++] = QLatin1Char(pair[0]);
+        m_text[m_size++] = QLatin1Char(pair[1]);
+    }
+    void append(const QString &text) { insert(m_size, text.constData(), text.size()); }
+    void insert(int position, const QString &text) { insert(position, text.constData(), text.size()); }
+    void insert(int position, QChar c) { insert(position, &c, 1); }
+    void replaceLast(QChar c) { m_text[m_size - 1] = c; }
+    void chop() { --m_size; }
+
+private:
+    void insert(int position, const QChar *text, int count)
+    {
+        makeRoom(count);
+        QChar *at = m_text + position;
+        std::copy_backward(at, m_text + m_size, m_text + m_size + count);
+        std::copy(text, text + count, at);
+        m_size += count;
+    }
+    void makeRoom(int count)
+    {
+        if (m_size + count > m_room)
+            grow(std::max(2 * m_room, m_size + count));
+    }
+    void grow(int room)
+    {
+        m_room = room;
+        m_result.resize(m_start + m_room);
+        m_text = m_result.data() + m_start;
+    }
+
+    QString &m_result;
+    const int m_start;
+    QChar *m_text = nullptr;
+    int m_size = 0;
+    int m_room = 0;
+};
+
+// The length of the longest prefix of glyphs that is a table entry, and in
+// entry its index (untouched when nothing matches).
+int NudiToAnsi::matchAt(const QChar *glyphs, int count, int *entry) const
+{
     int matched = 0;
-    int entry = -1;
     quint64 key = 0;
     for (int length = 1; length <= count; ++length) {
         const int code = glyphCode(glyphs[length - 1]);
@@ -190,40 +270,38 @@ int NudiToAnsi::matchAt(const QChar *glyphs, int count)
             break;
         if (slot->entry >= 0) {
             matched = length;
-            entry = slot->entry;
+            *entry = slot->entry;
         }
     }
-    if (entry >= 0)
-        currentMatch = nameList.at(entry);
     return matched;
 }
 
-const NudiToAnsi::GlyphSlot *NudiToAnsi::glyphSlot(quint64 glyphs) const
+void NudiToAnsi::setCurrentMatch(const QString &name)
 {
-    // Fibonacci hashing, then the next free or matching slot.
-    int at = int((glyphs * 0x9E3779B97F4A7C15ull) >> (64 - glyphIndexBits));
-    const GlyphSlot *table = glyphIndex.constData();
-    while (table[at].glyphs != 0 && table[at].glyphs != glyphs)
-        at = (at + 1) & (glyphIndexSize - 1);
-    return table + at;
+    currentMatch.clear();
+    currentMatch.append(reinterpret_cast<const char16_t *>(name.constData()), name.size());
 }
 
 int NudiToAnsi::longestMatch(QString &glyphs)
 {
-    const int length = matchAt(glyphs.constData(), glyphs.size());
+    int entry = -1;
+    const int length = matchAt(glyphs.constData(), glyphs.size(), &entry);
+    currentMatch.clear();
+    if (length > 0)
+        setCurrentMatch(nameList.at(entry));
     glyphs.truncate(length);
     return length;
 }
 
-void NudiToAnsi::insertSubjoined(const QChar *word, int size, int i, int index, QString &out,
-                                 int wordStart)
+void NudiToAnsi::insertSubjoined(const QChar *word, int size, int i, int index, WordOutput &out)
 {
     if (index >= NudiGlyphTables::silentSubjoinedFrom)
         return;
     int outPosition;
     int matchPosition;
-    if (endsWith(currentMatch, 0, "ii") || endsWith(currentMatch, 0, "ou")
-        || endsWith(out, wordStart, "ai") || endsWith(out, wordStart, "ff")) {
+    const QStringView match(currentMatch.constData(), currentMatch.size());
+    if (endsWith(match, "ii") || endsWith(match, "ou") || out.endsWith("ai")
+        || out.endsWith("ff")) {
         outPosition = out.size() - 2;
         matchPosition = currentMatch.size() - 3;
     } else if (i > 0 && glyphCode(word[i - 1]) == halantGlyph && i == size - 1) {
@@ -236,8 +314,10 @@ void NudiToAnsi::insertSubjoined(const QChar *word, int size, int i, int index, 
     // A subjoined glyph with nothing before it to join still keeps its
     // consonant: it goes to the front of the word.
     const QString &name = subjoinedNames.at(index);
-    out.insert(std::max(wordStart, outPosition), name);
-    currentMatch.insert(std::max(0, matchPosition), name);
+    out.insert(std::max(0, outPosition), name);
+    const int at = std::max(0, matchPosition);
+    currentMatch.insert(currentMatch.begin() + at, name.size(), u'\0');
+    std::copy(name.utf16(), name.utf16() + name.size(), currentMatch.begin() + at);
     syllableLength += name.size();
 }
 
@@ -246,22 +326,24 @@ QString NudiToAnsi::convertWord(const QString &nudiWord)
     QString out;
     if (nudiWord.isEmpty())
         return out;
-    out.reserve(nudiWord.size() * 2);
     appendWord(nudiWord.constData(), nudiWord.size(), out);
     return out;
 }
 
 // Appends the conversion of one word to out; what out held before is never
 // read, moved or changed.
-void NudiToAnsi::appendWord(const QChar *word, int size, QString &out)
+void NudiToAnsi::appendWord(const QChar *word, int size, QString &result)
 {
     // Each word starts a syllable afresh: what the previous word left must
     // not move a ra glyph at the start of this one.
     currentMatch.clear();
     syllableLength = 0;
-    const int wordStart = out.size();
-    auto endsWithLetter = [&out, wordStart](char letter) {
-        return out.size() > wordStart && out.at(out.size() - 1) == QLatin1Char(letter);
+    if (size == 0)
+        return;
+    // Names run to about twice their glyphs.
+    WordOutput out(result, 2 * size);
+    auto endsWithLetter = [&out](char letter) {
+        return out.size() > 0 && out.last() == QLatin1Char(letter);
     };
 
     int i = 0;
@@ -270,7 +352,7 @@ void NudiToAnsi::appendWord(const QChar *word, int size, QString &out)
         const int code = glyphCode(c);
 
         if (code == avagrahaGlyph || code < 0) {
-            out += code < 0 ? c : QChar(avagraha);
+            out.append(code < 0 ? c : QChar(avagraha));
             syllableLength = 0;
             ++i;
             continue;
@@ -278,31 +360,38 @@ void NudiToAnsi::appendWord(const QChar *word, int size, QString &out)
 
         if (code == postfixRaGlyph) {
             // The ra is spoken before the whole syllable it is drawn after.
-            out.insert(std::max(wordStart, int(out.size()) - syllableLength), QLatin1Char('r'));
+            out.insert(std::max(0, out.size() - syllableLength), QLatin1Char('r'));
             ++syllableLength;
             ++i;
             continue;
         }
 
         if (code <= 0xFF && subjoinedIndex[code] >= 0) {
-            insertSubjoined(word, size, i, subjoinedIndex[code], out, wordStart);
+            insertSubjoined(word, size, i, subjoinedIndex[code], out);
             ++i;
             continue;
         }
 
         const bool signFirst = code == lengthMarkGlyph || code == aiMarkGlyph;
-        const int matched = signFirst ? 0 : matchAt(word + i, size - i);
+        int entry = -1;
+        const int matched = signFirst ? 0 : matchAt(word + i, size - i, &entry);
+        // A search that finds nothing leaves the syllable without a name.
+        if (!signFirst && matched == 0)
+            currentMatch.clear();
         if (matched > 0) {
             i += matched;
-            syllableLength = currentMatch.size();
-            out += currentMatch;
+            const QString &name = nameList.at(entry);
+            setCurrentMatch(name);
+            syllableLength = name.size();
+            out.append(name);
             // A halant form followed by more of the word keeps the next
             // consonant from joining it. At the end of the word the virama
             // alone is right, and before exactly one last glyph the two are
             // meant to join.
             if (glyphCode(word[i - 1]) == halantGlyph && size - i > 1) {
-                out += QLatin1String("ff");
-                currentMatch += QLatin1String("ff");
+                out.append("ff");
+                currentMatch.append(u'f');
+                currentMatch.append(u'f');
                 syllableLength += 2;
             }
             continue;
@@ -312,9 +401,10 @@ void NudiToAnsi::appendWord(const QChar *word, int size, QString &out)
         if (kSha || startsWithGlyphs(word + i, size - i, kSheGlyphs)) {
             // A conjunct counts as one syllable, so a ra drawn after it goes
             // before it.
-            currentMatch = kSha ? QStringLiteral("kSha") : QStringLiteral("kShe");
-            out += currentMatch;
-            syllableLength = currentMatch.size();
+            const QString name = kSha ? QStringLiteral("kSha") : QStringLiteral("kShe");
+            setCurrentMatch(name);
+            out.append(name);
+            syllableLength = name.size();
             i += (kSha ? kShaGlyphs : kSheGlyphs).size();
             continue;
         }
@@ -322,24 +412,24 @@ void NudiToAnsi::appendWord(const QChar *word, int size, QString &out)
         switch (code) {
         case lengthMarkGlyph:
             if (endsWithLetter('e'))
-                out[out.size() - 1] = QLatin1Char('E');
+                out.replaceLast(QLatin1Char('E'));
             else if (endsWithLetter('o'))
-                out[out.size() - 1] = QLatin1Char('O');
+                out.replaceLast(QLatin1Char('O'));
             else if (endsWithLetter('i'))
-                out[out.size() - 1] = QLatin1Char('I');
+                out.replaceLast(QLatin1Char('I'));
             else {
-                out += c;
+                out.append(c);
                 ++syllableLength;
             }
             break;
         case halantGlyph:
-            out += QLatin1String("ff");
+            out.append("ff");
             syllableLength += 2;
             break;
         case aiMarkGlyph:
             if (endsWithLetter('e')) {
-                out.chop(1);
-                out += QLatin1String("ai");
+                out.chop();
+                out.append("ai");
                 ++syllableLength;
             }
             break;
@@ -347,19 +437,20 @@ void NudiToAnsi::appendWord(const QChar *word, int size, QString &out)
             // The sign takes the place of the syllable's vowel; text before
             // the syllable (Unicode, an avagraha) is not its to take.
             if (syllableLength > 0) {
-                out.chop(1);
+                out.chop();
                 --syllableLength;
             }
-            out += QLatin1String("Ru");
+            out.append("Ru");
             syllableLength += 2;
             break;
         default:
-            out += c;
+            out.append(c);
             ++syllableLength;
             break;
         }
         ++i;
     }
+    out.finish();
 }
 
 QString NudiToAnsi::convertText(const QString &text)

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QVarLengthArray>
 #include <QVector>
 
 class QTextStream;
@@ -64,10 +65,13 @@ protected:
     QString kSheGlyphs;
 
 private:
+    class WordOutput;
+
     void buildTables();
-    int matchAt(const QChar *glyphs, int count);
+    int matchAt(const QChar *glyphs, int count, int *entry) const;
+    void setCurrentMatch(const QString &name);
     void appendWord(const QChar *word, int size, QString &out);
-    void insertSubjoined(const QChar *word, int size, int i, int index, QString &out, int wordStart);
+    void insertSubjoined(const QChar *word, int size, int i, int index, WordOutput &out);
 
     // A progress dialog, reached through its meta-object (value, maximum,
     // hide) so that this class needs no widgets. Nothing sets it.
@@ -77,7 +81,9 @@ private:
 
     UserNotice *notice = nullptr;
 
-    QString currentMatch;
+    // The current syllable's name, with the names of its subjoined glyphs
+    // inserted; a few letters, kept in the object.
+    QVarLengthArray<char16_t, 32> currentMatch;
     int syllableLength = 0;
     QString lastOutput;
 
