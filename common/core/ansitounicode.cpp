@@ -2,7 +2,6 @@
 
 #include "core/indicchars.h"
 #include "core/sharedsettings.h"
-#include "core/wordbyword.h"
 
 #include <algorithm>
 
@@ -163,12 +162,13 @@ public:
         const char16_t first = text.front().unicode();
         if (first >= 128)
             return nullptr;
-        if (text.size() > 1) {
-            const char16_t second = text[1].unicode();
-            if (second < 128 && m_two[first][second] >= 0) {
-                *length = 2;
-                return &m_keys[m_two[first][second]];
-            }
+        // No two-letter key ends in 0, so a text of one letter needs no
+        // branch of its own.
+        const char16_t second = text.size() > 1 ? text[1].unicode() : 0;
+        const qint8 pair = second < 128 ? m_two[first][second] : qint8(-1);
+        if (pair >= 0) {
+            *length = 2;
+            return &m_keys[pair];
         }
         if (m_one[first] < 0)
             return nullptr;
@@ -187,6 +187,52 @@ constexpr KeyIndex<ConsonantKey> consonantKeyIndex(consonantKeys);
 
 } // namespace
 
+inline void AnsiToUnicode::appendUnit(char16_t unit)
+{
+    buffer.append(unit);
+}
+
+inline void AnsiToUnicode::appendUnits(char16_t first, char16_t second)
+{
+    buffer.append(first);
+    buffer.append(second);
+}
+
+inline char16_t AnsiToUnicode::lastUnit(int fromEnd) const
+{
+    const int at = buffer.size() - 1 - fromEnd;
+    return at < 0 ? 0 : buffer.at(at);
+}
+
+inline void AnsiToUnicode::setLastUnit(char16_t unit)
+{
+    buffer.last() = unit;
+}
+
+inline void AnsiToUnicode::removeLastUnit()
+{
+    buffer.removeLast();
+}
+
+// A vowel sign may only take the place of the virama a consonant key wrote,
+// or of the joiner written after the ra of "R"; anything else (a digit, an
+// anusvara, a copied letter) stays, and the vowel is written as a letter.
+inline bool AnsiToUnicode::endsInJoinPoint() const
+{
+    const char16_t last = lastUnit();
+    return last == virama || (last == zeroWidthJoiner && lastUnit(1) == ra);
+}
+
+inline void AnsiToUnicode::appendDependent(char16_t independent, char16_t sign)
+{
+    if (!endsInJoinPoint())
+        appendUnit(independent);
+    else if (sign == 0)
+        removeLastUnit();
+    else
+        setLastUnit(sign);
+}
+
 AnsiToUnicode::AnsiToUnicode()
     : englishNumerals(SharedSettings::englishNumerals())
 {
@@ -196,11 +242,10 @@ AnsiToUnicode::~AnsiToUnicode() = default;
 
 QString AnsiToUnicode::convertText(const QString &text)
 {
-    QString result;
-    convertWordByWord(text, result, [this](const QChar *word, int size, QString &out) {
-        appendWord(word, size, out);
-    });
-    return result;
+    // Word by word, with the line breaks and spaces kept between the words,
+    // is what convertWord does to the whole text: they are not alphanumeric,
+    // so they end every run and are copied as they are.
+    return convertWord(text);
 }
 
 QString AnsiToUnicode::convertWord(const QString &text)
@@ -267,7 +312,8 @@ void AnsiToUnicode::appendRun(const QChar *word, int size, QString &result)
         appendVowel(QStringView(word + position, end - position));
 
         result.append(reinterpret_cast<const QChar *>(buffer.constData()), buffer.size());
-        result.append(word + end, size - end);
+        if (end < size)
+            result.append(word + end, size - end);
         break;
     }
 }
@@ -316,13 +362,16 @@ void AnsiToUnicode::appendVowel(QStringView rest)
 
 bool AnsiToUnicode::isVowel(QChar c)
 {
-    switch (c.unicode()) {
-    case 'A': case 'E': case 'I': case 'O': case 'U':
-    case 'a': case 'e': case 'i': case 'o': case 'u':
-        return true;
-    default:
-        return false;
-    }
+    // One bit for each letter from A on: a test without branches, for the
+    // walk asks this of every consonant.
+    constexpr quint64 vowels = [] {
+        quint64 bits = 0;
+        for (const char vowel : {'A', 'E', 'I', 'O', 'U', 'a', 'e', 'i', 'o', 'u'})
+            bits |= quint64(1) << (vowel - 'A');
+        return bits;
+    }();
+    const unsigned offset = unsigned(c.unicode()) - 'A';
+    return offset < 64 && ((vowels >> offset) & 1);
 }
 
 void AnsiToUnicode::appendConsonant(QStringView cluster)
@@ -338,9 +387,14 @@ void AnsiToUnicode::appendConsonant(QStringView cluster)
             ++i;
             continue;
         }
+        // Nearly every key is a plain letter; the test comes first.
+        if (key->kind == ConsonantKind::Letter) {
+            appendUnits(key->letter, virama);
+            i += length;
+            continue;
+        }
         switch (key->kind) {
         case ConsonantKind::Letter:
-            appendUnits(key->letter, virama);
             break;
         case ConsonantKind::NonJoiner:
         case ConsonantKind::Visarga:
@@ -366,50 +420,4 @@ QChar AnsiToUnicode::digit(QChar c)
     if (englishNumerals || !isAsciiDigit(c.unicode()))
         return c;
     return QChar(char16_t(KannadaChars::digitZero + (c.unicode() - '0')));
-}
-
-void AnsiToUnicode::appendUnit(char16_t unit)
-{
-    buffer.append(unit);
-}
-
-void AnsiToUnicode::appendUnits(char16_t first, char16_t second)
-{
-    buffer.append(first);
-    buffer.append(second);
-}
-
-char16_t AnsiToUnicode::lastUnit(int fromEnd) const
-{
-    const int at = buffer.size() - 1 - fromEnd;
-    return at < 0 ? 0 : buffer.at(at);
-}
-
-void AnsiToUnicode::setLastUnit(char16_t unit)
-{
-    buffer.last() = unit;
-}
-
-void AnsiToUnicode::removeLastUnit()
-{
-    buffer.removeLast();
-}
-
-// A vowel sign may only take the place of the virama a consonant key wrote,
-// or of the joiner written after the ra of "R"; anything else (a digit, an
-// anusvara, a copied letter) stays, and the vowel is written as a letter.
-bool AnsiToUnicode::endsInJoinPoint() const
-{
-    const char16_t last = lastUnit();
-    return last == virama || (last == zeroWidthJoiner && lastUnit(1) == ra);
-}
-
-void AnsiToUnicode::appendDependent(char16_t independent, char16_t sign)
-{
-    if (!endsInJoinPoint())
-        appendUnit(independent);
-    else if (sign == 0)
-        removeLastUnit();
-    else
-        setLastUnit(sign);
 }

@@ -25,6 +25,33 @@ constexpr int postfixRaGlyph = 0xF0;
 constexpr int avagrahaGlyph = 0x84;
 constexpr char16_t avagraha = 0x0CBD;
 
+constexpr int textLength(const char *text)
+{
+    int length = 0;
+    while (text[length])
+        ++length;
+    return length;
+}
+
+// The longest phonetic name of the syllable table, kSha and kShe included.
+constexpr int longestName()
+{
+    using namespace NudiGlyphTables;
+    int longest = std::max(textLength("kSha"), textLength("kShe"));
+    for (const Sign &sign : signs)
+        longest = std::max(longest, textLength(sign.name));
+    int consonant = 0;
+    for (const Consonant &entry : consonants)
+        consonant = std::max(consonant, textLength(entry.name));
+    int suffix = 0;
+    for (const Form &form : forms)
+        suffix = std::max(suffix, textLength(form.suffix));
+    longest = std::max(longest, consonant + suffix);
+    for (const AlternativeForm &form : alternativeForms)
+        longest = std::max(longest, textLength(form.name));
+    return longest;
+}
+
 // Room for every entry and its beginnings at a quarter full or less.
 constexpr int glyphIndexBits = 12;
 constexpr int glyphIndexSize = 1 << glyphIndexBits;
@@ -89,14 +116,6 @@ const char *irregularGlyphs(const QByteArray &name)
     return nullptr;
 }
 
-// Does text end with the two letters of pair?
-bool endsWith(QStringView text, const char (&pair)[3])
-{
-    const int size = text.size();
-    return size >= 2 && text.at(size - 2) == QLatin1Char(pair[0])
-        && text.at(size - 1) == QLatin1Char(pair[1]);
-}
-
 bool startsWithGlyphs(const QChar *text, int count, const QString &glyphs)
 {
     if (count < glyphs.size())
@@ -158,6 +177,20 @@ void NudiToAnsi::buildTables()
     kShaGlyphs = glyphSequence(NudiGlyphTables::kShaGlyphs);
     kSheGlyphs = glyphSequence(NudiGlyphTables::kSheGlyphs);
 
+    static_assert(longestName() <= int(sizeof(Name::letters) / sizeof(char16_t)),
+                  "every name fits a Name");
+    auto toName = [](const QString &text) {
+        Name name {};
+        std::copy(text.utf16(), text.utf16() + text.size(), name.letters);
+        name.size = text.size();
+        return name;
+    };
+    names.reserve(nameList.size());
+    for (const QString &name : qAsConst(nameList))
+        names << toName(name);
+    kShaName = toName(QStringLiteral("kSha"));
+    kSheName = toName(QStringLiteral("kShe"));
+
     // Every sequence is unique, so a hash finds exactly the entry a scan
     // from the top would (the first, should that ever change). Prefixes of
     // entries are kept too, marked -1, so a search stops as soon as the
@@ -173,6 +206,8 @@ void NudiToAnsi::buildTables()
             slot->glyphs = key;
             if (length == glyphs.size() && slot->entry < 0)
                 slot->entry = i;
+            else if (length < glyphs.size())
+                slot->longer = true;
         }
     }
     std::fill(std::begin(subjoinedIndex), std::end(subjoinedIndex), qint8(-1));
@@ -182,11 +217,12 @@ void NudiToAnsi::buildTables()
     emit loaded();
 }
 
-// The conversion of one word, written in place at the end of the result.
-// A glyph adds a few characters at most, and QString's own append and insert
-// cost far more than the characters they move: here each step makes sure of
-// its room with one comparison and writes through a pointer. The result is
-// longer than the text while the word is converted; finish() cuts it back.
+// The conversion, written in place at the end of the result. A glyph adds a
+// few characters at most, and QString's own append and insert cost far more
+// than the characters they move: here each step makes sure of its room with
+// one comparison and writes through a pointer. The result is longer than the
+// text while it is written; finish() cuts it back. Sizes and positions count
+// from the start of the current word, which no step reaches before.
 class NudiToAnsi::WordOutput
 {
 public:
@@ -198,12 +234,13 @@ public:
     }
 
     void finish() { m_result.resize(m_start + m_size); }
+    void startWord() { m_word = m_size; }
 
-    int size() const { return m_size; }
+    int size() const { return m_size - m_word; }
     QChar last() const { return m_text[m_size - 1]; }
     bool endsWith(const char (&pair)[3]) const
     {
-        return m_size >= 2 && m_text[m_size - 2] == QLatin1Char(pair[0])
+        return size() >= 2 && m_text[m_size - 2] == QLatin1Char(pair[0])
             && m_text[m_size - 1] == QLatin1Char(pair[1]);
     }
 
@@ -218,7 +255,14 @@ public:
         m_text[m_size++] = QLatin1Char(pair[0]);
         m_text[m_size++] = QLatin1Char(pair[1]);
     }
-    void append(const QString &text) { insert(m_size, text.constData(), text.size()); }
+    void append(const Name &name)
+    {
+        // All the letters, used or not: a copy of fixed size.
+        makeRoom(int(sizeof(name.letters) / sizeof(char16_t)));
+        std::copy(std::begin(name.letters), std::end(name.letters),
+                  reinterpret_cast<char16_t *>(m_text + m_size));
+        m_size += name.size;
+    }
     void insert(int position, const QString &text) { insert(position, text.constData(), text.size()); }
     void insert(int position, QChar c) { insert(position, &c, 1); }
     void replaceLast(QChar c) { m_text[m_size - 1] = c; }
@@ -228,7 +272,7 @@ private:
     void insert(int position, const QChar *text, int count)
     {
         makeRoom(count);
-        QChar *at = m_text + position;
+        QChar *at = m_text + m_word + position;
         std::copy_backward(at, m_text + m_size, m_text + m_size + count);
         std::copy(text, text + count, at);
         m_size += count;
@@ -249,12 +293,45 @@ private:
     const int m_start;
     QChar *m_text = nullptr;
     int m_size = 0;
+    int m_word = 0;
     int m_room = 0;
 };
 
+inline void NudiToAnsi::NameEnd::set(const Name &name)
+{
+    size = name.size;
+    last = name.letters[size - 1];
+    beforeLast = size > 1 ? name.letters[size - 2] : 0;
+}
+
+inline void NudiToAnsi::NameEnd::insert(int position, const QString &name)
+{
+    const int kept = size - position; // letters that stay behind the name
+    if (kept == 0) {
+        for (const QChar letter : name)
+            append(letter.unicode());
+        return;
+    }
+    if (kept == 1)
+        beforeLast = name.back().unicode();
+    size += name.size();
+}
+
+inline void NudiToAnsi::NameEnd::append(char16_t letter)
+{
+    beforeLast = last;
+    last = letter;
+    ++size;
+}
+
+inline bool NudiToAnsi::NameEnd::endsWith(const char (&pair)[3]) const
+{
+    return size >= 2 && beforeLast == char16_t(pair[0]) && last == char16_t(pair[1]);
+}
+
 // The length of the longest prefix of glyphs that is a table entry, and in
 // entry its index (untouched when nothing matches).
-int NudiToAnsi::matchAt(const QChar *glyphs, int count, int *entry) const
+inline int NudiToAnsi::matchAt(const QChar *glyphs, int count, int *entry) const
 {
     int matched = 0;
     quint64 key = 0;
@@ -272,23 +349,19 @@ int NudiToAnsi::matchAt(const QChar *glyphs, int count, int *entry) const
             matched = length;
             *entry = slot->entry;
         }
+        if (!slot->longer)
+            break;
     }
     return matched;
-}
-
-void NudiToAnsi::setCurrentMatch(const QString &name)
-{
-    currentMatch.clear();
-    currentMatch.append(reinterpret_cast<const char16_t *>(name.constData()), name.size());
 }
 
 int NudiToAnsi::longestMatch(QString &glyphs)
 {
     int entry = -1;
     const int length = matchAt(glyphs.constData(), glyphs.size(), &entry);
-    currentMatch.clear();
+    currentMatch = NameEnd();
     if (length > 0)
-        setCurrentMatch(nameList.at(entry));
+        currentMatch.set(names.at(entry));
     glyphs.truncate(length);
     return length;
 }
@@ -299,49 +372,46 @@ void NudiToAnsi::insertSubjoined(const QChar *word, int size, int i, int index, 
         return;
     int outPosition;
     int matchPosition;
-    const QStringView match(currentMatch.constData(), currentMatch.size());
-    if (endsWith(match, "ii") || endsWith(match, "ou") || out.endsWith("ai")
+    if (currentMatch.endsWith("ii") || currentMatch.endsWith("ou") || out.endsWith("ai")
         || out.endsWith("ff")) {
         outPosition = out.size() - 2;
-        matchPosition = currentMatch.size() - 3;
+        matchPosition = currentMatch.size - 3;
     } else if (i > 0 && glyphCode(word[i - 1]) == halantGlyph && i == size - 1) {
         outPosition = out.size();
         matchPosition = 0;
     } else {
         outPosition = out.size() - 1;
-        matchPosition = currentMatch.size() - 1;
+        matchPosition = currentMatch.size - 1;
     }
     // A subjoined glyph with nothing before it to join still keeps its
     // consonant: it goes to the front of the word.
     const QString &name = subjoinedNames.at(index);
     out.insert(std::max(0, outPosition), name);
-    const int at = std::max(0, matchPosition);
-    currentMatch.insert(currentMatch.begin() + at, name.size(), u'\0');
-    std::copy(name.utf16(), name.utf16() + name.size(), currentMatch.begin() + at);
+    currentMatch.insert(std::max(0, matchPosition), name);
     syllableLength += name.size();
 }
 
 QString NudiToAnsi::convertWord(const QString &nudiWord)
 {
-    QString out;
+    QString result;
     if (nudiWord.isEmpty())
-        return out;
+        return result;
+    // Names run to about twice their glyphs.
+    WordOutput out(result, 2 * nudiWord.size());
     appendWord(nudiWord.constData(), nudiWord.size(), out);
-    return out;
+    out.finish();
+    return result;
 }
 
 // Appends the conversion of one word to out; what out held before is never
 // read, moved or changed.
-void NudiToAnsi::appendWord(const QChar *word, int size, QString &result)
+void NudiToAnsi::appendWord(const QChar *word, int size, WordOutput &out)
 {
     // Each word starts a syllable afresh: what the previous word left must
     // not move a ra glyph at the start of this one.
-    currentMatch.clear();
+    currentMatch = NameEnd();
     syllableLength = 0;
-    if (size == 0)
-        return;
-    // Names run to about twice their glyphs.
-    WordOutput out(result, 2 * size);
+    out.startWord();
     auto endsWithLetter = [&out](char letter) {
         return out.size() > 0 && out.last() == QLatin1Char(letter);
     };
@@ -377,12 +447,12 @@ void NudiToAnsi::appendWord(const QChar *word, int size, QString &result)
         const int matched = signFirst ? 0 : matchAt(word + i, size - i, &entry);
         // A search that finds nothing leaves the syllable without a name.
         if (!signFirst && matched == 0)
-            currentMatch.clear();
+            currentMatch = NameEnd();
         if (matched > 0) {
             i += matched;
-            const QString &name = nameList.at(entry);
-            setCurrentMatch(name);
-            syllableLength = name.size();
+            const Name &name = names.at(entry);
+            currentMatch.set(name);
+            syllableLength = name.size;
             out.append(name);
             // A halant form followed by more of the word keeps the next
             // consonant from joining it. At the end of the word the virama
@@ -401,10 +471,10 @@ void NudiToAnsi::appendWord(const QChar *word, int size, QString &result)
         if (kSha || startsWithGlyphs(word + i, size - i, kSheGlyphs)) {
             // A conjunct counts as one syllable, so a ra drawn after it goes
             // before it.
-            const QString name = kSha ? QStringLiteral("kSha") : QStringLiteral("kShe");
-            setCurrentMatch(name);
+            const Name &name = kSha ? kShaName : kSheName;
+            currentMatch.set(name);
             out.append(name);
-            syllableLength = name.size();
+            syllableLength = name.size;
             i += (kSha ? kShaGlyphs : kSheGlyphs).size();
             continue;
         }
@@ -450,15 +520,16 @@ void NudiToAnsi::appendWord(const QChar *word, int size, QString &result)
         }
         ++i;
     }
-    out.finish();
 }
 
 QString NudiToAnsi::convertText(const QString &text)
 {
     lastOutput.clear();
-    convertWordByWord(text, lastOutput, [this](const QChar *word, int size, QString &out) {
+    WordOutput out(lastOutput, 2 * text.size());
+    convertWordByWord(text, out, [this](const QChar *word, int size, WordOutput &out) {
         appendWord(word, size, out);
     });
+    out.finish();
     return lastOutput;
 }
 
