@@ -162,10 +162,14 @@ public:
         const char16_t first = text.front().unicode();
         if (first >= 128)
             return nullptr;
-        // No two-letter key ends in 0, so a text of one letter needs no
-        // branch of its own.
-        const char16_t second = text.size() > 1 ? text[1].unicode() : 0;
-        const qint8 pair = second < 128 ? m_two[first][second] : qint8(-1);
+        // Where the walk goes next depends on the text, so this much is
+        // worked out without branches: a text of one letter reads its
+        // first letter again and masks it to 0, which ends no two-letter
+        // key, and a second letter beyond ASCII reads as 127, which ends
+        // none either.
+        const qsizetype hasSecond = text.size() > 1;
+        const char16_t second = std::min<char16_t>(text[hasSecond].unicode() & -hasSecond, 127);
+        const qint8 pair = m_two[first][second];
         if (pair >= 0) {
             *length = 2;
             return &m_keys[pair];
@@ -324,7 +328,7 @@ void AnsiToUnicode::appendVowel(QStringView rest)
     int i = 0;
     while (i < rest.size()) {
         int consumed = 0;
-        if (const VowelKey *key = vowelKeyIndex.find(rest.mid(i), &consumed)) {
+        if (const VowelKey *key = vowelKeyIndex.find(QStringView(rest.data() + i, rest.size() - i), &consumed)) {
             if (key->independent == visarga || key->independent == anusvara) {
                 appendUnit(key->independent);
             } else {
@@ -351,7 +355,7 @@ void AnsiToUnicode::appendVowel(QStringView rest)
                     && rest.at(end) == QLatin1Char('u'))
                     ++end;
                 consumed = end - i;
-                appendConsonant(rest.mid(i, consumed));
+                appendConsonant(QStringView(rest.data() + i, consumed));
             }
         }
         i += consumed;
@@ -371,7 +375,7 @@ bool AnsiToUnicode::isVowel(QChar c)
         return bits;
     }();
     const unsigned offset = unsigned(c.unicode()) - 'A';
-    return offset < 64 && ((vowels >> offset) & 1);
+    return (offset < 64) & ((vowels >> (offset & 63)) & 1);
 }
 
 void AnsiToUnicode::appendConsonant(QStringView cluster)
@@ -379,7 +383,7 @@ void AnsiToUnicode::appendConsonant(QStringView cluster)
     int i = 0;
     while (i < cluster.size()) {
         int length = 0;
-        const ConsonantKey *key = consonantKeyIndex.find(cluster.mid(i), &length);
+        const ConsonantKey *key = consonantKeyIndex.find(QStringView(cluster.data() + i, cluster.size() - i), &length);
         if (!key) {
             // A letter no key knows is kept as it is; the keys after it
             // still count.

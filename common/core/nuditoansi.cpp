@@ -12,6 +12,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -88,29 +89,56 @@ int glyphCode(QChar c)
     return -1;
 }
 
-// Builds a glyph sequence from its hexadecimal codes; B, F and I stand for
-// the base, a-form and i-form of the given consonant.
+constexpr int hexDigit(char digit)
+{
+    return digit <= '9' ? digit - '0' : (digit | 0x20) - 'a' + 10;
+}
+
+// Appends a glyph sequence given by its hexadecimal codes, separated by
+// blanks; B, F and I stand for the base, a-form and i-form of the given
+// consonant. Read by hand: every conversion builds the tables anew.
+void appendGlyphs(QString &glyphs, const char *codes,
+                  const NudiGlyphTables::Consonant *consonant = nullptr)
+{
+    const char *token = codes;
+    while (*token) {
+        const char *end = token;
+        while (*end && *end != ' ')
+            ++end;
+        const char *form = nullptr;
+        if (consonant && end - token == 1) {
+            form = *token == 'B' ? consonant->base
+                : *token == 'F'  ? consonant->aForm
+                : *token == 'I'  ? consonant->iForm
+                                 : nullptr;
+        }
+        if (form) {
+            appendGlyphs(glyphs, form);
+        } else {
+            ushort code = 0;
+            for (const char *digit = token; digit < end; ++digit)
+                code = ushort(code * 16 + hexDigit(*digit));
+            glyphs += QChar(code);
+        }
+        token = *end ? end + 1 : end;
+    }
+}
+
 QString glyphSequence(const char *codes, const NudiGlyphTables::Consonant *consonant = nullptr)
 {
     QString glyphs;
-    const QList<QByteArray> tokens = QByteArray(codes).split(' ');
-    for (const QByteArray &token : tokens) {
-        if (consonant && token == "B")
-            glyphs += glyphSequence(consonant->base);
-        else if (consonant && token == "F")
-            glyphs += glyphSequence(consonant->aForm);
-        else if (consonant && token == "I")
-            glyphs += glyphSequence(consonant->iForm);
-        else
-            glyphs += QChar(token.toUShort(nullptr, 16));
-    }
+    appendGlyphs(glyphs, codes, consonant);
     return glyphs;
 }
 
-const char *irregularGlyphs(const QByteArray &name)
+// The glyphs of the form named by the consonant's name and the suffix, when
+// the font draws it otherwise than the rule.
+const char *irregularGlyphs(const char *consonant, const char *suffix)
 {
+    const size_t length = std::strlen(consonant);
     for (const NudiGlyphTables::IrregularForm &form : NudiGlyphTables::irregularForms) {
-        if (name == form.name)
+        if (std::strncmp(form.name, consonant, length) == 0
+            && std::strcmp(form.name + length, suffix) == 0)
             return form.glyphs;
     }
     return nullptr;
@@ -162,11 +190,10 @@ void NudiToAnsi::buildTables()
     }
     for (const Consonant &consonant : consonants) {
         for (const Form &form : forms) {
-            const QByteArray name = QByteArray(consonant.name) + form.suffix;
-            const char *irregular = irregularGlyphs(name);
+            const char *irregular = irregularGlyphs(consonant.name, form.suffix);
             glyphList << (irregular ? glyphSequence(irregular)
                                     : glyphSequence(form.glyphs, &consonant));
-            nameList << QString::fromLatin1(name);
+            nameList << QLatin1String(consonant.name) + QLatin1String(form.suffix);
         }
     }
     for (const AlternativeForm &form : alternativeForms) {
