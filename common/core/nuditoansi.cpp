@@ -53,9 +53,10 @@ constexpr int longestName()
     return longest;
 }
 
-// Room for every entry and its beginnings at a quarter full or less.
-constexpr int glyphIndexBits = 12;
-constexpr int glyphIndexSize = 1 << glyphIndexBits;
+// Fibonacci hashing: the top bits of the product index the table.
+constexpr quint64 glyphHash = 0x9E3779B97F4A7C15ull;
+// The glyphs of an index slot; its top two bytes hold the entry.
+constexpr quint64 glyphBits = (quint64(1) << 48) - 1;
 
 // Nudi files are usually read as Windows-1252, which turns most of the bytes
 // 80 to 9F into typographic characters far above Latin-1. Folding them back
@@ -165,14 +166,13 @@ NudiToAnsi::NudiToAnsi()
 
 NudiToAnsi::~NudiToAnsi() = default;
 
-inline const NudiToAnsi::GlyphSlot *NudiToAnsi::glyphSlot(quint64 glyphs) const
+// One more than the entry of the glyph sequence, or 0 when it is none. Both
+// slots are read and nothing branches on what they hold: see matchAt.
+inline int NudiToAnsi::entryAfter(quint64 glyphs) const
 {
-    // Fibonacci hashing, then the next free or matching slot.
-    int at = int((glyphs * 0x9E3779B97F4A7C15ull) >> (64 - glyphIndexBits));
-    const GlyphSlot *table = glyphIndex.constData();
-    while (table[at].glyphs != 0 && table[at].glyphs != glyphs)
-        at = (at + 1) & (glyphIndexSize - 1);
-    return table + at;
+    const quint64 *slot = glyphIndex.constData() + int((glyphs * glyphHash) >> glyphIndexShift);
+    return int((slot[0] & glyphBits) == glyphs) * int(slot[0] >> 48)
+        + int((slot[1] & glyphBits) == glyphs) * int(slot[1] >> 48);
 }
 
 void NudiToAnsi::buildTables()
@@ -219,23 +219,29 @@ void NudiToAnsi::buildTables()
     kSheName = toName(QStringLiteral("kShe"));
 
     // Every sequence is unique, so a hash finds exactly the entry a scan
-    // from the top would (the first, should that ever change). Prefixes of
-    // entries are kept too, marked -1, so a search stops as soon as the
-    // glyphs can lead to no entry.
-    glyphIndex.resize(glyphIndexSize);
-    GlyphSlot *const table = glyphIndex.data();
-    for (int i = 0; i < glyphList.size(); ++i) {
-        const QString &glyphs = glyphList.at(i);
-        quint64 key = 0;
-        for (int length = 1; length <= glyphs.size(); ++length) {
-            key = (key << 8) | quint64(glyphs.at(length - 1).unicode() & 0xFF);
-            GlyphSlot *slot = table + (glyphSlot(key) - table); // the same slot, writable
-            slot->glyphs = key;
-            if (length == glyphs.size() && slot->entry < 0)
-                slot->entry = i;
-            else if (length < glyphs.size())
-                slot->longer = true;
+    // from the top would (the first, should that ever change). The table
+    // grows until no sequence lies further than one slot past its home.
+    for (int bits = 13;; ++bits) {
+        glyphIndexShift = 64 - bits;
+        glyphIndex.fill(0, (1 << bits) + 1);
+        bool fits = true;
+        for (int i = 0; i < glyphList.size() && fits; ++i) {
+            const QString &glyphs = glyphList.at(i);
+            Q_ASSERT(glyphs.size() <= 6); // the six bytes of a key
+            longestEntry = std::max(longestEntry, int(glyphs.size()));
+            quint64 key = 0;
+            for (const QChar glyph : glyphs)
+                key = (key << 8) | quint64(glyph.unicode() & 0xFF);
+            const int home = int((key * glyphHash) >> glyphIndexShift);
+            int at = home;
+            while (at <= home + 1 && glyphIndex.at(at) != 0 && (glyphIndex.at(at) & glyphBits) != key)
+                ++at;
+            fits = at <= home + 1;
+            if (fits && glyphIndex.at(at) == 0)
+                glyphIndex[at] = key | (quint64(i + 1) << 48);
         }
+        if (fits)
+            break;
     }
     std::fill(std::begin(subjoinedIndex), std::end(subjoinedIndex), qint8(-1));
     for (int i = 0; i < subjoinedGlyphs.size(); ++i)
@@ -357,28 +363,30 @@ inline bool NudiToAnsi::NameEnd::endsWith(const char (&pair)[3]) const
 }
 
 // The length of the longest prefix of glyphs that is a table entry, and in
-// entry its index (untouched when nothing matches).
+// entry its index (untouched when nothing matches). Every length is looked
+// up, and the look-ups are combined by arithmetic rather than tests: where
+// a syllable ends is up to the text, so a branch on it would be guessed
+// wrong time and again, at a cost far above the look-ups'.
 inline int NudiToAnsi::matchAt(const QChar *glyphs, int count, int *entry) const
 {
     int matched = 0;
+    int entryAfterMatch = 0;
     quint64 key = 0;
-    for (int length = 1; length <= count; ++length) {
+    // No entry holds anything but glyph codes, and none holds 0: from the
+    // first character that is no glyph on, nothing matches.
+    int allGlyphs = 1;
+    const int longest = std::min(count, longestEntry);
+    for (int length = 1; length <= longest; ++length) {
         const int code = glyphCode(glyphs[length - 1]);
-        // No entry holds anything but glyph codes, and none holds 0: a
-        // key of 0 would find a free slot and pass for a beginning.
-        if (code <= 0)
-            break;
-        key = (key << 8) | quint64(code);
-        const GlyphSlot *slot = glyphSlot(key);
-        if (slot->glyphs != key)
-            break;
-        if (slot->entry >= 0) {
-            matched = length;
-            *entry = slot->entry;
-        }
-        if (!slot->longer)
-            break;
+        allGlyphs &= int(code > 0);
+        key = (key << 8) | quint64(code & 0xFF);
+        const int found = allGlyphs * entryAfter(key);
+        const int hit = int(found != 0);
+        matched += hit * (length - matched);
+        entryAfterMatch += hit * (found - entryAfterMatch);
     }
+    if (matched > 0)
+        *entry = entryAfterMatch - 1;
     return matched;
 }
 

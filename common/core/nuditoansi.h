@@ -108,17 +108,14 @@ private:
     QString lastOutput;
 
     // The syllable search's index: an open-addressing hash from a glyph
-    // sequence, packed one code a byte (codes are never 0, so 0 marks a free
-    // slot), to its entry in glyphList, or -1 for the beginning of a longer
-    // entry only; longer tells whether a longer entry begins with it.
-    struct GlyphSlot
-    {
-        quint64 glyphs = 0;
-        int entry = -1;
-        bool longer = false;
-    };
-    const GlyphSlot *glyphSlot(quint64 glyphs) const;
-    QVector<GlyphSlot> glyphIndex;
+    // sequence, packed one code a byte into the low six bytes (codes are
+    // never 0), to one more than its entry in glyphList in the top two bytes;
+    // 0 is a free slot. The table is made large enough for every sequence to
+    // sit in its home slot or the next, so a look-up reads those two.
+    int entryAfter(quint64 glyphs) const;
+    QVector<quint64> glyphIndex;
+    int glyphIndexShift = 0;
+    int longestEntry = 0;
     // nameList, and the names of the two conjuncts, as the walk copies them.
     QVector<Name> names;
     Name kShaName;
