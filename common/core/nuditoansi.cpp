@@ -221,6 +221,7 @@ void NudiToAnsi::buildTables()
     // Every sequence is unique, so a hash finds exactly the entry a scan
     // from the top would (the first, should that ever change). The table
     // grows until no sequence lies further than one slot past its home.
+    Q_ASSERT(glyphList.size() < 0xFFFF); // one more than an entry fits two bytes
     for (int bits = 13;; ++bits) {
         glyphIndexShift = 64 - bits;
         glyphIndex.fill(0, (1 << bits) + 1);
@@ -228,7 +229,8 @@ void NudiToAnsi::buildTables()
         for (int i = 0; i < glyphList.size() && fits; ++i) {
             const QString &glyphs = glyphList.at(i);
             Q_ASSERT(glyphs.size() <= 6); // the six bytes of a key
-            longestEntry = std::max(longestEntry, int(glyphs.size()));
+            quint8 &longest = longestEntry[glyphs.front().unicode() & 0xFF];
+            longest = quint8(std::max(int(longest), int(glyphs.size())));
             quint64 key = 0;
             for (const QChar glyph : glyphs)
                 key = (key << 8) | quint64(glyph.unicode() & 0xFF);
@@ -363,10 +365,11 @@ inline bool NudiToAnsi::NameEnd::endsWith(const char (&pair)[3]) const
 }
 
 // The length of the longest prefix of glyphs that is a table entry, and in
-// entry its index (untouched when nothing matches). Every length is looked
-// up, and the look-ups are combined by arithmetic rather than tests: where
-// a syllable ends is up to the text, so a branch on it would be guessed
-// wrong time and again, at a cost far above the look-ups'.
+// entry its index (untouched when nothing matches). Every length up to the
+// longest entry the first glyph begins is looked up, and the look-ups are
+// combined by arithmetic rather than tests: where a syllable ends is up to
+// the text, so a branch on it would be guessed wrong time and again, at a
+// cost far above the look-ups'.
 inline int NudiToAnsi::matchAt(const QChar *glyphs, int count, int *entry) const
 {
     int matched = 0;
@@ -375,7 +378,8 @@ inline int NudiToAnsi::matchAt(const QChar *glyphs, int count, int *entry) const
     // No entry holds anything but glyph codes, and none holds 0: from the
     // first character that is no glyph on, nothing matches.
     int allGlyphs = 1;
-    const int longest = std::min(count, longestEntry);
+    const int first = glyphCode(glyphs[0]);
+    const int longest = std::min(count, first > 0 ? int(longestEntry[first]) : 0);
     for (int length = 1; length <= longest; ++length) {
         const int code = glyphCode(glyphs[length - 1]);
         allGlyphs &= int(code > 0);

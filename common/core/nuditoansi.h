@@ -115,7 +115,8 @@ private:
     int entryAfter(quint64 glyphs) const;
     QVector<quint64> glyphIndex;
     int glyphIndexShift = 0;
-    int longestEntry = 0;
+    // By first glyph code, the length of the longest entry it begins.
+    quint8 longestEntry[256] = {};
     // nameList, and the names of the two conjuncts, as the walk copies them.
     QVector<Name> names;
     Name kShaName;
