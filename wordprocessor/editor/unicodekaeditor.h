@@ -75,6 +75,12 @@ public:
     void setTextCodec(QTextCodec *codec);
     void loadDefaultSettings();
 
+    // Writing the document (unicodekaeditorfiles.cpp).
+    bool saveFile(const QString &path);
+    bool maybeSave(bool ask);
+    void setAutoComplpetePrefixLength(int length);
+    int autoComplpetePrefixLength() const;
+
 Q_SIGNALS:
     void alignmentChanged(Qt::Alignment alignment);
     void fontChanged(const QFont &font);
@@ -146,6 +152,7 @@ private:
     Highlighter *m_highlighter = nullptr;
     bool m_spellCheckAsYouType = true;
     int m_textEncodingIndex = 1;
+    int m_autoCompletePrefixLength = 3;
     QPointer<yvQuickBytesToolBar> m_quickBytesToolBar;
 };
 
