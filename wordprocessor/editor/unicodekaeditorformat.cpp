@@ -18,6 +18,7 @@
 #include <QPalette>
 #include <QTextList>
 #include <QTextTable>
+#include <QUrl>
 
 #include <cmath>
 
@@ -238,8 +239,10 @@ void UnicodeKaEditor::slotMergeCells()
         table->mergeCells(cursor);
 }
 
-// Qt splits only what was merged: a cell is never split into more rows or
-// columns than it spans.
+// The user says into how many rows and columns the cell is split; Qt asks
+// for the spans the cell itself keeps, the rest becoming single cells. A
+// cell is never split into more than it spans, so a cell that was never
+// merged stays as it is.
 void UnicodeKaEditor::slotSplitCells()
 {
     const QTextCursor cursor = textCursor();
@@ -252,7 +255,10 @@ void UnicodeKaEditor::slotSplitCells()
     if (!askCount(tr("Number of rows to split into:"), 2, 2, maximumSplit, &rows)
         || !askCount(tr("Number of columns to split into:"), 2, 2, maximumSplit, &columns))
         return;
-    table->splitCell(cell.row(), cell.column(), rows, columns);
+    const int rowSpan = cell.rowSpan();
+    const int columnSpan = cell.columnSpan();
+    table->splitCell(cell.row(), cell.column(), rowSpan - qMin(rows, rowSpan) + 1,
+                     columnSpan - qMin(columns, columnSpan) + 1);
 }
 
 // --- Images --------------------------------------------------------------------
@@ -278,19 +284,26 @@ void UnicodeKaEditor::slotUpdateImageSize()
         qDebug() << format.toImageFormat().name();
 }
 
-// Grows (or shrinks) the image before the caret by the given amounts.
+// Grows (or shrinks) the image before the caret by the given amounts. An
+// image without a size of its own grows from the size it is shown at, and
+// only the image changes, not the word beside it.
 void UnicodeKaEditor::resizeImage(int width, int height)
 {
     const QTextCharFormat format = currentCharFormat();
     if (!format.isImageFormat())
         return;
     const QTextImageFormat image = format.toImageFormat();
+    const QSize natural = document()->resource(QTextDocument::ImageResource, QUrl(image.name()))
+                                  .value<QImage>().size();
     QTextImageFormat resized;
     if (width)
-        resized.setWidth(image.width() + width);
+        resized.setWidth((image.hasProperty(QTextFormat::ImageWidth) ? image.width() : natural.width()) + width);
     if (height)
-        resized.setHeight(image.height() + height);
-    mergeFormatOnWordOrSelection(resized);
+        resized.setHeight((image.hasProperty(QTextFormat::ImageHeight) ? image.height() : natural.height()) + height);
+    QTextCursor cursor = textCursor();
+    cursor.clearSelection();
+    cursor.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor);
+    cursor.mergeCharFormat(resized);
 }
 
 void UnicodeKaEditor::slotEditImageWidth(int width)
