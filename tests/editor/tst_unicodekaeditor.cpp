@@ -35,6 +35,8 @@ private slots:
     void typingOverASelectionReplacesIt_data();
     void typingOverASelectionReplacesIt();
     void shortcutsConvertNoWord();
+    void aKeyThatTypesNoEndingLeavesNothingToTakeBack_data();
+    void aKeyThatTypesNoEndingLeavesNothingToTakeBack();
     void togglesInputAndLayout_data();
     void togglesInputAndLayout();
     void readOnlyEditorIgnoresKeys();
@@ -329,6 +331,39 @@ void TestUnicodeKaEditor::shortcutsConvertNoWord()
     QTest::keyClick(&e.editor, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(e.text(), QStringLiteral("ravi"));
     QVERIFY(e.editor.textCursor().hasSelection());
+}
+
+void TestUnicodeKaEditor::aKeyThatTypesNoEndingLeavesNothingToTakeBack_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+
+    QTest::newRow("escape") << "12 ravi" << int(Qt::Key_Escape) << int(Qt::NoModifier);
+    QTest::newRow("ctrl+1") << "12 ravi" << int(Qt::Key_1) << int(Qt::ControlModifier);
+    QTest::newRow("ctrl+backspace after a word end") << "12 ravi " << int(Qt::Key_Backspace)
+                                                     << int(Qt::ControlModifier);
+}
+
+// After a key that leaves no single ending character behind the converted
+// word, Backspace deletes as in a plain editor and brings no Latin keys back.
+void TestUnicodeKaEditor::aKeyThatTypesNoEndingLeavesNothingToTakeBack()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+
+    Editor e(0, 3);
+    e.type(typed);
+    QTest::keyClick(&e.editor, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+    // The same keys in an editor with Indic input off, on the text shown.
+    Editor plain(9, 3);
+    plain.setTextAt(e.text(), e.editor.textCursor().position());
+    e.type(QStringLiteral("\b"));
+    plain.type(QStringLiteral("\b"));
+    QCOMPARE(hexCodes(e.text()), hexCodes(plain.text()));
+    QVERIFY(!e.text().contains(QLatin1String("ravi")));
 }
 
 void TestUnicodeKaEditor::togglesInputAndLayout_data()

@@ -21,9 +21,9 @@
 #include <QPrinter>
 #include <QSettings>
 #include <QTextBlock>
-#include <QTextLayout>
 #include <QTextCodec>
 #include <QTextDocumentFragment>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <algorithm>
@@ -105,7 +105,7 @@ UnicodeKaEditor::UnicodeKaEditor(Utils *utils, QWidget *parent)
     , m_owner(parent)
     , m_ownerInterface(dynamic_cast<EditorOwner *>(parent))
     , m_utils(utils)
-    , m_keyboard(1)
+    , m_keyboard(int(KeyboardLayout::KPRao))
     , m_language(englishLanguage)
 {
     setFrameShape(QFrame::StyledPanel);
@@ -463,9 +463,12 @@ void UnicodeKaEditor::revertConvertedWord(QKeyEvent *e)
     const int position = textCursor().position();
     baseKeyPressEvent(e);
     // Only a Backspace that took the one ending character back stands right
-    // after the converted word; Ctrl+Backspace takes more.
-    if (textCursor().position() != position - 1)
+    // after the converted word; Ctrl+Backspace takes more, and the word is
+    // over (Qt does not report that cursor move).
+    if (textCursor().position() != position - 1) {
+        endWord();
         return;
+    }
     m_keyBuffer = keys;
     m_lastOutput = output;
     m_internalEdit = true;
