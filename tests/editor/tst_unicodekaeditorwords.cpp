@@ -172,6 +172,7 @@ void TestUnicodeKaEditorWords::completionPopup_data()
                                               << QString();
     QTest::newRow("Shift with a letter completes") << 9 << 3 << "ab" << int(Qt::Key_C) << int(Qt::ShiftModifier)
                                                    << "abcd";
+    QTest::newRow("Return is left to the popup") << 9 << 3 << "abc" << int(Qt::Key_Return) << 0 << "abcd";
     QTest::newRow("the composed Kannada word") << 0 << 3 << "kannaDi" << none << 0 << kannada("kannaDiga");
 }
 
@@ -190,6 +191,7 @@ void TestUnicodeKaEditorWords::completionPopup()
     QTest::keyClicks(&e.editor, keys);
     if (key) {
         const QString text = key == Qt::Key_Backspace ? QString()
+                : key == Qt::Key_Return ? QStringLiteral("\r")
                 : QString(QChar(key)).toLower();
         QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers),
                         modifiers & Qt::ShiftModifier ? text.toUpper() : text);
@@ -197,6 +199,7 @@ void TestUnicodeKaEditorWords::completionPopup()
     }
     QAbstractItemView *popup = e.utils.completer()->popup();
     QCOMPARE(popup->isVisible(), !current.isEmpty());
+    QCOMPARE(e.editor.document()->blockCount(), 1);
     if (!current.isEmpty())
         QCOMPARE(hexCodes(popup->currentIndex().data().toString()), hexCodes(current));
 }

@@ -190,6 +190,7 @@ private:
     QMenu *tableMenu();
     bool askCount(const QString &label, int value, int minimum, int maximum, int *count);
     void insertTableLines(bool rows, int offset);
+    void removeSelectedTableLines(bool rows);
     void resizeImage(int width, int height);
     bool writeDocument(QString *error);
     QString askSaveName(const QString &title, const QString &filter);

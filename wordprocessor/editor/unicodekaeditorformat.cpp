@@ -208,7 +208,7 @@ void UnicodeKaEditor::slotInsertColBefore()
 
 // Only the cells of a selection are removed; a caret alone in a cell
 // selects none.
-void UnicodeKaEditor::slotRemoveRow()
+void UnicodeKaEditor::removeSelectedTableLines(bool rows)
 {
     const QTextCursor cursor = textCursor();
     QTextTable *table = cursor.currentTable();
@@ -216,20 +216,20 @@ void UnicodeKaEditor::slotRemoveRow()
         return;
     int firstRow, rowCount, firstColumn, columnCount;
     cursor.selectedTableCells(&firstRow, &rowCount, &firstColumn, &columnCount);
-    if (firstRow >= 0)
+    if (rows && firstRow >= 0)
         table->removeRows(firstRow, rowCount);
+    else if (!rows && firstColumn >= 0)
+        table->removeColumns(firstColumn, columnCount);
+}
+
+void UnicodeKaEditor::slotRemoveRow()
+{
+    removeSelectedTableLines(true);
 }
 
 void UnicodeKaEditor::slotRemoveColumn()
 {
-    const QTextCursor cursor = textCursor();
-    QTextTable *table = cursor.currentTable();
-    if (!table)
-        return;
-    int firstRow, rowCount, firstColumn, columnCount;
-    cursor.selectedTableCells(&firstRow, &rowCount, &firstColumn, &columnCount);
-    if (firstColumn >= 0)
-        table->removeColumns(firstColumn, columnCount);
+    removeSelectedTableLines(false);
 }
 
 void UnicodeKaEditor::slotMergeCells()
