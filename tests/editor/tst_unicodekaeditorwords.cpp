@@ -36,6 +36,8 @@ private slots:
     void suggestionReplacesTheWord();
     void convertsAnsiToUnicode_data();
     void convertsAnsiToUnicode();
+    void conversionKeepsParagraphs_data();
+    void conversionKeepsParagraphs();
     void menuInsertsJoiners_data();
     void menuInsertsJoiners();
     void searchStringIsTheWordUnderTheCaret_data();
@@ -405,6 +407,17 @@ void TestUnicodeKaEditorWords::convertsAnsiToUnicode()
         marks += at.charFormat().fontWeight() == QFont::Bold ? QLatin1Char('x') : QLatin1Char('.');
     }
     QCOMPARE(marks, bold);
+    // Apart from the bold, every character keeps the format of the "x" that
+    // was not converted: no font comes in with the conversion.
+    const auto formatAt = [&](int i) {
+        QTextCursor at(e.editor.document());
+        at.setPosition(i + 1);
+        QTextCharFormat format = at.charFormat();
+        format.clearProperty(QTextFormat::FontWeight);
+        return format.properties();
+    };
+    for (int i = 1; i < result.size(); ++i)
+        QCOMPARE(formatAt(i), formatAt(0));
 
     yvMessageBox *notice = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets())
@@ -413,6 +426,51 @@ void TestUnicodeKaEditorWords::convertsAnsiToUnicode()
     QVERIFY(notice->findChild<QLabel *>());
     QCOMPARE(notice->findChild<QLabel *>()->text(), QStringLiteral("Unicode conversion completed!"));
     delete notice;
+}
+
+void TestUnicodeKaEditorWords::conversionKeepsParagraphs_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("result");
+
+    const QString ka = QStringLiteral(u"\u0C95");
+    QTest::newRow("two paragraphs") << "PÀ\nPÀ PÀ" << ka + "\n" + ka + " " + ka;
+    // A table's cells are paragraphs of their own, between empty ones.
+    QTest::newRow("a table") << "PÀ\tPÀ" << "\n" + ka + "\n" + ka + "\n";
+    QTest::newRow("nothing to convert") << "" << "";
+}
+
+// A selection over paragraphs or a table keeps them; nothing under the caret
+// converts nothing.
+void TestUnicodeKaEditorWords::conversionKeepsParagraphs()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, result);
+
+    Editor e;
+    if (text.contains(QLatin1Char('\t'))) {
+        QTextCursor cursor = e.editor.textCursor();
+        QTextTable *table = cursor.insertTable(1, 2);
+        table->cellAt(0, 0).firstCursorPosition().insertText(text.section(QLatin1Char('\t'), 0, 0));
+        table->cellAt(0, 1).firstCursorPosition().insertText(text.section(QLatin1Char('\t'), 1));
+    } else {
+        e.editor.setPlainText(text);
+    }
+    QTextCursor last(e.editor.document()->lastBlock());
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    last.setBlockFormat(centred);
+    e.editor.selectAll();
+    e.editor.slotConvertANSI2Unicode();
+
+    const QString got = e.editor.toPlainText();
+    QCOMPARE(hexCodes(got), hexCodes(result));
+    if (text.contains(QLatin1Char('\t')))
+        QVERIFY(QTextCursor(e.editor.document()->firstBlock().next()).currentTable());
+    else
+        QCOMPARE(e.editor.document()->lastBlock().blockFormat().alignment(), Qt::AlignHCenter);
+    for (QWidget *w : QApplication::topLevelWidgets())
+        delete qobject_cast<yvMessageBox *>(w);
 }
 
 void TestUnicodeKaEditorWords::menuInsertsJoiners_data()
