@@ -8,6 +8,7 @@
 #include "hexcodes.h"
 #include "modalanswerer.h"
 #include "testmain.h"
+#include "textselection.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -77,10 +78,7 @@ struct Editor
     void setText(const QString &text, int anchor, int position)
     {
         editor.setPlainText(text);
-        QTextCursor cursor = editor.textCursor();
-        cursor.setPosition(anchor);
-        cursor.setPosition(position, QTextCursor::KeepAnchor);
-        editor.setTextCursor(cursor);
+        selectText(editor, anchor, position);
     }
 
     Utils utils;

@@ -188,6 +188,7 @@ private:
     void revertConvertedWord(QKeyEvent *e);
     void setWorkingDir(const QString &path);
     QMenu *tableMenu();
+    void chooseColor(QTextFormat::Property property, const QColor &current);
     bool askCount(const QString &label, int value, int minimum, int maximum, int *count);
     void insertTableLines(bool rows, int offset);
     void removeSelectedTableLines(bool rows);

@@ -71,24 +71,26 @@ void UnicodeKaEditor::slotTextSize(const QString &p)
     mergeFormatOnWordOrSelection(format);
 }
 
-void UnicodeKaEditor::slotTextColor()
+// The colour dialog starts from the current colour; cancelling it changes
+// nothing.
+void UnicodeKaEditor::chooseColor(QTextFormat::Property property, const QColor &current)
 {
-    const QColor color = QColorDialog::getColor(textColor(), this);
+    const QColor color = QColorDialog::getColor(current, this);
     if (!color.isValid())
         return;
     QTextCharFormat format;
-    format.setForeground(QBrush(color, Qt::SolidPattern));
+    format.setProperty(property, QBrush(color, Qt::SolidPattern));
     mergeFormatOnWordOrSelection(format);
+}
+
+void UnicodeKaEditor::slotTextColor()
+{
+    chooseColor(QTextFormat::ForegroundBrush, textColor());
 }
 
 void UnicodeKaEditor::slotBackgroundColor()
 {
-    const QColor color = QColorDialog::getColor(textBackgroundColor(), this);
-    if (!color.isValid())
-        return;
-    QTextCharFormat format;
-    format.setBackground(QBrush(color, Qt::SolidPattern));
-    mergeFormatOnWordOrSelection(format);
+    chooseColor(QTextFormat::BackgroundBrush, textBackgroundColor());
 }
 
 // --- Paragraphs and lists ----------------------------------------------------
