@@ -239,6 +239,7 @@ void TestYavoQtHooks::compositionEnds_data()
     QTest::newRow("caps lock key ends it") << "capslock" << apart;
     QTest::newRow("ctrl ends it") << "ctrl" << apart;
     QTest::newRow("a setter ends it") << "setter" << apart;
+    QTest::newRow("another field ends it") << "context" << apart;
 }
 
 void TestYavoQtHooks::compositionEnds()
@@ -258,6 +259,8 @@ void TestYavoQtHooks::compositionEnds()
         pipeline.keyboard.setKeyState(VK_LCONTROL, true);
         pipeline.typist.press(VK_LCONTROL);
         pipeline.keyboard.setKeyState(VK_LCONTROL, false);
+    } else if (between == QLatin1String("context")) {
+        pipeline.keyboard.changeInputContext();
     } else {
         pipeline.hooks.setKeyboardLayout(0);
     }
