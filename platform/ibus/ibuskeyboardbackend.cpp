@@ -50,11 +50,13 @@ public:
     // Building the actions of one send, in the records' order.
     void commitPending(IBusEngine *engine);
     void deletePending(IBusEngine *engine);
+    void forwardKey(IBusEngine *engine, guint keysym, guint keycode, bool up);
 
     static IBusEngine *onCreateEngine(IBusFactory *, const gchar *name, gpointer self);
     static gboolean onProcessKeyEvent(IBusEngine *engine, guint keysym, guint keycode, guint state, gpointer self);
     static void onFocusIn(IBusEngine *engine, gpointer self);
     static void onFocusOut(IBusEngine *engine, gpointer self);
+    static void onReset(IBusEngine *engine, gpointer self);
     static void onEnable(IBusEngine *engine, gpointer self);
     static void onDisable(IBusEngine *engine, gpointer self);
     static void onSetSurroundingText(IBusEngine *engine, IBusText *text, guint cursor, guint anchor, gpointer self);
@@ -77,6 +79,7 @@ public:
 
     QString pendingText;
     int pendingDeletions = 0;
+    bool forwarding = false;
 };
 
 IBusKeyboardBackendPrivate::~IBusKeyboardBackendPrivate()
@@ -118,7 +121,8 @@ bool IBusKeyboardBackendPrivate::offerEngine(QString *error)
     g_signal_connect(factory, "create-engine", G_CALLBACK(onCreateEngine), this);
 
     // A daemon that lists the engine from its component folder waits for
-    // the component's name; any other one learns of the engine from us.
+    // the component's name; any other one learns of the engine from us
+    // first. Owning the name in both cases keeps a second copy out.
     const char *const names[] = {IBusEngineInfo::engineName, nullptr};
     IBusEngineDesc **known = ibus_bus_get_engines_by_names(bus, names);
     const bool listed = known && known[0];
@@ -126,19 +130,20 @@ bool IBusKeyboardBackendPrivate::offerEngine(QString *error)
         g_object_unref(*desc);
     g_free(known);
 
-    if (listed) {
-        const guint32 reply = ibus_bus_request_name(bus, IBusEngineInfo::componentName, 0);
-        if (reply == IBUS_BUS_REQUEST_NAME_REPLY_PRIMARY_OWNER || reply == IBUS_BUS_REQUEST_NAME_REPLY_ALREADY_OWNER)
-            return true;
-        *error = QStringLiteral("another copy serves the engine \"%1\"").arg(QLatin1String(IBusEngineInfo::engineName));
-        return false;
+    if (!listed) {
+        IBusComponent *component = IBusEngineInfo::createComponent(QCoreApplication::applicationFilePath().toLocal8Bit());
+        const bool registered = ibus_bus_register_component(bus, component);
+        g_object_unref(component);
+        if (!registered) {
+            *error = QStringLiteral("the IBus daemon refused the engine's component");
+            return false;
+        }
     }
-    IBusComponent *component = IBusEngineInfo::createComponent(QCoreApplication::applicationFilePath().toLocal8Bit());
-    const bool registered = ibus_bus_register_component(bus, component);
-    g_object_unref(component);
-    if (!registered)
-        *error = QStringLiteral("the IBus daemon refused the engine's component");
-    return registered;
+    const guint32 reply = ibus_bus_request_name(bus, IBusEngineInfo::componentName, 0);
+    if (reply == IBUS_BUS_REQUEST_NAME_REPLY_PRIMARY_OWNER || reply == IBUS_BUS_REQUEST_NAME_REPLY_ALREADY_OWNER)
+        return true;
+    *error = QStringLiteral("another program serves the engine \"%1\"").arg(QLatin1String(IBusEngineInfo::engineName));
+    return false;
 }
 
 IBusEngine *IBusKeyboardBackendPrivate::createEngine(const gchar *name)
@@ -150,6 +155,7 @@ IBusEngine *IBusKeyboardBackendPrivate::createEngine(const gchar *name)
     g_signal_connect(engine, "process-key-event", G_CALLBACK(onProcessKeyEvent), this);
     g_signal_connect(engine, "focus-in", G_CALLBACK(onFocusIn), this);
     g_signal_connect(engine, "focus-out", G_CALLBACK(onFocusOut), this);
+    g_signal_connect(engine, "reset", G_CALLBACK(onReset), this);
     g_signal_connect(engine, "enable", G_CALLBACK(onEnable), this);
     g_signal_connect(engine, "disable", G_CALLBACK(onDisable), this);
     g_signal_connect(engine, "set-surrounding-text", G_CALLBACK(onSetSurroundingText), this);
@@ -160,6 +166,8 @@ IBusEngine *IBusKeyboardBackendPrivate::createEngine(const gchar *name)
 
 bool IBusKeyboardBackendPrivate::processKeyEvent(IBusEngine *engine, guint keysym, guint keycode, guint state)
 {
+    if (state & IBUS_FORWARD_MASK)
+        return false;
     const bool up = state & IBUS_RELEASE_MASK;
     const int virtualKey = virtualKeyForKeysym(keysym);
     reportKeyStates(state, virtualKey, up);
@@ -175,7 +183,9 @@ bool IBusKeyboardBackendPrivate::processKeyEvent(IBusEngine *engine, guint keysy
 
     IBusEngine *outer = keyEngine;
     keyEngine = engine;
+    forwarding = false;
     const bool kept = q->deliverKeyEvent(message, event);
+    forwarding = false;
     keyEngine = outer;
     return kept;
 }
@@ -219,7 +229,8 @@ void IBusKeyboardBackendPrivate::focusOut(IBusEngine *engine)
     contextChanged();
 }
 
-// Another application or field: what the hook typed before is not there.
+// Another application or field, or the caret elsewhere: what the hook typed
+// before is not where the next key lands.
 void IBusKeyboardBackendPrivate::contextChanged()
 {
     charactersBeforeCaret = -1;
@@ -240,10 +251,28 @@ void IBusKeyboardBackendPrivate::commitPending(IBusEngine *engine)
 {
     if (pendingText.isEmpty())
         return;
+    if (forwarding) {
+        for (const uint c : pendingText.toUcs4()) {
+            const guint keysym = ibus_unicode_to_keyval(c);
+            forwardKey(engine, keysym, 0, false);
+            forwardKey(engine, keysym, 0, true);
+        }
+        pendingText.clear();
+        return;
+    }
     ibus_engine_commit_text(engine, ibus_text_new_from_string(pendingText.toUtf8().constData()));
     if (charactersBeforeCaret >= 0)
         charactersBeforeCaret += characterCount(pendingText);
     pendingText.clear();
+}
+
+// The mark keeps a key the application hands back from reaching the hook
+// again, as the hook never sees the keys it typed itself.
+void IBusKeyboardBackendPrivate::forwardKey(IBusEngine *engine, guint keysym, guint keycode, bool up)
+{
+    ibus_engine_forward_key_event(engine, keysym, keycode, IBUS_FORWARD_MASK | (up ? IBUS_RELEASE_MASK : 0));
+    if (charactersBeforeCaret >= 0 && !up)
+        charactersBeforeCaret = keysym == IBUS_KEY_BackSpace ? qMax(0, charactersBeforeCaret - 1) : -1;
 }
 
 void IBusKeyboardBackendPrivate::deletePending(IBusEngine *engine)
@@ -274,6 +303,13 @@ void IBusKeyboardBackendPrivate::onFocusIn(IBusEngine *engine, gpointer self)
 void IBusKeyboardBackendPrivate::onFocusOut(IBusEngine *engine, gpointer self)
 {
     static_cast<IBusKeyboardBackendPrivate *>(self)->focusOut(engine);
+}
+
+// Applications reset their input method when the caret moves by other
+// means than typing, such as a mouse click.
+void IBusKeyboardBackendPrivate::onReset(IBusEngine *, gpointer self)
+{
+    static_cast<IBusKeyboardBackendPrivate *>(self)->contextChanged();
 }
 
 void IBusKeyboardBackendPrivate::onEnable(IBusEngine *engine, gpointer self)
@@ -318,6 +354,10 @@ std::unique_ptr<IBusKeyboardBackend> IBusKeyboardBackend::connectToDaemon(QStrin
     return backend;
 }
 
+// Text and deletions through the surrounding text reach the application at
+// once, forwarded keys through its event queue: once a send has forwarded a
+// key, the rest of what the key types is forwarded too, so that it lands in
+// order.
 unsigned IBusKeyboardBackend::sendInput(const INPUT *inputs, unsigned count)
 {
     IBusEngine *engine = d->keyEngine ? d->keyEngine : d->focusedEngine;
@@ -340,12 +380,12 @@ unsigned IBusKeyboardBackend::sendInput(const INPUT *inputs, unsigned count)
             }
             continue;
         }
-        if (key.wVk == VK_BACK && surroundingText) {
+        if (key.wVk == VK_BACK && surroundingText && !d->forwarding) {
             if (up)
                 continue;
             d->commitPending(engine);
-            // A deletion reaching past the caret's text would take what
-            // the user typed elsewhere: stop here instead.
+            // A deletion reaching past the text in front of the caret
+            // would take what the user typed elsewhere: stop here instead.
             if (d->charactersBeforeCaret >= 0 && d->pendingDeletions >= d->charactersBeforeCaret) {
                 d->deletePending(engine);
                 d->lastError = ErrorAccessDenied;
@@ -357,10 +397,10 @@ unsigned IBusKeyboardBackend::sendInput(const INPUT *inputs, unsigned count)
         d->commitPending(engine);
         d->deletePending(engine);
         const ForwardedKey forwarded = forwardedKeyFor(key.wVk);
-        if (forwarded.keysym != 0)
-            ibus_engine_forward_key_event(engine, forwarded.keysym, forwarded.keycode, up ? IBUS_RELEASE_MASK : 0);
-        if (d->charactersBeforeCaret >= 0 && !up)
-            d->charactersBeforeCaret = key.wVk == VK_BACK ? qMax(0, d->charactersBeforeCaret - 1) : -1;
+        if (forwarded.keysym != 0) {
+            d->forwardKey(engine, forwarded.keysym, forwarded.keycode, up);
+            d->forwarding = true;
+        }
     }
     d->commitPending(engine);
     d->deletePending(engine);

@@ -30,7 +30,7 @@ void writeQuickBytes()
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(QStringLiteral("ty=Thank you\\nRegards\nlong=%1\n").arg(longText).toUtf8());
+    file.write(pipelineQuickBytes() + QStringLiteral("long=%1\n").arg(longText).toUtf8());
 }
 
 // A keyboard, the hook in it with the given settings, and a user typing.
@@ -149,7 +149,7 @@ void TestYavoQtHooks::typesText()
     QFETCH(QString, keys);
     QFETCH(QString, text);
 
-    Pipeline pipeline(settings);
+    Pipeline pipeline(settings, settings.indicEnabled);
     pipeline.typist.type(keys);
     QCOMPARE(pipeline.typist.text(), text);
 }
