@@ -70,6 +70,7 @@ private:
     // The program with these settings, offering its engine; a field of
     // this test with the engine set.
     std::unique_ptr<IBusTestClient> startTyping(const PipelineSettings &settings, bool surroundingText);
+    bool startProgram(const PipelineSettings &settings);
     void stopProgram();
 
     std::unique_ptr<IBusTestSession> m_session;
@@ -88,13 +89,18 @@ void TestYavoIMEIBus::cleanup()
     stopProgram();
 }
 
-std::unique_ptr<IBusTestClient> TestYavoIMEIBus::startTyping(const PipelineSettings &settings, bool surroundingText)
+bool TestYavoIMEIBus::startProgram(const PipelineSettings &settings)
 {
     writeSettings(settings);
     m_program = std::make_unique<QProcess>();
     m_program->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_program->start(program, QStringList());
-    if (!m_program->waitForStarted() || !m_session->waitForName(componentName, true))
+    return m_program->waitForStarted() && m_session->waitForName(componentName, true);
+}
+
+std::unique_ptr<IBusTestClient> TestYavoIMEIBus::startTyping(const PipelineSettings &settings, bool surroundingText)
+{
+    if (!startProgram(settings))
         return nullptr;
     auto client = std::make_unique<IBusTestClient>(m_session->bus(), surroundingText);
     if (!client->isValid() || !client->setEngine(engineName))
@@ -247,21 +253,12 @@ void TestYavoIMEIBus::componentFile()
     QCOMPARE(language, QByteArray("kn"));
     QCOMPARE(layout, QByteArray("us"));
 
-    PipelineSettings settings;
-    writeSettings(settings);
-    m_program = std::make_unique<QProcess>();
-    m_program->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_program->start(program, QStringList());
-    QVERIFY(m_program->waitForStarted());
-    QVERIFY(m_session->waitForName(componentName, true));
+    QVERIFY(startProgram(PipelineSettings()));
     IBusTestClient field(m_session->bus(), true);
     QVERIFY(field.setEngine(engineName));
     field.press(IBUS_KEY_F11, IBUS_CONTROL_MASK);
     field.type(QStringLiteral("karya"));
     QCOMPARE(field.text(), pipelineCases().first().text);
-    m_program->kill();
-    m_program->waitForFinished(10000);
-    m_program.reset();
 }
 
 YAVO_TEST_GUILESS_MAIN(TestYavoIMEIBus)
