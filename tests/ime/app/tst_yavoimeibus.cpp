@@ -62,6 +62,7 @@ private Q_SLOTS:
     void toggles();
     void modifiedKeysPass_data();
     void modifiedKeysPass();
+    void forwardedKeysPass();
     void caretMovedByMouse_data();
     void caretMovedByMouse();
     void componentFile();
@@ -204,6 +205,20 @@ void TestYavoIMEIBus::modifiedKeysPass()
     QCOMPARE(field->commits(), commits);
     field->type(QStringLiteral("a"));
     QCOMPARE(field->text(), ka + QStringLiteral("\u0C85"));
+}
+
+// A key the engine forwarded may come back from the application with the
+// daemon's forward mark: it is the engine's own and must not be typed again.
+void TestYavoIMEIBus::forwardedKeysPass()
+{
+    std::unique_ptr<IBusTestClient> field = startTyping(PipelineSettings(), false);
+    QVERIFY(field);
+    field->type(QStringLiteral("k"));
+    const int commits = field->commits();
+    QVERIFY(!field->sendKey(IBUS_KEY_a, IBUS_FORWARD_MASK));
+    QVERIFY(!field->sendKey(IBUS_KEY_a, IBUS_FORWARD_MASK | IBUS_RELEASE_MASK));
+    QCOMPARE(field->commits(), commits);
+    QCOMPARE(field->forwardedKeys(), 0);
 }
 
 // "k", the user clicks elsewhere in the text, "a": the vowel must not join
