@@ -239,7 +239,7 @@ QStringListModel *WordList::loadWords(int language)
         // its own, sorted, and may repeat a word of the database.
         words += getWordsFromDataStream();
     }
-    auto *model = new QStringListModel(words);
+    auto *model = new QStringListModel(words, this);
     setWordModel(model);
     return model;
 }
@@ -253,7 +253,7 @@ void WordList::loadUserDictionary()
         WaitCursor wait;
         words = TextLineFile::readLines(userWordFile());
     }
-    setWordModel(new QStringListModel(words));
+    setWordModel(new QStringListModel(words, this));
 }
 
 void WordList::setWordModel(QStringListModel *model)

@@ -22,8 +22,8 @@ public:
     static QString userWordFile();
 
     // Builds the list from the three sources and makes it the model. The
-    // model has no Qt parent and is not deleted with the list: its users
-    // (a completer) may hold it.
+    // list owns its models: an earlier one stays until the list goes, since
+    // a completer may still hold it.
     QStringListModel *loadWords(int language);
     // Builds a model from "usr.dct" alone when there is none.
     void loadUserDictionary();

@@ -325,7 +325,7 @@ void TestDocx::reportsBadPackages_data()
     QTest::addColumn<QString>("error");
 
     const QByteArray good = docx(paragraph(run("some text that makes the archive a little longer")));
-    QTest::newRow("not a zip") << QByteArray("PK\x03\x04 nothing else here", 24) << "Unable to open archive.";
+    QTest::newRow("not a zip") << QByteArray("PK\x03\x04 nothing else here") << "Unable to open archive.";
     QTest::newRow("empty") << QByteArray() << "Unable to open archive.";
     QTest::newRow("archive without entries") << zip(Entries()) << "Unable to open archive.";
     QTest::newRow("truncated") << good.left(good.size() / 2) << "Unable to open archive.";

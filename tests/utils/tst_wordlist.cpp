@@ -5,6 +5,8 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QFile>
+#include <QLoggingCategory>
+#include <QPointer>
 #include <QStringListModel>
 #include <QtEndian>
 
@@ -69,6 +71,9 @@ private slots:
     void userWordFile();
     void addToUserDictionary();
     void completerSettings();
+    void wordsStayOutOfTheLog_data();
+    void wordsStayOutOfTheLog();
+    void theWordModelGoesWithItsList();
 };
 
 void TestWordList::beforeTheListIsBuilt()
@@ -376,6 +381,62 @@ void TestWordList::completerSettings()
     QCOMPARE(popup->font().pointSize(), 11);
     QStyleOptionViewItem option;
     QCOMPARE(popup->itemDelegate()->sizeHint(option, QModelIndex()).height(), 26);
+}
+
+namespace {
+QStringList logged;
+} // namespace
+
+void TestWordList::wordsStayOutOfTheLog_data()
+{
+    QTest::addColumn<QString>("rules");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("by default") << QString() << false;
+    QTest::newRow("debug asked for") << "yavo.dictionary.debug=true" << true;
+    QTest::newRow("another library's debug") << "yavo.editor.debug=true" << false;
+}
+
+void TestWordList::wordsStayOutOfTheLog()
+{
+    QFETCH(QString, rules);
+    QFETCH(bool, shown);
+    TestSandbox sandbox;
+    AppDictFolder dct;
+    const QString privateWord = QStringLiteral("private\u0C95word");
+    QVERIFY(DictFixture::writeFile(dct.filePath("dict.dat"), DictFixture::wordFileBytes({privateWord})));
+
+    QLoggingCategory::setFilterRules(rules);
+    logged.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &, const QString &message) { logged << message; });
+    Utils utils;
+    const QStringList words = wordList(utils);
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules(QString());
+
+    QCOMPARE(words, QStringList{privateWord});
+    QCOMPARE(logged.filter(privateWord).size(), shown ? 1 : 0);
+    if (!shown)
+        QCOMPARE(logged, QStringList());
+}
+
+void TestWordList::theWordModelGoesWithItsList()
+{
+    TestSandbox sandbox;
+    AppDictFolder dct;
+    QVERIFY(!sandbox.writeFile("cwd/usr.dct", lines({KA})).isEmpty());
+    QPointer<QAbstractItemModel> earlier;
+    QPointer<QAbstractItemModel> current;
+    {
+        Utils utils;
+        earlier = utils.loadWords(0);
+        current = utils.completer()->model();
+        QVERIFY(current && current != earlier);
+        // A model handed out earlier stays usable while its list lives.
+        QCOMPARE(earlier->rowCount(), 1);
+    }
+    QVERIFY(earlier.isNull());
+    QVERIFY(current.isNull());
 }
 
 YAVO_TEST_MAIN(TestWordList)

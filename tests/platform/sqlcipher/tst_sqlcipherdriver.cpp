@@ -271,6 +271,7 @@ void TestSqlCipherDriver::refusesWithoutCodec()
         TestSandbox sandbox;
         QProcess probe;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("yavo.editor.debug=true"));
         if (forced)
             environment.insert(QStringLiteral("LD_PRELOAD"), plainSqlite);
         probe.setProcessEnvironment(environment);
