@@ -9,6 +9,7 @@
 #include "formats/odtreader.h"
 #include "formats/odtwriter.h"
 #include "peakmemory.h"
+#include "zippackage_p.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -105,11 +106,10 @@ void write(benchmark::State &state, Kind kind)
     report(state, s.textBytes);
 }
 
+// Reads the file into a new document at every iteration.
 template<typename Reader>
-void read(benchmark::State &state, Kind kind)
+void readEach(benchmark::State &state, const QByteArray &bytes)
 {
-    const Sample &s = sample(int(state.range(0)));
-    const QByteArray bytes = writeSample(kind, s.document.get());
     for (auto _ : state) {
         QBuffer buffer;
         buffer.setData(bytes);
@@ -122,7 +122,99 @@ void read(benchmark::State &state, Kind kind)
             state.SkipWithError("read failed");
         benchmark::DoNotOptimize(document.characterCount());
     }
+}
+
+template<typename Reader>
+void read(benchmark::State &state, Kind kind)
+{
+    const Sample &s = sample(int(state.range(0)));
+    readEach<Reader>(state, writeSample(kind, s.document.get()));
     report(state, s.textBytes);
+}
+
+// A package as word processors write it, with a "word/document.xml" of about
+// `partBytes`: styled headings, runs with fonts, sizes and languages,
+// revision marks and bookmarks, Kannada and Latin text.
+QByteArray largeDocx(qint64 partBytes, qint64 *partSize)
+{
+    const QByteArray words[] = {"\xe0\xb2\x95\xe0\xb2\xa8\xe0\xb3\x8d\xe0\xb2\xa8\xe0\xb2\xa1", "document",
+                                "\xe0\xb2\xaa\xe0\xb2\xa0\xe0\xb3\x8d\xe0\xb2\xaf", "text",
+                                "\xe0\xb2\xad\xe0\xb2\xbe\xe0\xb2\xb7\xe0\xb3\x86"};
+    const QByteArray ns = "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\" "
+                          "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\"";
+    QByteArray document = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<w:document " + ns + "><w:body>";
+    document.reserve(int(partBytes + 4096));
+    for (int paragraph = 0; document.size() < partBytes; ++paragraph) {
+        document += "<w:p w:rsidR=\"00A12B34\" w:rsidRDefault=\"00A12B34\"><w:pPr>";
+        if (paragraph % 20 == 0)
+            document += "<w:pStyle w:val=\"Heading" + QByteArray::number(1 + paragraph / 20 % 6) + "\"/>";
+        if (paragraph % 3)
+            document += "<w:ind w:left=\"" + QByteArray::number(720 * (paragraph % 3)) + "\"/>";
+        document += "</w:pPr><w:bookmarkStart w:id=\"" + QByteArray::number(paragraph) + "\" w:name=\"_p"
+            + QByteArray::number(paragraph) + "\"/>";
+        for (int r = 0; r < 6; ++r) {
+            document += "<w:r w:rsidRPr=\"00C56D78\"><w:rPr><w:rFonts w:ascii=\"Noto Sans Kannada\" "
+                        "w:hAnsi=\"Noto Sans Kannada\" w:cs=\"Noto Sans Kannada\"/>";
+            if (r == 2)
+                document += "<w:b/><w:bCs/>";
+            if (r == 4)
+                document += "<w:i/><w:iCs/>";
+            document += "<w:sz w:val=\"24\"/><w:szCs w:val=\"24\"/><w:lang w:val=\"en-IN\" w:bidi=\"kn-IN\"/></w:rPr>"
+                        "<w:t xml:space=\"preserve\">";
+            for (int w = 0; w < 10; ++w)
+                document += words[(paragraph + r + w) % 5] + ' ';
+            document += "</w:t></w:r>";
+            if (r == 3)
+                document += "<w:r><w:tab/></w:r>";
+        }
+        document += "<w:bookmarkEnd w:id=\"" + QByteArray::number(paragraph) + "\"/></w:p>";
+    }
+    document += "<w:sectPr><w:pgSz w:w=\"11906\" w:h=\"16838\"/></w:sectPr></w:body></w:document>";
+    *partSize = document.size();
+
+    QByteArray styles = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<w:styles " + ns + ">"
+                        "<w:style w:type=\"paragraph\" w:default=\"1\" w:styleId=\"Normal\"><w:name w:val=\"Normal\"/></w:style>";
+    for (int level = 1; level <= 6; ++level)
+        styles += "<w:style w:type=\"paragraph\" w:styleId=\"Heading" + QByteArray::number(level) + "\"><w:name w:val=\"heading "
+            + QByteArray::number(level) + "\"/><w:basedOn w:val=\"Normal\"/><w:pPr><w:outlineLvl w:val=\""
+            + QByteArray::number(level - 1) + "\"/></w:pPr><w:rPr><w:b/></w:rPr></w:style>";
+    styles += "</w:styles>";
+
+    ZipPackage package;
+    package.addEntry(QStringLiteral("[Content_Types].xml"),
+                     "<?xml version=\"1.0\"?><Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+                     "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+                     "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+                     "<Override PartName=\"/word/document.xml\" "
+                     "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/></Types>");
+    package.addEntry(QStringLiteral("_rels/.rels"),
+                     "<?xml version=\"1.0\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+                     "<Relationship Id=\"rId1\" Target=\"word/document.xml\" "
+                     "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\"/></Relationships>");
+    package.addEntry(QStringLiteral("word/_rels/document.xml.rels"),
+                     "<?xml version=\"1.0\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+                     "<Relationship Id=\"rId1\" Target=\"styles.xml\" "
+                     "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles\"/></Relationships>");
+    package.addEntry(QStringLiteral("word/document.xml"), document);
+    package.addEntry(QStringLiteral("word/styles.xml"), styles);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    package.save(&buffer);
+    return buffer.data();
+}
+
+// Reads a 12 MB "word/document.xml". The peak memory counter is the whole
+// process's: run this benchmark alone (--benchmark_filter=ReadLargeDocx) for
+// the reader's own figure.
+void BM_ReadLargeDocx(benchmark::State &state)
+{
+    qint64 partSize = 0;
+    const QByteArray bytes = largeDocx(12 * MegaByte, &partSize);
+    readEach<DocxReader>(state, bytes);
+    state.counters["file_MB"] = double(bytes.size()) / MegaByte;
+    state.counters["document_xml_MB"] = double(partSize) / MegaByte;
+    state.SetBytesProcessed(state.iterations() * partSize);
+    reportPeakMemory(state);
 }
 
 void BM_WriteDocx(benchmark::State &state) { write(state, Docx); }
@@ -138,6 +230,7 @@ BENCHMARK(BM_WriteDocx)->Arg(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteOdt)->Arg(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteFlatOdt)->Arg(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadDocx)->Arg(1)->Arg(2)->Arg(5)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadLargeDocx)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadOdt)->Arg(1)->Arg(2)->Arg(5)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadFlatOdt)->Arg(1)->Arg(2)->Arg(5)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
 

@@ -188,7 +188,7 @@ bool ANSI2IndicANSI::isValidKey(const QString &key) const
     if (imeLayout() != ImeKeyboardLayout::KPRao && imeLayout() != ImeKeyboardLayout::InScript)
         return false;
     const bool isInscript = imeLayout() == ImeKeyboardLayout::InScript;
-    const int position = (isInscript ? inscriptKeys : kpraoKeys).indexOf(key);
+    const int position = keyPosition(key);
     return position >= 0
         && consonantColumn((isInscript ? InscriptKeyBase : KpraoKeyBase) + position) <= columnArkavattu;
 }
@@ -226,7 +226,7 @@ ConverterOutput ANSI2IndicANSI::process(const QString &key, const QString &emitt
     int position;
     switch (imeLayout()) {
     case ImeKeyboardLayout::KPRao:
-        if ((position = kpraoKeys.indexOf(key)) < 0)
+        if ((position = keyPosition(key)) < 0)
             return out;
         if (position < kpraoVowelKeyCount) {
             const bool asSign = position != kpraoAnusvaraPosition
@@ -237,7 +237,7 @@ ConverterOutput ANSI2IndicANSI::process(const QString &key, const QString &emitt
         }
         break;
     case ImeKeyboardLayout::InScript:
-        if ((position = inscriptKeys.indexOf(key)) < 0)
+        if ((position = keyPosition(key)) < 0)
             return out;
         if (position < inscriptVowelKeyCount)
             appendVowel(InscriptKeyBase + inscriptVowelColumn(position), attachesSign(), out);

@@ -1,6 +1,7 @@
 #include "ime/ansi2indicunicode.h"
 
 #include "core/indicchars.h"
+#include "core/indicsyllable.h"
 
 #include <iterator>
 
@@ -164,9 +165,24 @@ constexpr Replacement scriptFixups[] = {
     {8, 0x0B9B, 0x0B9A}, {8, 0x0B9D, 0x0B9C},
     {8, 0x0BA0, 0x0B9F}, {8, 0x0BA1, 0x0B9F}, {8, 0x0BA2, 0x0B9F},
     {8, 0x0BA5, 0x0BA4}, {8, 0x0BA6, 0x0BA4}, {8, 0x0BA7, 0x0BA4},
-    {8, 0x0BAB, 0x0BAA}, {8, 0x0BAC, 0x0BAA},
+    {8, 0x0BAB, 0x0BAA}, {8, 0x0BAC, 0x0BAA}, {8, 0x0BAD, 0x0BAA},
     {8, 0x0BB6, 0x0BB7}, {8, 0x0B82, 0x0BAE},
+    // Tamil has no nukta: the InScript key is then typed as it is.
+    {8, 0x0BBC, 0},
 };
+
+constexpr bool fixupsChainFree()
+{
+    for (const Replacement &earlier : scriptFixups) {
+        for (const Replacement &other : scriptFixups) {
+            if (&other != &earlier && other.language == earlier.language
+                && (other.from == earlier.to || other.from == earlier.from))
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(fixupsChainFree(), "a script fix-up replaces what another one writes");
 
 const QLatin1String anusvaraKey("M");
 const QLatin1String visargaKey("H");
@@ -227,20 +243,18 @@ ConverterOutput ANSI2IndicUnicode::process(const QString &key, const QString &em
     }
     if ((imeLayout() == ImeKeyboardLayout::KPRao && key == kpraoArkavattuKey)
         || (imeLayout() == ImeKeyboardLayout::InScript && key == inscriptArkavattuKey)) {
+        // The repha goes in front of the whole consonant cluster of the last
+        // syllable, with its vowel sign: they are deleted and typed again
+        // behind it. A sign without its consonant (InScript types signs
+        // anywhere) gets none: moving it would take a character the hook
+        // never typed out of the application's text.
         workBuffer = emittedText;
-        const QChar previous = lastCharacter(workBuffer);
-        if (isConsonant(previous)) {
+        const int position = IndicSyllable::rephaPosition(workBuffer, baseCodePoint);
+        if (position >= 0) {
             out.arkavattu = true;
-            out.backspaces = 1;
-        } else if (isVowelSign(previous) && workBuffer.size() >= 2
-                   && isConsonant(workBuffer.at(workBuffer.size() - 2))) {
-            // The consonant and its sign both go behind the repha. A sign
-            // without its consonant (InScript types signs anywhere) gets no
-            // repha: moving two characters would take one the hook never
-            // typed out of the application's text.
-            out.arkavattu = true;
-            out.backspaces = 2;
+            out.backspaces = quint16(workBuffer.size() - position);
         }
+        restartWhenPassedOn(out);
         return out;
     }
     if (language == hindi && key == omKey) {
@@ -249,28 +263,22 @@ ConverterOutput ANSI2IndicUnicode::process(const QString &key, const QString &em
         return out;
     }
 
+    const int position = keyPosition(key);
+    if (position < 0)
+        return out;
     QChar character;
-    int position;
     switch (imeLayout()) {
     case ImeKeyboardLayout::Phonetic:
-        if ((position = phoneticKeys.indexOf(key)) < 0)
-            return out;
         character = phoneticCharacter(position, key, emittedText, out);
         break;
     case ImeKeyboardLayout::KPRao:
-        if ((position = kpraoKeys.indexOf(key)) < 0)
-            return out;
         character = kpraoCharacter(position, key, emittedText, out);
         break;
     case ImeKeyboardLayout::InScript:
-        if ((position = inscriptKeys.indexOf(key)) < 0)
-            return out;
         workBuffer = emittedText;
         character = inscriptCharacter(position, out);
         break;
     default:
-        if ((position = phoneticKeys.indexOf(key)) < 0)
-            return out;
         character = phonetic2Character(position, key, emittedText, out);
         break;
     }
@@ -283,7 +291,19 @@ ConverterOutput ANSI2IndicUnicode::process(const QString &key, const QString &em
     // A consonant whose character was fixed away brings no virama either.
     if (out.character.isNull())
         out.viramaAfter = false;
+    restartWhenPassedOn(out);
     return out;
+}
+
+// A key whose record types and deletes nothing reaches the application as
+// it was typed, outside the hook's record of what it typed. A composition
+// that went on across it would later delete the key and type the record's
+// characters in its place (a repha moves several of them), so the
+// composition starts anew after it.
+void ANSI2IndicUnicode::restartWhenPassedOn(ConverterOutput &out)
+{
+    if (out.character.isNull() && out.backspaces == 0 && !out.arkavattu && !out.viramaAfter)
+        out.resetFirst = true;
 }
 
 QChar ANSI2IndicUnicode::phoneticCharacter(int position, const QString &key,
@@ -427,26 +447,31 @@ QChar ANSI2IndicUnicode::halantCharacter() const
 
 void ANSI2IndicUnicode::fixupScript(int language)
 {
-    for (const Replacement &replacement : scriptFixups) {
-        if (replacement.language != language)
-            continue;
-        if (replacement.to)
-            workBuffer.replace(QChar(replacement.from), QChar(replacement.to));
-        else
-            workBuffer.remove(QChar(replacement.from));
+    // One pass over the text, each character by its first row: the same
+    // as applying the rows one after another, since none replaces what
+    // another wrote.
+    QChar *text = workBuffer.data();
+    int kept = 0;
+    for (int i = 0, n = workBuffer.size(); i < n; ++i) {
+        char16_t c = text[i].unicode();
+        for (const Replacement &replacement : scriptFixups) {
+            if (replacement.language == language && replacement.from == c) {
+                c = replacement.to;
+                break;
+            }
+        }
+        if (c != 0)
+            text[kept++] = QChar(c);
     }
+    workBuffer.truncate(kept);
 }
 
 bool ANSI2IndicUnicode::isConsonant(QChar c) const
 {
-    const int code = c.unicode();
-    return code >= baseCodePoint + IndicBlock::firstConsonant
-        && code <= baseCodePoint + IndicBlock::lastConsonant;
+    return IndicBlock::isConsonant(c.unicode(), baseCodePoint);
 }
 
 bool ANSI2IndicUnicode::isVowelSign(QChar c) const
 {
-    const int code = c.unicode();
-    return code >= baseCodePoint + IndicBlock::firstVowelSign
-        && code <= baseCodePoint + IndicBlock::lastVowelSign;
+    return IndicBlock::isVowelSign(c.unicode(), baseCodePoint);
 }

@@ -34,6 +34,7 @@ private:
     QChar kpraoCharacter(int position, const QString &key, const QString &emittedText,
                          ConverterOutput &out);
     QChar inscriptCharacter(int position, ConverterOutput &out);
+    static void restartWhenPassedOn(ConverterOutput &out);
 
     QChar letter(int offset) const { return QChar(baseCodePoint + offset); }
     bool isConsonant(QChar c) const;

@@ -2,6 +2,7 @@
 
 #include "core/indicchars.h"
 #include "core/indictransliterator.h"
+#include "core/keyindex.h"
 #include "core/sharedsettings.h"
 #include "core/transliterationtables.h"
 
@@ -39,6 +40,12 @@ static_assert(AnsiToIndicBase::KpraoKeyBase == AnsiToIndicBase::PhoneticKeyCount
 static_assert(AnsiToIndicBase::InscriptKeyBase
                   == AnsiToIndicBase::KpraoKeyBase + AnsiToIndicBase::KpraoKeyCount,
               "key index space");
+
+// The lists are looked up at every key press: through an index of each,
+// built at compile time from the same tables.
+constexpr KeyIndex phoneticIndex = buildKeyIndex(phoneticKeyList, 0);
+constexpr KeyIndex kpraoIndex = buildKeyIndex(kpraoKeyTable, 0);
+constexpr KeyIndex inscriptIndex = buildKeyIndex(inscriptKeyTable, 0);
 
 constexpr QLatin1String omKey("OM");
 using IndicLanguage::hindi;
@@ -102,13 +109,21 @@ bool AnsiToIndicBase::isValidKey(const QString &key) const
     }
     if (language == hindi && key == omKey)
         return true;
+    return keyPosition(key) >= 0;
+}
+
+int AnsiToIndicBase::keyPosition(const QString &key) const
+{
+    const int size = key.size();
+    if (size < 1 || size > 2)
+        return -1;
     switch (imeLayout()) {
     case ImeKeyboardLayout::KPRao:
-        return kpraoKeys.contains(key);
+        return kpraoIndex.find(key.constData(), size);
     case ImeKeyboardLayout::InScript:
-        return inscriptKeys.contains(key);
+        return inscriptIndex.find(key.constData(), size);
     default:
-        return phoneticKeys.contains(key);
+        return phoneticIndex.find(key.constData(), size);
     }
 }
 

@@ -77,6 +77,11 @@ protected:
     // key press reads the settings store once. Otherwise it is read afresh.
     bool englishNumeralsFor(QChar digit) const;
 
+    // The key's position in the list of the current layout (KPRao for 1,
+    // InScript for 2, Phonetic for any other value); -1 when it is none of
+    // its keys.
+    int keyPosition(const QString &key) const;
+
     // Scratch text of one process() call.
     QString workBuffer;
 

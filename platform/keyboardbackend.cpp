@@ -15,6 +15,8 @@ KeyboardBackend *&currentBackend()
 
 } // namespace
 
+KeyboardHook::~KeyboardHook() = default;
+
 KeyboardBackend::~KeyboardBackend()
 {
     // A backend that goes away while current must not be called afterwards.
@@ -34,15 +36,54 @@ void KeyboardBackend::setCurrent(KeyboardBackend *backend)
     KeyStateTable::instance().clear();
 }
 
+bool KeyboardBackend::installHook(KeyboardHook *hook)
+{
+    m_hook = hook;
+    return true;
+}
+
+void KeyboardBackend::removeHook(KeyboardHook *hook)
+{
+    if (m_hook == hook)
+        m_hook = nullptr;
+}
+
+quint32 KeyboardBackend::lastError() const
+{
+    return 0;
+}
+
 void KeyboardBackend::reportKeyState(int virtualKey, bool down, bool toggled)
 {
     KeyStateTable::instance().setState(virtualKey, down, toggled);
+}
+
+bool KeyboardBackend::deliverKeyEvent(quintptr message, const KBDLLHOOKSTRUCT &event)
+{
+    return m_hook && m_hook->hookProc(HC_ACTION, message, event) != 0;
 }
 
 NullKeyboardBackend *NullKeyboardBackend::instance()
 {
     static NullKeyboardBackend backend;
     return &backend;
+}
+
+bool NullKeyboardBackend::installHook(KeyboardHook *)
+{
+    m_lastError = ErrorCallNotImplemented;
+    return false;
+}
+
+unsigned NullKeyboardBackend::sendInput(const INPUT *, unsigned)
+{
+    m_lastError = ErrorCallNotImplemented;
+    return 0;
+}
+
+quint32 NullKeyboardBackend::lastError() const
+{
+    return m_lastError;
 }
 
 } // namespace Platform

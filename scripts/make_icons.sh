@@ -1,8 +1,9 @@
 #!/bin/sh
-# Renders the word processor's icons from the Breeze icon theme (Debian
-# package breeze-icon-theme, LGPL-3+; see resources/ICONS-LICENSE.md) into
-# resources/icons/. Run once after changing the table below; the PNGs are
-# committed, so building never needs the theme or rsvg-convert.
+# Renders the icons of the word processor, the input method and the typing
+# tutor from the Breeze icon theme (Debian package breeze-icon-theme, LGPL-3+;
+# see resources/ICONS-LICENSE.md) into resources/icons/. Run once after
+# changing the table below; the PNGs are committed, so building never needs
+# the theme or rsvg-convert.
 #
 # Each line: the PNG's name (as the program loads it from :/resources/), the
 # size in pixels, and the theme icon "context/name" drawn for it. The size is
@@ -31,9 +32,9 @@ source_svg() {
 }
 
 failed=0
-while read -r png size icon; do
+while read -r png size icon from; do
     case "$png" in ''|'#'*) continue ;; esac
-    svg=$(source_svg "${icon%%/*}" "${icon#*/}" "$size")
+    svg=$(source_svg "${icon%%/*}" "${icon#*/}" "${from:-$size}")
     if [ -z "$svg" ]; then
         echo "no drawing for $icon ($png)" >&2
         failed=1
@@ -87,6 +88,14 @@ lo_arrow_top.png         16  actions/go-parent-folder
 zoom-in.png              16  actions/zoom-in
 zoom-out.png             16  actions/zoom-out
 find-close-icon.png      16  actions/tab-close
+# Typing tutor (its About panel)
+yavoicon.png             128 devices/input-keyboard
+# Input method tray, Indic input on (off: lo_english_32.png)
+lo_trayIcon_16.png       16  status/input-keyboard-virtual-on
+# Back and Forward of the dictionary windows (the names are the other way
+# round: lo_arrow_right.png points left)
+lo_arrow_right.png       32  actions/go-previous  16
+lo_arrow_left.png        32  actions/go-next      16
 TABLE
 
 exit $failed

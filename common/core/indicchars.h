@@ -24,6 +24,16 @@ constexpr int lastVowelSign = 0x4C;
 constexpr int virama = 0x4D;
 constexpr int digitZero = 0x66;
 
+constexpr bool isConsonant(char16_t ch, char16_t base)
+{
+    return ch >= base + firstConsonant && ch <= base + lastConsonant;
+}
+
+constexpr bool isVowelSign(char16_t ch, char16_t base)
+{
+    return ch >= base + firstVowelSign && ch <= base + lastVowelSign;
+}
+
 } // namespace IndicBlock
 
 // The shared language numbers that name a script's rules.

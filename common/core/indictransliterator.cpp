@@ -2,7 +2,9 @@
 
 #include "core/englishrespelling.h"
 #include "core/indicchars.h"
+#include "core/indicsyllable.h"
 #include "core/keyboardlayouts.h"
+#include "core/keyindex.h"
 #include "core/languagetable.h"
 #include "core/transliterationtables.h"
 
@@ -109,69 +111,14 @@ static_assert(inscriptLastIndependentVowel == 197 && inscriptLastSign == 211
               "InScript key list out of order");
 static_assert(inscriptNukta + 1 == totalKeyCount, "the key lists hold 255 keys");
 
-// Key look-up: every key is one or two ASCII characters, so a table by
-// first character answers the one-character keys, and a row of codes by
-// second character for each first character that begins a two-character key
-// answers those.
-constexpr int maxPairRows = 24;
-
-struct KeyIndex
-{
-    std::array<short, 128> single {};
-    std::array<signed char, 128> pairRow {};
-    std::array<std::array<short, 128>, maxPairRows> pairCode {};
-    int pairRows = 0;
-};
-
-template<std::size_t N>
-constexpr KeyIndex buildKeyIndex(const char *const (&list)[N], int firstCode)
-{
-    KeyIndex index;
-    for (auto &code : index.single)
-        code = -1;
-    for (auto &row : index.pairRow)
-        row = -1;
-    for (auto &row : index.pairCode) {
-        for (auto &code : row)
-            code = -1;
-    }
-    for (std::size_t i = 0; i < N; ++i) {
-        const char *key = list[i];
-        const short code = short(firstCode + int(i));
-        const std::size_t first = std::size_t(key[0]);
-        if (key[1] == '\0') {
-            index.single[first] = code;
-            continue;
-        }
-        if (index.pairRow[first] < 0)
-            index.pairRow[first] = static_cast<signed char>(index.pairRows++);
-        index.pairCode[std::size_t(index.pairRow[first])][std::size_t(key[1])] = code;
-    }
-    return index;
-}
-
 constexpr KeyIndex phoneticIndex = buildKeyIndex(phoneticKeyList, phoneticKeyListFirstCode);
 constexpr KeyIndex kpraoIndex = buildKeyIndex(kpraoKeyList, kpraoKeyListFirstCode);
 constexpr KeyIndex extendedIndex = buildKeyIndex(kpraoExtendedKeyList, kpraoExtendedKeyListFirstCode);
 constexpr KeyIndex inscriptIndex = buildKeyIndex(inscriptKeyList, inscriptKeyListFirstCode);
-static_assert(phoneticIndex.pairRows <= maxPairRows && kpraoIndex.pairRows <= maxPairRows
-                  && extendedIndex.pairRows <= maxPairRows,
+static_assert(phoneticIndex.pairRows <= KeyIndex::maxPairRows
+                  && kpraoIndex.pairRows <= KeyIndex::maxPairRows
+                  && extendedIndex.pairRows <= KeyIndex::maxPairRows,
               "too many first characters of two-character keys");
-
-inline int lookUp(const KeyIndex &index, const QChar *text, int length)
-{
-    const char16_t first = text[0].unicode();
-    if (first >= 128)
-        return -1;
-    if (length == 2) {
-        const char16_t second = text[1].unicode();
-        const int row = index.pairRow[first];
-        if (second >= 128 || row < 0)
-            return -1;
-        return index.pairCode[std::size_t(row)][second];
-    }
-    return index.single[first];
-}
 
 // The list a conversion matches against: Transliteration has none of its own
 // here because it has become Phonetic before any key is looked up.
@@ -224,9 +171,41 @@ constexpr CodeRules buildCodeRules()
 
 constexpr CodeRules codeRules = buildCodeRules();
 
+// Letters Tamil lacks that only the KPRao - Extended keys write (the
+// further vowels, the nukta letters, avagraha and length mark) and the
+// InScript nukta: written as the nearest Tamil letter, or dropped where
+// Tamil has no counterpart, so that no conversion writes a code point
+// Unicode leaves unassigned.
+constexpr ScriptFixup tamilFixups[] = {
+    {tamil, 0x0B84, 0x0B85}, // short A
+    {tamil, 0x0B8D, 0x0B8E}, // candra E
+    {tamil, 0x0B91, 0x0B92}, // candra O
+    {tamil, 0x0BC5, 0x0BC6}, // candra E sign
+    {tamil, 0x0BC9, 0x0BCA}, // candra O sign
+    {tamil, 0x0BD9, 0x0B95}, // KHHA
+    {tamil, 0x0BDB, 0x0B9C}, // ZA
+    {tamil, 0x0BDC, 0x0B9F}, // DDDHA
+    {tamil, 0x0BDE, 0x0BAA}, // FA
+    {tamil, 0x0B80, 0},      // inverted candrabindu
+    {tamil, 0x0BBC, 0},      // nukta
+    {tamil, 0x0BBD, 0},      // avagraha
+    {tamil, 0x0BD5, 0},      // length mark
+};
+
 // Fix-ups by language and offset into the language's block: the letter
 // written in its place, 0 to drop it, or the letter itself.
 using FixupMap = std::array<std::array<char16_t, 0x80>, languageCount>;
+
+// Rows are taken from the last to the first, so that the first row for a
+// letter wins as it does when the rows are applied in order.
+template<std::size_t N>
+constexpr void addFixups(FixupMap &map, const ScriptFixup (&rows)[N])
+{
+    for (std::size_t i = N; i-- > 0;) {
+        const ScriptFixup &row = rows[i];
+        map[std::size_t(row.language)][std::size_t(row.from - scriptBaseTable[row.language])] = row.to;
+    }
+}
 
 constexpr FixupMap buildFixupMap()
 {
@@ -235,18 +214,15 @@ constexpr FixupMap buildFixupMap()
         for (std::size_t offset = 0; offset < 0x80; ++offset)
             map[language][offset] = char16_t(scriptBaseTable[language] + offset);
     }
-    // Rows are taken from the last to the first, so that the first row for a
-    // letter wins as it does when the rows are applied in order.
-    for (std::size_t i = std::size(scriptFixups); i-- > 0;) {
-        const ScriptFixup &row = scriptFixups[i];
-        map[std::size_t(row.language)][std::size_t(row.from - scriptBaseTable[row.language])] = row.to;
-    }
+    addFixups(map, tamilFixups);
+    addFixups(map, scriptFixups);
     return map;
 }
 
-constexpr bool fixupsInTheirBlocks()
+template<std::size_t N>
+constexpr bool fixupsInTheirBlocks(const ScriptFixup (&rows)[N])
 {
-    for (const ScriptFixup &row : scriptFixups) {
+    for (const ScriptFixup &row : rows) {
         if (row.language < 0 || row.language >= languageCount
             || row.from < scriptBaseTable[row.language]
             || row.from >= scriptBaseTable[row.language] + 0x80)
@@ -254,26 +230,31 @@ constexpr bool fixupsInTheirBlocks()
     }
     return true;
 }
-static_assert(fixupsInTheirBlocks(), "a script fix-up lies outside its script's block");
+static_assert(fixupsInTheirBlocks(scriptFixups) && fixupsInTheirBlocks(tamilFixups),
+              "a script fix-up lies outside its script's block");
 
 constexpr FixupMap fixupMap = buildFixupMap();
 
 // The fix-ups are applied one character at a time, which gives the same
 // text as applying them one after another only while no replacement is
-// itself replaced by a later row.
-constexpr bool fixupsChainFree()
+// itself replaced by a later row, and while the two tables share no letter.
+template<std::size_t N, std::size_t M>
+constexpr bool fixupsChainFree(const ScriptFixup (&first)[N], const ScriptFixup (&second)[M])
 {
-    const std::size_t count = std::size(scriptFixups);
-    for (std::size_t i = 0; i < count; ++i) {
-        for (std::size_t j = i + 1; j < count; ++j) {
-            if (scriptFixups[j].language == scriptFixups[i].language
-                && scriptFixups[j].from == scriptFixups[i].to)
+    for (std::size_t i = 0; i < N + M; ++i) {
+        const ScriptFixup &earlier = i < N ? first[i] : second[i - N];
+        for (std::size_t j = 0; j < N + M; ++j) {
+            const ScriptFixup &other = j < N ? first[j] : second[j - N];
+            if (j == i || other.language != earlier.language)
+                continue;
+            if ((j > i && other.from == earlier.to) || (j != i && other.from == earlier.from))
                 return false;
         }
     }
     return true;
 }
-static_assert(fixupsChainFree(), "a script fix-up replaces the result of an earlier one");
+static_assert(fixupsChainFree(scriptFixups, tamilFixups),
+              "a script fix-up replaces the result of another one");
 
 bool isIndicLanguage(int language)
 {
@@ -395,14 +376,12 @@ inline bool IndicTransliterator::endsWith(char16_t ch) const
 
 inline bool IndicTransliterator::isConsonant(char16_t ch) const
 {
-    return ch >= m_scriptBase + IndicBlock::firstConsonant
-        && ch <= m_scriptBase + IndicBlock::lastConsonant;
+    return IndicBlock::isConsonant(ch, char16_t(m_scriptBase));
 }
 
 inline bool IndicTransliterator::isVowelSign(char16_t ch) const
 {
-    return ch >= m_scriptBase + IndicBlock::firstVowelSign
-        && ch <= m_scriptBase + IndicBlock::lastVowelSign;
+    return IndicBlock::isVowelSign(ch, char16_t(m_scriptBase));
 }
 
 inline char16_t IndicTransliterator::virama() const
@@ -487,7 +466,7 @@ bool IndicTransliterator::isKey(const QString &s) const
         return true;
     if (s.size() > 2)
         return false;
-    return lookUp(visibleIndex(m_keyboard), s.constData(), s.size()) >= 0;
+    return visibleIndex(m_keyboard).find(s.constData(), s.size()) >= 0;
 }
 
 QString IndicTransliterator::longestKey(const QString &text) const
@@ -509,14 +488,14 @@ int IndicTransliterator::matchKey(const QChar *text, int available, int *length)
     if (!index)
         return -1;
     if (available == 2) {
-        const int code = lookUp(*index, text, 2);
+        const int code = index->find(text, 2);
         if (code >= 0) {
             *length = 2;
             return code;
         }
     }
     *length = 1;
-    return lookUp(*index, text, 1);
+    return index->find(text, 1);
 }
 
 bool IndicTransliterator::selectScript(int language, int keyboard)
@@ -753,13 +732,15 @@ void IndicTransliterator::emitConsonant(int code)
     case kpraoVirama:
     case extendedVirama:
     case inscriptVirama:
-        // A second press writes the non-joiner, a third the key itself.
-        if (endsWith(zeroWidthNonJoiner))
-            m_handled = false;
-        else if (endsWith(virama()))
+        // A second press writes the non-joiner. A virama stands only on a
+        // consonant: anywhere else (a third press, after a vowel or at the
+        // start) the key is kept as typed.
+        if (endsWith(virama()))
             m_output += QChar(zeroWidthNonJoiner);
-        else
+        else if (!m_output.isEmpty() && isConsonant(lastCharacter()))
             append(IndicBlock::virama);
+        else
+            m_handled = false;
         return;
     case kpraoArkavattu:
     case inscriptArkavattu:
@@ -810,25 +791,23 @@ void IndicTransliterator::emitConsonant(int code)
         append(uint(m_language == tamil ? rule->tamilOffset : rule->offset));
 }
 
-// Puts RA with a virama in front of the last syllable.
+// Puts RA with a virama in front of the consonants of the last syllable;
+// where there are none the key is kept as typed.
 void IndicTransliterator::emitArkavattu()
 {
-    if (m_output.isEmpty())
-        return;
-    const char16_t last = lastCharacter();
-    const QChar raVirama[2] = {QChar(char16_t(m_scriptBase + raOffset)), QChar(virama())};
-    if (m_language == kannada && last == m_scriptBase + raOffset) {
+    if (m_language == kannada && endsWith(char16_t(m_scriptBase + raOffset))) {
         append(IndicBlock::virama);
         m_output += QChar(zeroWidthJoiner);
         append(yaOffset);
-    } else if (isConsonant(last)) {
-        m_output.insert(m_output.size() - 1, raVirama, 2);
-    } else if (isVowelSign(last)) {
-        if (m_output.size() >= 2)
-            m_output.insert(m_output.size() - 2, raVirama, 2);
-    } else {
-        m_handled = false;
+        return;
     }
+    const int position = IndicSyllable::rephaPosition(m_output, char16_t(m_scriptBase));
+    if (position < 0) {
+        m_handled = false;
+        return;
+    }
+    const QChar raVirama[2] = {QChar(char16_t(m_scriptBase + raOffset)), QChar(virama())};
+    m_output.insert(position, raVirama, 2);
 }
 
 void IndicTransliterator::emitJoiner(int code)

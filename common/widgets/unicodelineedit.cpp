@@ -1,5 +1,6 @@
 #include "widgets/unicodelineedit.h"
 
+#include "core/endofword.h"
 #include "core/indictransliterator.h"
 #include "core/keyboardlayouts.h"
 #include "core/languagetable.h"
@@ -15,15 +16,6 @@ namespace {
 
 constexpr int fieldFontPoints = 11;
 constexpr int minimumPrefixLength = 3;
-
-// The ASCII punctuation that ends a word for completion; the grave accent
-// is not among it.
-bool isEndOfWordCharacter(QChar c)
-{
-    const ushort u = c.unicode();
-    return (u >= 0x21 && u <= 0x2F) || (u >= 0x3A && u <= 0x40)
-            || (u >= 0x5B && u <= 0x5F) || (u >= 0x7B && u <= 0x7E);
-}
 
 } // namespace
 

@@ -423,11 +423,21 @@ void TestMainWindowForm::iconResources()
     const QRegularExpressionMatch size =
         QRegularExpression(QStringLiteral("_(\\d+)\\.png$")).match(path);
     const int side = image.width();
-    QCOMPARE(image.height(), side);
-    if (size.hasMatch())
-        QCOMPARE(side, size.captured(1).toInt());
-    else
-        QVERIFY2(side == 16 || side == 32, qPrintable(QString::number(side)));
+    // The keyboard layout help's title and key background are pictures of
+    // their own sizes, not icons.
+    static const QHash<QString, QSize> pictures{
+        { QStringLiteral(":/resources/yavo-title.png"), QSize(250, 30) },
+        { QStringLiteral(":/resources/button-bg.png"), QSize(48, 48) },
+    };
+    if (pictures.contains(path)) {
+        QCOMPARE(image.size(), pictures.value(path));
+    } else {
+        QCOMPARE(image.height(), side);
+        if (size.hasMatch())
+            QCOMPARE(side, size.captured(1).toInt());
+        else
+            QVERIFY2(side == 16 || side == 32, qPrintable(QString::number(side)));
+    }
 
     int drawn = 0;
     for (int y = 0; y < image.height(); ++y) {

@@ -2,6 +2,7 @@
 #include "core/transliterationtables.h"
 #include "hexcodes.h"
 #include "testmain.h"
+#include "typingchecks.h"
 
 #include <QRandomGenerator>
 #include <QSet>
@@ -33,6 +34,10 @@ private slots:
     void ruleTables();
     void names();
     void anyInputAnyIndex();
+    void randomTypingPlacesViramaAndRepha_data();
+    void randomTypingPlacesViramaAndRepha();
+    void tamilOutputIsAssigned_data();
+    void tamilOutputIsAssigned();
 };
 
 void TestIndicTransliterator::convert_data()
@@ -92,10 +97,23 @@ void TestIndicTransliterator::convert_data()
     QTest::newRow("kprao kn rF") << "rF" << 0 << 1 << "0CB0 0CCD 200D 0CAF";
     QTest::newRow("kprao kn kF") << "kF" << 0 << 1 << "0CB0 0CCD 0C95";
     QTest::newRow("kprao kn kiF") << "kiF" << 0 << 1 << "0CB0 0CCD 0C95 0CBF";
-    QTest::newRow("kprao kn F") << "F" << 0 << 1 << "";
+    QTest::newRow("kprao kn F") << "F" << 0 << 1 << "0046";
     QTest::newRow("kprao kn aF") << "aF" << 0 << 1 << "0C85 0046";
     QTest::newRow("kprao hi rF") << "rF" << 4 << 1 << "0930 094D 0930";
     QTest::newRow("kprao te kY") << "kY" << 1 << 1 << "0C15 0C48";
+    // The repha goes in front of the whole cluster, with its sign; a joiner
+    // or a vowel (here the inherent one of MA) ends the cluster.
+    QTest::newRow("kprao kn repha on a conjunct") << "sAmTfyF" << 0 << 1
+                                                  << "0CB8 0CBE 0CAE 0CB0 0CCD 0CA5 0CCD 0CAF";
+    QTest::newRow("kprao kn repha on a conjunct with its sign") << "TfyiF" << 0 << 1
+                                                                << "0CB0 0CCD 0CA5 0CCD 0CAF 0CBF";
+    QTest::newRow("kprao kn repha after a non-joiner") << "kffkF" << 0 << 1
+                                                       << "0C95 0CCD 200C 0CB0 0CCD 0C95";
+    // A virama stands only on a consonant; elsewhere the key is kept.
+    QTest::newRow("kprao kn f after a sign") << "kif" << 0 << 1 << "0C95 0CBF 0066";
+    QTest::newRow("kprao kn f alone") << "f" << 0 << 1 << "0066";
+    QTest::newRow("kprao kn f after a vowel") << "af" << 0 << 1 << "0C85 0066";
+    QTest::newRow("kprao ta B") << "B" << 8 << 1 << "0BAA";
 
     // InScript: vowels and signs have keys of their own.
     QTest::newRow("inscript kn e") << "e" << 0 << 2 << "0CBE";
@@ -107,6 +125,14 @@ void TestIndicTransliterator::convert_data()
     QTest::newRow("inscript hi kdk") << "kdk" << 4 << 2 << "0915 094D 0915";
     QTest::newRow("inscript hi i is GA") << "iD" << 4 << 2 << "0917 0905";
     QTest::newRow("inscript ml k#") << "k#" << 2 << 2 << "0D30 0D4D 0D15";
+    QTest::newRow("inscript kn repha on a conjunct") << "kdk#" << 0 << 2 << "0CB0 0CCD 0C95 0CCD 0C95";
+    // Nothing to put a repha on: the key is kept as typed.
+    QTest::newRow("inscript kn # alone") << "#" << 0 << 2 << "0023";
+    QTest::newRow("inscript kn # after a lone sign") << "e#" << 0 << 2 << "0CBE 0023";
+    QTest::newRow("inscript kn # after two signs") << "kfz#" << 0 << 2 << "0C95 0CBF 0CC6 0023";
+    QTest::newRow("inscript kn d after a sign") << "ked" << 0 << 2 << "0C95 0CBE 0064";
+    QTest::newRow("inscript ta Y") << "Y" << 8 << 2 << "0BAA";
+    QTest::newRow("inscript ta nukta dropped") << "k]" << 8 << 2 << "0B95";
 
     // Transliteration: respelling and the nasal rule, then Phonetic.
     QTest::newRow("translit kn hindi") << "hindi" << 0 << 3 << "0CB9 0CBF 0C82 0CA6 0CBF";
@@ -134,6 +160,11 @@ void TestIndicTransliterator::convert_data()
     QTest::newRow("extended kn z") << "z" << 0 << 5 << "0CF1";
     QTest::newRow("extended kn kF") << "kF" << 0 << 5 << "0C95 200D";
     QTest::newRow("extended hi Y is AI") << "YkY" << 4 << 5 << "0910 0915 0948";
+    QTest::newRow("extended kn f after a sign") << "kif" << 0 << 5 << "0C95 0CBF 0066";
+    // Tamil writes its nearest letter for those it lacks.
+    QTest::newRow("extended ta zk") << "zk" << 8 << 5 << "0B95";
+    QTest::newRow("extended ta kze") << "kze" << 8 << 5 << "0B95 0BC6";
+    QTest::newRow("extended ta zs dropped") << "kzs" << 8 << 5 << "0B95";
 
     // "OM" is one key in Hindi whatever the layout.
     for (int layout = 0; layout <= 5; ++layout)
@@ -481,6 +512,81 @@ void TestIndicTransliterator::anyInputAnyIndex()
         for (char16_t kept : {char16_t(0x00B2), char16_t(0x00A0), char16_t(0x200C), char16_t(0xD83D)}) {
             if (text.contains(QChar(kept)))
                 QVERIFY2(mixed.contains(QChar(kept)), qPrintable(hexCodes(text)));
+        }
+    }
+}
+
+void TestIndicTransliterator::randomTypingPlacesViramaAndRepha_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("layout");
+
+    for (int language : {0, 4, 8}) {
+        QTest::addRow("KPRao, language %d", language) << language << 1;
+        QTest::addRow("InScript, language %d", language) << language << 2;
+    }
+}
+
+// Seeded random key sequences, converted after every key as the editor
+// does: no virama ever follows anything but a consonant, and the
+// arkavattu key either puts its repha in front of a whole consonant
+// cluster or is kept as typed.
+void TestIndicTransliterator::randomTypingPlacesViramaAndRepha()
+{
+    QFETCH(int, language);
+    QFETCH(int, layout);
+
+    IndicTransliterator engine;
+    const QStringList keys = layout == 1 ? engine.kpraoKeys() : engine.inscriptKeys();
+    const QString halant = QLatin1String(layout == 1 ? "f" : "d");
+    const QString arkavattu = QLatin1String(layout == 1 ? "F" : "#");
+    const char16_t base = char16_t(IndicTransliterator::scriptBase(language));
+    QRandomGenerator random(quint32(1000 * language + layout));
+    for (int round = 0; round < 2000; ++round) {
+        QString typed;
+        QString before;
+        for (const QString &key : TypingChecks::randomKeys(random, keys, halant, arkavattu)) {
+            const QString after = engine.convert(typed + key, language, layout);
+            QString fault = TypingChecks::viramaWithoutConsonant(after, base);
+            if (fault.isEmpty() && key == arkavattu)
+                fault = TypingChecks::misplacedRepha(before, after, key, base);
+            QVERIFY2(fault.isEmpty(), qPrintable(typed + key + QLatin1String(": ") + fault));
+            typed += key;
+            before = after;
+        }
+    }
+}
+
+void TestIndicTransliterator::tamilOutputIsAssigned_data()
+{
+    QTest::addColumn<int>("layout");
+    QTest::addColumn<QStringList>("keys");
+
+    IndicTransliterator engine;
+    QStringList extended;
+    for (const char *key : TransliterationTables::kpraoExtendedKeyList)
+        extended << QLatin1String(key);
+    QTest::newRow("phonetic") << 0 << engine.phoneticKeys();
+    QTest::newRow("KPRao") << 1 << engine.kpraoKeys();
+    QTest::newRow("InScript") << 2 << engine.inscriptKeys();
+    QTest::newRow("phonetic-2") << 4 << engine.phoneticKeys();
+    QTest::newRow("KPRao - Extended") << 5 << extended;
+}
+
+// Every key, alone and after a consonant, writes Tamil that Unicode has
+// assigned: letters Tamil lacks become letters it has, or go.
+void TestIndicTransliterator::tamilOutputIsAssigned()
+{
+    QFETCH(int, layout);
+    QFETCH(QStringList, keys);
+
+    IndicTransliterator engine;
+    for (const QString &key : keys) {
+        for (const QString &keys : {key, QLatin1String("k") + key}) {
+            const QString text = engine.convert(keys, 8, layout);
+            for (const QChar c : text)
+                QVERIFY2(c.category() != QChar::Other_NotAssigned,
+                         qPrintable(keys + QLatin1String(": ") + hexCodes(text)));
         }
     }
 }

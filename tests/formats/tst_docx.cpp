@@ -12,6 +12,19 @@ using namespace OfficeTest;
 namespace {
 
 const QByteArray WordNs("xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"");
+const QByteArray CompatibilityNs("xmlns:mc=\"http://schemas.openxmlformats.org/markup-compatibility/2006\"");
+
+QByteArray relationships(const QByteArray &relationship)
+{
+    return "<?xml version=\"1.0\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+        + relationship + "</Relationships>";
+}
+
+QByteArray relationship(const QByteArray &type, const QByteArray &target)
+{
+    return "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/" + type
+        + "\" Target=\"" + target + "\"/>";
+}
 
 QByteArray docx(const QByteArray &body, const QByteArray &styles = QByteArray())
 {
@@ -56,6 +69,8 @@ private slots:
     void readsParagraphProperties();
     void stylesInheritAndYield_data();
     void stylesInheritAndYield();
+    void findsPartsAndNamespaces_data();
+    void findsPartsAndNamespaces();
     void styleCycleEnds();
     void paragraphMarkFormatsOnlyTheBlock();
     void firstParagraphMergesIntoCursorBlock();
@@ -108,6 +123,39 @@ void TestDocx::readsText_data()
         << QByteArray("<w:p><x:r xmlns:x=\"y\"><x:t>no</x:t></x:r></w:p>") << QStringList{""};
     QTest::newRow("line feed in text stays in block")
         << paragraph("<w:r><w:t xml:space=\"preserve\">a\nb</w:t></w:r>") << QStringList{"a b"};
+    // Word writes emoji and symbols as a choice for new readers with a
+    // fallback for the others.
+    QTest::newRow("alternate content in a run")
+        << paragraph("<w:r><w:t xml:space=\"preserve\">smile </w:t><mc:AlternateContent " + CompatibilityNs
+                     + "><mc:Choice Requires=\"w16se\"><w16se:symEx xmlns:w16se=\"http://schemas.microsoft.com/office/word/2015/wordml/symex\" "
+                       "w16se:font=\"Segoe UI Emoji\" w16se:char=\"1F600\"/></mc:Choice><mc:Fallback><w:t>\xF0\x9F\x98\x80</w:t>"
+                       "</mc:Fallback></mc:AlternateContent><w:t xml:space=\"preserve\"> done</w:t></w:r>")
+        << QStringList{QString::fromUtf8("smile \xF0\x9F\x98\x80 done")};
+    QTest::newRow("alternate content: the fallback replaces the choice")
+        << paragraph("<mc:AlternateContent " + CompatibilityNs + "><mc:Choice Requires=\"wps\">" + run("choice")
+                     + "</mc:Choice><mc:Fallback>" + run("fallback") + "</mc:Fallback></mc:AlternateContent>" + run("!"))
+        << QStringList{"fallback!"};
+    QTest::newRow("alternate content without fallback: the first choice")
+        << paragraph("<w:r><mc:AlternateContent " + CompatibilityNs + "><mc:Choice Requires=\"w14\"><w:t>first</w:t></mc:Choice>"
+                     "<mc:Choice Requires=\"w15\"><w:t>second</w:t></mc:Choice></mc:AlternateContent></w:r>")
+        << QStringList{"first"};
+    QTest::newRow("ruby keeps its base text")
+        << paragraph(run("kan ") + "<w:r><w:ruby><w:rubyPr><w:rubyAlign w:val=\"center\"/></w:rubyPr><w:rt>" + run("reading")
+                     + "</w:rt><w:rubyBase>" + run("BASE") + "</w:rubyBase></w:ruby></w:r>" + run(" ji"))
+        << QStringList{"kan BASE ji"};
+    QTest::newRow("hyphens and symbols")
+        << paragraph("<w:r><w:t>non</w:t><w:noBreakHyphen/><w:t>breaking soft</w:t><w:softHyphen/><w:t>ware</w:t>"
+                     "<w:sym w:font=\"Symbol\" w:char=\"03B1\"/><w:sym w:font=\"Wingdings\" w:char=\"F04A\"/>"
+                     "<w:sym w:char=\"0007\"/></w:r>")
+        << QStringList{QString::fromUtf8("non\u2011breaking soft\u00ADware\u03B1\uF04A\uFFFD")};
+    QTest::newRow("drop cap joins its paragraph")
+        << paragraph(run("D"), "<w:keepNext/><w:framePr w:dropCap=\"drop\" w:lines=\"3\" w:wrap=\"around\" w:vAnchor=\"text\" "
+                               "w:hAnchor=\"text\"/><w:spacing w:line=\"1017\"/>")
+               + paragraph(run("rop cap.")) + paragraph(run("next"))
+        << QStringList{"Drop cap.", "next"};
+    QTest::newRow("frame without drop cap")
+        << paragraph(run("framed"), "<w:framePr w:dropCap=\"none\" w:w=\"2000\"/>") + paragraph(run("next"))
+        << QStringList{"framed", "next"};
     QTest::newRow("kannada") << paragraph(run("\xe0\xb2\x95\xe0\xb2\xa8\xe0\xb3\x8d\xe0\xb2\xa8\xe0\xb2\xa1"))
                              << QStringList{QString::fromUtf8("\xe0\xb2\x95\xe0\xb2\xa8\xe0\xb3\x8d\xe0\xb2\xa8\xe0\xb2\xa1")};
 }
@@ -242,6 +290,13 @@ void TestDocx::stylesInheritAndYield_data()
     QTest::newRow("heading run bold")
         << heading << paragraph(run("x", "<w:b/>"), "<w:pStyle w:val=\"Heading2\"/>") << 0 << -1 << 2 << "bold";
     QTest::newRow("heading by name") << heading << paragraph(run("x"), "<w:pStyle w:val=\"T\"/>") << 0 << -1 << 3 << "";
+    // Style names as Word's built-in styles and other producers store them.
+    const QByteArray named = "<w:style w:type=\"paragraph\" w:styleId=\"H\"><w:name w:val=\"heading 4\"/></w:style>"
+                             "<w:style w:type=\"paragraph\" w:styleId=\"U\"><w:name w:val=\"HEADING 2\"/></w:style>"
+                             "<w:style w:type=\"paragraph\" w:styleId=\"R\"><w:name w:val=\"header\"/></w:style>";
+    QTest::newRow("heading by lower-case name") << named << paragraph(run("x"), "<w:pStyle w:val=\"H\"/>") << 0 << -1 << 4 << "";
+    QTest::newRow("heading by upper-case name") << named << paragraph(run("x"), "<w:pStyle w:val=\"U\"/>") << 0 << -1 << 2 << "";
+    QTest::newRow("header is no heading") << named << paragraph(run("x"), "<w:pStyle w:val=\"R\"/>") << 0 << -1 << 0 << "";
     const QByteArray character = "<w:style w:type=\"character\" w:styleId=\"C\"><w:rPr><w:i/></w:rPr></w:style>";
     const QByteArray basedOnCharacter = "<w:style w:type=\"paragraph\" w:styleId=\"PC\"><w:basedOn w:val=\"C\"/></w:style>";
     QTest::newRow("paragraph style on earlier character style")
@@ -274,6 +329,65 @@ void TestDocx::stylesInheritAndYield()
     QCOMPARE(format.hasProperty(QTextFormat::BlockIndent) ? format.indent() : -1, indent);
     QCOMPARE(headingLevel(document.begin()), level);
     QCOMPARE(describe(charFormatAt(document, 0, 0)), formats);
+}
+
+void TestDocx::findsPartsAndNamespaces_data()
+{
+    QTest::addColumn<QByteArray>("package");
+    QTest::addColumn<QStringList>("blocks");
+    QTest::addColumn<int>("level");
+
+    const QByteArray styles = "<?xml version=\"1.0\"?><w:styles " + WordNs
+        + "><w:style w:type=\"paragraph\" w:styleId=\"T\"><w:name w:val=\"Heading 2\"/></w:style></w:styles>";
+    const QByteArray document = "<?xml version=\"1.0\"?><w:document " + WordNs + "><w:body>"
+        + paragraph(run("main"), "<w:pStyle w:val=\"T\"/>") + "</w:body></w:document>";
+    QTest::newRow("parts named by the relationships")
+        << zip({{QStringLiteral("_rels/.rels"), relationships(relationship("officeDocument", "word/document2.xml"))},
+                {QStringLiteral("word/_rels/document2.xml.rels"), relationships(relationship("styles", "styles2.xml"))},
+                {QStringLiteral("word/document2.xml"), document},
+                {QStringLiteral("word/styles2.xml"), styles}})
+        << QStringList{"main"} << 2;
+    QTest::newRow("targets from the package root")
+        << zip({{QStringLiteral("_rels/.rels"), relationships(relationship("officeDocument", "/doc/main.xml"))},
+                {QStringLiteral("doc/_rels/main.xml.rels"), relationships(relationship("styles", "../shared/s.xml"))},
+                {QStringLiteral("doc/main.xml"), document},
+                {QStringLiteral("shared/s.xml"), styles}})
+        << QStringList{"main"} << 2;
+    QTest::newRow("relationships name a missing part")
+        << zip({{QStringLiteral("_rels/.rels"), relationships(relationship("officeDocument", "word/gone.xml"))},
+                {QStringLiteral("word/document.xml"), document},
+                {QStringLiteral("word/styles.xml"), styles}})
+        << QStringList{"main"} << 2;
+
+    // The same document with WordprocessingML as the default namespace,
+    // under another prefix, and in its strict form.
+    QTest::newRow("default namespace")
+        << zip({{QStringLiteral("word/document.xml"),
+                 "<?xml version=\"1.0\"?><document xmlns=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+                 "<body><p><pPr><outlineLvl val=\"1\"/></pPr><r><t>main</t></r></p></body></document>"}})
+        << QStringList{"main"} << 2;
+    QTest::newRow("other prefix")
+        << zip({{QStringLiteral("word/document.xml"),
+                 "<?xml version=\"1.0\"?><ns0:document xmlns:ns0=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+                 "<ns0:body><ns0:p><ns0:pPr><ns0:outlineLvl ns0:val=\"1\"/></ns0:pPr><ns0:r><ns0:t>main</ns0:t></ns0:r></ns0:p>"
+                 "</ns0:body></ns0:document>"}})
+        << QStringList{"main"} << 2;
+    QTest::newRow("strict namespace")
+        << zip({{QStringLiteral("word/document.xml"),
+                 "<?xml version=\"1.0\"?><w:document xmlns:w=\"http://purl.oclc.org/ooxml/wordprocessingml/main\">"
+                 "<w:body><w:p><w:pPr><w:outlineLvl w:val=\"1\"/></w:pPr><w:r><w:t>main</w:t></w:r></w:p></w:body></w:document>"}})
+        << QStringList{"main"} << 2;
+}
+
+void TestDocx::findsPartsAndNamespaces()
+{
+    QFETCH(QByteArray, package);
+    QFETCH(QStringList, blocks);
+    QFETCH(int, level);
+    QTextDocument document;
+    QCOMPARE(read<DocxReader>(package, &document), QString());
+    QCOMPARE(blockTexts(document), blocks);
+    QCOMPARE(headingLevel(document.begin()), level);
 }
 
 void TestDocx::styleCycleEnds()
@@ -326,6 +440,8 @@ void TestDocx::reportsBadPackages_data()
 
     const QByteArray good = docx(paragraph(run("some text that makes the archive a little longer")));
     QTest::newRow("not a zip") << QByteArray("PK\x03\x04 nothing else here") << "Unable to open archive.";
+    QTest::newRow("compound file") << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(504, '\0')
+                                   << "The document is encrypted or not a word-processing document.";
     QTest::newRow("empty") << QByteArray() << "Unable to open archive.";
     QTest::newRow("archive without entries") << zip(Entries()) << "Unable to open archive.";
     QTest::newRow("truncated") << good.left(good.size() / 2) << "Unable to open archive.";
@@ -354,6 +470,38 @@ void TestDocx::reportsBadPackages_data()
     QFile found(QFINDTESTDATA("data/fuzz-docx-bad-compressed-size.docx"));
     QVERIFY(found.open(QIODevice::ReadOnly));
     QTest::newRow("compressed size huge") << found.readAll() << "The document is too large to open.";
+
+    // Entities nested in a document type declaration cost gigabytes; no
+    // part of a package has one.
+    const QByteArray doctype = "<?xml version=\"1.0\"?><!DOCTYPE w:document [<!ENTITY a \"aaaaaaaa\">"
+                               "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;\">]>";
+    const QString notSupported = QStringLiteral("The document is not a supported word-processing document.");
+    QTest::newRow("document type in the document part")
+        << zip({{QStringLiteral("word/document.xml"),
+                 doctype + "<w:document " + WordNs + "><w:body>" + paragraph(run("&c;")) + "</w:body></w:document>"}})
+        << notSupported;
+    QTest::newRow("document type in the styles part")
+        << zip({{QStringLiteral("word/styles.xml"), doctype + "<w:styles " + WordNs + "/>"},
+                {QStringLiteral("word/document.xml"), "<w:document " + WordNs + "/>"}})
+        << notSupported;
+    QTest::newRow("document type in the relationships")
+        << zip({{QStringLiteral("_rels/.rels"), doctype + relationships(relationship("officeDocument", "word/document.xml"))},
+                {QStringLiteral("word/document.xml"), "<w:document " + WordNs + "/>"}})
+        << notSupported;
+
+    // Compressed XML stands for far more than its size: a small file may
+    // not ask for the paragraphs of a large one.
+    QByteArray manyParagraphs;
+    for (int i = 0; i < 200000; ++i)
+        manyParagraphs += "<w:p/>";
+    QTest::newRow("paragraphs beyond what the file may cost") << docx(manyParagraphs) << "The document is too large to open.";
+    QByteArray inflating = good;
+    const int record = inflating.lastIndexOf(QByteArray("PK\x01\x02", 4));
+    QVERIFY(record > 0);
+    const quint32 declared = 100 * 1024 * 1024;
+    for (int i = 0; i < 4; ++i)
+        inflating[record + 24 + i] = char(declared >> (8 * i));
+    QTest::newRow("parts inflating beyond what the file may cost") << inflating << "The document is too large to open.";
 
     QByteArray deep = paragraph(run("x"));
     for (int i = 0; i < 5000; ++i)

@@ -2,6 +2,7 @@
 
 #include "formats/formatmanager.h"
 #include "formats/formatreader.h"
+#include "officetestutil.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -30,6 +31,10 @@ QByteArray otherZip()
     return zipHeader("[Content_Types].xml", "<?xml version=\"1.0\"?><Types/>") + QByteArray(40, 'x');
 }
 
+// The signature of a compound file, as Word's encrypted and binary
+// documents start.
+const QByteArray compoundFile = QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(504, '\0');
+
 const QByteArray flatOdt("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<office:document xmlns:office=\"x\">");
 
 } // namespace
@@ -43,6 +48,8 @@ private slots:
     void createReader();
     void createReaderForRealFiles_data();
     void createReaderForRealFiles();
+    void misnamedFilesAreErrors_data();
+    void misnamedFilesAreErrors();
     void filter_data();
     void filter();
     void filters_data();
@@ -59,25 +66,49 @@ void TestFormatManager::createReader_data()
     QTest::addColumn<int>("readerType");
 
     const QByteArray rtf("{\\rtf1\\ansi Hello}");
-    QTest::newRow("empty rtf") << QByteArray() << "rtf" << int(FormatReader::TxtType);
-    QTest::newRow("empty docx") << QByteArray() << "docx" << int(FormatReader::TxtType);
-    QTest::newRow("empty odt") << QByteArray() << "odt" << int(FormatReader::TxtType);
+    // A file named as a rich format that is not one is never read as text:
+    // the reader of its type reports what is wrong.
+    QTest::newRow("empty rtf") << QByteArray() << "rtf" << int(FormatReader::RtfType);
+    QTest::newRow("empty docx") << QByteArray() << "docx" << int(FormatReader::DocxType);
+    QTest::newRow("empty odt") << QByteArray() << "odt" << int(FormatReader::OdtType);
+    QTest::newRow("compound file typed docm") << compoundFile << "docm" << int(FormatReader::DocxType);
+    QTest::newRow("compound file typed other") << compoundFile << "bin" << int(FormatReader::TxtType);
     QTest::newRow("rtf") << rtf << "rtf" << int(FormatReader::RtfType);
     QTest::newRow("rtf upper-case type") << rtf << "RTF" << int(FormatReader::RtfType);
     QTest::newRow("nudi rtf") << rtf << "nudi" << int(FormatReader::RtfType);
     QTest::newRow("nudi text") << QByteArray("ABCD") << "nudi" << int(FormatReader::TxtType);
     QTest::newRow("rtf typed docx") << rtf << "docx" << int(FormatReader::RtfType);
-    QTest::newRow("text typed docx") << QByteArray("hello") << "docx" << int(FormatReader::TxtType);
+    QTest::newRow("text typed docx") << QByteArray("hello") << "docx" << int(FormatReader::DocxType);
     QTest::newRow("rtf typed html") << rtf << "html" << int(FormatReader::HtmlType);
     QTest::newRow("empty htm") << QByteArray() << "HTM" << int(FormatReader::HtmlType);
-    QTest::newRow("four bytes of rtf") << QByteArray("{\\rt") << "rtf" << int(FormatReader::TxtType);
-    QTest::newRow("rtf signature is case-sensitive") << QByteArray("{\\RTF1}") << "rtf" << int(FormatReader::TxtType);
+    QTest::newRow("four bytes of rtf") << QByteArray("{\\rt") << "rtf" << int(FormatReader::RtfType);
+    QTest::newRow("rtf signature is case-sensitive") << QByteArray("{\\RTF1}") << "rtf" << int(FormatReader::RtfType);
+    QTest::newRow("rtf signature is case-sensitive, typed txt") << QByteArray("{\\RTF1}") << "txt" << int(FormatReader::TxtType);
     QTest::newRow("odt zip") << odtZip() << "odt" << int(FormatReader::OdtType);
     QTest::newRow("odt zip upper-case") << odtZip() << "ODT" << int(FormatReader::OdtType);
     QTest::newRow("odt zip typed txt") << odtZip() << "txt" << int(FormatReader::OdtType);
-    QTest::newRow("odt zip typed docx") << odtZip() << "docx" << int(FormatReader::DocxType);
-    QTest::newRow("odt zip cut short") << odtZip().left(60) << "odt" << int(FormatReader::DocxType);
-    QTest::newRow("zip without mimetype typed odt") << otherZip() << "odt" << int(FormatReader::DocxType);
+    QTest::newRow("odt zip typed docx") << odtZip() << "docx" << int(FormatReader::OdtType);
+    QTest::newRow("odt zip cut short") << odtZip().left(60) << "odt" << int(FormatReader::OdtType);
+    QTest::newRow("zip without mimetype typed odt") << otherZip() << "odt" << int(FormatReader::OdtType);
+    // Packages whose entries show what they are, whatever their type says.
+    const QByteArray content("<?xml version=\"1.0\"?><office:document-content/>");
+    const QByteArray odtWithoutMimetype = OfficeTest::zip({{QStringLiteral("content.xml"), content}});
+    QTest::newRow("odt without mimetype typed odt") << odtWithoutMimetype << "odt" << int(FormatReader::OdtType);
+    QTest::newRow("odt without mimetype typed txt") << odtWithoutMimetype << "txt" << int(FormatReader::OdtType);
+    const QByteArray mimetype("application/vnd.oasis.opendocument.text");
+    QTest::newRow("odt with mimetype not first, typed docx")
+        << OfficeTest::zip({{QStringLiteral("content.xml"), content}, {QStringLiteral("mimetype"), mimetype}})
+        << "docx" << int(FormatReader::OdtType);
+    ZipPackage deflatedMimetype;
+    deflatedMimetype.addEntry(QStringLiteral("mimetype"), mimetype, ZipPackage::Deflated);
+    deflatedMimetype.addEntry(QStringLiteral("content.xml"), content);
+    QBuffer deflated;
+    deflated.open(QIODevice::WriteOnly);
+    deflatedMimetype.save(&deflated);
+    QTest::newRow("odt with mimetype deflated") << deflated.data() << "" << int(FormatReader::OdtType);
+    QTest::newRow("docx typed odt")
+        << OfficeTest::zip({{QStringLiteral("word/document.xml"), QByteArray("<w:document/>")}}) << "odt"
+        << int(FormatReader::DocxType);
     QTest::newRow("zip typed docx") << otherZip() << "docx" << int(FormatReader::DocxType);
     QTest::newRow("zip typed other") << otherZip() << "bin" << int(FormatReader::DocxType);
     QTest::newRow("zip signature only") << QByteArray("PK\x03\x04", 4) << "" << int(FormatReader::DocxType);
@@ -85,13 +116,27 @@ void TestFormatManager::createReader_data()
     QTest::newRow("flat odt typed txt") << flatOdt << "txt" << int(FormatReader::OdtType);
     QTest::newRow("flat odt typed html") << flatOdt << "html" << int(FormatReader::HtmlType);
     QTest::newRow("flat odt after white space") << QByteArray(" \n\t") + flatOdt << "odt" << int(FormatReader::OdtType);
-    QTest::newRow("flat odt after a byte-order mark") << QByteArray("\xEF\xBB\xBF") + flatOdt << "odt" << int(FormatReader::TxtType);
+    // Flat files are known by their root element, whatever comes before it.
+    QTest::newRow("flat odt after a byte-order mark") << QByteArray("\xEF\xBB\xBF") + flatOdt << "txt" << int(FormatReader::OdtType);
     QTest::newRow("comment before root")
-        << QByteArray("<?xml version=\"1.0\"?><!-- c --><office:document>") << "odt" << int(FormatReader::TxtType);
-    QTest::newRow("root beyond the probe")
-        << QByteArray("<?xml version=\"1.0\"?>") + QByteArray(60, ' ') + "<office:document>" << "odt"
+        << QByteArray("<?xml version=\"1.0\"?><!-- c --><office:document>") << "txt" << int(FormatReader::OdtType);
+    QTest::newRow("root beyond 77 bytes")
+        << QByteArray("<?xml version=\"1.0\"?>\n<!-- ") + QByteArray(300, 'c') + " -->\n<?pi x?>\n<office:document>" << "txt"
+        << int(FormatReader::OdtType);
+    QTest::newRow("no prolog") << QByteArray("<office:document>") << "txt" << int(FormatReader::OdtType);
+    QTest::newRow("office namespace, other prefix")
+        << QByteArray("<?xml version=\"1.0\"?><o:document xmlns:o=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\">")
+        << "txt" << int(FormatReader::OdtType);
+    QTest::newRow("office namespace as the default")
+        << QByteArray("<?xml version=\"1.0\"?><document xmlns=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\">")
+        << "txt" << int(FormatReader::OdtType);
+    QTest::newRow("other namespace")
+        << QByteArray("<?xml version=\"1.0\"?><o:document xmlns:o=\"urn:example\">") << "txt" << int(FormatReader::TxtType);
+    QTest::newRow("document type declaration")
+        << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE office:document><office:document>") << "txt"
         << int(FormatReader::TxtType);
-    QTest::newRow("other xml") << QByteArray("<?xml version=\"1.0\"?><html>") << "odt" << int(FormatReader::TxtType);
+    QTest::newRow("other xml") << QByteArray("<?xml version=\"1.0\"?><html>") << "txt" << int(FormatReader::TxtType);
+    QTest::newRow("other xml typed odt") << QByteArray("<?xml version=\"1.0\"?><html>") << "odt" << int(FormatReader::OdtType);
     QTest::newRow("plain text") << QByteArray("Hello") << "" << int(FormatReader::TxtType);
 }
 
@@ -119,16 +164,17 @@ void TestFormatManager::createReaderForRealFiles_data()
     QTest::addColumn<int>("readerType");
 
     QTest::newRow("odt") << "libreoffice.odt" << "odt" << int(FormatReader::OdtType);
-    QTest::newRow("odt typed docx") << "libreoffice.odt" << "docx" << int(FormatReader::DocxType);
+    QTest::newRow("odt typed docx") << "libreoffice.odt" << "docx" << int(FormatReader::OdtType);
     QTest::newRow("odt typed nudi") << "libreoffice.odt" << "nudi" << int(FormatReader::OdtType);
     QTest::newRow("docx") << "libreoffice.docx" << "docx" << int(FormatReader::DocxType);
     QTest::newRow("docx typed odt") << "libreoffice.docx" << "odt" << int(FormatReader::DocxType);
     QTest::newRow("rtf") << "libreoffice.rtf" << "rtf" << int(FormatReader::RtfType);
     QTest::newRow("rtf typed nudi") << "word-style.rtf" << "nudi" << int(FormatReader::RtfType);
     QTest::newRow("text") << "libreoffice.txt" << "txt" << int(FormatReader::TxtType);
-    QTest::newRow("text typed rtf") << "libreoffice.txt" << "rtf" << int(FormatReader::TxtType);
+    QTest::newRow("text typed rtf") << "libreoffice.txt" << "rtf" << int(FormatReader::RtfType);
     QTest::newRow("html") << "libreoffice.html" << "html" << int(FormatReader::HtmlType);
-    QTest::newRow("xhtml typed odt") << "libreoffice.html" << "odt" << int(FormatReader::TxtType);
+    QTest::newRow("xhtml typed odt") << "libreoffice.html" << "odt" << int(FormatReader::OdtType);
+    QTest::newRow("xhtml typed txt") << "libreoffice.html" << "txt" << int(FormatReader::TxtType);
 }
 
 void TestFormatManager::createReaderForRealFiles()
@@ -142,6 +188,41 @@ void TestFormatManager::createReaderForRealFiles()
     std::unique_ptr<FormatReader> reader(FormatManager::createReader(&device, type));
     QCOMPARE(reader->type(), readerType);
     QCOMPARE(device.pos(), qint64(0));
+}
+
+void TestFormatManager::misnamedFilesAreErrors_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("error");
+
+    const QString encrypted = QStringLiteral("The document is encrypted or not a word-processing document.");
+    QTest::newRow("compound file typed docx") << compoundFile << "docx" << encrypted;
+    QTest::newRow("compound file typed docm") << compoundFile << "docm" << encrypted;
+    QTest::newRow("damaged zip signature typed docx")
+        << QByteArray("PK\x03\x05\x14\0\0\0binary\x01\x02", 16) << "docx" << "Unable to open archive.";
+    QTest::newRow("empty docx") << QByteArray() << "docx" << "Unable to open archive.";
+    QTest::newRow("binary typed odt") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << "odt"
+                                      << "The document is not a supported word-processing document.";
+    QTest::newRow("empty odt") << QByteArray() << "odt" << "The document is not a supported word-processing document.";
+    QTest::newRow("text typed rtf") << QByteArray("plain words") << "rtf" << "Not a supported RTF file.";
+    QTest::newRow("empty rtf") << QByteArray() << "rtf" << "Unexpectedly reached end of file.";
+}
+
+void TestFormatManager::misnamedFilesAreErrors()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, type);
+    QFETCH(QString, error);
+
+    QBuffer buffer(&content);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    std::unique_ptr<FormatReader> reader(FormatManager::createReader(&buffer, type));
+    QTextDocument document;
+    reader->cursor = QTextCursor(&document);
+    reader->readData(&buffer);
+    QCOMPARE(reader->errorText, error);
+    QCOMPARE(document.toPlainText(), QString());
 }
 
 void TestFormatManager::filter_data()

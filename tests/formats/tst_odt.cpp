@@ -78,6 +78,7 @@ private slots:
     void stylesInherit_data();
     void stylesInherit();
     void zippedFormReadsBothEntries();
+    void matchesNamespacesNotPrefixes();
     void reportsBadInput_data();
     void reportsBadInput();
     void keepsTextBeforeXmlError();
@@ -137,6 +138,19 @@ void TestOdt::readsText_data()
     QTest::newRow("frame layout space skipped, text box read")
         << QByteArray("<text:p>a<draw:frame>\n <draw:text-box>\n  <text:p>boxed</text:p>\n </draw:text-box>\n</draw:frame>b</text:p>")
         << QStringList{"aboxedb"};
+    // Notes follow the text, each a paragraph that starts with its mark;
+    // the mark stays where the note is cited.
+    QTest::newRow("notes after the text")
+        << QByteArray("<text:h text:outline-level=\"1\">Titre<text:note text:id=\"n1\" text:note-class=\"footnote\">"
+                      "<text:note-citation>1</text:note-citation><text:note-body><text:p>Note du titre.</text:p></text:note-body>"
+                      "</text:note></text:h><text:p>paragraphe<text:note text:id=\"n2\" text:note-class=\"endnote\">"
+                      "<text:note-citation text:label=\"*\">*</text:note-citation><text:note-body><text:p>C'est-\xC3\xA0-dire"
+                      "</text:p><text:p>suite.</text:p></text:note-body></text:note> continue.</text:p>")
+        << QStringList{"Titre1", "paragraphe* continue.", "1 Note du titre.", QString::fromUtf8("* C'est-à-dire"), "suite."};
+    QTest::newRow("ruby keeps its base text")
+        << QByteArray("<text:p>kan <text:ruby text:style-name=\"Ru1\"><text:ruby-base>BASE</text:ruby-base>"
+                      "<text:ruby-text>reading</text:ruby-text></text:ruby> ji</text:p>")
+        << QStringList{"kan BASE ji"};
     QTest::newRow("other body elements skipped")
         << QByteArray("<text:sequence-decls><text:sequence-decl text:name=\"x\"/></text:sequence-decls><text:p>only</text:p>")
         << QStringList{"only"};
@@ -327,6 +341,23 @@ void TestOdt::zippedFormReadsBothEntries()
     QCOMPARE(describe(charFormatAt(document, 0, 1)), QString("italic strike"));
 }
 
+void TestOdt::matchesNamespacesNotPrefixes()
+{
+    // The office namespaces under other prefixes, the text one as default.
+    const QByteArray content(
+        "<?xml version=\"1.0\"?><o:document xmlns:o=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+        "xmlns:s=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\" xmlns=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" "
+        "xmlns:f=\"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0\">"
+        "<o:automatic-styles><s:style s:name=\"B\" s:family=\"text\"><s:text-properties f:font-weight=\"bold\"/></s:style>"
+        "</o:automatic-styles><o:body><o:text><h outline-level=\"2\">Head</h><p>plain <span style-name=\"B\">bold</span></p>"
+        "</o:text></o:body></o:document>");
+    QTextDocument document;
+    QCOMPARE(read<OdtReader>(content, &document), QString());
+    QCOMPARE(blockTexts(document), QStringList({"Head", "plain bold"}));
+    QCOMPARE(headingLevel(document.begin()), 2);
+    QCOMPARE(formatsOfWords(document, 1, {"plain", "bold"}), QStringList({"", "bold"}));
+}
+
 void TestOdt::reportsBadInput_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -342,6 +373,32 @@ void TestOdt::reportsBadInput_data()
     const int central = bomb.lastIndexOf(QByteArray("PK\x01\x02", 4));
     bomb[central + 27] = char(0x7F);
     QTest::newRow("declared size huge") << bomb << "The document is too large to open.";
+
+    QTest::newRow("encrypted")
+        << zip({{QStringLiteral("mimetype"), QByteArray("application/vnd.oasis.opendocument.text")},
+                {QStringLiteral("content.xml"), QByteArray("\x8f\x13\xe2 encrypted bytes", 19)},
+                {QStringLiteral("META-INF/manifest.xml"),
+                 "<?xml version=\"1.0\"?><manifest:manifest xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\">"
+                 "<manifest:file-entry manifest:full-path=\"content.xml\" manifest:media-type=\"text/xml\">"
+                 "<manifest:encryption-data manifest:checksum-type=\"SHA1/1K\" manifest:checksum=\"x\">"
+                 "<manifest:algorithm manifest:algorithm-name=\"Blowfish CFB\" manifest:initialisation-vector=\"y\"/>"
+                 "</manifest:encryption-data></manifest:file-entry></manifest:manifest>"}})
+        << "The document is encrypted.";
+    QTest::newRow("not an opendocument file") << QByteArray("plain text") << "The document is not a supported word-processing document.";
+
+    const QByteArray doctype = "<!DOCTYPE office:document [<!ENTITY a \"aaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;\">]>";
+    QByteArray flatWithDoctype = flat("<text:p>&b;</text:p>");
+    flatWithDoctype.insert(flatWithDoctype.indexOf("<office:document"), doctype);
+    QTest::newRow("document type in a flat file") << flatWithDoctype << "The document is not a supported word-processing document.";
+    QTest::newRow("document type in the content part")
+        << zip({{QStringLiteral("content.xml"), "<?xml version=\"1.0\"?>" + doctype + "<office:document-content " + Namespaces
+                                                    + "><office:body><office:text><text:p>&b;</text:p></office:text></office:body>"
+                                                      "</office:document-content>"}})
+        << "The document is not a supported word-processing document.";
+    QByteArray manyParagraphs;
+    for (int i = 0; i < 200000; ++i)
+        manyParagraphs += "<text:p/>";
+    QTest::newRow("paragraphs beyond what the file may cost") << zipped(manyParagraphs) << "The document is too large to open.";
 
     QByteArray deep("x");
     for (int i = 0; i < 3000; ++i)

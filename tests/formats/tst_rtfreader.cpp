@@ -266,6 +266,31 @@ void TestRtfReader::paragraphs_data()
         << QByteArray("{\\rtf1{\\info{\\title T}}{\\colortbl;\\red0;}{\\*\\generator G;}{\\pict\\bin2 {}}x}")
         << QStringList { "x" };
     QTest::newRow("file table ignored") << QByteArray("{\\rtf1{\\filetbl{\\file\\fid1 a.doc;}\\par}x}") << QStringList { "x" };
+    // A cell ends with a tab (the last of a row with the row), a row, page,
+    // section or column with a paragraph break.
+    QTest::newRow("table cells and rows")
+        << QByteArray("{\\rtf1\\trowd\\cellx1000\\cellx2000\\pard\\intbl one\\cell two\\cell\\row"
+                      "\\trowd\\cellx1000\\cellx2000\\pard\\intbl\\cell four\\cell\\row\\pard after\\par}")
+        << QStringList { "one\ttwo", "\tfour", "after" };
+    QTest::newRow("page, section and column breaks")
+        << QByteArray("{\\rtf1 a\\page b\\sect\\sectd c\\column d\\par\\page e}") << QStringList { "a", "b", "c", "d", "e" };
+    QTest::newRow("headers and footers left out")
+        << QByteArray("{\\rtf1{\\header\\pard head\\par}{\\footerl foot}{\\headerf first}{\\*\\ftnsep sep}body}")
+        << QStringList { "body" };
+    // Footnotes follow the text; their mark stays where they are cited.
+    QTest::newRow("footnotes after the text")
+        << QByteArray("{\\rtf1 Sentence{\\super\\chftn}{\\footnote\\pard\\plain{\\super\\chftn} Note text.\\par} goes on.\\par"
+                      "{\\pard\\s1\\outlinelevel0 Heading{\\super\\chftn}{\\footnote\\pard{\\super\\chftn}Second.}\\par}}")
+        << QStringList { "Sentence1 goes on.", "Heading2", "1 Note text.", "2 Second." };
+    QTest::newRow("nested-table fallback left out")
+        << QByteArray("{\\rtf1 a{\\*\\nesttableprops\\trowd\\nestrow}{\\nonesttables fallback\\par}b}") << QStringList { "ab" };
+    QTest::newRow("list definition outside the list table")
+        << QByteArray("{\\rtf1{\\list\\listtemplateid1{\\listlevel{\\leveltext\\'02\\'00.;}{\\levelnumbers\\'01;}}"
+                      "{\\listname L;}\\listid1}body}")
+        << QStringList { "body" };
+    // \\* marks only an unknown destination as one to skip.
+    QTest::newRow("text after a character style")
+        << QByteArray("{\\rtf1{\\i0\\*\\cs7 The quick brown fox}}") << QStringList { "The quick brown fox" };
 }
 
 void TestRtfReader::paragraphs()
@@ -296,6 +321,20 @@ void TestRtfReader::unicodeSkip_data()
     QTest::newRow("uc is per group") << QByteArray("{\\rtf1{\\uc0 a}\\u3221?}") << QString::fromUtf8("aಕ");
     QTest::newRow("surrogate pair")
         << QByteArray("{\\rtf1 \\u-10179?\\u-8704?}") << QString::fromUtf8("\xF0\x9F\x98\x80");
+    QTest::newRow("surrogate pair in positive numbers")
+        << QByteArray("{\\rtf1 \\u55357?\\u56832?}") << QString::fromUtf8("\xF0\x9F\x98\x80");
+    // Anything out of range, or half a pair alone, is no character.
+    const QString replacement(QChar(QChar::ReplacementCharacter));
+    QTest::newRow("beyond the range") << QByteArray("{\\rtf1 \\u99999?\\u65536?\\u-32769?x}") << replacement.repeated(3) + "x";
+    QTest::newRow("beyond an int") << QByteArray("{\\rtf1 \\u99999999999?x}") << replacement + "x";
+    QTest::newRow("lone high surrogate") << QByteArray("{\\rtf1 \\u-10179?x}") << replacement + "x";
+    QTest::newRow("lone high surrogate at the end") << QByteArray("{\\rtf1 x\\u-10179?}") << "x" + replacement;
+    QTest::newRow("lone low surrogate") << QByteArray("{\\rtf1 \\u-8704?x}") << replacement + "x";
+    QTest::newRow("two high surrogates")
+        << QByteArray("{\\rtf1 \\u-10179?\\u-10179?\\u-8704?}") << replacement + QString::fromUtf8("\xF0\x9F\x98\x80");
+    QTest::newRow("control characters left out") << QByteArray("{\\rtf1 a\\'01\\'00\\u8?b\\tab c\\u7?}") << QStringLiteral("ab\tc");
+    QTest::newRow("skip count capped")
+        << QByteArray("{\\rtf1\\uc2147483647 \\u3221 abcdefghijklmnop}") << QString::fromUtf8("ಕijklmnop");
 }
 
 void TestRtfReader::unicodeSkip()
@@ -385,7 +424,13 @@ void TestRtfReader::errors_data()
     QTest::newRow("cut in a word") << QByteArray("{\\rtf1 Hello\\b") << endOfFile << QStringList { "Hello" };
     QTest::newRow("cut after a unicode escape") << QByteArray("{\\rtf1 Hello\\u3221 ") << endOfFile
                                                 << QStringList { QString::fromUtf8("Helloಕ") };
-    QTest::newRow("too deep") << QByteArray("{\\rtf1 a") + QByteArray(100000, '{') << notSupported << QStringList { "a" };
+    QTest::newRow("too deep") << QByteArray("{\\rtf1 a") + QByteArray(100000, '{') << "The document is nested too deeply."
+                              << QStringList { "a" };
+    QTest::newRow("text only") << QByteArray("plain words") << notSupported << QStringList { "" };
+    // Binary data runs to the end of the file: its count is beyond it.
+    QTest::newRow("bin count beyond the file") << QByteArray("{\\rtf1 a\\bin9999 xyz}") << endOfFile << QStringList { "a" };
+    QTest::newRow("bin count beyond an int")
+        << QByteArray("{\\rtf1 a\\bin99999999999 \\'00\\'01}") << endOfFile << QStringList { "a" };
 }
 
 void TestRtfReader::errors()

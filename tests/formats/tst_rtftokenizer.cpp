@@ -76,8 +76,11 @@ void TestRtfTokenizer::tokens_data()
     QTest::newRow("groups and text")
         << QByteArray("{\\rtf1 Hello {\\b World}}")
         << QStringList { "{", "W:rtf=1", "T:Hello ", "{", "W:b", "T:World", "}", "}" };
+    // Beyond an int a number stands for the largest of its sign, never for 0.
     QTest::newRow("number too large for an int")
-        << QByteArray("\\u99999999999 }") << QStringList { "W:u=0", "}" };
+        << QByteArray("\\u99999999999 }") << QStringList { "W:u=2147483647", "}" };
+    QTest::newRow("negative number too large for an int")
+        << QByteArray("\\li-99999999999 }") << QStringList { "W:li=-2147483648", "}" };
     QTest::newRow("smallest int")
         << QByteArray("\\f-2147483648 }") << QStringList { "W:f=-2147483648", "}" };
     QTest::newRow("largest int")

@@ -269,8 +269,13 @@ void TestRtfWriter::escape_data()
     QTest::newRow("words")
         << QByteArray("CP1252")
         << QString::fromUtf8("\t\u00A0\u00AD\u00B7\u2002\u2003\u2004\u200C\u200D\u200E\u200F\u2011\u2013\u2014\u2018\u2019\u201C\u201D\u2022\u2028")
-        << QByteArray("\\tab \\~\\-\\|\\enspace \\emspace \\qmspace \\zwnj \\zwj \\ltrmark \\rtlmark \\_\\endash \\emdash "
+        << QByteArray("\\tab \\~\\-\\u183?\\u8194?\\u8195?\\u8196?\\u8204?\\u8205?\\u8206?\\u8207?\\_\\endash \\emdash "
                       "\\lquote \\rquote \\ldblquote \\rdblquote \\bullet \\line ");
+    // Readers that drop \\zwnj would join the conjunct the non-joiner breaks.
+    QTest::newRow("kannada non-joiner in CP1252")
+        << QByteArray("CP1252") << QString::fromUtf8("ಕನ್\u200Cನಡ") << QByteArray("\\u3221?\\u3240?\\u3277?\\u8204?\\u3240?\\u3233?");
+    QTest::newRow("persian non-joiner in UTF-8")
+        << QByteArray("UTF-8") << QString::fromUtf8("\u0645\u06CC\u200C") << QByteArray("\\'D9\\'85\\'DB\\'8C\\u8204?");
     QTest::newRow("latin-1 in CP1252") << QByteArray("CP1252") << QString::fromUtf8("é") << QByteArray("\\'E9");
     QTest::newRow("control character") << QByteArray("CP1252") << QString(QChar(0x0B)) << QByteArray("\\'0B");
     QTest::newRow("NUL is dropped") << QByteArray("CP1252") << QString(QChar(0)) + "a" << QByteArray("a");
@@ -321,6 +326,7 @@ void TestRtfWriter::roundTrip_data()
         { heading(4), { { "Fourth", QTextCharFormat() } } },
         { rtl, { { QString::fromUtf8("שלום"), QTextCharFormat() } } },
         { justify, { { QString::fromUtf8("{braces} \\ back\ttab \u2014 dash \u00A0 \u2028 end"), QTextCharFormat() } } },
+        { QTextBlockFormat(), { { QString::fromUtf8("ಕನ್\u200Cನಡ \u200D\u200E\u200F\u2002\u2003\u2004\u00B7 end"), QTextCharFormat() } } },
         { heading(6), { { "Last", QTextCharFormat() } } },
     };
     QTest::newRow("CP1252") << QByteArray("CP1252") << mixed;

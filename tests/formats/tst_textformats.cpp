@@ -58,8 +58,12 @@ class TestTextFormats : public QObject
 private slots:
     void readText_data();
     void readText();
+    void readTextReplacesWhatIsNoCharacter_data();
+    void readTextReplacesWhatIsNoCharacter();
     void readHtml_data();
     void readHtml();
+    void htmlNesting_data();
+    void htmlNesting();
     void crLfAtChunkEdge();
     void longHtmlIsParsedWhole();
     void writers_data();
@@ -94,6 +98,35 @@ void TestTextFormats::readText()
     QCOMPARE(document.toPlainText(), sample);
 }
 
+void TestTextFormats::readTextReplacesWhatIsNoCharacter_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("text");
+
+    const QString replacement(QChar(QChar::ReplacementCharacter));
+    const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");
+    QTest::newRow("UTF-16LE lone high surrogate")
+        << QByteArray("\xFF\xFE" "a\0\x00\xD8" "b\0", 8) << "a" + replacement + "b";
+    QTest::newRow("UTF-16BE lone low surrogate")
+        << QByteArray("\xFE\xFF" "\0a\xDC\x00" "\0b", 8) << "a" + replacement + "b";
+    QTest::newRow("UTF-16LE odd last byte") << QByteArray("\xFF\xFE" "a\0b\0c", 7) << "ab" + replacement;
+    QTest::newRow("UTF-8 invalid byte") << QByteArray("a\xFF" "b") << "a" + replacement + "b";
+    QTest::newRow("UTF-8 character cut off at the end") << QByteArray("a\xE0\xB2") << "a" + replacement;
+    // The reader takes 16384 bytes at a time: the first piece holds the
+    // byte-order mark and 8191 units, the last of them a high surrogate.
+    const QString edge = QString(8190, QLatin1Char('a')) + smile + "z";
+    QTest::newRow("UTF-16LE pair across the piece edge") << QByteArray("\xFF\xFE") + encode("UTF-16LE", edge) << edge;
+}
+
+void TestTextFormats::readTextReplacesWhatIsNoCharacter()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, text);
+    QTextDocument document;
+    readInto<TxtReader>(document, content);
+    QCOMPARE(document.toPlainText(), text);
+}
+
 void TestTextFormats::readHtml_data()
 {
     QTest::addColumn<QByteArray>("content");
@@ -120,6 +153,40 @@ void TestTextFormats::readHtml()
     QCOMPARE(type, int(FormatReader::HtmlType));
     QCOMPARE(document.toPlainText(), text);
     QCOMPARE(document.blockCount(), qMax(1, text.count(QLatin1Char('\n')) + 1));
+}
+
+void TestTextFormats::htmlNesting_data()
+{
+    QTest::addColumn<QByteArray>("html");
+    QTest::addColumn<bool>("refused");
+
+    // Qt's parser takes time that grows with the square of the nesting.
+    QTest::newRow("nested too deeply") << "<html><body>" + QByteArray("<div>").repeated(50000) + "x" << true;
+    QTest::newRow("end tags of other elements close nothing") << QByteArray("<div></span>").repeated(5000) + "x" << true;
+    QTest::newRow("deep within the limit") << QByteArray("<div>").repeated(2000) + "x" + QByteArray("</div>").repeated(2000) << false;
+    QTest::newRow("many elements, each closed") << QByteArray("<div><span>a</span><br>b</div>").repeated(5000) << false;
+    // Paragraphs, rows and cells whose end tags HTML lets the next one imply.
+    QTest::newRow("end tags left to the parser")
+        << "<table>" + QByteArray("<tr><td>c<td><p>d").repeated(2000) + "</table>" + QByteArray("<p>e").repeated(2000) << false;
+    QTest::newRow("tags in comments, scripts and attributes")
+        << "<div>" + QByteArray("<!-- <div> -->").repeated(5000) + "<script>" + QByteArray("s = '<div>';").repeated(5000)
+               + "</script>" + QByteArray("<a title=\"<div>\">l</a>").repeated(5000) + "x</div>"
+        << false;
+}
+
+void TestTextFormats::htmlNesting()
+{
+    QFETCH(QByteArray, html);
+    QFETCH(bool, refused);
+    QTextDocument document;
+    const QByteArray result = readInto<html_reader>(document, html);
+    if (refused) {
+        QCOMPARE(result, QByteArray("error: The document is nested too deeply."));
+        QVERIFY(document.isEmpty());
+    } else {
+        QCOMPARE(result, QByteArray());
+        QVERIFY(!document.isEmpty());
+    }
 }
 
 void TestTextFormats::crLfAtChunkEdge()

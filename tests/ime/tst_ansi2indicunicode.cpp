@@ -2,6 +2,7 @@
 #include "ime/ansi2indicunicode.h"
 #include "keyfeeder.h"
 #include "testmain.h"
+#include "typingchecks.h"
 
 namespace {
 
@@ -28,6 +29,10 @@ private slots:
     void noConversionOutsideTheIndicLanguages();
     void keysOutsideTheLayout();
     void nothingPendingToFlush();
+    void randomTypingPlacesViramaAndRepha_data();
+    void randomTypingPlacesViramaAndRepha();
+    void tamilOutputIsAssigned_data();
+    void tamilOutputIsAssigned();
 };
 
 void TestAnsi2IndicUnicode::init()
@@ -81,12 +86,20 @@ void TestAnsi2IndicUnicode::process_data()
     QTest::newRow("KPRao Y after k") << Kannada << KPRao << "k" << "Y" << QStringLiteral("\u0CC8") << 0 << "";
     QTest::newRow("KPRao f after k") << Kannada << KPRao << "k" << "f" << QStringLiteral("\u0CCD") << 0 << "";
     QTest::newRow("KPRao second f") << Kannada << KPRao << "kf" << "f" << QStringLiteral("\u200C") << 0 << "";
-    QTest::newRow("KPRao third f") << Kannada << KPRao << "kff" << "f" << "" << 0 << "";
-    QTest::newRow("KPRao f at start") << Kannada << KPRao << "" << "f" << "" << 0 << "";
+    QTest::newRow("KPRao third f") << Kannada << KPRao << "kff" << "f" << "" << 0 << "reset";
+    QTest::newRow("KPRao f at start") << Kannada << KPRao << "" << "f" << "" << 0 << "reset";
     QTest::newRow("KPRao F after k") << Kannada << KPRao << "k" << "F" << "" << 1 << "arkavattu";
     QTest::newRow("KPRao F after ki") << Kannada << KPRao << "ki" << "F" << "" << 2 << "arkavattu";
-    QTest::newRow("KPRao F at start") << Kannada << KPRao << "" << "F" << "" << 0 << "";
-    QTest::newRow("KPRao F after a") << Kannada << KPRao << "a" << "F" << "" << 0 << "";
+    QTest::newRow("KPRao F at start") << Kannada << KPRao << "" << "F" << "" << 0 << "reset";
+    // A key typed as it is ends the composition: a later repha must not
+    // move it, nor anything typed before it.
+    QTest::newRow("KPRao F after a") << Kannada << KPRao << "a" << "F" << "" << 0 << "reset";
+    // The repha goes in front of the whole cluster (with its sign); a
+    // joiner or a vowel, here the inherent one of MA, ends the cluster.
+    QTest::newRow("KPRao F after a conjunct") << Kannada << KPRao << "sAmTfy" << "F" << "" << 3 << "arkavattu";
+    QTest::newRow("KPRao F after a conjunct and its sign") << Kannada << KPRao << "Tfyi" << "F" << "" << 4 << "arkavattu";
+    QTest::newRow("KPRao F after a non-joiner") << Kannada << KPRao << "kffk" << "F" << "" << 1 << "arkavattu";
+    QTest::newRow("KPRao f after ki") << Kannada << KPRao << "ki" << "f" << "" << 0 << "reset";
     QTest::newRow("KPRao X") << Kannada << KPRao << "k" << "X" << QStringLiteral("\u200D") << 0 << "";
     QTest::newRow("KPRao rupee") << Kannada << KPRao << "" << "$" << QStringLiteral("\u20B9") << 0 << "";
 
@@ -96,8 +109,10 @@ void TestAnsi2IndicUnicode::process_data()
     QTest::newRow("InScript ] nukta") << Kannada << InScript << "k" << "]" << QStringLiteral("\u0CBC") << 0 << "";
     QTest::newRow("InScript # after k") << Kannada << InScript << "k" << "#" << "" << 1 << "arkavattu";
     QTest::newRow("InScript # after ke") << Kannada << InScript << "ke" << "#" << "" << 2 << "arkavattu";
-    QTest::newRow("InScript # after a lone sign") << Kannada << InScript << "e" << "#" << "" << 0 << "";
-    QTest::newRow("InScript # after two signs") << Kannada << InScript << "kee" << "#" << "" << 0 << "";
+    QTest::newRow("InScript # after a lone sign") << Kannada << InScript << "e" << "#" << "" << 0 << "reset";
+    QTest::newRow("InScript # after two signs") << Kannada << InScript << "kee" << "#" << "" << 0 << "reset";
+    QTest::newRow("InScript # at start") << Kannada << InScript << "" << "#" << "" << 0 << "reset";
+    QTest::newRow("InScript # after a conjunct") << Kannada << InScript << "kdk" << "#" << "" << 3 << "arkavattu";
     QTest::newRow("InScript d after k") << Kannada << InScript << "k" << "d" << QStringLiteral("\u0CCD") << 0 << "";
     QTest::newRow("InScript x anusvara") << Kannada << InScript << "k" << "x" << QStringLiteral("\u0C82") << 0 << "";
     QTest::newRow("InScript D") << Kannada << InScript << "k" << "D" << QStringLiteral("\u0C85") << 0 << "";
@@ -126,6 +141,12 @@ void TestAnsi2IndicUnicode::process_data()
     QTest::newRow("Tamil R after k") << Tamil << Phonetic << "k" << "R" << "" << 1 << "";
     QTest::newRow("Tamil kh") << Tamil << Phonetic << "k" << "kh" << QStringLiteral("\u0B95") << 2 << "virama";
     QTest::newRow("Tamil M") << Tamil << Phonetic << "ka" << "M" << QStringLiteral("\u0BAE") << 0 << "";
+    // BHA, which Tamil lacks, is PA in every layout.
+    QTest::newRow("Tamil KPRao B") << Tamil << KPRao << "" << "B" << QStringLiteral("\u0BAA") << 0 << "";
+    QTest::newRow("Tamil phonetic bh") << Tamil << Phonetic << "b" << "bh" << QStringLiteral("\u0BAA") << 2 << "virama";
+    QTest::newRow("Tamil InScript Y") << Tamil << InScript << "" << "Y" << QStringLiteral("\u0BAA") << 0 << "";
+    // Tamil has no nukta: the key is typed as it is.
+    QTest::newRow("Tamil InScript nukta") << Tamil << InScript << "k" << "]" << "" << 0 << "reset";
 
     // Hindi has its own E, EE, O and OO, and the OM sign.
     QTest::newRow("Hindi e") << Hindi << Phonetic << "" << "e" << QStringLiteral("\u090F") << 0 << "";
@@ -188,6 +209,15 @@ void TestAnsi2IndicUnicode::typing_data()
     // character the hook never typed (here the comma) out of the text.
     QTest::newRow("InScript repha after a lone sign") << Kannada << InScript << "k,e#"
                                                       << QStringLiteral("\u0C95,\u0CBE#");
+    QTest::newRow("KPRao saamarthya") << Kannada << KPRao << "sAmTfyF"
+                                      << QStringLiteral("\u0CB8\u0CBE\u0CAE\u0CB0\u0CCD\u0CA5\u0CCD\u0CAF");
+    QTest::newRow("KPRao f after a sign") << Kannada << KPRao << "kif" << QStringLiteral("\u0C95\u0CBFf");
+    QTest::newRow("KPRao F after keys typed as they are") << Kannada << KPRao << "kiffF"
+                                                          << QStringLiteral("\u0C95\u0CBFffF");
+    QTest::newRow("KPRao repha after a halant kept") << Kannada << KPRao << "kfFkF"
+                                                     << QStringLiteral("\u0C95\u0CCDF\u0CB0\u0CCD\u0C95");
+    QTest::newRow("InScript # after two signs") << Kannada << InScript << "kfz#"
+                                                << QStringLiteral("\u0C95\u0CBF\u0CC6#");
     QTest::newRow("word ended by a comma") << Kannada << Phonetic << "ka,ki" << QStringLiteral("\u0C95,\u0C95\u0CBF");
 }
 
@@ -305,6 +335,81 @@ void TestAnsi2IndicUnicode::nothingPendingToFlush()
     ConverterOutput out;
     QVERIFY(!converter.flushPending(out));
     QVERIFY(typedText(out).isEmpty());
+}
+
+void TestAnsi2IndicUnicode::randomTypingPlacesViramaAndRepha_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("layout");
+
+    for (int language : {Kannada, Hindi, Tamil}) {
+        QTest::addRow("KPRao, language %d", language) << language << KPRao;
+        QTest::addRow("InScript, language %d", language) << language << InScript;
+    }
+}
+
+// Seeded random key sequences typed through the hook's rules: no virama
+// ever follows anything but a consonant in the application's text, and the
+// arkavattu key either puts its repha in front of a whole consonant cluster
+// or reaches the application as typed.
+void TestAnsi2IndicUnicode::randomTypingPlacesViramaAndRepha()
+{
+    QFETCH(int, language);
+    QFETCH(int, layout);
+
+    ANSI2IndicUnicode converter(language, layout);
+    const QStringList keys = layout == KPRao ? converter.kpraoKeys : converter.inscriptKeys;
+    const QString halant = QLatin1String(layout == KPRao ? "f" : "d");
+    const QString arkavattu = QLatin1String(layout == KPRao ? "F" : "#");
+    const char16_t base = converter.baseCodePoint;
+    QRandomGenerator random(quint32(1000 * language + layout));
+    for (int round = 0; round < 2000; ++round) {
+        KeyFeeder feeder(converter);
+        QString typed;
+        for (const QString &key : TypingChecks::randomKeys(random, keys, halant, arkavattu)) {
+            const QString before = feeder.applicationText();
+            feeder.type(key);
+            const QString after = feeder.applicationText();
+            QString fault = TypingChecks::viramaWithoutConsonant(after, base);
+            if (fault.isEmpty() && key == arkavattu)
+                fault = TypingChecks::misplacedRepha(before, after, key, base);
+            typed += key;
+            QVERIFY2(fault.isEmpty(), qPrintable(typed + QLatin1String(": ") + fault));
+        }
+    }
+}
+
+void TestAnsi2IndicUnicode::tamilOutputIsAssigned_data()
+{
+    QTest::addColumn<int>("layout");
+
+    QTest::newRow("phonetic") << Phonetic;
+    QTest::newRow("KPRao") << KPRao;
+    QTest::newRow("InScript") << InScript;
+    QTest::newRow("phonetic-2") << Phonetic2;
+}
+
+// Every key, alone and after a consonant, types Tamil that Unicode has
+// assigned: letters Tamil lacks become letters it has, or the key is
+// typed as it is.
+void TestAnsi2IndicUnicode::tamilOutputIsAssigned()
+{
+    QFETCH(int, layout);
+
+    ANSI2IndicUnicode converter(Tamil, layout);
+    const QStringList keys = layout == KPRao ? converter.kpraoKeys
+        : layout == InScript                 ? converter.inscriptKeys
+                                             : converter.phoneticKeys;
+    for (const QString &key : keys) {
+        for (const QString &keys : {key, QLatin1String("k") + key}) {
+            KeyFeeder feeder(converter);
+            feeder.type(keys);
+            const QString text = feeder.applicationText();
+            for (const QChar c : text)
+                QVERIFY2(c.category() != QChar::Other_NotAssigned,
+                         qPrintable(keys + QLatin1String(": ") + hexCodes(text)));
+        }
+    }
 }
 
 YAVO_TEST_GUILESS_MAIN(TestAnsi2IndicUnicode)

@@ -13,6 +13,7 @@ private slots:
     void keyIndexSpace();
     void isValidKey_data();
     void isValidKey();
+    void isValidKeyAnswersAsTheLists();
     void digitsFollowTheSharedSetting();
     void scriptBase_data();
     void scriptBase();
@@ -133,6 +134,31 @@ void TestAnsiToIndicBase::isValidKey()
 
     const ANSI2IndicUnicode converter(language, layout);
     QCOMPARE(converter.isValidKey(key), valid);
+}
+
+// The keys are looked up through an index: every one- and two-character
+// string of printable ASCII (digits aside, which follow the setting) is a
+// valid key exactly when the layout's list holds it.
+void TestAnsiToIndicBase::isValidKeyAnswersAsTheLists()
+{
+    QStringList candidates = {QStringLiteral("\u0C95"), QStringLiteral("k\u0C95"),
+                              QStringLiteral("kha"), QStringLiteral("aaa")};
+    for (char16_t first = 0x20; first < 0x7F; ++first) {
+        if (QChar(first).isDigit())
+            continue;
+        candidates << QString(QChar(first));
+        for (char16_t second = 0x20; second < 0x7F; ++second)
+            candidates << QString(QChar(first)) + QChar(second);
+    }
+    for (int layout = 0; layout <= 3; ++layout) {
+        const ANSI2IndicUnicode converter(0, layout);
+        const QStringList &keys = layout == 1 ? converter.kpraoKeys
+            : layout == 2                     ? converter.inscriptKeys
+                                              : converter.phoneticKeys;
+        for (const QString &candidate : qAsConst(candidates))
+            QVERIFY2(converter.isValidKey(candidate) == keys.contains(candidate),
+                     qPrintable(QStringLiteral("layout %1, key %2").arg(layout).arg(candidate)));
+    }
 }
 
 void TestAnsiToIndicBase::digitsFollowTheSharedSetting()

@@ -1,16 +1,24 @@
 #include "formats/docxreader.h"
 
 #include "private/documentlimits_p.h"
+#include "private/xmlpart_p.h"
 #include "private/xmltext_p.h"
 #include "private/zippackage_p.h"
 
 #include <QFont>
+#include <QIODevice>
 #include <QTextDocument>
+#include <QUrl>
 
 namespace {
 
 // One indentation step (half an inch) in twentieths of a point.
 constexpr double TwipsPerIndent = 720.0;
+
+// WordprocessingML as Word writes it, and its strict form.
+constexpr char WordNamespace[] = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
+constexpr char StrictWordNamespace[] = "http://purl.oclc.org/ooxml/wordprocessingml/main";
+constexpr char CompatibilityNamespace[] = "http://schemas.openxmlformats.org/markup-compatibility/2006";
 
 constexpr const char *UnderlineValues[] = {
     "single", "dash", "dashDotDotHeavy", "dashDotHeavy", "dashedHeavy", "dashLong",
@@ -18,9 +26,64 @@ constexpr const char *UnderlineValues[] = {
     "thick", "wave", "wavyDouble", "wavyHeavy", "words",
 };
 
+bool isWordNamespace(const QStringRef &uri)
+{
+    return uri == QLatin1String(WordNamespace) || uri == QLatin1String(StrictWordNamespace);
+}
+
+// The value of a WordprocessingML attribute; a null reference when the
+// element has none. Attributes without a prefix count as well, as some
+// producers that declare the namespace as the default one write them.
+QStringRef wordAttribute(const QXmlStreamAttributes &attributes, QLatin1String name)
+{
+    for (const QXmlStreamAttribute &attribute : attributes) {
+        if (attribute.name() == name && (attribute.namespaceUri().isEmpty() || isWordNamespace(attribute.namespaceUri())))
+            return attribute.value();
+    }
+    return QStringRef();
+}
+
 int indentSteps(const QStringRef &value)
 {
     return DocumentLimits::indentSteps(value.toDouble() / TwipsPerIndent);
+}
+
+// Word keeps encrypted packages, and its older binary documents, in a
+// compound file: no zip archive, and no text either.
+bool isCompoundFile(QIODevice *device)
+{
+    return device->peek(8) == QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
+}
+
+// The character a symbol element stands for: the code of its "w:char"
+// attribute, or U+FFFD for a code that is no character of a document.
+QString symbolCharacter(const QStringRef &code)
+{
+    bool ok = false;
+    const uint value = code.toUInt(&ok, 16);
+    if (!ok || value < 0x20 || value > 0x10FFFF || QChar::isSurrogate(value))
+        return QString(QChar(QChar::ReplacementCharacter));
+    const char32_t character = value;
+    return QString::fromUcs4(&character, 1);
+}
+
+// The part a relationship's target names, from the folder of the part that
+// holds the relationship; empty for a target outside the package.
+QString resolveTarget(const QString &sourceFolder, const QString &target)
+{
+    const QString decoded = QUrl::fromPercentEncoding(target.toUtf8());
+    const QString path = decoded.startsWith(QLatin1Char('/')) ? decoded.mid(1) : sourceFolder + decoded;
+    QStringList segments;
+    for (const QString &segment : path.split(QLatin1Char('/'))) {
+        if (segment == QLatin1String("..")) {
+            if (segments.isEmpty())
+                return QString();
+            segments.removeLast();
+        } else if (!segment.isEmpty() && segment != QLatin1String(".")) {
+            segments.append(segment);
+        }
+    }
+    return segments.join(QLatin1Char('/'));
 }
 
 // Containers whose paragraphs (at body level) or runs (inside a paragraph)
@@ -29,30 +92,33 @@ int indentSteps(const QStringRef &value)
 // embeddings.
 bool isBlockContainer(const QStringRef &name)
 {
-    return name == QLatin1String("w:tbl") || name == QLatin1String("w:tr") || name == QLatin1String("w:tc")
-        || name == QLatin1String("w:sdt") || name == QLatin1String("w:sdtContent")
-        || name == QLatin1String("w:customXml") || name == QLatin1String("w:ins")
-        || name == QLatin1String("w:moveTo");
+    return name == QLatin1String("tbl") || name == QLatin1String("tr") || name == QLatin1String("tc")
+        || name == QLatin1String("sdt") || name == QLatin1String("sdtContent")
+        || name == QLatin1String("customXml") || name == QLatin1String("ins")
+        || name == QLatin1String("moveTo");
 }
 
 bool isRunContainer(const QStringRef &name)
 {
-    return name == QLatin1String("w:hyperlink") || name == QLatin1String("w:ins")
-        || name == QLatin1String("w:smartTag") || name == QLatin1String("w:sdt")
-        || name == QLatin1String("w:sdtContent") || name == QLatin1String("w:customXml")
-        || name == QLatin1String("w:fldSimple") || name == QLatin1String("w:moveTo")
-        || name == QLatin1String("w:dir") || name == QLatin1String("w:bdo");
+    return name == QLatin1String("hyperlink") || name == QLatin1String("ins")
+        || name == QLatin1String("smartTag") || name == QLatin1String("sdt")
+        || name == QLatin1String("sdtContent") || name == QLatin1String("customXml")
+        || name == QLatin1String("fldSimple") || name == QLatin1String("moveTo")
+        || name == QLatin1String("dir") || name == QLatin1String("bdo");
 }
 
 } // namespace
 
 DocxReader::DocxReader()
-    : m_mergeFirst(false)
+    : m_budget(new DocumentLimits::Budget)
+    , m_mergeFirst(false)
+    , m_joinNext(false)
     , m_depth(0)
     , m_handDowns(0)
 {
-    m_xml.setNamespaceProcessing(false);
 }
+
+DocxReader::~DocxReader() = default;
 
 int DocxReader::type() const
 {
@@ -74,30 +140,107 @@ void DocxReader::readData(QIODevice *device)
     m_current.blockFormat = cursor.blockFormat();
 
     ZipPackage zip;
-    if (!zip.open(device)) {
+    if (isCompoundFile(device))
+        errorText = tr("The document is encrypted or not a word-processing document.");
+    else if (!zip.open(device))
         errorText = tr("Unable to open archive.");
-    } else if (!zip.contains(QStringLiteral("word/document.xml"))) {
-        // A damaged package must not pass for an empty document that a
-        // later save would write over the original.
-        errorText = tr("The archive holds no document.");
-    } else {
-        cursor.beginEditBlock();
-        const bool read = zip.readXmlEntries({QStringLiteral("word/styles.xml"), QStringLiteral("word/document.xml")},
-                                             m_xml, [this] { readXml(); });
-        errorText = read ? QString() : zip.errorString();
-        cursor.endEditBlock();
-    }
+    else
+        readPackage(zip, zip.archiveSize());
     QCoreApplication::processEvents();
 }
 
-void DocxReader::readXml()
+void DocxReader::readPackage(ZipPackage &zip, qint64 fileSize)
 {
-    if (!m_xml.readNextStartElement())
+    *m_budget = DocumentLimits::Budget(fileSize);
+    QString main = relatedPart(zip, QString(), "officeDocument");
+    if (!errorText.isEmpty())
         return;
-    if (m_xml.qualifiedName() == QLatin1String("w:styles"))
+    if (!zip.contains(main))
+        main = QStringLiteral("word/document.xml");
+    if (!zip.contains(main)) {
+        // A damaged package must not pass for an empty document that a
+        // later save would write over the original.
+        errorText = tr("The archive holds no document.");
+        return;
+    }
+    QString styles = relatedPart(zip, main, "styles");
+    if (!errorText.isEmpty())
+        return;
+    if (!zip.contains(styles))
+        styles = QStringLiteral("word/styles.xml");
+    QStringList parts;
+    if (styles != main)
+        parts << styles;
+    parts << main;
+
+    qint64 inflated = 0;
+    for (const QString &part : qAsConst(parts))
+        inflated += zip.entrySize(part);
+    if (!m_budget->allowsInflatedSize(inflated)) {
+        errorText = DocumentLimits::tooLargeText();
+        return;
+    }
+    cursor.beginEditBlock();
+    if (!zip.readXmlEntries(parts, m_xml, [this](const QByteArray &bytes) { readXml(bytes); }))
+        errorText = zip.errorString();
+    cursor.endEditBlock();
+}
+
+QString DocxReader::relatedPart(const ZipPackage &zip, const QString &source, const char *type)
+{
+    const int slash = source.lastIndexOf(QLatin1Char('/'));
+    const QString folder = source.left(slash + 1);
+    const QString relationships = folder + QLatin1String("_rels/") + source.mid(slash + 1) + QLatin1String(".rels");
+    if (!m_budget->allowsInflatedSize(zip.entrySize(relationships))) {
+        errorText = DocumentLimits::tooLargeText();
+        return QString();
+    }
+    const QByteArray bytes = zip.entry(relationships);
+    if (bytes.isEmpty())
+        return QString();
+    QXmlStreamReader xml(bytes);
+    if (!XmlPart::readRootElement(xml)) {
+        if (xml.error() == QXmlStreamReader::CustomError)
+            errorText = xml.errorString();
+        return QString();
+    }
+    const QString suffix = QLatin1Char('/') + QLatin1String(type);
+    // A damaged relationships part leaves what it named so far; the usual
+    // part names stand in for the rest.
+    while (xml.readNextStartElement()) {
+        const QXmlStreamAttributes attributes = xml.attributes();
+        if (xml.name() == QLatin1String("Relationship") && attributes.value(QLatin1String("Type")).endsWith(suffix)
+            && attributes.value(QLatin1String("TargetMode")) != QLatin1String("External")) {
+            return resolveTarget(folder, attributes.value(QLatin1String("Target")).toString());
+        }
+        xml.skipCurrentElement();
+    }
+    return QString();
+}
+
+void DocxReader::readXml(const QByteArray &bytes)
+{
+    if (!m_budget->takeParagraphs(DocumentLimits::countElements(bytes, "p"))) {
+        m_xml.raiseError(DocumentLimits::tooLargeText());
+        return;
+    }
+    if (!XmlPart::readRootElement(m_xml))
+        return;
+    const QStringRef name = wordName();
+    if (name == QLatin1String("styles"))
         readStyles();
-    else if (m_xml.qualifiedName() == QLatin1String("w:document"))
+    else if (name == QLatin1String("document"))
         readDocument();
+}
+
+QStringRef DocxReader::wordName() const
+{
+    return isWordNamespace(m_xml.namespaceUri()) ? m_xml.name() : QStringRef();
+}
+
+bool DocxReader::isCompatibilityElement(const char *localName) const
+{
+    return m_xml.name() == QLatin1String(localName) && m_xml.namespaceUri() == QLatin1String(CompatibilityNamespace);
 }
 
 bool DocxReader::enter()
@@ -117,6 +260,10 @@ void DocxReader::leave()
 
 void DocxReader::insertText(const QString &text)
 {
+    if (!m_budget->takeCharacters(text.size())) {
+        m_xml.raiseError(DocumentLimits::tooLargeText());
+        return;
+    }
     cursor.insertText(XmlText::toBlockText(text), m_current.charFormat);
 }
 
@@ -133,15 +280,15 @@ void DocxReader::readStyles()
     QHash<QString, QStringList> pending;
     QHash<StyleKind, QString> defaults;
     while (m_xml.readNextStartElement()) {
-        const QStringRef name = m_xml.qualifiedName();
-        if (name == QLatin1String("w:docDefaults")) {
+        const QStringRef name = wordName();
+        if (name == QLatin1String("docDefaults")) {
             while (m_xml.readNextStartElement()) {
-                const QStringRef group = m_xml.qualifiedName();
-                if (group == QLatin1String("w:rPrDefault") || group == QLatin1String("w:pPrDefault")) {
+                const QStringRef group = wordName();
+                if (group == QLatin1String("rPrDefault") || group == QLatin1String("pPrDefault")) {
                     while (m_xml.readNextStartElement()) {
-                        if (m_xml.qualifiedName() == QLatin1String("w:rPr"))
+                        if (wordName() == QLatin1String("rPr"))
                             readRunProperties(m_current, true);
-                        else if (m_xml.qualifiedName() == QLatin1String("w:pPr"))
+                        else if (wordName() == QLatin1String("pPr"))
                             readParagraphProperties(m_current, true, nullptr);
                         else
                             m_xml.skipCurrentElement();
@@ -150,7 +297,7 @@ void DocxReader::readStyles()
                     m_xml.skipCurrentElement();
                 }
             }
-        } else if (name == QLatin1String("w:style")) {
+        } else if (name == QLatin1String("style")) {
             readStyle(pending, defaults);
         } else {
             m_xml.skipCurrentElement();
@@ -165,29 +312,29 @@ void DocxReader::readStyles()
 void DocxReader::readStyle(QHash<QString, QStringList> &pending, QHash<StyleKind, QString> &defaults)
 {
     const QXmlStreamAttributes attributes = m_xml.attributes();
-    const QStringRef type = attributes.value(QLatin1String("w:type"));
+    const QStringRef type = wordAttribute(attributes, QLatin1String("type"));
     Style style;
     if (type == QLatin1String("paragraph"))
         style.kind = ParagraphStyle;
     else if (type == QLatin1String("character"))
         style.kind = CharacterStyle;
-    const QString id = attributes.value(QLatin1String("w:styleId")).toString();
+    const QString id = wordAttribute(attributes, QLatin1String("styleId")).toString();
     if (style.kind == OtherStyle || (m_styles.size() >= DocumentLimits::MaxStyles && !m_styles.contains(id))) {
         m_xml.skipCurrentElement();
         return;
     }
-    if (attributes.hasAttribute(QLatin1String("w:default"))
-        && readBool(attributes.value(QLatin1String("w:default"))))
+    const QStringRef isDefault = wordAttribute(attributes, QLatin1String("default"));
+    if (!isDefault.isNull() && readBool(isDefault))
         defaults.insert(style.kind, id);
 
     while (m_xml.readNextStartElement()) {
-        const QStringRef name = m_xml.qualifiedName();
-        const QStringRef val = m_xml.attributes().value(QLatin1String("w:val"));
-        if (name == QLatin1String("w:name")) {
+        const QStringRef name = wordName();
+        const QStringRef val = wordAttribute(m_xml.attributes(), QLatin1String("val"));
+        if (name == QLatin1String("name")) {
             if (const int level = headingLevelOfStyleName(val))
                 style.blockFormat.setProperty(HeadingLevelProperty, level);
             m_xml.skipCurrentElement();
-        } else if (name == QLatin1String("w:basedOn")) {
+        } else if (name == QLatin1String("basedOn")) {
             const QString base = val.toString();
             const auto it = m_styles.constFind(base);
             if (it != m_styles.constEnd() && it->kind == style.kind) {
@@ -196,9 +343,9 @@ void DocxReader::readStyle(QHash<QString, QStringList> &pending, QHash<StyleKind
             }
             pending[base].append(id);
             m_xml.skipCurrentElement();
-        } else if (name == QLatin1String("w:pPr") && style.kind == ParagraphStyle) {
+        } else if (name == QLatin1String("pPr") && style.kind == ParagraphStyle) {
             readParagraphProperties(style, false, nullptr);
-        } else if (name == QLatin1String("w:rPr")) {
+        } else if (name == QLatin1String("rPr")) {
             readRunProperties(style, false);
         } else {
             m_xml.skipCurrentElement();
@@ -207,7 +354,7 @@ void DocxReader::readStyle(QHash<QString, QStringList> &pending, QHash<StyleKind
     m_styles.insert(id, style);
 
     // Hand the formats down to the styles defined earlier that are based on
-    // this one, each once: "w:basedOn" references may form a cycle.
+    // this one, each once: "basedOn" references may form a cycle.
     handDownStyle(id, pending.value(id), m_handDowns, [&](const QString &dependent) {
         const auto it = m_styles.find(dependent);
         if (it == m_styles.end())
@@ -222,7 +369,7 @@ void DocxReader::readStyle(QHash<QString, QStringList> &pending, QHash<StyleKind
 void DocxReader::readDocument()
 {
     while (m_xml.readNextStartElement()) {
-        if (m_xml.qualifiedName() == QLatin1String("w:body"))
+        if (wordName() == QLatin1String("body"))
             readBody();
         else
             m_xml.skipCurrentElement();
@@ -232,8 +379,8 @@ void DocxReader::readDocument()
 void DocxReader::readBody()
 {
     while (m_xml.readNextStartElement()) {
-        const QStringRef name = m_xml.qualifiedName();
-        if (name == QLatin1String("w:p")) {
+        const QStringRef name = wordName();
+        if (name == QLatin1String("p")) {
             readParagraph();
         } else if (isBlockContainer(name)) {
             if (!enter())
@@ -251,7 +398,7 @@ void DocxReader::readBody()
 void DocxReader::readParagraph()
 {
     m_stack.append(m_current);
-    QTextCharFormat markFormat;
+    ParagraphMark mark;
     bool first = true;
     bool inserted = false;
     const auto insertBlock = [&] {
@@ -261,55 +408,55 @@ void DocxReader::readParagraph()
         // The paragraph mark's own run properties belong to the block's
         // character format only, not to the runs of the paragraph.
         QTextCharFormat blockCharFormat = m_current.charFormat;
-        blockCharFormat.merge(markFormat);
-        if (m_mergeFirst) {
+        blockCharFormat.merge(mark.format);
+        if (m_mergeFirst || m_joinNext) {
             cursor.mergeBlockFormat(m_current.blockFormat);
             cursor.mergeBlockCharFormat(blockCharFormat);
         } else {
             cursor.insertBlock(m_current.blockFormat, blockCharFormat);
         }
         m_mergeFirst = false;
+        m_joinNext = false;
     };
 
     while (m_xml.readNextStartElement()) {
-        const QStringRef name = m_xml.qualifiedName();
-        if (first && name == QLatin1String("w:pPr")) {
+        if (first && wordName() == QLatin1String("pPr")) {
             first = false;
-            readParagraphProperties(m_current, true, &markFormat);
+            readParagraphProperties(m_current, true, &mark);
             continue;
         }
         first = false;
         insertBlock();
-        if (name == QLatin1String("w:r")) {
-            readRun();
-        } else if (isRunContainer(name)) {
-            if (!enter())
-                break;
-            readParagraphContent();
-            leave();
-        } else {
-            m_xml.skipCurrentElement();
-        }
+        readParagraphChild();
     }
     insertBlock();
+    // A drop cap is a paragraph of its own, framed beside the one it
+    // begins; its letter is the start of that paragraph's first word.
+    m_joinNext = mark.dropCap;
     m_current = m_stack.takeLast();
     QCoreApplication::processEvents();
 }
 
 void DocxReader::readParagraphContent()
 {
-    while (m_xml.readNextStartElement()) {
-        const QStringRef name = m_xml.qualifiedName();
-        if (name == QLatin1String("w:r")) {
-            readRun();
-        } else if (isRunContainer(name)) {
-            if (!enter())
-                return;
-            readParagraphContent();
-            leave();
-        } else {
-            m_xml.skipCurrentElement();
-        }
+    while (m_xml.readNextStartElement())
+        readParagraphChild();
+}
+
+void DocxReader::readParagraphChild()
+{
+    const QStringRef name = wordName();
+    if (name == QLatin1String("r")) {
+        readRun();
+    } else if (isRunContainer(name)) {
+        if (!enter())
+            return;
+        readParagraphContent();
+        leave();
+    } else if (isCompatibilityElement("AlternateContent")) {
+        readAlternateContent(&DocxReader::readParagraphContent);
+    } else {
+        m_xml.skipCurrentElement();
     }
 }
 
@@ -318,8 +465,7 @@ void DocxReader::readRun()
     bool first = true;
     bool pushed = false;
     while (m_xml.readNextStartElement()) {
-        const QStringRef name = m_xml.qualifiedName();
-        if (first && name == QLatin1String("w:rPr")) {
+        if (first && wordName() == QLatin1String("rPr")) {
             first = false;
             m_stack.append(m_current);
             pushed = true;
@@ -327,18 +473,92 @@ void DocxReader::readRun()
             continue;
         }
         first = false;
-        if (name == QLatin1String("w:t")) {
-            readText();
-            continue;
-        }
-        if (name == QLatin1String("w:tab"))
-            insertText(QStringLiteral("\t"));
-        else if (name == QLatin1String("w:br") || name == QLatin1String("w:cr"))
-            insertText(QString(QChar::LineSeparator));
-        m_xml.skipCurrentElement();
+        readRunChild();
     }
     if (pushed)
         m_current = m_stack.takeLast();
+}
+
+void DocxReader::readRunContent()
+{
+    while (m_xml.readNextStartElement())
+        readRunChild();
+}
+
+void DocxReader::readRunChild()
+{
+    const QStringRef name = wordName();
+    if (name == QLatin1String("t")) {
+        readText();
+        return;
+    }
+    if (name == QLatin1String("sym")) {
+        readSymbol();
+        return;
+    }
+    if (name == QLatin1String("ruby")) {
+        readRuby();
+        return;
+    }
+    if (isCompatibilityElement("AlternateContent")) {
+        readAlternateContent(&DocxReader::readRunContent);
+        return;
+    }
+    if (name == QLatin1String("tab"))
+        insertText(QStringLiteral("\t"));
+    else if (name == QLatin1String("br") || name == QLatin1String("cr"))
+        insertText(QString(QChar::LineSeparator));
+    else if (name == QLatin1String("softHyphen"))
+        insertText(QString(QChar(0x00AD)));
+    else if (name == QLatin1String("noBreakHyphen"))
+        insertText(QString(QChar(0x2011)));
+    m_xml.skipCurrentElement();
+}
+
+void DocxReader::readAlternateContent(void (DocxReader::*readContent)())
+{
+    // Word writes what older readers cannot show (emoji, symbols, shapes)
+    // as choices with a fallback. The fallback is what every reader is
+    // meant to understand; without one, the first choice is read.
+    if (!enter())
+        return;
+    int start = -1;
+    while (m_xml.readNextStartElement()) {
+        const bool choice = isCompatibilityElement("Choice");
+        if ((choice && start < 0) || isCompatibilityElement("Fallback")) {
+            if (start >= 0 && cursor.position() > start) {
+                QTextCursor chosen = cursor;
+                chosen.setPosition(start, QTextCursor::KeepAnchor);
+                chosen.removeSelectedText();
+            }
+            start = cursor.position();
+            (this->*readContent)();
+        } else {
+            m_xml.skipCurrentElement();
+        }
+    }
+    leave();
+}
+
+void DocxReader::readRuby()
+{
+    // The base text is the text of the sentence; its reading aid, glued to
+    // it, would make another word of it, and is left out.
+    if (!enter())
+        return;
+    while (m_xml.readNextStartElement()) {
+        if (wordName() == QLatin1String("rubyBase"))
+            readParagraphContent();
+        else
+            m_xml.skipCurrentElement();
+    }
+    leave();
+}
+
+void DocxReader::readSymbol()
+{
+    insertText(symbolCharacter(wordAttribute(m_xml.attributes(), QLatin1String("char"))));
+    m_xml.skipCurrentElement();
 }
 
 void DocxReader::readText()
@@ -369,13 +589,13 @@ void DocxReader::readRunProperties(Style &out, bool resolveStyles)
 {
     QTextCharFormat &format = out.charFormat;
     while (m_xml.readNextStartElement()) {
-        const QStringRef name = m_xml.qualifiedName();
-        const QStringRef val = m_xml.attributes().value(QLatin1String("w:val"));
-        if (name == QLatin1String("w:b") || name == QLatin1String("w:bCs")) {
+        const QStringRef name = wordName();
+        const QStringRef val = wordAttribute(m_xml.attributes(), QLatin1String("val"));
+        if (name == QLatin1String("b") || name == QLatin1String("bCs")) {
             format.setProperty(QTextFormat::FontWeight, readBool(val) ? QFont::Bold : QFont::Normal);
-        } else if (name == QLatin1String("w:i") || name == QLatin1String("w:iCs")) {
+        } else if (name == QLatin1String("i") || name == QLatin1String("iCs")) {
             format.setProperty(QTextFormat::FontItalic, readBool(val));
-        } else if (name == QLatin1String("w:u")) {
+        } else if (name == QLatin1String("u")) {
             if (val == QLatin1String("none")) {
                 format.setProperty(QTextFormat::TextUnderlineStyle, QTextCharFormat::NoUnderline);
             } else {
@@ -386,23 +606,23 @@ void DocxReader::readRunProperties(Style &out, bool resolveStyles)
                     }
                 }
             }
-        } else if (name == QLatin1String("w:strike")) {
+        } else if (name == QLatin1String("strike")) {
             format.setProperty(QTextFormat::FontStrikeOut, readBool(val));
-        } else if (name == QLatin1String("w:vertAlign")) {
+        } else if (name == QLatin1String("vertAlign")) {
             if (val == QLatin1String("superscript"))
                 format.setProperty(QTextFormat::TextVerticalAlignment, QTextCharFormat::AlignSuperScript);
             else if (val == QLatin1String("subscript"))
                 format.setProperty(QTextFormat::TextVerticalAlignment, QTextCharFormat::AlignSubScript);
             else if (val == QLatin1String("baseline"))
                 format.setProperty(QTextFormat::TextVerticalAlignment, QTextCharFormat::AlignNormal);
-        } else if (name == QLatin1String("w:rStyle") && resolveStyles) {
+        } else if (name == QLatin1String("rStyle") && resolveStyles) {
             applyStyle(out, val.toString());
         }
         m_xml.skipCurrentElement();
     }
 }
 
-void DocxReader::readParagraphProperties(Style &out, bool resolveStyles, QTextCharFormat *markFormat)
+void DocxReader::readParagraphProperties(Style &out, bool resolveStyles, ParagraphMark *mark)
 {
     QTextBlockFormat &format = out.blockFormat;
     bool rightToLeft = false;
@@ -411,10 +631,10 @@ void DocxReader::readParagraphProperties(Style &out, bool resolveStyles, QTextCh
     int right = 0;
     int start = 0;
     while (m_xml.readNextStartElement()) {
-        const QStringRef name = m_xml.qualifiedName();
+        const QStringRef name = wordName();
         const QXmlStreamAttributes attributes = m_xml.attributes();
-        const QStringRef val = attributes.value(QLatin1String("w:val"));
-        if (name == QLatin1String("w:jc")) {
+        const QStringRef val = wordAttribute(attributes, QLatin1String("val"));
+        if (name == QLatin1String("jc")) {
             sideAlignment = val == QLatin1String("left") || val == QLatin1String("right");
             if (val == QLatin1String("left"))
                 format.setProperty(QTextFormat::BlockAlignment,
@@ -430,42 +650,43 @@ void DocxReader::readParagraphProperties(Style &out, bool resolveStyles, QTextCh
                 format.setProperty(QTextFormat::BlockAlignment, int(Qt::AlignLeft));
             else if (val == QLatin1String("end"))
                 format.setProperty(QTextFormat::BlockAlignment, int(Qt::AlignRight));
-        } else if (name == QLatin1String("w:ind")) {
-            left = indentSteps(attributes.value(QLatin1String("w:left")));
-            right = indentSteps(attributes.value(QLatin1String("w:right")));
-            start = indentSteps(attributes.value(QLatin1String("w:start")));
+        } else if (name == QLatin1String("ind")) {
+            left = indentSteps(wordAttribute(attributes, QLatin1String("left")));
+            right = indentSteps(wordAttribute(attributes, QLatin1String("right")));
+            start = indentSteps(wordAttribute(attributes, QLatin1String("start")));
             if (start != 0) {
                 format.setProperty(QTextFormat::BlockIndent, start);
                 left = 0;
                 right = 0;
             }
-        } else if (name == QLatin1String("w:bidi")) {
+        } else if (name == QLatin1String("bidi")) {
             if (readBool(val))
                 format.setProperty(QTextFormat::LayoutDirection, int(Qt::RightToLeft));
-        } else if (name == QLatin1String("w:textDirection")) {
+        } else if (name == QLatin1String("textDirection")) {
             if (val == QLatin1String("rl")) {
                 format.setProperty(QTextFormat::LayoutDirection, int(Qt::RightToLeft));
                 rightToLeft = true;
             } else if (val == QLatin1String("lr")) {
                 format.setProperty(QTextFormat::LayoutDirection, int(Qt::LeftToRight));
             }
-        } else if (name == QLatin1String("w:outlineLvl")) {
+        } else if (name == QLatin1String("outlineLvl")) {
             const int n = val.toInt();
             // Bounded before adding one, so that the largest int cannot overflow.
             if (n != 9)
                 format.setProperty(HeadingLevelProperty, qBound(0, n, 5) + 1);
-        } else if (name == QLatin1String("w:pStyle") && resolveStyles) {
+        } else if (name == QLatin1String("pStyle") && resolveStyles) {
             applyStyle(out, val.toString());
-        } else if (name == QLatin1String("w:rPr")) {
+        } else if (name == QLatin1String("framePr") && mark) {
+            const QStringRef dropCap = wordAttribute(attributes, QLatin1String("dropCap"));
+            mark->dropCap = !dropCap.isEmpty() && dropCap != QLatin1String("none");
+        } else if (name == QLatin1String("rPr") && mark) {
             // The paragraph mark's properties: they format the mark (the
             // block's character format), not the runs of the paragraph.
-            if (markFormat) {
-                Style mark;
-                mark.charFormat = *markFormat;
-                readRunProperties(mark, true);
-                *markFormat = mark.charFormat;
-                continue;
-            }
+            Style markStyle;
+            markStyle.charFormat = mark->format;
+            readRunProperties(markStyle, true);
+            mark->format = markStyle.charFormat;
+            continue;
         }
         m_xml.skipCurrentElement();
     }

@@ -5,30 +5,67 @@
 #include "formats/odtreader.h"
 #include "formats/rtfreader.h"
 #include "formats/txtreader.h"
+#include "private/zippackage_p.h"
 
 #include <QCoreApplication>
+#include <QIODevice>
+
+namespace {
+
+bool namesOdt(const QString &kind)
+{
+    return kind == QLatin1String("odt") || kind == QLatin1String("fodt");
+}
+
+bool namesDocx(const QString &kind)
+{
+    return kind == QLatin1String("docx") || kind == QLatin1String("docm");
+}
+
+// The reader of a zip archive, chosen by what it holds: an OpenDocument text
+// has its content part (and, from most producers, the mimetype entry first),
+// a word-processing package its main part or its relationships. The
+// directory is read only where the device can seek back; where the entries
+// leave the choice open, the type decides.
+FormatReader *createPackageReader(QIODevice *device, const QString &kind)
+{
+    bool odt = OdtReader::canRead(device);
+    bool docx = false;
+    if (!device->isSequential()) {
+        const qint64 position = device->pos();
+        ZipPackage zip;
+        if (zip.open(device)) {
+            odt = odt || zip.contains(QStringLiteral("content.xml"));
+            docx = zip.contains(QStringLiteral("word/document.xml")) || zip.contains(QStringLiteral("_rels/.rels"));
+        }
+        device->seek(position);
+    }
+    if (odt != docx)
+        return odt ? static_cast<FormatReader *>(new OdtReader) : new DocxReader;
+    return namesOdt(kind) ? static_cast<FormatReader *>(new OdtReader) : new DocxReader;
+}
+
+} // namespace
 
 FormatReader *FormatManager::createReader(QIODevice *device, const QString &type)
 {
     const QString kind = type.toLower();
-    if (kind == QLatin1String("odt") || kind == QLatin1String("fodt")) {
-        if (OdtReader::canRead(device))
-            return new OdtReader;
-    } else if (kind == QLatin1String("docx")) {
-        if (DocxReader::canRead(device))
-            return new DocxReader;
-    } else if (kind == QLatin1String("rtf")) {
-        if (RtfReader::canRead(device))
-            return new RtfReader;
-    } else if (kind == QLatin1String("htm") || kind == QLatin1String("html")) {
+    if (kind == QLatin1String("htm") || kind == QLatin1String("html"))
         return new html_reader;
-    }
-
+    if (FormatReader::isZipArchive(device))
+        return createPackageReader(device, kind);
     if (OdtReader::canRead(device))
         return new OdtReader;
-    if (DocxReader::canRead(device))
-        return new DocxReader;
     if (RtfReader::canRead(device))
+        return new RtfReader;
+    // A file named as a document of a rich format that is not one (damaged,
+    // encrypted, empty) is no text either: its reader says what is wrong,
+    // instead of showing its bytes.
+    if (namesOdt(kind))
+        return new OdtReader;
+    if (namesDocx(kind))
+        return new DocxReader;
+    if (kind == QLatin1String("rtf"))
         return new RtfReader;
     return new TxtReader;
 }

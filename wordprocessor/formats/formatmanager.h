@@ -14,7 +14,8 @@ class FormatManager
 public:
     FormatManager() = delete;
 
-    // Never null; the caller owns the reader. Only peeks at the device.
+    // Never null; the caller owns the reader. Leaves the device's position
+    // as it was.
     static FormatReader *createReader(QIODevice *device, const QString &type);
 
     static QString filter(const QString &type);

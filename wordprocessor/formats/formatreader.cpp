@@ -22,9 +22,15 @@ bool FormatReader::isZipArchive(QIODevice *device)
 
 int FormatReader::headingLevelOfStyleName(QStringView name)
 {
-    if (!name.startsWith(QLatin1String("Head")))
-        return 0;
-    return qBound(1, name.back().digitValue(), 6);
+    if (name.startsWith(QLatin1String("Head")))
+        return qBound(1, name.back().digitValue(), 6);
+    // Built-in style names as Word and others store them ("heading 1")
+    // name their level in any case; "header" is no heading.
+    if (name.startsWith(QLatin1String("heading"), Qt::CaseInsensitive)) {
+        const int digit = name.back().digitValue();
+        return digit < 0 ? 0 : qBound(1, digit, 6);
+    }
+    return 0;
 }
 
 void FormatReader::handDownStyle(const QString &name, QStringList dependents, int &count,

@@ -57,8 +57,9 @@ protected:
     }
 
     // The heading level a style's name gives: a name that starts with
-    // "Head" gives the digit it ends in (1 when there is none, at most 6),
-    // any other name 0.
+    // "Head" gives the digit it ends in (1 when there is none, at most 6), a
+    // name that starts with "heading" in any other case the digit it ends in
+    // (0 when there is none), any other name 0.
     static int headingLevelOfStyleName(QStringView name);
 
     // Hands the formats of the style `name` down to the styles based on it,

@@ -4,7 +4,7 @@
 #include "formats/formatreader.h"
 
 // Reads an HTML file: the byte-order mark chooses the codec, UTF-8
-// otherwise. Never fails.
+// otherwise. Fails only on markup nested too deeply to parse in good time.
 class html_reader : public FormatReader
 {
 public:

@@ -1,6 +1,8 @@
 #include "formats/odtreader.h"
 
 #include "private/documentlimits_p.h"
+#include "private/documentnotes_p.h"
+#include "private/xmlpart_p.h"
 #include "private/xmltext_p.h"
 #include "private/zippackage_p.h"
 
@@ -10,7 +12,101 @@
 #include <QTextDocument>
 #include <QVector>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
+
+// The namespaces of the elements and attributes the reader looks at.
+enum Namespace { OtherNamespace, OfficeNamespace, StyleNamespace, TextNamespace, TableNamespace,
+                 FoNamespace, DrawNamespace, SvgNamespace };
+
+struct KnownNamespace
+{
+    const char *uri;
+    Namespace ns;
+};
+
+constexpr KnownNamespace KnownNamespaces[] = {
+    {"urn:oasis:names:tc:opendocument:xmlns:office:1.0", OfficeNamespace},
+    {"urn:oasis:names:tc:opendocument:xmlns:style:1.0", StyleNamespace},
+    {"urn:oasis:names:tc:opendocument:xmlns:text:1.0", TextNamespace},
+    {"urn:oasis:names:tc:opendocument:xmlns:table:1.0", TableNamespace},
+    {"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0", FoNamespace},
+    {"urn:oasis:names:tc:opendocument:xmlns:drawing:1.0", DrawNamespace},
+    {"urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0", SvgNamespace},
+};
+
+constexpr char OfficeNamespaceUri[] = "urn:oasis:names:tc:opendocument:xmlns:office:1.0";
+constexpr char ManifestNamespaceUri[] = "urn:oasis:names:tc:opendocument:xmlns:manifest:1.0";
+
+// Bytes of a flat file looked at to find its root element: enough for a
+// prolog, a comment or two and a root element with all its namespaces.
+constexpr int FlatProbeSize = 16384;
+
+Namespace namespaceOf(const QStringRef &uri)
+{
+    for (const KnownNamespace &known : KnownNamespaces) {
+        if (uri == QLatin1String(known.uri))
+            return known.ns;
+    }
+    return OtherNamespace;
+}
+
+// The value of an attribute of the namespace `ns`; a null reference when the
+// element has none. Attributes without a prefix count as well, as some
+// producers that declare a namespace as the default one write them.
+QStringRef attribute(const QXmlStreamAttributes &attributes, Namespace ns, const char *localName)
+{
+    for (const QXmlStreamAttribute &a : attributes) {
+        if (a.name() == QLatin1String(localName) && (a.namespaceUri().isEmpty() || namespaceOf(a.namespaceUri()) == ns))
+            return a.value();
+    }
+    return QStringRef();
+}
+
+// Whether the current element is `localName` of the namespace `ns`,
+// whatever prefix the file gives it.
+bool isElement(const QXmlStreamReader &xml, Namespace ns, const char *localName)
+{
+    return xml.name() == QLatin1String(localName) && namespaceOf(xml.namespaceUri()) == ns;
+}
+
+// Whether the bytes begin a flat OpenDocument file: after the prolog,
+// comments, processing instructions and white space comes the root element
+// "document" of the office namespace (or any "office:document"). A byte-order
+// mark is allowed; a document type declaration ends the search.
+bool isFlatDocument(const QByteArray &bytes)
+{
+    QXmlStreamReader xml(bytes);
+    xml.setNamespaceProcessing(false);
+    while (!xml.atEnd()) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::StartElement: {
+            const QStringRef name = xml.qualifiedName();
+            if (name == QLatin1String("office:document"))
+                return true;
+            if (xml.name() != QLatin1String("document"))
+                return false;
+            const QString prefix = xml.prefix().toString();
+            const QString declaration = prefix.isEmpty() ? QStringLiteral("xmlns") : QLatin1String("xmlns:") + prefix;
+            for (const QXmlStreamNamespaceDeclaration &d : xml.namespaceDeclarations()) {
+                if (d.prefix() == prefix && d.namespaceUri() == QLatin1String(OfficeNamespaceUri))
+                    return true;
+            }
+            return xml.attributes().value(declaration) == QLatin1String(OfficeNamespaceUri);
+        }
+        case QXmlStreamReader::StartDocument:
+        case QXmlStreamReader::Comment:
+        case QXmlStreamReader::ProcessingInstruction:
+        case QXmlStreamReader::Characters:
+            break;
+        default:
+            return false;
+        }
+    }
+    return false;
+}
 
 struct LengthUnit
 {
@@ -43,41 +139,46 @@ int indentSteps(const QStringRef &value)
     return DocumentLimits::indentSteps(steps);
 }
 
+struct ElementName
+{
+    Namespace ns;
+    const char *localName;
+};
+
 // Elements of the body whose paragraphs are part of the text: sections,
 // lists and tables (Qt's own ODF writer puts lists and tables in the files
 // the editor saves).
-bool isBodyContainer(const QStringRef &name)
-{
-    static const char *const names[] = {
-        "text:section", "text:list", "text:list-item", "text:list-header", "text:numbered-paragraph",
-        "table:table", "table:table-header-rows", "table:table-rows", "table:table-row-group",
-        "table:table-row", "table:table-cell", "table:covered-table-cell",
-    };
-    for (const char *container : names) {
-        if (name == QLatin1String(container))
-            return true;
-    }
-    return false;
-}
+constexpr ElementName BodyContainers[] = {
+    {TextNamespace, "section"}, {TextNamespace, "list"},
+    {TextNamespace, "list-item"}, {TextNamespace, "list-header"},
+    {TextNamespace, "numbered-paragraph"}, {TableNamespace, "table"},
+    {TableNamespace, "table-header-rows"}, {TableNamespace, "table-rows"},
+    {TableNamespace, "table-row-group"}, {TableNamespace, "table-row"},
+    {TableNamespace, "table-cell"}, {TableNamespace, "covered-table-cell"},
+};
 
 // Inline elements whose content is no text of the paragraph: embedded
-// pictures (base64 in flat files), comments with their author and date, and
-// the titles and descriptions of frames.
-bool isHiddenInline(const QStringRef &name)
-{
-    return name == QLatin1String("office:binary-data") || name == QLatin1String("office:annotation")
-        || name == QLatin1String("svg:title") || name == QLatin1String("svg:desc");
-}
+// pictures (base64 in flat files), comments with their author and date, the
+// titles and descriptions of frames, and the reading aid of ruby text, which
+// glued to its base would make another word of it.
+constexpr ElementName HiddenInlines[] = {
+    {OfficeNamespace, "binary-data"}, {OfficeNamespace, "annotation"},
+    {SvgNamespace, "title"}, {SvgNamespace, "desc"},
+    {TextNamespace, "ruby-text"},
+};
 
 } // namespace
 
 OdtReader::OdtReader()
-    : m_mergeFirst(true)
+    : m_budget(new DocumentLimits::Budget)
+    , m_notes(new DocumentNotes)
+    , m_mergeFirst(true)
     , m_depth(0)
     , m_handDowns(0)
 {
-    m_xml.setNamespaceProcessing(false);
 }
+
+OdtReader::~OdtReader() = default;
 
 int OdtReader::type() const
 {
@@ -86,19 +187,10 @@ int OdtReader::type() const
 
 bool OdtReader::canRead(QIODevice *device)
 {
-    const QByteArray head = device->peek(77);
     static const QByteArray mimetype("mimetypeapplication/vnd.oasis.opendocument.text");
-    if (isZipArchive(device) && head.endsWith(mimetype))
-        return true;
-
-    const QByteArray xml = head.trimmed();
-    if (!xml.startsWith("<?xml"))
-        return false;
-    const int prologEnd = xml.indexOf("?>");
-    if (prologEnd < 0)
-        return false;
-    const int root = xml.indexOf('<', prologEnd);
-    return root >= 0 && root == xml.indexOf("<office:document", prologEnd);
+    if (isZipArchive(device))
+        return device->peek(77).endsWith(mimetype);
+    return isFlatDocument(device->peek(FlatProbeSize));
 }
 
 void OdtReader::readData(QIODevice *device)
@@ -109,11 +201,14 @@ void OdtReader::readData(QIODevice *device)
     }
     m_mergeFirst = cursor.document()->blockCount() > 0;
     m_initialBlockFormat = cursor.blockFormat();
+    *m_budget = DocumentLimits::Budget(device->size());
     cursor.beginEditBlock();
     if (isZipArchive(device))
         readZip(device);
-    else
+    else if (canRead(device))
         readFlat(device);
+    else
+        errorText = XmlPart::notSupportedText();
     cursor.endEditBlock();
     QCoreApplication::processEvents();
 }
@@ -131,9 +226,49 @@ void OdtReader::readZip(QIODevice *device)
         errorText = tr("The archive holds no document.");
         return;
     }
-    const bool read = zip.readXmlEntries({QStringLiteral("styles.xml"), QStringLiteral("content.xml")}, m_xml,
-                                         [this] { readXml(); });
-    errorText = read ? QString() : zip.errorString();
+    *m_budget = DocumentLimits::Budget(zip.archiveSize());
+    if (!readManifest(zip))
+        return;
+    const QStringList parts{QStringLiteral("styles.xml"), QStringLiteral("content.xml")};
+    if (!m_budget->allowsInflatedSize(zip.entrySize(parts.at(0)) + zip.entrySize(parts.at(1)))) {
+        errorText = DocumentLimits::tooLargeText();
+        return;
+    }
+    const bool read = zip.readXmlEntries(parts, m_xml, [this](const QByteArray &bytes) {
+        if (!m_budget->takeParagraphs(DocumentLimits::countElements(bytes, "p") + DocumentLimits::countElements(bytes, "h")))
+            m_xml.raiseError(DocumentLimits::tooLargeText());
+        else
+            readXml();
+    });
+    if (!read)
+        errorText = zip.errorString();
+}
+
+bool OdtReader::readManifest(const ZipPackage &zip)
+{
+    // The parts of an encrypted document are no XML before they are
+    // decrypted; only the manifest says they are encrypted.
+    const QString name = QStringLiteral("META-INF/manifest.xml");
+    if (!m_budget->allowsInflatedSize(zip.entrySize(name))) {
+        errorText = DocumentLimits::tooLargeText();
+        return false;
+    }
+    QXmlStreamReader manifest(zip.entry(name));
+    if (!XmlPart::readRootElement(manifest)) {
+        if (manifest.error() == QXmlStreamReader::CustomError) {
+            errorText = manifest.errorString();
+            return false;
+        }
+        return true;
+    }
+    while (!manifest.atEnd()) {
+        if (manifest.readNext() == QXmlStreamReader::StartElement && manifest.name() == QLatin1String("encryption-data")
+            && manifest.namespaceUri() == QLatin1String(ManifestNamespaceUri)) {
+            errorText = tr("The document is encrypted.");
+            return false;
+        }
+    }
+    return true;
 }
 
 void OdtReader::readFlat(QIODevice *device)
@@ -160,15 +295,23 @@ void OdtReader::leave()
     --m_depth;
 }
 
+void OdtReader::insertText(const QString &text)
+{
+    if (!m_budget->takeCharacters(text.size())) {
+        m_xml.raiseError(DocumentLimits::tooLargeText());
+        return;
+    }
+    cursor.insertText(text);
+}
+
 void OdtReader::readXml()
 {
-    if (!m_xml.readNextStartElement())
+    if (!XmlPart::readRootElement(m_xml))
         return;
     while (m_xml.readNextStartElement()) {
-        const QStringRef name = m_xml.qualifiedName();
-        if (name == QLatin1String("office:styles") || name == QLatin1String("office:automatic-styles"))
+        if (isElement(m_xml, OfficeNamespace, "styles") || isElement(m_xml, OfficeNamespace, "automatic-styles"))
             readStyleGroup();
-        else if (name == QLatin1String("office:body"))
+        else if (isElement(m_xml, OfficeNamespace, "body"))
             readText();
         else
             m_xml.skipCurrentElement();
@@ -178,7 +321,7 @@ void OdtReader::readXml()
 void OdtReader::readStyleGroup()
 {
     while (m_xml.readNextStartElement()) {
-        if (m_xml.qualifiedName() == QLatin1String("style:style"))
+        if (isElement(m_xml, StyleNamespace, "style"))
             readStyle();
         else
             m_xml.skipCurrentElement();
@@ -198,8 +341,8 @@ OdtReader::Style *OdtReader::findStyle(QHash<QString, Style> &table, const QStri
 void OdtReader::readStyle()
 {
     const QXmlStreamAttributes attributes = m_xml.attributes();
-    const QString name = attributes.value(QLatin1String("style:name")).toString();
-    const QStringRef family = attributes.value(QLatin1String("style:family"));
+    const QString name = attribute(attributes, StyleNamespace, "name").toString();
+    const QStringRef family = attribute(attributes, StyleNamespace, "family");
     QHash<QString, Style> *table = nullptr;
     if (family == QLatin1String("paragraph"))
         table = &m_paragraphStyles;
@@ -212,7 +355,7 @@ void OdtReader::readStyle()
     if (!table->contains(name))
         table->insert(name, Style{m_initialBlockFormat, QTextCharFormat(), QStringList()});
 
-    const QString parent = attributes.value(QLatin1String("style:parent-style-name")).toString();
+    const QString parent = attribute(attributes, StyleNamespace, "parent-style-name").toString();
     if (!parent.isEmpty()) {
         if (Style *base = findStyle(*table, parent)) {
             const QTextBlockFormat blockFormat = base->blockFormat;
@@ -227,15 +370,15 @@ void OdtReader::readStyle()
     Style style = table->value(name);
     if (const int level = headingLevelOfStyleName(name))
         style.blockFormat.setProperty(HeadingLevelProperty, level);
-    if (attributes.hasAttribute(QLatin1String("style:default-outline-level"))) {
-        const int level = attributes.value(QLatin1String("style:default-outline-level")).toInt();
+    const QStringRef outlineLevel = attribute(attributes, StyleNamespace, "default-outline-level");
+    if (!outlineLevel.isNull()) {
+        const int level = outlineLevel.toInt();
         style.blockFormat.setProperty(HeadingLevelProperty, qBound(1, level, 6));
     }
     while (m_xml.readNextStartElement()) {
-        const QStringRef child = m_xml.qualifiedName();
-        if (child == QLatin1String("style:paragraph-properties"))
+        if (isElement(m_xml, StyleNamespace, "paragraph-properties"))
             readParagraphProperties(style.blockFormat);
-        else if (child == QLatin1String("style:text-properties"))
+        else if (isElement(m_xml, StyleNamespace, "text-properties"))
             readTextProperties(style.charFormat);
         else
             m_xml.skipCurrentElement();
@@ -257,7 +400,7 @@ void OdtReader::readStyle()
 void OdtReader::readParagraphProperties(QTextBlockFormat &format)
 {
     const QXmlStreamAttributes attributes = m_xml.attributes();
-    const QStringRef mode = attributes.value(QLatin1String("style:writing-mode"));
+    const QStringRef mode = attribute(attributes, StyleNamespace, "writing-mode");
     if (mode == QLatin1String("rl-tb") || mode == QLatin1String("rl"))
         format.setProperty(QTextFormat::LayoutDirection, int(Qt::RightToLeft));
     else if (mode == QLatin1String("lr-tb") || mode == QLatin1String("lr"))
@@ -268,7 +411,7 @@ void OdtReader::readParagraphProperties(QTextBlockFormat &format)
     // the absolute sides.
     const bool rightToLeft = format.intProperty(QTextFormat::LayoutDirection) == Qt::RightToLeft;
     const Qt::Alignment absolute = rightToLeft ? Qt::Alignment() : Qt::AlignAbsolute;
-    const QStringRef align = attributes.value(QLatin1String("fo:text-align"));
+    const QStringRef align = attribute(attributes, FoNamespace, "text-align");
     if (align == QLatin1String("start"))
         format.setProperty(QTextFormat::BlockAlignment, int(Qt::AlignLeft));
     else if (align == QLatin1String("end"))
@@ -282,34 +425,35 @@ void OdtReader::readParagraphProperties(QTextBlockFormat &format)
     else if (align == QLatin1String("justify"))
         format.setProperty(QTextFormat::BlockAlignment, int(Qt::AlignJustify));
 
-    if (attributes.hasAttribute(QLatin1String("fo:margin-left")))
-        format.setProperty(QTextFormat::BlockIndent, indentSteps(attributes.value(QLatin1String("fo:margin-left"))));
+    const QStringRef margin = attribute(attributes, FoNamespace, "margin-left");
+    if (!margin.isNull())
+        format.setProperty(QTextFormat::BlockIndent, indentSteps(margin));
     m_xml.skipCurrentElement();
 }
 
 void OdtReader::readTextProperties(QTextCharFormat &format)
 {
     const QXmlStreamAttributes attributes = m_xml.attributes();
-    const QStringRef weight = attributes.value(QLatin1String("fo:font-weight"));
+    const QStringRef weight = attribute(attributes, FoNamespace, "font-weight");
     if (weight == QLatin1String("bold"))
         format.setProperty(QTextFormat::FontWeight, QFont::Bold);
     // A span that takes the bold of its paragraph style away says "normal".
     else if (weight == QLatin1String("normal"))
         format.setProperty(QTextFormat::FontWeight, QFont::Normal);
-    if (attributes.hasAttribute(QLatin1String("fo:font-style")))
-        format.setProperty(QTextFormat::FontItalic,
-                           attributes.value(QLatin1String("fo:font-style")) != QLatin1String("normal"));
-    if (attributes.hasAttribute(QLatin1String("style:text-underline-style")))
+    const QStringRef fontStyle = attribute(attributes, FoNamespace, "font-style");
+    if (!fontStyle.isNull())
+        format.setProperty(QTextFormat::FontItalic, fontStyle != QLatin1String("normal"));
+    const QStringRef underline = attribute(attributes, StyleNamespace, "text-underline-style");
+    if (!underline.isNull())
         format.setProperty(QTextFormat::TextUnderlineStyle,
-                           attributes.value(QLatin1String("style:text-underline-style")) == QLatin1String("none")
-                               ? QTextCharFormat::NoUnderline
-                               : QTextCharFormat::SingleUnderline);
-    if (attributes.hasAttribute(QLatin1String("style:text-line-through-type")))
-        format.setProperty(QTextFormat::FontStrikeOut,
-                           attributes.value(QLatin1String("style:text-line-through-type")) != QLatin1String("none"));
+                           underline == QLatin1String("none") ? QTextCharFormat::NoUnderline : QTextCharFormat::SingleUnderline);
+    const QStringRef lineThrough = attribute(attributes, StyleNamespace, "text-line-through-type");
+    if (!lineThrough.isNull())
+        format.setProperty(QTextFormat::FontStrikeOut, lineThrough != QLatin1String("none"));
 
-    if (attributes.hasAttribute(QLatin1String("style:text-position"))) {
-        const QString position = attributes.value(QLatin1String("style:text-position")).toString();
+    const QStringRef textPosition = attribute(attributes, StyleNamespace, "text-position");
+    if (!textPosition.isNull()) {
+        const QString position = textPosition.toString();
         const QString word = position.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
         int vertical = -1;
         // "super 58%" and "sub 58%" name the position by word, with a
@@ -334,26 +478,24 @@ void OdtReader::readTextProperties(QTextCharFormat &format)
 void OdtReader::readText()
 {
     while (m_xml.readNextStartElement()) {
-        if (m_xml.qualifiedName() == QLatin1String("office:text"))
+        if (isElement(m_xml, OfficeNamespace, "text"))
             readBodyElements();
         else
             m_xml.skipCurrentElement();
     }
+    m_notes->appendTo(cursor);
 }
 
 void OdtReader::readBodyElements()
 {
     while (m_xml.readNextStartElement()) {
-        const QStringRef name = m_xml.qualifiedName();
-        if (name == QLatin1String("text:p")) {
+        if (isElement(m_xml, TextNamespace, "p")) {
             readParagraph(0);
-        } else if (name == QLatin1String("text:h")) {
-            const QXmlStreamAttributes attributes = m_xml.attributes();
-            int level = -1;
-            if (attributes.hasAttribute(QLatin1String("text:outline-level")))
-                level = qBound(1, attributes.value(QLatin1String("text:outline-level")).toInt(), 6);
-            readParagraph(level);
-        } else if (isBodyContainer(name)) {
+        } else if (isElement(m_xml, TextNamespace, "h")) {
+            const QStringRef outlineLevel = attribute(m_xml.attributes(), TextNamespace, "outline-level");
+            readParagraph(outlineLevel.isNull() ? -1 : qBound(1, outlineLevel.toInt(), 6));
+        } else if (std::any_of(std::begin(BodyContainers), std::end(BodyContainers),
+                               [this](const ElementName &e) { return isElement(m_xml, e.ns, e.localName); })) {
             if (!enter())
                 return;
             readBodyElements();
@@ -370,7 +512,7 @@ void OdtReader::readParagraph(int level)
 {
     QTextBlockFormat blockFormat;
     QTextCharFormat charFormat;
-    const QString styleName = m_xml.attributes().value(QLatin1String("text:style-name")).toString();
+    const QString styleName = attribute(m_xml.attributes(), TextNamespace, "style-name").toString();
     if (!styleName.isEmpty()) {
         if (const Style *style = findStyle(m_paragraphStyles, styleName)) {
             blockFormat = style->blockFormat;
@@ -412,32 +554,37 @@ void OdtReader::readSpan()
         switch (m_xml.readNext()) {
         case QXmlStreamReader::Characters:
             if (holdsText.constLast())
-                cursor.insertText(XmlText::toBlockText(m_xml.text().toString()));
+                insertText(XmlText::toBlockText(m_xml.text().toString()));
             break;
         case QXmlStreamReader::StartElement: {
-            const QStringRef name = m_xml.qualifiedName();
-            if (name == QLatin1String("text:span")) {
+            if (isElement(m_xml, TextNamespace, "span")) {
                 if (!enter())
                     return;
                 applyTextStyle();
                 leave();
-            } else if (name == QLatin1String("text:s")) {
-                const int count = m_xml.attributes().value(QLatin1String("text:c")).toInt();
-                cursor.insertText(QString(qBound(1, count, DocumentLimits::MaxSpaceRun), QLatin1Char(' ')));
+            } else if (isElement(m_xml, TextNamespace, "note")) {
+                if (!enter())
+                    return;
+                readNote();
+                leave();
+            } else if (isElement(m_xml, TextNamespace, "s")) {
+                const int count = attribute(m_xml.attributes(), TextNamespace, "c").toInt();
+                insertText(QString(qBound(1, count, DocumentLimits::MaxSpaceRun), QLatin1Char(' ')));
                 m_xml.skipCurrentElement();
-            } else if (name == QLatin1String("text:tab")) {
-                cursor.insertText(QStringLiteral("\t"));
+            } else if (isElement(m_xml, TextNamespace, "tab")) {
+                insertText(QStringLiteral("\t"));
                 m_xml.skipCurrentElement();
-            } else if (name == QLatin1String("text:line-break")) {
-                cursor.insertText(QString(QChar::LineSeparator));
+            } else if (isElement(m_xml, TextNamespace, "line-break")) {
+                insertText(QString(QChar::LineSeparator));
                 m_xml.skipCurrentElement();
-            } else if (isHiddenInline(name)) {
+            } else if (std::any_of(std::begin(HiddenInlines), std::end(HiddenInlines),
+                                   [this](const ElementName &e) { return isElement(m_xml, e.ns, e.localName); })) {
                 m_xml.skipCurrentElement();
             } else {
                 ++depth;
-                if (name.startsWith(QLatin1String("draw:")))
+                if (namespaceOf(m_xml.namespaceUri()) == DrawNamespace)
                     holdsText.append(false);
-                else if (name == QLatin1String("text:p") || name == QLatin1String("text:h"))
+                else if (isElement(m_xml, TextNamespace, "p") || isElement(m_xml, TextNamespace, "h"))
                     holdsText.append(true);
                 else
                     holdsText.append(holdsText.constLast());
@@ -455,15 +602,37 @@ void OdtReader::readSpan()
     }
 }
 
+void OdtReader::readNote()
+{
+    QString mark;
+    while (m_xml.readNextStartElement()) {
+        if (isElement(m_xml, TextNamespace, "note-citation")) {
+            mark = XmlText::toBlockText(m_xml.readElementText(QXmlStreamReader::IncludeChildElements));
+            insertText(mark);
+        } else if (isElement(m_xml, TextNamespace, "note-body")) {
+            m_notes->begin(cursor, mark.isEmpty() ? QString::number(m_notes->count() + 1) : mark);
+            const bool mergeFirst = m_mergeFirst;
+            m_mergeFirst = true;
+            readBodyElements();
+            m_mergeFirst = mergeFirst;
+            m_notes->end(cursor);
+        } else {
+            m_xml.skipCurrentElement();
+        }
+    }
+}
+
 void OdtReader::applyTextStyle()
 {
     const QTextCharFormat saved = cursor.charFormat();
     const QXmlStreamAttributes attributes = m_xml.attributes();
     QStringList names;
-    if (attributes.hasAttribute(QLatin1String("text:style-name")))
-        names.append(attributes.value(QLatin1String("text:style-name")).toString());
-    if (attributes.hasAttribute(QLatin1String("text:class-names")))
-        names += attributes.value(QLatin1String("text:class-names")).toString().simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QStringRef styleName = attribute(attributes, TextNamespace, "style-name");
+    if (!styleName.isNull())
+        names.append(styleName.toString());
+    const QStringRef classNames = attribute(attributes, TextNamespace, "class-names");
+    if (!classNames.isNull())
+        names += classNames.toString().simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (const QString &name : qAsConst(names)) {
         if (const Style *style = findStyle(m_textStyles, name))
             cursor.mergeCharFormat(style->charFormat);

@@ -1,12 +1,14 @@
 #include "formats/rtfreader.h"
 
 #include "private/documentlimits_p.h"
+#include "private/documentnotes_p.h"
 #include "private/rtftokenizer_p.h"
 
 #include <QCoreApplication>
 #include <QIODevice>
 #include <QTextCodec>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -18,6 +20,14 @@ constexpr int MaxFontNumber = 65535;
 // Real documents nest a few dozen groups; a deeper file is malformed or
 // hostile and would only grow the state stack.
 constexpr int MaxGroupDepth = 4096;
+
+// Fallback bytes skipped after a \u character: no code page needs more than
+// four for one character; a larger count would swallow the text after it.
+constexpr int MaxSkipCount = 8;
+
+// Control words that may follow \* without starting a destination: the
+// character, section and table styles that producers apply in the text.
+const char *const NonDestinationWords[] = { "cs", "ds", "ts" };
 
 constexpr int TwipsPerIndent = 720;
 
@@ -48,6 +58,29 @@ const char *codecNameForCharset(int charset)
 QString notSupported()
 {
     return QCoreApplication::translate("RtfReader", "Not a supported RTF file.");
+}
+
+bool isBreakWord(const QByteArray &word)
+{
+    return word == "page" || word == "sect" || word == "column";
+}
+
+QString nestedTooDeeply()
+{
+    return QCoreApplication::translate("RtfReader", "The document is nested too deeply.");
+}
+
+// The text without control characters below the tab: they carry nothing a
+// document shows (list definitions and binary data hold them), and would
+// reach other programs through a saved file.
+QString withoutControlCharacters(const QString &text)
+{
+    const auto isControl = [](QChar c) { return c.unicode() < 0x09; };
+    if (std::none_of(text.cbegin(), text.cend(), isControl))
+        return text;
+    QString result = text;
+    result.resize(int(std::remove_if(result.begin(), result.end(), isControl) - result.begin()));
+    return result;
 }
 
 } // namespace
@@ -108,6 +141,15 @@ void RtfReader::fillDestinations()
         { "u", &R::insertUnicodeSymbol, 0 },
         { "uc", &R::setSkipCount, 0 },
         { "par", &R::endBlock, 0 },
+        { "cell", &R::endCell, 0 },
+        { "nestcell", &R::endCell, 0 },
+        { "row", &R::endRow, 0 },
+        { "nestrow", &R::endRow, 0 },
+        { "page", &R::endBlock, 0 },
+        { "sect", &R::endBlock, 0 },
+        { "column", &R::endBlock, 0 },
+        { "footnote", &R::beginFootnote, 0 },
+        { "chftn", &R::insertFootnoteMark, 0 },
         { "\n", &R::endBlock, 0 },
         { "\r", &R::endBlock, 0 },
         { "pard", &R::resetBlockFormat, 0 },
@@ -153,7 +195,25 @@ void RtfReader::fillDestinations()
         { "colortbl", &R::ignoreGroup, 0 },
         { "info", &R::ignoreGroup, 0 },
         { "pict", &R::ignoreGroup, 0 },
-        { "*", &R::ignoreGroup, 0 },
+        { "*", &R::markIgnorable, 0 },
+        // Headers and footers belong to the page, not to the text; list
+        // definitions and nested-table fallbacks repeat what the text has.
+        { "header", &R::ignoreGroup, 0 },
+        { "headerl", &R::ignoreGroup, 0 },
+        { "headerr", &R::ignoreGroup, 0 },
+        { "headerf", &R::ignoreGroup, 0 },
+        { "footer", &R::ignoreGroup, 0 },
+        { "footerl", &R::ignoreGroup, 0 },
+        { "footerr", &R::ignoreGroup, 0 },
+        { "footerf", &R::ignoreGroup, 0 },
+        { "ftnsep", &R::ignoreGroup, 0 },
+        { "ftnsepc", &R::ignoreGroup, 0 },
+        { "aftnsep", &R::ignoreGroup, 0 },
+        { "aftnsepc", &R::ignoreGroup, 0 },
+        { "list", &R::ignoreGroup, 0 },
+        { "listtable", &R::ignoreGroup, 0 },
+        { "listoverridetable", &R::ignoreGroup, 0 },
+        { "nonesttables", &R::ignoreGroup, 0 },
         { "fonttbl", &R::ignoreText, 0 },
     };
     // The stylesheet takes these words of the main destination as they are.
@@ -190,6 +250,7 @@ void RtfReader::fillDestinations()
 
 RtfReader::RtfReader()
     : tokenizer(std::make_unique<RtfTokenizer>())
+    , notes(std::make_unique<DocumentNotes>())
 {
     fillDestinations();
     state.destination = &mainDestination();
@@ -234,6 +295,10 @@ void RtfReader::readData(QIODevice *device)
     state.blockFormat = initialBlockFormat;
     cursor.beginEditBlock();
     try {
+        // Text before the first group is no RTF, however long it runs.
+        const QByteArray head = device->peek(5);
+        if (!QByteArray("{\\rtf").startsWith(head))
+            throw notSupported();
         tokenizer->setDevice(device);
         tokenizer->readNext();
         if (tokenizer->tokenType() != RtfTokenizer::StartGroupToken)
@@ -247,6 +312,9 @@ void RtfReader::readData(QIODevice *device)
     } catch (const QString &message) {
         errorText = message;
     }
+    flushSurrogate();
+    openFootnotes.clear();
+    notes->appendTo(cursor);
     cursor.endEditBlock();
 }
 
@@ -262,11 +330,15 @@ void RtfReader::readGroups()
             continue;
         }
 
-        if (!blockOpen) {
+        // A page, section or column break right after a paragraph's end
+        // ends no other paragraph.
+        if (!blockOpen && !(token == RtfTokenizer::ControlWordToken && isBreakWord(tokenizer->tokenText()))) {
             cursor.insertBlock(state.blockFormat);
             blockOpen = true;
         }
 
+        const bool ignorable = nextWordIgnorable;
+        nextWordIgnorable = false;
         if (token == RtfTokenizer::StartGroupToken) {
             pushState();
             // Each stylesheet entry names its own style; one without \s
@@ -276,10 +348,15 @@ void RtfReader::readGroups()
         } else if (token == RtfTokenizer::ControlWordToken) {
             if (state.ignoreControlWords)
                 continue;
-            const auto found = state.destination->words.constFind(tokenizer->tokenText());
+            const QByteArray &word = tokenizer->tokenText();
+            const auto found = state.destination->words.constFind(word);
             if (found != state.destination->words.constEnd()) {
                 const int value = tokenizer->tokenHasValue() ? tokenizer->tokenValue() : found->value;
                 (this->*found->callback)(value);
+            } else if (ignorable
+                       && std::none_of(std::begin(NonDestinationWords), std::end(NonDestinationWords),
+                                       [&word](const char *w) { return word == w; })) {
+                ignoreGroup(0);
             }
         } else if (!state.ignoreText) {
             (this->*state.destination->textHandler)(decode(tokenizer->tokenText()));
@@ -290,7 +367,7 @@ void RtfReader::readGroups()
 void RtfReader::pushState()
 {
     if (stack.size() >= MaxGroupDepth)
-        throw notSupported();
+        throw nestedTooDeeply();
     stack.append(state);
 }
 
@@ -299,8 +376,61 @@ void RtfReader::popState()
     if (stack.isEmpty())
         return;
     state = stack.takeLast();
+    if (!openFootnotes.isEmpty() && stack.size() < openFootnotes.constLast().depth)
+        endFootnote();
     cursor.setCharFormat(state.charFormat);
     setFont(state.font);
+}
+
+void RtfReader::insert(const QString &text)
+{
+    if (!pendingHighSurrogate && pendingCells == 0) {
+        if (!text.isEmpty())
+            cursor.insertText(withoutControlCharacters(text));
+        return;
+    }
+    QString pending;
+    if (pendingHighSurrogate)
+        pending += QChar(QChar::ReplacementCharacter);
+    pending += QString(pendingCells, QLatin1Char('\t'));
+    pendingHighSurrogate = 0;
+    pendingCells = 0;
+    cursor.insertText(pending + withoutControlCharacters(text));
+}
+
+void RtfReader::insertUnicodeUnit(int value)
+{
+    // Negative numbers stand for the units above 32767; anything outside
+    // the sixteen bits, and half a pair alone, is no character.
+    if (value < -32768 || value > 65535) {
+        insert(QString(QChar(QChar::ReplacementCharacter)));
+        return;
+    }
+    const char16_t unit = char16_t(value < 0 ? value + 65536 : value);
+    if (QChar::isHighSurrogate(unit)) {
+        flushSurrogate();
+        pendingHighSurrogate = unit;
+        return;
+    }
+    if (QChar::isLowSurrogate(unit)) {
+        if (!pendingHighSurrogate) {
+            insert(QString(QChar(QChar::ReplacementCharacter)));
+            return;
+        }
+        const QChar pair[] = { QChar(pendingHighSurrogate), QChar(unit) };
+        pendingHighSurrogate = 0;
+        insert(QString(pair, 2));
+        return;
+    }
+    insert(QString(QChar(unit)));
+}
+
+void RtfReader::flushSurrogate()
+{
+    if (!pendingHighSurrogate)
+        return;
+    pendingHighSurrogate = 0;
+    insert(QString(QChar(QChar::ReplacementCharacter)));
 }
 
 void RtfReader::setCodec(QTextCodec *newCodec)
@@ -331,14 +461,63 @@ void RtfReader::endBlock(int)
 {
     // A paragraph mark inside ignored text (a font table, say) is no
     // paragraph of the document.
-    if (!state.ignoreText)
-        blockOpen = false;
+    if (state.ignoreText)
+        return;
+    flushSurrogate();
+    pendingCells = 0;
+    blockOpen = false;
+}
+
+void RtfReader::endCell(int)
+{
+    if (state.ignoreText)
+        return;
+    flushSurrogate();
+    ++pendingCells;
+}
+
+void RtfReader::endRow(int value)
+{
+    endBlock(value);
+}
+
+void RtfReader::beginFootnote(int)
+{
+    if (state.ignoreText)
+        return;
+    flushSurrogate();
+    pendingCells = 0;
+    openFootnotes.append({ int(stack.size()), blockOpen });
+    notes->begin(cursor, QString::number(notes->count() + 1));
+    blockOpen = true;
+}
+
+void RtfReader::endFootnote()
+{
+    const OpenFootnote footnote = openFootnotes.takeLast();
+    flushSurrogate();
+    pendingCells = 0;
+    notes->end(cursor);
+    blockOpen = footnote.blockOpen;
+}
+
+void RtfReader::insertFootnoteMark(int)
+{
+    // The mark in the text is the number of the footnote that follows it;
+    // in the footnote itself the number starts the note's paragraph.
+    if (!state.ignoreText && openFootnotes.isEmpty())
+        insert(QString::number(notes->count() + 1));
+}
+
+void RtfReader::markIgnorable(int)
+{
+    nextWordIgnorable = true;
 }
 
 void RtfReader::insertSymbol(int value)
 {
     if (!state.ignoreText)
-        cursor.insertText(QString(QChar(ushort(value))));
+        insert(QString(QChar(ushort(value))));
 }
 
 void RtfReader::insertHexSymbol(int)
@@ -346,13 +525,13 @@ void RtfReader::insertHexSymbol(int)
     // The decoder keeps its state, so the last byte of a multi-byte
     // character produces it. Hidden bytes must not reach it at all.
     if (!state.ignoreText)
-        cursor.insertText(decode(tokenizer->tokenHex()));
+        insert(decode(tokenizer->tokenHex()));
 }
 
 void RtfReader::insertUnicodeSymbol(int value)
 {
     if (value != 0 && !state.ignoreText)
-        cursor.insertText(QString(QChar(ushort(value & 0xFFFF))));
+        insertUnicodeUnit(value);
 
     for (int remaining = state.skipCount; remaining > 0;) {
         tokenizer->readNext();
@@ -382,7 +561,7 @@ void RtfReader::insertUnicodeSymbol(int value)
 
 void RtfReader::setSkipCount(int value)
 {
-    state.skipCount = value;
+    state.skipCount = qBound(0, value, MaxSkipCount);
 }
 
 void RtfReader::resetBlockFormat(int)
@@ -549,7 +728,7 @@ void RtfReader::applyStyle(int value)
 
 void RtfReader::insertText(const QString &text)
 {
-    cursor.insertText(text);
+    insert(text);
 }
 
 void RtfReader::beginStyle(int value)

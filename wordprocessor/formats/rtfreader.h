@@ -13,6 +13,7 @@
 
 class QTextCodec;
 class QTextDecoder;
+class DocumentNotes;
 class RtfTokenizer;
 
 // Reads RTF into the document at `cursor`. Each destination it understands
@@ -20,6 +21,9 @@ class RtfTokenizer;
 // group states. It carries paragraphs, alignment, indent, direction, heading
 // levels, bold, italic, underline, strike-out, super- and subscript, symbols
 // and escapes, decoding text in the code page of the document or the font.
+// Table cells end with a tab, rows, pages, sections and columns with a
+// paragraph break; footnotes follow the text; headers, footers and list
+// definitions are left out.
 class RtfReader : public FormatReader
 {
 public:
@@ -74,6 +78,11 @@ private:
     void readGroups();
     void pushState();
     void popState();
+    // Every character reaches the document through here.
+    void insert(const QString &text);
+    void insertUnicodeUnit(int value);
+    void flushSurrogate();
+    void endFootnote();
     void setCodec(QTextCodec *codec);
     QString decode(const QByteArray &bytes);
     void applyBlockFormat();
@@ -81,6 +90,11 @@ private:
 
     // Main destination
     void endBlock(int);
+    void endCell(int);
+    void endRow(int);
+    void beginFootnote(int);
+    void insertFootnoteMark(int);
+    void markIgnorable(int);
     void insertSymbol(int value);
     void insertHexSymbol(int);
     void insertUnicodeSymbol(int value);
@@ -126,6 +140,24 @@ private:
     QVector<QTextCodec *> fontCodecs;
     void (RtfReader::*stylesheetEnd)() = nullptr;
     int styleHandDowns = 0;
+    // Cells ended since the last text: each becomes a tab before the next
+    // text of the row, so that the cells of a row neither run together nor
+    // end it with a tab.
+    int pendingCells = 0;
+    // The first half of a character beyond the basic plane, written as two
+    // \u words, while the second is awaited.
+    char16_t pendingHighSurrogate = 0;
+    // \* came just before: an unknown control word now starts a destination
+    // to be skipped.
+    bool nextWordIgnorable = false;
+
+    struct OpenFootnote
+    {
+        int depth;
+        bool blockOpen;
+    };
+    const std::unique_ptr<DocumentNotes> notes;
+    QVector<OpenFootnote> openFootnotes;
 };
 
 #endif

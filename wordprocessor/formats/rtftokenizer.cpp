@@ -116,17 +116,16 @@ void RtfTokenizer::readNext()
         const bool negative = c == '-';
         if (negative)
             c = next();
+        // A number beyond an int stands for the largest one of its sign: a
+        // \bin count then runs past the end of the file, a \u character out
+        // of range, instead of passing for zero.
+        const qint64 limit = qint64(std::numeric_limits<int>::max()) + (negative ? 1 : 0);
         qint64 number = 0;
-        bool fits = true;
         for (; isDigit(c); c = next()) {
             hasValue = true;
-            if (fits) {
-                number = number * 10 + (c - '0');
-                fits = number <= qint64(std::numeric_limits<int>::max()) + (negative ? 1 : 0);
-            }
+            number = qMin(number * 10 + (c - '0'), limit);
         }
-        if (fits)
-            value = int(negative ? -number : number);
+        value = int(negative ? -number : number);
         if (c != ' ')
             pushBack();
 

@@ -31,13 +31,17 @@ struct Escape
     const char *rtf;
 };
 
-// Characters that RTF spells with a control word or symbol.
+// Characters that RTF spells with a control word or symbol. Joiners,
+// direction marks, the spaces of set widths and the middle dot have control
+// words too, but widely used readers drop those words (a Kannada word would
+// lose its non-joiner and change its shape): they are written as Unicode
+// characters, which every reader of Unicode RTF takes.
 constexpr Escape escapes[] = {
     { 0x0009, "\\tab " },      { 0x005C, "\\'5C" },       { 0x007B, "\\'7B" },
     { 0x007D, "\\'7D" },       { 0x00A0, "\\~" },         { 0x00AD, "\\-" },
-    { 0x00B7, "\\|" },         { 0x2002, "\\enspace " },  { 0x2003, "\\emspace " },
-    { 0x2004, "\\qmspace " },  { 0x200C, "\\zwnj " },     { 0x200D, "\\zwj " },
-    { 0x200E, "\\ltrmark " },  { 0x200F, "\\rtlmark " },  { 0x2011, "\\_" },
+    { 0x00B7, "\\u183?" },     { 0x2002, "\\u8194?" },    { 0x2003, "\\u8195?" },
+    { 0x2004, "\\u8196?" },    { 0x200C, "\\u8204?" },    { 0x200D, "\\u8205?" },
+    { 0x200E, "\\u8206?" },    { 0x200F, "\\u8207?" },    { 0x2011, "\\_" },
     { 0x2013, "\\endash " },   { 0x2014, "\\emdash " },   { 0x2018, "\\lquote " },
     { 0x2019, "\\rquote " },   { 0x201C, "\\ldblquote " }, { 0x201D, "\\rdblquote " },
     { 0x2022, "\\bullet " },   { 0x2028, "\\line " },

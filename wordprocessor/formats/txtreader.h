@@ -4,7 +4,7 @@
 #include "formats/formatreader.h"
 
 // Reads a plain-text file: the byte-order mark chooses the codec, UTF-8
-// otherwise. Never fails.
+// otherwise. Never fails: what is no character becomes U+FFFD.
 class TxtReader : public FormatReader
 {
 public:

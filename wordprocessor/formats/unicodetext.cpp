@@ -6,15 +6,14 @@
 
 namespace UnicodeText {
 
-void prepareForReading(QTextStream &stream, QIODevice *device, QByteArray *encoding)
+QTextCodec *codecForReading(QIODevice *device, QByteArray *encoding)
 {
     QTextCodec *codec = QTextCodec::codecForUtfText(device->peek(4), nullptr);
     if (codec)
         *encoding = codec->name().toUpper();
     else
         codec = QTextCodec::codecForName("UTF-8");
-    stream.setAutoDetectUnicode(false);
-    stream.setCodec(codec);
+    return codec;
 }
 
 void prepareForWriting(QTextStream &stream, const QByteArray &encoding)
@@ -25,4 +24,54 @@ void prepareForWriting(QTextStream &stream, const QByteArray &encoding)
     stream.setGenerateByteOrderMark(true);
 }
 
+QString withoutLoneSurrogates(const QString &text)
+{
+    QString result = text;
+    const int n = result.size();
+    for (int i = 0; i < n; ++i) {
+        const QChar c = result.at(i);
+        if (c.isHighSurrogate() && i + 1 < n && result.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            result[i] = QChar(QChar::ReplacementCharacter);
+    }
+    return result;
+}
+
 } // namespace UnicodeText
+
+UnicodeTextReader::UnicodeTextReader(QIODevice *device, QByteArray *encoding)
+    : m_device(device)
+    , m_decoder(UnicodeText::codecForReading(device, encoding)->makeDecoder())
+{
+}
+
+UnicodeTextReader::~UnicodeTextReader() = default;
+
+bool UnicodeTextReader::atEnd() const
+{
+    return m_keptBack.isEmpty() && m_device->atEnd();
+}
+
+QString UnicodeTextReader::read(qint64 maxBytes)
+{
+    QString text = m_keptBack + m_decoder->toUnicode(m_device->read(maxBytes));
+    m_keptBack.clear();
+    if (m_device->atEnd()) {
+        if (m_decoder->needsMoreData())
+            text += QChar(QChar::ReplacementCharacter);
+    } else if (!text.isEmpty() && (text.at(text.size() - 1).isHighSurrogate() || text.at(text.size() - 1) == QLatin1Char('\r'))) {
+        m_keptBack = text.right(1);
+        text.chop(1);
+    }
+    return UnicodeText::withoutLoneSurrogates(text);
+}
+
+QString UnicodeTextReader::readAll()
+{
+    QString text = m_keptBack + m_decoder->toUnicode(m_device->readAll());
+    m_keptBack.clear();
+    if (m_decoder->needsMoreData())
+        text += QChar(QChar::ReplacementCharacter);
+    return UnicodeText::withoutLoneSurrogates(text);
+}

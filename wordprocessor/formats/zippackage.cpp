@@ -1,5 +1,6 @@
 #include "private/zippackage_p.h"
 
+#include "private/documentlimits_p.h"
 #include "private/formatwriter_p.h"
 
 #include <QBuffer>
@@ -243,6 +244,17 @@ bool ZipPackage::contains(const QString &name) const
     return d->find(name) != nullptr;
 }
 
+qint64 ZipPackage::archiveSize() const
+{
+    return d->device ? d->archiveSize : 0;
+}
+
+qint64 ZipPackage::entrySize(const QString &name) const
+{
+    const DirectoryEntry *entry = d->find(name);
+    return entry ? qint64(entry->size) : 0;
+}
+
 QByteArray ZipPackage::entry(const QString &name) const
 {
     if (!d->device) {
@@ -260,9 +272,11 @@ QByteArray ZipPackage::entry(const QString &name) const
         d->setStatus(EntryTooLarge);
         return QByteArray();
     }
-    d->setStatus(CorruptEntry);
-    if (entry->flags & EncryptedFlag)
+    if (entry->flags & EncryptedFlag) {
+        d->setStatus(EncryptedEntry);
         return QByteArray();
+    }
+    d->setStatus(CorruptEntry);
     const QByteArray header = d->readAt(entry->localHeaderOffset, LocalHeaderSize);
     if (header.size() != LocalHeaderSize || readUInt32(header.constData()) != LocalHeaderSignature)
         return QByteArray();
@@ -299,7 +313,9 @@ QString ZipPackage::statusText(Status status)
     case MissingEntry:
         return tr("The archive holds no document.");
     case EntryTooLarge:
-        return tr("The document is too large to open.");
+        return DocumentLimits::tooLargeText();
+    case EncryptedEntry:
+        return tr("The document is encrypted.");
     case CorruptEntry:
     case WriteError:
         break;
@@ -308,7 +324,7 @@ QString ZipPackage::statusText(Status status)
 }
 
 bool ZipPackage::readXmlEntries(const QStringList &names, QXmlStreamReader &xml,
-                                const std::function<void()> &read) const
+                                const std::function<void(const QByteArray &)> &read) const
 {
     bool complete = true;
     for (const QString &name : names) {
@@ -323,7 +339,7 @@ bool ZipPackage::readXmlEntries(const QStringList &names, QXmlStreamReader &xml,
             continue;
         xml.clear();
         xml.addData(bytes);
-        read();
+        read(bytes);
         if (xml.hasError()) {
             // The entry itself was read; what it holds is no XML.
             d->status = CorruptEntry;

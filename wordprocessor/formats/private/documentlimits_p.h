@@ -1,6 +1,9 @@
 #ifndef YAVO_DOCUMENTLIMITS_P_H
 #define YAVO_DOCUMENTLIMITS_P_H
 
+#include <QString>
+#include <QtGlobal>
+
 #include <algorithm>
 #include <cmath>
 
@@ -18,10 +21,46 @@ constexpr int MaxStyles = 4096;
 constexpr int MaxStyleHandDowns = 1 << 18;
 // Nesting of tables, sections, spans, links and the like.
 constexpr int MaxNesting = 256;
+// Nesting of the elements of an HTML file.
+constexpr int MaxHtmlNesting = 4096;
 // Spaces one ODT space element may stand for.
 constexpr int MaxSpaceRun = 1024;
 // Indentation steps (half inches) of one paragraph: wider than any page.
 constexpr int MaxBlockIndent = 64;
+
+// The text a reader gives when a document would cost more than its budget.
+QString tooLargeText();
+
+// What one document may cost its reader, measured against the size of its
+// file. Compressed XML can stand for a thousand times its size: a small file
+// could otherwise make the reader insert millions of paragraphs, for minutes
+// and gigabytes. Each allowance has a base that any real document stays
+// within and grows with the file, so that large real documents (100 MB of
+// text) open while a small file cannot ask for more than a small document's
+// cost.
+class Budget
+{
+public:
+    explicit Budget(qint64 fileSize = 0);
+
+    // Whether the file's parts may inflate to `bytes` together.
+    bool allowsInflatedSize(qint64 bytes) const;
+    // Whether `count` more paragraphs fit; they are taken when they do.
+    bool takeParagraphs(qint64 count);
+    // Whether `count` more characters fit; they are taken when they do.
+    bool takeCharacters(qint64 count);
+
+private:
+    qint64 m_inflatedSize;
+    qint64 m_paragraphs;
+    qint64 m_characters;
+};
+
+// The number of elements with the local name `localName` (whatever their
+// prefix) that the XML bytes start: what a part will ask of the reader,
+// counted before it is parsed. Comments and character data that look like
+// tags are counted too, which only errs on the safe side.
+qint64 countElements(const QByteArray &xml, const char *localName);
 
 // The indentation a length of `steps` steps gives, half steps rounded up.
 // Bounded before rounding: a huge length must not overflow the int nor make

@@ -33,7 +33,7 @@ class ZipPackage
 
 public:
     enum Compression { Stored, Deflated };
-    enum Status { NoError, NotAnArchive, MissingEntry, EntryTooLarge, CorruptEntry, WriteError };
+    enum Status { NoError, NotAnArchive, MissingEntry, EntryTooLarge, CorruptEntry, EncryptedEntry, WriteError };
 
     // Largest entry (uncompressed) the readers accept. A 5 MB text document
     // gives a content part of some tens of megabytes; beyond this limit an
@@ -45,14 +45,21 @@ public:
 
     bool open(QIODevice *device);
     bool contains(const QString &name) const;
+    // The size of the archive open for reading, in bytes.
+    qint64 archiveSize() const;
+    // The size the directory declares for the entry once inflated; 0 for
+    // an entry the archive does not hold.
+    qint64 entrySize(const QString &name) const;
     // The bytes of an entry; empty, with the status saying why, when it
     // cannot be read.
     QByteArray entry(const QString &name) const;
-    // Gives the named XML entries, in order, to `xml` and calls `read` for
-    // each; an entry that is absent or empty is passed over. Stops at the
-    // first entry that cannot be read or holds bad XML and returns false;
-    // errorString() is then what to tell the user.
-    bool readXmlEntries(const QStringList &names, QXmlStreamReader &xml, const std::function<void()> &read) const;
+    // Gives the named XML entries, in order, to `xml` and calls `read` with
+    // each one's bytes; an entry that is absent or empty is passed over.
+    // Stops at the first entry that cannot be read or holds bad XML (or that
+    // `read` raised an error on) and returns false; errorString() is then
+    // what to tell the user.
+    bool readXmlEntries(const QStringList &names, QXmlStreamReader &xml,
+                        const std::function<void(const QByteArray &)> &read) const;
 
     void addEntry(const QString &name, const QByteArray &data, Compression compression = Deflated);
     bool save(QIODevice *device) const;

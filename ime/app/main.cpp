@@ -1,0 +1,6 @@
+#include "ime/app/yavoimemain.h"
+
+int main(int argc, char *argv[])
+{
+    return yavoIMEMain(argc, argv);
+}

@@ -1,0 +1,371 @@
+#include "app/yvworker.h"
+
+#include "core/sharedsettings.h"
+#include "nudidocuments.h"
+#include "testmain.h"
+
+#include <QDir>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTextImageFormat>
+#include <QTextList>
+#include <QTextTable>
+#include <QtTest>
+
+#include <signal.h>
+#include <sys/resource.h>
+
+namespace {
+
+const QString ka = QStringLiteral("ಕ");
+const QString nudiKa = QString::fromLatin1("\x50\xC0");
+const QString nudiKannada = QString::fromLatin1("\x50\xC0\xA3\xC0\xDF\x71\xC0");
+
+QTextCharFormat formatAt(QTextDocument &document, int position)
+{
+    QTextCursor cursor(&document);
+    cursor.setPosition(qMin(position + 1, document.characterCount() - 1));
+    return cursor.charFormat();
+}
+
+// Lowers the largest file this process may write while it lives; a write
+// past it fails (EFBIG) instead of ending the program.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_oldHandler = signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_saved;
+    void (*m_oldHandler)(int);
+};
+
+} // namespace
+
+class TestYvWorker : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { qRegisterMetaType<QTextDocument *>(); }
+    void convertsText_data();
+    void convertsText();
+    void convertsDocumentInPlace_data();
+    void convertsDocumentInPlace();
+    void eachWordKeepsItsFormat();
+    void imagesAndParagraphsSurvive();
+    void listsAndTablesSurvive();
+    void convertsFiles_data();
+    void convertsFiles();
+    void failedFilesLeaveNothing_data();
+    void failedFilesLeaveNothing();
+    void failedWriteLeavesNothing();
+};
+
+void TestYvWorker::convertsText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("blocks");
+    QTest::addColumn<bool>("bold");
+
+    QTest::newRow("plain lines") << nudiKa + QLatin1Char(' ') + nudiKa + QLatin1Char('\n') + nudiKa
+                                 << QStringList{ ka + QLatin1Char(' ') + ka, ka } << false;
+    QTest::newRow("tags make it HTML") << QStringLiteral("<b>") + nudiKannada + QStringLiteral("</b>")
+                                       << QStringList{ QStringLiteral("ಕನ್ನಡ") } << true;
+    QTest::newRow("angle brackets without a tag stay text")
+        << QStringLiteral("< ") + nudiKa + QStringLiteral(" >") << QStringList{ QStringLiteral("< ") + ka + QStringLiteral(" >") }
+        << false;
+    QTest::newRow("empty") << QString() << QStringList{ QString() } << false;
+}
+
+void TestYvWorker::convertsText()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, blocks);
+    QFETCH(bool, bold);
+
+    yvWorker worker;
+    QSignalSpy done(&worker, &yvWorker::done);
+    worker.convertANSI2Unicode(text);
+    QCOMPARE(done.count(), 1);
+    std::unique_ptr<QTextDocument> document(done.first().first().value<QTextDocument *>());
+    QVERIFY(document);
+    QVERIFY(!document->parent());
+    QCOMPARE(NudiDocuments::blockTexts(*document), blocks);
+    QCOMPARE(formatAt(*document, 0).fontWeight() == QFont::Bold, bold);
+}
+
+void TestYvWorker::convertsDocumentInPlace_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("englishNumerals");
+    QTest::addColumn<QStringList>("blocks");
+
+    QTest::newRow("words and lines") << NudiDocuments::nudiText() << false << NudiDocuments::unicodeBlocks();
+    QTest::newRow("blank lines and runs of spaces")
+        << QStringLiteral("  ") + nudiKa + QStringLiteral("   ") + nudiKa + QStringLiteral("\n\n\t") + nudiKa
+        << false << QStringList{ QStringLiteral("  ") + ka + QStringLiteral("   ") + ka, QString(), QStringLiteral("\t") + ka };
+    QTest::newRow("Kannada digits") << QStringLiteral("1990") << false << QStringList{ QStringLiteral("೧೯೯೦") };
+    QTest::newRow("English digits") << QStringLiteral("1990") << true << QStringList{ QStringLiteral("1990") };
+    QTest::newRow("Unicode stays") << QStringLiteral("ಕನ್ನಡ") << false << QStringList{ QStringLiteral("ಕನ್ನಡ") };
+    QTest::newRow("empty") << QString() << false << QStringList{ QString() };
+}
+
+void TestYvWorker::convertsDocumentInPlace()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, englishNumerals);
+    QFETCH(QStringList, blocks);
+
+    SharedSettings::setEnglishNumerals(englishNumerals);
+    QTextDocument document;
+    document.setPlainText(text);
+    yvWorker worker;
+    QSignalSpy done(&worker, &yvWorker::done);
+    worker.convertANSI2Unicode(&document);
+    QCOMPARE(done.count(), 1);
+    QCOMPARE(done.first().first().value<QTextDocument *>(), &document);
+    QCOMPARE(NudiDocuments::blockTexts(document), blocks);
+    SharedSettings::setEnglishNumerals(false);
+}
+
+void TestYvWorker::eachWordKeepsItsFormat()
+{
+    // bold "ಕ", a plain space, italic "ಕನ್ನಡ" whose last glyph is underlined,
+    // then a plain space and a plain word.
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    QTextCharFormat italic;
+    italic.setFontItalic(true);
+    QTextCharFormat underlined = italic;
+    underlined.setFontUnderline(true);
+    cursor.insertText(nudiKa, bold);
+    cursor.insertText(QStringLiteral(" "), QTextCharFormat());
+    cursor.insertText(nudiKannada.left(6), italic);
+    cursor.insertText(nudiKannada.mid(6), underlined);
+    cursor.insertText(QStringLiteral(" ") + nudiKa, QTextCharFormat());
+
+    yvWorker().convertANSI2Unicode(&document);
+
+    QCOMPARE(document.toPlainText(), QStringLiteral("ಕ ಕನ್ನಡ ಕ"));
+    QCOMPARE(formatAt(document, 0).fontWeight(), int(QFont::Bold));
+    QCOMPARE(formatAt(document, 1).fontWeight(), int(QFont::Normal));
+    for (int i = 2; i < 7; ++i) {
+        QVERIFY2(formatAt(document, i).fontItalic(), qPrintable(QString::number(i)));
+        QVERIFY(!formatAt(document, i).fontUnderline());
+    }
+    QVERIFY(!formatAt(document, 7).fontItalic());
+    QVERIFY(!formatAt(document, 8).fontItalic());
+}
+
+void TestYvWorker::imagesAndParagraphsSurvive()
+{
+    QTextDocument document;
+    document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("img")), QImage(4, 4, QImage::Format_RGB32));
+    QTextCursor cursor(&document);
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignCenter);
+    centred.setProperty(HeadingLevelProperty, 2);
+    cursor.setBlockFormat(centred);
+    cursor.insertText(nudiKa);
+    QTextImageFormat image;
+    image.setName(QStringLiteral("img"));
+    cursor.insertImage(image);
+    cursor.insertText(nudiKa);
+    QTextBlockFormat right;
+    right.setAlignment(Qt::AlignRight);
+    right.setProperty(HeadingLevelProperty, 3);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    cursor.insertBlock(right, bold);
+    cursor.insertText(nudiKa);
+
+    yvWorker().convertANSI2Unicode(&document);
+
+    QCOMPARE(NudiDocuments::blockTexts(document),
+             (QStringList{ ka + QChar(QChar::ObjectReplacementCharacter) + ka, ka }));
+    QVERIFY(formatAt(document, 1).isImageFormat());
+    QCOMPARE(document.begin().blockFormat().alignment(), Qt::AlignCenter);
+    QCOMPARE(document.begin().blockFormat().intProperty(HeadingLevelProperty), 2);
+    QCOMPARE(document.begin().next().blockFormat().alignment(), Qt::AlignRight);
+    QCOMPARE(document.begin().next().blockFormat().intProperty(HeadingLevelProperty), 3);
+    QCOMPARE(document.begin().next().charFormat().fontWeight(), int(QFont::Bold));
+}
+
+void TestYvWorker::listsAndTablesSurvive()
+{
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    cursor.insertText(nudiKa);
+    cursor.createList(QTextListFormat::ListDecimal);
+    cursor.insertBlock();
+    cursor.insertText(nudiKa);
+    cursor.insertBlock();
+    cursor.insertText(nudiKa);
+    cursor.insertBlock(QTextBlockFormat());
+    cursor.insertTable(1, 2);
+    cursor.insertText(nudiKa);
+    cursor.movePosition(QTextCursor::NextCell);
+    cursor.insertText(nudiKa);
+
+    yvWorker().convertANSI2Unicode(&document);
+
+    QTextBlock block = document.begin();
+    for (int i = 0; i < 3; ++i, block = block.next()) {
+        QCOMPARE(block.text(), ka);
+        QVERIFY2(block.textList(), qPrintable(QString::number(i)));
+        QCOMPARE(block.textList()->count(), 3);
+    }
+    QTextTable *table = QTextCursor(block.next()).currentTable();
+    QVERIFY(table);
+    QCOMPARE(table->cellAt(0, 0).firstCursorPosition().block().text(), ka);
+    QCOMPARE(table->cellAt(0, 1).firstCursorPosition().block().text(), ka);
+}
+
+void TestYvWorker::convertsFiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QByteArray>("encoding");
+    QTest::addColumn<QByteArray>("head");
+
+    const QByteArray zip("PK\x03\x04", 4);
+    QTest::newRow("text") << "txt" << "notes.txt" << int(FormatReader::TxtType) << QByteArray("UTF-8")
+                          << QByteArray("\xEF\xBB\xBF");
+    QTest::newRow("UTF-16 text keeps its mark") << "txt-utf16" << "notes.txt" << int(FormatReader::TxtType)
+                                                << QByteArray("UTF-16LE") << QByteArray("\xFF\xFE");
+    QTest::newRow("RTF") << "rtf" << "letter.rtf" << int(FormatReader::RtfType) << QByteArray("CP1252")
+                         << QByteArray("{\\rtf1");
+    QTest::newRow("HTML") << "html" << "page.html" << int(FormatReader::HtmlType) << QByteArray("UTF-8")
+                          << QByteArray("\xEF\xBB\xBF");
+    QTest::newRow("ODT") << "odt" << "book.odt" << int(FormatReader::OdtType) << QByteArray() << zip;
+    QTest::newRow("flat ODT stays flat") << "fodt" << "book.fodt" << int(FormatReader::OdtType) << QByteArray()
+                                         << QByteArray("<?xml");
+    QTest::newRow("DOCX") << "docx" << "report.docx" << int(FormatReader::DocxType) << QByteArray() << zip;
+    QTest::newRow("DOCX without suffix") << "docx" << "report" << int(FormatReader::DocxType) << QByteArray() << zip;
+    QTest::newRow("RTF named .txt") << "rtf" << "misnamed.txt" << int(FormatReader::RtfType) << QByteArray("CP1252")
+                                    << QByteArray("{\\rtf1");
+}
+
+void TestYvWorker::convertsFiles()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, name);
+    QFETCH(int, type);
+    QFETCH(QByteArray, encoding);
+    QFETCH(QByteArray, head);
+
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("D")));
+    const QString input = dir.filePath(name);
+    QVERIFY(NudiDocuments::write(input, kind));
+    const QString destination = dir.filePath(QStringLiteral("D"));
+
+    yvWorker worker;
+    QSignalSpy completed(&worker, &yvWorker::fileCompleted);
+    worker.convertANSI2UnicodeFile(input, destination);
+    QCOMPARE(completed.count(), 1);
+    const QString output = destination + QStringLiteral("/Unicode-") + name;
+    QCOMPARE(completed.first().first().toString(), output);
+
+    QFile file(output);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY2(file.peek(head.size()) == head, file.peek(16).toHex().constData());
+    file.close();
+    QTextDocument document;
+    const auto reader = NudiDocuments::read(output, &document);
+    QVERIFY(reader);
+    QCOMPARE(reader->errorText, QString());
+    QCOMPARE(reader->type(), type);
+    if (!encoding.isEmpty())
+        QCOMPARE(reader->encoding, encoding);
+    QCOMPARE(NudiDocuments::blockTexts(document), NudiDocuments::unicodeBlocks());
+}
+
+void TestYvWorker::failedFilesLeaveNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("destination");
+
+    QTest::newRow("missing input") << QString() << QByteArray() << QStringLiteral("out");
+    QTest::newRow("missing destination") << QStringLiteral("a.txt") << QByteArray("\x50\xC0") << QStringLiteral("nowhere");
+    QTest::newRow("broken archive") << QStringLiteral("a.docx") << QByteArray("PK\x03\x04 broken", 11)
+                                    << QStringLiteral("out");
+    QTest::newRow("output name taken by a folder") << QStringLiteral("taken.txt") << QByteArray("\x50\xC0")
+                                                   << QStringLiteral("out");
+}
+
+void TestYvWorker::failedFilesLeaveNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, destination);
+
+    QTemporaryDir dir;
+    QDir root(dir.path());
+    QVERIFY(root.mkpath(QStringLiteral("out/Unicode-taken.txt")));
+    QString input = dir.filePath(QStringLiteral("absent.txt"));
+    if (!name.isEmpty()) {
+        input = dir.filePath(name);
+        QFile file(input);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    yvWorker worker;
+    QSignalSpy completed(&worker, &yvWorker::fileCompleted);
+    worker.convertANSI2UnicodeFile(input, dir.filePath(destination));
+    QCOMPARE(completed.count(), 1);
+    QCOMPARE(completed.first().first().toString(), QString());
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("out"))).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+void TestYvWorker::failedWriteLeavesNothing()
+{
+    QTemporaryDir dir;
+    const QString input = dir.filePath(QStringLiteral("long.txt"));
+    QFile file(input);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 4000; ++i)
+        file.write("\x50\xC0\xA3\xC0\xDF\x71\xC0 \x50\xC0\n");
+    file.close();
+    const QString previous = dir.filePath(QStringLiteral("Unicode-long.txt"));
+    QFile old(previous);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("kept");
+    old.close();
+
+    yvWorker worker;
+    QSignalSpy completed(&worker, &yvWorker::fileCompleted);
+    {
+        FileSizeLimit limit(16 * 1024);
+        worker.convertANSI2UnicodeFile(input, dir.path());
+    }
+    QCOMPARE(completed.count(), 1);
+    QCOMPARE(completed.first().first().toString(), QString());
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("kept"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{ QStringLiteral("long.txt"), QStringLiteral("Unicode-long.txt") }));
+}
+
+YAVO_TEST_MAIN(TestYvWorker)
+#include "tst_yvworker.moc"

@@ -1,0 +1,219 @@
+import QtQuick 2.12
+import QtTest 1.12
+
+Item {
+    id: window
+    width: 800
+    height: 300
+
+    Loader {
+        id: loader
+        anchors.fill: parent
+        focus: true
+        source: "qrc:/qrc/view.qml"
+    }
+
+    SignalSpy {
+        id: askedSpy
+        target: keyboardModel
+        signalName: "askingCharChanged"
+    }
+
+    SignalSpy {
+        id: readySpy
+        target: keyboardModel
+        signalName: "isReadyChanged"
+    }
+
+    TestCase {
+        name: "TutorViews"
+        when: windowShown
+
+        readonly property int romanCharRole: 356
+        readonly property int romanUpperCharRole: 357
+
+        property var view: loader.item
+        property var grid: findChild(loader.item, "keyboardGridView")
+
+        function init() {
+            // Every test starts on a fresh window in Kannada, Phonetic.
+            keyboardModel.setLanguage(0)
+            keyboardModel.setKeyboad(0)
+            loader.active = false
+            loader.active = true
+            verify(loader.item !== null)
+            grid = findChild(loader.item, "keyboardGridView")
+            tryVerify(function() { return grid.count === 48 && grid.itemAtIndex(47) !== null })
+            askedSpy.clear()
+            readySpy.clear()
+        }
+
+        function keyText(row, role) {
+            return keyboardModel.data(keyboardModel.index(row, 0), role)
+        }
+
+        function rowShowing(text) {
+            for (var row = 0; row < keyboardModel.rowCount(); ++row) {
+                if (keyText(row, romanCharRole) === text || keyText(row, romanUpperCharRole) === text)
+                    return row
+            }
+            return -1
+        }
+
+        function pulsingRows() {
+            var rows = []
+            for (var row = 0; row < grid.count; ++row) {
+                var animation = findChild(grid.itemAtIndex(row), "animateWantedButtonOpacity")
+                if (animation.running)
+                    rows.push(row)
+            }
+            return rows
+        }
+
+        // An entry of a pick list, once the list has laid out its entries
+        // up to it (all start at the top and move to their places).
+        function entry(list, row) {
+            tryVerify(function() {
+                for (var i = 0; i <= Math.max(row, 1); ++i) {
+                    var item = list.itemAtIndex(i)
+                    if (item === null || item.y !== i * (item.height + list.spacing))
+                        return false
+                }
+                return true
+            })
+            return list.itemAtIndex(row)
+        }
+
+        function clickKey(row) {
+            mouseClick(grid.itemAtIndex(row))
+        }
+
+        function test_askedBoxAndPulsingKey() {
+            var asked = keyboardModel.getAskingChar()
+            verify(asked !== "")
+            var box = findChild(view, "askgingCharTextItem")
+            compare(box.text, " " + keyboardModel.getAskingCharInIndic() + " [ " + asked + " ]")
+
+            var row = rowShowing(asked)
+            compare(view.wantedRow, row)
+            compare(view.isShifted, keyText(row, romanUpperCharRole) === asked
+                                    && keyText(row, romanCharRole) !== asked)
+            // Only the key that shows the asked character pulses, and it is
+            // its own place in the grid that fades.
+            compare(pulsingRows(), [row])
+            var animation = findChild(grid.itemAtIndex(row), "animateWantedButtonOpacity")
+            compare(animation.target, grid.itemAtIndex(row))
+            tryVerify(function() { return grid.itemAtIndex(row).opacity < 1 })
+        }
+
+        function test_typingTheAskedCharacterAsksAnother() {
+            var asked = keyboardModel.getAskingChar()
+            keyClick(asked)
+            compare(askedSpy.count, 1)
+            compare(grid.currentIndex, rowShowing(asked))
+            compare(pulsingRows(), [view.wantedRow])
+            compare(rowShowing(keyboardModel.getAskingChar()), view.wantedRow)
+        }
+
+        function test_typingAnotherKeyOnlyFlashesIt() {
+            var other = keyboardModel.getAskingChar() === "q" ? "w" : "q"
+            var row = rowShowing(other)
+            var key = grid.itemAtIndex(row).item
+            keyClick(other)
+            compare(askedSpy.count, 0)
+            compare(grid.currentIndex, row)
+            verify(key.opacity < 1)
+            tryCompare(key, "opacity", 1)
+            // The same key again flashes again.
+            keyClick(other)
+            verify(key.opacity < 1)
+        }
+
+        function test_nothingToAskIsSaid() {
+            keyboardModel.askingCharChanged(-1, "", false)
+            compare(findChild(view, "askgingCharTextItem").text, "No key of this layout to ask")
+            compare(pulsingRows(), [])
+        }
+
+        function test_languageList() {
+            var button = findChild(view, "languagesCombo")
+            var list = findChild(view, "languagesListView")
+            compare(list.count, 10)
+            // A key flashed before: the grid then holds more than its keys.
+            keyClick(keyboardModel.getAskingChar() === "q" ? "w" : "q")
+
+            mouseClick(button)
+            verify(list.visible)
+            compare(list.currentIndex, 0)
+            verify(!view.isReady)
+            compare(grid.opacity, 0.1)
+
+            // The current language again changes nothing.
+            mouseClick(entry(list, 0))
+            verify(!list.visible)
+            verify(view.isReady)
+            compare(readySpy.count, 0)
+            compare(askedSpy.count, 0)
+
+            mouseClick(button)
+            mouseClick(entry(list, 4))
+            compare(keyboardModel.getLanguage(), 4)
+            compare(button.text, "Hindi")
+            verify(!list.visible)
+            compare(grid.opacity, 1)
+            verify(view.isReady)
+            compare(askedSpy.count, 1)
+            compare(findChild(grid.itemAtIndex(24), "unshiftedIndicText").text, "\u0905")
+            // The keys were made anew: the new asked key pulses, in its own place.
+            tryCompare(grid, "count", 48)
+            compare(pulsingRows(), [view.wantedRow])
+            compare(findChild(grid.itemAtIndex(view.wantedRow), "animateWantedButtonOpacity").target,
+                    grid.itemAtIndex(view.wantedRow))
+        }
+
+        function test_layoutListOffersThreeLayouts() {
+            var button = findChild(view, "keyboardLayoutNamesCombo")
+            var list = findChild(view, "keyboardsListView")
+            compare(list.model, ["Phonetic layout", "KPRao layout", "InScript layout"])
+
+            mouseClick(button)
+            verify(list.visible)
+            verify(!findChild(view, "languagesListView").visible)
+            var inScript = entry(list, 2)
+            var caption = findChild(inScript, "entryText")
+            compare(caption.font.family, Qt.application.font.family)
+            compare(caption.font.pixelSize, 15)
+
+            mouseClick(inScript)
+            compare(keyboardModel.getKeyboad(), 2)
+            compare(button.text, "InScript Layout")
+            verify(view.isReady)
+        }
+
+        function test_aboutPanel() {
+            var about = findChild(view, "aboutTutor")
+            clickKey(30)
+            verify(about.visible)
+            verify(!view.isReady)
+            compare(grid.opacity, 0.1)
+
+            // Its links open in the browser and leave the panel open.
+            var website = findChild(about, "websiteText")
+            tryVerify(function() { return website.y > 0 })
+            mouseClick(website)
+            verify(about.visible)
+            compare(setup.openedUrls(), ["https://yavo.example.org"])
+
+            // A click on a key closes it, and so does one on the panel.
+            clickKey(30)
+            verify(!about.visible)
+            verify(view.isReady)
+            compare(grid.opacity, 1)
+
+            clickKey(0)
+            verify(about.visible)
+            mouseClick(about, 5, 5)
+            verify(!about.visible)
+        }
+    }
+}

@@ -1,0 +1,22 @@
+#ifndef YAVO_TUTORAPPLICATION_H
+#define YAVO_TUTORAPPLICATION_H
+
+#include <QString>
+
+// What the tutor sets up on its application before it opens its window.
+namespace TutorApplication {
+
+// Qt Quick draws with OpenGL; on a machine (or a headless session) where no
+// OpenGL context can be made it would abort, so the tutor then draws with
+// the software scene graph. A backend chosen through the environment wins.
+// Call after the application object exists and before any Qt Quick window.
+void chooseSceneGraphBackend();
+
+// Registers the built-in Indic font and makes its family, at 15 pixels, the
+// application's font. Returns the family, "" when none could be registered
+// (the default family then stays, at 15 pixels).
+QString installFont();
+
+} // namespace TutorApplication
+
+#endif

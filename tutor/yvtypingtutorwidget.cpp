@@ -1,0 +1,37 @@
+#include "yvtypingtutorwidget.h"
+
+#include "yvkeyboardmodel.h"
+
+#include "core/indictransliterator.h"
+
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QUrl>
+
+yvTypingTutorWidget::yvTypingTutorWidget(QWindow *parent)
+    : QQuickView(parent)
+{
+    setFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
+    setTitle(tr("Yavo Software - Typing Tutor"));
+    setupView();
+}
+
+void yvTypingTutorWidget::setupContext(QQmlContext *context)
+{
+    qmlRegisterType<yvKeyboardModel>("YvKeyboardModel", 1, 0, "KeyboardModel");
+    context->setContextProperty(QStringLiteral("languageNames"), IndicTransliterator::languageNames());
+    context->setContextProperty(QStringLiteral("keyboardLayoutNames"), IndicTransliterator::keyboardLayoutNames());
+    context->setContextProperty(QStringLiteral("version"), QStringLiteral("1.0.0.1"));
+    // One model for the whole run: the views hold on to it until the end.
+    context->setContextProperty(QStringLiteral("keyboardModel"), yvKeyboardModel::createFromKeyLayout(nullptr));
+}
+
+void yvTypingTutorWidget::setupView()
+{
+    setResizeMode(QQuickView::SizeRootObjectToView);
+    setupContext(rootContext());
+    setSource(QUrl(QStringLiteral("qrc:/qrc/view.qml")));
+    show();
+    setMinimumSize(QSize(800, 300));
+    resize(800, 300);
+}

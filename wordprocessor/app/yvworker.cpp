@@ -1,0 +1,187 @@
+#include "app/yvworker.h"
+
+#include "core/ansitounicode.h"
+#include "core/nuditoansi.h"
+#include "formats/docxwriter.h"
+#include "formats/formatmanager.h"
+#include "formats/formatreader.h"
+#include "formats/html_writer.h"
+#include "formats/odtwriter.h"
+#include "formats/rtfwriter.h"
+#include "formats/txtwriter.h"
+#include "platform/filesync.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QVector>
+
+#include <memory>
+
+namespace {
+
+bool looksLikeHtml(const QString &text)
+{
+    static const QRegularExpression tag(QStringLiteral("<\\/?[a-z][\\s\\S]*>"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    return tag.match(text).hasMatch() || Qt::mightBeRichText(text);
+}
+
+// White space, paragraph and line separators, and the stand-in of an
+// image: never converted, so they keep their format and their object.
+bool isKept(QChar c)
+{
+    return c.isSpace() || c == QChar::ObjectReplacementCharacter;
+}
+
+// Writes in the reader's format; an OpenDocument text read from one flat
+// XML file is written flat again, as its name promises.
+bool writeDocument(QIODevice *device, QTextDocument *document, const FormatReader &reader, bool zipped)
+{
+    switch (reader.type()) {
+    case FormatReader::TxtType:
+        return TxtWriter(reader.encoding).write(device, document);
+    case FormatReader::RtfType:
+        return RtfWriter(reader.encoding).write(device, document);
+    case FormatReader::OdtType: {
+        OdtWriter writer;
+        writer.setFlatXml(!zipped);
+        return writer.write(device, document);
+    }
+    case FormatReader::DocxType:
+        return DocxWriter().write(device, document);
+    case FormatReader::HtmlType:
+        return html_writer(reader.encoding).write(device, document);
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+yvWorker::yvWorker() = default;
+
+void yvWorker::convertANSI2Unicode(QString text)
+{
+    auto *document = new QTextDocument;
+    if (looksLikeHtml(text))
+        document->setHtml(text);
+    else
+        document->setPlainText(text);
+    convertDocument(document);
+    Q_EMIT done(document);
+}
+
+void yvWorker::convertANSI2Unicode(QTextDocument *doc)
+{
+    convertDocument(doc);
+    Q_EMIT done(doc);
+}
+
+void yvWorker::convertANSI2UnicodeFile(QString filename, QString dstFolder)
+{
+    Q_EMIT fileCompleted(writeConverted(filename, dstFolder));
+}
+
+// Reads the file, converts it and writes it in its own format. A file that
+// cannot be read whole, or a copy that cannot be written whole, gives an
+// empty path and leaves no "Unicode-" file behind.
+QString yvWorker::writeConverted(const QString &filename, const QString &dstFolder)
+{
+    QFile input(filename);
+    if (!input.open(QIODevice::ReadOnly))
+        return QString();
+
+    const std::unique_ptr<FormatReader> reader(
+        FormatManager::createReader(&input, QFileInfo(filename).suffix().toLower()));
+    const bool zipped = FormatReader::isZipArchive(&input);
+    QTextDocument document;
+    reader->cursor = QTextCursor(&document);
+    reader->readData(&input);
+    input.close();
+    if (!reader->errorText.isEmpty())
+        return QString();
+
+    convertDocument(&document);
+
+    const QString outputPath = QStringLiteral("%1/Unicode-%2").arg(dstFolder, QFileInfo(filename).fileName());
+    QSaveFile output(outputPath);
+    if (!output.open(QIODevice::WriteOnly))
+        return QString();
+    if (!writeDocument(&output, &document, *reader, zipped) || !Platform::flushFileBuffers(output)) {
+        output.cancelWriting();
+        return QString();
+    }
+    return output.commit() ? outputPath : QString();
+}
+
+// Converts block by block. Within a block the text is cut where the cursor's
+// word movement stops; each run of characters between white space is
+// converted and takes the format of its own first character. White space,
+// images and the separators between paragraphs, list items and table cells
+// are left as they are, so the document keeps its structure.
+void yvWorker::convertDocument(QTextDocument *document)
+{
+    NudiToAnsi nudiToAnsi;
+    AnsiToUnicode ansiToUnicode;
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        if (text.isEmpty())
+            continue;
+        const int base = block.position();
+
+        // The word starts, found before the block changes.
+        QVector<int> cuts{ 0 };
+        QTextCursor walker(block);
+        while (walker.movePosition(QTextCursor::NextWord) && walker.block() == block
+               && walker.position() - base < text.size())
+            cuts << walker.position() - base;
+        cuts << text.size();
+
+        struct Run
+        {
+            int start;
+            int end;
+            QTextCharFormat format;
+        };
+        QVector<Run> runs;
+        QTextBlock::iterator fragment = block.begin();
+        for (int i = 0; i + 1 < cuts.size(); ++i) {
+            int start = cuts.at(i);
+            while (start < cuts.at(i + 1)) {
+                while (start < cuts.at(i + 1) && isKept(text.at(start)))
+                    ++start;
+                int end = start;
+                while (end < cuts.at(i + 1) && !isKept(text.at(end)))
+                    ++end;
+                if (end == start)
+                    break;
+                while (!fragment.atEnd()
+                       && fragment.fragment().position() + fragment.fragment().length() <= base + start)
+                    ++fragment;
+                runs.append({ start, end, fragment.atEnd() ? QTextCharFormat() : fragment.fragment().charFormat() });
+                start = end;
+            }
+        }
+
+        // From the end backwards, so that the runs still to come keep their
+        // places.
+        for (int i = runs.size() - 1; i >= 0; --i) {
+            const Run &run = runs.at(i);
+            const QString word = text.mid(run.start, run.end - run.start);
+            const QString converted = ansiToUnicode.convertWord(nudiToAnsi.convertWord(word));
+            if (converted == word)
+                continue;
+            cursor.setPosition(base + run.start);
+            cursor.setPosition(base + run.end, QTextCursor::KeepAnchor);
+            cursor.insertText(converted, run.format);
+        }
+    }
+    cursor.endEditBlock();
+}
