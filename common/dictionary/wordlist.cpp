@@ -225,22 +225,39 @@ QString WordList::userWordFile()
 QStringListModel *WordList::loadWords(int language)
 {
     QStringList words;
+    // The spelling index is built on the way: the set that removes the
+    // duplicates is the set the look-ups use, so the list is hashed once.
+    QSet<QString> index;
     {
         WaitCursor wait;
+        // Already without duplicates.
         words = TextLineFile::readLines(userWordFile());
+        index = QSet<QString>(words.cbegin(), words.cend());
         {
             DictDatabase dictionary;
             if (dictionary.open(language, true)) {
-                words += dictionary.allWords();
-                words.removeDuplicates();
+                const QStringList dictionaryWords = dictionary.allWords();
+                index.reserve(words.size() + dictionaryWords.size());
+                words.reserve(words.size() + dictionaryWords.size());
+                for (const QString &word : dictionaryWords) {
+                    const int before = index.size();
+                    index.insert(word);
+                    if (index.size() != before)
+                        words.append(word);
+                }
             }
         }
         // Kept apart from the words above on purpose: "dict.dat" is a list of
         // its own, sorted, and may repeat a word of the database.
-        words += getWordsFromDataStream();
+        const QStringList fileWords = getWordsFromDataStream();
+        words += fileWords;
+        for (const QString &word : fileWords)
+            index.insert(word);
     }
     auto *model = new QStringListModel(words, this);
     setWordModel(model);
+    m_wordIndex = std::move(index);
+    m_wordIndexStale = false;
     return model;
 }
 
