@@ -68,6 +68,7 @@ private slots:
     void suggestions_data();
     void suggestions();
     void suggestionsFromTheUserDictionary();
+    void suggestionsFollowTheList();
     void userWordFile();
     void addToUserDictionary();
     void completerSettings();
@@ -304,6 +305,33 @@ void TestWordList::suggestionsFromTheUserDictionary()
     QCOMPARE(utils.suggestions(KA + SIGN_I), (QStringList{KHA + SIGN_I, KA + SIGN_II}));
     QVERIFY(!utils.isMisspelled(KHA + SIGN_I));
     QVERIFY(utils.isMisspelled(KA + SIGN_I));
+}
+
+void TestWordList::suggestionsFollowTheList()
+{
+    TestSandbox sandbox;
+    AppDictFolder dct;
+    // "dict.dat" repeats a word of the database, so the list holds it twice
+    // until a word is added, which removes the second copy.
+    QVERIFY(DictFixture::writeDatabase(dct.filePath("kn.db"), kannadaDictionary({"ab", "xab"})));
+    QVERIFY(DictFixture::writeFile(dct.filePath("dict.dat"), DictFixture::wordFileBytes({"abc", "ab"})));
+    Utils utils;
+    QCOMPARE(wordList(utils), (QStringList{"ab", "xab", "ab", "abc"}));
+    QCOMPARE(utils.suggestions("ab"), (QStringList{"ab", "xab", "abc"}));
+    QCOMPARE(utils.suggestions("b"), (QStringList{"ab", "xab", "abc"}));
+
+    utils.addWords({"zab", "ab", "yyab"});
+    QCOMPARE(wordList(utils), (QStringList{"ab", "xab", "abc", "zab", "yyab"}));
+    QCOMPARE(utils.suggestions("ab"), (QStringList{"ab", "xab", "abc", "zab", "yyab"}));
+    utils.addWord("abx");
+    QCOMPARE(utils.suggestions("ab"), (QStringList{"ab", "xab", "abc", "zab", "yyab", "abx"}));
+
+    // Whoever holds the model may change it; the suggestions follow.
+    auto *model = qobject_cast<QStringListModel *>(utils.completer()->model());
+    model->setStringList({"qab", "ab"});
+    QCOMPARE(utils.suggestions("ab"), (QStringList{"qab", "ab"}));
+    model->setData(model->index(0), "abq");
+    QCOMPARE(utils.suggestions("ab"), (QStringList{"abq", "ab"}));
 }
 
 void TestWordList::userWordFile()
