@@ -3,7 +3,6 @@
 #include "dictionary/compressedtext.h"
 #include "private/editorlogging_p.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -14,11 +13,6 @@
 #include <QVariant>
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SingleRowStore", text);
-}
 
 // SQLite keeps a transaction's journal beside the file; it belongs to the
 // file and moves with it.

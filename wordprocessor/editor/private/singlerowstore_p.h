@@ -2,6 +2,7 @@
 #define YAVO_SINGLEROWSTORE_P_H
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QPair>
 #include <QSqlDatabase>
@@ -23,6 +24,8 @@ class QSqlQuery;
 // errorString() for the caller to show, and logged as a warning.
 class SingleRowStore
 {
+    Q_DECLARE_TR_FUNCTIONS(SingleRowStore)
+
 public:
     SingleRowStore();
     ~SingleRowStore();
