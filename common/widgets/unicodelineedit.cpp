@@ -1,9 +1,10 @@
 #include "widgets/unicodelineedit.h"
 
+#include "core/compositionstep.h"
 #include "core/endofword.h"
-#include "core/indictransliterator.h"
 #include "core/keyboardlayouts.h"
 #include "core/languagetable.h"
+#include "widgets/indiccomposition.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -35,7 +36,6 @@ public:
     void applyLanguageFont();
     void init();
     QString wordUnderCursor() const;
-    QString keysBeforeCursor(const QTextCursor &cursor) const;
     void resetComposition();
     void toggleIndicInput();
     void setPopupAtCursor(bool atCursor);
@@ -90,27 +90,6 @@ QString UnicodeLineEditPrivate::wordUnderCursor() const
     QTextCursor cursor = q->textCursor();
     cursor.select(QTextCursor::WordUnderCursor);
     return cursor.selectedText();
-}
-
-// The part of the word under the cursor that lies before the cursor's
-// position: the keys a Transliteration word end converts. The characters
-// after the cursor are not the word just typed, and counting them would
-// make the conversion delete text in front of it.
-QString UnicodeLineEditPrivate::keysBeforeCursor(const QTextCursor &at) const
-{
-    const int position = at.position();
-    const int inBlock = position - at.block().position();
-    if (inBlock == 0)
-        return QString();
-    // The word holding the character just before the cursor; at a word
-    // boundary Qt would otherwise pick the word after it.
-    QTextCursor word(at.document());
-    word.setPosition(position - 1);
-    word.select(QTextCursor::WordUnderCursor);
-    if (word.selectionStart() >= position || word.selectionEnd() < position)
-        return QString();
-    return at.block().text().mid(word.selectionStart() - at.block().position(),
-                                 position - word.selectionStart());
 }
 
 void UnicodeLineEditPrivate::resetComposition()
@@ -212,34 +191,11 @@ void UnicodeLineEditPrivate::transliteratePending(bool deleteOneMore)
 {
     skipNextReset = true;
     QTextCursor cursor = q->textCursor();
-    const QTextCharFormat format = q->currentCharFormat();
-    cursor.beginEditBlock();
-
-    const auto deleteBefore = [this, &cursor](int count) {
-        for (int i = 0; i < count; ++i) {
-            skipNextReset = true;
-            cursor.deletePreviousChar();
-        }
-    };
-
-    QString output;
-    if (keyboard != KeyboardLayout::Transliteration) {
-        deleteBefore(lastOutput.size());
-        output = IndicTransliterator().convert(pendingKeys, language, int(keyboard));
-    } else if (currentKeyEvent && currentKeyEvent->key() == Qt::Key_Backspace
-               && !pendingKeys.isEmpty()) {
-        deleteBefore(lastOutput.size());
-        output = pendingKeys;
-        pendingKeys.clear();
-    } else {
-        deleteBefore(pendingKeys.size() + (deleteOneMore ? 1 : 0));
-        output = IndicTransliterator().convert(pendingKeys, language, int(keyboard));
-    }
-
-    cursor.mergeCharFormat(format);
-    cursor.insertText(output);
-    lastOutput = output;
-    cursor.endEditBlock();
+    const bool takeBack = currentKeyEvent && currentKeyEvent->key() == Qt::Key_Backspace;
+    const CompositionStep step = CompositionStep::next(pendingKeys, lastOutput, language, keyboard,
+                                                       takeBack, deleteOneMore);
+    IndicComposition::replaceBeforeCursor(cursor, step.remove, step.text, q->currentCharFormat());
+    lastOutput = step.text;
     q->setTextCursor(cursor);
     skipNextReset = false;
     q->ensureCursorVisible();
@@ -280,7 +236,7 @@ void UnicodeLineEditPrivate::convertWordAtWhiteSpace(QKeyEvent *e)
     QTextCursor typed = q->textCursor();
     const int after = typed.position();
     typed.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor);
-    const QString keys = keysBeforeCursor(typed);
+    const QString keys = IndicComposition::keysBeforeCursor(typed);
     if (keys.isEmpty() || keys.back().isSpace()) {
         // Nothing to convert: leave the cursor after the white space, not
         // with it selected for the next key to overwrite.
@@ -306,7 +262,7 @@ void UnicodeLineEditPrivate::convertWordAtOtherKey(QKeyEvent *e)
         q->QPlainTextEdit::keyPressEvent(e);
         return;
     }
-    const QString keys = keysBeforeCursor(q->textCursor());
+    const QString keys = IndicComposition::keysBeforeCursor(q->textCursor());
     if (!keys.isEmpty() && !keys.back().isSpace()) {
         pendingKeys = keys;
         skipNextReset = true;

@@ -1,0 +1,147 @@
+#include "editor/highlighter.h"
+#include "editor/suggestions.h"
+
+#include "utils/utils.h"
+
+#include "testmain.h"
+
+#include <QListWidget>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+
+class TestHighlighter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void underlinesUnknownWords_data();
+    void underlinesUnknownWords();
+    void everyWordIsUnknownBeforeTheListIsLoaded();
+    void switchingOffRemovesEveryUnderline();
+    void anAddedWordLosesItsUnderline();
+    void doubleClickHandsOverTheSuggestionOnce();
+};
+
+namespace {
+
+// "start+length" of every underlined stretch of the document.
+QStringList underlined(const QTextDocument &document)
+{
+    QStringList ranges;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const auto formats = block.layout()->formats();
+        for (const QTextLayout::FormatRange &range : formats) {
+            if (range.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
+                ranges << QStringLiteral("%1+%2").arg(block.position() + range.start).arg(range.length);
+        }
+    }
+    return ranges;
+}
+
+struct CheckedDocument
+{
+    explicit CheckedDocument(const QStringList &known, bool loaded = true)
+    {
+        // A document tells of its changes only once it has a layout, which
+        // an editor would give it.
+        document.documentLayout();
+        if (loaded) {
+            utils.loadUserDictionary();
+            utils.addWords(known);
+        }
+    }
+
+    Utils utils;
+    QTextDocument document;
+    Highlighter highlighter{&utils, &document};
+};
+
+} // namespace
+
+void TestHighlighter::underlinesUnknownWords_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("known");
+    QTest::addColumn<QStringList>("expected");
+
+    const QString kannada = QStringLiteral(u"\u0C95\u0CC0\u0CB2\u0CC1");
+    QTest::newRow("unknown word") << "good bad" << QStringList{"good"} << QStringList{"5+3"};
+    QTest::newRow("one-character words never") << "a b cc" << QStringList() << QStringList{"4+2"};
+    QTest::newRow("words after a backslash never") << "\\bad ok x\\bad" << QStringList{"ok"} << QStringList();
+    QTest::newRow("comma-joined words are one") << "good,bad" << QStringList{"good", "bad"}
+                                                << QStringList{"0+8"};
+    QTest::newRow("comma-joined word known") << "good,bad" << QStringList{"good,bad"} << QStringList();
+    // "\b,bad\b" needs a word character before the comma.
+    QTest::newRow("a leading comma after a space") << "ok ,bad" << QStringList{"ok"} << QStringList();
+    QTest::newRow("a leading comma after a word") << "ab ok,bad ,bad" << QStringList{"ab", "ok,bad"}
+                                                  << QStringList{"5+4"};
+    QTest::newRow("a caret is never found") << "ab^cd" << QStringList() << QStringList();
+    QTest::newRow("every place of a word") << "bad ok bad" << QStringList{"ok"}
+                                           << QStringList{"0+3", "7+3"};
+    QTest::newRow("whole words only") << "bad badly" << QStringList{"badly"} << QStringList{"0+3"};
+    QTest::newRow("white space kept") << "  bad \t  ok" << QStringList{"ok"} << QStringList{"2+3"};
+    QTest::newRow("marks belong to the word") << kannada + " ok" << QStringList{"ok"} << QStringList{"0+4"};
+    QTest::newRow("second paragraph") << "ok\nok bad" << QStringList{"ok"} << QStringList{"6+3"};
+}
+
+void TestHighlighter::underlinesUnknownWords()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, known);
+    QFETCH(QStringList, expected);
+
+    CheckedDocument checked(known);
+    checked.document.setPlainText(text);
+    QCOMPARE(underlined(checked.document), expected);
+}
+
+void TestHighlighter::everyWordIsUnknownBeforeTheListIsLoaded()
+{
+    CheckedDocument checked(QStringList(), false);
+    checked.document.setPlainText(QStringLiteral("good a bad"));
+    QCOMPARE(underlined(checked.document), (QStringList{"0+4", "7+3"}));
+}
+
+void TestHighlighter::switchingOffRemovesEveryUnderline()
+{
+    CheckedDocument checked({QStringLiteral("ok")});
+    checked.document.setPlainText(QStringLiteral("bad ok\nworse"));
+    checked.highlighter.setEnabled(false);
+    checked.highlighter.rehighlight();
+    QCOMPARE(underlined(checked.document), QStringList());
+    checked.highlighter.setEnabled(true);
+    checked.highlighter.rehighlight();
+    QCOMPARE(underlined(checked.document), (QStringList{"0+3", "7+5"}));
+}
+
+void TestHighlighter::anAddedWordLosesItsUnderline()
+{
+    CheckedDocument checked({QStringLiteral("ok")});
+    checked.document.setPlainText(QStringLiteral("bad ok"));
+    checked.utils.addWord(QStringLiteral("bad"));
+    checked.highlighter.rehighlightBlock(checked.document.firstBlock());
+    QCOMPARE(underlined(checked.document), QStringList());
+}
+
+void TestHighlighter::doubleClickHandsOverTheSuggestionOnce()
+{
+    QPointer<Suggestions> popup = new Suggestions({QStringLiteral("one"), QStringLiteral("two")});
+    QVERIFY(QTest::qWaitForWindowExposed(popup));
+    QSignalSpy chosen(popup.data(), &Suggestions::wordSelected);
+    auto *list = popup->findChild<QListWidget *>();
+    QVERIFY(list);
+    const QRect second = list->visualItemRect(list->item(1));
+    // A double-click is a click followed by the double-click event.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
+    QCOMPARE(chosen.count(), 1);
+    QCOMPARE(chosen.at(0).at(0).toString(), QStringLiteral("two"));
+    QTRY_VERIFY(popup.isNull());
+}
+
+YAVO_TEST_MAIN(TestHighlighter)
+
+#include "tst_highlighter.moc"

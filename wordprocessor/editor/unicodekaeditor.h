@@ -1,0 +1,159 @@
+#ifndef YAVO_UNICODEKAEDITOR_H
+#define YAVO_UNICODEKAEDITOR_H
+
+#include <QPointer>
+#include <QString>
+#include <QTextEdit>
+
+class EditorOwner;
+class Highlighter;
+class QKeyEvent;
+class QMimeData;
+class QPrinter;
+class QTextCodec;
+class QTimer;
+class Utils;
+class yvQuickBytesToolBar;
+
+// The rich-text editor of one document of the word processor.
+//
+// While Indic input is on, the Latin keys of the word being typed are not
+// typed: the editor keeps them in its key buffer and shows what the
+// transliterator makes of them for the editor's language and keyboard
+// layout, the whole word again at every key, each key one undo step. With
+// the Transliteration layout the letters stay Latin until white space, a
+// digit or punctuation ends the word, which is then converted at once.
+// Any cursor move the editor did not make itself ends the word.
+//
+// The widget that creates the editor is its owner; when it implements
+// EditorOwner, the editor asks it for its font size and hands it the Escape
+// key.
+class UnicodeKaEditor : public QTextEdit
+{
+    Q_OBJECT
+
+public:
+    UnicodeKaEditor(Utils *utils, int language, int keyboard, QWidget *parent = nullptr);
+    // An editor with Indic input off, the KPRao layout, and no spell check.
+    UnicodeKaEditor(Utils *utils, QWidget *parent = nullptr);
+    ~UnicodeKaEditor() override;
+
+    // Language and keyboard layout of the composition. Every change ends the
+    // word being composed.
+    void setLanguage(int language);
+    void changeLanguage(int language);
+    int language() const;
+    int indicLanguage() const;
+    bool isIndicInputOn() const;
+    void setIndicInputOn(bool on);
+    void setKeyboard(int keyboard);
+    int keyboard() const;
+    bool isInternalEdit() const;
+    void setInternalEdit(bool internalEdit);
+
+    QString textUnderCursor() const;
+    QString blockUnderCursor() const;
+    QString wholeText() const;
+    // A backslash followed by n becomes a paragraph break.
+    void insertTextAtCursor(const QString &text);
+    void copySpecial();
+
+    void setQuickBytesToolBar(yvQuickBytesToolBar *toolBar);
+
+    void mergeFormatOnWordOrSelection(const QTextCharFormat &format);
+    void setDefaultCharFormat();
+
+    QString fileName() const;
+    void setFileName(const QString &name);
+    void setWorkingDirFromFile(const QString &path);
+    void setFontFamily(const QString &family);
+    void setLanguageFont(int language);
+    QString fontFamily() const;
+    QString encodingName() const;
+    void setEncodingName(const QString &name);
+    QTextCodec *textCodec() const;
+    void setTextCodec(QTextCodec *codec);
+    void loadDefaultSettings();
+
+    // Writing the document (unicodekaeditorfiles.cpp).
+    bool saveFile(const QString &path);
+    bool maybeSave(bool ask);
+    void setAutoComplpetePrefixLength(int length);
+    int autoComplpetePrefixLength() const;
+
+Q_SIGNALS:
+    void alignmentChanged(Qt::Alignment alignment);
+    void fontChanged(const QFont &font);
+    void languageChanged(int language);
+    void keyboardChanged(int keyboard);
+    void fontFamilyChanged(const QString &family);
+    void loadCompleter();
+    void searchString(const QString &word);
+    void workingDirChanged(const QString &dirpath);
+    void searchInYavoKosha();
+
+public Q_SLOTS:
+    void slotTextFontFamily(const QString &f);
+    void slotToggleKeyboardLayout();
+    void slotToggleLanguage();
+    void slotPrint(QPrinter *printer);
+    void setSpellCheckAsYouType(bool yesNo);
+    bool spellCheckAsYouType() const;
+    void setTextEncodingIndex(int encodingIndex);
+    int textEncodingIndex() const;
+    void updateWorkingDir();
+
+protected Q_SLOTS:
+    void slotBufferTimeout();
+    void slotCursorPositionChanged();
+
+private Q_SLOTS:
+    void slotCurrentCharFormatChanged(const QTextCharFormat &f);
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+
+    void processIndicKey(QKeyEvent *event);
+    void convertInputBuffer(bool dropOneMore);
+    void deletePreviousChars(int count);
+    void resetInputBuffer();
+
+private:
+    void init();
+    void endWord();
+    void baseKeyPressEvent(QKeyEvent *e);
+    void expandQuickBytes(QKeyEvent *e);
+    void composeTransliteration(QKeyEvent *e);
+    void convertWordAtWhiteSpace(QKeyEvent *e);
+    void convertWordAtOtherKey(QKeyEvent *e);
+    void revertConvertedWord(QKeyEvent *e);
+    void setWorkingDir(const QString &path);
+    void keepShapedText(int from, int removed, int added);
+    EditorOwner *owner() const;
+    int ownerFontSize() const;
+
+    QPointer<QWidget> m_owner;
+    EditorOwner *m_ownerInterface = nullptr;
+    Utils *m_utils = nullptr;
+    QString m_lastOutput;
+    QString m_keyBuffer;
+    QTextCodec *m_textCodec = nullptr;
+    QTimer *m_bufferTimer = nullptr;
+    bool m_internalEdit = false;
+    QString m_encodingName;
+    QString m_fileName;
+    int m_keyboard = 0;
+    int m_language = 0;
+    bool m_indicInputOn = true;
+    QKeyEvent *m_lastKeyEvent = nullptr;
+    QString m_composedFontFamily;
+    QString m_workingDir;
+    Highlighter *m_highlighter = nullptr;
+    bool m_spellCheckAsYouType = true;
+    int m_textEncodingIndex = 1;
+    int m_autoCompletePrefixLength = 3;
+    QPointer<yvQuickBytesToolBar> m_quickBytesToolBar;
+};
+
+#endif
