@@ -14,7 +14,7 @@ export QT_QPA_PLATFORM=offscreen
 # The SQL driver test preloads the system's plain SQLite into a probe process
 # to show the driver refuses it; the sanitizer runtime then no longer comes
 # first in the library list, which is expected there and harmless.
-export ASAN_OPTIONS="detect_leaks=1:verify_asan_link_order=0:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1"
+export ASAN_OPTIONS="detect_leaks=1:verify_asan_link_order=0:detect_stack_use_after_return=1:check_initialization_order=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
 build="$root/build-asan"
