@@ -138,6 +138,8 @@ private slots:
     void save();
     void duplicateWord();
     void failedSaveKeepsTheDialogAndTheWordFile();
+    void damagedStoreIsShown_data();
+    void damagedStoreIsShown();
     void entryDialog_data();
     void entryDialog();
 };
@@ -239,14 +241,67 @@ void TestEditUserDict::failedSaveKeepsTheDialogAndTheWordFile()
 
     Editor e;
     ModalAnswerer answerer;
-    answerer.expectMessageBox(boxTitle,
-                              QStringLiteral("Unable to save the user dictionary\nPleae inform the error to "
-                                             "https://yavo.example.org/contact"),
-                              QMessageBox::Ok);
+    answerer.expectMessageBox(boxTitle, QString(), QMessageBox::Ok);
     e.save();
     QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+    // One box: the failure, then what the store said about it.
+    QCOMPARE(answerer.seen().size(), 1);
+    const QString text = answerer.seen().constFirst().section(QLatin1Char('|'), 2);
+    QVERIFY2(text.startsWith(QStringLiteral("Unable to save the user dictionary\nPleae inform the error to "
+                                            "https://yavo.example.org/contact\n\n")),
+             qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("./dat/usrdic.dat")), qPrintable(text));
     QVERIFY(e.dialog.isVisible());
     QVERIFY(QFile::exists(WordList::userWordFile()));
+}
+
+void TestEditUserDict::damagedStoreIsShown_data()
+{
+    QTest::addColumn<QByteArray>("file");   // empty: a sound store
+    QTest::addColumn<bool>("load");         // else Save reads the store itself
+
+    const QByteArray notADatabase("cat\ndog\n");
+    QTest::newRow("sound, loaded") << QByteArray() << true;
+    QTest::newRow("sound, saved") << QByteArray() << false;
+    QTest::newRow("not a database, loaded") << notADatabase << true;
+    QTest::newRow("not a database, saved") << notADatabase << false;
+}
+
+void TestEditUserDict::damagedStoreIsShown()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, load);
+    const bool damaged = !file.isEmpty();
+
+    if (damaged) {
+        QVERIFY(QDir().mkpath(QStringLiteral("dat")));
+        QFile damagedFile(QStringLiteral("dat/usrdic.dat"));
+        QVERIFY(damagedFile.open(QIODevice::WriteOnly));
+        damagedFile.write(file);
+    } else {
+        QVERIFY(UserDict().save(QStringLiteral("a"), wordsTable));
+    }
+
+    Editor e;
+    ModalAnswerer answerer;
+    if (damaged)
+        answerer.expectMessageBox(boxTitle, QString(), QMessageBox::Ok);
+    if (load) {
+        e.apply(answerer, QStringLiteral("load"));
+    } else {
+        answerer.expectMessageBox(boxTitle, QStringLiteral("User Dictionary updated successfully!"),
+                                  QMessageBox::Ok);
+        e.save();
+    }
+    QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+    QCOMPARE(answerer.seen().size(), int(damaged) + int(!load));
+
+    const QStringList copies = QDir(QStringLiteral("dat"))
+            .entryList({QStringLiteral("usrdic.damaged-*")}, QDir::Files);
+    QCOMPARE(copies.size(), int(damaged));
+    if (damaged)
+        QVERIFY2(answerer.seen().constFirst().contains(copies.constFirst()),
+                 qPrintable(answerer.seen().constFirst()));
 }
 
 void TestEditUserDict::entryDialog_data()

@@ -104,6 +104,8 @@ private slots:
     void givesTheCursorBack();
     void bindingTakesTheSelection();
     void doesNothingOnceTheEditorIsGone();
+    void showsWhatTheHistoryStoreReports_data();
+    void showsWhatTheHistoryStoreReports();
 };
 
 void TestFindAndReplaceDialog::initTestCase()
@@ -347,6 +349,47 @@ void TestFindAndReplaceDialog::doesNothingOnceTheEditorIsGone()
     w.panel->hide();
     QTest::qWait(20);
     QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+}
+
+void TestFindAndReplaceDialog::showsWhatTheHistoryStoreReports_data()
+{
+    QTest::addColumn<QByteArray>("file");   // empty: a sound store with a history
+    QTest::addColumn<bool>("damaged");
+
+    QTest::newRow("sound") << QByteArray() << false;
+    QTest::newRow("not a database") << QByteArray("find: cat\nreplace: dog\n") << true;
+}
+
+void TestFindAndReplaceDialog::showsWhatTheHistoryStoreReports()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, damaged);
+
+    QDir dat(QStringLiteral("dat"));
+    const QStringList copyPattern{QStringLiteral("history.damaged-*")};
+    for (const QString &copy : dat.entryList(copyPattern, QDir::Files))
+        QVERIFY(dat.remove(copy));
+    if (file.isEmpty()) {
+        History().save(QStringLiteral("Find"), QStringLiteral("cat"));
+    } else {
+        QVERIFY(QDir().mkpath(dat.path()));
+        QFile damagedFile(dat.filePath(QStringLiteral("history.dat")));
+        QVERIFY(damagedFile.open(QIODevice::WriteOnly));
+        damagedFile.write(file);
+    }
+
+    ModalAnswerer answerer;
+    if (damaged)
+        answerer.expectMessageBox(Utils::displayName(), QString(), QMessageBox::Ok);
+    delete new FindAndReplaceDialog;
+    QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+    QCOMPARE(answerer.seen().size(), damaged ? 1 : 0);
+
+    const QStringList copies = dat.entryList(copyPattern, QDir::Files);
+    QCOMPARE(copies.size(), damaged ? 1 : 0);
+    if (damaged)
+        QVERIFY2(answerer.seen().constFirst().contains(copies.constFirst()),
+                 qPrintable(answerer.seen().constFirst()));
 }
 
 YAVO_TEST_MAIN(TestFindAndReplaceDialog)

@@ -45,7 +45,7 @@ public:
     void moveLeft();
     void loadUserDict();
     bool save();
-    QStringList storedWords() const;
+    QStringList storedWords(QString *problem) const;
 
     EditUserDict *const q;
     int language = 0;
@@ -143,12 +143,13 @@ void EditUserDictPrivate::moveLeft()
     q->ui->leftList->addItems(moved);
 }
 
-QStringList EditUserDictPrivate::storedWords() const
+QStringList EditUserDictPrivate::storedWords(QString *problem) const
 {
     QStringList words;
     {
         UserDict store;
         words = store.load(wordsTable).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        *problem = store.errorString();
     }
     words += Utils::readLines(WordList::userWordFile());
     words.removeDuplicates();
@@ -157,7 +158,10 @@ QStringList EditUserDictPrivate::storedWords() const
 
 void EditUserDictPrivate::loadUserDict()
 {
-    finalWords = storedWords();
+    QString problem;
+    finalWords = storedWords(&problem);
+    if (!problem.isEmpty())
+        QMessageBox::information(q, boxTitle(), problem, QMessageBox::Ok);
     q->ui->rightList->addItems(finalWords);
     q->ui->loadUserDictBtn->setEnabled(false);
     dictionaryLoaded = true;
@@ -179,8 +183,15 @@ bool EditUserDictPrivate::save()
         if (!path.isEmpty())
             words = Utils::readLines(path);
     }
-    if (!dictionaryLoaded)
-        finalWords = storedWords();
+    // What the stores report goes into one box: a store that did not open
+    // for the load says the same when the save fails.
+    QStringList problems;
+    if (!dictionaryLoaded) {
+        QString problem;
+        finalWords = storedWords(&problem);
+        if (!problem.isEmpty())
+            problems.append(problem);
+    }
     words += finalWords;
     words.removeDuplicates();
 
@@ -188,18 +199,25 @@ bool EditUserDictPrivate::save()
     {
         UserDict store;
         saved = store.save(words.join(QLatin1Char('\n')), wordsTable);
+        if (!store.errorString().isEmpty())
+            problems.append(store.errorString());
     }
+    problems.removeDuplicates();
+    const QString details = problems.join(QLatin1String("\n\n"));
     if (saved) {
         QFile::remove(WordList::userWordFile());
+        if (!details.isEmpty())
+            QMessageBox::information(q, boxTitle(), details, QMessageBox::Ok);
         QMessageBox::information(q, boxTitle(),
                                  EditUserDict::tr("User Dictionary updated successfully!"),
                                  QMessageBox::Ok);
     } else {
-        QMessageBox::information(q, boxTitle(),
-                                 EditUserDict::tr("Unable to save the user dictionary\n"
-                                                  "Pleae inform the error to ")
-                                         + makerAddress,
-                                 QMessageBox::Ok);
+        QString text = EditUserDict::tr("Unable to save the user dictionary\n"
+                                        "Pleae inform the error to ")
+                + makerAddress;
+        if (!details.isEmpty())
+            text += QLatin1String("\n\n") + details;
+        QMessageBox::information(q, boxTitle(), text, QMessageBox::Ok);
     }
     return saved;
 }

@@ -30,10 +30,12 @@ FindAndReplaceDialog::FindAndReplaceDialog(QWidget *parent)
     connect(ui->replaceLineEdit, &UnicodeLineEdit::editingFinished,
             this, &FindAndReplaceDialog::on_replaceNextBtn_clicked);
 
+    QString problem;
     {
         History history;
         m_findHistory = history.load(findTable).split(entrySeparator);
         m_replaceHistory = history.load(replaceTable).split(entrySeparator);
+        problem = history.errorString();
     }
     ui->findLineEdit->setWords(m_findHistory);
     ui->replaceLineEdit->setWords(m_replaceHistory);
@@ -49,14 +51,25 @@ FindAndReplaceDialog::FindAndReplaceDialog(QWidget *parent)
             "QDialog{background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:1, y2:1,   "
             "stop:0 #DCDCDC, stop:1 #C0C0C0); color: #ffffff; border-radius: 1px; "
             "border: 1px solid black;}"));
+
+    if (!problem.isEmpty())
+        showInformation(problem);
 }
 
 FindAndReplaceDialog::~FindAndReplaceDialog()
 {
-    History history;
-    history.save(findTable, m_findHistory.join(entrySeparator));
-    history.save(replaceTable, m_replaceHistory.join(entrySeparator));
+    QString problem;
+    {
+        History history;
+        history.save(findTable, m_findHistory.join(entrySeparator));
+        history.save(replaceTable, m_replaceHistory.join(entrySeparator));
+        problem = history.errorString();
+    }
     delete ui;
+    // Without a parent: the panel is going, and the window around it may be
+    // going too.
+    if (!problem.isEmpty())
+        QMessageBox::information(nullptr, Utils::displayName(), problem);
 }
 
 void FindAndReplaceDialog::setEditor(UnicodeKaEditor *editor, int language, int keyboard)
