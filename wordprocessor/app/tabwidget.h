@@ -148,6 +148,7 @@ private:
     bool saveUnwatched(UnicodeKaEditor *editor, const std::function<bool()> &save);
     void sortLines(Qt::SortOrder order);
     void stepTextSize(int step);
+    void showTextSize(const QString &size);
     void watch(const QString &path);
 
     MainWindow *m_mainWindow = nullptr;

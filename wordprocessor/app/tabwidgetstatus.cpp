@@ -91,19 +91,24 @@ void TabWidget::onFontFamilyEdited()
         slotTextFontFamily(family);
 }
 
+void TabWidget::showTextSize(const QString &size)
+{
+    if (!m_comboSize)
+        return;
+    const int item = m_comboSize->findText(size);
+    if (item >= 0)
+        m_comboSize->setCurrentIndex(item);
+    // The field may hold a typed size while the item was already current.
+    m_comboSize->lineEdit()->setText(size);
+}
+
 void TabWidget::slotFontChanged(const QFont &font)
 {
     UnicodeKaEditor *editor = m_currentEditor;
     if (!editor || editor->isInternalEdit())
         return;
-    if (m_comboSize && font.pointSizeF() > 0) {
-        const QString size = QString::number(font.pointSizeF());
-        const int item = m_comboSize->findText(size);
-        if (item >= 0)
-            m_comboSize->setCurrentIndex(item);
-        else
-            m_comboSize->lineEdit()->setText(size);
-    }
+    if (font.pointSizeF() > 0)
+        showTextSize(QString::number(font.pointSizeF()));
     if (m_comboFont) {
         const QString family = QFontInfo(font).family();
         const int item = m_comboFont->findText(family);
@@ -174,6 +179,8 @@ void TabWidget::stepTextSize(int step)
     QTextCharFormat format;
     format.setFontPointSize(next);
     editor->mergeFormatOnWordOrSelection(format);
+    // Text that had that size already sends no change back.
+    showTextSize(QString::number(next));
 }
 
 void TabWidget::onIncreaseTextSizeClicked()
@@ -217,10 +224,7 @@ void TabWidget::onCursorPositionChanged()
     if (m_comboSize) {
         const double size = editor->currentCharFormat().property(QTextFormat::FontPointSize).toDouble();
         const QString text = QString::number(size, 'g', 6);
-        const int item = m_comboSize->findText(text);
-        if (item >= 0)
-            m_comboSize->setCurrentIndex(item);
-        else if (size > 0)
-            m_comboSize->lineEdit()->setText(text);
+        if (size > 0 || m_comboSize->findText(text) >= 0)
+            showTextSize(text);
     }
 }
