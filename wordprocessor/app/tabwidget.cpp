@@ -331,6 +331,11 @@ void TabWidget::slotOpen()
             tr("All files (*.*);;Plain Text files (*.txt);;HTML files (*.htm*);;Open Office files (*.odt);;Nudi files (*.nudi);;BRH files (*.BRH)"));
     if (path.isEmpty())
         return;
+    showOrOpenFile(path);
+}
+
+void TabWidget::showOrOpenFile(const QString &path)
+{
     const int index = tabIndexOfOpenFilename(path);
     if (index >= 0)
         setCurrentIndex(index);

@@ -144,6 +144,9 @@ private:
     QString installedFamily(const QString &family) const;
     bool readInto(const QString &path, QFile *file, QTextDocument *doc, QString *error);
     void onFontFamilyEdited();
+    // Shows the tab that holds the file, or opens it; either way the file
+    // goes to the top of the recent files.
+    void showOrOpenFile(const QString &path);
     bool saveCurrent(bool saveAs);
     bool saveUnwatched(UnicodeKaEditor *editor, const std::function<bool()> &save);
     void sortLines(Qt::SortOrder order);

@@ -195,13 +195,7 @@ void TabWidget::slotRecentFilesMenuTriggered(QAction *action)
 {
     if (!action)
         return;
-    const QString path = action->data().toString();
-    const int index = tabIndexOfOpenFilename(path);
-    if (index >= 0)
-        setCurrentIndex(index);
-    else
-        openFile(path);
-    addRecentFile(path);
+    showOrOpenFile(action->data().toString());
 }
 
 void TabWidget::onFileChangedOutside(const QString &path)
