@@ -240,6 +240,7 @@ void tst_TabWidgetSaving::closingTabs()
     QVERIFY(!tabs()->slotTabCloseRequested(1));
 
     UnicodeKaEditor *editor = openModified(QStringLiteral("c.txt"));
+    const QString path = editor->fileName();
     ModalAnswerer answerer;
     answerer.expectMessageBox(QString(), QStringLiteral("Unsaved changes. Do you want to save?"),
                               QMessageBox::Cancel);
@@ -253,6 +254,14 @@ void tst_TabWidgetSaving::closingTabs()
     QVERIFY(tabs()->slotTabCloseRequested(1));
     QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
     QCOMPARE(tabs()->count(), 1);
+
+    // A file open twice stays watched while one of its tabs is open.
+    tabs()->openFile(path);
+    tabs()->openFile(path);
+    QVERIFY(tabs()->slotTabCloseRequested(2));
+    answerer.expectMessageBox(QStringLiteral("Reload "), QString(), QMessageBox::No);
+    replaceByRename(path, "changed\n");
+    QVERIFY2(answerer.waitDone(), qPrintable(answerer.failure()));
 }
 
 void tst_TabWidgetSaving::modifiedMarkGoesToTheChangedTab()

@@ -4,9 +4,14 @@
 #include "core/sharedsettings.h"
 #include "editor/unicodekaeditor.h"
 
+#include "modalanswerer.h"
 #include "testmain.h"
 
 #include <QComboBox>
+#include <QFontDialog>
+#include <QTextList>
+
+#include <algorithm>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
@@ -35,6 +40,10 @@ private Q_SLOTS:
     void wordCount();
     void lineAndColumn();
     void alignmentBothWays();
+    void bulletsMenu_data();
+    void bulletsMenu();
+    void formattingFollowsTheCursor();
+    void chosenFontReachesTheText();
 
 private:
     QLabel *statusLabel(const QString &prefix) const;
@@ -229,6 +238,78 @@ void tst_TabWidgetStatus::alignmentBothWays()
     tabs()->slotAlignmentChanged(Qt::AlignJustify);
     QVERIFY(ui()->actionJustify->isChecked());
     QVERIFY(!ui()->actionAlign_center->isChecked());
+}
+
+void tst_TabWidgetStatus::bulletsMenu_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("style");
+    QTest::newRow("Disc") << "actionDisc" << int(QTextListFormat::ListDisc);
+    QTest::newRow("Decimal") << "actionDecimal" << int(QTextListFormat::ListDecimal);
+    QTest::newRow("Roman Upper") << "actionRoman_Upper" << int(QTextListFormat::ListUpperRoman);
+}
+
+void tst_TabWidgetStatus::bulletsMenu()
+{
+    QFETCH(QString, action);
+    QFETCH(int, style);
+    UnicodeKaEditor *editor = tabs()->currentEditor();
+    editor->setPlainText(QStringLiteral("item"));
+    m_window->findChild<QAction *>(action)->trigger();
+    QTextList *list = editor->textCursor().currentList();
+    QVERIFY(list);
+    QCOMPARE(int(list->format().style()), style);
+    const QList<QAction *> entries = ui()->menuBullets->actions();
+    QCOMPARE(std::count_if(entries.cbegin(), entries.cend(), [](QAction *a) { return a->isChecked(); }), 1);
+}
+
+void tst_TabWidgetStatus::formattingFollowsTheCursor()
+{
+    UnicodeKaEditor *editor = tabs()->currentEditor();
+    editor->setPlainText(QStringLiteral("plain bold"));
+    QTextCursor bold(editor->document());
+    bold.setPosition(6);
+    bold.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    QTextCharFormat format;
+    format.setFontWeight(QFont::Bold);
+    format.setFontPointSize(20);
+    bold.mergeCharFormat(format);
+
+    QTextCursor cursor(editor->document());
+    cursor.setPosition(8);
+    editor->setTextCursor(cursor);
+    QVERIFY(ui()->actionBold->isChecked());
+    auto *combo = ui()->mainToolBar->findChild<QComboBox *>(QStringLiteral("comboSize"));
+    QCOMPARE(combo->lineEdit()->text(), QStringLiteral("20"));
+    cursor.setPosition(2);
+    editor->setTextCursor(cursor);
+    QVERIFY(!ui()->actionBold->isChecked());
+}
+
+void tst_TabWidgetStatus::chosenFontReachesTheText()
+{
+    UnicodeKaEditor *editor = tabs()->currentEditor();
+    editor->setPlainText(QStringLiteral("word"));
+    editor->selectAll();
+    ModalAnswerer answerer;
+    QFont chosen;
+    answerer.expectDialog<QFontDialog>(QString(), [&chosen](QFontDialog *dialog) {
+        QFont font = dialog->currentFont();
+        font.setPointSize(22);
+        font.setUnderline(true);
+        font.setStrikeOut(true);
+        dialog->setCurrentFont(font);
+        chosen = dialog->currentFont();
+        dialog->accept();
+    });
+    ui()->actionChooseFont->trigger();
+    QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+    const QTextCharFormat format = editor->document()->begin().begin().fragment().charFormat();
+    QCOMPARE(format.fontPointSize(), 22.0);
+    QVERIFY(format.fontUnderline());
+    QVERIFY(format.fontStrikeOut());
+    QCOMPARE(format.fontWeight() > QFont::Medium, chosen.weight() > QFont::Medium);
+    QCOMPARE(tabs()->fontSize(), 22);
 }
 
 YAVO_TEST_MAIN(tst_TabWidgetStatus)

@@ -94,10 +94,12 @@ bool TabWidget::slotTabCloseRequested(int index)
         return false;
     const QPointer<QWidget> page = widget(index);
     const QPointer<UnicodeKaEditor> editor = editorAtIndex(index);
+    QString path;
     if (editor) {
         if (!saveUnwatched(editor, [&editor] { return editor->maybeSave(true); }))
             return false;
-        m_fileWatcher->removePath(editor->fileName());
+        path = editor->fileName();
+        m_fileWatcher->removePath(path);
         m_zoomController->removeEditor(editor);
     }
     // The question ran an event loop: the tab may have moved or gone.
@@ -107,6 +109,9 @@ bool TabWidget::slotTabCloseRequested(int index)
             removeTab(now);
         page->deleteLater();
     }
+    // The same file may still be open in another tab.
+    if (tabIndexOfOpenFilename(path) >= 0)
+        watch(path);
     if (count() == 0)
         slotNew();
     return true;
