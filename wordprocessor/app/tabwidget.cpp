@@ -103,6 +103,31 @@ QString readAllLines(QTextStream &stream, const QString &separator, bool atEnd)
     return text;
 }
 
+// Replaces the editor's text by the source document's, keeping the editor's
+// own document (its spell-check highlighter and the modified mark are bound
+// to it).
+void fillEditor(QTextEdit *editor, const QTextDocument &source)
+{
+    QTextDocument *doc = editor->document();
+    // One edit block from the emptied document to the whole text: the
+    // editor's layout then takes it as new and lays it out lazily, page by
+    // page, instead of relaying every paragraph as it comes in. The editor's
+    // cursor stays at the start: were it pushed to the end, showing it there
+    // would lay out the whole document at once.
+    const QTextDocumentFragment fragment(&source);
+    QTextCursor start = editor->textCursor();
+    start.setKeepPositionOnInsert(true);
+    editor->setTextCursor(start);
+    QTextCursor block(doc);
+    block.beginEditBlock();
+    doc->clear();
+    QTextCursor(doc).insertFragment(fragment);
+    block.endEditBlock();
+    start = editor->textCursor();
+    start.setKeepPositionOnInsert(false);
+    editor->setTextCursor(start);
+}
+
 } // namespace
 
 TabWidget::TabWidget(MainWindow *parent)
@@ -315,10 +340,7 @@ void TabWidget::appendDocument(QTextDocument *doc)
     UnicodeKaEditor *editor = editorAtIndex(count() - 1);
     if (!editor || !doc)
         return;
-    // The editor keeps its own document (its spell-check highlighter and the
-    // modified mark are bound to it): the new text goes into it.
-    QTextCursor cursor(editor->document());
-    cursor.insertFragment(QTextDocumentFragment(doc));
+    fillEditor(editor, *doc);
     doc->deleteLater();
     editor->setFontFamily(m_comboFont->currentText());
     editor->document()->setModified(false);
@@ -370,7 +392,8 @@ void TabWidget::openInNewTab(const QString &path, QFile *file)
     setProgressBarVisibility(false);
     if (!editor)
         return;
-    editor->moveCursor(QTextCursor::Start);
+    if (!editor->textCursor().atStart())
+        editor->moveCursor(QTextCursor::Start);
     if (QFileInfo(editor->fileName()).isAbsolute()) {
         editor->setWorkingDirFromFile(path);
         m_fileWatcher->addPath(path);
@@ -422,7 +445,6 @@ void TabWidget::loadFile(const QString &path, QFile *file, UnicodeKaEditor *targ
     if (!editor)
         return;
     setProgressBarVisibility(true);
-    ++m_loading;
     const QString suffix = QFileInfo(*file).suffix();
     const bool brh = suffix.compare(QLatin1String("brh"), Qt::CaseInsensitive) == 0;
 
@@ -443,7 +465,6 @@ void TabWidget::loadFile(const QString &path, QFile *file, UnicodeKaEditor *targ
             ok = readInto(path, file, &read, &error);
         }
     }
-    --m_loading;
     if (!editor) {
         setProgressBarVisibility(false);
         return;
@@ -453,8 +474,7 @@ void TabWidget::loadFile(const QString &path, QFile *file, UnicodeKaEditor *targ
         // The document still tells its spell-check highlighter what came in.
         const QSignalBlocker editorBlock(editor);
         doc->setUndoRedoEnabled(false);
-        editor->clear();
-        QTextCursor(doc).insertFragment(QTextDocumentFragment(&read));
+        fillEditor(editor, read);
         doc->setUndoRedoEnabled(true);
         doc->setModified(false);
     } else {

@@ -185,7 +185,6 @@ private:
     QString m_workingDir;
     QPointer<QFileSystemWatcher> m_fileWatcher;
     QPointer<yvQuickBytesToolBar> m_quickBytesToolBar;
-    int m_loading = 0;
 };
 
 #endif
