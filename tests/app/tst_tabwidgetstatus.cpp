@@ -3,11 +3,14 @@
 #include "app/ui_mainwindow.h"
 #include "core/sharedsettings.h"
 #include "editor/unicodekaeditor.h"
+#include "utils/utils.h"
 
 #include "modalanswerer.h"
 #include "testmain.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFontDialog>
 #include <QTextList>
 
@@ -44,6 +47,7 @@ private Q_SLOTS:
     void bulletsMenu();
     void formattingFollowsTheCursor();
     void chosenFontReachesTheText();
+    void completionListTakesTheChosenFamily();
 
 private:
     QLabel *statusLabel(const QString &prefix) const;
@@ -310,6 +314,16 @@ void tst_TabWidgetStatus::chosenFontReachesTheText()
     QVERIFY(format.fontStrikeOut());
     QCOMPARE(format.fontWeight() > QFont::Medium, chosen.weight() > QFont::Medium);
     QCOMPARE(tabs()->fontSize(), 22);
+}
+
+void tst_TabWidgetStatus::completionListTakesTheChosenFamily()
+{
+    tabs()->slotLoadCompleter();
+    QCompleter *completer = tabs()->utils()->completer();
+    QVERIFY(completer && completer->popup());
+    tabs()->slotTextFontFamily(QStringLiteral("Some Family"));
+    QCOMPARE(completer->popup()->font().family(), QStringLiteral("Some Family"));
+    QCOMPARE(completer->popup()->font().pointSize(), 11);
 }
 
 YAVO_TEST_MAIN(tst_TabWidgetStatus)

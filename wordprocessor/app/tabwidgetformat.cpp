@@ -9,7 +9,9 @@
 #include "utils/utils.h"
 
 #include <QActionGroup>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFontComboBox>
 #include <QFontDatabase>
 #include <QIntValidator>
@@ -284,6 +286,8 @@ void TabWidget::slotTextFontFamily(const QString &f)
         editor->slotTextFontFamily(f);
         editor->setFocus();
     }
+    if (m_completer && m_completer->popup())
+        m_completer->popup()->setFont(QFont(f, 11));
 }
 
 void TabWidget::slotFontFamilyChanged(const QString &family)
