@@ -248,6 +248,10 @@ void tst_TabWidgetSaving::closingTabs()
     QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
     QCOMPARE(tabs()->count(), 2);
     QCOMPARE(tabs()->editorAtIndex(1), editor);
+    // The tab that stays is still watched.
+    answerer.expectMessageBox(QStringLiteral("Reload "), QString(), QMessageBox::No);
+    replaceByRename(path, "outside\n");
+    QVERIFY2(answerer.waitDone(), qPrintable(answerer.failure()));
 
     answerer.expectMessageBox(QString(), QStringLiteral("Unsaved changes. Do you want to save?"),
                               QMessageBox::No);

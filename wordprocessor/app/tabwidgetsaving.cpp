@@ -48,8 +48,11 @@ bool TabWidget::saveUnwatched(UnicodeKaEditor *editor, const std::function<bool(
         m_fileWatcher->removePath(before);
     const QPointer<UnicodeKaEditor> guard(editor);
     const bool saved = save();
-    if (guard && QFileInfo(before).isAbsolute() && before != guard->fileName())
+    // Whatever a tab still shows stays watched, saved or not.
+    if (tabIndexOfOpenFilename(before) >= 0)
         watch(before);
+    if (guard)
+        watch(guard->fileName());
     return saved && guard;
 }
 
@@ -73,7 +76,6 @@ bool TabWidget::saveCurrent(bool saveAs)
         setTabText(index, QFileInfo(path).fileName());
         setTabToolTip(index, path);
     }
-    watch(path);
     addRecentFile(path);
     return saved;
 }
@@ -162,10 +164,8 @@ bool TabWidget::slotExit()
             // failed) must not let the program end with the text unsaved.
             if (!saveUnwatched(editor, [&editor] { return editor->maybeSave(false); }))
                 result = false;
-            if (editor) {
-                watch(editor->fileName());
+            if (editor)
                 addRecentFile(editor->fileName());
-            }
         } else if (answer == QMessageBox::Cancel) {
             result = false;
         }
