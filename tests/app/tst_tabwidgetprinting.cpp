@@ -10,14 +10,17 @@
 #include "urlopenrecorder.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 
 // Printing, print preview, page setup and the export to PDF, answered from
 // the test; the PDF files are read back.
@@ -32,6 +35,7 @@ private Q_SLOTS:
     void pdfFileNames();
     void pdfOrientation_data();
     void pdfOrientation();
+    void pdfMarginsAreScreenPixels();
     void pdfSettingsCancelledWritesNothing();
     void failedPdfIsAnErrorNotADialog_data();
     void failedPdfIsAnErrorNotADialog();
@@ -145,6 +149,49 @@ void tst_TabWidgetPrinting::pdfOrientation()
     const QSizeF page = mediaBox(path);
     QVERIFY(!page.isEmpty());
     QCOMPARE(page.width() > page.height(), landscape);
+}
+
+// Where the first word lands, in points, as poppler reads the page.
+static QPointF firstWordAt(const QString &pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    if (!process.waitForFinished(20000))
+        return QPointF(-1, -1);
+    const QByteArray html = process.readAllStandardOutput();
+    const int word = html.indexOf("<word ");
+    auto attribute = [&html, word](const QByteArray &name) {
+        const int at = html.indexOf(name + "=\"", word) + name.size() + 2;
+        return html.mid(at, html.indexOf('"', at) - at).toDouble();
+    };
+    return word < 0 ? QPointF(-1, -1) : QPointF(attribute("xMin"), attribute("yMin"));
+}
+
+void tst_TabWidgetPrinting::pdfMarginsAreScreenPixels()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QList<QPointF> at;
+    for (double margin : {20.0, 99.99}) {
+        const QString path = m_sandbox->root() + QStringLiteral("/margin%1.pdf").arg(at.size());
+        ModalAnswerer answerer;
+        answerer.expectDialog<PrinterSettingsDialog>(QString(), [path, margin](PrinterSettingsDialog *dialog) {
+            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameLineEdit"))->setText(path);
+            dialog->findChild<QDoubleSpinBox *>(QStringLiteral("leftMargin"))->setValue(margin);
+            dialog->findChild<QDoubleSpinBox *>(QStringLiteral("topMargin"))->setValue(margin);
+            dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        });
+        answerer.expectDialog<OpenPdfDialog>(QString(), [](OpenPdfDialog *dialog) { dialog->reject(); });
+        tabs()->slotExportToPdf();
+        QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+        at.append(firstWordAt(path));
+        QVERIFY(at.last().x() > 0);
+    }
+    // 79.99 pixels at 96 per inch are 60 points (not 80 points, nor 227 as
+    // millimetres would be).
+    const QPointF moved = at.at(1) - at.at(0);
+    QVERIFY2(qAbs(moved.x() - 59.99) < 1 && qAbs(moved.y() - 59.99) < 1,
+             qPrintable(QStringLiteral("moved by %1, %2").arg(moved.x()).arg(moved.y())));
 }
 
 void tst_TabWidgetPrinting::pdfSettingsCancelledWritesNothing()
