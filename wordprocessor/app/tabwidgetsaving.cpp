@@ -101,7 +101,8 @@ bool TabWidget::slotTabCloseRequested(int index)
         if (!saveUnwatched(editor, [&editor] { return editor->maybeSave(true); }))
             return false;
         path = editor->fileName();
-        m_fileWatcher->removePath(path);
+        if (!path.isEmpty())
+            m_fileWatcher->removePath(path);
         m_zoomController->removeEditor(editor);
     }
     // The question ran an event loop: the tab may have moved or gone.
