@@ -18,6 +18,7 @@
 #include <QPalette>
 #include <QTextList>
 #include <QTextTable>
+#include <QUrl>
 
 #include <cmath>
 
@@ -70,24 +71,26 @@ void UnicodeKaEditor::slotTextSize(const QString &p)
     mergeFormatOnWordOrSelection(format);
 }
 
-void UnicodeKaEditor::slotTextColor()
+// The colour dialog starts from the current colour; cancelling it changes
+// nothing.
+void UnicodeKaEditor::chooseColor(QTextFormat::Property property, const QColor &current)
 {
-    const QColor color = QColorDialog::getColor(textColor(), this);
+    const QColor color = QColorDialog::getColor(current, this);
     if (!color.isValid())
         return;
     QTextCharFormat format;
-    format.setForeground(QBrush(color, Qt::SolidPattern));
+    format.setProperty(property, QBrush(color, Qt::SolidPattern));
     mergeFormatOnWordOrSelection(format);
+}
+
+void UnicodeKaEditor::slotTextColor()
+{
+    chooseColor(QTextFormat::ForegroundBrush, textColor());
 }
 
 void UnicodeKaEditor::slotBackgroundColor()
 {
-    const QColor color = QColorDialog::getColor(textBackgroundColor(), this);
-    if (!color.isValid())
-        return;
-    QTextCharFormat format;
-    format.setBackground(QBrush(color, Qt::SolidPattern));
-    mergeFormatOnWordOrSelection(format);
+    chooseColor(QTextFormat::BackgroundBrush, textBackgroundColor());
 }
 
 // --- Paragraphs and lists ----------------------------------------------------
@@ -207,7 +210,7 @@ void UnicodeKaEditor::slotInsertColBefore()
 
 // Only the cells of a selection are removed; a caret alone in a cell
 // selects none.
-void UnicodeKaEditor::slotRemoveRow()
+void UnicodeKaEditor::removeSelectedTableLines(bool rows)
 {
     const QTextCursor cursor = textCursor();
     QTextTable *table = cursor.currentTable();
@@ -215,20 +218,20 @@ void UnicodeKaEditor::slotRemoveRow()
         return;
     int firstRow, rowCount, firstColumn, columnCount;
     cursor.selectedTableCells(&firstRow, &rowCount, &firstColumn, &columnCount);
-    if (firstRow >= 0)
+    if (rows && firstRow >= 0)
         table->removeRows(firstRow, rowCount);
+    else if (!rows && firstColumn >= 0)
+        table->removeColumns(firstColumn, columnCount);
+}
+
+void UnicodeKaEditor::slotRemoveRow()
+{
+    removeSelectedTableLines(true);
 }
 
 void UnicodeKaEditor::slotRemoveColumn()
 {
-    const QTextCursor cursor = textCursor();
-    QTextTable *table = cursor.currentTable();
-    if (!table)
-        return;
-    int firstRow, rowCount, firstColumn, columnCount;
-    cursor.selectedTableCells(&firstRow, &rowCount, &firstColumn, &columnCount);
-    if (firstColumn >= 0)
-        table->removeColumns(firstColumn, columnCount);
+    removeSelectedTableLines(false);
 }
 
 void UnicodeKaEditor::slotMergeCells()
@@ -238,8 +241,10 @@ void UnicodeKaEditor::slotMergeCells()
         table->mergeCells(cursor);
 }
 
-// Qt splits only what was merged: a cell is never split into more rows or
-// columns than it spans.
+// The user says into how many rows and columns the cell is split; Qt asks
+// for the spans the cell itself keeps, the rest becoming single cells. A
+// cell is never split into more than it spans, so a cell that was never
+// merged stays as it is.
 void UnicodeKaEditor::slotSplitCells()
 {
     const QTextCursor cursor = textCursor();
@@ -252,7 +257,10 @@ void UnicodeKaEditor::slotSplitCells()
     if (!askCount(tr("Number of rows to split into:"), 2, 2, maximumSplit, &rows)
         || !askCount(tr("Number of columns to split into:"), 2, 2, maximumSplit, &columns))
         return;
-    table->splitCell(cell.row(), cell.column(), rows, columns);
+    const int rowSpan = cell.rowSpan();
+    const int columnSpan = cell.columnSpan();
+    table->splitCell(cell.row(), cell.column(), rowSpan - qMin(rows, rowSpan) + 1,
+                     columnSpan - qMin(columns, columnSpan) + 1);
 }
 
 // --- Images --------------------------------------------------------------------
@@ -278,19 +286,26 @@ void UnicodeKaEditor::slotUpdateImageSize()
         qDebug() << format.toImageFormat().name();
 }
 
-// Grows (or shrinks) the image before the caret by the given amounts.
+// Grows (or shrinks) the image before the caret by the given amounts. An
+// image without a size of its own grows from the size it is shown at, and
+// only the image changes, not the word beside it.
 void UnicodeKaEditor::resizeImage(int width, int height)
 {
     const QTextCharFormat format = currentCharFormat();
     if (!format.isImageFormat())
         return;
     const QTextImageFormat image = format.toImageFormat();
+    const QSize natural = document()->resource(QTextDocument::ImageResource, QUrl(image.name()))
+                                  .value<QImage>().size();
     QTextImageFormat resized;
     if (width)
-        resized.setWidth(image.width() + width);
+        resized.setWidth((image.hasProperty(QTextFormat::ImageWidth) ? image.width() : natural.width()) + width);
     if (height)
-        resized.setHeight(image.height() + height);
-    mergeFormatOnWordOrSelection(resized);
+        resized.setHeight((image.hasProperty(QTextFormat::ImageHeight) ? image.height() : natural.height()) + height);
+    QTextCursor cursor = textCursor();
+    cursor.clearSelection();
+    cursor.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor);
+    cursor.mergeCharFormat(resized);
 }
 
 void UnicodeKaEditor::slotEditImageWidth(int width)
