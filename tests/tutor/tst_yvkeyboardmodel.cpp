@@ -120,6 +120,7 @@ void TestYvKeyboardModel::keyRoles_data()
     QTest::newRow("digit one") << 0 << 0 << 0 << int(Role::RomanCharRole) << QVariant("1");
     QTest::newRow("digit one in Kannada") << 0 << 0 << 0 << int(Role::IndicLCharRole) << QVariant(QStringLiteral("\u0CE7"));
     QTest::newRow("digit one in Hindi") << 4 << 0 << 0 << int(Role::IndicLCharRole) << QVariant(QStringLiteral("\u0967"));
+    QTest::newRow("digit one shifted") << 0 << 0 << 0 << int(Role::RomanUpperCharRole) << QVariant("!");
     QTest::newRow("digit key shows !") << 0 << 0 << 0 << int(Role::RomanUpperChIsVisibleRole) << QVariant(true);
     QTest::newRow("a in Kannada") << 0 << 0 << 24 << int(Role::IndicLCharRole) << QVariant(QStringLiteral("\u0C85"));
     QTest::newRow("A in Kannada") << 0 << 0 << 24 << int(Role::IndicUCharRole) << QVariant(QStringLiteral("\u0C86"));
