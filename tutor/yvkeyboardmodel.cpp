@@ -81,24 +81,11 @@ int KeyboardModelPrivate::indexOfKeyText(const QString &text) const
     return rowOfKey(key);
 }
 
-// The halant and arkavattu keys act on the consonant before them and are
-// kept as typed when converted alone; their caption shows what they do to
-// a consonant instead (the virama, the repha).
 QString KeyboardModelPrivate::indicFor(const QString &keyText)
 {
     if (keyText.isEmpty() || !engine.isKey(keyText))
         return QString();
-    const QString alone = engine.convert(keyText);
-    if (alone != keyText)
-        return alone;
-    const QString consonantKey = QStringLiteral("k");
-    const QString consonant = engine.convert(consonantKey);
-    QString afterConsonant = engine.convert(consonantKey + keyText);
-    const int at = afterConsonant.indexOf(consonant);
-    if (consonant.isEmpty() || at < 0)
-        return alone;
-    afterConsonant.remove(at, consonant.size());
-    return afterConsonant.isEmpty() ? alone : afterConsonant;
+    return engine.convertKey(keyText, engine.language(), engine.keyboard());
 }
 
 void KeyboardModelPrivate::chooseAskingChar()
