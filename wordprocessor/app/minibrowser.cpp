@@ -1,6 +1,6 @@
-#include "minibrowser.h"
+#include "app/minibrowser.h"
 
-#include "documentopener.h"
+#include "app/documentopener.h"
 
 #include <QDir>
 #include <QFileInfo>

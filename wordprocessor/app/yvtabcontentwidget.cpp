@@ -1,4 +1,4 @@
-#include "yvtabcontentwidget.h"
+#include "app/yvtabcontentwidget.h"
 
 #include <QColor>
 #include <QGraphicsDropShadowEffect>

@@ -1,4 +1,4 @@
-#include "yvzoomcontrollerwidget.h"
+#include "app/yvzoomcontrollerwidget.h"
 #include "app/ui_yvzoomcontrollerwidget.h"
 
 #include "core/sharedsettings.h"

@@ -11,6 +11,7 @@ class QKeyEvent;
 class QMimeData;
 class QPrinter;
 class QTextCodec;
+class QTextStream;
 class QTimer;
 class Utils;
 class yvQuickBytesToolBar;
@@ -74,6 +75,13 @@ public:
     QTextCodec *textCodec() const;
     void setTextCodec(QTextCodec *codec);
     void loadDefaultSettings();
+
+    // Reading and writing the document (unicodekaeditorfiles.cpp).
+    void loadPlainText(QTextStream &stream);
+    bool saveFile(const QString &path);
+    bool maybeSave(bool ask);
+    void setAutoComplpetePrefixLength(int length);
+    int autoComplpetePrefixLength() const;
 
 Q_SIGNALS:
     void alignmentChanged(Qt::Alignment alignment);
@@ -146,6 +154,7 @@ private:
     Highlighter *m_highlighter = nullptr;
     bool m_spellCheckAsYouType = true;
     int m_textEncodingIndex = 1;
+    int m_autoCompletePrefixLength = 3;
     QPointer<yvQuickBytesToolBar> m_quickBytesToolBar;
 };
 

@@ -1,0 +1,256 @@
+#include "app/mainwindow.h"
+#include "app/tabwidget.h"
+#include "app/ui_mainwindow.h"
+#include "editor/unicodekaeditor.h"
+#include "formats/docxwriter.h"
+#include "formats/odtwriter.h"
+#include "core/sharedsettings.h"
+
+#include "modalanswerer.h"
+#include "testmain.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+
+// The tab widget inside its real window, with a fresh settings store for
+// every test.
+class tst_TabWidget : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void untitledNames();
+    void opensByFormat_data();
+    void opensByFormat();
+    void unreadableFileTellsAndMakesNoTab();
+    void fileNamedTwiceOpensTwice();
+    void pathsComparedWithCase();
+    void recentFilesRestoredInOrder();
+    void appendedDocumentGoesIntoTheEditorsOwn();
+    void noCurrentEditorAsksWithoutBlocking();
+    void userInputWaitsForTheLoad();
+    void loadedTextIsSpellChecked();
+
+private:
+    QString writeFile(const QString &name, const QByteArray &bytes);
+    QScopedPointer<TestSandbox> m_sandbox;
+    QScopedPointer<MainWindow> m_window;
+    TabWidget *tabs() const { return m_window->tabWidget(); }
+};
+
+void tst_TabWidget::init()
+{
+    m_sandbox.reset(new TestSandbox);
+    m_window.reset(new MainWindow);
+}
+
+void tst_TabWidget::cleanup()
+{
+    m_window.reset();
+    m_sandbox.reset();
+}
+
+QString tst_TabWidget::writeFile(const QString &name, const QByteArray &bytes)
+{
+    return m_sandbox->writeFile(QStringLiteral("docs/") + name, bytes);
+}
+
+void tst_TabWidget::untitledNames()
+{
+    m_window->handleArguments({QStringLiteral("yavo-pad")});
+    QCOMPARE(tabs()->count(), 1);
+    QCOMPARE(tabs()->tabText(0), QStringLiteral("untitled-0"));
+    QCOMPARE(tabs()->editorAtIndex(0)->fileName(), QStringLiteral("untitled-0"));
+    m_window->ui()->actionNew->trigger();
+    QCOMPARE(tabs()->count(), 2);
+    QCOMPARE(tabs()->currentIndex(), 1);
+    QCOMPARE(tabs()->tabText(1), QStringLiteral("untitled-1"));
+}
+
+static QByteArray officeBytes(const QString &text, bool docx)
+{
+    QTextDocument doc;
+    doc.setPlainText(text);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (docx) {
+        DocxWriter().write(&buffer, &doc);
+    } else {
+        OdtWriter writer;
+        writer.setFlatXml(true);
+        writer.write(&buffer, &doc);
+    }
+    return buffer.data();
+}
+
+void tst_TabWidget::opensByFormat_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("untitled");
+    QTest::addColumn<QString>("warning");
+
+    QTest::newRow("text, lines") << "notes.txt" << QByteArray("a\nb\nc\n") << "a\nb\nc\n" << false << "";
+    QTest::newRow("text, UTF-16 mark") << "u.txt" << QByteArray("\xff\xfe\x95\x0c", 4) << QStringLiteral("ಕ\n") << false << "";
+    QTest::newRow("html line break is a space") << "page.HTM"
+            << QByteArray("<html><body><p>Hello\nWorld</p></body></html>") << "Hello World" << false << "";
+    QTest::newRow("docx, suffix in capitals") << "Report.DOCX" << officeBytes(QStringLiteral("ವರದಿ"), true)
+            << QStringLiteral("ವರದಿ") << false << "";
+    QTest::newRow("flat odt read as a document") << "flat.fodt" << officeBytes(QStringLiteral("ಫ್ಲಾಟ್"), false)
+            << QStringLiteral("ಫ್ಲಾಟ್") << false << "";
+    QTest::newRow("brh converted, untitled") << "s.BRH" << QByteArray("satyamEva jayate\n")
+            << QStringLiteral("ಸತ್ಯಮೇವ ಜಯತೆ") << true << "";
+    QTest::newRow("broken docx opens untitled") << "broken.docx" << QByteArray("PK\x03\x04 not a zip")
+            << "" << true << "broken.docx";
+}
+
+void tst_TabWidget::opensByFormat()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QFETCH(bool, untitled);
+    QFETCH(QString, warning);
+
+    const QString path = writeFile(name, bytes);
+    ModalAnswerer answerer;
+    if (!warning.isEmpty())
+        answerer.expectMessageBox(QString(), QString(), QMessageBox::Ok);
+    tabs()->openFile(path);
+    QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+    if (!warning.isEmpty())
+        QVERIFY2(answerer.seen().value(0).contains(warning), qPrintable(answerer.seen().join('\n')));
+
+    QCOMPARE(tabs()->count(), 1);
+    UnicodeKaEditor *editor = tabs()->editorAtIndex(0);
+    QCOMPARE(editor->toPlainText(), text);
+    QVERIFY(!editor->document()->isModified());
+    QVERIFY(!editor->document()->isUndoAvailable());
+    if (untitled) {
+        QCOMPARE(tabs()->tabText(0), QStringLiteral("untitled-0"));
+        QCOMPARE(editor->fileName(), QStringLiteral("untitled-0"));
+    } else {
+        QCOMPARE(tabs()->tabText(0), name);
+        QCOMPARE(editor->fileName(), path);
+    }
+}
+
+void tst_TabWidget::unreadableFileTellsAndMakesNoTab()
+{
+    ModalAnswerer answerer;
+    const QString path = m_sandbox->root() + QStringLiteral("/missing.txt");
+    answerer.expectMessageBox(QString(), QStringLiteral("Couldn't open the file %1").arg(path), QMessageBox::Ok);
+    tabs()->openFile(path);
+    QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+    QCOMPARE(tabs()->count(), 0);
+}
+
+void tst_TabWidget::fileNamedTwiceOpensTwice()
+{
+    const QString path = writeFile(QStringLiteral("twice.txt"), "x");
+    m_window->handleArguments({QStringLiteral("yavo-pad"), path, path});
+    QCOMPARE(tabs()->count(), 2);
+    QCOMPARE(tabs()->editorAtIndex(1)->fileName(), path);
+}
+
+void tst_TabWidget::pathsComparedWithCase()
+{
+    const QString lower = writeFile(QStringLiteral("a.txt"), "lower");
+    const QString upper = writeFile(QStringLiteral("A.txt"), "upper");
+    tabs()->openFile(lower);
+    QCOMPARE(tabs()->tabIndexOfOpenFilename(lower), 0);
+    QCOMPARE(tabs()->tabIndexOfOpenFilename(upper), -1);
+    // A relative or unclean name of the same file is the same file.
+    QDir::setCurrent(m_sandbox->root());
+    QCOMPARE(tabs()->tabIndexOfOpenFilename(QStringLiteral("docs/../docs/a.txt")), 0);
+    tabs()->openFile(QStringLiteral("docs/A.txt"));
+    QCOMPARE(tabs()->count(), 2);
+    QCOMPARE(tabs()->editorAtIndex(1)->fileName(), upper);
+    QCOMPARE(tabs()->editorAtIndex(1)->toPlainText(), QStringLiteral("upper\n"));
+}
+
+void tst_TabWidget::recentFilesRestoredInOrder()
+{
+    const QString f0 = writeFile(QStringLiteral("r0.txt"), "0");
+    const QString f1 = writeFile(QStringLiteral("r1.txt"), "1");
+    const QString f2 = writeFile(QStringLiteral("r2.txt"), "2");
+    {
+        QSettings settings(settingsOrganization, settingsApplication);
+        settings.setValue(QStringLiteral("RecentFiles/0"), f0);
+        settings.setValue(QStringLiteral("RecentFiles/1"), f1);
+        settings.setValue(QStringLiteral("RecentFiles/2"), f2);
+    }
+    QFile::remove(f1);
+    m_window->handleArguments({QStringLiteral("yavo-pad")});
+    QCOMPARE(tabs()->recentFiles(), QStringList({f0, f2}));
+    QMenu *menu = m_window->ui()->actionRecentFiles->menu();
+    QVERIFY(menu);
+    QCOMPARE(menu->actions().size(), 2);
+    QCOMPARE(menu->actions().at(0)->text(), f0);
+}
+
+void tst_TabWidget::appendedDocumentGoesIntoTheEditorsOwn()
+{
+    auto *doc = new QTextDocument;
+    doc->setPlainText(QStringLiteral("ಕನ್ನಡ"));
+    tabs()->appendDocument(doc);
+    UnicodeKaEditor *editor = tabs()->editorAtIndex(0);
+    QPointer<QTextDocument> own = editor->document();
+    QCOMPARE(editor->toPlainText(), QStringLiteral("ಕನ್ನಡ"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(own);
+    QCOMPARE(editor->document(), own.data());
+    // The highlighter and the modified mark still follow the document.
+    QVERIFY(!own->isModified());
+    QSignalSpy modified(own.data(), &QTextDocument::modificationChanged);
+    editor->insertPlainText(QStringLiteral("k"));
+    QVERIFY(own->isModified());
+    QCOMPARE(modified.count(), 1);
+}
+
+void tst_TabWidget::noCurrentEditorAsksWithoutBlocking()
+{
+    ModalAnswerer answerer;
+    answerer.expectMessageBox(QStringLiteral("Oops unknown exception!"), QString(), QMessageBox::No);
+    QVERIFY(!tabs()->currentEditor());
+    QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+}
+
+void tst_TabWidget::userInputWaitsForTheLoad()
+{
+    m_window->handleArguments({QStringLiteral("yavo-pad")});
+    UnicodeKaEditor *untitled = tabs()->editorAtIndex(0);
+    const QString path = writeFile(QStringLiteral("long.txt"), QByteArray("line\n").repeated(50));
+    // The reader runs the event loop: a close request and a key that arrive
+    // meanwhile must not close the window or type into any document.
+    QCoreApplication::postEvent(m_window.data(), new QCloseEvent);
+    QCoreApplication::postEvent(untitled, new QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x")));
+    tabs()->openFile(path);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(tabs()->count(), 2);
+    QVERIFY(untitled->toPlainText().isEmpty());
+    QCOMPARE(tabs()->editorAtIndex(1)->toPlainText(), QStringLiteral("line\n").repeated(50));
+}
+
+void tst_TabWidget::loadedTextIsSpellChecked()
+{
+    // Before the word list is loaded every word counts as misspelled.
+    const QString path = writeFile(QStringLiteral("spell.txt"), "first line\nಕನ್ನಡ ಪಠ್ಯ\n");
+    tabs()->openFile(path);
+    UnicodeKaEditor *editor = tabs()->editorAtIndex(0);
+    QCoreApplication::processEvents();
+    const QTextBlock second = editor->document()->findBlockByNumber(1);
+    QCOMPARE(second.text(), QStringLiteral("ಕನ್ನಡ ಪಠ್ಯ"));
+    const QVector<QTextLayout::FormatRange> ranges = second.layout()->formats();
+    QCOMPARE(ranges.size(), 2);
+    QCOMPARE(ranges.at(0).format.underlineStyle(), QTextCharFormat::SpellCheckUnderline);
+}
+
+YAVO_TEST_MAIN(tst_TabWidget)
+#include "tst_tabwidget.moc"

@@ -1,0 +1,618 @@
+#include "app/tabwidget.h"
+
+#include "app/mainwindow.h"
+#include "app/ui_mainwindow.h"
+#include "app/yvtabcontentwidget.h"
+#include "app/yvzoomcontrollerwidget.h"
+
+#include "core/indictransliterator.h"
+#include "core/sharedsettings.h"
+#include "editor/unicodekaeditor.h"
+#include "formats/formatmanager.h"
+#include "formats/formatreader.h"
+#include "utils/utils.h"
+#include "widgets/yvquickbytestoolbar.h"
+
+#include <QAbstractItemView>
+#include <QActionGroup>
+#include <QApplication>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QFontComboBox>
+#include <QFontDatabase>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QScopedPointer>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTextBlock>
+#include <QTextCodec>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+#include <QTextStream>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+
+namespace {
+
+constexpr int englishLanguage = 9;
+constexpr int maxRecentFiles = 9;
+const char feedbackUrl[] = "https://quenvel.example/yavo/feedback";
+
+// While a document is read the event loop keeps running (the readers call
+// it) so the window repaints; the user's keys, clicks and close requests
+// wait until the read is over, so nothing can type into, save or close a
+// half-read document.
+class UserInputHold : public QObject
+{
+public:
+    UserInputHold() { qApp->installEventFilter(this); }
+    ~UserInputHold() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::Drop:
+        case QEvent::Close:
+            event->ignore();
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
+// The stream's lines, each followed by the separator (with atEnd: the last
+// too) or joined by it.
+QString readAllLines(QTextStream &stream, const QString &separator, bool atEnd)
+{
+    QString text;
+    QString line;
+    bool first = true;
+    while (stream.readLineInto(&line)) {
+        if (!first && !atEnd)
+            text += separator;
+        first = false;
+        text += line;
+        if (atEnd)
+            text += separator;
+        QCoreApplication::processEvents();
+    }
+    return text;
+}
+
+// Replaces the editor's text by the source document's, keeping the editor's
+// own document (its spell-check highlighter and the modified mark are bound
+// to it).
+void fillEditor(QTextEdit *editor, const QTextDocument &source)
+{
+    QTextDocument *doc = editor->document();
+    // One edit block from the emptied document to the whole text: the
+    // editor's layout then takes it as new and lays it out lazily, page by
+    // page, instead of relaying every paragraph as it comes in. The editor's
+    // cursor stays at the start: were it pushed to the end, showing it there
+    // would lay out the whole document at once.
+    const QTextDocumentFragment fragment(&source);
+    QTextCursor start = editor->textCursor();
+    start.setKeepPositionOnInsert(true);
+    editor->setTextCursor(start);
+    QTextCursor block(doc);
+    block.beginEditBlock();
+    doc->clear();
+    QTextCursor(doc).insertFragment(fragment);
+    block.endEditBlock();
+    start = editor->textCursor();
+    start.setKeepPositionOnInsert(false);
+    editor->setTextCursor(start);
+}
+
+} // namespace
+
+TabWidget::TabWidget(MainWindow *parent)
+    : QTabWidget(parent)
+    , m_mainWindow(parent)
+    , m_workingDir(QDir::homePath())
+{
+    Ui::MainWindow *ui = m_mainWindow->ui();
+    m_wordsLabel = new QLabel;
+    m_lineLabel = new QLabel;
+    m_columnLabel = new QLabel;
+    m_zoomController = new yvZoomControllerWidget(this);
+    m_fileWatcher = new QFileSystemWatcher(this);
+    setDocumentMode(false);
+
+    createFormatToolBar();
+    setTabsClosable(true);
+    connectActions();
+
+    m_progressBar = new QProgressBar;
+    m_languageLabel = new QLabel;
+    m_keyboardLabel = new QLabel;
+    m_quickBytesToolBar = new yvQuickBytesToolBar(yvQuickBytesToolBar::QB_Editor, this);
+
+    QStatusBar *status = ui->statusBar;
+    status->addPermanentWidget(new QLabel, 10);
+    status->addPermanentWidget(m_progressBar, 10);
+    for (QLabel *label : {m_languageLabel, m_keyboardLabel, m_wordsLabel, m_lineLabel, m_columnLabel})
+        status->addPermanentWidget(label, 1);
+
+    m_zoomController->hide();
+    m_progressBar->setRange(0, 0);
+    m_progressBar->setMaximumHeight(14);
+    m_progressBar->setTextVisible(false);
+    m_progressBar->hide();
+
+    m_recentFilesMenu = new QMenu;
+
+    m_utils = new Utils(this);
+
+    auto *closeButton = new QToolButton(this);
+    closeButton->setIcon(QIcon(QStringLiteral(":/resources/find-close-icon.png")));
+    closeButton->setIconSize(QSize(16, 16));
+    closeButton->setToolTip(tr("Close Current Tab"));
+    closeButton->setAutoRaise(true);
+    setCornerWidget(closeButton, Qt::TopRightCorner);
+
+    setStyleSheet(QStringLiteral(
+            "QTabBar::tab{height:26px; width:150px;}QTabBar::scroller { width: 60px;}"
+            "QTabWidget::pane { border-top: 2px solid #C2C7CB;padding:0px;}"));
+
+    m_mainWindow->addToolBar(Qt::BottomToolBarArea, m_quickBytesToolBar);
+    connect(m_quickBytesToolBar, &yvQuickBytesToolBar::charClicked,
+            this, &TabWidget::onQuickBytesCharClicked);
+    m_fileWatcher->addPath(Utils::quickBytesPath());
+
+    ui->menuBar->setStyleSheet(QStringLiteral(
+            ".QMenuBar{background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:1, y2:1,   "
+            "stop:0 #DCDCDC, stop:1 #C0C0C0); color: #000000; border-radius: 1px;}"));
+    ui->mainToolBar->setStyleSheet(QStringLiteral(
+            ".QToolBar{background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:1, y2:1,   "
+            "stop:0 #DCDCDC, stop:1 #C0C0C0); color: #000000; border-radius: 1px;}"));
+    ui->statusBar->setStyleSheet(QStringLiteral(
+            ".QStatusBar{background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:1, y2:1,   "
+            "stop:0 #919191, stop:1 #C0C0C0); color: #000000; border-radius: 1px;}"));
+}
+
+TabWidget::~TabWidget()
+{
+    for (int i = 0; i < count(); ++i) {
+        if (UnicodeKaEditor *editor = editorAtIndex(i))
+            m_fileWatcher->removePath(editor->fileName());
+    }
+    delete m_recentFilesMenu;
+}
+
+// --- Accessors ----------------------------------------------------------
+
+int TabWidget::fontSize() const { return m_fontSize; }
+QWidget *TabWidget::mainWindow() const { return m_mainWindow; }
+int TabWidget::language() const { return m_language; }
+int TabWidget::lastIndicLanguage() const { return m_lastIndicLanguage; }
+int TabWidget::keyboard() const { return m_keyboard; }
+yvQuickBytesToolBar *TabWidget::quickBytesToolBar() const { return m_quickBytesToolBar; }
+Utils *TabWidget::utils() const { return m_utils; }
+QString TabWidget::workingDir() { return m_workingDir; }
+QStringList TabWidget::recentFiles() const { return m_recentFiles; }
+
+bool TabWidget::onEscapePressed()
+{
+    // The find panel that gives Escape a meaning here comes with the
+    // editing commands.
+    return false;
+}
+
+UnicodeKaEditor *TabWidget::editorAtIndex(int index)
+{
+    if (index < 0 || index >= count())
+        return nullptr;
+    auto *page = qobject_cast<yvTabContentWidget *>(widget(index));
+    return page ? qobject_cast<UnicodeKaEditor *>(page->editor()) : nullptr;
+}
+
+UnicodeKaEditor *TabWidget::currentEditor()
+{
+    UnicodeKaEditor *editor = editorAtIndex(currentIndex());
+    if (!editor) {
+        const auto answer = QMessageBox::question(
+                QApplication::activeWindow(), tr("Oops unknown exception!"),
+                tr("Would you like to inform this error to author.\n\nYour feedback is very valuable to improve the software!\n"),
+                QMessageBox::Yes | QMessageBox::No);
+        if (answer == QMessageBox::Yes)
+            QDesktopServices::openUrl(QUrl(QString::fromLatin1(feedbackUrl)));
+    }
+    return editor;
+}
+
+QString TabWidget::canonicalPath(const QString &path)
+{
+    return path.isEmpty() ? path : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+int TabWidget::tabIndexOfOpenFilename(const QString &filepath)
+{
+    // This file system tells A.odt from a.odt: compare with case.
+    const QString wanted = canonicalPath(filepath);
+    for (int i = 0; i < count(); ++i) {
+        UnicodeKaEditor *editor = editorAtIndex(i);
+        if (editor && QFileInfo(editor->fileName()).isAbsolute()
+            && canonicalPath(editor->fileName()) == wanted)
+            return i;
+    }
+    return -1;
+}
+
+QString TabWidget::nextUntitledName()
+{
+    return QStringLiteral("untitled-%1").arg(m_untitledCounter++);
+}
+
+yvTabContentWidget *TabWidget::newTabContent(UnicodeKaEditor *editor)
+{
+    return new yvTabContentWidget(editor, this);
+}
+
+void TabWidget::setProgressBarVisibility(bool visible)
+{
+    m_progressBar->setVisible(visible);
+}
+
+void TabWidget::slotSetTabbarVisible(bool visible)
+{
+    tabBar()->setVisible(visible);
+}
+
+void TabWidget::onWorkingDirChanged(const QString &newdir)
+{
+    if (newdir != m_workingDir)
+        m_workingDir = newdir;
+    Utils::setWorkingDir(newdir);
+}
+
+// --- Editors and tabs ---------------------------------------------------
+
+UnicodeKaEditor *TabWidget::createEditor()
+{
+    auto *editor = new UnicodeKaEditor(m_utils, m_language, m_keyboard, this);
+    // A path inside the folder makes the folder the editor's own.
+    editor->setWorkingDirFromFile(QDir(m_workingDir).filePath(QStringLiteral(".")));
+
+    connect(editor, SIGNAL(fontFamilyChanged(QString)), this, SLOT(slotFontFamilyChanged(QString)));
+    connect(editor, SIGNAL(languageChanged(int)), this, SLOT(slotLanguageChanged(int)));
+    connect(editor, SIGNAL(keyboardChanged(int)), this, SLOT(slotKeyboardChanged(int)));
+    connect(editor, SIGNAL(workingDirChanged(QString)), this, SLOT(onWorkingDirChanged(QString)));
+
+    m_comboFont->setWritingSystem(Utils::writingSystem(m_language));
+    editor->setFontFamily(m_comboFont->currentText());
+    editor->setAutoComplpetePrefixLength(m_prefixLengthSpinBox->value());
+    editor->setSpellCheckAsYouType(m_mainWindow->ui()->actionSpell_Check_As_You_Type->isChecked());
+    m_zoomController->addEditor(editor);
+    editor->setFontFamily(m_comboFont->currentText());
+    editor->setQuickBytesToolBar(m_quickBytesToolBar);
+    return editor;
+}
+
+void TabWidget::slotNew()
+{
+    UnicodeKaEditor *editor = createEditor();
+    const QString name = nextUntitledName();
+    setCurrentWidget(widget(addTab(newTabContent(editor), name)));
+    editor->setFocus();
+    editor->document()->setModified(false);
+    setCurrentIndex(count() - 1);
+    editor->setFileName(name);
+}
+
+void TabWidget::appendDocument(QTextDocument *doc)
+{
+    slotNew();
+    UnicodeKaEditor *editor = editorAtIndex(count() - 1);
+    if (!editor || !doc)
+        return;
+    fillEditor(editor, *doc);
+    doc->deleteLater();
+    editor->setFontFamily(m_comboFont->currentText());
+    editor->document()->setModified(false);
+}
+
+void TabWidget::slotOpen()
+{
+    const QString path = QFileDialog::getOpenFileName(
+            this, tr("Open File..."), m_workingDir,
+            tr("All files (*.*);;Plain Text files (*.txt);;HTML files (*.htm*);;Open Office files (*.odt);;Nudi files (*.nudi);;BRH files (*.BRH)"));
+    if (path.isEmpty())
+        return;
+    const int index = tabIndexOfOpenFilename(path);
+    if (index >= 0)
+        setCurrentIndex(index);
+    else
+        openFile(path);
+    addRecentFile(path);
+}
+
+void TabWidget::openFile(const QString &path)
+{
+    QFile file(canonicalPath(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        QMessageBox::information(this, QGuiApplication::applicationDisplayName(),
+                                 tr("Couldn't open the file %1").arg(path), QMessageBox::Ok);
+        return;
+    }
+    openInNewTab(file.fileName(), &file);
+}
+
+void TabWidget::openInNewTab(const QString &path, QFile *file)
+{
+    const QString name = QFileInfo(*file).fileName();
+    QPointer<UnicodeKaEditor> editor = createEditor();
+    if (!editor)
+        return;
+    const int index = addTab(newTabContent(editor), name);
+    setCurrentIndex(count() - 1);
+    editor->setFileName(path);
+    setTabToolTip(index, path);
+    loadFile(path, file, editor);
+    file->close();
+    setProgressBarVisibility(false);
+    if (!editor)
+        return;
+    if (!editor->textCursor().atStart())
+        editor->moveCursor(QTextCursor::Start);
+    if (QFileInfo(editor->fileName()).isAbsolute()) {
+        editor->setWorkingDirFromFile(path);
+        m_fileWatcher->addPath(path);
+    }
+}
+
+bool TabWidget::readInto(const QString &path, QFile *file, QTextDocument *doc, QString *error)
+{
+    const QString suffix = QFileInfo(*file).suffix().toLower();
+    if (suffix == QLatin1String("rtf") || suffix == QLatin1String("nudi")
+        || suffix == QLatin1String("odt") || suffix == QLatin1String("fodt")
+        || suffix == QLatin1String("docx")) {
+        const QString type = path.mid(path.lastIndexOf(QLatin1Char('.')) + 1).toLower();
+        QScopedPointer<FormatReader> reader(FormatManager::createReader(file, type));
+        if (!reader) {
+            *error = tr("No reader for %1 files").arg(type);
+            return false;
+        }
+        reader->cursor = QTextCursor(doc);
+        reader->readData(file);
+        *error = reader->errorText;
+        return error->isEmpty();
+    }
+    file->setTextModeEnabled(true);
+    QTextStream stream(file);
+    stream.setAutoDetectUnicode(true);
+    stream.setCodec("UTF-8");
+    if (suffix == QLatin1String("html") || suffix == QLatin1String("htm")) {
+        // A line break inside HTML is white space, not nothing.
+        doc->setHtml(readAllLines(stream, QStringLiteral("\n"), false));
+        return true;
+    }
+    const QString text = readAllLines(stream, QStringLiteral("\n"), true);
+    QTextCharFormat format;
+    const QPalette palette = QApplication::palette();
+    format.setBackground(palette.color(QPalette::Base));
+    format.setForeground(palette.color(QPalette::WindowText));
+    QTextCursor(doc).insertText(text, format);
+    if (stream.status() != QTextStream::Ok) {
+        *error = tr("The file could not be read to its end");
+        return false;
+    }
+    return true;
+}
+
+void TabWidget::loadFile(const QString &path, QFile *file, UnicodeKaEditor *target)
+{
+    QPointer<UnicodeKaEditor> editor = target;
+    if (!editor)
+        return;
+    setProgressBarVisibility(true);
+    const QString suffix = QFileInfo(*file).suffix();
+    const bool brh = suffix.compare(QLatin1String("brh"), Qt::CaseInsensitive) == 0;
+
+    // The document is read on its own, with no layout attached; the editor
+    // takes the whole text in one step and lays it out lazily once shown.
+    QTextDocument read;
+    read.setUndoRedoEnabled(false);
+    QString error;
+    bool ok = true;
+    {
+        UserInputHold hold;
+        if (brh) {
+            const int index = indexOf(editor->parentWidget());
+            if (index >= 0)
+                setTabText(index, nextUntitledName());
+            loadBrhFile(path, file);
+        } else {
+            ok = readInto(path, file, &read, &error);
+        }
+    }
+    if (!editor) {
+        setProgressBarVisibility(false);
+        return;
+    }
+    if (!brh) {
+        QTextDocument *doc = editor->document();
+        // The document still tells its spell-check highlighter what came in.
+        const QSignalBlocker editorBlock(editor);
+        doc->setUndoRedoEnabled(false);
+        fillEditor(editor, read);
+        doc->setUndoRedoEnabled(true);
+        doc->setModified(false);
+    } else {
+        editor->document()->clearUndoRedoStacks();
+        editor->document()->setModified(false);
+    }
+
+    if (brh || !ok) {
+        // The text is not the file's: a save must not write over it.
+        const int index = indexOf(editor->parentWidget());
+        const QString name = brh ? tabText(index) : nextUntitledName();
+        if (index >= 0) {
+            setTabText(index, name);
+            setTabToolTip(index, QString());
+        }
+        editor->setFileName(name);
+    }
+    setProgressBarVisibility(false);
+    if (!ok) {
+        QMessageBox::warning(this, QGuiApplication::applicationDisplayName(),
+                             tr("%1 could not be read completely: %2\n\nWhat could be read is open as %3.")
+                                     .arg(QDir::toNativeSeparators(path), error, editor->fileName()));
+    }
+}
+
+void TabWidget::loadBrhFile(const QString &path, QFile *file)
+{
+    Q_UNUSED(path)
+    QPointer<UnicodeKaEditor> editor = editorAtIndex(currentIndex());
+    if (!editor)
+        return;
+    setProgressBarVisibility(true);
+    file->setTextModeEnabled(true);
+    QTextStream stream(file);
+    stream.setCodec("UTF-8");
+    QString line;
+    editor->document()->setUndoRedoEnabled(false);
+    while (stream.readLineInto(&line) && editor)
+        editor->append(convertScript(line, m_language, 0));
+    if (editor)
+        editor->document()->setUndoRedoEnabled(true);
+    setProgressBarVisibility(false);
+}
+
+void TabWidget::openStartupFiles(const QStringList &args)
+{
+    QSettings settings(settingsOrganization, settingsApplication);
+    m_zoomController->setZoomLevel(settings.value(QStringLiteral("InputSettings/zoomLevel"), 0).toInt());
+    settings.beginGroup(QStringLiteral("RecentFiles"));
+    const int n = settings.childKeys().size();
+    if (n > 0) {
+        for (int i = n - 1; i >= 0; --i)
+            addRecentFile(settings.value(QString::number(i)).toString());
+        m_mainWindow->ui()->actionRecentFiles->setMenu(m_recentFilesMenu);
+    }
+    settings.endGroup();
+    for (int i = 1; i < args.size(); ++i)
+        openFile(args.at(i));
+    if (count() == 0)
+        slotNew();
+    QTimer::singleShot(300, this, &TabWidget::slotLoadCompleter);
+}
+
+void TabWidget::addRecentFile(const QString &path)
+{
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return;
+    m_recentFiles.removeAll(path);
+    m_recentFiles.prepend(path);
+    while (m_recentFiles.size() > maxRecentFiles)
+        m_recentFiles.removeLast();
+    m_recentFilesMenu->clear();
+    for (const QString &file : qAsConst(m_recentFiles))
+        m_recentFilesMenu->addAction(file);
+}
+
+void TabWidget::slotCurrentChanged(int index)
+{
+    m_currentEditor = editorAtIndex(index);
+    if (!m_currentEditor)
+        return;
+    slotLanguageChanged(m_currentEditor->language());
+    slotFontFamilyChanged(m_currentEditor->fontFamily());
+    emit m_currentEditor->textChanged();
+    emit m_currentEditor->cursorPositionChanged();
+}
+
+void TabWidget::onQuickBytesCharClicked(const QString &text)
+{
+    if (UnicodeKaEditor *editor = currentEditor())
+        editor->insertTextAtCursor(text);
+}
+
+void TabWidget::slotLoadCompleter()
+{
+    if (!m_completer)
+        m_completer = m_utils->completer();
+}
+
+// --- Saving and exit ----------------------------------------------------
+
+void TabWidget::slotSave()
+{
+    UnicodeKaEditor *editor = currentEditor();
+    if (!editor)
+        return;
+    const QString old = editor->fileName();
+    m_fileWatcher->removePath(old);
+    if (editor->maybeSave(false)) {
+        setTabText(currentIndex(), QFileInfo(editor->fileName()).fileName());
+        setTabToolTip(currentIndex(), editor->fileName());
+        addRecentFile(editor->fileName());
+    }
+    if (QFileInfo::exists(editor->fileName()))
+        m_fileWatcher->addPath(editor->fileName());
+}
+
+bool TabWidget::slotExit()
+{
+    for (int i = 0; i < count(); ++i) {
+        UnicodeKaEditor *editor = editorAtIndex(i);
+        if (!editor || editor->fileName().startsWith(QLatin1Char(':')))
+            continue;
+        setCurrentIndex(i);
+        if (!editor->maybeSave(true))
+            return false;
+    }
+    QSettings settings(settingsOrganization, settingsApplication);
+    settings.remove(QStringLiteral("RecentFiles"));
+    settings.beginGroup(QStringLiteral("RecentFiles"));
+    for (int i = 0; i < m_recentFiles.size(); ++i)
+        settings.setValue(QString::number(i), m_recentFiles.at(i));
+    settings.endGroup();
+    return true;
+}
+
+// --- Script conversion --------------------------------------------------
+
+QString TabWidget::convertScript(const QString &text, int language, int keyboard)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    IndicTransliterator transliterator;
+    QString result;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
+        QStringList words = line.split(QLatin1Char(' '));
+        for (QString &word : words)
+            word = transliterator.convertMixed(word, language, keyboard);
+        result += words.join(QLatin1Char(' '));
+        result += QLatin1Char('\n');
+    }
+    result.chop(1);
+    QApplication::restoreOverrideCursor();
+    return result;
+}

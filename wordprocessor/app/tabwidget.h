@@ -1,0 +1,153 @@
+#ifndef YAVO_TABWIDGET_H
+#define YAVO_TABWIDGET_H
+
+#include "app/documentopener.h"
+#include "editor/editorowner.h"
+
+#include <QList>
+#include <QPointer>
+#include <QStringList>
+#include <QTabWidget>
+
+class MainWindow;
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QCompleter;
+class QFile;
+class QFileSystemWatcher;
+class QFontComboBox;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QSpinBox;
+class QTextDocument;
+class UnicodeKaEditor;
+class Utils;
+class yvQuickBytesToolBar;
+class yvTabContentWidget;
+class yvZoomControllerWidget;
+
+// The word processor's document manager: one tab per document, each tab
+// page framing one editor. It creates and wires the editors, opens files
+// into them, and keeps the shared services of all editors (word list,
+// QuickBytes toolbar, file watcher, zoom level).
+class TabWidget : public QTabWidget, public DocumentOpener, public EditorOwner
+{
+    Q_OBJECT
+
+public:
+    explicit TabWidget(MainWindow *parent);
+    ~TabWidget() override;
+
+    // EditorOwner
+    int fontSize() const override;
+    QWidget *mainWindow() const override;
+
+    int language() const;
+    int lastIndicLanguage() const;
+    int keyboard() const;
+    yvQuickBytesToolBar *quickBytesToolBar() const;
+    Utils *utils() const;
+
+    UnicodeKaEditor *currentEditor();
+    QString nextUntitledName();
+    yvTabContentWidget *newTabContent(UnicodeKaEditor *editor);
+    UnicodeKaEditor *createEditor();
+
+    // DocumentOpener
+    void openFile(const QString &path) override;
+    void openInNewTab(const QString &path, QFile *file);
+    void loadFile(const QString &path, QFile *file, UnicodeKaEditor *editor);
+    void loadBrhFile(const QString &path, QFile *file);
+    void openStartupFiles(const QStringList &args);
+    void addRecentFile(const QString &path);
+    QStringList recentFiles() const;
+
+    QString convertScript(const QString &text, int language, int keyboard);
+
+    QString fontFamily() const;
+    int textEncodingIndex() const;
+    int autoComplpetePrefixLength() const;
+    bool spellCheckAsYouType() const;
+
+    // Paths as this tab widget compares them: absolute and cleaned, with case.
+    static QString canonicalPath(const QString &path);
+
+Q_SIGNALS:
+    void showLowerWidget(QWidget *w);
+    void loadCompleter();
+
+public Q_SLOTS:
+    bool onEscapePressed() override;
+    UnicodeKaEditor *editorAtIndex(int index);
+    int tabIndexOfOpenFilename(const QString &filepath);
+    void setProgressBarVisibility(bool visible);
+    void slotSetTabbarVisible(bool visible);
+    QString workingDir();
+    void onWorkingDirChanged(const QString &newdir);
+
+    void slotNew();
+    void appendDocument(QTextDocument *doc);
+    void slotOpen();
+    void slotCurrentChanged(int index);
+    void onQuickBytesCharClicked(const QString &text);
+    void slotLoadCompleter();
+
+    void slotSave();
+    bool slotExit();
+
+    void slotLanguageActionToggled(bool checked);
+    void slotChangeLanguage(int language);
+    void slotLanguageChanged(int language);
+    void slotKeyboardActionToggled(bool checked);
+    void slotChangeKeyboard(int keyboard);
+    void slotKeyboardChanged(int keyboard);
+    void onEncodingActionTriggered(QAction *action);
+    void setTextEncodingIndex(int encodingIndex);
+    void slotTextFontFamily(const QString &f);
+    void slotTextSize(const QString &p);
+    void slotFontFamilyChanged(const QString &family);
+    void setAutoComplpetePrefixLength(int length);
+    void setSpellCheckAsYouType(bool on);
+
+private:
+    void createFormatToolBar();
+    void connectActions();
+    void updateLanguageStatus(int index);
+    void updateKeyboardStatus(int index);
+    QString installedFamily(const QString &family) const;
+    bool readInto(const QString &path, QFile *file, QTextDocument *doc, QString *error);
+
+    MainWindow *m_mainWindow = nullptr;
+    QPointer<UnicodeKaEditor> m_currentEditor;
+    QPointer<QSpinBox> m_prefixLengthSpinBox;
+    QPointer<QComboBox> m_comboSize;
+    QPointer<QFontComboBox> m_comboFont;
+    QPointer<QCompleter> m_completer;
+    Utils *m_utils = nullptr;
+    int m_untitledCounter = 0;
+    QProgressBar *m_progressBar = nullptr;
+    QLabel *m_languageLabel = nullptr;
+    QLabel *m_keyboardLabel = nullptr;
+    QLabel *m_wordsLabel = nullptr;
+    QLabel *m_lineLabel = nullptr;
+    QLabel *m_columnLabel = nullptr;
+    QPointer<yvZoomControllerWidget> m_zoomController;
+    int m_language = 0;
+    int m_lastIndicLanguage = 0;
+    int m_keyboard = 0;
+    int m_fontSize = 14;
+    QList<QAction *> m_languageActions;
+    QActionGroup *m_languageGroup = nullptr;
+    QList<QAction *> m_keyboardActions;
+    QActionGroup *m_keyboardGroup = nullptr;
+    QActionGroup *m_encodingGroup = nullptr;
+    QMenu *m_recentFilesMenu = nullptr;
+    QStringList m_recentFiles;
+    QString m_workingDir;
+    QPointer<QFileSystemWatcher> m_fileWatcher;
+    QPointer<yvQuickBytesToolBar> m_quickBytesToolBar;
+};
+
+#endif
