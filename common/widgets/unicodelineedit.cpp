@@ -192,7 +192,7 @@ void UnicodeLineEditPrivate::transliteratePending(bool deleteOneMore)
     skipNextReset = true;
     QTextCursor cursor = q->textCursor();
     const bool takeBack = currentKeyEvent && currentKeyEvent->key() == Qt::Key_Backspace;
-    const CompositionStep step = CompositionStep::next(pendingKeys, lastOutput, language, int(keyboard),
+    const CompositionStep step = CompositionStep::next(pendingKeys, lastOutput, language, keyboard,
                                                        takeBack, deleteOneMore);
     IndicComposition::replaceBeforeCursor(cursor, step.remove, step.text, q->currentCharFormat());
     lastOutput = step.text;
