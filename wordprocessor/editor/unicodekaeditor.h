@@ -103,13 +103,6 @@ public:
     void setTextCodec(QTextCodec *codec);
     void loadDefaultSettings();
 
-    // Reading and writing the document (unicodekaeditorfiles.cpp).
-    void loadPlainText(QTextStream &stream);
-    bool saveFile(const QString &path);
-    bool maybeSave(bool ask);
-    void setAutoComplpetePrefixLength(int length);
-    int autoComplpetePrefixLength() const;
-
 Q_SIGNALS:
     void alignmentChanged(Qt::Alignment alignment);
     void fontChanged(const QFont &font);
@@ -226,7 +219,6 @@ private:
     int m_autoCompletePrefixLength = 3;
     bool m_spellCheckAsYouType = true;
     int m_textEncodingIndex = 1;
-    int m_autoCompletePrefixLength = 3;
     QPointer<yvQuickBytesToolBar> m_quickBytesToolBar;
 };
 
