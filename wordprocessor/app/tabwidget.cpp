@@ -217,13 +217,6 @@ Utils *TabWidget::utils() const { return m_utils; }
 QString TabWidget::workingDir() { return m_workingDir; }
 QStringList TabWidget::recentFiles() const { return m_recentFiles; }
 
-bool TabWidget::onEscapePressed()
-{
-    // The find panel that gives Escape a meaning here comes with the
-    // editing commands.
-    return false;
-}
-
 UnicodeKaEditor *TabWidget::editorAtIndex(int index)
 {
     if (index < 0 || index >= count())
@@ -299,10 +292,12 @@ UnicodeKaEditor *TabWidget::createEditor()
     // A path inside the folder makes the folder the editor's own.
     editor->setWorkingDirFromFile(QDir(m_workingDir).filePath(QStringLiteral(".")));
 
+    connect(editor, SIGNAL(searchString(QString)), this, SLOT(slotSearchString(QString)));
     connect(editor, SIGNAL(fontFamilyChanged(QString)), this, SLOT(slotFontFamilyChanged(QString)));
     connect(editor, SIGNAL(languageChanged(int)), this, SLOT(slotLanguageChanged(int)));
     connect(editor, SIGNAL(keyboardChanged(int)), this, SLOT(slotKeyboardChanged(int)));
     connect(editor, SIGNAL(workingDirChanged(QString)), this, SLOT(onWorkingDirChanged(QString)));
+    connect(editor, SIGNAL(searchInYavoKosha()), this, SLOT(onSearchInYavoKosha()));
 
     m_comboFont->setWritingSystem(Utils::writingSystem(m_language));
     editor->setFontFamily(m_comboFont->currentText());
@@ -540,10 +535,12 @@ void TabWidget::addRecentFile(const QString &path)
 void TabWidget::slotCurrentChanged(int index)
 {
     m_currentEditor = editorAtIndex(index);
+    bindCompleter();
     if (!m_currentEditor)
         return;
     slotLanguageChanged(m_currentEditor->language());
     slotFontFamilyChanged(m_currentEditor->fontFamily());
+    bindFindPanel();
     emit m_currentEditor->textChanged();
     emit m_currentEditor->cursorPositionChanged();
 }
@@ -552,12 +549,6 @@ void TabWidget::onQuickBytesCharClicked(const QString &text)
 {
     if (UnicodeKaEditor *editor = currentEditor())
         editor->insertTextAtCursor(text);
-}
-
-void TabWidget::slotLoadCompleter()
-{
-    if (!m_completer)
-        m_completer = m_utils->completer();
 }
 
 // --- Saving and exit ----------------------------------------------------
