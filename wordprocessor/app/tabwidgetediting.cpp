@@ -26,6 +26,7 @@
 #include <QFile>
 #include <QFontComboBox>
 #include <QMessageBox>
+#include <QSignalBlocker>
 #include <QTextCursor>
 #include <QTextStream>
 
@@ -235,10 +236,17 @@ void TabWidget::slotToggleKeyboardLayout()
     m_mainWindow->ui()->actionKeyboardLayout->setIcon(QIcon(
             m_currentEditor->keyboard() != 0 ? QStringLiteral(":/resources/lo_baraha_32.png")
                                              : QStringLiteral(":/resources/lo_kagapa_32.png")));
+    // The menus follow the layout an editor reports as if it were the
+    // current one: the other tabs step in silence, or the current editor
+    // would be set to their layouts on the way.
     for (int i = 0; i < count(); ++i) {
-        if (UnicodeKaEditor *editor = editorAtIndex(i))
+        UnicodeKaEditor *editor = editorAtIndex(i);
+        if (editor && editor != m_currentEditor) {
+            const QSignalBlocker quiet(editor);
             editor->slotToggleKeyboardLayout();
+        }
     }
+    m_currentEditor->slotToggleKeyboardLayout();
 }
 
 // --- Find panel ---------------------------------------------------------
