@@ -358,6 +358,12 @@ void tst_TabWidgetEditing::findPanelFollowsTheCurrentTab()
     QCOMPARE(first->textCursor().selectionStart(), 0);
     QCOMPARE(first->textCursor().selectionEnd(), 3);
     QCOMPARE(tabs()->editorAtIndex(1)->textCursor().selectionStart(), 4);
+
+    // A new script reaches the panel's fields.
+    auto *field = tabs()->findChild<UnicodeLineEdit *>(QStringLiteral("findLineEdit"));
+    QCOMPARE(field->language(), 0);
+    action(QStringLiteral("actionTelugu"))->trigger();
+    QCOMPARE(field->language(), 1);
 }
 
 void tst_TabWidgetEditing::spellCheckAsYouTypeReachesEveryTab()

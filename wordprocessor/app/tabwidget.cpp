@@ -293,11 +293,11 @@ UnicodeKaEditor *TabWidget::createEditor()
     editor->setWorkingDirFromFile(QDir(m_workingDir).filePath(QStringLiteral(".")));
 
     connect(editor, SIGNAL(searchString(QString)), this, SLOT(slotSearchString(QString)));
+    connect(editor, SIGNAL(searchInYavoKosha()), this, SLOT(onSearchInYavoKosha()));
     connect(editor, SIGNAL(fontFamilyChanged(QString)), this, SLOT(slotFontFamilyChanged(QString)));
     connect(editor, SIGNAL(languageChanged(int)), this, SLOT(slotLanguageChanged(int)));
     connect(editor, SIGNAL(keyboardChanged(int)), this, SLOT(slotKeyboardChanged(int)));
     connect(editor, SIGNAL(workingDirChanged(QString)), this, SLOT(onWorkingDirChanged(QString)));
-    connect(editor, SIGNAL(searchInYavoKosha()), this, SLOT(onSearchInYavoKosha()));
 
     m_comboFont->setWritingSystem(Utils::writingSystem(m_language));
     editor->setFontFamily(m_comboFont->currentText());
