@@ -12,6 +12,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -96,6 +97,20 @@ struct Editor
             child<QToolButton>("toolButton")->click();
         } else if (verb == QLatin1String("clearLeft")) {
             child<QToolButton>("clearBtn")->click();
+        } else if (verb == QLatin1String("browse")) {
+            // An empty name cancels the file dialog.
+            const QString path = argument.isEmpty() ? QString() : QDir::current().absoluteFilePath(argument);
+            answerer.expectDialog<QFileDialog>(boxTitle, [path](QFileDialog *files) {
+                if (path.isEmpty()) {
+                    files->reject();
+                    return;
+                }
+                // Typed into the name field: selectFile() leaves a field
+                // that has the focus alone.
+                files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+                static_cast<QDialog *>(files)->accept();
+            });
+            child<QToolButton>("browseFile")->click();
         } else if (verb == QLatin1String("typePath")) {
             child<QLineEdit>("fileNameLine")->setText(QDir::current().absoluteFilePath(argument));
         } else if (verb == QLatin1String("uncheck")) {
@@ -153,6 +168,11 @@ void TestEditUserDict::save_data()
             << QStringList{"a"} << QStringList{"b", "c"} << "b\nc";
     QTest::newRow("a cleared right list still saves the final words") << "a" << ""
             << QStringList{"load", "clearRight"} << QStringList() << QStringList() << "a";
+    QTest::newRow("a file read twice is moved right once") << "a" << ""
+            << QStringList{"browse:words.txt", "browse:words.txt", "selectLeft:p", "right"}
+            << QStringList{"q", "q"} << QStringList{"p"} << "p\na";
+    QTest::newRow("a cancelled file dialog reads nothing") << "a" << ""
+            << QStringList{"browse:", "uncheck"} << QStringList() << QStringList() << "a";
     QTest::newRow("a typed path is read by Save with Edit words off") << "a" << ""
             << QStringList{"typePath:words.txt", "uncheck"} << QStringList() << QStringList() << "p\nq\na";
 }

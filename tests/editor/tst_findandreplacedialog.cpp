@@ -195,6 +195,8 @@ void TestFindAndReplaceDialog::replace_data()
             << " b " << "at 1" << "Replaced 2 occurrence(s)";
     QTest::newRow("all, no match") << "abc" << 1 << 1 << "x" << "y" << true << all
             << "abc" << "at 1" << "Replaced 0 occurrence(s)";
+    QTest::newRow("all, empty find text") << "abc" << 0 << 3 << "" << "x" << true << all
+            << "abc" << "0-3" << noBox;
     QTest::newRow("replace, case differs") << "Cat cat" << 0 << 3 << "cat" << "dog" << true << "replaceBtn"
             << "Cat cat" << "0-3" << noBox;
     QTest::newRow("replace, exact") << "Cat cat" << 4 << 7 << "cat" << "dog" << true << "replaceBtn"

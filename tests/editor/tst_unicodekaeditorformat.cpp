@@ -6,6 +6,7 @@
 
 #include "modalanswerer.h"
 #include "testmain.h"
+#include "textselection.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -62,13 +63,7 @@ struct Editor
         editor.setPlainText(text);
         select(anchor, position);
     }
-    void select(int anchor, int position)
-    {
-        QTextCursor cursor = editor.textCursor();
-        cursor.setPosition(anchor);
-        cursor.setPosition(position, QTextCursor::KeepAnchor);
-        editor.setTextCursor(cursor);
-    }
+    void select(int anchor, int position) { selectText(editor, anchor, position); }
     // The format of the character at `position`.
     QTextCharFormat formatAt(int position) const
     {

@@ -2,6 +2,7 @@
 
 #include "editor/editorowner.h"
 #include "editor/highlighter.h"
+#include "private/completerkeys_p.h"
 
 #include "core/compositionstep.h"
 #include "core/indicchars.h"
@@ -275,19 +276,12 @@ void UnicodeKaEditor::keyPressEvent(QKeyEvent *e)
     m_lastKeyEvent = e;
 
     if (m_completer && m_completer->popup() && m_completer->popup()->isVisible()) {
-        switch (e->key()) {
-        case Qt::Key_Escape:
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            // The popup chooses or closes with these.
+        if (isCompleterPopupKey(e->key())) {
             e->ignore();
             m_lastKeyEvent = nullptr;
             return;
-        default:
-            m_completer->popup()->hide();
         }
+        m_completer->popup()->hide();
     }
     if (e->key() == Qt::Key_Escape) {
         EditorOwner *o = owner();

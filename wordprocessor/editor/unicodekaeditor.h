@@ -188,8 +188,10 @@ private:
     void revertConvertedWord(QKeyEvent *e);
     void setWorkingDir(const QString &path);
     QMenu *tableMenu();
+    void chooseColor(QTextFormat::Property property, const QColor &current);
     bool askCount(const QString &label, int value, int minimum, int maximum, int *count);
     void insertTableLines(bool rows, int offset);
+    void removeSelectedTableLines(bool rows);
     void resizeImage(int width, int height);
     bool writeDocument(QString *error);
     QString askSaveName(const QString &title, const QString &filter);

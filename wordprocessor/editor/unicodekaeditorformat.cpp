@@ -71,24 +71,26 @@ void UnicodeKaEditor::slotTextSize(const QString &p)
     mergeFormatOnWordOrSelection(format);
 }
 
-void UnicodeKaEditor::slotTextColor()
+// The colour dialog starts from the current colour; cancelling it changes
+// nothing.
+void UnicodeKaEditor::chooseColor(QTextFormat::Property property, const QColor &current)
 {
-    const QColor color = QColorDialog::getColor(textColor(), this);
+    const QColor color = QColorDialog::getColor(current, this);
     if (!color.isValid())
         return;
     QTextCharFormat format;
-    format.setForeground(QBrush(color, Qt::SolidPattern));
+    format.setProperty(property, QBrush(color, Qt::SolidPattern));
     mergeFormatOnWordOrSelection(format);
+}
+
+void UnicodeKaEditor::slotTextColor()
+{
+    chooseColor(QTextFormat::ForegroundBrush, textColor());
 }
 
 void UnicodeKaEditor::slotBackgroundColor()
 {
-    const QColor color = QColorDialog::getColor(textBackgroundColor(), this);
-    if (!color.isValid())
-        return;
-    QTextCharFormat format;
-    format.setBackground(QBrush(color, Qt::SolidPattern));
-    mergeFormatOnWordOrSelection(format);
+    chooseColor(QTextFormat::BackgroundBrush, textBackgroundColor());
 }
 
 // --- Paragraphs and lists ----------------------------------------------------
@@ -208,7 +210,7 @@ void UnicodeKaEditor::slotInsertColBefore()
 
 // Only the cells of a selection are removed; a caret alone in a cell
 // selects none.
-void UnicodeKaEditor::slotRemoveRow()
+void UnicodeKaEditor::removeSelectedTableLines(bool rows)
 {
     const QTextCursor cursor = textCursor();
     QTextTable *table = cursor.currentTable();
@@ -216,20 +218,20 @@ void UnicodeKaEditor::slotRemoveRow()
         return;
     int firstRow, rowCount, firstColumn, columnCount;
     cursor.selectedTableCells(&firstRow, &rowCount, &firstColumn, &columnCount);
-    if (firstRow >= 0)
+    if (rows && firstRow >= 0)
         table->removeRows(firstRow, rowCount);
+    else if (!rows && firstColumn >= 0)
+        table->removeColumns(firstColumn, columnCount);
+}
+
+void UnicodeKaEditor::slotRemoveRow()
+{
+    removeSelectedTableLines(true);
 }
 
 void UnicodeKaEditor::slotRemoveColumn()
 {
-    const QTextCursor cursor = textCursor();
-    QTextTable *table = cursor.currentTable();
-    if (!table)
-        return;
-    int firstRow, rowCount, firstColumn, columnCount;
-    cursor.selectedTableCells(&firstRow, &rowCount, &firstColumn, &columnCount);
-    if (firstColumn >= 0)
-        table->removeColumns(firstColumn, columnCount);
+    removeSelectedTableLines(false);
 }
 
 void UnicodeKaEditor::slotMergeCells()

@@ -143,19 +143,24 @@ void UnicodeKaEditor::slotSearchString()
     emit searchString(textUnderCursor());
 }
 
+// The text goes to the worker and back as a document fragment: through
+// HTML it would come back in the worker's document's default font and size
+// instead of the editor's.
 void UnicodeKaEditor::slotConvertANSI2Unicode()
 {
     QTextCursor cursor = textCursor();
     if (!cursor.hasSelection())
         cursor.select(QTextCursor::WordUnderCursor);
-    QTextDocument converted;
-    converted.setHtml(cursor.selection().toHtml());
-    {
-        yvWorker worker;
-        worker.convertANSI2Unicode(&converted);
+    if (cursor.hasSelection()) {
+        QTextDocument converted;
+        QTextCursor(&converted).insertFragment(cursor.selection());
+        {
+            yvWorker worker;
+            worker.convertANSI2Unicode(&converted);
+        }
+        cursor.insertFragment(QTextDocumentFragment(&converted));
+        setTextCursor(cursor);
     }
-    cursor.insertHtml(converted.toHtml());
-    setTextCursor(cursor);
     EditorOwner *o = owner();
     yvMessageBox::showMessage(tr("Unicode conversion completed!"), o ? o->mainWindow() : nullptr);
 }
