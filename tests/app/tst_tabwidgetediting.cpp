@@ -305,6 +305,8 @@ void tst_TabWidgetEditing::findPanelBelowTheTabs()
 {
     setText(QStringLiteral("ಕತೆ ಮಳೆ ಕತೆ"), 4, 7);
     QWidget *central = m_window->centralWidget();
+    // Made hidden by Find Next first, then placed by Find.
+    action(QStringLiteral("actionFind_Next"))->trigger();
     action(QStringLiteral("actionFind"))->trigger();
     QPointer<FindAndReplaceDialog> panel = central->findChild<FindAndReplaceDialog *>();
     QVERIFY(panel);
@@ -700,6 +702,9 @@ void tst_TabWidgetEditing::helpPageStaysOutOfTheTabs()
     UnicodeKaEditor *help = editors.last();
     QCOMPARE(help->fileName(), QStringLiteral(":/resources/about.html"));
     QVERIFY(!help->isVisible());
+    // The program has no about page: the editor is left as made.
+    QVERIFY(help->toPlainText().isEmpty());
+    QVERIFY(!help->isReadOnly());
     QCOMPARE(tabs()->indexOf(help->parentWidget()), -1);
     QCOMPARE(editor()->fileName(), QStringLiteral("untitled-0"));
 }
