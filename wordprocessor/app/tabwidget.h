@@ -168,6 +168,7 @@ private:
     void connectEditingActions();
     void bindCompleter();
     void bindFindPanel();
+    void findAgain(bool forward);
     YavoKoshaDialog *dictionaryDialog();
     WiktionaryOnline *wiktionaryDialog();
     void createFormatToolBar();

@@ -286,19 +286,22 @@ void TabWidget::slotFindAndReplace()
 
 void TabWidget::onFindNext()
 {
-    showFindPanel(false);
-    if (m_findPanel && m_currentEditor) {
-        m_findPanel->setMode(0);
-        m_findPanel->find(true);
-    }
+    findAgain(true);
 }
 
 void TabWidget::onFindPrevious()
 {
+    findAgain(false);
+}
+
+void TabWidget::findAgain(bool forward)
+{
+    // A hidden panel stays hidden: it searches with what the editor has
+    // selected, or else with its field as last used.
     showFindPanel(false);
     if (m_findPanel && m_currentEditor) {
         m_findPanel->setMode(0);
-        m_findPanel->find(false);
+        m_findPanel->find(forward);
     }
 }
 
