@@ -113,7 +113,8 @@ void MainWindow::addFormattingToToolBar()
     bullets->setIcon(bulletIcon);
     bullets->setMenu(m_ui->menuBullets);
     bullets->setPopupMode(QToolButton::InstantPopup);
-    auto *bulletsAction = new QWidgetAction(nullptr);
+    // A tool bar does not own the actions it shows: this one goes with it.
+    auto *bulletsAction = new QWidgetAction(bar);
     bulletsAction->setIcon(bulletIcon);
     bulletsAction->setDefaultWidget(bullets);
     bar->addAction(bulletsAction);
@@ -127,6 +128,12 @@ void MainWindow::createConnections()
     connect(m_ui->actionNew, SIGNAL(triggered()), m_tabWidget, SLOT(slotNew()));
     connect(m_ui->actionOpen, SIGNAL(triggered()), m_tabWidget, SLOT(slotOpen()));
     connect(m_ui->actionSave, SIGNAL(triggered()), m_tabWidget, SLOT(slotSave()));
+    connect(m_ui->actionSave_as, SIGNAL(triggered()), m_tabWidget, SLOT(slotSaveAs()));
+    connect(m_ui->actionPDF, SIGNAL(triggered()), m_tabWidget, SLOT(slotExportToPdf()));
+    connect(m_ui->actionClose, SIGNAL(triggered()), m_tabWidget, SLOT(slotCloseCurrentTab()));
+    connect(m_ui->actionPrint, SIGNAL(triggered()), m_tabWidget, SLOT(slotPrint()));
+    connect(m_ui->actionPrint_preview, SIGNAL(triggered()), m_tabWidget, SLOT(slotPrintPreview()));
+    connect(m_ui->actionPrint_Setup, SIGNAL(triggered()), m_tabWidget, SLOT(slotPageSetup()));
     connect(m_ui->actionExit, SIGNAL(triggered()), this, SLOT(slotActionExitClicked()));
     connect(m_ui->actionToolbar, SIGNAL(toggled(bool)), this, SLOT(slotToolbarActionToggled(bool)));
     connect(m_ui->actionStatusbar, SIGNAL(toggled(bool)), this, SLOT(slotStatusbarActionToggled(bool)));
