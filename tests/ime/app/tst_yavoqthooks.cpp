@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QSignalSpy>
 
 #include <memory>
@@ -30,7 +31,7 @@ void writeQuickBytes()
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(QStringLiteral("ty=Thank you\\nRegards\nlong=%1\n").arg(longText).toUtf8());
+    file.write(pipelineQuickBytes() + QStringLiteral("long=%1\n").arg(longText).toUtf8());
 }
 
 // A keyboard, the hook in it with the given settings, and a user typing.
@@ -149,7 +150,7 @@ void TestYavoQtHooks::typesText()
     QFETCH(QString, keys);
     QFETCH(QString, text);
 
-    Pipeline pipeline(settings);
+    Pipeline pipeline(settings, settings.indicEnabled);
     pipeline.typist.type(keys);
     QCOMPARE(pipeline.typist.text(), text);
 }
@@ -239,6 +240,7 @@ void TestYavoQtHooks::compositionEnds_data()
     QTest::newRow("caps lock key ends it") << "capslock" << apart;
     QTest::newRow("ctrl ends it") << "ctrl" << apart;
     QTest::newRow("a setter ends it") << "setter" << apart;
+    QTest::newRow("another field ends it") << "context" << apart;
 }
 
 void TestYavoQtHooks::compositionEnds()
@@ -258,6 +260,8 @@ void TestYavoQtHooks::compositionEnds()
         pipeline.keyboard.setKeyState(VK_LCONTROL, true);
         pipeline.typist.press(VK_LCONTROL);
         pipeline.keyboard.setKeyState(VK_LCONTROL, false);
+    } else if (between == QLatin1String("context")) {
+        pipeline.keyboard.changeInputContext();
     } else {
         pipeline.hooks.setKeyboardLayout(0);
     }
@@ -400,8 +404,11 @@ void TestYavoQtHooks::failedInstallLeavesTypingAlone()
 {
     FakeKeyboardBackend keyboard;
     keyboard.setInstallError(5);
+    // The program's debug line, shown when debug output is asked for.
+    QLoggingCategory::setFilterRules(QStringLiteral("yavo.imeapp.debug=true"));
     QTest::ignoreMessage(QtDebugMsg, "Hook failed for application instance with error: 5");
     YavoQtHooks hooks;
+    QLoggingCategory::setFilterRules(QString());
     hooks.setEncoding(YavoQtHooks::EncodingUnicode);
     hooks.setIndicEnabled(true);
     QVERIFY(!hooks.isHookInstalled());
