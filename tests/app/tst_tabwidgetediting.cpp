@@ -20,6 +20,8 @@
 #include <QClipboard>
 #include <QLayout>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QCompleter>
 #include <QMimeData>
 #include <QStringListModel>
@@ -49,6 +51,7 @@ private Q_SLOTS:
     void spellCheckAsYouTypeReachesEveryTab();
     void spellCheckDialogIsSharedAndBound();
     void completerCarriesUserWordsAndFollowsTheTab();
+    void damagedUserDictionaryIsShownOnLoad();
     void scriptConversion_data();
     void scriptConversion();
     void scriptConversionRefused_data();
@@ -407,6 +410,25 @@ void tst_TabWidgetEditing::spellCheckDialogIsSharedAndBound()
     QCOMPARE(editor()->textCursor().selectedText(), QStringLiteral("wxyz"));
     QCOMPARE(tabs()->editorAtIndex(0)->toPlainText(), QStringLiteral("abcd efgh"));
     dialog->close();
+}
+
+void tst_TabWidgetEditing::damagedUserDictionaryIsShownOnLoad()
+{
+    QVERIFY(QDir().mkpath(QStringLiteral("dat")));
+    QFile damaged(QStringLiteral("dat/usrdic.dat"));
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write("not a database, and never was one\n");
+    damaged.close();
+
+    ModalAnswerer answerer;
+    answerer.expectMessageBox(QString(), QString(), QMessageBox::Ok);
+    tabs()->slotLoadCompleter();
+    QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+    QCOMPARE(answerer.seen().size(), 1);
+    QVERIFY2(answerer.seen().first().contains(QStringLiteral("usrdic.damaged-")),
+             qPrintable(answerer.seen().first()));
+    QCOMPARE(QDir(QStringLiteral("dat")).entryList({QStringLiteral("usrdic.damaged-*")}, QDir::Files).size(), 1);
+    QVERIFY(editor()->completer());
 }
 
 void tst_TabWidgetEditing::completerCarriesUserWordsAndFollowsTheTab()

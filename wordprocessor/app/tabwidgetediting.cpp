@@ -25,6 +25,7 @@
 #include <QCompleter>
 #include <QFile>
 #include <QFontComboBox>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QSignalBlocker>
 #include <QTextCursor>
@@ -337,10 +338,17 @@ void TabWidget::slotLoadCompleter()
     if (!m_completer) {
         m_completer = m_utils->completer();
         QString text;
+        QString problem;
         {
             UserDict store;
             text = store.load(userWordsTable);
+            problem = store.errorString();
         }
+        // A damaged store has been set aside with what could be read of it;
+        // the user must learn where, not only the log.
+        if (!problem.isEmpty())
+            QMessageBox::information(this, QGuiApplication::applicationDisplayName(), problem,
+                                     QMessageBox::Ok);
         if (!text.isEmpty()) {
             QStringList words = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
             words.removeDuplicates();
