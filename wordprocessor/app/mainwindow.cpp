@@ -1,10 +1,12 @@
 #include "app/mainwindow.h"
 
 #include "app/minibrowser.h"
+#include "app/programstarter.h"
 #include "app/tabwidget.h"
 #include "app/ui_mainwindow.h"
 
 #include "core/sharedsettings.h"
+#include "utils/utils.h"
 #include "widgets/yvquickbytestoolbar.h"
 
 #include <QApplication>
@@ -25,6 +27,7 @@ static void initResources()
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
+    , m_programStarter(new ProgramStarter)
 {
     initResources();
     m_ui = new Ui::MainWindow;
@@ -131,6 +134,7 @@ void MainWindow::createConnections()
     connect(m_ui->actionToolbar, SIGNAL(toggled(bool)), this, SLOT(slotToolbarActionToggled(bool)));
     connect(m_ui->actionStatusbar, SIGNAL(toggled(bool)), this, SLOT(slotStatusbarActionToggled(bool)));
     connect(m_tabWidget, SIGNAL(showLowerWidget(QWidget*)), this, SLOT(onShowLowerWidget(QWidget*)));
+    createCommandConnections();
 }
 
 void MainWindow::readSettings()
@@ -174,8 +178,14 @@ void MainWindow::readSettings()
     m_tabWidget->slotFontFamilyChanged(settings.value(QStringLiteral("fontFamily")).toString());
     const int localize = settings.value(QStringLiteral("Localize"), 0).toInt();
     m_ui->actionLocalize_Kannada->setChecked(localize != 0);
-    m_ui->actionEnglishNumerals->setChecked(settings.value(QStringLiteral("englishNumerals"), 1).toBool());
+    const QVariant englishNumerals = settings.value(QStringLiteral("englishNumerals"));
+    m_ui->actionEnglishNumerals->setChecked(englishNumerals.isValid() ? englishNumerals.toBool() : true);
     settings.endGroup();
+    // The entry starts checked; conversions must give what it shows.
+    if (!englishNumerals.isValid())
+        Utils::setEnglishNumerals(true);
+
+    onLocalizeKannada(localize != 0);
 }
 
 void MainWindow::writeSettings()
