@@ -1,11 +1,15 @@
 // Reads and writes a generated RTF document of about 5 MB: mixed Latin and
 // Kannada text, character formatting, headings and escapes, as the
-// converters meet them. Reports throughput and the process's peak memory.
+// converters meet them. Reports throughput and the process's peak memory,
+// and what reading the same document costs as RTF against as DOCX.
+#include "formats/docxreader.h"
+#include "formats/docxwriter.h"
 #include "formats/rtfreader.h"
 #include "formats/rtfwriter.h"
 #include "peakmemory.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -49,13 +53,29 @@ const QByteArray &document5MB()
     return rtf;
 }
 
-void readInto(QTextDocument &document, QByteArray rtf)
+template<typename Reader = RtfReader>
+void readInto(QTextDocument &document, QByteArray bytes)
 {
-    QBuffer buffer(&rtf);
+    QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    RtfReader reader;
+    Reader reader;
     reader.cursor = QTextCursor(&document);
     reader.readData(&buffer);
+}
+
+// The 5 MB document as the DOCX writer saves it.
+const QByteArray &document5MBAsDocx()
+{
+    static const QByteArray docx = [] {
+        QTextDocument document;
+        readInto(document, document5MB());
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        DocxWriter writer;
+        writer.write(&buffer, &document);
+        return buffer.data();
+    }();
+    return docx;
 }
 
 void BM_ReadRtf(benchmark::State &state)
@@ -87,9 +107,42 @@ void BM_WriteRtf(benchmark::State &state)
     reportPeakMemory(state);
 }
 
+// The same document read as RTF and as DOCX in every iteration: both times
+// and their ratio.
+void BM_ReadRtfAgainstDocx(benchmark::State &state)
+{
+    const QByteArray &rtf = document5MB();
+    const QByteArray &docx = document5MBAsDocx();
+    qint64 rtfNanoseconds = 0;
+    qint64 docxNanoseconds = 0;
+    QElapsedTimer timer;
+    for (auto _ : state) {
+        {
+            QTextDocument document;
+            timer.start();
+            readInto(document, rtf);
+            rtfNanoseconds += timer.nsecsElapsed();
+            benchmark::DoNotOptimize(document.characterCount());
+        }
+        {
+            QTextDocument document;
+            timer.start();
+            readInto<DocxReader>(document, docx);
+            docxNanoseconds += timer.nsecsElapsed();
+            benchmark::DoNotOptimize(document.characterCount());
+        }
+    }
+    const double iterations = double(state.iterations());
+    state.counters["rtf_ms"] = double(rtfNanoseconds) / iterations / 1e6;
+    state.counters["docx_ms"] = double(docxNanoseconds) / iterations / 1e6;
+    state.counters["rtf_to_docx"] = double(rtfNanoseconds) / double(docxNanoseconds);
+    reportPeakMemory(state);
+}
+
 } // namespace
 
 BENCHMARK(BM_ReadRtf)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadRtfAgainstDocx)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteRtf)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)

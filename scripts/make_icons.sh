@@ -88,6 +88,14 @@ lo_arrow_top.png         16  actions/go-parent-folder
 zoom-in.png              16  actions/zoom-in
 zoom-out.png             16  actions/zoom-out
 find-close-icon.png      16  actions/tab-close
+# Find panel: the history lists' arrows, Find Previous and Find Next
+down_arrow.png           32  actions/arrow-down      16
+find-prev-icon.png       32  actions/go-up-search    16
+find-next-icon.png       32  actions/go-down-search  16
+# User dictionary editor: add, delete and clear words
+edit-plus.png            32  actions/list-add        16
+edit_minus.png           32  actions/list-remove     16
+edit-clear.png           32  actions/edit-clear
 # Typing tutor (its About panel)
 yavoicon.png             128 devices/input-keyboard
 # Input method tray, Indic input on (off: lo_english_32.png)

@@ -2,7 +2,6 @@
 
 #include "core/indicchars.h"
 #include "core/sharedsettings.h"
-#include "core/wordbyword.h"
 
 #include <algorithm>
 
@@ -139,12 +138,16 @@ class KeyIndex
 {
 public:
     template<size_t N>
-    explicit KeyIndex(const Key (&keys)[N])
+    constexpr explicit KeyIndex(const Key (&keys)[N])
         : m_keys(keys)
     {
         static_assert(N < 128, "indices fit a qint8");
-        std::fill(&m_one[0], &m_one[0] + 128, qint8(-1));
-        std::fill(&m_two[0][0], &m_two[0][0] + 128 * 128, qint8(-1));
+        for (qint8 &slot : m_one)
+            slot = -1;
+        for (auto &row : m_two) {
+            for (qint8 &slot : row)
+                slot = -1;
+        }
         for (size_t i = 0; i < N; ++i) {
             const char *key = keys[i].key;
             qint8 &slot = key[1] ? m_two[uchar(key[0])][uchar(key[1])] : m_one[uchar(key[0])];
@@ -153,18 +156,23 @@ public:
         }
     }
 
-    // The key at text[from], or null; length receives its length.
-    const Key *find(const QString &text, int from, int *length) const
+    // The key at the start of text, or null; length receives its length.
+    const Key *find(QStringView text, int *length) const
     {
-        const char16_t first = text.at(from).unicode();
+        const char16_t first = text.front().unicode();
         if (first >= 128)
             return nullptr;
-        if (from + 1 < text.size()) {
-            const char16_t second = text.at(from + 1).unicode();
-            if (second < 128 && m_two[first][second] >= 0) {
-                *length = 2;
-                return &m_keys[m_two[first][second]];
-            }
+        // Where the walk goes next depends on the text, so this much is
+        // worked out without branches: a text of one letter reads its
+        // first letter again and masks it to 0, which ends no two-letter
+        // key, and a second letter beyond ASCII reads as 127, which ends
+        // none either.
+        const qsizetype hasSecond = text.size() > 1;
+        const char16_t second = std::min<char16_t>(text[hasSecond].unicode() & -hasSecond, 127);
+        const qint8 pair = m_two[first][second];
+        if (pair >= 0) {
+            *length = 2;
+            return &m_keys[pair];
         }
         if (m_one[first] < 0)
             return nullptr;
@@ -174,45 +182,80 @@ public:
 
 private:
     const Key *m_keys;
-    qint8 m_one[128];
-    qint8 m_two[128][128];
+    qint8 m_one[128] = {};
+    qint8 m_two[128][128] = {};
 };
 
-const VowelKey *vowelKeyAt(const QString &text, int from, int *length)
-{
-    static const KeyIndex<VowelKey> index(vowelKeys);
-    return index.find(text, from, length);
-}
-
-const ConsonantKey *consonantKeyAt(const QString &text, int from, int *length)
-{
-    static const KeyIndex<ConsonantKey> index(consonantKeys);
-    return index.find(text, from, length);
-}
+constexpr KeyIndex<VowelKey> vowelKeyIndex(vowelKeys);
+constexpr KeyIndex<ConsonantKey> consonantKeyIndex(consonantKeys);
 
 } // namespace
+
+inline void AnsiToUnicode::appendUnit(char16_t unit)
+{
+    buffer.append(unit);
+}
+
+inline void AnsiToUnicode::appendUnits(char16_t first, char16_t second)
+{
+    buffer.append(first);
+    buffer.append(second);
+}
+
+inline char16_t AnsiToUnicode::lastUnit(int fromEnd) const
+{
+    const int at = buffer.size() - 1 - fromEnd;
+    return at < 0 ? 0 : buffer.at(at);
+}
+
+inline void AnsiToUnicode::setLastUnit(char16_t unit)
+{
+    buffer.last() = unit;
+}
+
+inline void AnsiToUnicode::removeLastUnit()
+{
+    buffer.removeLast();
+}
+
+// A vowel sign may only take the place of the virama a consonant key wrote,
+// or of the joiner written after the ra of "R"; anything else (a digit, an
+// anusvara, a copied letter) stays, and the vowel is written as a letter.
+inline bool AnsiToUnicode::endsInJoinPoint() const
+{
+    const char16_t last = lastUnit();
+    return last == virama || (last == zeroWidthJoiner && lastUnit(1) == ra);
+}
+
+inline void AnsiToUnicode::appendDependent(char16_t independent, char16_t sign)
+{
+    if (!endsInJoinPoint())
+        appendUnit(independent);
+    else if (sign == 0)
+        removeLastUnit();
+    else
+        setLastUnit(sign);
+}
 
 AnsiToUnicode::AnsiToUnicode()
     : englishNumerals(SharedSettings::englishNumerals())
 {
-    // Reserved room survives the buffer being emptied for every run.
-    buffer.reserve(256);
 }
 
 AnsiToUnicode::~AnsiToUnicode() = default;
 
 QString AnsiToUnicode::convertText(const QString &text)
 {
-    QString result;
-    convertWordByWord(text, result, [this](const QChar *word, int size, QString &out) {
-        appendWord(word, size, out);
-    });
-    return result;
+    // Word by word, with the line breaks and spaces kept between the words,
+    // is what convertWord does to the whole text: they are not alphanumeric,
+    // so they end every run and are copied as they are.
+    return convertWord(text);
 }
 
 QString AnsiToUnicode::convertWord(const QString &text)
 {
     QString result;
+    result.reserve(text.size());
     appendWord(text.constData(), text.size(), result);
     return result;
 }
@@ -220,6 +263,7 @@ QString AnsiToUnicode::convertWord(const QString &text)
 QString AnsiToUnicode::convert(const QString &word)
 {
     QString result;
+    result.reserve(word.size());
     appendRun(word.constData(), word.size(), result);
     return result;
 }
@@ -244,7 +288,7 @@ void AnsiToUnicode::appendWord(const QChar *text, int size, QString &result)
 
 void AnsiToUnicode::appendRun(const QChar *word, int size, QString &result)
 {
-    buffer.resize(0);
+    buffer.clear();
     position = 0;
     finished = false;
     afterVowel = false;
@@ -262,29 +306,29 @@ void AnsiToUnicode::appendRun(const QChar *word, int size, QString &result)
             continue;
         }
 
-        buffer.resize(0); // keeps its room for the next run
+        // The letters start afresh, whatever the steps for the characters
+        // before them did.
+        buffer.clear();
         afterVowel = false;
         int end = size;
         while (end > position && !word[end - 1].isLetter())
             --end;
-        // One string for every run: emptying it keeps its room.
-        letterRun.resize(0);
-        letterRun.append(word + position, end - position);
-        appendVowel(letterRun);
+        appendVowel(QStringView(word + position, end - position));
 
-        appendDecoded(result);
-        result.append(word + end, size - end);
+        result.append(reinterpret_cast<const QChar *>(buffer.constData()), buffer.size());
+        if (end < size)
+            result.append(word + end, size - end);
         break;
     }
 }
 
-void AnsiToUnicode::appendVowel(QString rest)
+void AnsiToUnicode::appendVowel(QStringView rest)
 {
     // One pass over the run; a long pasted token must not nest calls.
     int i = 0;
     while (i < rest.size()) {
         int consumed = 0;
-        if (const VowelKey *key = vowelKeyAt(rest, i, &consumed)) {
+        if (const VowelKey *key = vowelKeyIndex.find(QStringView(rest.data() + i, rest.size() - i), &consumed)) {
             if (key->independent == visarga || key->independent == anusvara) {
                 appendUnit(key->independent);
             } else {
@@ -311,10 +355,7 @@ void AnsiToUnicode::appendVowel(QString rest)
                     && rest.at(end) == QLatin1Char('u'))
                     ++end;
                 consumed = end - i;
-                // One string for every cluster: emptying it keeps its room.
-                clusterRun.resize(0);
-                clusterRun.append(rest.constData() + i, consumed);
-                appendConsonant(clusterRun);
+                appendConsonant(QStringView(rest.data() + i, consumed));
             }
         }
         i += consumed;
@@ -325,21 +366,24 @@ void AnsiToUnicode::appendVowel(QString rest)
 
 bool AnsiToUnicode::isVowel(QChar c)
 {
-    switch (c.unicode()) {
-    case 'A': case 'E': case 'I': case 'O': case 'U':
-    case 'a': case 'e': case 'i': case 'o': case 'u':
-        return true;
-    default:
-        return false;
-    }
+    // One bit for each letter from A on: a test without branches, for the
+    // walk asks this of every consonant.
+    constexpr quint64 vowels = [] {
+        quint64 bits = 0;
+        for (const char vowel : {'A', 'E', 'I', 'O', 'U', 'a', 'e', 'i', 'o', 'u'})
+            bits |= quint64(1) << (vowel - 'A');
+        return bits;
+    }();
+    const unsigned offset = unsigned(c.unicode()) - 'A';
+    return (offset < 64) & ((vowels >> (offset & 63)) & 1);
 }
 
-void AnsiToUnicode::appendConsonant(QString cluster)
+void AnsiToUnicode::appendConsonant(QStringView cluster)
 {
     int i = 0;
     while (i < cluster.size()) {
         int length = 0;
-        const ConsonantKey *key = consonantKeyAt(cluster, i, &length);
+        const ConsonantKey *key = consonantKeyIndex.find(QStringView(cluster.data() + i, cluster.size() - i), &length);
         if (!key) {
             // A letter no key knows is kept as it is; the keys after it
             // still count.
@@ -347,9 +391,14 @@ void AnsiToUnicode::appendConsonant(QString cluster)
             ++i;
             continue;
         }
+        // Nearly every key is a plain letter; the test comes first.
+        if (key->kind == ConsonantKind::Letter) {
+            appendUnits(key->letter, virama);
+            i += length;
+            continue;
+        }
         switch (key->kind) {
         case ConsonantKind::Letter:
-            appendUnits(key->letter, virama);
             break;
         case ConsonantKind::NonJoiner:
         case ConsonantKind::Visarga:
@@ -375,67 +424,4 @@ QChar AnsiToUnicode::digit(QChar c)
     if (englishNumerals || !isAsciiDigit(c.unicode()))
         return c;
     return QChar(char16_t(KannadaChars::digitZero + (c.unicode() - '0')));
-}
-
-void AnsiToUnicode::appendUnit(char16_t unit)
-{
-    const char bytes[2] = {char(unit & 0xFF), char(unit >> 8)};
-    buffer.append(bytes, 2);
-}
-
-void AnsiToUnicode::appendUnits(char16_t first, char16_t second)
-{
-    const char bytes[4] = {char(first & 0xFF), char(first >> 8), char(second & 0xFF), char(second >> 8)};
-    buffer.append(bytes, 4);
-}
-
-void AnsiToUnicode::appendDecoded(QString &text) const
-{
-    // The buffer holds UTF-16 little-endian code units, two bytes each.
-    const int units = buffer.size() / 2;
-    const uchar *bytes = reinterpret_cast<const uchar *>(buffer.constData());
-    const int start = text.size();
-    text.resize(start + units);
-    QChar *out = text.data() + start;
-    for (int i = 0; i < units; ++i)
-        out[i] = QChar(char16_t(bytes[2 * i] | (bytes[2 * i + 1] << 8)));
-}
-
-char16_t AnsiToUnicode::lastUnit(int fromEnd) const
-{
-    const int at = buffer.size() - 2 * (fromEnd + 1);
-    if (at < 0)
-        return 0;
-    return char16_t(uchar(buffer.at(at)) | (uchar(buffer.at(at + 1)) << 8));
-}
-
-void AnsiToUnicode::setLastUnit(char16_t unit)
-{
-    char *bytes = buffer.data() + buffer.size() - 2;
-    bytes[0] = char(unit & 0xFF);
-    bytes[1] = char(unit >> 8);
-}
-
-void AnsiToUnicode::removeLastUnit()
-{
-    buffer.chop(2);
-}
-
-// A vowel sign may only take the place of the virama a consonant key wrote,
-// or of the joiner written after the ra of "R"; anything else (a digit, an
-// anusvara, a copied letter) stays, and the vowel is written as a letter.
-bool AnsiToUnicode::endsInJoinPoint() const
-{
-    const char16_t last = lastUnit();
-    return last == virama || (last == zeroWidthJoiner && lastUnit(1) == ra);
-}
-
-void AnsiToUnicode::appendDependent(char16_t independent, char16_t sign)
-{
-    if (!endsInJoinPoint())
-        appendUnit(independent);
-    else if (sign == 0)
-        removeLastUnit();
-    else
-        setLastUnit(sign);
 }

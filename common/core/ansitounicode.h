@@ -1,9 +1,10 @@
 #ifndef YAVO_ANSITOUNICODE_H
 #define YAVO_ANSITOUNICODE_H
 
-#include <QByteArray>
 #include <QChar>
 #include <QString>
+#include <QStringView>
+#include <QVarLengthArray>
 
 // Turns phonetic Latin text, as NudiToAnsi writes it, into Unicode Kannada.
 // The text carries no syllable boundaries, so it is read greedily: a run of
@@ -16,7 +17,8 @@
 //
 // The conversion steps call appendVowel, isVowel, appendConsonant and digit
 // only through their virtual functions, so a subclass can replace any of
-// them. Not thread-safe: build one object per conversion and thread.
+// them. The steps are handed views into the text being converted, valid only
+// for the call. Not thread-safe: build one object per conversion and thread.
 class AnsiToUnicode
 {
 public:
@@ -33,14 +35,14 @@ public:
     QString convert(const QString &word);
 
 protected:
-    virtual void appendVowel(QString rest);
+    virtual void appendVowel(QStringView rest);
     virtual bool isVowel(QChar c);
-    virtual void appendConsonant(QString cluster);
+    virtual void appendConsonant(QStringView cluster);
     virtual QChar digit(QChar c);
 
-    // The Kannada text of the letter run being converted, as UTF-16
-    // little-endian bytes.
-    QByteArray buffer;
+    // The Kannada text of the letter run being converted, as UTF-16 code
+    // units. A run rarely outgrows the room kept in the object.
+    QVarLengthArray<char16_t, 256> buffer;
     int position = 0;
     bool finished = false;
     bool afterVowel = false;
@@ -50,12 +52,8 @@ private:
     void appendWord(const QChar *text, int size, QString &result);
     void appendRun(const QChar *word, int size, QString &result);
 
-    QString letterRun;
-    QString clusterRun;
-
     void appendUnit(char16_t unit);
     void appendUnits(char16_t first, char16_t second);
-    void appendDecoded(QString &text) const;
     char16_t lastUnit(int fromEnd = 0) const;
     void setLastUnit(char16_t unit);
     void removeLastUnit();

@@ -12,6 +12,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -25,9 +26,37 @@ constexpr int postfixRaGlyph = 0xF0;
 constexpr int avagrahaGlyph = 0x84;
 constexpr char16_t avagraha = 0x0CBD;
 
-// Room for every entry and its beginnings at a quarter full or less.
-constexpr int glyphIndexBits = 12;
-constexpr int glyphIndexSize = 1 << glyphIndexBits;
+constexpr int textLength(const char *text)
+{
+    int length = 0;
+    while (text[length])
+        ++length;
+    return length;
+}
+
+// The longest phonetic name of the syllable table, kSha and kShe included.
+constexpr int longestName()
+{
+    using namespace NudiGlyphTables;
+    int longest = std::max(textLength("kSha"), textLength("kShe"));
+    for (const Sign &sign : signs)
+        longest = std::max(longest, textLength(sign.name));
+    int consonant = 0;
+    for (const Consonant &entry : consonants)
+        consonant = std::max(consonant, textLength(entry.name));
+    int suffix = 0;
+    for (const Form &form : forms)
+        suffix = std::max(suffix, textLength(form.suffix));
+    longest = std::max(longest, consonant + suffix);
+    for (const AlternativeForm &form : alternativeForms)
+        longest = std::max(longest, textLength(form.name));
+    return longest;
+}
+
+// Fibonacci hashing: the top bits of the product index the table.
+constexpr quint64 glyphHash = 0x9E3779B97F4A7C15ull;
+// The glyphs of an index slot; its top two bytes hold the entry.
+constexpr quint64 glyphBits = (quint64(1) << 48) - 1;
 
 // Nudi files are usually read as Windows-1252, which turns most of the bytes
 // 80 to 9F into typographic characters far above Latin-1. Folding them back
@@ -61,40 +90,59 @@ int glyphCode(QChar c)
     return -1;
 }
 
-// Builds a glyph sequence from its hexadecimal codes; B, F and I stand for
-// the base, a-form and i-form of the given consonant.
+constexpr int hexDigit(char digit)
+{
+    return digit <= '9' ? digit - '0' : (digit | 0x20) - 'a' + 10;
+}
+
+// Appends a glyph sequence given by its hexadecimal codes, separated by
+// blanks; B, F and I stand for the base, a-form and i-form of the given
+// consonant. Read by hand: every conversion builds the tables anew.
+void appendGlyphs(QString &glyphs, const char *codes,
+                  const NudiGlyphTables::Consonant *consonant = nullptr)
+{
+    const char *token = codes;
+    while (*token) {
+        const char *end = token;
+        while (*end && *end != ' ')
+            ++end;
+        const char *form = nullptr;
+        if (consonant && end - token == 1) {
+            form = *token == 'B' ? consonant->base
+                : *token == 'F'  ? consonant->aForm
+                : *token == 'I'  ? consonant->iForm
+                                 : nullptr;
+        }
+        if (form) {
+            appendGlyphs(glyphs, form);
+        } else {
+            ushort code = 0;
+            for (const char *digit = token; digit < end; ++digit)
+                code = ushort(code * 16 + hexDigit(*digit));
+            glyphs += QChar(code);
+        }
+        token = *end ? end + 1 : end;
+    }
+}
+
 QString glyphSequence(const char *codes, const NudiGlyphTables::Consonant *consonant = nullptr)
 {
     QString glyphs;
-    const QList<QByteArray> tokens = QByteArray(codes).split(' ');
-    for (const QByteArray &token : tokens) {
-        if (consonant && token == "B")
-            glyphs += glyphSequence(consonant->base);
-        else if (consonant && token == "F")
-            glyphs += glyphSequence(consonant->aForm);
-        else if (consonant && token == "I")
-            glyphs += glyphSequence(consonant->iForm);
-        else
-            glyphs += QChar(token.toUShort(nullptr, 16));
-    }
+    appendGlyphs(glyphs, codes, consonant);
     return glyphs;
 }
 
-const char *irregularGlyphs(const QByteArray &name)
+// The glyphs of the form named by the consonant's name and the suffix, when
+// the font draws it otherwise than the rule.
+const char *irregularGlyphs(const char *consonant, const char *suffix)
 {
+    const size_t length = std::strlen(consonant);
     for (const NudiGlyphTables::IrregularForm &form : NudiGlyphTables::irregularForms) {
-        if (name == form.name)
+        if (std::strncmp(form.name, consonant, length) == 0
+            && std::strcmp(form.name + length, suffix) == 0)
             return form.glyphs;
     }
     return nullptr;
-}
-
-// Does text, from start on, end with the two letters of pair?
-bool endsWith(const QString &text, int start, const char (&pair)[3])
-{
-    const int size = text.size();
-    return size - start >= 2 && text.at(size - 2) == QLatin1Char(pair[0])
-        && text.at(size - 1) == QLatin1Char(pair[1]);
 }
 
 bool startsWithGlyphs(const QChar *text, int count, const QString &glyphs)
@@ -118,6 +166,15 @@ NudiToAnsi::NudiToAnsi()
 
 NudiToAnsi::~NudiToAnsi() = default;
 
+// One more than the entry of the glyph sequence, or 0 when it is none. Both
+// slots are read and nothing branches on what they hold: see matchAt.
+inline int NudiToAnsi::entryAfter(quint64 glyphs) const
+{
+    const quint64 *slot = glyphIndex.constData() + int((glyphs * glyphHash) >> glyphIndexShift);
+    return int((slot[0] & glyphBits) == glyphs) * int(slot[0] >> 48)
+        + int((slot[1] & glyphBits) == glyphs) * int(slot[1] >> 48);
+}
+
 void NudiToAnsi::buildTables()
 {
     using namespace NudiGlyphTables;
@@ -133,11 +190,10 @@ void NudiToAnsi::buildTables()
     }
     for (const Consonant &consonant : consonants) {
         for (const Form &form : forms) {
-            const QByteArray name = QByteArray(consonant.name) + form.suffix;
-            const char *irregular = irregularGlyphs(name);
+            const char *irregular = irregularGlyphs(consonant.name, form.suffix);
             glyphList << (irregular ? glyphSequence(irregular)
                                     : glyphSequence(form.glyphs, &consonant));
-            nameList << QString::fromLatin1(name);
+            nameList << QLatin1String(consonant.name) + QLatin1String(form.suffix);
         }
     }
     for (const AlternativeForm &form : alternativeForms) {
@@ -148,22 +204,46 @@ void NudiToAnsi::buildTables()
     kShaGlyphs = glyphSequence(NudiGlyphTables::kShaGlyphs);
     kSheGlyphs = glyphSequence(NudiGlyphTables::kSheGlyphs);
 
+    static_assert(longestName() <= int(sizeof(Name::letters) / sizeof(char16_t)),
+                  "every name fits a Name");
+    auto toName = [](const QString &text) {
+        Name name {};
+        std::copy(text.utf16(), text.utf16() + text.size(), name.letters);
+        name.size = text.size();
+        return name;
+    };
+    names.reserve(nameList.size());
+    for (const QString &name : qAsConst(nameList))
+        names << toName(name);
+    kShaName = toName(QStringLiteral("kSha"));
+    kSheName = toName(QStringLiteral("kShe"));
+
     // Every sequence is unique, so a hash finds exactly the entry a scan
-    // from the top would (the first, should that ever change). Prefixes of
-    // entries are kept too, marked -1, so a search stops as soon as the
-    // glyphs can lead to no entry.
-    glyphIndex.resize(glyphIndexSize);
-    GlyphSlot *const table = glyphIndex.data();
-    for (int i = 0; i < glyphList.size(); ++i) {
-        const QString &glyphs = glyphList.at(i);
-        quint64 key = 0;
-        for (int length = 1; length <= glyphs.size(); ++length) {
-            key = (key << 8) | quint64(glyphs.at(length - 1).unicode() & 0xFF);
-            GlyphSlot *slot = table + (glyphSlot(key) - table); // the same slot, writable
-            slot->glyphs = key;
-            if (length == glyphs.size() && slot->entry < 0)
-                slot->entry = i;
+    // from the top would (the first, should that ever change). The table
+    // grows until no sequence lies further than one slot past its home.
+    Q_ASSERT(glyphList.size() < 0xFFFF); // one more than an entry fits two bytes
+    for (int bits = 13;; ++bits) {
+        glyphIndexShift = 64 - bits;
+        glyphIndex.fill(0, (1 << bits) + 1);
+        bool fits = true;
+        for (int i = 0; i < glyphList.size() && fits; ++i) {
+            const QString &glyphs = glyphList.at(i);
+            Q_ASSERT(glyphs.size() <= 6); // the six bytes of a key
+            quint8 &longest = longestEntry[glyphs.front().unicode() & 0xFF];
+            longest = quint8(std::max(int(longest), int(glyphs.size())));
+            quint64 key = 0;
+            for (const QChar glyph : glyphs)
+                key = (key << 8) | quint64(glyph.unicode() & 0xFF);
+            const int home = int((key * glyphHash) >> glyphIndexShift);
+            int at = home;
+            while (at <= home + 1 && glyphIndex.at(at) != 0 && (glyphIndex.at(at) & glyphBits) != key)
+                ++at;
+            fits = at <= home + 1;
+            if (fits && glyphIndex.at(at) == 0)
+                glyphIndex[at] = key | (quint64(i + 1) << 48);
         }
+        if (fits)
+            break;
     }
     std::fill(std::begin(subjoinedIndex), std::end(subjoinedIndex), qint8(-1));
     for (int i = 0; i < subjoinedGlyphs.size(); ++i)
@@ -172,96 +252,207 @@ void NudiToAnsi::buildTables()
     emit loaded();
 }
 
-int NudiToAnsi::matchAt(const QChar *glyphs, int count)
+// The conversion, written in place at the end of the result. A glyph adds a
+// few characters at most, and QString's own append and insert cost far more
+// than the characters they move: here each step makes sure of its room with
+// one comparison and writes through a pointer. The result is longer than the
+// text while it is written; finish() cuts it back. Sizes and positions count
+// from the start of the current word, which no step reaches before.
+class NudiToAnsi::WordOutput
 {
-    currentMatch.clear();
-    int matched = 0;
-    int entry = -1;
-    quint64 key = 0;
-    for (int length = 1; length <= count; ++length) {
-        const int code = glyphCode(glyphs[length - 1]);
-        // No entry holds anything but glyph codes, and none holds 0: a
-        // key of 0 would find a free slot and pass for a beginning.
-        if (code <= 0)
-            break;
-        key = (key << 8) | quint64(code);
-        const GlyphSlot *slot = glyphSlot(key);
-        if (slot->glyphs != key)
-            break;
-        if (slot->entry >= 0) {
-            matched = length;
-            entry = slot->entry;
-        }
+public:
+    WordOutput(QString &result, int expectedSize)
+        : m_result(result)
+        , m_start(result.size())
+    {
+        grow(expectedSize);
     }
-    if (entry >= 0)
-        currentMatch = nameList.at(entry);
-    return matched;
+
+    void finish() { m_result.resize(m_start + m_size); }
+    void startWord() { m_word = m_size; }
+
+    int size() const { return m_size - m_word; }
+    QChar last() const { return m_text[m_size - 1]; }
+    bool endsWith(const char (&pair)[3]) const
+    {
+        return size() >= 2 && m_text[m_size - 2] == QLatin1Char(pair[0])
+            && m_text[m_size - 1] == QLatin1Char(pair[1]);
+    }
+
+    void append(QChar c)
+    {
+        makeRoom(1);
+        m_text[m_size++] = c;
+    }
+    void append(const char (&pair)[3])
+    {
+        makeRoom(2);
+        m_text[m_size++] = QLatin1Char(pair[0]);
+        m_text[m_size++] = QLatin1Char(pair[1]);
+    }
+    void append(const Name &name)
+    {
+        // All the letters, used or not: a copy of fixed size.
+        makeRoom(int(sizeof(name.letters) / sizeof(char16_t)));
+        std::copy(std::begin(name.letters), std::end(name.letters),
+                  reinterpret_cast<char16_t *>(m_text + m_size));
+        m_size += name.size;
+    }
+    void insert(int position, const QString &text) { insert(position, text.constData(), text.size()); }
+    void insert(int position, QChar c) { insert(position, &c, 1); }
+    void replaceLast(QChar c) { m_text[m_size - 1] = c; }
+    void chop() { --m_size; }
+
+private:
+    void insert(int position, const QChar *text, int count)
+    {
+        makeRoom(count);
+        QChar *at = m_text + m_word + position;
+        std::copy_backward(at, m_text + m_size, m_text + m_size + count);
+        std::copy(text, text + count, at);
+        m_size += count;
+    }
+    void makeRoom(int count)
+    {
+        if (m_size + count > m_room)
+            grow(std::max(2 * m_room, m_size + count));
+    }
+    void grow(int room)
+    {
+        m_room = room;
+        m_result.resize(m_start + m_room);
+        m_text = m_result.data() + m_start;
+    }
+
+    QString &m_result;
+    const int m_start;
+    QChar *m_text = nullptr;
+    int m_size = 0;
+    int m_word = 0;
+    int m_room = 0;
+};
+
+inline void NudiToAnsi::NameEnd::set(const Name &name)
+{
+    size = name.size;
+    last = name.letters[size - 1];
+    beforeLast = size > 1 ? name.letters[size - 2] : 0;
 }
 
-const NudiToAnsi::GlyphSlot *NudiToAnsi::glyphSlot(quint64 glyphs) const
+inline void NudiToAnsi::NameEnd::insert(int position, const QString &name)
 {
-    // Fibonacci hashing, then the next free or matching slot.
-    int at = int((glyphs * 0x9E3779B97F4A7C15ull) >> (64 - glyphIndexBits));
-    const GlyphSlot *table = glyphIndex.constData();
-    while (table[at].glyphs != 0 && table[at].glyphs != glyphs)
-        at = (at + 1) & (glyphIndexSize - 1);
-    return table + at;
+    const int kept = size - position; // letters that stay behind the name
+    if (kept == 0) {
+        for (const QChar letter : name)
+            append(letter.unicode());
+        return;
+    }
+    if (kept == 1)
+        beforeLast = name.back().unicode();
+    size += name.size();
+}
+
+inline void NudiToAnsi::NameEnd::append(char16_t letter)
+{
+    beforeLast = last;
+    last = letter;
+    ++size;
+}
+
+inline bool NudiToAnsi::NameEnd::endsWith(const char (&pair)[3]) const
+{
+    return size >= 2 && beforeLast == char16_t(pair[0]) && last == char16_t(pair[1]);
+}
+
+// The length of the longest prefix of glyphs that is a table entry, and in
+// entry its index (untouched when nothing matches). Every length up to the
+// longest entry the first glyph begins is looked up, and the look-ups are
+// combined by arithmetic rather than tests: where a syllable ends is up to
+// the text, so a branch on it would be guessed wrong time and again, at a
+// cost far above the look-ups'.
+inline int NudiToAnsi::matchAt(const QChar *glyphs, int count, int *entry) const
+{
+    int matched = 0;
+    int entryAfterMatch = 0;
+    quint64 key = 0;
+    // No entry holds anything but glyph codes, and none holds 0: from the
+    // first character that is no glyph on, nothing matches.
+    int allGlyphs = 1;
+    const int first = glyphCode(glyphs[0]);
+    const int longest = std::min(count, first > 0 ? int(longestEntry[first]) : 0);
+    for (int length = 1; length <= longest; ++length) {
+        const int code = glyphCode(glyphs[length - 1]);
+        allGlyphs &= int(code > 0);
+        key = (key << 8) | quint64(code & 0xFF);
+        const int found = allGlyphs * entryAfter(key);
+        const int hit = int(found != 0);
+        matched += hit * (length - matched);
+        entryAfterMatch += hit * (found - entryAfterMatch);
+    }
+    if (matched > 0)
+        *entry = entryAfterMatch - 1;
+    return matched;
 }
 
 int NudiToAnsi::longestMatch(QString &glyphs)
 {
-    const int length = matchAt(glyphs.constData(), glyphs.size());
+    int entry = -1;
+    const int length = matchAt(glyphs.constData(), glyphs.size(), &entry);
+    currentMatch = NameEnd();
+    if (length > 0)
+        currentMatch.set(names.at(entry));
     glyphs.truncate(length);
     return length;
 }
 
-void NudiToAnsi::insertSubjoined(const QChar *word, int size, int i, int index, QString &out,
-                                 int wordStart)
+void NudiToAnsi::insertSubjoined(const QChar *word, int size, int i, int index, WordOutput &out)
 {
     if (index >= NudiGlyphTables::silentSubjoinedFrom)
         return;
     int outPosition;
     int matchPosition;
-    if (endsWith(currentMatch, 0, "ii") || endsWith(currentMatch, 0, "ou")
-        || endsWith(out, wordStart, "ai") || endsWith(out, wordStart, "ff")) {
+    if (currentMatch.endsWith("ii") || currentMatch.endsWith("ou") || out.endsWith("ai")
+        || out.endsWith("ff")) {
         outPosition = out.size() - 2;
-        matchPosition = currentMatch.size() - 3;
+        matchPosition = currentMatch.size - 3;
     } else if (i > 0 && glyphCode(word[i - 1]) == halantGlyph && i == size - 1) {
         outPosition = out.size();
         matchPosition = 0;
     } else {
         outPosition = out.size() - 1;
-        matchPosition = currentMatch.size() - 1;
+        matchPosition = currentMatch.size - 1;
     }
     // A subjoined glyph with nothing before it to join still keeps its
     // consonant: it goes to the front of the word.
     const QString &name = subjoinedNames.at(index);
-    out.insert(std::max(wordStart, outPosition), name);
+    out.insert(std::max(0, outPosition), name);
     currentMatch.insert(std::max(0, matchPosition), name);
     syllableLength += name.size();
 }
 
 QString NudiToAnsi::convertWord(const QString &nudiWord)
 {
-    QString out;
+    QString result;
     if (nudiWord.isEmpty())
-        return out;
-    out.reserve(nudiWord.size() * 2);
+        return result;
+    // Names run to about twice their glyphs.
+    WordOutput out(result, 2 * nudiWord.size());
     appendWord(nudiWord.constData(), nudiWord.size(), out);
-    return out;
+    out.finish();
+    return result;
 }
 
 // Appends the conversion of one word to out; what out held before is never
 // read, moved or changed.
-void NudiToAnsi::appendWord(const QChar *word, int size, QString &out)
+void NudiToAnsi::appendWord(const QChar *word, int size, WordOutput &out)
 {
     // Each word starts a syllable afresh: what the previous word left must
     // not move a ra glyph at the start of this one.
-    currentMatch.clear();
+    currentMatch = NameEnd();
     syllableLength = 0;
-    const int wordStart = out.size();
-    auto endsWithLetter = [&out, wordStart](char letter) {
-        return out.size() > wordStart && out.at(out.size() - 1) == QLatin1Char(letter);
+    out.startWord();
+    auto endsWithLetter = [&out](char letter) {
+        return out.size() > 0 && out.last() == QLatin1Char(letter);
     };
 
     int i = 0;
@@ -270,7 +461,7 @@ void NudiToAnsi::appendWord(const QChar *word, int size, QString &out)
         const int code = glyphCode(c);
 
         if (code == avagrahaGlyph || code < 0) {
-            out += code < 0 ? c : QChar(avagraha);
+            out.append(code < 0 ? c : QChar(avagraha));
             syllableLength = 0;
             ++i;
             continue;
@@ -278,31 +469,38 @@ void NudiToAnsi::appendWord(const QChar *word, int size, QString &out)
 
         if (code == postfixRaGlyph) {
             // The ra is spoken before the whole syllable it is drawn after.
-            out.insert(std::max(wordStart, int(out.size()) - syllableLength), QLatin1Char('r'));
+            out.insert(std::max(0, out.size() - syllableLength), QLatin1Char('r'));
             ++syllableLength;
             ++i;
             continue;
         }
 
         if (code <= 0xFF && subjoinedIndex[code] >= 0) {
-            insertSubjoined(word, size, i, subjoinedIndex[code], out, wordStart);
+            insertSubjoined(word, size, i, subjoinedIndex[code], out);
             ++i;
             continue;
         }
 
         const bool signFirst = code == lengthMarkGlyph || code == aiMarkGlyph;
-        const int matched = signFirst ? 0 : matchAt(word + i, size - i);
+        int entry = -1;
+        const int matched = signFirst ? 0 : matchAt(word + i, size - i, &entry);
+        // A search that finds nothing leaves the syllable without a name.
+        if (!signFirst && matched == 0)
+            currentMatch = NameEnd();
         if (matched > 0) {
             i += matched;
-            syllableLength = currentMatch.size();
-            out += currentMatch;
+            const Name &name = names.at(entry);
+            currentMatch.set(name);
+            syllableLength = name.size;
+            out.append(name);
             // A halant form followed by more of the word keeps the next
             // consonant from joining it. At the end of the word the virama
             // alone is right, and before exactly one last glyph the two are
             // meant to join.
             if (glyphCode(word[i - 1]) == halantGlyph && size - i > 1) {
-                out += QLatin1String("ff");
-                currentMatch += QLatin1String("ff");
+                out.append("ff");
+                currentMatch.append(u'f');
+                currentMatch.append(u'f');
                 syllableLength += 2;
             }
             continue;
@@ -312,9 +510,10 @@ void NudiToAnsi::appendWord(const QChar *word, int size, QString &out)
         if (kSha || startsWithGlyphs(word + i, size - i, kSheGlyphs)) {
             // A conjunct counts as one syllable, so a ra drawn after it goes
             // before it.
-            currentMatch = kSha ? QStringLiteral("kSha") : QStringLiteral("kShe");
-            out += currentMatch;
-            syllableLength = currentMatch.size();
+            const Name &name = kSha ? kShaName : kSheName;
+            currentMatch.set(name);
+            out.append(name);
+            syllableLength = name.size;
             i += (kSha ? kShaGlyphs : kSheGlyphs).size();
             continue;
         }
@@ -322,24 +521,24 @@ void NudiToAnsi::appendWord(const QChar *word, int size, QString &out)
         switch (code) {
         case lengthMarkGlyph:
             if (endsWithLetter('e'))
-                out[out.size() - 1] = QLatin1Char('E');
+                out.replaceLast(QLatin1Char('E'));
             else if (endsWithLetter('o'))
-                out[out.size() - 1] = QLatin1Char('O');
+                out.replaceLast(QLatin1Char('O'));
             else if (endsWithLetter('i'))
-                out[out.size() - 1] = QLatin1Char('I');
+                out.replaceLast(QLatin1Char('I'));
             else {
-                out += c;
+                out.append(c);
                 ++syllableLength;
             }
             break;
         case halantGlyph:
-            out += QLatin1String("ff");
+            out.append("ff");
             syllableLength += 2;
             break;
         case aiMarkGlyph:
             if (endsWithLetter('e')) {
-                out.chop(1);
-                out += QLatin1String("ai");
+                out.chop();
+                out.append("ai");
                 ++syllableLength;
             }
             break;
@@ -347,14 +546,14 @@ void NudiToAnsi::appendWord(const QChar *word, int size, QString &out)
             // The sign takes the place of the syllable's vowel; text before
             // the syllable (Unicode, an avagraha) is not its to take.
             if (syllableLength > 0) {
-                out.chop(1);
+                out.chop();
                 --syllableLength;
             }
-            out += QLatin1String("Ru");
+            out.append("Ru");
             syllableLength += 2;
             break;
         default:
-            out += c;
+            out.append(c);
             ++syllableLength;
             break;
         }
@@ -365,9 +564,11 @@ void NudiToAnsi::appendWord(const QChar *word, int size, QString &out)
 QString NudiToAnsi::convertText(const QString &text)
 {
     lastOutput.clear();
-    convertWordByWord(text, lastOutput, [this](const QChar *word, int size, QString &out) {
+    WordOutput out(lastOutput, 2 * text.size());
+    convertWordByWord(text, out, [this](const QChar *word, int size, WordOutput &out) {
         appendWord(word, size, out);
     });
+    out.finish();
     return lastOutput;
 }
 

@@ -64,10 +64,36 @@ protected:
     QString kSheGlyphs;
 
 private:
+    class WordOutput;
+
+    // A phonetic name as the word walk writes it: its letters in place, so
+    // that copying one is a move of fixed size.
+    struct Name
+    {
+        char16_t letters[8];
+        int size;
+    };
+    // What the word walk reads of currentMatch, the name of the syllable
+    // last matched with the names of its subjoined glyphs inserted and "ff"
+    // appended: its length and its last two letters. Names are inserted
+    // before its last letter or two or at its end, so these follow every
+    // change without the name itself being kept.
+    struct NameEnd
+    {
+        int size = 0;
+        char16_t beforeLast = 0;
+        char16_t last = 0;
+
+        void set(const Name &name);
+        void insert(int position, const QString &name);
+        void append(char16_t letter);
+        bool endsWith(const char (&pair)[3]) const;
+    };
+
     void buildTables();
-    int matchAt(const QChar *glyphs, int count);
-    void appendWord(const QChar *word, int size, QString &out);
-    void insertSubjoined(const QChar *word, int size, int i, int index, QString &out, int wordStart);
+    int matchAt(const QChar *glyphs, int count, int *entry) const;
+    void appendWord(const QChar *word, int size, WordOutput &out);
+    void insertSubjoined(const QChar *word, int size, int i, int index, WordOutput &out);
 
     // A progress dialog, reached through its meta-object (value, maximum,
     // hide) so that this class needs no widgets. Nothing sets it.
@@ -77,21 +103,24 @@ private:
 
     UserNotice *notice = nullptr;
 
-    QString currentMatch;
+    NameEnd currentMatch;
     int syllableLength = 0;
     QString lastOutput;
 
     // The syllable search's index: an open-addressing hash from a glyph
-    // sequence, packed one code a byte (codes are never 0, so 0 marks a free
-    // slot), to its entry in glyphList, or -1 for the beginning of a longer
-    // entry.
-    struct GlyphSlot
-    {
-        quint64 glyphs = 0;
-        int entry = -1;
-    };
-    const GlyphSlot *glyphSlot(quint64 glyphs) const;
-    QVector<GlyphSlot> glyphIndex;
+    // sequence, packed one code a byte into the low six bytes (codes are
+    // never 0), to one more than its entry in glyphList in the top two bytes;
+    // 0 is a free slot. The table is made large enough for every sequence to
+    // sit in its home slot or the next, so a look-up reads those two.
+    int entryAfter(quint64 glyphs) const;
+    QVector<quint64> glyphIndex;
+    int glyphIndexShift = 0;
+    // By first glyph code, the length of the longest entry it begins.
+    quint8 longestEntry[256] = {};
+    // nameList, and the names of the two conjuncts, as the walk copies them.
+    QVector<Name> names;
+    Name kShaName;
+    Name kSheName;
     // Glyph code to its index in subjoinedGlyphs, or -1.
     qint8 subjoinedIndex[256];
 };

@@ -1,6 +1,7 @@
 #include "app/yvworker.h"
 
 #include "core/sharedsettings.h"
+#include "filesizelimit.h"
 #include "nudidocuments.h"
 #include "testmain.h"
 
@@ -14,9 +15,6 @@
 #include <QTextTable>
 #include <QtTest>
 
-#include <signal.h>
-#include <sys/resource.h>
-
 namespace {
 
 const QString ka = QStringLiteral("ಕ");
@@ -29,30 +27,6 @@ QTextCharFormat formatAt(QTextDocument &document, int position)
     cursor.setPosition(qMin(position + 1, document.characterCount() - 1));
     return cursor.charFormat();
 }
-
-// Lowers the largest file this process may write while it lives; a write
-// past it fails (EFBIG) instead of ending the program.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_saved;
-    void (*m_oldHandler)(int);
-};
 
 } // namespace
 

@@ -213,6 +213,9 @@ void TestNudiToAnsi::convertWord_data()
     QTest::newRow("subjoined after ii") << glyphCodes("51 C3 CC") << "kkii";
     QTest::newRow("subjoined after ai") << glyphCodes("50 C9 CA CC") << "kkai";
     QTest::newRow("subjoined after ou") << glyphCodes("50 CB CC") << "kkou";
+    // A glyph that starts no syllable ends the last one's name, so the
+    // ou before it no longer draws the subjoined glyph inside it.
+    QTest::newRow("subjoined after a glyph of no syllable") << glyphCodes("4F 37 CC") << "ouk7";
     QTest::newRow("ra drawn after") << glyphCodes("50 C0 F0") << "rka";
     QTest::newRow("ra after a subjoined pair") << glyphCodes("50 C0 CC F0") << "rkka";
     QTest::newRow("ra after kSha") << glyphCodes("50 EB C0 F0") << "rkSha";

@@ -9,6 +9,7 @@
 #include "compositioncases.h"
 #include "hexcodes.h"
 #include "testmain.h"
+#include "textselection.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -111,13 +112,7 @@ struct Editor
         editor.setPlainText(text);
         setCursor(position, position);
     }
-    void setCursor(int anchor, int position)
-    {
-        QTextCursor cursor = editor.textCursor();
-        cursor.setPosition(anchor);
-        cursor.setPosition(position, QTextCursor::KeepAnchor);
-        editor.setTextCursor(cursor);
-    }
+    void setCursor(int anchor, int position) { selectText(editor, anchor, position); }
 
     Utils utils;
     UnicodeKaEditor editor;

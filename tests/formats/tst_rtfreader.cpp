@@ -257,6 +257,10 @@ void TestRtfReader::paragraphs_data()
     QTest::newRow("par before ignored group") << QByteArray("{\\rtf1 a\\par{\\*\\x y}}") << QStringList { "a", "" };
     QTest::newRow("two paragraphs") << QByteArray("{\\rtf1 a\\par b\\par}") << QStringList { "a", "b" };
     QTest::newRow("backslash line break") << QByteArray("{\\rtf1 a\\\nb\\\r\nc}") << QStringList { "a", "b", "c" };
+    // Each escaped line end breaks the paragraph, a carriage return and the
+    // line feed after it too, however the text around them is gathered.
+    QTest::newRow("escaped carriage return and line feed")
+        << QByteArray("{\\rtf1 a\\'0d\\'0ab\\u13?\\u10?c}") << QStringList { "a", "", "b", "", "c" };
     QTest::newRow("paragraph groups")
         << QByteArray("{\\rtf1\n{\\pard\\plain\\s0 a\\par}\n{\\pard\\plain\\s0\\par}\n{\\pard\\plain\\s0 b\\par}\n}")
         << QStringList { "a", "", "b" };

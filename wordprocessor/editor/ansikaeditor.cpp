@@ -1,4 +1,5 @@
 #include "editor/ansikaeditor.h"
+#include "private/completerkeys_p.h"
 
 #include "core/ansitounicode.h"
 #include "core/endofword.h"
@@ -77,18 +78,9 @@ void AnsiKaEditor::keyPressEvent(QKeyEvent *e)
     if (isReadOnly())
         return;
 
-    if (m_completer && m_completer->popup()->isVisible()) {
-        switch (e->key()) {
-        case Qt::Key_Escape:
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            e->ignore();
-            return;
-        default:
-            break;
-        }
+    if (m_completer && m_completer->popup()->isVisible() && isCompleterPopupKey(e->key())) {
+        e->ignore();
+        return;
     }
 
     const bool shortcut = isShortcut(e);

@@ -2,6 +2,7 @@
 
 #include "editor/editorowner.h"
 #include "editor/highlighter.h"
+#include "private/completerkeys_p.h"
 
 #include "core/compositionstep.h"
 #include "core/indicchars.h"
@@ -10,8 +11,10 @@
 #include "widgets/indiccomposition.h"
 #include "widgets/yvquickbytestoolbar.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
+#include <QCompleter>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -272,6 +275,14 @@ void UnicodeKaEditor::keyPressEvent(QKeyEvent *e)
     }
     m_lastKeyEvent = e;
 
+    if (m_completer && m_completer->popup() && m_completer->popup()->isVisible()) {
+        if (isCompleterPopupKey(e->key())) {
+            e->ignore();
+            m_lastKeyEvent = nullptr;
+            return;
+        }
+        m_completer->popup()->hide();
+    }
     if (e->key() == Qt::Key_Escape) {
         EditorOwner *o = owner();
         if (o && o->onEscapePressed()) {
@@ -286,10 +297,13 @@ void UnicodeKaEditor::keyPressEvent(QKeyEvent *e)
     } else if (e->key() == Qt::Key_K && (e->modifiers() & Qt::ControlModifier)) {
         slotToggleKeyboardLayout();
         baseKeyPressEvent(e);
-    } else if (m_indicInputOn) {
-        processIndicKey(e);
     } else {
-        baseKeyPressEvent(e);
+        if (m_indicInputOn)
+            processIndicKey(e);
+        else
+            baseKeyPressEvent(e);
+        if (m_completer)
+            handleCompleterKey();
     }
     // The event lives only as long as its handling.
     m_lastKeyEvent = nullptr;
@@ -623,6 +637,17 @@ void UnicodeKaEditor::setLanguageFont(int language)
 QString UnicodeKaEditor::fontFamily() const
 {
     return m_composedFontFamily;
+}
+
+void UnicodeKaEditor::setAutoComplpetePrefixLength(int length)
+{
+    if (length != m_autoCompletePrefixLength)
+        m_autoCompletePrefixLength = length;
+}
+
+int UnicodeKaEditor::autoComplpetePrefixLength() const
+{
+    return m_autoCompletePrefixLength;
 }
 
 void UnicodeKaEditor::setSpellCheckAsYouType(bool yesNo)

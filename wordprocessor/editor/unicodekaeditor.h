@@ -7,10 +7,14 @@
 
 class EditorOwner;
 class Highlighter;
+class QCompleter;
+class QFileDevice;
 class QKeyEvent;
+class QMenu;
 class QMimeData;
 class QPrinter;
 class QTextCodec;
+class QTextStream;
 class QTimer;
 class Utils;
 class yvQuickBytesToolBar;
@@ -28,6 +32,11 @@ class yvQuickBytesToolBar;
 // The widget that creates the editor is its owner; when it implements
 // EditorOwner, the editor asks it for its font size and hands it the Escape
 // key.
+//
+// Besides the typing, the editor offers word completion from the shared
+// completer, spelling aids and its own context menu, character and
+// paragraph formatting, lists, tables, images and links, and it saves its
+// document in the format its file name's suffix asks for.
 class UnicodeKaEditor : public QTextEdit
 {
     Q_OBJECT
@@ -60,8 +69,27 @@ public:
 
     void setQuickBytesToolBar(yvQuickBytesToolBar *toolBar);
 
+    // The completer is shared by every editor; it serves the focused one.
+    void setCompleter(QCompleter *completer);
+    QCompleter *completer() const;
+
     void mergeFormatOnWordOrSelection(const QTextCharFormat &format);
     void setDefaultCharFormat();
+
+    // Writes the document to its file name in the format of the name's
+    // suffix. The old file stays whole until the new one is complete on the
+    // disk; on failure the user is told, the document stays modified and the
+    // answer is false.
+    bool saveFile();
+    bool saveFileAs();
+    // Saves a modified document, asking first when `ask` is set; false when
+    // the caller must not go on (cancelled, or the save failed).
+    bool maybeSave(bool ask);
+    QString defaultSaveName(const QString &path) const;
+    bool flushToDisk(QFileDevice &file);
+    // Replaces the document by the stream's text. User input waits until the
+    // text is in.
+    void loadPlainText(QTextStream &stream);
 
     QString fileName() const;
     void setFileName(const QString &name);
@@ -75,12 +103,6 @@ public:
     void setTextCodec(QTextCodec *codec);
     void loadDefaultSettings();
 
-    // Writing the document (unicodekaeditorfiles.cpp).
-    bool saveFile(const QString &path);
-    bool maybeSave(bool ask);
-    void setAutoComplpetePrefixLength(int length);
-    int autoComplpetePrefixLength() const;
-
 Q_SIGNALS:
     void alignmentChanged(Qt::Alignment alignment);
     void fontChanged(const QFont &font);
@@ -93,10 +115,27 @@ Q_SIGNALS:
     void searchInYavoKosha();
 
 public Q_SLOTS:
+    void slotTextBold(bool abool);
+    void slotTextUnderline(bool abool);
+    void slotTextItalic(bool abool);
+    void slotTextStrikeOut(bool on);
     void slotTextFontFamily(const QString &f);
+    void slotTextSize(const QString &p);
+    void slotTextStyle(int styleIndex);
+    void slotTextColor();
+    void slotBackgroundColor();
+    void slotTextAlign(Qt::Alignment alignment);
     void slotToggleKeyboardLayout();
     void slotToggleLanguage();
+    void slotInsertPicture();
+    void slotInsertTable();
+    void slotInsertHyperLink();
     void slotPrint(QPrinter *printer);
+    void slotSearchString();
+    void slotConvertANSI2Unicode();
+    void slotDisplaySuggestions();
+    void setAutoComplpetePrefixLength(int length);
+    int autoComplpetePrefixLength() const;
     void setSpellCheckAsYouType(bool yesNo);
     bool spellCheckAsYouType() const;
     void setTextEncodingIndex(int encodingIndex);
@@ -106,13 +145,32 @@ public Q_SLOTS:
 protected Q_SLOTS:
     void slotBufferTimeout();
     void slotCursorPositionChanged();
+    void insertCompletion(const QString &completion);
 
 private Q_SLOTS:
     void slotCurrentCharFormatChanged(const QTextCharFormat &f);
+    void slotUpdateImageSize();
+    void slotEditImageWidth(int width);
+    void slotEditImageHeight(int height);
+    void slotAppendRow();
+    void slotRemoveRow();
+    void slotAppendColumn();
+    void slotRemoveColumn();
+    void slotMergeCells();
+    void slotSplitCells();
+    void slotInsertRow();
+    void slotInsertCol();
+    void slotInsertRowBefore();
+    void slotInsertColBefore();
+    void slotAddDictionary();
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
+    void focusInEvent(QFocusEvent *e) override;
+    void contextMenuEvent(QContextMenuEvent *e) override;
     bool canInsertFromMimeData(const QMimeData *source) const override;
+
+    void handleCompleterKey();
 
     void processIndicKey(QKeyEvent *event);
     void convertInputBuffer(bool dropOneMore);
@@ -129,6 +187,14 @@ private:
     void convertWordAtOtherKey(QKeyEvent *e);
     void revertConvertedWord(QKeyEvent *e);
     void setWorkingDir(const QString &path);
+    QMenu *tableMenu();
+    void chooseColor(QTextFormat::Property property, const QColor &current);
+    bool askCount(const QString &label, int value, int minimum, int maximum, int *count);
+    void insertTableLines(bool rows, int offset);
+    void removeSelectedTableLines(bool rows);
+    void resizeImage(int width, int height);
+    bool writeDocument(QString *error);
+    QString askSaveName(const QString &title, const QString &filter);
     void keepShapedText(int from, int removed, int added);
     EditorOwner *owner() const;
     int ownerFontSize() const;
@@ -142,17 +208,19 @@ private:
     QTimer *m_bufferTimer = nullptr;
     bool m_internalEdit = false;
     QString m_encodingName;
+    QPointer<QCompleter> m_completer;
     QString m_fileName;
     int m_keyboard = 0;
     int m_language = 0;
     bool m_indicInputOn = true;
     QKeyEvent *m_lastKeyEvent = nullptr;
+    QPointer<QMenu> m_tableMenu;
     QString m_composedFontFamily;
     QString m_workingDir;
     Highlighter *m_highlighter = nullptr;
+    int m_autoCompletePrefixLength = 3;
     bool m_spellCheckAsYouType = true;
     int m_textEncodingIndex = 1;
-    int m_autoCompletePrefixLength = 3;
     QPointer<yvQuickBytesToolBar> m_quickBytesToolBar;
 };
 

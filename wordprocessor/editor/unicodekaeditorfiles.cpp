@@ -1,75 +1,156 @@
+// Saving the editor's document by its file name's suffix, and loading plain
+// text into it.
+
 #include "editor/unicodekaeditor.h"
 
 #include "formats/docxwriter.h"
+#include "formats/html_writer.h"
 #include "formats/rtfwriter.h"
+#include "formats/txtwriter.h"
 #include "platform/filesync.h"
 #include "utils/utils.h"
 
+#include <QApplication>
 #include <QBuffer>
-#include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QSaveFile>
-#include <QTextBlock>
-#include <QTextCodec>
-#include <QTextCursor>
 #include <QTextDocumentWriter>
 #include <QTextStream>
 
 namespace {
 
-// The document's bytes as the file's suffix asks for them.
-bool encodeDocument(QTextEdit *editor, const QString &path, int encodingIndex, QIODevice *out)
+// RTF and Nudi files are always written in the Western code page.
+const QByteArray rtfCodePage = QByteArrayLiteral("CP1252");
+
+// Qt's OpenDocument writer closes the device it wrote, which a file that
+// is only committed at the end cannot allow: it writes into memory first.
+bool writeOpenDocument(QIODevice *device, QTextDocument *document, const QByteArray &format,
+                       QString *error)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    QTextDocument *doc = editor->document();
-    if (suffix == QLatin1String("odt") || suffix == QLatin1String("odf")) {
-        QTextDocumentWriter writer(out, "odf");
-        return writer.write(doc);
+    QBuffer buffer;
+    QTextDocumentWriter writer(&buffer, format);
+    if (!writer.write(document)) {
+        *error = QCoreApplication::translate("UnicodeKaEditor", "The document could not be written as %1.")
+                         .arg(QString::fromLatin1(format));
+        return false;
     }
-    if (suffix == QLatin1String("rtf") || suffix == QLatin1String("nudi"))
-        return RtfWriter(QByteArrayLiteral("CP1252")).write(out, doc);
-    if (suffix == QLatin1String("docx"))
-        return DocxWriter().write(out, doc);
-    QTextStream stream(out);
-    stream.setCodec(QTextCodec::codecForName(Utils::codecName(encodingIndex)));
-    stream.setGenerateByteOrderMark(true);
-    if (suffix == QLatin1String("htm") || suffix == QLatin1String("html"))
-        stream << editor->toHtml();
-    else
-        stream << editor->toPlainText();
-    stream.flush();
-    return stream.status() == QTextStream::Ok;
+    const QByteArray &bytes = buffer.data();
+    if (device->write(bytes) != bytes.size()) {
+        *error = device->errorString();
+        return false;
+    }
+    return true;
+}
+
+// Writes with one of the format library's writers, keeping its complaint.
+template <class Writer>
+bool writeWith(Writer &&writer, QIODevice *device, QTextDocument *document, QString *error)
+{
+    if (writer.write(device, document))
+        return true;
+    *error = writer.errorString();
+    return false;
 }
 
 } // namespace
 
-bool UnicodeKaEditor::saveFile(const QString &path)
+// The format follows the suffix, whatever its case: OpenDocument, RTF,
+// DOCX, HTML or, for any other suffix or none, plain text. HTML and plain
+// text are written in the codec of the text encoding index, with a
+// byte-order mark. The error is left empty when the file could not even be
+// opened.
+bool UnicodeKaEditor::writeDocument(QString *error)
 {
-    // The whole document goes to a temporary file first, so a failed write
-    // leaves the old file as it was.
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly)
-            && encodeDocument(this, path, m_textEncodingIndex, &file);
-    if (ok) {
-        file.flush();
-        Platform::flushFileBuffers(file);
-        ok = file.commit();
-    } else {
-        file.cancelWriting();
+    QSaveFile file(m_fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QString suffix = QFileInfo(m_fileName).suffix().toLower();
+    QTextDocument *doc = document();
+    bool written;
+    if (suffix == QLatin1String("odt") || suffix == QLatin1String("odf"))
+        written = writeOpenDocument(&file, doc, suffix.toLatin1(), error);
+    else if (suffix == QLatin1String("rtf") || suffix == QLatin1String("nudi"))
+        written = writeWith(RtfWriter(rtfCodePage), &file, doc, error);
+    else if (suffix == QLatin1String("docx"))
+        written = writeWith(DocxWriter(), &file, doc, error);
+    else if (suffix == QLatin1String("htm") || suffix == QLatin1String("html"))
+        written = writeWith(html_writer(Utils::codecName(m_textEncodingIndex)), &file, doc, error);
+    else
+        written = writeWith(TxtWriter(Utils::codecName(m_textEncodingIndex)), &file, doc, error);
+
+    if (written && !flushToDisk(file)) {
+        *error = file.errorString();
+        written = false;
     }
-    if (!ok) {
-        QMessageBox::information(
-                this, tr("Save...") + Utils::displayName(),
-                tr("Couldn't open the file for writing!!\n\nFirst close the file opened already in another application\n\n"),
-                QMessageBox::Ok);
+    if (!written) {
+        if (error->isEmpty())
+            *error = file.errorString();
+        file.cancelWriting();
         return false;
     }
-    m_fileName = path;
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool UnicodeKaEditor::saveFile()
+{
+    QString error;
+    if (!writeDocument(&error)) {
+        // The old file, if any, is as it was, and the document still counts
+        // as unsaved.
+        const QString text = error.isEmpty()
+                ? tr("Couldn't open the file for writing!!\n\n"
+                     "First close the file opened already in another application\n\n")
+                : tr("Couldn't save the file!!\n\n%1").arg(error);
+        QMessageBox::information(this, tr("Save...") + Utils::displayName(), text, QMessageBox::Ok);
+        return false;
+    }
     document()->setModified(false);
     updateWorkingDir();
     return true;
+}
+
+bool UnicodeKaEditor::flushToDisk(QFileDevice &file)
+{
+    return Platform::flushFileBuffers(file);
+}
+
+QString UnicodeKaEditor::defaultSaveName(const QString &path) const
+{
+    const QFileInfo file(path);
+    return file.exists() ? file.fileName() : path + QLatin1String(".html");
+}
+
+// Asks for a name; a name without suffix is saved as HTML. Empty when the
+// user cancelled.
+QString UnicodeKaEditor::askSaveName(const QString &title, const QString &filter)
+{
+    const QString proposed = QStringLiteral("%1/%2").arg(m_workingDir, defaultSaveName(m_fileName));
+    QString name = QFileDialog::getSaveFileName(this, title, proposed, filter);
+    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
+        name += QLatin1String(".html");
+    return name;
+}
+
+bool UnicodeKaEditor::saveFileAs()
+{
+    // Built-in pages are never saved.
+    if (m_fileName.startsWith(QLatin1Char(':')))
+        return true;
+    const QString name = askSaveName(
+            tr("Save File As"),
+            tr("All Files (*);;Text files (*.txt);;ODF files (*.odt);;Rtf files (*.rtf);;HTML files (*.html);;"));
+    if (name.isEmpty())
+        return false;
+    setFileName(name);
+    return saveFile();
 }
 
 bool UnicodeKaEditor::maybeSave(bool ask)
@@ -77,7 +158,7 @@ bool UnicodeKaEditor::maybeSave(bool ask)
     if (!document()->isModified())
         return true;
     if (ask) {
-        const auto answer = QMessageBox::question(
+        const QMessageBox::StandardButton answer = QMessageBox::question(
                 this, tr("Save file..."), tr("Unsaved changes. Do you want to save?"),
                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::NoButton);
         if (answer == QMessageBox::No)
@@ -85,26 +166,43 @@ bool UnicodeKaEditor::maybeSave(bool ask)
         if (answer != QMessageBox::Yes)
             return false;
     }
-    // Only an absolute path names a file saved before; "untitled-1" does not.
-    if (QFileInfo(m_fileName).isAbsolute() && QFileInfo::exists(m_fileName))
-        return saveFile(m_fileName);
-    const QString proposed = QDir(m_workingDir).filePath(QFileInfo(m_fileName).fileName() + QLatin1String(".html"));
-    QString name = QFileDialog::getSaveFileName(
-            this, tr("Save File..."), proposed,
+    // Only a file that was saved before has an absolute name: the tab
+    // widget's "untitled-1" is no file, whatever the current folder holds.
+    const QFileInfo file(m_fileName);
+    if (file.isAbsolute() && file.exists())
+        return saveFile();
+    const QString name = askSaveName(
+            tr("Save File..."),
             tr("All files (*);;Plain Text files (*.txt);;Open office files (*.odt);;Rtf files (*.rtf);;HTML files (*.html);;"));
     if (name.isEmpty())
         return false;
-    if (QFileInfo(name).suffix().isEmpty())
-        name += QLatin1String(".html");
-    return saveFile(name);
+    setFileName(name);
+    return saveFile();
 }
 
-void UnicodeKaEditor::setAutoComplpetePrefixLength(int length)
+void UnicodeKaEditor::loadPlainText(QTextStream &stream)
 {
-    m_autoCompletePrefixLength = length;
-}
-
-int UnicodeKaEditor::autoComplpetePrefixLength() const
-{
-    return m_autoCompletePrefixLength;
+    clear();
+    // The window stays live while a long file is read, but the user cannot
+    // type into, save or close this document half-read; and whatever the
+    // events do, the editor may be gone when they return.
+    const QPointer<UnicodeKaEditor> self(this);
+    QString text;
+    while (!stream.atEnd()) {
+        text += stream.readLine();
+        text += QLatin1Char('\n');
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (!self)
+            return;
+    }
+    setDefaultCharFormat();
+    const QPalette palette = QApplication::palette(this);
+    QTextCharFormat format;
+    format.setBackground(QBrush(palette.color(QPalette::Base), Qt::SolidPattern));
+    format.setForeground(QBrush(palette.color(QPalette::WindowText), Qt::SolidPattern));
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::Start);
+    cursor.insertText(text, format);
+    setDefaultCharFormat();
+    document()->setModified(false);
 }

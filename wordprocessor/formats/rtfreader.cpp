@@ -313,6 +313,7 @@ void RtfReader::readData(QIODevice *device)
         errorText = message;
     }
     flushSurrogate();
+    flushText();
     openFootnotes.clear();
     notes->appendTo(cursor);
     cursor.endEditBlock();
@@ -333,6 +334,7 @@ void RtfReader::readGroups()
         // A page, section or column break right after a paragraph's end
         // ends no other paragraph.
         if (!blockOpen && !(token == RtfTokenizer::ControlWordToken && isBreakWord(tokenizer->tokenText()))) {
+            flushText();
             cursor.insertBlock(state.blockFormat);
             blockOpen = true;
         }
@@ -378,24 +380,36 @@ void RtfReader::popState()
     state = stack.takeLast();
     if (!openFootnotes.isEmpty() && stack.size() < openFootnotes.constLast().depth)
         endFootnote();
+    flushText();
     cursor.setCharFormat(state.charFormat);
     setFont(state.font);
 }
 
 void RtfReader::insert(const QString &text)
 {
-    if (!pendingHighSurrogate && pendingCells == 0) {
-        if (!text.isEmpty())
-            cursor.insertText(withoutControlCharacters(text));
-        return;
+    if (pendingHighSurrogate || pendingCells > 0) {
+        if (pendingHighSurrogate)
+            pendingText += QChar(QChar::ReplacementCharacter);
+        pendingText += QString(pendingCells, QLatin1Char('\t'));
+        pendingHighSurrogate = 0;
+        pendingCells = 0;
     }
-    QString pending;
-    if (pendingHighSurrogate)
-        pending += QChar(QChar::ReplacementCharacter);
-    pending += QString(pendingCells, QLatin1Char('\t'));
-    pendingHighSurrogate = 0;
-    pendingCells = 0;
-    cursor.insertText(pending + withoutControlCharacters(text));
+    const QString kept = withoutControlCharacters(text);
+    // The cursor reads a carriage return and the line feed right after it
+    // as one paragraph break when they come in one piece, as two when they
+    // come apart: they stay apart, as they came.
+    if (!kept.isEmpty() && kept.front() == QLatin1Char('\n') && !pendingText.isEmpty()
+        && pendingText.back() == QLatin1Char('\r'))
+        flushText();
+    pendingText += kept;
+}
+
+void RtfReader::flushText()
+{
+    if (pendingText.isEmpty())
+        return;
+    cursor.insertText(pendingText);
+    pendingText.clear();
 }
 
 void RtfReader::insertUnicodeUnit(int value)
@@ -449,11 +463,13 @@ QString RtfReader::decode(const QByteArray &bytes)
 
 void RtfReader::applyBlockFormat()
 {
+    flushText();
     cursor.mergeBlockFormat(state.blockFormat);
 }
 
 void RtfReader::applyCharFormat()
 {
+    flushText();
     cursor.mergeCharFormat(state.charFormat);
 }
 
@@ -488,6 +504,7 @@ void RtfReader::beginFootnote(int)
     flushSurrogate();
     pendingCells = 0;
     openFootnotes.append({ int(stack.size()), blockOpen });
+    flushText();
     notes->begin(cursor, QString::number(notes->count() + 1));
     blockOpen = true;
 }
@@ -497,6 +514,7 @@ void RtfReader::endFootnote()
     const OpenFootnote footnote = openFootnotes.takeLast();
     flushSurrogate();
     pendingCells = 0;
+    flushText();
     notes->end(cursor);
     blockOpen = footnote.blockOpen;
 }
@@ -567,6 +585,7 @@ void RtfReader::setSkipCount(int value)
 void RtfReader::resetBlockFormat(int)
 {
     state.blockFormat = initialBlockFormat;
+    flushText();
     cursor.setBlockFormat(initialBlockFormat);
     // \pard ends the heading's paragraph properties, its style among them:
     // producers that do not wrap paragraphs in groups would otherwise have
@@ -578,6 +597,7 @@ void RtfReader::resetBlockFormat(int)
 void RtfReader::resetCharFormat(int)
 {
     state.charFormat = QTextCharFormat();
+    flushText();
     cursor.setCharFormat(state.charFormat);
 }
 

@@ -78,8 +78,12 @@ private:
     void readGroups();
     void pushState();
     void popState();
-    // Every character reaches the document through here.
+    // Every character reaches the document through here. It is collected
+    // and goes in at once, before the next change of paragraph, format or
+    // destination: inserting a document one escape at a time costs many
+    // times more than the text itself.
     void insert(const QString &text);
+    void flushText();
     void insertUnicodeUnit(int value);
     void flushSurrogate();
     void endFootnote();
@@ -144,6 +148,8 @@ private:
     // text of the row, so that the cells of a row neither run together nor
     // end it with a tab.
     int pendingCells = 0;
+    // Text read but not yet in the document.
+    QString pendingText;
     // The first half of a character beyond the basic plane, written as two
     // \u words, while the second is awaited.
     char16_t pendingHighSurrogate = 0;
