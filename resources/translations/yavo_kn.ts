@@ -36,6 +36,140 @@
     </message>
 </context>
 <context>
+    <name>EditUserDict</name>
+    <message>
+        <source>Edit User Dictionary</source>
+        <translation>ಬಳಕೆದಾರರ ನಿಘಂಟನ್ನು ಸಂಪಾದಿಸು</translation>
+    </message>
+    <message>
+        <source>Choose File:</source>
+        <translation>ಕಡತ ಆಯ್ಕೆಮಾಡಿ:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit words</source>
+        <translation>ಪದಗಳನ್ನು ಸಂಪಾದಿಸು</translation>
+    </message>
+    <message>
+        <source>Input words from selected file</source>
+        <translation>ಆಯ್ದ ಕಡತದಲ್ಲಿನ ಪದಗಳು</translation>
+    </message>
+    <message>
+        <source>Add New Word</source>
+        <translation>ಹೊಸ ಪದ ಸೇರಿಸು</translation>
+    </message>
+    <message>
+        <source>Delete Selected Words</source>
+        <translation>ಆಯ್ದ ಪದಗಳನ್ನು ಅಳಿಸು</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>ತೆರವುಗೊಳಿಸು</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>ಎಲ್ಲವನ್ನೂ ಆಯ್ಕೆಮಾಡು</translation>
+    </message>
+    <message>
+        <source>SelectAll</source>
+        <translation>ಎಲ್ಲವನ್ನೂ ಆಯ್ಕೆಮಾಡು</translation>
+    </message>
+    <message>
+        <source>Final User Dictionary</source>
+        <translation>ಅಂತಿಮ ಬಳಕೆದಾರರ ನಿಘಂಟು</translation>
+    </message>
+    <message>
+        <source>Load User Dict</source>
+        <translation>ಬಳಕೆದಾರರ ನಿಘಂಟನ್ನು ತೆರೆ</translation>
+    </message>
+    <message>
+        <source>DeselectAll</source>
+        <translation>ಎಲ್ಲ ಆಯ್ಕೆ ತೆಗೆ</translation>
+    </message>
+    <message>
+        <source>Yavo Software</source>
+        <translation>ಯಾವೋ ತಂತ್ರಾಂಶ</translation>
+    </message>
+    <message>
+        <source>Duplicate, Its already present!</source>
+        <translation>ಪುನರಾವರ್ತನೆ, ಇದು ಈಗಾಗಲೇ ಇದೆ!</translation>
+    </message>
+    <message>
+        <source>User Dictionary updated successfully!</source>
+        <translation>ಬಳಕೆದಾರರ ನಿಘಂಟನ್ನು ಯಶಸ್ವಿಯಾಗಿ ನವೀಕರಿಸಲಾಗಿದೆ!</translation>
+    </message>
+    <message>
+        <source>Unable to save the user dictionary
+Pleae inform the error to </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FindAndReplaceDialog</name>
+    <message>
+        <source>Find &amp; Replace</source>
+        <translation>ಹುಡುಕು &amp; ಬದಲಿಸು</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>ಹುಡುಕು:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace With: </source>
+        <translation>ಇದರಿಂದ ಬದಲಿಸು: </translation>
+    </message>
+    <message>
+        <source>Whole words only</source>
+        <translation>ಪೂರ್ಣ ಪದಗಳು ಮಾತ್ರ</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>ಬದಲಿಸು</translation>
+    </message>
+    <message>
+        <source>Replace &amp;&amp; Find</source>
+        <translation>ಬದಲಿಸು &amp;&amp; ಹುಡುಕು</translation>
+    </message>
+    <message>
+        <source>Replace All</source>
+        <translation>ಎಲ್ಲವನ್ನೂ ಬದಲಿಸು</translation>
+    </message>
+    <message>
+        <source>Yavo - Find</source>
+        <translation>ಯಾವೋ - ಹುಡುಕು</translation>
+    </message>
+    <message>
+        <source>Yavo - Find and Replace</source>
+        <translation>ಯಾವೋ - ಹುಡುಕು ಮತ್ತು ಬದಲಿಸು</translation>
+    </message>
+    <message>
+        <source>Done!</source>
+        <translation>ಮುಗಿಯಿತು!</translation>
+    </message>
+    <message>
+        <source>Replaced %1 occurrence(s)</source>
+        <translation>%1 ಕಡೆ ಬದಲಿಸಲಾಗಿದೆ</translation>
+    </message>
+</context>
+<context>
+    <name>GetUnicodeText</name>
+    <message>
+        <source>Enter Text :</source>
+        <translation>ಪಠ್ಯ ನಮೂದಿಸಿ :</translation>
+    </message>
+    <message>
+        <source>Text :</source>
+        <translation>ಪಠ್ಯ :</translation>
+    </message>
+</context>
+<context>
     <name>HelpTopics</name>
     <message>
         <source>Help Topics</source>
@@ -1204,6 +1338,61 @@ p, li { white-space: pre-wrap; }
     </message>
 </context>
 <context>
+    <name>SpellCheckDialog</name>
+    <message>
+        <source>Spell Check...</source>
+        <translation>ಕಾಗುಣಿತ ಪರಿಶೀಲನೆ...</translation>
+    </message>
+    <message>
+        <source>Misspelled :</source>
+        <translation>ತಪ್ಪು ಕಾಗುಣಿತ :</translation>
+    </message>
+    <message>
+        <source>Change to :</source>
+        <translation>ಇದಕ್ಕೆ ಬದಲಿಸು :</translation>
+    </message>
+    <message>
+        <source>Suggestions :</source>
+        <translation>ಸಲಹೆಗಳು :</translation>
+    </message>
+    <message>
+        <source>Ignore Once</source>
+        <translation>ಒಮ್ಮೆ ಕಡೆಗಣಿಸು</translation>
+    </message>
+    <message>
+        <source>Ignore All</source>
+        <translation>ಎಲ್ಲವನ್ನೂ ಕಡೆಗಣಿಸು</translation>
+    </message>
+    <message>
+        <source>Add To Dictionary</source>
+        <translation>ನಿಘಂಟಿಗೆ ಸೇರಿಸು</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>ಬದಲಿಸು</translation>
+    </message>
+    <message>
+        <source>Change All</source>
+        <translation>ಎಲ್ಲವನ್ನೂ ಬದಲಿಸು</translation>
+    </message>
+    <message>
+        <source>AutoText</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Available</source>
+        <translation>ಲಭ್ಯವಿಲ್ಲ</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>ಮುಚ್ಚು</translation>
+    </message>
+    <message>
+        <source>Done		</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TabWidget</name>
     <message>
         <source>Close Current Tab</source>
@@ -1369,6 +1558,136 @@ First close the file opened already in another application
     <message>
         <source>All files (*);;Plain Text files (*.txt);;Open office files (*.odt);;Rtf files (*.rtf);;HTML files (*.html);;</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document could not be written as %1.</source>
+        <translation>ದಾಖಲೆಯನ್ನು %1 ಆಗಿ ಬರೆಯಲಾಗಲಿಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save the file!!
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save File As</source>
+        <translation>ಕಡತವನ್ನು ಹೀಗೆ ಉಳಿಸು</translation>
+    </message>
+    <message>
+        <source>All Files (*);;Text files (*.txt);;ODF files (*.odt);;Rtf files (*.rtf);;HTML files (*.html);;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter number of rows:</source>
+        <translation>ಸಾಲುಗಳ ಸಂಖ್ಯೆ ನಮೂದಿಸಿ:</translation>
+    </message>
+    <message>
+        <source>Enter number of columns:</source>
+        <translation>ಕಾಲಂಗಳ ಸಂಖ್ಯೆ ನಮೂದಿಸಿ:</translation>
+    </message>
+    <message>
+        <source>Number of rows to split into:</source>
+        <translation>ಎಷ್ಟು ಸಾಲುಗಳಾಗಿ ವಿಭಜಿಸಬೇಕು:</translation>
+    </message>
+    <message>
+        <source>Number of columns to split into:</source>
+        <translation>ಎಷ್ಟು ಕಾಲಂಗಳಾಗಿ ವಿಭಜಿಸಬೇಕು:</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.xpm *.jpg);;All (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid image</source>
+        <translation>ಅಮಾನ್ಯ ಚಿತ್ರ</translation>
+    </message>
+    <message>
+        <source>Word added to dictionary</source>
+        <translation>ಪದವನ್ನು ನಿಘಂಟಿಗೆ ಸೇರಿಸಲಾಗಿದೆ</translation>
+    </message>
+    <message>
+        <source>Failed to add the word</source>
+        <translation>ಪದವನ್ನು ಸೇರಿಸಲಾಗಲಿಲ್ಲ</translation>
+    </message>
+    <message>
+        <source>Unicode conversion completed!</source>
+        <translation>ಯೂನಿಕೋಡ್ ಪರಿವರ್ತನೆ ಮುಗಿಯಿತು!</translation>
+    </message>
+    <message>
+        <source>Table Properties</source>
+        <translation>ಕೋಷ್ಟಕದ ಗುಣಗಳು</translation>
+    </message>
+    <message>
+        <source>Append row(s)</source>
+        <translation>ಕೊನೆಗೆ ಸಾಲು(ಗಳನ್ನು) ಸೇರಿಸು</translation>
+    </message>
+    <message>
+        <source>Append column(s)</source>
+        <translation>ಕೊನೆಗೆ ಕಾಲಂ(ಗಳನ್ನು) ಸೇರಿಸು</translation>
+    </message>
+    <message>
+        <source>Remove row(s)</source>
+        <translation>ಸಾಲು(ಗಳನ್ನು) ತೆಗೆ</translation>
+    </message>
+    <message>
+        <source>Remove column(s)</source>
+        <translation>ಕಾಲಂ(ಗಳನ್ನು) ತೆಗೆ</translation>
+    </message>
+    <message>
+        <source>Insert row(s)</source>
+        <translation>ಸಾಲು(ಗಳನ್ನು) ಸೇರಿಸು</translation>
+    </message>
+    <message>
+        <source>Insert column(s)</source>
+        <translation>ಕಾಲಂ(ಗಳನ್ನು) ಸೇರಿಸು</translation>
+    </message>
+    <message>
+        <source>Insert row(s) before</source>
+        <translation>ಮೊದಲು ಸಾಲು(ಗಳನ್ನು) ಸೇರಿಸು</translation>
+    </message>
+    <message>
+        <source>Insert column(s) before</source>
+        <translation>ಮೊದಲು ಕಾಲಂ(ಗಳನ್ನು) ಸೇರಿಸು</translation>
+    </message>
+    <message>
+        <source>Merge cell(s)</source>
+        <translation>ಕೋಶಗಳನ್ನು ವಿಲೀನಗೊಳಿಸು</translation>
+    </message>
+    <message>
+        <source>Split cell</source>
+        <translation>ಕೋಶವನ್ನು ವಿಭಜಿಸು</translation>
+    </message>
+    <message>
+        <source>Copy special</source>
+        <translation>ವಿಶೇಷ ನಕಲು</translation>
+    </message>
+    <message>
+        <source>Image Properties</source>
+        <translation>ಚಿತ್ರದ ಗುಣಗಳು</translation>
+    </message>
+    <message>
+        <source>Add To Dictionary</source>
+        <translation>ನಿಘಂಟಿಗೆ ಸೇರಿಸು</translation>
+    </message>
+    <message>
+        <source>Suggestions...</source>
+        <translation>ಸಲಹೆಗಳು...</translation>
+    </message>
+    <message>
+        <source>Wiktionary Meaning (Online)...</source>
+        <translation>ವಿಕ್ಷನರಿ ಅರ್ಥ (ಆನ್‌ಲೈನ್)...</translation>
+    </message>
+    <message>
+        <source>Insert ZWJ</source>
+        <translation>ZWJ ಸೇರಿಸು</translation>
+    </message>
+    <message>
+        <source>Insert ZWNJ</source>
+        <translation>ZWNJ ಸೇರಿಸು</translation>
+    </message>
+    <message>
+        <source>Convert ANSI to Unicode</source>
+        <translation>ANSI ಅನ್ನು ಯೂನಿಕೋಡ್‌ಗೆ ಪರಿವರ್ತಿಸು</translation>
     </message>
 </context>
 <context>
