@@ -2,7 +2,8 @@
 #
 # One QtTest program, registered with CTest. Every test runs headless and
 # inside a throw-away home folder, so nothing reaches the real ~/.config or
-# ~/.local even before the program's own sandbox (tests/support) is set up.
+# ~/.local even before the program's own sandbox (tests/support) is set up,
+# and the input method never reaches the user's IBus daemon.
 function(yavo_add_test name)
     cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
@@ -11,5 +12,5 @@ function(yavo_add_test name)
     set(home "${CMAKE_BINARY_DIR}/test-home/${name}")
     set_tests_properties(${name} PROPERTIES
         TIMEOUT 300
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;XDG_CACHE_HOME=${home}/.cache")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;XDG_CACHE_HOME=${home}/.cache;IBUS_ADDRESS=")
 endfunction()

@@ -17,6 +17,10 @@ KeyboardBackend *&currentBackend()
 
 KeyboardHook::~KeyboardHook() = default;
 
+void KeyboardHook::inputContextChanged()
+{
+}
+
 KeyboardBackend::~KeyboardBackend()
 {
     // A backend that goes away while current must not be called afterwards.

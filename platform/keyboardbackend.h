@@ -15,6 +15,12 @@ public:
     // Non-zero keeps the event from the application; CallNextHookEx's
     // answer lets it through.
     virtual qintptr hookProc(int nCode, quintptr wParam, const KBDLLHOOKSTRUCT &event) = 0;
+
+    // The keys now go to another application or field than before, or the
+    // caret moved by other means than keys: what the hook typed is not
+    // where the next key lands. Backends that learn of such changes call
+    // it; the default does nothing.
+    virtual void inputContextChanged();
 };
 
 // The hook is the last of the chain: the next in line is the application,

@@ -1,9 +1,14 @@
 #include "ime/app/imekeyboardbackend.h"
 
-#include "platform/keyboardbackend.h"
+#include "private/imeapplogging_p.h"
+
+#include "platform/ibus/ibuskeyboardbackend.h"
 
 std::unique_ptr<Platform::KeyboardBackend> chooseKeyboardBackend()
 {
-    // No keyboard service of this desktop is reachable yet.
-    return nullptr;
+    QString why;
+    std::unique_ptr<Platform::KeyboardBackend> backend = Platform::IBusKeyboardBackend::connectToDaemon(&why);
+    if (!backend)
+        qCDebug(lcImeApp).noquote() << "No IBus keyboard:" << why;
+    return backend;
 }

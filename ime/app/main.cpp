@@ -1,6 +1,7 @@
+#include "ime/app/imekeyboardbackend.h"
 #include "ime/app/yavoimemain.h"
 
 int main(int argc, char *argv[])
 {
-    return yavoIMEMain(argc, argv);
+    return yavoIMEMain(argc, argv, chooseKeyboardBackend);
 }

@@ -1,6 +1,5 @@
 #include "ime/app/yavoimemain.h"
 
-#include "ime/app/imekeyboardbackend.h"
 #include "ime/app/singleapplication.h"
 #include "ime/app/yavoimetrayicon.h"
 
@@ -14,14 +13,14 @@ void prepareYavoIMEApplication(QApplication &app)
     app.setQuitOnLastWindowClosed(false);
 }
 
-int yavoIMEMain(int argc, char *argv[])
+int yavoIMEMain(int argc, char *argv[], std::unique_ptr<Platform::KeyboardBackend> (*chooseBackend)())
 {
     SingleApplication app(argc, argv, true);
     prepareYavoIMEApplication(app);
     if (app.sendMessage(QStringLiteral("Wake up!"), 5000))
         return 0;
 
-    const std::unique_ptr<Platform::KeyboardBackend> backend = chooseKeyboardBackend();
+    const std::unique_ptr<Platform::KeyboardBackend> backend = chooseBackend();
     if (backend)
         Platform::KeyboardBackend::setCurrent(backend.get());
 

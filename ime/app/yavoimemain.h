@@ -1,7 +1,13 @@
 #ifndef YAVO_YAVOIMEMAIN_H
 #define YAVO_YAVOIMEMAIN_H
 
+#include <memory>
+
 class QApplication;
+
+namespace Platform {
+class KeyboardBackend;
+}
 
 // What YavoIME's application object needs before its tray widget exists:
 // the Fusion style, and an end only through Quit, since the program has no
@@ -9,7 +15,7 @@ class QApplication;
 void prepareYavoIMEApplication(QApplication &app);
 
 // The YavoIME program: wakes a running copy and ends, or runs the tray
-// until Quit.
-int yavoIMEMain(int argc, char *argv[]);
+// until Quit with the keyboard chooseBackend gives (null: the null backend).
+int yavoIMEMain(int argc, char *argv[], std::unique_ptr<Platform::KeyboardBackend> (*chooseBackend)());
 
 #endif

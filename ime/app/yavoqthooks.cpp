@@ -263,6 +263,11 @@ qintptr YavoQtHooks::hookProc(int nCode, quintptr wParam, const KBDLLHOOKSTRUCT 
     return qintptr(sent);
 }
 
+void YavoQtHooks::inputContextChanged()
+{
+    d->resetComposition();
+}
+
 void YavoQtHooks::queueChar(QChar c, bool unicode)
 {
     if (unicode)

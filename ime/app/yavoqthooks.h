@@ -46,6 +46,8 @@ public:
     bool isHookInstalled() const;
 
     qintptr hookProc(int nCode, quintptr wParam, const Platform::KBDLLHOOKSTRUCT &event) override;
+    // Ends the word being composed: its text is not where the next key lands.
+    void inputContextChanged() override;
 
     // What the hook believes it has typed since the composition began.
     QString emittedText() const;

@@ -21,6 +21,12 @@ bool FakeKeyboardBackend::deliver(quintptr message, int virtualKey, quint32 scan
     return deliverKeyEvent(message, event);
 }
 
+void FakeKeyboardBackend::changeInputContext()
+{
+    if (KeyboardHook *hook = installedHook())
+        hook->inputContextChanged();
+}
+
 QVector<INPUT> FakeKeyboardBackend::takeSent()
 {
     QVector<INPUT> sent;

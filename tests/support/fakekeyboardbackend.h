@@ -28,6 +28,8 @@ public:
     bool deliver(quintptr message, int virtualKey, quint32 scanCode = 0, quint32 flags = 0);
     bool keyDown(int virtualKey) { return deliver(Platform::WM_KEYDOWN, virtualKey); }
     bool keyUp(int virtualKey) { return deliver(Platform::WM_KEYUP, virtualKey, 0, Platform::LLKHF_UP); }
+    // The keys go to another application or field from now on.
+    void changeInputContext();
 
     // The records carried out since the last takeSent(), and the size of
     // each send asked for.

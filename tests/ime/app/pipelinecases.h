@@ -1,6 +1,7 @@
 #ifndef YAVO_PIPELINECASES_H
 #define YAVO_PIPELINECASES_H
 
+#include <QByteArray>
 #include <QString>
 #include <QVector>
 
@@ -14,7 +15,14 @@ struct PipelineSettings
     int encoding = 1;        // 0 ANSI (Nudi glyphs), 1 Unicode
     bool arkavattu = false;  // the tray's Arkavattu setting
     bool englishNumerals = false;
+    bool indicEnabled = true; // off: keys pass, QuickBytes labels still expand
 };
+
+// The QuickBytes entries the cases expand, as the snippet file holds them.
+inline QByteArray pipelineQuickBytes()
+{
+    return QByteArrayLiteral("ty=Thank you\\nRegards\n");
+}
 
 struct PipelineCase
 {
@@ -35,6 +43,8 @@ inline QVector<PipelineCase> pipelineCases()
     englishNumerals.englishNumerals = true;
     PipelineSettings hindi;
     hindi.language = 4;
+    PipelineSettings english;
+    english.indicEnabled = false;
 
     return {
         {"karya, arkavattu off: RA keeps its half form", phonetic, QStringLiteral("karya"),
@@ -53,6 +63,8 @@ inline QVector<PipelineCase> pipelineCases()
          QStringLiteral("\u0C95\u0CCD5\u0C85")},
         {"Hindi words with spaces", hindi, QStringLiteral("namaste dost"),
          QStringLiteral("\u0928\u092E\u0938\u094D\u0924\u0947 \u0926\u094B\u0938\u094D\u0924\u094D")},
+        {"a QuickBytes label and Space, Indic input off", english, QStringLiteral("ok ty "),
+         QStringLiteral("ok Thank you\nRegards ")},
     };
 }
 

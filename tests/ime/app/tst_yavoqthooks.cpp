@@ -30,7 +30,7 @@ void writeQuickBytes()
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(QStringLiteral("ty=Thank you\\nRegards\nlong=%1\n").arg(longText).toUtf8());
+    file.write(pipelineQuickBytes() + QStringLiteral("long=%1\n").arg(longText).toUtf8());
 }
 
 // A keyboard, the hook in it with the given settings, and a user typing.
@@ -149,7 +149,7 @@ void TestYavoQtHooks::typesText()
     QFETCH(QString, keys);
     QFETCH(QString, text);
 
-    Pipeline pipeline(settings);
+    Pipeline pipeline(settings, settings.indicEnabled);
     pipeline.typist.type(keys);
     QCOMPARE(pipeline.typist.text(), text);
 }
@@ -239,6 +239,7 @@ void TestYavoQtHooks::compositionEnds_data()
     QTest::newRow("caps lock key ends it") << "capslock" << apart;
     QTest::newRow("ctrl ends it") << "ctrl" << apart;
     QTest::newRow("a setter ends it") << "setter" << apart;
+    QTest::newRow("another field ends it") << "context" << apart;
 }
 
 void TestYavoQtHooks::compositionEnds()
@@ -258,6 +259,8 @@ void TestYavoQtHooks::compositionEnds()
         pipeline.keyboard.setKeyState(VK_LCONTROL, true);
         pipeline.typist.press(VK_LCONTROL);
         pipeline.keyboard.setKeyState(VK_LCONTROL, false);
+    } else if (between == QLatin1String("context")) {
+        pipeline.keyboard.changeInputContext();
     } else {
         pipeline.hooks.setKeyboardLayout(0);
     }

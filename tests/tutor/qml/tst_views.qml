@@ -122,11 +122,13 @@ Item {
             keyClick(other)
             compare(askedSpy.count, 0)
             compare(grid.currentIndex, row)
-            verify(key.opacity < 1)
+            // The flash runs on the animation clock: on a busy machine its
+            // first frame may not have been drawn when the click returns.
+            tryVerify(function() { return key.opacity < 1 })
             tryCompare(key, "opacity", 1)
             // The same key again flashes again.
             keyClick(other)
-            verify(key.opacity < 1)
+            tryVerify(function() { return key.opacity < 1 })
         }
 
         function test_nothingToAskIsSaid() {
