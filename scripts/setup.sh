@@ -21,7 +21,9 @@ yavo_install_packages() {
     $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# YAVO_JOBS caps the build and test jobs on a shared machine.
 yavo_jobs() {
+    if [ -n "${YAVO_JOBS:-}" ]; then echo "$YAVO_JOBS"; return; fi
     nproc 2>/dev/null || echo 2
 }
 

@@ -22,8 +22,9 @@ void yvTypingTutorWidget::setupContext(QQmlContext *context)
     context->setContextProperty(QStringLiteral("languageNames"), IndicTransliterator::languageNames());
     context->setContextProperty(QStringLiteral("keyboardLayoutNames"), IndicTransliterator::keyboardLayoutNames());
     context->setContextProperty(QStringLiteral("version"), QStringLiteral("1.0.0.1"));
-    // One model for the whole run: the views hold on to it until the end.
-    context->setContextProperty(QStringLiteral("keyboardModel"), yvKeyboardModel::createFromKeyLayout(nullptr));
+    // One model for the whole run: the views hold on to it until the end,
+    // and it goes with the context that offers it.
+    context->setContextProperty(QStringLiteral("keyboardModel"), yvKeyboardModel::createFromKeyLayout(context));
 }
 
 void yvTypingTutorWidget::setupView()

@@ -16,6 +16,19 @@ QByteArray pack(const QString &text);
 // not uncompress (an empty text unpacks to an empty, not null, string).
 QString unpack(const QByteArray &blob);
 
+// What could be read of a stored text.
+struct Recovered
+{
+    QString text;
+    // The bytes were damaged: text holds the whole lines that still read as
+    // text, up to the point where the stream broke off.
+    bool damaged = false;
+};
+
+// Like unpack, but damaged bytes give what still inflates instead of
+// nothing: one flipped bit must not cost a user's whole word list.
+Recovered recover(const QByteArray &blob);
+
 } // namespace CompressedText
 
 #endif

@@ -225,22 +225,39 @@ QString WordList::userWordFile()
 QStringListModel *WordList::loadWords(int language)
 {
     QStringList words;
+    // The spelling index is built on the way: the set that removes the
+    // duplicates is the set the look-ups use, so the list is hashed once.
+    QSet<QString> index;
     {
         WaitCursor wait;
+        // Already without duplicates.
         words = TextLineFile::readLines(userWordFile());
+        index = QSet<QString>(words.cbegin(), words.cend());
         {
             DictDatabase dictionary;
             if (dictionary.open(language, true)) {
-                words += dictionary.allWords();
-                words.removeDuplicates();
+                const QStringList dictionaryWords = dictionary.allWords();
+                index.reserve(words.size() + dictionaryWords.size());
+                words.reserve(words.size() + dictionaryWords.size());
+                for (const QString &word : dictionaryWords) {
+                    const int before = index.size();
+                    index.insert(word);
+                    if (index.size() != before)
+                        words.append(word);
+                }
             }
         }
         // Kept apart from the words above on purpose: "dict.dat" is a list of
         // its own, sorted, and may repeat a word of the database.
-        words += getWordsFromDataStream();
+        const QStringList fileWords = getWordsFromDataStream();
+        words += fileWords;
+        for (const QString &word : fileWords)
+            index.insert(word);
     }
-    auto *model = new QStringListModel(words);
+    auto *model = new QStringListModel(words, this);
     setWordModel(model);
+    m_wordIndex = std::move(index);
+    m_wordIndexStale = false;
     return model;
 }
 
@@ -253,7 +270,7 @@ void WordList::loadUserDictionary()
         WaitCursor wait;
         words = TextLineFile::readLines(userWordFile());
     }
-    setWordModel(new QStringListModel(words));
+    setWordModel(new QStringListModel(words, this));
 }
 
 void WordList::setWordModel(QStringListModel *model)
@@ -262,11 +279,14 @@ void WordList::setWordModel(QStringListModel *model)
         m_wordModel->disconnect(this);
     m_wordModel = model;
     m_wordIndexStale = true;
+    m_pairIndexStale = true;
     // Anyone holding the model (the completer's users) may change it; the
     // index then follows at the next look-up.
     auto stale = [this] {
-        if (!m_settingWords)
+        if (!m_settingWords) {
             m_wordIndexStale = true;
+            m_pairIndexStale = true;
+        }
     };
     connect(model, &QAbstractItemModel::modelReset, this, stale);
     connect(model, &QAbstractItemModel::rowsInserted, this, stale);
@@ -278,6 +298,9 @@ void WordList::setWordModel(QStringListModel *model)
             m_wordModel = nullptr;
             m_wordIndex.clear();
             m_wordIndexStale = true;
+            m_pairIndex.clear();
+            m_shortWords.clear();
+            m_pairIndexStale = true;
         }
     });
 }
@@ -301,6 +324,12 @@ void WordList::addWords(const QStringList &words)
     if (!m_wordModel)
         return;
     QStringList list = m_wordModel->stringList();
+    const int oldSize = list.size();
+    // The words already there keep their places and the new ones follow,
+    // unless the list repeated a word ("dict.dat" may): removing that copy
+    // moves the words after it.
+    if (m_wordIndexStale || m_wordIndex.size() != oldSize)
+        m_pairIndexStale = true;
     list += words;
     list.removeDuplicates();
     setWords(list);
@@ -308,6 +337,38 @@ void WordList::addWords(const QStringList &words)
         for (const QString &word : words)
             m_wordIndex.insert(word);
     }
+    if (!m_pairIndexStale) {
+        for (int i = oldSize; i < list.size(); ++i)
+            indexPairs(list.at(i), i);
+    }
+}
+
+void WordList::indexPairs(const QString &word, int position) const
+{
+    if (word.size() <= shortWordLength)
+        m_shortWords.append(position);
+    for (int at = 0; at <= maxOffset && at + 1 < word.size(); ++at) {
+        QVector<int> &positions = m_pairIndex[pairKey(word, at)];
+        if (positions.isEmpty() || positions.constLast() != position)
+            positions.append(position);
+    }
+}
+
+// The positions, in list order, of every word that may contain word and
+// be at most two letters longer; the caller checks each.
+QVector<int> WordList::positionsNear(const QString &word) const
+{
+    if (m_pairIndexStale) {
+        m_pairIndex.clear();
+        m_shortWords.clear();
+        const QStringList words = m_wordModel->stringList();
+        for (int i = 0; i < words.size(); ++i)
+            indexPairs(words.at(i), i);
+        m_pairIndexStale = false;
+    }
+    if (word.size() < 2)
+        return m_shortWords;
+    return m_pairIndex.value(pairKey(word, 0));
 }
 
 void WordList::ignoreWord(const QString &word)
@@ -362,8 +423,10 @@ QStringList WordList::suggestions(const QString &word) const
             return result;
     }
     const QStringList words = m_wordModel->stringList();
-    for (const QString &known : words) {
-        if (known.contains(word) && !offer(known))
+    const QVector<int> near = positionsNear(word);
+    for (const int position : near) {
+        const QString &known = words.at(position);
+        if (known.size() <= word.size() + lengthTolerance && known.contains(word) && !offer(known))
             break;
     }
     return result;

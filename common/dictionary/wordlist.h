@@ -2,7 +2,9 @@
 #define YAVO_WORDLIST_H
 
 #include <QObject>
+#include <QHash>
 #include <QSet>
+#include <QVector>
 #include <QString>
 #include <QStringList>
 
@@ -22,8 +24,8 @@ public:
     static QString userWordFile();
 
     // Builds the list from the three sources and makes it the model. The
-    // model has no Qt parent and is not deleted with the list: its users
-    // (a completer) may hold it.
+    // list owns its models: an earlier one stays until the list goes, since
+    // a completer may still hold it.
     QStringListModel *loadWords(int language);
     // Builds a model from "usr.dct" alone when there is none.
     void loadUserDictionary();
@@ -50,6 +52,25 @@ private:
     mutable QSet<QString> m_wordIndex;
     mutable bool m_wordIndexStale = true;
     bool m_settingWords = false;
+
+    // Suggestions are the words that contain the word and are at most two
+    // letters longer, so the word's first two letters stand within their
+    // first three places. This index gives, for each pair of letters, the
+    // positions of the words that have it there, in list order; words of up
+    // to three letters, which a word shorter than two letters may be found
+    // in, are listed apart. Built at the first suggestion, rebuilt when the
+    // model changes behind our back.
+    static constexpr int maxOffset = 2;
+    static constexpr int shortWordLength = 3;
+    static quint32 pairKey(const QString &word, int at)
+    {
+        return quint32(word.at(at).unicode()) << 16 | word.at(at + 1).unicode();
+    }
+    void indexPairs(const QString &word, int position) const;
+    QVector<int> positionsNear(const QString &word) const;
+    mutable QHash<quint32, QVector<int>> m_pairIndex;
+    mutable QVector<int> m_shortWords;
+    mutable bool m_pairIndexStale = true;
 };
 
 #endif

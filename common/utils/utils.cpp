@@ -58,7 +58,11 @@ Utils::Utils(QObject *parent)
 {
 }
 
-Utils::~Utils() = default;
+Utils::~Utils()
+{
+    // The completer goes before the word list that owns its model.
+    delete m_completer;
+}
 
 QString Utils::displayName()
 {

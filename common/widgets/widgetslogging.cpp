@@ -1,3 +1,5 @@
 #include "private/widgetslogging_p.h"
 
-Q_LOGGING_CATEGORY(lcWidgets, "yavo.widgets")
+// Quiet by default: debug lines appear only when asked for, for example with
+// QT_LOGGING_RULES="yavo.widgets.debug=true".
+Q_LOGGING_CATEGORY(lcWidgets, "yavo.widgets", QtWarningMsg)

@@ -4,6 +4,7 @@
 
 #include <QSqlField>
 #include <QSqlRecord>
+#include <QStringList>
 #include <QVariant>
 
 #include <sqlite3.h>
@@ -105,17 +106,25 @@ bool SqlCipherDriver::hasFeature(DriverFeature feature) const
 }
 
 bool SqlCipherDriver::open(const QString &db, const QString &, const QString &,
-                           const QString &, int, const QString &)
+                           const QString &, int, const QString &connectOptions)
 {
     if (isOpen())
         close();
+
+    // The one option of Qt's own SQLite driver that a store needs: reading a
+    // file without ever writing to it.
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    const QStringList options = connectOptions.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (const QString &option : options) {
+        if (option.trimmed() == QLatin1String("QSQLITE_OPEN_READONLY"))
+            flags = SQLITE_OPEN_READONLY;
+    }
 
     // Nothing here may read or write a page: the cipher is chosen by the
     // key statement the caller runs next, and a page touched before it
     // would be read as plain SQLite.
     sqlite3 *connection = nullptr;
-    const int rc = sqlite3_open_v2(db.toUtf8().constData(), &connection,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    const int rc = sqlite3_open_v2(db.toUtf8().constData(), &connection, flags, nullptr);
     if (rc != SQLITE_OK) {
         setLastError(makeError(tr("Error opening database"), connection, QSqlError::ConnectionError));
         sqlite3_close(connection);

@@ -8,9 +8,11 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTextCodec>
+#include <QLoggingCategory>
 
 #include <memory>
 
@@ -57,6 +59,10 @@ public:
             return m_userDict->save(text, table);
         m_history->save(table, text);
         return true;
+    }
+    QString errorString() const
+    {
+        return m_history ? m_history->errorString() : m_userDict->errorString();
     }
 
 private:
@@ -133,6 +139,124 @@ QByteArray fileHead(const QString &path, int size)
     return file.open(QIODevice::ReadOnly) ? file.read(size) : QByteArray();
 }
 
+QString storeText(const QString &table)
+{
+    return QStringLiteral("%1 one\n%1 two \u0C95\n%1 three").arg(table);
+}
+
+// Copies of a store's file that the store put beside it.
+QStringList keptFiles(const StoreKind &kind)
+{
+    const QFileInfo file(kind.file);
+    QStringList paths;
+    const QStringList names = file.dir().entryList({file.completeBaseName() + ".*-*." + file.suffix()},
+                                                   QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &name : names)
+        paths << file.dir().filePath(name);
+    return paths;
+}
+
+bool flipBit(const QString &path, qint64 offset, int bit)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite) || !file.seek(offset))
+        return false;
+    char byte = 0;
+    if (!file.getChar(&byte) || !file.seek(offset))
+        return false;
+    return file.putChar(char(byte ^ (1 << bit)));
+}
+
+// Where the stored text's bytes lie in the file, from a piece of them.
+qint64 offsetOfStoredBytes(const QString &path, const QByteArray &blob, int at)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray piece = blob.mid(at, 32);
+    const int found = file.readAll().indexOf(piece);
+    return found < 0 ? -1 : found;
+}
+
+// The page that holds a table of a store, and the store's page size.
+QPair<int, int> tablePage(const StoreKind &kind, const QString &table)
+{
+    Inspector inspector(kind);
+    QSqlQuery query(inspector.db());
+    if (!query.exec(QStringLiteral("PRAGMA page_size")) || !query.next())
+        return {-1, -1};
+    const int pageSize = query.value(0).toInt();
+    query.prepare(QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = ?"));
+    query.addBindValue(table);
+    if (!query.exec() || !query.next())
+        return {-1, -1};
+    return {query.value(0).toInt(), pageSize};
+}
+
+enum class Damage { Truncated, BitFlippedRow, PlainSqlite, NotADatabase, Directory, ReadOnly };
+enum class Kept { Moved, Copied, InPlace };
+
+// Puts the damage on a store that holds storeText() in each table; lost
+// names the table whose text the damage reaches.
+bool damage(const StoreKind &kind, Damage what, const QString &lost)
+{
+    const QString path = kind.file;
+    switch (what) {
+    case Damage::Truncated: {
+        // Cut in the middle of the lost table's page and everything after it.
+        const QPair<int, int> page = tablePage(kind, lost);
+        return page.first > 0 && QFile::resize(path, qint64(page.first - 1) * page.second + page.second / 2);
+    }
+    case Damage::BitFlippedRow: {
+        if (kind.key.isEmpty()) {
+            // Plain SQLite has no checksums: the bit lands in the stored text,
+            // in its zlib checksum, so every line still inflates.
+            const QByteArray blob = qCompress(storeText(lost).toUtf8(), 9);
+            const qint64 at = offsetOfStoredBytes(path, blob, blob.size() - 32);
+            return at >= 0 && flipBit(path, at + 31, 0);
+        }
+        // An encrypted page whose bits change no longer decrypts.
+        const QPair<int, int> page = tablePage(kind, lost);
+        return page.first > 0 && flipBit(path, qint64(page.first - 1) * page.second + page.second / 2, 3);
+    }
+    case Damage::PlainSqlite: {
+        QFile::remove(path);
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("plain"));
+        db.setDatabaseName(path);
+        bool written = db.open();
+        QSqlQuery query(db);
+        if (kind.key.isEmpty()) {
+            // Some other program's database, under the store's name.
+            written = written && query.exec(QStringLiteral("CREATE TABLE Notes (data TEXT)"))
+                    && query.exec(QStringLiteral("INSERT INTO Notes VALUES ('theirs')"));
+        } else {
+            // The store's own tables, written without encryption.
+            for (const QString &table : kind.tables) {
+                written = written && query.exec(QStringLiteral("CREATE TABLE %1 (data TEXT)").arg(table));
+                query.prepare(QStringLiteral("INSERT INTO %1 (data) VALUES (?)").arg(table));
+                query.addBindValue(qCompress(storeText(table).toUtf8(), 9));
+                written = written && query.exec();
+            }
+        }
+        query = QSqlQuery();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("plain"));
+        return written;
+    }
+    case Damage::NotADatabase: {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+                && file.write("Not a database, just some words.\n") > 0;
+    }
+    case Damage::Directory:
+        return QFile::remove(path) && QDir().mkpath(path + "/inside")
+                && QFile(path + "/inside/file").open(QIODevice::WriteOnly);
+    case Damage::ReadOnly:
+        return QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    }
+    return false;
+}
+
 void addStoreRows()
 {
     QTest::addColumn<QString>("kind");
@@ -141,6 +265,9 @@ void addStoreRows()
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Damage)
+Q_DECLARE_METATYPE(Kept)
 
 class TestStores : public QObject
 {
@@ -162,6 +289,10 @@ private slots:
     void textsAreUtf8WhateverTheLocale();
     void historyIsEncryptedOnDisk();
     void historyWithAnotherKey();
+    void damagedFile_data();
+    void damagedFile();
+    void bitFlippedWords_data();
+    void bitFlippedWords();
     void storesTakeTurns();
     void storesOpenTogether();
 };
@@ -278,8 +409,12 @@ void TestStores::notAvailable()
     // "dat" is taken by a plain file, so there is no folder for the database.
     QVERIFY(!sandbox.writeFile("cwd/dat", "not a folder").isEmpty());
 
+    // The line the debug output has always had, when debug output is asked for.
+    QLoggingCategory::setFilterRules(QStringLiteral("yavo.editor.debug=true"));
     QTest::ignoreMessage(QtDebugMsg, "Db not available!");
     Store unavailable(kind);
+    QLoggingCategory::setFilterRules(QString());
+    QVERIFY(unavailable.errorString().contains(store.file));
     for (const QString &table : store.tables) {
         QVERIFY(unavailable.load(table).isNull());
         if (kind == QLatin1String("userdict"))
@@ -399,9 +534,152 @@ void TestStores::historyWithAnotherKey()
         QVERIFY(store.load(QStringLiteral("Find")).isEmpty());
         store.save(QStringLiteral("Find"), QStringLiteral("mine"));
     }
-    QCOMPARE(fileHead(history.file, 1 << 20), before);
-    Inspector other(history, otherKey);
+    // Their file is moved aside untouched, and the history goes on in a new one.
+    const QStringList kept = keptFiles(history);
+    QCOMPARE(kept.size(), 1);
+    QCOMPARE(fileHead(kept.constFirst(), 1 << 20), before);
+    QCOMPARE(History().load(QStringLiteral("Find")), QStringLiteral("mine"));
+    StoreKind theirs = history;
+    theirs.file = kept.constFirst();
+    Inspector other(theirs, otherKey);
     QCOMPARE(other.rows("Find"), QList<QByteArray>{qCompress(QByteArray("theirs"))});
+}
+
+void TestStores::damagedFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<Damage>("damage");
+    QTest::addColumn<QString>("lost");       // the table the damage reaches
+    QTest::addColumn<QStringList>("loaded"); // the texts loaded, table by table
+    QTest::addColumn<Kept>("kept");
+
+    const QString f = storeText("Find");
+    const QString r = storeText("Replace");
+    const QString u = storeText("UnicodeWords");
+    QTest::newRow("history, truncated") << "history" << Damage::Truncated << "Replace" << QStringList{f, ""} << Kept::Moved;
+    QTest::newRow("history, bit-flipped row") << "history" << Damage::BitFlippedRow << "Find" << QStringList{"", r} << Kept::Moved;
+    QTest::newRow("history, plain SQLite") << "history" << Damage::PlainSqlite << "" << QStringList{f, r} << Kept::Moved;
+    QTest::newRow("history, not a database") << "history" << Damage::NotADatabase << "" << QStringList{"", ""} << Kept::Moved;
+    QTest::newRow("history, directory") << "history" << Damage::Directory << "" << QStringList{"", ""} << Kept::Moved;
+    QTest::newRow("history, read-only") << "history" << Damage::ReadOnly << "" << QStringList{f, r} << Kept::Moved;
+    QTest::newRow("user dictionary, truncated") << "userdict" << Damage::Truncated << "UnicodeWords" << QStringList{""} << Kept::Moved;
+    QTest::newRow("user dictionary, bit-flipped row") << "userdict" << Damage::BitFlippedRow << "UnicodeWords" << QStringList{u} << Kept::Copied;
+    QTest::newRow("user dictionary, another program's SQLite") << "userdict" << Damage::PlainSqlite << "" << QStringList{""} << Kept::InPlace;
+    QTest::newRow("user dictionary, not a database") << "userdict" << Damage::NotADatabase << "" << QStringList{""} << Kept::Moved;
+    QTest::newRow("user dictionary, directory") << "userdict" << Damage::Directory << "" << QStringList{""} << Kept::Moved;
+    QTest::newRow("user dictionary, read-only") << "userdict" << Damage::ReadOnly << "" << QStringList{u} << Kept::Moved;
+}
+
+void TestStores::damagedFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(Damage, damage);
+    QFETCH(QString, lost);
+    QFETCH(QStringList, loaded);
+    QFETCH(Kept, kept);
+    const StoreKind store = storeKind(kind);
+    TestSandbox sandbox;
+    for (const QString &table : store.tables)
+        QVERIFY(Store(kind).save(table, storeText(table)));
+    QVERIFY(::damage(store, damage, lost));
+    const bool wasFile = QFileInfo(store.file).isFile();
+    const QByteArray damagedBytes = fileHead(store.file, 1 << 20);
+
+    {
+        Store damaged(kind);
+        for (int i = 0; i < store.tables.size(); ++i)
+            QCOMPARE(damaged.load(store.tables.at(i)), loaded.at(i));
+
+        const QStringList copies = keptFiles(store);
+        if (kept == Kept::InPlace) {
+            QCOMPARE(copies, QStringList());
+            QCOMPARE(damaged.errorString(), QString());
+        } else {
+            // Told to the user, with where the damaged file now is.
+            QCOMPARE(copies.size(), 1);
+            QVERIFY2(damaged.errorString().contains(copies.constFirst()), qPrintable(damaged.errorString()));
+            if (wasFile)
+                QCOMPARE(fileHead(copies.constFirst(), 1 << 20), damagedBytes);
+            else
+                QVERIFY(QFileInfo::exists(copies.constFirst() + "/inside/file"));
+        }
+    }
+    if (kept == Kept::InPlace)
+        QCOMPARE(Inspector(store).rows("Notes"), QList<QByteArray>{"theirs"});
+
+    // The next save works, and the store is sound again.
+    for (const QString &table : store.tables)
+        QVERIFY(Store(kind).save(table, "new " + table));
+    Store next(kind);
+    for (const QString &table : store.tables)
+        QCOMPARE(next.load(table), "new " + table);
+    QCOMPARE(next.errorString(), QString());
+    QVERIFY(QFileInfo(store.file).isWritable());
+    QCOMPARE(keptFiles(store).size(), kept == Kept::InPlace ? 0 : 1);
+}
+
+void TestStores::bitFlippedWords_data()
+{
+    QTest::addColumn<bool>("loadFirst");
+    QTest::newRow("loaded, then saved") << true;
+    QTest::newRow("saved without a load") << false;
+}
+
+void TestStores::bitFlippedWords()
+{
+    QFETCH(bool, loadFirst);
+    const StoreKind store = storeKind("userdict");
+    const QString table = store.tables.constFirst();
+    TestSandbox sandbox;
+    QStringList words;
+    QRandomGenerator random(7);
+    for (int i = 0; i < 30000; ++i) {
+        QString word;
+        for (int letters = 2 + random.bounded(6); letters > 0; --letters)
+            word += QChar(char16_t(0x0C95 + random.bounded(0x23)));
+        words << word;
+    }
+    QVERIFY(UserDict().save(words.join('\n'), table));
+    // One bit, nine tenths into the stored text.
+    const QByteArray blob = qCompress(words.join('\n').toUtf8(), 9);
+    const qint64 at = offsetOfStoredBytes(store.file, blob, blob.size() * 9 / 10);
+    QVERIFY(at >= 0);
+    QVERIFY(flipBit(store.file, at, 5));
+    const QByteArray damagedBytes = fileHead(store.file, 1 << 22);
+
+    const QString typed = QStringLiteral("\u0C85\u0C86");
+    if (!loadFirst) {
+        // Whoever saves has not seen the stored words: they are not replaced.
+        UserDict blind;
+        QVERIFY(!blind.save(typed, table));
+        QVERIFY(!blind.errorString().isEmpty());
+    }
+    QStringList recovered;
+    {
+        UserDict reader;
+        recovered = reader.load(table).split('\n');
+        QCOMPARE(reader.errorString().isEmpty(), !loadFirst);
+    }
+    // The words up to the damage come back in order, and nearly all of them:
+    // a flipped bit costs a word or a stream's tail, never the list.
+    int intact = 0;
+    while (intact < recovered.size() && recovered.at(intact) == words.at(intact))
+        ++intact;
+    QVERIFY2(intact > words.size() * 8 / 10, qPrintable(QString::number(intact)));
+    int unknown = 0;
+    const QSet<QString> known(words.cbegin(), words.cend());
+    for (const QString &word : qAsConst(recovered))
+        unknown += known.contains(word) ? 0 : 1;
+    QVERIFY2(unknown <= 3, qPrintable(QString::number(unknown)));
+    const QStringList copies = keptFiles(store);
+    QCOMPARE(copies.size(), 1);
+    QCOMPARE(fileHead(copies.constFirst(), 1 << 22), damagedBytes);
+
+    // The editor's save: what was loaded and what was typed since.
+    QVERIFY(UserDict().save((recovered + QStringList{typed}).join('\n'), table));
+    UserDict next;
+    QCOMPARE(next.load(table), (recovered + QStringList{typed}).join('\n'));
+    QCOMPARE(next.errorString(), QString());
 }
 
 void TestStores::storesTakeTurns()

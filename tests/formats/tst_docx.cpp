@@ -439,7 +439,7 @@ void TestDocx::reportsBadPackages_data()
     QTest::addColumn<QString>("error");
 
     const QByteArray good = docx(paragraph(run("some text that makes the archive a little longer")));
-    QTest::newRow("not a zip") << QByteArray("PK\x03\x04 nothing else here", 24) << "Unable to open archive.";
+    QTest::newRow("not a zip") << QByteArray("PK\x03\x04 nothing else here") << "Unable to open archive.";
     QTest::newRow("compound file") << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(504, '\0')
                                    << "The document is encrypted or not a word-processing document.";
     QTest::newRow("empty") << QByteArray() << "Unable to open archive.";

@@ -5,6 +5,8 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QFile>
+#include <QLoggingCategory>
+#include <QPointer>
 #include <QStringListModel>
 #include <QtEndian>
 
@@ -66,9 +68,13 @@ private slots:
     void suggestions_data();
     void suggestions();
     void suggestionsFromTheUserDictionary();
+    void suggestionsFollowTheList();
     void userWordFile();
     void addToUserDictionary();
     void completerSettings();
+    void wordsStayOutOfTheLog_data();
+    void wordsStayOutOfTheLog();
+    void theWordModelGoesWithItsList();
 };
 
 void TestWordList::beforeTheListIsBuilt()
@@ -301,6 +307,33 @@ void TestWordList::suggestionsFromTheUserDictionary()
     QVERIFY(utils.isMisspelled(KA + SIGN_I));
 }
 
+void TestWordList::suggestionsFollowTheList()
+{
+    TestSandbox sandbox;
+    AppDictFolder dct;
+    // "dict.dat" repeats a word of the database, so the list holds it twice
+    // until a word is added, which removes the second copy.
+    QVERIFY(DictFixture::writeDatabase(dct.filePath("kn.db"), kannadaDictionary({"ab", "xab"})));
+    QVERIFY(DictFixture::writeFile(dct.filePath("dict.dat"), DictFixture::wordFileBytes({"abc", "ab"})));
+    Utils utils;
+    QCOMPARE(wordList(utils), (QStringList{"ab", "xab", "ab", "abc"}));
+    QCOMPARE(utils.suggestions("ab"), (QStringList{"ab", "xab", "abc"}));
+    QCOMPARE(utils.suggestions("b"), (QStringList{"ab", "xab", "abc"}));
+
+    utils.addWords({"zab", "ab", "yyab"});
+    QCOMPARE(wordList(utils), (QStringList{"ab", "xab", "abc", "zab", "yyab"}));
+    QCOMPARE(utils.suggestions("ab"), (QStringList{"ab", "xab", "abc", "zab", "yyab"}));
+    utils.addWord("abx");
+    QCOMPARE(utils.suggestions("ab"), (QStringList{"ab", "xab", "abc", "zab", "yyab", "abx"}));
+
+    // Whoever holds the model may change it; the suggestions follow.
+    auto *model = qobject_cast<QStringListModel *>(utils.completer()->model());
+    model->setStringList({"qab", "ab"});
+    QCOMPARE(utils.suggestions("ab"), (QStringList{"qab", "ab"}));
+    model->setData(model->index(0), "abq");
+    QCOMPARE(utils.suggestions("ab"), (QStringList{"abq", "ab"}));
+}
+
 void TestWordList::userWordFile()
 {
     TestSandbox sandbox;
@@ -376,6 +409,62 @@ void TestWordList::completerSettings()
     QCOMPARE(popup->font().pointSize(), 11);
     QStyleOptionViewItem option;
     QCOMPARE(popup->itemDelegate()->sizeHint(option, QModelIndex()).height(), 26);
+}
+
+namespace {
+QStringList logged;
+} // namespace
+
+void TestWordList::wordsStayOutOfTheLog_data()
+{
+    QTest::addColumn<QString>("rules");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("by default") << QString() << false;
+    QTest::newRow("debug asked for") << "yavo.dictionary.debug=true" << true;
+    QTest::newRow("another library's debug") << "yavo.editor.debug=true" << false;
+}
+
+void TestWordList::wordsStayOutOfTheLog()
+{
+    QFETCH(QString, rules);
+    QFETCH(bool, shown);
+    TestSandbox sandbox;
+    AppDictFolder dct;
+    const QString privateWord = QStringLiteral("private\u0C95word");
+    QVERIFY(DictFixture::writeFile(dct.filePath("dict.dat"), DictFixture::wordFileBytes({privateWord})));
+
+    QLoggingCategory::setFilterRules(rules);
+    logged.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &, const QString &message) { logged << message; });
+    Utils utils;
+    const QStringList words = wordList(utils);
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules(QString());
+
+    QCOMPARE(words, QStringList{privateWord});
+    QCOMPARE(logged.filter(privateWord).size(), shown ? 1 : 0);
+    if (!shown)
+        QCOMPARE(logged, QStringList());
+}
+
+void TestWordList::theWordModelGoesWithItsList()
+{
+    TestSandbox sandbox;
+    AppDictFolder dct;
+    QVERIFY(!sandbox.writeFile("cwd/usr.dct", lines({KA})).isEmpty());
+    QPointer<QAbstractItemModel> earlier;
+    QPointer<QAbstractItemModel> current;
+    {
+        Utils utils;
+        earlier = utils.loadWords(0);
+        current = utils.completer()->model();
+        QVERIFY(current && current != earlier);
+        // A model handed out earlier stays usable while its list lives.
+        QCOMPARE(earlier->rowCount(), 1);
+    }
+    QVERIFY(earlier.isNull());
+    QVERIFY(current.isNull());
 }
 
 YAVO_TEST_MAIN(TestWordList)

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QResource>
 
@@ -17,10 +18,17 @@ class TestYvInstallIndicFont : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void withoutTheFontRegistersNothing();
     void aFileThatIsNoFontGivesNoFamily();
     void registersTheBuiltInFontAndReturnsItsFamily();
 };
+
+void TestYvInstallIndicFont::initTestCase()
+{
+    // The library's debug lines are off unless asked for; these tests ask.
+    QLoggingCategory::setFilterRules(QStringLiteral("yavo.widgets.debug=true"));
+}
 
 void TestYvInstallIndicFont::withoutTheFontRegistersNothing()
 {

@@ -116,7 +116,8 @@ void MainWindow::addFormattingToToolBar()
     bullets->setIcon(bulletIcon);
     bullets->setMenu(m_ui->menuBullets);
     bullets->setPopupMode(QToolButton::InstantPopup);
-    auto *bulletsAction = new QWidgetAction(nullptr);
+    // A tool bar does not own the actions it shows: this one goes with it.
+    auto *bulletsAction = new QWidgetAction(bar);
     bulletsAction->setIcon(bulletIcon);
     bulletsAction->setDefaultWidget(bullets);
     bar->addAction(bulletsAction);

@@ -3,6 +3,8 @@
 #include "dictionary/dictdatabase.h"
 #include "private/singlerowstore_p.h"
 
+#include <QCoreApplication>
+
 class HistoryPrivate : public SingleRowStore
 {
 public:
@@ -14,7 +16,8 @@ public:
     void openDatabase()
     {
         openStore(QStringLiteral("QSQLCIPHER"), QStringLiteral("./dat/history.dat"),
-                  databaseKeyStatement, {QStringLiteral("Find"), QStringLiteral("Replace")});
+                  databaseKeyStatement, {QStringLiteral("Find"), QStringLiteral("Replace")},
+                  QCoreApplication::translate("History", "The search history"));
     }
 
     History *q;
@@ -39,6 +42,11 @@ QString History::load(const QString &table)
 
 void History::save(const QString &table, const QString &text)
 {
-    // Failures are in the debug output; the panel has no use for them.
+    // The panel has no use for the result; what went wrong is in errorString().
     d->save(table, text);
+}
+
+QString History::errorString() const
+{
+    return d->errorString();
 }

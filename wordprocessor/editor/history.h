@@ -19,6 +19,11 @@ public:
     QString load(const QString &table);
     void save(const QString &table, const QString &text);
 
+    // What went wrong since the store was made, to show the user: a damaged
+    // file moved aside and replaced, a damaged text recovered in part (with
+    // where the damaged file was kept), a failed save. Empty when nothing did.
+    QString errorString() const;
+
 private:
     HistoryPrivate *d;
 };

@@ -13,7 +13,7 @@ public:
     void openDatabase()
     {
         openStore(QStringLiteral("QSQLITE"), QStringLiteral("./dat/usrdic.dat"), QString(),
-                  {QStringLiteral("UnicodeWords")});
+                  {QStringLiteral("UnicodeWords")}, UserDict::tr("The user dictionary"));
     }
 
     UserDict *q;
@@ -39,4 +39,9 @@ QString UserDict::load(const QString &table)
 bool UserDict::save(const QString &text, const QString &table)
 {
     return d->save(table, text);
+}
+
+QString UserDict::errorString() const
+{
+    return d->errorString();
 }

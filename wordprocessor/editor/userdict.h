@@ -20,6 +20,11 @@ public:
     QString load(const QString &table);
     bool save(const QString &text, const QString &table);
 
+    // What went wrong since the store was made, to show the user: a damaged
+    // file moved aside and replaced, a damaged text recovered in part (with
+    // where the damaged file was kept), a failed save. Empty when nothing did.
+    QString errorString() const;
+
 private:
     UserDictPrivate *d;
 };

@@ -21,10 +21,11 @@ class Connection
 {
 public:
     Connection(const QString &file, const QString &key = keyStatement,
-               const QString &driver = driverName)
+               const QString &driver = driverName, const QString &options = QString())
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(driver, m_name);
         db.setDatabaseName(file);
+        db.setConnectOptions(options);
         m_opened = db.open();
         if (m_opened && !key.isEmpty())
             QSqlQuery(db).exec(key);
@@ -57,6 +58,7 @@ class TestSqlCipherDriver : public QObject
 private slots:
     void initTestCase();
     void encryptsWithTheKey();
+    void readOnly();
     void values();
     void oneStatementAtATime();
     void transactions();
@@ -104,6 +106,31 @@ void TestSqlCipherDriver::encryptsWithTheKey()
         QVERIFY(!query.exec("SELECT x FROM t"));
         QVERIFY(!query.lastError().databaseText().isEmpty());
     }
+}
+
+void TestSqlCipherDriver::readOnly()
+{
+    TestSandbox sandbox;
+    {
+        Connection c(QStringLiteral("r.db"));
+        QVERIFY(QSqlQuery(c.db()).exec("CREATE TABLE t (x TEXT)"));
+        QVERIFY(QSqlQuery(c.db()).exec("INSERT INTO t VALUES ('kept')"));
+    }
+    const QString readOnly = QStringLiteral("QSQLITE_OPEN_READONLY");
+    {
+        Connection c(QStringLiteral("r.db"), keyStatement, driverName, readOnly);
+        QVERIFY(c.opened());
+        QSqlQuery query(c.db());
+        QVERIFY(query.exec("SELECT x FROM t") && query.next());
+        QCOMPARE(query.value(0).toString(), QStringLiteral("kept"));
+        query.finish();
+        QVERIFY(!query.exec("INSERT INTO t VALUES ('more')"));
+        QVERIFY(!query.exec("DROP TABLE t"));
+    }
+    // Nor is a missing file made.
+    Connection missing(QStringLiteral("missing.db"), keyStatement, driverName, readOnly);
+    QVERIFY(!missing.opened());
+    QVERIFY(!QFile::exists(QStringLiteral("missing.db")));
 }
 
 void TestSqlCipherDriver::values()
@@ -271,6 +298,7 @@ void TestSqlCipherDriver::refusesWithoutCodec()
         TestSandbox sandbox;
         QProcess probe;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("yavo.editor.debug=true"));
         if (forced)
             environment.insert(QStringLiteral("LD_PRELOAD"), plainSqlite);
         probe.setProcessEnvironment(environment);
