@@ -189,6 +189,13 @@ Pleae inform the error to </source>
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>The search history</source>
+        <translation>ಹುಡುಕಾಟದ ಇತಿಹಾಸ</translation>
+    </message>
+</context>
+<context>
     <name>InsertLinkDialog</name>
     <message>
         <source>Dialog</source>
@@ -1338,6 +1345,49 @@ p, li { white-space: pre-wrap; }
     </message>
 </context>
 <context>
+    <name>SingleRowStore</name>
+    <message>
+        <source>%1 (%2) could not be opened: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is read-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) cannot be used: %3. It could not be moved aside either, so nothing can be saved in it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) cannot be used: %3. It was kept as %4, but no new one could be made: %5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) could not be used: %3. It was kept as %4, and a new one was made with what could be read from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) is partly damaged, and only what could be read of it was loaded. No copy of the damaged file could be made (%3), so it is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) is partly damaged; what could be read of it was kept. A copy of the damaged file was kept as %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) was not saved: the text stored in it was damaged and had not been read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) could not be saved: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SpellCheckDialog</name>
     <message>
         <source>Spell Check...</source>
@@ -1524,12 +1574,88 @@ What could be read is open as %3.</source>
         <source>Auto complete prefix length</source>
         <translation>ಸ್ವಯಂಪೂರ್ಣತೆಗೆ ಬೇಕಾದ ಕೀಲಿಗಳು</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t write the PDF file %1.
+
+Check that its folder exists and that the file is not open in another program.</source>
+        <translation>PDF ಕಡತ %1 ಅನ್ನು ಬರೆಯಲಾಗಲಿಲ್ಲ.
+
+ಅದರ ಕಡತಕೋಶ ಇದೆಯೇ ಮತ್ತು ಕಡತ ಬೇರೆ ತಂತ್ರಾಂಶದಲ್ಲಿ ತೆರೆದಿಲ್ಲವೇ ಎಂದು ಪರಿಶೀಲಿಸಿ.</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>ನಿರ್ಗಮಿಸು</translation>
+    </message>
+    <message>
+        <source>Document %1 is modified, Do you want to save?</source>
+        <translation>ದಾಖಲೆ %1 ಬದಲಾಗಿದೆ, ಉಳಿಸಬೇಕೆ?</translation>
+    </message>
+    <message>
+        <source>Reload </source>
+        <translation>ಮರುತೆರೆ </translation>
+    </message>
+    <message>
+        <source>%1
+
+File has been modified by another program.
+Do you want to reload it??</source>
+        <translation>%1
+
+ಬೇರೆ ತಂತ್ರಾಂಶವೊಂದು ಕಡತವನ್ನು ಬದಲಿಸಿದೆ.
+ಅದನ್ನು ಮರುತೆರೆಯಬೇಕೆ??</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reload the file %1:
+%2
+
+The text in the editor is kept and not saved.</source>
+        <translation>%1 ಕಡತವನ್ನು ಮರುತೆರೆಯಲಾಗಲಿಲ್ಲ:
+%2
+
+ಸಂಪಾದಕದಲ್ಲಿರುವ ಪಠ್ಯ ಹಾಗೆಯೇ ಇದೆ, ಉಳಿಸಲಾಗಿಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>Sort File...</source>
+        <translation>ಕಡತವನ್ನು ವಿಂಗಡಿಸು...</translation>
+    </message>
+    <message>
+        <source>Sort Descending...</source>
+        <translation>ಇಳಿಕೆ ಕ್ರಮದಲ್ಲಿ ವಿಂಗಡಿಸು...</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to continue sorting...?</source>
+        <translation>ವಿಂಗಡಣೆಯನ್ನು ಖಂಡಿತ ಮುಂದುವರಿಸಬೇಕೆ...?</translation>
+    </message>
+    <message>
+        <source>Yavo- Sort Ascending...</source>
+        <translation>ಯಾವೋ- ಏರಿಕೆ ಕ್ರಮದ ವಿಂಗಡಣೆ...</translation>
+    </message>
+    <message>
+        <source>Yavo- Sort Descending...</source>
+        <translation>ಯಾವೋ- ಇಳಿಕೆ ಕ್ರಮದ ವಿಂಗಡಣೆ...</translation>
+    </message>
+    <message>
+        <source>Done! Check the output now!</source>
+        <translation>ಮುಗಿಯಿತು! ಈಗ ಫಲಿತಾಂಶವನ್ನು ನೋಡಿ!</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Words&lt;/b&gt;: %1</source>
+        <translation>&lt;b&gt;ಪದಗಳು&lt;/b&gt;: %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Line&lt;/b&gt;: %1</source>
+        <translation>&lt;b&gt;ಸಾಲು&lt;/b&gt;: %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Col&lt;/b&gt;: %2</source>
+        <translation>&lt;b&gt;ಕಾಲಂ&lt;/b&gt;: %2</translation>
+    </message>
 </context>
 <context>
     <name>UnicodeKaEditor</name>
     <message>
         <source>Save...</source>
-        <translation type="unfinished">ಉಳಿಸು...</translation>
+        <translation>ಉಳಿಸು...</translation>
     </message>
     <message>
         <source>Couldn&apos;t open the file for writing!!
@@ -1567,7 +1693,9 @@ First close the file opened already in another application
         <source>Couldn&apos;t save the file!!
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ಕಡತವನ್ನು ಉಳಿಸಲಾಗಲಿಲ್ಲ!!
+
+%1</translation>
     </message>
     <message>
         <source>Save File As</source>
@@ -1688,6 +1816,13 @@ First close the file opened already in another application
     <message>
         <source>Convert ANSI to Unicode</source>
         <translation>ANSI ಅನ್ನು ಯೂನಿಕೋಡ್‌ಗೆ ಪರಿವರ್ತಿಸು</translation>
+    </message>
+</context>
+<context>
+    <name>UserDict</name>
+    <message>
+        <source>The user dictionary</source>
+        <translation>ಬಳಕೆದಾರರ ನಿಘಂಟು</translation>
     </message>
 </context>
 <context>
