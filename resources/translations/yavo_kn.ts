@@ -1650,6 +1650,14 @@ The text in the editor is kept and not saved.</source>
         <source>&lt;b&gt;Col&lt;/b&gt;: %2</source>
         <translation>&lt;b&gt;ಕಾಲಂ&lt;/b&gt;: %2</translation>
     </message>
+    <message>
+        <source>Input text is empty!</source>
+        <translation>ಒಳಪಠ್ಯ ಖಾಲಿಯಿದೆ!</translation>
+    </message>
+    <message>
+        <source>Done. Check the output in &lt;b&gt;%1&lt;/b&gt; tab!</source>
+        <translation>ಮುಗಿಯಿತು. ಫಲಿತಾಂಶವನ್ನು &lt;b&gt;%1&lt;/b&gt; ಟ್ಯಾಬ್‌ನಲ್ಲಿ ನೋಡಿ!</translation>
+    </message>
 </context>
 <context>
     <name>UnicodeKaEditor</name>

@@ -6,7 +6,6 @@
 #include "app/ui_mainwindow.h"
 
 #include "core/sharedsettings.h"
-#include "utils/utils.h"
 #include "widgets/yvquickbytestoolbar.h"
 
 #include <QApplication>
@@ -185,12 +184,12 @@ void MainWindow::readSettings()
     m_tabWidget->slotFontFamilyChanged(settings.value(QStringLiteral("fontFamily")).toString());
     const int localize = settings.value(QStringLiteral("Localize"), 0).toInt();
     m_ui->actionLocalize_Kannada->setChecked(localize != 0);
-    const QVariant englishNumerals = settings.value(QStringLiteral("englishNumerals"));
-    m_ui->actionEnglishNumerals->setChecked(englishNumerals.isValid() ? englishNumerals.toBool() : true);
+    // The converters read this key with false as its default; a first start
+    // stores the checked default, so that the mark and the digits agree.
+    if (!settings.contains(QStringLiteral("englishNumerals")))
+        SharedSettings::setEnglishNumerals(true);
+    m_ui->actionEnglishNumerals->setChecked(SharedSettings::englishNumerals());
     settings.endGroup();
-    // The entry starts checked; conversions must give what it shows.
-    if (!englishNumerals.isValid())
-        Utils::setEnglishNumerals(true);
 
     onLocalizeKannada(localize != 0);
 }
