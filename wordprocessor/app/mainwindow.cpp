@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/minibrowser.h"
+#include "app/programstarter.h"
 #include "app/tabwidget.h"
 #include "app/ui_mainwindow.h"
 
@@ -25,6 +26,7 @@ static void initResources()
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
+    , m_programStarter(new ProgramStarter)
 {
     initResources();
     m_ui = new Ui::MainWindow;
@@ -138,6 +140,7 @@ void MainWindow::createConnections()
     connect(m_ui->actionToolbar, SIGNAL(toggled(bool)), this, SLOT(slotToolbarActionToggled(bool)));
     connect(m_ui->actionStatusbar, SIGNAL(toggled(bool)), this, SLOT(slotStatusbarActionToggled(bool)));
     connect(m_tabWidget, SIGNAL(showLowerWidget(QWidget*)), this, SLOT(onShowLowerWidget(QWidget*)));
+    createCommandConnections();
 }
 
 void MainWindow::readSettings()
@@ -187,6 +190,8 @@ void MainWindow::readSettings()
         SharedSettings::setEnglishNumerals(true);
     m_ui->actionEnglishNumerals->setChecked(SharedSettings::englishNumerals());
     settings.endGroup();
+
+    onLocalizeKannada(localize != 0);
 }
 
 void MainWindow::writeSettings()

@@ -5,7 +5,13 @@
 #include <QPointer>
 #include <QThread>
 
+#include <functional>
+#include <memory>
+
 class MiniBrowser;
+class ProgramStarter;
+class QTranslator;
+class yvWorker;
 class QDockWidget;
 class QVBoxLayout;
 class TabWidget;
@@ -32,20 +38,47 @@ public:
     // The version shown in the window's title and the About entry.
     static QString version();
 
+    // Replaces what starts the typing tutor; the window takes ownership.
+    void setProgramStarter(ProgramStarter *starter);
+    // The typing tutor, beside this program.
+    static QString typingTutorPath();
+
 private Q_SLOTS:
+    void on_actionYavoBanda_triggered();
+    void on_actionKeyboardLayoutHelp_triggered();
+    void slotAbout();
     void slotActionExitClicked();
+    void slotToggleFileBrowser(bool acheck);
     void slotToolbarActionToggled(bool acheck);
     void slotStatusbarActionToggled(bool check);
     void slotQuickBytesbarActionToggled(bool check);
     void writeSettings();
     void readSettings();
+    void slotRunUpdater();
+    void onGiveMyFeedbackTriggered();
+    void onHelpTopicsTriggered();
+    void onLocalizeKannada(bool on);
+    void onShowKeyboardExamples();
     void onShowLowerWidget(QWidget *w);
+    void onConvertANSItoUnicodeFromClipboardClicked();
+    void onConvertANSItoUnicodeFromCurrentDocumentClicked();
+    void onConvertANSItoUnicodeAFileClicked();
+    void onConvertANSItoUnicodeAllFilesFromFolderClicked();
+    void onEnglishNumeralsClicked();
+    void onLaunchTypingTutor();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void createConnections();
+    void createCommandConnections();
+    void createSidePane();
+    void convertIntoNewTab(const std::function<void(yvWorker &)> &convert);
     void addFormattingToToolBar();
 
     Ui::MainWindow *m_ui = nullptr;
@@ -54,6 +87,8 @@ private:
     QVBoxLayout *m_centralLayout = nullptr;
     QPointer<QDockWidget> m_sidePaneDock;
     QThread m_workerThread;
+    std::unique_ptr<ProgramStarter> m_programStarter;
+    QTranslator *m_kannadaTranslator = nullptr;
 };
 
 #endif

@@ -1,6 +1,7 @@
 #include "app/tabwidget.h"
 
 #include "app/mainwindow.h"
+#include "app/makerlinks.h"
 #include "app/ui_mainwindow.h"
 #include "app/yvtabcontentwidget.h"
 #include "app/yvzoomcontrollerwidget.h"
@@ -50,7 +51,6 @@
 namespace {
 
 constexpr int englishLanguage = 9;
-const char feedbackUrl[] = "https://quenvel.example/yavo/feedback";
 
 // While a document is read the event loop keeps running (the readers call
 // it) so the window repaints; the user's keys, clicks and close requests
@@ -238,7 +238,7 @@ UnicodeKaEditor *TabWidget::currentEditor()
                 tr("Would you like to inform this error to author.\n\nYour feedback is very valuable to improve the software!\n"),
                 QMessageBox::Yes | QMessageBox::No);
         if (answer == QMessageBox::Yes)
-            QDesktopServices::openUrl(QUrl(QString::fromLatin1(feedbackUrl)));
+            QDesktopServices::openUrl(QUrl(QString::fromLatin1(MakerLinks::feedbackUrl)));
     }
     return editor;
 }

@@ -2,6 +2,7 @@
 // formatting widgets it adds to the main toolbar.
 #include "app/tabwidget.h"
 
+#include "app/installedfontfamily.h"
 #include "app/mainwindow.h"
 #include "app/ui_mainwindow.h"
 
@@ -312,21 +313,7 @@ void TabWidget::slotFontFamilyChanged(const QString &family)
 
 QString TabWidget::installedFamily(const QString &family) const
 {
-    QFontDatabase database;
-    const QFontDatabase::WritingSystem system = Utils::writingSystem(m_language);
-    const QStringList families = database.families(system);
-    for (const QString &f : families) {
-        if (f.compare(family, Qt::CaseInsensitive) == 0)
-            return f;
-    }
-    if (database.families().contains(family, Qt::CaseInsensitive)
-        && system == QFontDatabase::Latin)
-        return family;
-    for (const QString &f : families) {
-        if (f.startsWith(QLatin1String("Noto Sans")))
-            return f;
-    }
-    return families.isEmpty() ? family : families.first();
+    return installedFontFamily(family, Utils::writingSystem(m_language));
 }
 
 void TabWidget::slotTextSize(const QString &p)
