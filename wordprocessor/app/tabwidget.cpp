@@ -435,9 +435,9 @@ void TabWidget::loadFile(const QString &path, QFile *file, UnicodeKaEditor *targ
     const bool brh = suffix.compare(QLatin1String("brh"), Qt::CaseInsensitive) == 0;
 
     // The document is read on its own, with no layout attached; the editor
-    // takes the whole text in one step and lays it out lazily once shown.
-    QTextDocument read;
-    read.setUndoRedoEnabled(false);
+    // then takes it over whole and lays it out lazily once shown.
+    QScopedPointer<QTextDocument> read(new QTextDocument);
+    read->setUndoRedoEnabled(false);
     QString error;
     bool ok = true;
     {
@@ -448,7 +448,7 @@ void TabWidget::loadFile(const QString &path, QFile *file, UnicodeKaEditor *targ
                 setTabText(index, nextUntitledName());
             loadBrhFile(path, file);
         } else {
-            ok = readInto(path, file, &read, &error);
+            ok = readInto(path, file, read.data(), &error);
         }
     }
     if (!editor) {
@@ -456,13 +456,8 @@ void TabWidget::loadFile(const QString &path, QFile *file, UnicodeKaEditor *targ
         return;
     }
     if (!brh) {
-        QTextDocument *doc = editor->document();
-        // The document still tells its spell-check highlighter what came in.
         const QSignalBlocker editorBlock(editor);
-        doc->setUndoRedoEnabled(false);
-        fillEditor(editor, read);
-        doc->setUndoRedoEnabled(true);
-        doc->setModified(false);
+        editor->adoptDocument(read.take());
     } else {
         editor->document()->clearUndoRedoStacks();
         editor->document()->setModified(false);

@@ -142,6 +142,35 @@ void UnicodeKaEditor::init()
     setStyleSheet(QStringLiteral("background-color: white; color: black;"));
 }
 
+void UnicodeKaEditor::adoptDocument(QTextDocument *doc)
+{
+    QTextDocument *old = document();
+    if (!doc || doc == old)
+        return;
+    doc->setDocumentMargin(old->documentMargin());
+    doc->setDefaultFont(old->defaultFont());
+    doc->setDefaultStyleSheet(old->defaultStyleSheet());
+    doc->setUndoRedoEnabled(false);
+    doc->setUndoRedoEnabled(true);
+    doc->setModified(false);
+    doc->setParent(this);
+    disconnect(old, &QTextDocument::contentsChange, this, &UnicodeKaEditor::keepShapedText);
+    // The highlighter leaves the old document before that is deleted. Bound
+    // to a full document, it spell-checks it once control is back in the
+    // event loop, before the first paint.
+    if (m_highlighter) {
+        m_highlighter->setDocument(doc);
+        m_highlighter->setParent(doc);
+    }
+    // The editor's first document is its text control's, which deletes it
+    // here; one taken over before is the editor's own.
+    const bool ownsOld = old->parent() == this;
+    setDocument(doc);
+    if (ownsOld)
+        delete old;
+    connect(doc, &QTextDocument::contentsChange, this, &UnicodeKaEditor::keepShapedText);
+}
+
 // Qt drops the shaped glyphs of a paragraph once it is laid out, and shapes
 // the text again for every repaint and every cursor move. With the Indic
 // scripts shaping is the dearest part of typing, so the paragraphs the user
