@@ -51,6 +51,7 @@ private slots:
     void fontSizeComesFromTheOwner();
     void editorWithoutSpellCheck();
     void takesOverAFinishedDocument();
+    void longDocumentIsCheckedInSteps();
     void documentReplacedElsewhereTakesTheSpellCheckAlong();
     void workingFolderFollowsExistingFiles();
     void imageDataIsAcceptedButInsertsNothing();
@@ -576,7 +577,8 @@ int underlinedWords(const QTextBlock &block)
 
 } // namespace
 
-// Before the word list is loaded every word counts as misspelled.
+// Before the word list is loaded every word counts as misspelled, and each
+// place of a word is underlined on its own.
 void TestUnicodeKaEditor::takesOverAFinishedDocument()
 {
     Editor e;
@@ -608,6 +610,22 @@ void TestUnicodeKaEditor::takesOverAFinishedDocument()
     QCOMPARE(underlinedWords(next->firstBlock()), 0);
     e.editor.setSpellCheckAsYouType(true);
     QCOMPARE(underlinedWords(next->firstBlock()), 1);
+}
+
+void TestUnicodeKaEditor::longDocumentIsCheckedInSteps()
+{
+    Editor e;
+    const QString paragraph = QStringLiteral("ಕನ್ನಡ ಪಠ್ಯ document text ").repeated(4);
+    QTextDocument *doc = finishedDocument(QStringList(3000, paragraph).join(QLatin1Char('\n')));
+    e.editor.adoptDocument(doc);
+    // The beginning is checked before the event loop runs, the end later.
+    QCOMPARE(underlinedWords(doc->firstBlock()), 16);
+    QCOMPARE(underlinedWords(doc->lastBlock()), 0);
+    // An edit meanwhile is checked at once.
+    QTextCursor(doc->findBlockByNumber(2000)).insertText(QStringLiteral("edit "));
+    QCOMPARE(underlinedWords(doc->findBlockByNumber(2000)), 17);
+    QTRY_COMPARE(underlinedWords(doc->lastBlock()), 16);
+    QCOMPARE(underlinedWords(doc->findBlockByNumber(2000)), 17);
 }
 
 void TestUnicodeKaEditor::documentReplacedElsewhereTakesTheSpellCheckAlong()

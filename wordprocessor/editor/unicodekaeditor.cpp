@@ -155,11 +155,11 @@ void UnicodeKaEditor::adoptDocument(QTextDocument *doc)
     doc->setModified(false);
     doc->setParent(this);
     disconnect(old, &QTextDocument::contentsChange, this, &UnicodeKaEditor::keepShapedText);
-    // The highlighter leaves the old document before that is deleted. Bound
-    // to a full document, it spell-checks it once control is back in the
-    // event loop, before the first paint.
+    // The highlighter leaves the old document before that is deleted. It
+    // checks the beginning of the new one now and the rest from the event
+    // loop, so a long document shows before it is all checked.
     if (m_highlighter) {
-        m_highlighter->setDocument(doc);
+        m_highlighter->setDocumentInSteps(doc);
         m_highlighter->setParent(doc);
     }
     // The editor's first document is its text control's, which deletes it
