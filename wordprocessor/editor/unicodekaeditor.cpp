@@ -155,11 +155,11 @@ void UnicodeKaEditor::adoptDocument(QTextDocument *doc)
     doc->setModified(false);
     doc->setParent(this);
     disconnect(old, &QTextDocument::contentsChange, this, &UnicodeKaEditor::keepShapedText);
-    // The highlighter leaves the old document before that is deleted. It
-    // checks the beginning of the new one now and the rest from the event
-    // loop, so a long document shows before it is all checked.
+    // The highlighter leaves the old document before that is deleted, and
+    // joins the new one only once the view has given it a layout: that
+    // announces the whole text as changed, which would check it all at once.
     if (m_highlighter) {
-        m_highlighter->setDocumentInSteps(doc);
+        m_highlighter->setDocumentInSteps(nullptr);
         m_highlighter->setParent(doc);
     }
     // The editor's first document is its text control's, which deletes it
@@ -168,6 +168,10 @@ void UnicodeKaEditor::adoptDocument(QTextDocument *doc)
     setDocument(doc);
     if (ownsOld)
         delete old;
+    // It checks the beginning now and the rest from the event loop, so a
+    // long document shows before it is all checked.
+    if (m_highlighter)
+        m_highlighter->setDocumentInSteps(doc);
     connect(doc, &QTextDocument::contentsChange, this, &UnicodeKaEditor::keepShapedText);
 }
 
