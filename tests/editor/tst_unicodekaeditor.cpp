@@ -51,7 +51,6 @@ private slots:
     void fontSizeComesFromTheOwner();
     void editorWithoutSpellCheck();
     void takesOverAFinishedDocument();
-    void longDocumentIsCheckedInSteps();
     void documentReplacedElsewhereTakesTheSpellCheckAlong();
     void workingFolderFollowsExistingFiles();
     void imageDataIsAcceptedButInsertsNothing();
@@ -610,23 +609,6 @@ void TestUnicodeKaEditor::takesOverAFinishedDocument()
     QCOMPARE(underlinedWords(next->firstBlock()), 0);
     e.editor.setSpellCheckAsYouType(true);
     QCOMPARE(underlinedWords(next->firstBlock()), 1);
-}
-
-void TestUnicodeKaEditor::longDocumentIsCheckedInSteps()
-{
-    Editor e;
-    QString text = (QStringLiteral("ಕನ್ನಡ ಪಠ್ಯ document text ").repeated(4) + QLatin1Char('\n')).repeated(3000);
-    text.chop(1);
-    QTextDocument *doc = finishedDocument(text);
-    e.editor.adoptDocument(doc);
-    // The beginning is checked before the event loop runs, the end later.
-    QCOMPARE(underlinedWords(doc->firstBlock()), 16);
-    QCOMPARE(underlinedWords(doc->lastBlock()), 0);
-    // An edit meanwhile is checked at once.
-    QTextCursor(doc->findBlockByNumber(2000)).insertText(QStringLiteral("edit "));
-    QCOMPARE(underlinedWords(doc->findBlockByNumber(2000)), 17);
-    QTRY_COMPARE(underlinedWords(doc->lastBlock()), 16);
-    QCOMPARE(underlinedWords(doc->findBlockByNumber(2000)), 17);
 }
 
 void TestUnicodeKaEditor::documentReplacedElsewhereTakesTheSpellCheckAlong()

@@ -4,8 +4,6 @@
 #include "utils/utils.h"
 
 #include <QSet>
-#include <QTextBlock>
-#include <QTextDocument>
 #include <QStringList>
 
 namespace {
@@ -51,9 +49,6 @@ QStringList splitWords(const QString &text)
     return words;
 }
 
-// Characters checked in one step: a few pages, a few milliseconds.
-constexpr int stepCharacters = 50000;
-
 } // namespace
 
 Highlighter::Highlighter(Utils *utils, UnicodeKaEditor *editor)
@@ -67,9 +62,6 @@ Highlighter::Highlighter(Utils *utils, QTextDocument *document)
 {
     m_highlightFormat.setUnderlineColor(Qt::red);
     m_highlightFormat.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
-    m_steps.setSingleShot(true);
-    m_steps.setInterval(0);
-    connect(&m_steps, &QTimer::timeout, this, &Highlighter::checkNextStep);
 }
 
 Highlighter::~Highlighter() = default;
@@ -79,57 +71,8 @@ void Highlighter::setEnabled(bool enabled)
     m_enabled = enabled;
 }
 
-void Highlighter::setDocumentInSteps(QTextDocument *doc)
-{
-    m_steps.stop();
-    m_unchecked = QTextCursor();
-    setDocument(doc);
-    if (!doc)
-        return;
-    // A whole pass now also cancels the one the base class would run later:
-    // paragraphs past the first step's budget are only noted in it.
-    m_stepBudget = stepCharacters;
-    m_firstStep = true;
-    rehighlight();
-    m_firstStep = false;
-    if (!m_unchecked.isNull())
-        m_steps.start();
-}
-
-void Highlighter::checkNextStep()
-{
-    QTextDocument *doc = document();
-    if (!doc || m_unchecked.isNull())
-        return;
-    QTextBlock block = m_unchecked.block();
-    // One edit block per step: the document reports one change, not one
-    // per paragraph.
-    QTextCursor step(doc);
-    step.beginEditBlock();
-    for (int budget = stepCharacters; block.isValid() && budget > 0; block = block.next()) {
-        budget -= block.length();
-        rehighlightBlock(block);
-    }
-    step.endEditBlock();
-    if (block.isValid()) {
-        m_unchecked.setPosition(block.position());
-        m_steps.start();
-    } else {
-        m_unchecked = QTextCursor();
-    }
-}
-
 void Highlighter::highlightBlock(const QString &text)
 {
-    if (m_firstStep) {
-        if (!m_unchecked.isNull())
-            return;
-        if (m_stepBudget <= 0) {
-            m_unchecked = QTextCursor(currentBlock());
-            return;
-        }
-        m_stepBudget -= text.size() + 1;
-    }
     if (!m_enabled || !m_utils)
         return;
     // A word met again in the paragraph is already underlined everywhere:

@@ -3,8 +3,6 @@
 
 #include <QSyntaxHighlighter>
 #include <QTextCharFormat>
-#include <QTextCursor>
-#include <QTimer>
 
 class QTextDocument;
 class UnicodeKaEditor;
@@ -31,24 +29,11 @@ public:
     // rehighlight to show it at once.
     void setEnabled(bool enabled);
 
-    // Moves to a document that may be long: its beginning, where the view
-    // opens, is checked at once, the rest a step at a time from the event
-    // loop, so a long document shows before all of it is checked.
-    void setDocumentInSteps(QTextDocument *document);
-
 protected:
     void highlightBlock(const QString &text) override;
 
 private:
-    void checkNextStep();
-
     QTextCharFormat m_highlightFormat;
-    // Where the paragraphs not yet checked begin, kept in place by edits;
-    // null when every paragraph is checked.
-    QTextCursor m_unchecked;
-    QTimer m_steps;
-    int m_stepBudget = 0;
-    bool m_firstStep = false;
     Utils *m_utils = nullptr;
     bool m_enabled = true;
 };

@@ -155,23 +155,26 @@ void UnicodeKaEditor::adoptDocument(QTextDocument *doc)
     doc->setModified(false);
     doc->setParent(this);
     disconnect(old, &QTextDocument::contentsChange, this, &UnicodeKaEditor::keepShapedText);
-    // The highlighter leaves the old document before that is deleted, and
-    // joins the new one only once the view has given it a layout: that
-    // announces the whole text as changed, which would check it all at once.
+    // The spell check runs before the view gives the document its layout:
+    // with a layout, every underlined paragraph would be laid out again on
+    // its own, which for a long document takes minutes. The highlighter
+    // leaves the old document before that is deleted.
     if (m_highlighter) {
-        m_highlighter->setDocumentInSteps(nullptr);
         m_highlighter->setParent(doc);
+        m_highlighter->setDocument(doc);
+        m_highlighter->rehighlight();
     }
     // The editor's first document is its text control's, which deletes it
     // here; one taken over before is the editor's own.
     const bool ownsOld = old->parent() == this;
-    setDocument(doc);
+    {
+        // Giving the document a layout reports its whole text as changed;
+        // the highlighter has seen it already.
+        const QSignalBlocker blocker(doc);
+        setDocument(doc);
+    }
     if (ownsOld)
         delete old;
-    // It checks the beginning now and the rest from the event loop, so a
-    // long document shows before it is all checked.
-    if (m_highlighter)
-        m_highlighter->setDocumentInSteps(doc);
     connect(doc, &QTextDocument::contentsChange, this, &UnicodeKaEditor::keepShapedText);
 }
 
