@@ -85,7 +85,7 @@ QString KeyboardModelPrivate::indicFor(const QString &keyText)
 {
     if (keyText.isEmpty() || !engine.isKey(keyText))
         return QString();
-    return engine.convert(keyText);
+    return engine.convertKey(keyText, engine.language(), engine.keyboard());
 }
 
 void KeyboardModelPrivate::chooseAskingChar()
@@ -283,7 +283,7 @@ QString yvKeyboardModel::getAskingChar() const
 
 QString yvKeyboardModel::getAskingCharInIndic() const
 {
-    return d->engine.convert(d->askingChar);
+    return d->indicFor(d->askingChar);
 }
 
 void yvKeyboardModel::updateAskingChar()

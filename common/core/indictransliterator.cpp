@@ -537,6 +537,21 @@ QString IndicTransliterator::convert(const QString &keys)
     return convert(keys, m_language, int(m_keyboard));
 }
 
+QString IndicTransliterator::convertKey(const QString &key, int language, int keyboard)
+{
+    const QString alone = convert(key, language, keyboard);
+    if (alone != key)
+        return alone;
+    const QString consonantKey = QStringLiteral("k");
+    const QString consonant = convert(consonantKey, language, keyboard);
+    QString afterConsonant = convert(consonantKey + key, language, keyboard);
+    const int at = afterConsonant.indexOf(consonant);
+    if (consonant.isEmpty() || at < 0)
+        return alone;
+    afterConsonant.remove(at, consonant.size());
+    return afterConsonant.isEmpty() ? alone : afterConsonant;
+}
+
 QString IndicTransliterator::convertMixed(const QString &text, int language, int keyboard)
 {
     if (text.isEmpty())

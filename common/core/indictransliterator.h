@@ -46,6 +46,10 @@ public:
     QString convert(const QString &keys, int language, int keyboard);
     QString convert(const QString &keys);
     QString convertMixed(const QString &text, int language, int keyboard);
+    // What one key types, for a key's caption: the halant and arkavattu keys
+    // are kept as typed on their own, so they show what they do to a
+    // consonant before them (the virama, the repha).
+    QString convertKey(const QString &key, int language, int keyboard);
 
     static quint32 scriptBase(int language);
 

@@ -99,9 +99,9 @@ void TestKeyboadMapping::pages_data()
     QTest::newRow("Kannada Phonetic") << 0 << 0 << 53
         << QStringList{ "0,0 a=ಅ", "0,1 A/aa=ಆ", "2,0 k=ಕ್", "7,10 Lz=ೞ್", "8,0 x=ZWNJ", "8,1 X=ZWJ" };
     QTest::newRow("Kannada Nudi") << 0 << 1 << 55
-        << QStringList{ "0,9 Y=ಐ", "2,0 k=ಕ", "8,1 F=೯", "8,2 X=ZWJ", "8,3 ff=ZWNJ" };
+        << QStringList{ "0,9 Y=ಐ", "2,0 k=ಕ", "8,0 f=್", "8,1 F=೯", "8,2 X=ZWJ", "8,3 ff=ZWNJ" };
     QTest::newRow("Hindi Phonetic ends in OM") << 4 << 0 << 54 << QStringList{ "0,1 A/aa=आ", "8,2 OM=ॐ" };
-    QTest::newRow("Hindi Nudi ends in OM") << 4 << 1 << 56 << QStringList{ "8,3 ff=ZWNJ", "8,4 OM=ॐ" };
+    QTest::newRow("Hindi Nudi ends in OM") << 4 << 1 << 56 << QStringList{ "8,0 f=्", "8,1 F=र्", "8,3 ff=ZWNJ", "8,4 OM=ॐ" };
     QTest::newRow("Gurmukhi: three keys, newest first") << 7 << 0 << 49
         << QStringList{ "0,8 ai=ਐ", "1,0 O/o=ਓ", "7,5 Sh/S/sh=", "8,1 X=ZWJ" };
     QTest::newRow("Telugu row 7 is shorter") << 1 << 0 << 52 << QStringList{ "7,9 Lz/L=ళ్", "8,0 x=ZWNJ" };

@@ -141,7 +141,8 @@ void tst_MainWindow::cancelledCloseKeepsWindowAndDocument()
     UnicodeKaEditor *editor = window.tabWidget()->editorAtIndex(0);
     editor->insertPlainText(QStringLiteral("unsaved"));
     ModalAnswerer answerer;
-    answerer.expectMessageBox(QString(), QStringLiteral("Unsaved changes. Do you want to save?"),
+    answerer.expectMessageBox(QStringLiteral("Exit"),
+                              QStringLiteral("Document untitled-0 is modified, Do you want to save?"),
                               QMessageBox::Cancel);
     QVERIFY(!window.close());
     QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));

@@ -73,6 +73,8 @@ private slots:
     void withNothingToAskAsksNothing();
     void keyPresses_data();
     void keyPresses();
+    void askedCharacterInIndic_data();
+    void askedCharacterInIndic();
     void setDataAnnouncesButKeepsTheKey();
     void insertRowsAddsAndAnnouncesNothing();
     void removeRows_data();
@@ -120,6 +122,7 @@ void TestYvKeyboardModel::keyRoles_data()
     QTest::newRow("digit one") << 0 << 0 << 0 << int(Role::RomanCharRole) << QVariant("1");
     QTest::newRow("digit one in Kannada") << 0 << 0 << 0 << int(Role::IndicLCharRole) << QVariant(QStringLiteral("\u0CE7"));
     QTest::newRow("digit one in Hindi") << 4 << 0 << 0 << int(Role::IndicLCharRole) << QVariant(QStringLiteral("\u0967"));
+    QTest::newRow("digit one shifted") << 0 << 0 << 0 << int(Role::RomanUpperCharRole) << QVariant("!");
     QTest::newRow("digit key shows !") << 0 << 0 << 0 << int(Role::RomanUpperChIsVisibleRole) << QVariant(true);
     QTest::newRow("a in Kannada") << 0 << 0 << 24 << int(Role::IndicLCharRole) << QVariant(QStringLiteral("\u0C85"));
     QTest::newRow("A in Kannada") << 0 << 0 << 24 << int(Role::IndicUCharRole) << QVariant(QStringLiteral("\u0C86"));
@@ -130,6 +133,12 @@ void TestYvKeyboardModel::keyRoles_data()
     QTest::newRow("grave key no letter") << 0 << 0 << 37 << int(Role::IsAlphaKeyRole) << QVariant(false);
     QTest::newRow("backslash at end of row three") << 0 << 0 << 35 << int(Role::RomanCharRole) << QVariant("\\");
     QTest::newRow("last key shifted") << 0 << 0 << 47 << int(Role::RomanUpperCharRole) << QVariant("?");
+    // Keys that act on the consonant before them show what they do to it.
+    QTest::newRow("KPRao halant key") << 0 << 1 << 27 << int(Role::IndicLCharRole) << QVariant(QStringLiteral("\u0CCD"));
+    QTest::newRow("KPRao arkavattu key") << 0 << 1 << 27 << int(Role::IndicUCharRole) << QVariant(QStringLiteral("\u0CB0\u0CCD"));
+    QTest::newRow("InScript halant key") << 0 << 2 << 26 << int(Role::IndicLCharRole) << QVariant(QStringLiteral("\u0CCD"));
+    QTest::newRow("KPRao halant key in Tamil") << 8 << 1 << 27 << int(Role::IndicLCharRole) << QVariant(QStringLiteral("\u0BCD"));
+    QTest::newRow("KPRao halant key in English") << 9 << 1 << 27 << int(Role::IndicLCharRole) << QVariant("f");
     QTest::newRow("role of its own") << 0 << 0 << 24 << int(Qt::UserRole) << QVariant(QString());
     QTest::newRow("size hint") << 0 << 0 << 24 << int(Qt::SizeHintRole) << QVariant();
 }
@@ -352,6 +361,30 @@ void TestYvKeyboardModel::keyPresses()
             entry = QStringLiteral("asking");
     }
     QCOMPARE(seen, expected);
+}
+
+// The asked box shows the asked key as the key's caption does.
+void TestYvKeyboardModel::askedCharacterInIndic_data()
+{
+    QTest::addColumn<int>("keyboard");
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<QString>("indic");
+
+    QTest::newRow("KPRao letter") << 1 << "k" << QStringLiteral("\u0C95");
+    QTest::newRow("KPRao halant key") << 1 << "f" << QStringLiteral("\u0CCD");
+    QTest::newRow("InScript arkavattu key") << 2 << "#" << QStringLiteral("\u0CB0\u0CCD");
+}
+
+void TestYvKeyboardModel::askedCharacterInIndic()
+{
+    QFETCH(int, keyboard);
+    QFETCH(QString, asked);
+    QFETCH(QString, indic);
+
+    QScopedPointer<yvKeyboardModel> model(yvKeyboardModel::createFromKeyLayout());
+    model->setKeyboad(keyboard);
+    QVERIFY(askFor(*model, asked));
+    QCOMPARE(model->getAskingCharInIndic(), indic);
 }
 
 void TestYvKeyboardModel::setDataAnnouncesButKeepsTheKey()

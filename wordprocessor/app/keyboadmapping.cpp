@@ -171,7 +171,7 @@ void KeyboadMapping::createHelp(Page page)
         int column = 0;
         while (column < rowLen.at(row) && next < keys.size()) {
             const QString key = keys.at(next++);
-            const QString converted = transliterator.convert(key, m_language, layout);
+            const QString converted = transliterator.convertKey(key, m_language, layout);
             if (lastScriptLabel && lastScriptLabel->text() == converted) {
                 lastKeyLabel->setText(key + QLatin1Char('/') + lastKeyLabel->text());
                 continue;

@@ -128,6 +128,12 @@ void MainWindow::createConnections()
     connect(m_ui->actionNew, SIGNAL(triggered()), m_tabWidget, SLOT(slotNew()));
     connect(m_ui->actionOpen, SIGNAL(triggered()), m_tabWidget, SLOT(slotOpen()));
     connect(m_ui->actionSave, SIGNAL(triggered()), m_tabWidget, SLOT(slotSave()));
+    connect(m_ui->actionSave_as, SIGNAL(triggered()), m_tabWidget, SLOT(slotSaveAs()));
+    connect(m_ui->actionPDF, SIGNAL(triggered()), m_tabWidget, SLOT(slotExportToPdf()));
+    connect(m_ui->actionClose, SIGNAL(triggered()), m_tabWidget, SLOT(slotCloseCurrentTab()));
+    connect(m_ui->actionPrint, SIGNAL(triggered()), m_tabWidget, SLOT(slotPrint()));
+    connect(m_ui->actionPrint_preview, SIGNAL(triggered()), m_tabWidget, SLOT(slotPrintPreview()));
+    connect(m_ui->actionPrint_Setup, SIGNAL(triggered()), m_tabWidget, SLOT(slotPageSetup()));
     connect(m_ui->actionExit, SIGNAL(triggered()), this, SLOT(slotActionExitClicked()));
     connect(m_ui->actionToolbar, SIGNAL(toggled(bool)), this, SLOT(slotToolbarActionToggled(bool)));
     connect(m_ui->actionStatusbar, SIGNAL(toggled(bool)), this, SLOT(slotStatusbarActionToggled(bool)));

@@ -50,7 +50,6 @@
 namespace {
 
 constexpr int englishLanguage = 9;
-constexpr int maxRecentFiles = 9;
 const char feedbackUrl[] = "https://quenvel.example/yavo/feedback";
 
 // While a document is read the event loop keeps running (the readers call
@@ -142,6 +141,7 @@ TabWidget::TabWidget(MainWindow *parent)
     m_columnLabel = new QLabel;
     m_zoomController = new yvZoomControllerWidget(this);
     m_fileWatcher = new QFileSystemWatcher(this);
+    connect(this, &QTabWidget::tabCloseRequested, this, &TabWidget::slotTabCloseRequested);
     setDocumentMode(false);
 
     createFormatToolBar();
@@ -166,6 +166,7 @@ TabWidget::TabWidget(MainWindow *parent)
     m_progressBar->hide();
 
     m_recentFilesMenu = new QMenu;
+    connect(m_recentFilesMenu, &QMenu::triggered, this, &TabWidget::slotRecentFilesMenuTriggered);
 
     m_utils = new Utils(this);
 
@@ -175,6 +176,9 @@ TabWidget::TabWidget(MainWindow *parent)
     closeButton->setToolTip(tr("Close Current Tab"));
     closeButton->setAutoRaise(true);
     setCornerWidget(closeButton, Qt::TopRightCorner);
+    connect(closeButton, &QToolButton::clicked, this, &TabWidget::slotCloseCurrentTab);
+    connect(m_fileWatcher, &QFileSystemWatcher::fileChanged, this, &TabWidget::onFileChangedOutside,
+            Qt::QueuedConnection);
 
     setStyleSheet(QStringLiteral(
             "QTabBar::tab{height:26px; width:150px;}QTabBar::scroller { width: 60px;}"
@@ -302,7 +306,12 @@ UnicodeKaEditor *TabWidget::createEditor()
     connect(editor, SIGNAL(fontFamilyChanged(QString)), this, SLOT(slotFontFamilyChanged(QString)));
     connect(editor, SIGNAL(languageChanged(int)), this, SLOT(slotLanguageChanged(int)));
     connect(editor, SIGNAL(keyboardChanged(int)), this, SLOT(slotKeyboardChanged(int)));
+    connect(editor, SIGNAL(fontChanged(QFont)), this, SLOT(slotFontChanged(QFont)));
+    connect(editor, SIGNAL(alignmentChanged(Qt::Alignment)), this, SLOT(slotAlignmentChanged(Qt::Alignment)));
+    connect(editor->document(), SIGNAL(modificationChanged(bool)), this, SLOT(slotDocumentModified(bool)));
     connect(editor, SIGNAL(workingDirChanged(QString)), this, SLOT(onWorkingDirChanged(QString)));
+    connect(editor, SIGNAL(textChanged()), this, SLOT(onTextChanged()));
+    connect(editor, SIGNAL(cursorPositionChanged()), this, SLOT(onCursorPositionChanged()));
 
     m_comboFont->setWritingSystem(Utils::writingSystem(m_language));
     editor->setFontFamily(m_comboFont->currentText());
@@ -344,6 +353,11 @@ void TabWidget::slotOpen()
             tr("All files (*.*);;Plain Text files (*.txt);;HTML files (*.htm*);;Open Office files (*.odt);;Nudi files (*.nudi);;BRH files (*.BRH)"));
     if (path.isEmpty())
         return;
+    showOrOpenFile(path);
+}
+
+void TabWidget::showOrOpenFile(const QString &path)
+{
     const int index = tabIndexOfOpenFilename(path);
     if (index >= 0)
         setCurrentIndex(index);
@@ -519,19 +533,6 @@ void TabWidget::openStartupFiles(const QStringList &args)
     QTimer::singleShot(300, this, &TabWidget::slotLoadCompleter);
 }
 
-void TabWidget::addRecentFile(const QString &path)
-{
-    if (path.isEmpty() || !QFileInfo::exists(path))
-        return;
-    m_recentFiles.removeAll(path);
-    m_recentFiles.prepend(path);
-    while (m_recentFiles.size() > maxRecentFiles)
-        m_recentFiles.removeLast();
-    m_recentFilesMenu->clear();
-    for (const QString &file : qAsConst(m_recentFiles))
-        m_recentFilesMenu->addAction(file);
-}
-
 void TabWidget::slotCurrentChanged(int index)
 {
     m_currentEditor = editorAtIndex(index);
@@ -553,43 +554,6 @@ void TabWidget::slotLoadCompleter()
 {
     if (!m_completer)
         m_completer = m_utils->completer();
-}
-
-// --- Saving and exit ----------------------------------------------------
-
-void TabWidget::slotSave()
-{
-    UnicodeKaEditor *editor = currentEditor();
-    if (!editor)
-        return;
-    const QString old = editor->fileName();
-    m_fileWatcher->removePath(old);
-    if (editor->maybeSave(false)) {
-        setTabText(currentIndex(), QFileInfo(editor->fileName()).fileName());
-        setTabToolTip(currentIndex(), editor->fileName());
-        addRecentFile(editor->fileName());
-    }
-    if (QFileInfo::exists(editor->fileName()))
-        m_fileWatcher->addPath(editor->fileName());
-}
-
-bool TabWidget::slotExit()
-{
-    for (int i = 0; i < count(); ++i) {
-        UnicodeKaEditor *editor = editorAtIndex(i);
-        if (!editor || editor->fileName().startsWith(QLatin1Char(':')))
-            continue;
-        setCurrentIndex(i);
-        if (!editor->maybeSave(true))
-            return false;
-    }
-    QSettings settings(settingsOrganization, settingsApplication);
-    settings.remove(QStringLiteral("RecentFiles"));
-    settings.beginGroup(QStringLiteral("RecentFiles"));
-    for (int i = 0; i < m_recentFiles.size(); ++i)
-        settings.setValue(QString::number(i), m_recentFiles.at(i));
-    settings.endGroup();
-    return true;
 }
 
 // --- Script conversion --------------------------------------------------

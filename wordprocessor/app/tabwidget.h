@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QTabWidget>
 
+#include <functional>
+
 class MainWindow;
 class QAction;
 class QActionGroup;
@@ -94,8 +96,21 @@ public Q_SLOTS:
     void onQuickBytesCharClicked(const QString &text);
     void slotLoadCompleter();
 
-    void slotSave();
+    bool slotSave();
+    void slotSaveAs();
+    bool slotTabCloseRequested(int index);
+    void slotCloseCurrentTab();
+    void slotDocumentModified(bool modified);
     bool slotExit();
+    void slotRecentFilesMenuTriggered(QAction *action);
+    void onFileChangedOutside(const QString &path);
+    void slotSortAscending();
+    void slotSortDescending();
+
+    void slotPrint();
+    void slotPrintPreview();
+    void slotPageSetup();
+    void slotExportToPdf();
 
     void slotLanguageActionToggled(bool checked);
     void slotChangeLanguage(int language);
@@ -110,6 +125,16 @@ public Q_SLOTS:
     void slotFontFamilyChanged(const QString &family);
     void setAutoComplpetePrefixLength(int length);
     void setSpellCheckAsYouType(bool on);
+    void slotButtetsActionToggled(bool checked);
+    void slotTextStyle(int styleIndex);
+    void slotTextAlign(QAction *action);
+    void slotAlignmentChanged(Qt::Alignment alignment);
+    void slotFontChanged(const QFont &font);
+    void onChooseFontClicked();
+    void onIncreaseTextSizeClicked();
+    void onDecreaseTextSizeClicked();
+    void onTextChanged();
+    void onCursorPositionChanged();
 
 private:
     void createFormatToolBar();
@@ -118,6 +143,16 @@ private:
     void updateKeyboardStatus(int index);
     QString installedFamily(const QString &family) const;
     bool readInto(const QString &path, QFile *file, QTextDocument *doc, QString *error);
+    void onFontFamilyEdited();
+    // Shows the tab that holds the file, or opens it; either way the file
+    // goes to the top of the recent files.
+    void showOrOpenFile(const QString &path);
+    bool saveCurrent(bool saveAs);
+    bool saveUnwatched(UnicodeKaEditor *editor, const std::function<bool()> &save);
+    void sortLines(Qt::SortOrder order);
+    void stepTextSize(int step);
+    void showTextSize(const QString &size);
+    void watch(const QString &path);
 
     MainWindow *m_mainWindow = nullptr;
     QPointer<UnicodeKaEditor> m_currentEditor;
@@ -140,6 +175,8 @@ private:
     int m_fontSize = 14;
     QList<QAction *> m_languageActions;
     QActionGroup *m_languageGroup = nullptr;
+    QList<QAction *> m_bulletActions;
+    QActionGroup *m_bulletGroup = nullptr;
     QList<QAction *> m_keyboardActions;
     QActionGroup *m_keyboardGroup = nullptr;
     QActionGroup *m_encodingGroup = nullptr;

@@ -9,7 +9,9 @@
 #include "utils/utils.h"
 
 #include <QActionGroup>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFontComboBox>
 #include <QFontDatabase>
 #include <QIntValidator>
@@ -87,6 +89,13 @@ void TabWidget::createFormatToolBar()
         m_comboSize->lineEdit()->setValidator(new QIntValidator(1, 9999, m_comboSize));
     }
 
+    if (m_bulletActions.isEmpty()) {
+        m_bulletGroup = new QActionGroup(ui->menuBullets);
+        m_bulletActions = groupMenu(ui->menuBullets, m_bulletGroup);
+        for (QAction *action : qAsConst(m_bulletActions))
+            connect(action, SIGNAL(toggled(bool)), this, SLOT(slotButtetsActionToggled(bool)));
+    }
+
     if (m_keyboardActions.isEmpty()) {
         m_keyboardGroup = new QActionGroup(ui->menuKeyboard);
         m_keyboardActions = groupMenu(ui->menuKeyboard, m_keyboardGroup);
@@ -106,6 +115,7 @@ void TabWidget::createFormatToolBar()
         toolBar->addWidget(new QLabel(tr(" Font: "), this));
         toolBar->addWidget(m_comboFont);
         connect(m_comboFont, SIGNAL(activated(QString)), this, SLOT(slotTextFontFamily(QString)));
+        connect(m_comboFont->lineEdit(), &QLineEdit::editingFinished, this, &TabWidget::onFontFamilyEdited);
     }
 
     m_prefixLengthSpinBox = toolBar->findChild<QSpinBox *>(QStringLiteral("prefixLengthSpinBox"));
@@ -134,6 +144,15 @@ void TabWidget::connectActions()
 {
     Ui::MainWindow *ui = m_mainWindow->ui();
     connect(this, SIGNAL(currentChanged(int)), this, SLOT(slotCurrentChanged(int)));
+    auto *alignment = new QActionGroup(ui->mainToolBar);
+    for (QAction *action : {ui->actionJustify, ui->actionAlign_center, ui->actionAlign_left, ui->actionAlign_right})
+        alignment->addAction(action);
+    connect(alignment, SIGNAL(triggered(QAction*)), this, SLOT(slotTextAlign(QAction*)));
+    connect(ui->actionAscending, SIGNAL(triggered()), this, SLOT(slotSortAscending()));
+    connect(ui->actionDescending, SIGNAL(triggered()), this, SLOT(slotSortDescending()));
+    connect(ui->actionChooseFont, SIGNAL(triggered()), this, SLOT(onChooseFontClicked()));
+    connect(ui->actionIncreaseTextSize, SIGNAL(triggered()), this, SLOT(onIncreaseTextSizeClicked()));
+    connect(ui->actionDecreaseTextSize, SIGNAL(triggered()), this, SLOT(onDecreaseTextSizeClicked()));
     connect(ui->actionTabbar, SIGNAL(toggled(bool)), this, SLOT(slotSetTabbarVisible(bool)));
     connect(ui->actionSpell_Check_As_You_Type, SIGNAL(toggled(bool)),
             this, SLOT(setSpellCheckAsYouType(bool)));
@@ -267,6 +286,8 @@ void TabWidget::slotTextFontFamily(const QString &f)
         editor->slotTextFontFamily(f);
         editor->setFocus();
     }
+    if (m_completer && m_completer->popup())
+        m_completer->popup()->setFont(QFont(f, 11));
 }
 
 void TabWidget::slotFontFamilyChanged(const QString &family)

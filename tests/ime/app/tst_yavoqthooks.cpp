@@ -170,6 +170,12 @@ void TestYavoQtHooks::sendsRecords_data()
     QTest::newRow("KPRao kiF") << layoutSettings(1) << true << "kiF"
         << QStringLiteral("\u0C95\u0CBF<BS><BS>\u0CB0\u0CCD\u0C95\u0CBF")
         << QStringLiteral("\u0CB0\u0CCD\u0C95\u0CBF");
+    // Nudi glyphs: each key retypes the glyphs of the whole syllable.
+    QTest::newRow("KPRao kfya in Nudi glyphs") << layoutSettings(1, 0) << true << "kfya"
+        << QStringLiteral("P\u00C0<BS><BS>P\u00EF<BS><BS>P\u00C0\u00E5<BS><BS><BS>P\u00C1\u00E5")
+        << QStringLiteral("P\u00C1\u00E5");
+    QTest::newRow("KPRao kff in Nudi glyphs: the second halant is kept back") << layoutSettings(1, 0) << true << "kff"
+        << QStringLiteral("P\u00C0<BS><BS>P\u00EF") << QStringLiteral("P\u00EF");
     QTest::newRow("quick bytes with Indic input off") << layoutSettings(0) << false << "ty "
         << QStringLiteral("<BS><BS>Thank you<RET>Regards") << QStringLiteral("Thank you\nRegards ");
     QTest::newRow("unknown quick bytes label") << layoutSettings(0) << false << "tx " << QString()
