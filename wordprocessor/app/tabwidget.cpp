@@ -128,6 +128,13 @@ void fillEditor(QTextEdit *editor, const QTextDocument &source)
     editor->setTextCursor(start);
 }
 
+// The tab's text turns red while its editor's document is modified; a
+// document the editor takes over later needs the same.
+void showModifiedMark(QTextDocument *doc, TabWidget *tabs)
+{
+    QObject::connect(doc, SIGNAL(modificationChanged(bool)), tabs, SLOT(slotDocumentModified(bool)));
+}
+
 } // namespace
 
 TabWidget::TabWidget(MainWindow *parent)
@@ -308,7 +315,7 @@ UnicodeKaEditor *TabWidget::createEditor()
     connect(editor, SIGNAL(keyboardChanged(int)), this, SLOT(slotKeyboardChanged(int)));
     connect(editor, SIGNAL(fontChanged(QFont)), this, SLOT(slotFontChanged(QFont)));
     connect(editor, SIGNAL(alignmentChanged(Qt::Alignment)), this, SLOT(slotAlignmentChanged(Qt::Alignment)));
-    connect(editor->document(), SIGNAL(modificationChanged(bool)), this, SLOT(slotDocumentModified(bool)));
+    showModifiedMark(editor->document(), this);
     connect(editor, SIGNAL(workingDirChanged(QString)), this, SLOT(onWorkingDirChanged(QString)));
     connect(editor, SIGNAL(textChanged()), this, SLOT(onTextChanged()));
     connect(editor, SIGNAL(cursorPositionChanged()), this, SLOT(onCursorPositionChanged()));
@@ -472,6 +479,7 @@ void TabWidget::loadFile(const QString &path, QFile *file, UnicodeKaEditor *targ
     if (!brh) {
         const QSignalBlocker editorBlock(editor);
         editor->adoptDocument(read.take());
+        showModifiedMark(editor->document(), this);
     } else {
         editor->document()->clearUndoRedoStacks();
         editor->document()->setModified(false);
