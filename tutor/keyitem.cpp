@@ -1,4 +1,4 @@
-#include "keyitem.h"
+#include "tutor/keyitem.h"
 
 QString KeyItem::keyDisplayText() const
 {

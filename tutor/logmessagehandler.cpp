@@ -1,4 +1,4 @@
-#include "logmessagehandler.h"
+#include "tutor/logmessagehandler.h"
 
 #include "private/tutorlogging_p.h"
 

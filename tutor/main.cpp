@@ -1,5 +1,5 @@
-#include "tutorapplication.h"
-#include "yvtypingtutorwidget.h"
+#include "tutor/tutorapplication.h"
+#include "tutor/yvtypingtutorwidget.h"
 
 #include <QApplication>
 #include <QStyleFactory>

@@ -1,4 +1,4 @@
-#include "mainwindow.h"
+#include "tutor/mainwindow.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>

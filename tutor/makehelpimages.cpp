@@ -7,7 +7,7 @@
 // The pictures land in "../images-output/" (created when missing) under the
 // layout names "Phonetic", "Nudi" and "Phonetic-2".
 
-#include "mainwindow.h"
+#include "tutor/mainwindow.h"
 
 #include <QApplication>
 #include <QComboBox>

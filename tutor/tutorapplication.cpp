@@ -1,4 +1,4 @@
-#include "tutorapplication.h"
+#include "tutor/tutorapplication.h"
 
 #include "widgets/yvinstallindicfont.h"
 

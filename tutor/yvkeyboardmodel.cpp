@@ -1,4 +1,4 @@
-#include "yvkeyboardmodel.h"
+#include "tutor/yvkeyboardmodel.h"
 
 #include "core/indictransliterator.h"
 

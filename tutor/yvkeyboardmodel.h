@@ -1,7 +1,7 @@
 #ifndef YAVO_YVKEYBOARDMODEL_H
 #define YAVO_YVKEYBOARDMODEL_H
 
-#include "keyitem.h"
+#include "tutor/keyitem.h"
 
 #include <QAbstractListModel>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "yvtypingtutorwidget.h"
+#include "tutor/yvtypingtutorwidget.h"
 
-#include "yvkeyboardmodel.h"
+#include "tutor/yvkeyboardmodel.h"
 
 #include "core/indictransliterator.h"
 

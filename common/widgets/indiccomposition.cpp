@@ -1,4 +1,4 @@
-#include "indiccomposition.h"
+#include "widgets/indiccomposition.h"
 
 #include <QTextBlock>
 #include <QTextCharFormat>

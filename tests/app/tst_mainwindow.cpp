@@ -55,6 +55,7 @@ void tst_MainWindow::firstStart()
     QCOMPARE(window.tabWidget()->autoComplpetePrefixLength(), 5);
     QVERIFY(ui->actionSpell_Check_As_You_Type->isChecked());
     QVERIFY(ui->actionEnglishNumerals->isChecked());
+    QVERIFY(SharedSettings::englishNumerals());
     QVERIFY(!ui->actionLocalize_Kannada->isChecked());
     // The default Indic font exists on this machine, or one like it is used.
     const QString family = window.tabWidget()->fontFamily();
@@ -84,6 +85,8 @@ void tst_MainWindow::storedSettingsApplied_data()
             << "language" << QVariant(1) << QVariant(1);
     QTest::newRow("prefix 2 raised to 3") << "InputSettings/AutoComplpetePrefixLength" << QVariant(2)
             << "prefix" << QVariant(3) << QVariant(3);
+    QTest::newRow("Kannada numerals") << "InputSettings/englishNumerals" << QVariant(false)
+            << "englishNumerals" << QVariant(false) << QVariant(false);
     QTest::newRow("UTF-16BE") << "InputSettings/UTF-Type" << QVariant(3)
             << "encoding" << QVariant(3) << QVariant(3);
 }
@@ -113,6 +116,8 @@ void tst_MainWindow::storedSettingsApplied()
             actual = tabs->autoComplpetePrefixLength();
         else if (check == QLatin1String("encoding"))
             actual = tabs->textEncodingIndex();
+        else if (check == QLatin1String("englishNumerals"))
+            actual = window.ui()->actionEnglishNumerals->isChecked();
         QCOMPARE(actual.toString(), seen.toString());
     }
     QCOMPARE(stored(key).toString(), written.toString());

@@ -72,17 +72,19 @@ void tst_TabWidget::untitledNames()
     QCOMPARE(tabs()->tabText(1), QStringLiteral("untitled-1"));
 }
 
-static QByteArray officeBytes(const QString &text, bool docx)
+enum class Office { Docx, FlatOdt, Odt };
+
+static QByteArray officeBytes(const QString &text, Office kind)
 {
     QTextDocument doc;
     doc.setPlainText(text);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    if (docx) {
+    if (kind == Office::Docx) {
         DocxWriter().write(&buffer, &doc);
     } else {
         OdtWriter writer;
-        writer.setFlatXml(true);
+        writer.setFlatXml(kind == Office::FlatOdt);
         writer.write(&buffer, &doc);
     }
     return buffer.data();
@@ -100,9 +102,14 @@ void tst_TabWidget::opensByFormat_data()
     QTest::newRow("text, UTF-16 mark") << "u.txt" << QByteArray("\xff\xfe\x95\x0c", 4) << QStringLiteral("ಕ\n") << false << "";
     QTest::newRow("html line break is a space") << "page.HTM"
             << QByteArray("<html><body><p>Hello\nWorld</p></body></html>") << "Hello World" << false << "";
-    QTest::newRow("docx, suffix in capitals") << "Report.DOCX" << officeBytes(QStringLiteral("ವರದಿ"), true)
+    QTest::newRow("docx, suffix in capitals") << "Report.DOCX" << officeBytes(QStringLiteral("ವರದಿ"), Office::Docx)
             << QStringLiteral("ವರದಿ") << false << "";
-    QTest::newRow("flat odt read as a document") << "flat.fodt" << officeBytes(QStringLiteral("ಫ್ಲಾಟ್"), false)
+    QTest::newRow("odt, suffix in capitals") << "Book.ODT" << officeBytes(QStringLiteral("ಪುಸ್ತಕ"), Office::Odt)
+            << QStringLiteral("ಪುಸ್ತಕ") << false << "";
+    QTest::newRow("nudi read as RTF") << "letter.NUDI"
+            << QByteArray("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}}\\f0 Hello {\\b Nudi}}")
+            << "Hello Nudi" << false << "";
+    QTest::newRow("flat odt read as a document") << "flat.fodt" << officeBytes(QStringLiteral("ಫ್ಲಾಟ್"), Office::FlatOdt)
             << QStringLiteral("ಫ್ಲಾಟ್") << false << "";
     QTest::newRow("brh converted, untitled") << "s.BRH" << QByteArray("satyamEva jayate\n")
             << QStringLiteral("ಸತ್ಯಮೇವ ಜಯತೆ") << true << "";

@@ -129,6 +129,11 @@ void TestSpellCheckDialog::walk_data()
     QTest::newRow("change all leaves what is above") << "bb aa bb BB" << QStringList() << false
             << QStringList{"change:bb", "change:aa", "changeAll:cc", "ignore"}
             << QStringList{"bb>", "aa>", "bb>", "cc>"} << "bb aa cc cc" << 1 << QStringList();
+    // The search goes on after each new text, so a replacement holding the
+    // word is never changed again.
+    QTest::newRow("change all with the word inside the replacement") << "bb aa bb" << QStringList{"aa"} << true
+            << QStringList{"changeAll:bb bb", "ignore"} << QStringList{"bb>", "bb>"} << "bb bb aa bb bb" << 1
+            << QStringList();
     QTest::newRow("first word is looked at") << "bb aa" << aacc << true << QStringList{"change:cc"}
             << QStringList{"bb>"} << "cc aa" << 1 << QStringList();
     QTest::newRow("empty document") << "" << aacc << true << QStringList() << QStringList()

@@ -75,9 +75,9 @@ QString t(const char *keys)
 }
 
 // Keys to press, as text: characters are typed, and these stand for keys
-// without text.
+// without text (and for a click at the start of the text).
 constexpr QChar left(0x01), right(0x02), home(0x03), end(0x04), shift(0x05), control(0x06),
-        alt(0x07), escape(0x1B);
+        alt(0x07), clickAtStart(0x0E), escape(0x1B);
 
 void press(QWidget *widget, const QString &keys)
 {
@@ -90,6 +90,10 @@ void press(QWidget *widget, const QString &keys)
         case 0x05: QTest::keyClick(widget, Qt::Key_Shift); break;
         case 0x06: QTest::keyClick(widget, Qt::Key_Control); break;
         case 0x07: QTest::keyClick(widget, Qt::Key_Alt); break;
+        case 0x0E:
+            QTest::mouseClick(static_cast<QTextEdit *>(widget)->viewport(), Qt::LeftButton,
+                              Qt::NoModifier, QPoint(1, 1));
+            break;
         case 0x1B: QTest::keyClick(widget, Qt::Key_Escape); break;
         default:
             QTest::keyClicks(widget, QString(c));
@@ -204,6 +208,7 @@ void TestUnicodeKaEditor::wordEnds_data()
     const auto ins = [](const char *keys) { return conv(QLatin1String(keys), 0, 2); };
     QTest::newRow("arrow keys") << 0 << QStringLiteral("k") + left + right + "a" << p("k") + p("a");
     QTest::newRow("home and end") << 0 << QStringLiteral("k") + home + end + "a" << p("k") + p("a");
+    QTest::newRow("click") << 0 << QStringLiteral("k") + clickAtStart + "a" << p("a") + p("k");
     QTest::newRow("comma") << 0 << "k,a" << p("k") + "," + p("a");
     QTest::newRow("enter") << 0 << "k\ra" << p("k") + "\n" + p("a");
     QTest::newRow("space") << 0 << "k a" << p("k") + " " + p("a");

@@ -181,7 +181,11 @@ void MainWindow::readSettings()
     m_tabWidget->slotFontFamilyChanged(settings.value(QStringLiteral("fontFamily")).toString());
     const int localize = settings.value(QStringLiteral("Localize"), 0).toInt();
     m_ui->actionLocalize_Kannada->setChecked(localize != 0);
-    m_ui->actionEnglishNumerals->setChecked(settings.value(QStringLiteral("englishNumerals"), 1).toBool());
+    // The converters read this key with false as its default; a first start
+    // stores the checked default, so that the mark and the digits agree.
+    if (!settings.contains(QStringLiteral("englishNumerals")))
+        SharedSettings::setEnglishNumerals(true);
+    m_ui->actionEnglishNumerals->setChecked(SharedSettings::englishNumerals());
     settings.endGroup();
 }
 

@@ -228,13 +228,6 @@ Utils *TabWidget::utils() const { return m_utils; }
 QString TabWidget::workingDir() { return m_workingDir; }
 QStringList TabWidget::recentFiles() const { return m_recentFiles; }
 
-bool TabWidget::onEscapePressed()
-{
-    // The find panel that gives Escape a meaning here comes with the
-    // editing commands.
-    return false;
-}
-
 UnicodeKaEditor *TabWidget::editorAtIndex(int index)
 {
     if (index < 0 || index >= count())
@@ -310,6 +303,8 @@ UnicodeKaEditor *TabWidget::createEditor()
     // A path inside the folder makes the folder the editor's own.
     editor->setWorkingDirFromFile(QDir(m_workingDir).filePath(QStringLiteral(".")));
 
+    connect(editor, SIGNAL(searchString(QString)), this, SLOT(slotSearchString(QString)));
+    connect(editor, SIGNAL(searchInYavoKosha()), this, SLOT(onSearchInYavoKosha()));
     connect(editor, SIGNAL(fontFamilyChanged(QString)), this, SLOT(slotFontFamilyChanged(QString)));
     connect(editor, SIGNAL(languageChanged(int)), this, SLOT(slotLanguageChanged(int)));
     connect(editor, SIGNAL(keyboardChanged(int)), this, SLOT(slotKeyboardChanged(int)));
@@ -544,10 +539,12 @@ void TabWidget::openStartupFiles(const QStringList &args)
 void TabWidget::slotCurrentChanged(int index)
 {
     m_currentEditor = editorAtIndex(index);
+    bindCompleter();
     if (!m_currentEditor)
         return;
     slotLanguageChanged(m_currentEditor->language());
     slotFontFamilyChanged(m_currentEditor->fontFamily());
+    bindFindPanel();
     emit m_currentEditor->textChanged();
     emit m_currentEditor->cursorPositionChanged();
 }
@@ -556,12 +553,6 @@ void TabWidget::onQuickBytesCharClicked(const QString &text)
 {
     if (UnicodeKaEditor *editor = currentEditor())
         editor->insertTextAtCursor(text);
-}
-
-void TabWidget::slotLoadCompleter()
-{
-    if (!m_completer)
-        m_completer = m_utils->completer();
 }
 
 // --- Script conversion --------------------------------------------------

@@ -11,6 +11,7 @@
 
 #include <functional>
 
+class FindAndReplaceDialog;
 class MainWindow;
 class QAction;
 class QActionGroup;
@@ -23,9 +24,14 @@ class QLabel;
 class QMenu;
 class QProgressBar;
 class QSpinBox;
+class QTextCharFormat;
 class QTextDocument;
+class QTextEdit;
+class SpellCheckDialog;
 class UnicodeKaEditor;
 class Utils;
+class WiktionaryOnline;
+class YavoKoshaDialog;
 class yvQuickBytesToolBar;
 class yvTabContentWidget;
 class yvZoomControllerWidget;
@@ -75,6 +81,12 @@ public:
 
     // Paths as this tab widget compares them: absolute and cleaned, with case.
     static QString canonicalPath(const QString &path);
+
+    // The editing commands and language tools (tabwidgetediting.cpp).
+    void showFindPanel(bool show);
+    void refreshFindDialog();
+    bool hasCurrentEditor() const;
+    void loadAboutPage(QTextEdit *editor);
 
 Q_SIGNALS:
     void showLowerWidget(QWidget *w);
@@ -136,7 +148,54 @@ public Q_SLOTS:
     void onTextChanged();
     void onCursorPositionChanged();
 
+    // The editing commands and language tools (tabwidgetediting.cpp).
+    void slotTextBold();
+    void slotTextUnderline();
+    void slotTextItalic();
+    void slotTextColor();
+    void slotBackgroundColor();
+    void slotCut();
+    void slotCopy();
+    void slotPaste();
+    void slotUndo();
+    void slotRedo();
+    void slotClear();
+    void slotSelectAll();
+    void slotInsertPicture();
+    void slotInsertTable();
+    void onClearFormattingClicked();
+    void onInsertZWJ();
+    void onInsertZWNJ();
+    void onFind();
+    void onFindNext();
+    void onFindPrevious();
+    void slotFindAndReplace();
+    void slotSpellCheck();
+    void slotShowWiktionaryOnline();
+    void slotSearchString(const QString &str = QString());
+    void onEditUserToDictionary();
+    void slotActionScriptConverter();
+    void slotToggleKeyboardLayout();
+    void slotToggleLanguage();
+    void slotSettingsClicked();
+    void slotInsertHyperLink();
+    void slotZoomIn();
+    void slotZoomOut();
+    void onActionYavoKoshaClicked();
+    void onSearchInYavoKosha();
+    void slotHelp();
+    void callProcessEvents();
+    void slotPopupAnsiEditor(bool on);
+    void slotTypingActionToggled(bool on);
+    void slotCurrentCharFormatChanged(const QTextCharFormat &f);
+
 private:
+    void connectEditingActions();
+    void bindCompleter();
+    void bindFindPanel();
+    void findAgain(bool forward);
+    YavoKoshaDialog *dictionaryDialog();
+    WiktionaryOnline *wiktionaryDialog();
     void createFormatToolBar();
     void connectActions();
     void updateLanguageStatus(int index);
@@ -185,6 +244,10 @@ private:
     QString m_workingDir;
     QPointer<QFileSystemWatcher> m_fileWatcher;
     QPointer<yvQuickBytesToolBar> m_quickBytesToolBar;
+    QPointer<FindAndReplaceDialog> m_findPanel;
+    QPointer<SpellCheckDialog> m_spellCheckDialog;
+    QPointer<WiktionaryOnline> m_wiktionaryDialog;
+    QPointer<YavoKoshaDialog> m_dictionaryDialog;
 };
 
 #endif

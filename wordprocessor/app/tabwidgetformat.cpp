@@ -156,6 +156,7 @@ void TabWidget::connectActions()
     connect(ui->actionTabbar, SIGNAL(toggled(bool)), this, SLOT(slotSetTabbarVisible(bool)));
     connect(ui->actionSpell_Check_As_You_Type, SIGNAL(toggled(bool)),
             this, SLOT(setSpellCheckAsYouType(bool)));
+    connectEditingActions();
 }
 
 // --- Language -----------------------------------------------------------
@@ -180,6 +181,7 @@ void TabWidget::slotChangeLanguage(int language)
     m_mainWindow->ui()->actionKeyboardLayoutHelp->setEnabled(language != 3 && language != 8
                                                               && language != englishLanguage);
     updateLanguageStatus(language);
+    bindFindPanel();
 }
 
 void TabWidget::slotLanguageChanged(int language)
@@ -224,6 +226,7 @@ void TabWidget::slotChangeKeyboard(int keyboard)
         return;
     editor->setKeyboard(keyboard);
     updateKeyboardStatus(keyboard);
+    bindFindPanel();
 }
 
 void TabWidget::slotKeyboardChanged(int keyboard)
@@ -364,8 +367,11 @@ int TabWidget::autoComplpetePrefixLength() const
 void TabWidget::setSpellCheckAsYouType(bool on)
 {
     QAction *action = m_mainWindow->ui()->actionSpell_Check_As_You_Type;
-    if (action->isChecked() != on)
+    if (action->isChecked() != on) {
+        // Its toggled() brings the new state back here, once.
         action->setChecked(on);
+        return;
+    }
     for (int i = 0; i < count(); ++i) {
         if (UnicodeKaEditor *editor = editorAtIndex(i))
             editor->setSpellCheckAsYouType(on);

@@ -567,6 +567,14 @@ void UnicodeKaEditor::slotCursorPositionChanged()
 QString UnicodeKaEditor::textUnderCursor() const
 {
     QTextCursor cursor = textCursor();
+    // Inside a run of blanks Qt takes the word before the run as the one
+    // under the cursor; there the user points at no word at all.
+    const QString line = cursor.block().text();
+    const int at = cursor.positionInBlock();
+    const bool wordBefore = at > 0 && !line.at(at - 1).isSpace();
+    const bool wordAfter = at < line.size() && !line.at(at).isSpace();
+    if (!wordBefore && !wordAfter)
+        return QString();
     cursor.select(QTextCursor::WordUnderCursor);
     return cursor.selectedText();
 }
@@ -602,7 +610,8 @@ void UnicodeKaEditor::copySpecial()
         return;
     auto *data = new QMimeData;
     data->setHtml(cursor.selection().toHtml());
-    data->setText(cursor.selectedText());
+    // As plain text, paragraphs end in line breaks, not in U+2029.
+    data->setText(cursor.selection().toPlainText());
     QApplication::clipboard()->setMimeData(data, QClipboard::Clipboard);
 }
 

@@ -5,10 +5,10 @@
 
 #include "editor/insertlinkdialog.h"
 #include "editor/inserttabledialog.h"
+#include "private/editorlogging_p.h"
 #include "utils/utils.h"
 
 #include <QColorDialog>
-#include <QDebug>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -283,7 +283,7 @@ void UnicodeKaEditor::slotUpdateImageSize()
 {
     const QTextCharFormat format = currentCharFormat();
     if (format.isImageFormat())
-        qDebug() << format.toImageFormat().name();
+        qCDebug(lcEditor) << format.toImageFormat().name();
 }
 
 // Grows (or shrinks) the image before the caret by the given amounts. An
