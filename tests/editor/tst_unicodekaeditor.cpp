@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QMimeData>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTextBlock>
 
@@ -49,6 +50,8 @@ private slots:
     void fontSizeComesFromTheOwner_data();
     void fontSizeComesFromTheOwner();
     void editorWithoutSpellCheck();
+    void takesOverAFinishedDocument();
+    void documentReplacedElsewhereTakesTheSpellCheckAlong();
     void workingFolderFollowsExistingFiles();
     void imageDataIsAcceptedButInsertsNothing();
     void defaultSettingsSetKannadaAndPhonetic();
@@ -556,6 +559,73 @@ void TestUnicodeKaEditor::editorWithoutSpellCheck()
     QVERIFY(editor.spellCheckAsYouType());
     QVERIFY(editor.document()->firstBlock().layout()->formats().isEmpty());
     editor.slotPrint(nullptr);
+}
+
+namespace {
+
+QTextDocument *finishedDocument(const QString &text)
+{
+    auto *doc = new QTextDocument;
+    doc->setUndoRedoEnabled(false);
+    QTextCursor(doc).insertText(text);
+    return doc;
+}
+
+int underlinedWords(const QTextBlock &block)
+{
+    int n = 0;
+    for (const QTextLayout::FormatRange &range : block.layout()->formats())
+        n += range.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline;
+    return n;
+}
+
+} // namespace
+
+// Before the word list is loaded every word counts as misspelled, and each
+// place of a word is underlined on its own.
+void TestUnicodeKaEditor::takesOverAFinishedDocument()
+{
+    Editor e;
+    const QPointer<QTextDocument> first = e.editor.document();
+    QTextDocument *doc = finishedDocument(QStringLiteral("first line\nಕನ್ನಡ ಪಠ್ಯ"));
+    e.editor.adoptDocument(doc);
+    QVERIFY(first.isNull());
+    QCOMPARE(e.editor.document(), doc);
+    QCOMPARE(doc->parent(), &e.editor);
+    QVERIFY(!doc->isModified());
+    QVERIFY(!doc->isUndoAvailable());
+    // Checked as it is taken: the document shows with its underlines.
+    QCOMPARE(underlinedWords(doc->findBlockByNumber(1)), 2);
+
+    // The taken document is edited like the editor's own.
+    e.editor.moveCursor(QTextCursor::End);
+    e.editor.textCursor().insertText(QStringLiteral(" more"));
+    QCOMPARE(doc->findBlockByNumber(1).text(), QStringLiteral("ಕನ್ನಡ ಪಠ್ಯ more"));
+    QCOMPARE(underlinedWords(doc->findBlockByNumber(1)), 3);
+    QVERIFY(doc->isModified());
+    QVERIFY(doc->isUndoAvailable());
+
+    // A second one replaces the first, which the editor deletes.
+    const QPointer<QTextDocument> taken = doc;
+    QTextDocument *next = finishedDocument(QStringLiteral("again"));
+    e.editor.adoptDocument(next);
+    QVERIFY(taken.isNull());
+    e.editor.setSpellCheckAsYouType(false);
+    QCOMPARE(underlinedWords(next->firstBlock()), 0);
+    e.editor.setSpellCheckAsYouType(true);
+    QCOMPARE(underlinedWords(next->firstBlock()), 1);
+}
+
+void TestUnicodeKaEditor::documentReplacedElsewhereTakesTheSpellCheckAlong()
+{
+    // The plain replacement deletes the first document and, with it, its
+    // highlighter: the editor must not use it afterwards.
+    Editor e;
+    e.editor.setDocument(new QTextDocument(&e.editor));
+    e.editor.setSpellCheckAsYouType(false);
+    e.editor.setSpellCheckAsYouType(true);
+    e.editor.setPlainText(QStringLiteral("word"));
+    QVERIFY(e.editor.spellCheckAsYouType());
 }
 
 void TestUnicodeKaEditor::workingFolderFollowsExistingFiles()

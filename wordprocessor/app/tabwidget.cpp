@@ -128,6 +128,13 @@ void fillEditor(QTextEdit *editor, const QTextDocument &source)
     editor->setTextCursor(start);
 }
 
+// The tab's text turns red while its editor's document is modified; a
+// document the editor takes over later needs the same.
+void showModifiedMark(QTextDocument *doc, TabWidget *tabs)
+{
+    QObject::connect(doc, SIGNAL(modificationChanged(bool)), tabs, SLOT(slotDocumentModified(bool)));
+}
+
 } // namespace
 
 TabWidget::TabWidget(MainWindow *parent)
@@ -303,7 +310,7 @@ UnicodeKaEditor *TabWidget::createEditor()
     connect(editor, SIGNAL(keyboardChanged(int)), this, SLOT(slotKeyboardChanged(int)));
     connect(editor, SIGNAL(fontChanged(QFont)), this, SLOT(slotFontChanged(QFont)));
     connect(editor, SIGNAL(alignmentChanged(Qt::Alignment)), this, SLOT(slotAlignmentChanged(Qt::Alignment)));
-    connect(editor->document(), SIGNAL(modificationChanged(bool)), this, SLOT(slotDocumentModified(bool)));
+    showModifiedMark(editor->document(), this);
     connect(editor, SIGNAL(workingDirChanged(QString)), this, SLOT(onWorkingDirChanged(QString)));
     connect(editor, SIGNAL(textChanged()), this, SLOT(onTextChanged()));
     connect(editor, SIGNAL(cursorPositionChanged()), this, SLOT(onCursorPositionChanged()));
@@ -444,9 +451,9 @@ void TabWidget::loadFile(const QString &path, QFile *file, UnicodeKaEditor *targ
     const bool brh = suffix.compare(QLatin1String("brh"), Qt::CaseInsensitive) == 0;
 
     // The document is read on its own, with no layout attached; the editor
-    // takes the whole text in one step and lays it out lazily once shown.
-    QTextDocument read;
-    read.setUndoRedoEnabled(false);
+    // then takes it over whole and lays it out lazily once shown.
+    QScopedPointer<QTextDocument> read(new QTextDocument);
+    read->setUndoRedoEnabled(false);
     QString error;
     bool ok = true;
     {
@@ -457,7 +464,7 @@ void TabWidget::loadFile(const QString &path, QFile *file, UnicodeKaEditor *targ
                 setTabText(index, nextUntitledName());
             loadBrhFile(path, file);
         } else {
-            ok = readInto(path, file, &read, &error);
+            ok = readInto(path, file, read.data(), &error);
         }
     }
     if (!editor) {
@@ -465,13 +472,9 @@ void TabWidget::loadFile(const QString &path, QFile *file, UnicodeKaEditor *targ
         return;
     }
     if (!brh) {
-        QTextDocument *doc = editor->document();
-        // The document still tells its spell-check highlighter what came in.
         const QSignalBlocker editorBlock(editor);
-        doc->setUndoRedoEnabled(false);
-        fillEditor(editor, read);
-        doc->setUndoRedoEnabled(true);
-        doc->setModified(false);
+        editor->adoptDocument(read.take());
+        showModifiedMark(editor->document(), this);
     } else {
         editor->document()->clearUndoRedoStacks();
         editor->document()->setModified(false);

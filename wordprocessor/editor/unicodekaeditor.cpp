@@ -142,6 +142,42 @@ void UnicodeKaEditor::init()
     setStyleSheet(QStringLiteral("background-color: white; color: black;"));
 }
 
+void UnicodeKaEditor::adoptDocument(QTextDocument *doc)
+{
+    QTextDocument *old = document();
+    if (!doc || doc == old)
+        return;
+    doc->setDocumentMargin(old->documentMargin());
+    doc->setDefaultFont(old->defaultFont());
+    doc->setDefaultStyleSheet(old->defaultStyleSheet());
+    doc->setUndoRedoEnabled(false);
+    doc->setUndoRedoEnabled(true);
+    doc->setModified(false);
+    doc->setParent(this);
+    disconnect(old, &QTextDocument::contentsChange, this, &UnicodeKaEditor::keepShapedText);
+    // The spell check runs before the view gives the document its layout:
+    // with a layout, every underlined paragraph would be laid out again on
+    // its own, which for a long document takes minutes. The highlighter
+    // leaves the old document before that is deleted.
+    if (m_highlighter) {
+        m_highlighter->setParent(doc);
+        m_highlighter->setDocument(doc);
+        m_highlighter->rehighlight();
+    }
+    // The editor's first document is its text control's, which deletes it
+    // here; one taken over before is the editor's own.
+    const bool ownsOld = old->parent() == this;
+    {
+        // Giving the document a layout reports its whole text as changed;
+        // the highlighter has seen it already.
+        const QSignalBlocker blocker(doc);
+        setDocument(doc);
+    }
+    if (ownsOld)
+        delete old;
+    connect(doc, &QTextDocument::contentsChange, this, &UnicodeKaEditor::keepShapedText);
+}
+
 // Qt drops the shaped glyphs of a paragraph once it is laid out, and shapes
 // the text again for every repaint and every cursor move. With the Indic
 // scripts shaping is the dearest part of typing, so the paragraphs the user

@@ -76,6 +76,12 @@ public:
     void mergeFormatOnWordOrSelection(const QTextCharFormat &format);
     void setDefaultCharFormat();
 
+    // Takes over a finished document (read apart from any view) as the
+    // editor's own, with nothing to undo and not modified: the spell check
+    // goes along with it. The editor becomes the document's parent, and the
+    // document it had before is deleted if it was the editor's.
+    void adoptDocument(QTextDocument *document);
+
     // Writes the document to its file name in the format of the name's
     // suffix. The old file stays whole until the new one is complete on the
     // disk; on failure the user is told, the document stays modified and the
@@ -217,7 +223,9 @@ private:
     QPointer<QMenu> m_tableMenu;
     QString m_composedFontFamily;
     QString m_workingDir;
-    Highlighter *m_highlighter = nullptr;
+    // A child of the editor's document: it goes with the document the editor
+    // takes over, and is gone if anyone else replaces the document.
+    QPointer<Highlighter> m_highlighter;
     int m_autoCompletePrefixLength = 3;
     bool m_spellCheckAsYouType = true;
     int m_textEncodingIndex = 1;
