@@ -237,6 +237,62 @@ inline void AnsiToUnicode::appendDependent(char16_t independent, char16_t sign)
         setLastUnit(sign);
 }
 
+// The result, written in place. QString's own append costs far more than
+// the few characters each step adds: here room for what the text usually
+// becomes is made at the start, each step makes sure of its room with one
+// comparison and writes through a pointer, and finish() cuts the result back
+// to what was written.
+class AnsiToUnicode::Output
+{
+public:
+    Output(QString &result, int expectedSize)
+        : m_result(result)
+    {
+        grow(expectedSize);
+    }
+
+    void finish() { m_result.resize(m_size); }
+
+    void append(QChar c)
+    {
+        makeRoom(1);
+        m_text[m_size++] = c;
+    }
+    void append(const QChar *text, int count)
+    {
+        makeRoom(count);
+        std::copy(text, text + count, m_text + m_size);
+        m_size += count;
+    }
+    void append(const char16_t *text, int count) { append(reinterpret_cast<const QChar *>(text), count); }
+    // Copies text with every backquote turned into an apostrophe.
+    void appendQuoted(const QChar *text, int count)
+    {
+        makeRoom(count);
+        for (int i = 0; i < count; ++i)
+            m_text[m_size + i] = text[i] == QLatin1Char('`') ? QChar(QLatin1Char('\'')) : text[i];
+        m_size += count;
+    }
+
+private:
+    void makeRoom(int count)
+    {
+        if (m_size + count > m_room)
+            grow(std::max(2 * m_room, m_size + count));
+    }
+    void grow(int room)
+    {
+        m_room = room;
+        m_result.resize(m_room);
+        m_text = m_result.data();
+    }
+
+    QString &m_result;
+    QChar *m_text = nullptr;
+    int m_size = 0;
+    int m_room = 0;
+};
+
 AnsiToUnicode::AnsiToUnicode()
     : englishNumerals(SharedSettings::englishNumerals())
 {
@@ -255,20 +311,23 @@ QString AnsiToUnicode::convertText(const QString &text)
 QString AnsiToUnicode::convertWord(const QString &text)
 {
     QString result;
-    result.reserve(text.size());
-    appendWord(text.constData(), text.size(), result);
+    // Kannada is mostly shorter than its phonetic keys.
+    Output out(result, text.size());
+    appendWord(text.constData(), text.size(), out);
+    out.finish();
     return result;
 }
 
 QString AnsiToUnicode::convert(const QString &word)
 {
     QString result;
-    result.reserve(word.size());
-    appendRun(word.constData(), word.size(), result);
+    Output out(result, word.size());
+    appendRun(word.constData(), word.size(), out);
+    out.finish();
     return result;
 }
 
-void AnsiToUnicode::appendWord(const QChar *text, int size, QString &result)
+void AnsiToUnicode::appendWord(const QChar *text, int size, Output &out)
 {
     int i = 0;
     while (i < size) {
@@ -276,17 +335,15 @@ void AnsiToUnicode::appendWord(const QChar *text, int size, QString &result)
         int end = i + 1;
         while (end < size && isAlphanumeric(text[end]) == alphanumeric)
             ++end;
-        if (alphanumeric) {
-            appendRun(text + i, end - i, result);
-        } else {
-            for (int j = i; j < end; ++j)
-                result += text[j] == QLatin1Char('`') ? QChar(QLatin1Char('\'')) : text[j];
-        }
+        if (alphanumeric)
+            appendRun(text + i, end - i, out);
+        else
+            out.appendQuoted(text + i, end - i);
         i = end;
     }
 }
 
-void AnsiToUnicode::appendRun(const QChar *word, int size, QString &result)
+void AnsiToUnicode::appendRun(const QChar *word, int size, Output &out)
 {
     buffer.clear();
     position = 0;
@@ -301,23 +358,24 @@ void AnsiToUnicode::appendRun(const QChar *word, int size, QString &result)
                 position += 2;
                 continue;
             }
-            result += c.isNumber() ? digit(c) : c;
+            out.append(c.isNumber() ? digit(c) : c);
             ++position;
             continue;
         }
 
         // The letters start afresh, whatever the steps for the characters
         // before them did.
-        buffer.clear();
+        if (!buffer.isEmpty())
+            buffer.clear();
         afterVowel = false;
         int end = size;
         while (end > position && !word[end - 1].isLetter())
             --end;
         appendVowel(QStringView(word + position, end - position));
 
-        result.append(reinterpret_cast<const QChar *>(buffer.constData()), buffer.size());
+        out.append(buffer.constData(), buffer.size());
         if (end < size)
-            result.append(word + end, size - end);
+            out.append(word + end, size - end);
         break;
     }
 }

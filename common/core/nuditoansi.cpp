@@ -53,8 +53,11 @@ constexpr int longestName()
     return longest;
 }
 
-// Fibonacci hashing: the top bits of the product index the table.
-constexpr quint64 glyphHash = 0x9E3779B97F4A7C15ull;
+// Multiplicative hashing: the top bits of the product index the table. The
+// multiplier was picked so that the table of 2048 slots (16 KiB, small
+// enough to stay in the first-level cache beside the text) holds every
+// sequence in its home slot or the next.
+constexpr quint64 glyphHash = 0xd92e129f5bfd5db1ull;
 // The glyphs of an index slot; its top two bytes hold the entry.
 constexpr quint64 glyphBits = (quint64(1) << 48) - 1;
 
@@ -219,10 +222,11 @@ void NudiToAnsi::buildTables()
     kSheName = toName(QStringLiteral("kShe"));
 
     // Every sequence is unique, so a hash finds exactly the entry a scan
-    // from the top would (the first, should that ever change). The table
-    // grows until no sequence lies further than one slot past its home.
+    // from the top would (the first, should that ever change). Should the
+    // tables change so that some sequence lies further than one slot past
+    // its home, the table grows until none does.
     Q_ASSERT(glyphList.size() < 0xFFFF); // one more than an entry fits two bytes
-    for (int bits = 13;; ++bits) {
+    for (int bits = 11;; ++bits) {
         glyphIndexShift = 64 - bits;
         glyphIndex.fill(0, (1 << bits) + 1);
         bool fits = true;
@@ -372,8 +376,10 @@ inline bool NudiToAnsi::NameEnd::endsWith(const char (&pair)[3]) const
 // cost far above the look-ups'.
 inline int NudiToAnsi::matchAt(const QChar *glyphs, int count, int *entry) const
 {
-    int matched = 0;
-    int entryAfterMatch = 0;
+    // The best match so far: its length above bit 16, one more than its
+    // entry below. Each look-up's candidate is worked out on its own and
+    // only a maximum joins them, so the look-ups do not wait on each other.
+    int best = 0;
     quint64 key = 0;
     // No entry holds anything but glyph codes, and none holds 0: from the
     // first character that is no glyph on, nothing matches.
@@ -385,13 +391,11 @@ inline int NudiToAnsi::matchAt(const QChar *glyphs, int count, int *entry) const
         allGlyphs &= int(code > 0);
         key = (key << 8) | quint64(code & 0xFF);
         const int found = allGlyphs * entryAfter(key);
-        const int hit = int(found != 0);
-        matched += hit * (length - matched);
-        entryAfterMatch += hit * (found - entryAfterMatch);
+        best = std::max(best, (-int(found != 0) & (length << 16)) | found);
     }
-    if (matched > 0)
-        *entry = entryAfterMatch - 1;
-    return matched;
+    if (best > 0)
+        *entry = (best & 0xFFFF) - 1;
+    return best >> 16;
 }
 
 int NudiToAnsi::longestMatch(QString &glyphs)
