@@ -296,10 +296,10 @@ public:
     }
     void append(const Name &name)
     {
-        // All the letters, used or not: a copy of fixed size.
+        // All the letters, used or not: a copy of fixed size, a single move
+        // rather than a call.
         makeRoom(int(sizeof(name.letters) / sizeof(char16_t)));
-        std::copy(std::begin(name.letters), std::end(name.letters),
-                  reinterpret_cast<char16_t *>(m_text + m_size));
+        std::memcpy(m_text + m_size, name.letters, sizeof(name.letters));
         m_size += name.size;
     }
     void insert(int position, const QString &text) { insert(position, text.constData(), text.size()); }
