@@ -150,6 +150,7 @@ public:
         }
         for (size_t i = 0; i < N; ++i) {
             const char *key = keys[i].key;
+            m_starts[uchar(key[0])] = true;
             qint8 &slot = key[1] ? m_two[uchar(key[0])][uchar(key[1])] : m_one[uchar(key[0])];
             if (slot < 0)
                 slot = qint8(i);
@@ -159,8 +160,10 @@ public:
     // The key at the start of text, or null; length receives its length.
     const Key *find(QStringView text, int *length) const
     {
+        // Most letters start no key of the table asked: one look-up turns
+        // them away.
         const char16_t first = text.front().unicode();
-        if (first >= 128)
+        if (first >= 128 || !m_starts[first])
             return nullptr;
         // Where the walk goes next depends on the text, so this much is
         // worked out without branches: a text of one letter reads its
@@ -182,6 +185,7 @@ public:
 
 private:
     const Key *m_keys;
+    bool m_starts[128] = {};
     qint8 m_one[128] = {};
     qint8 m_two[128][128] = {};
 };
@@ -345,7 +349,8 @@ void AnsiToUnicode::appendWord(const QChar *text, int size, Output &out)
 
 void AnsiToUnicode::appendRun(const QChar *word, int size, Output &out)
 {
-    buffer.clear();
+    if (!buffer.isEmpty())
+        buffer.clear();
     position = 0;
     finished = false;
     afterVowel = false;
