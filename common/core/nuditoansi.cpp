@@ -376,6 +376,8 @@ inline int NudiToAnsi::followClassOf(QChar c) const
 // that stops where no entry goes on, remembering the last entry it passed.
 inline int NudiToAnsi::matchAt(const QChar *glyphs, int count, int *entry) const
 {
+    if (count <= 0)
+        return 0;
     const quint32 *nodes = trie.constData();
     const int first = glyphCode(glyphs[0]);
     quint32 node = nodes[std::max(first, 0)];
