@@ -150,6 +150,7 @@ public:
         }
         for (size_t i = 0; i < N; ++i) {
             const char *key = keys[i].key;
+            m_starts[uchar(key[0])] = true;
             qint8 &slot = key[1] ? m_two[uchar(key[0])][uchar(key[1])] : m_one[uchar(key[0])];
             if (slot < 0)
                 slot = qint8(i);
@@ -159,8 +160,10 @@ public:
     // The key at the start of text, or null; length receives its length.
     const Key *find(QStringView text, int *length) const
     {
+        // Most letters start no key of the table asked: one look-up turns
+        // them away.
         const char16_t first = text.front().unicode();
-        if (first >= 128)
+        if (first >= 128 || !m_starts[first])
             return nullptr;
         // Where the walk goes next depends on the text, so this much is
         // worked out without branches: a text of one letter reads its
@@ -182,6 +185,7 @@ public:
 
 private:
     const Key *m_keys;
+    bool m_starts[128] = {};
     qint8 m_one[128] = {};
     qint8 m_two[128][128] = {};
 };
@@ -237,6 +241,62 @@ inline void AnsiToUnicode::appendDependent(char16_t independent, char16_t sign)
         setLastUnit(sign);
 }
 
+// The result, written in place. QString's own append costs far more than
+// the few characters each step adds: here room for what the text usually
+// becomes is made at the start, each step makes sure of its room with one
+// comparison and writes through a pointer, and finish() cuts the result back
+// to what was written.
+class AnsiToUnicode::Output
+{
+public:
+    Output(QString &result, int expectedSize)
+        : m_result(result)
+    {
+        grow(expectedSize);
+    }
+
+    void finish() { m_result.resize(m_size); }
+
+    void append(QChar c)
+    {
+        makeRoom(1);
+        m_text[m_size++] = c;
+    }
+    void append(const QChar *text, int count)
+    {
+        makeRoom(count);
+        std::copy(text, text + count, m_text + m_size);
+        m_size += count;
+    }
+    void append(const char16_t *text, int count) { append(reinterpret_cast<const QChar *>(text), count); }
+    // Copies text with every backquote turned into an apostrophe.
+    void appendQuoted(const QChar *text, int count)
+    {
+        makeRoom(count);
+        for (int i = 0; i < count; ++i)
+            m_text[m_size + i] = text[i] == QLatin1Char('`') ? QChar(QLatin1Char('\'')) : text[i];
+        m_size += count;
+    }
+
+private:
+    void makeRoom(int count)
+    {
+        if (m_size + count > m_room)
+            grow(std::max(2 * m_room, m_size + count));
+    }
+    void grow(int room)
+    {
+        m_room = room;
+        m_result.resize(m_room);
+        m_text = m_result.data();
+    }
+
+    QString &m_result;
+    QChar *m_text = nullptr;
+    int m_size = 0;
+    int m_room = 0;
+};
+
 AnsiToUnicode::AnsiToUnicode()
     : englishNumerals(SharedSettings::englishNumerals())
 {
@@ -255,20 +315,23 @@ QString AnsiToUnicode::convertText(const QString &text)
 QString AnsiToUnicode::convertWord(const QString &text)
 {
     QString result;
-    result.reserve(text.size());
-    appendWord(text.constData(), text.size(), result);
+    // Kannada is mostly shorter than its phonetic keys.
+    Output out(result, text.size());
+    appendWord(text.constData(), text.size(), out);
+    out.finish();
     return result;
 }
 
 QString AnsiToUnicode::convert(const QString &word)
 {
     QString result;
-    result.reserve(word.size());
-    appendRun(word.constData(), word.size(), result);
+    Output out(result, word.size());
+    appendRun(word.constData(), word.size(), out);
+    out.finish();
     return result;
 }
 
-void AnsiToUnicode::appendWord(const QChar *text, int size, QString &result)
+void AnsiToUnicode::appendWord(const QChar *text, int size, Output &out)
 {
     int i = 0;
     while (i < size) {
@@ -276,19 +339,18 @@ void AnsiToUnicode::appendWord(const QChar *text, int size, QString &result)
         int end = i + 1;
         while (end < size && isAlphanumeric(text[end]) == alphanumeric)
             ++end;
-        if (alphanumeric) {
-            appendRun(text + i, end - i, result);
-        } else {
-            for (int j = i; j < end; ++j)
-                result += text[j] == QLatin1Char('`') ? QChar(QLatin1Char('\'')) : text[j];
-        }
+        if (alphanumeric)
+            appendRun(text + i, end - i, out);
+        else
+            out.appendQuoted(text + i, end - i);
         i = end;
     }
 }
 
-void AnsiToUnicode::appendRun(const QChar *word, int size, QString &result)
+void AnsiToUnicode::appendRun(const QChar *word, int size, Output &out)
 {
-    buffer.clear();
+    if (!buffer.isEmpty())
+        buffer.clear();
     position = 0;
     finished = false;
     afterVowel = false;
@@ -301,23 +363,24 @@ void AnsiToUnicode::appendRun(const QChar *word, int size, QString &result)
                 position += 2;
                 continue;
             }
-            result += c.isNumber() ? digit(c) : c;
+            out.append(c.isNumber() ? digit(c) : c);
             ++position;
             continue;
         }
 
         // The letters start afresh, whatever the steps for the characters
         // before them did.
-        buffer.clear();
+        if (!buffer.isEmpty())
+            buffer.clear();
         afterVowel = false;
         int end = size;
         while (end > position && !word[end - 1].isLetter())
             --end;
         appendVowel(QStringView(word + position, end - position));
 
-        result.append(reinterpret_cast<const QChar *>(buffer.constData()), buffer.size());
+        out.append(buffer.constData(), buffer.size());
         if (end < size)
-            result.append(word + end, size - end);
+            out.append(word + end, size - end);
         break;
     }
 }

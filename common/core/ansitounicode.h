@@ -49,8 +49,10 @@ protected:
     bool englishNumerals = false;
 
 private:
-    void appendWord(const QChar *text, int size, QString &result);
-    void appendRun(const QChar *word, int size, QString &result);
+    class Output;
+
+    void appendWord(const QChar *text, int size, Output &out);
+    void appendRun(const QChar *word, int size, Output &out);
 
     void appendUnit(char16_t unit);
     void appendUnits(char16_t first, char16_t second);

@@ -53,11 +53,6 @@ constexpr int longestName()
     return longest;
 }
 
-// Fibonacci hashing: the top bits of the product index the table.
-constexpr quint64 glyphHash = 0x9E3779B97F4A7C15ull;
-// The glyphs of an index slot; its top two bytes hold the entry.
-constexpr quint64 glyphBits = (quint64(1) << 48) - 1;
-
 // Nudi files are usually read as Windows-1252, which turns most of the bytes
 // 80 to 9F into typographic characters far above Latin-1. Folding them back
 // lets text read either way find the same glyphs.
@@ -166,13 +161,40 @@ NudiToAnsi::NudiToAnsi()
 
 NudiToAnsi::~NudiToAnsi() = default;
 
-// One more than the entry of the glyph sequence, or 0 when it is none. Both
-// slots are read and nothing branches on what they hold: see matchAt.
-inline int NudiToAnsi::entryAfter(quint64 glyphs) const
+void NudiToAnsi::buildTrie()
 {
-    const quint64 *slot = glyphIndex.constData() + int((glyphs * glyphHash) >> glyphIndexShift);
-    return int((slot[0] & glyphBits) == glyphs) * int(slot[0] >> 48)
-        + int((slot[1] & glyphBits) == glyphs) * int(slot[1] >> 48);
+    // The glyphs after the first come from a few signs and marks: only
+    // those get a class, which keeps the rows short.
+    std::fill(std::begin(followClass), std::end(followClass), quint8(0));
+    int classes = 1;
+    for (const QString &glyphs : qAsConst(glyphList)) {
+        for (int k = 1; k < glyphs.size(); ++k) {
+            quint8 &glyphClass = followClass[glyphs.at(k).unicode() & 0xFF];
+            if (glyphClass == 0)
+                glyphClass = quint8(classes++);
+        }
+    }
+    Q_ASSERT(classes <= 256);
+
+    trie.fill(0, 256);
+    for (int i = 0; i < glyphList.size(); ++i) {
+        const QString &glyphs = glyphList.at(i);
+        Q_ASSERT(!glyphs.isEmpty());
+        int slot = glyphs.front().unicode();
+        Q_ASSERT(slot > 0 && slot <= 0xFF);
+        for (int k = 1; k < glyphs.size(); ++k) {
+            if ((trie.at(slot) & 0xFFFF) == 0) {
+                Q_ASSERT(trie.size() <= 0xFFFF);
+                trie[slot] |= quint32(trie.size());
+                trie.resize(trie.size() + classes);
+            }
+            slot = int(trie.at(slot) & 0xFFFF) + followClass[glyphs.at(k).unicode() & 0xFF];
+        }
+        // The first of equal sequences wins, as in a scan from the top.
+        Q_ASSERT(i + 1 <= 0xFFFF);
+        if ((trie.at(slot) >> 16) == 0)
+            trie[slot] |= quint32(i + 1) << 16;
+    }
 }
 
 void NudiToAnsi::buildTables()
@@ -218,33 +240,7 @@ void NudiToAnsi::buildTables()
     kShaName = toName(QStringLiteral("kSha"));
     kSheName = toName(QStringLiteral("kShe"));
 
-    // Every sequence is unique, so a hash finds exactly the entry a scan
-    // from the top would (the first, should that ever change). The table
-    // grows until no sequence lies further than one slot past its home.
-    Q_ASSERT(glyphList.size() < 0xFFFF); // one more than an entry fits two bytes
-    for (int bits = 13;; ++bits) {
-        glyphIndexShift = 64 - bits;
-        glyphIndex.fill(0, (1 << bits) + 1);
-        bool fits = true;
-        for (int i = 0; i < glyphList.size() && fits; ++i) {
-            const QString &glyphs = glyphList.at(i);
-            Q_ASSERT(glyphs.size() <= 6); // the six bytes of a key
-            quint8 &longest = longestEntry[glyphs.front().unicode() & 0xFF];
-            longest = quint8(std::max(int(longest), int(glyphs.size())));
-            quint64 key = 0;
-            for (const QChar glyph : glyphs)
-                key = (key << 8) | quint64(glyph.unicode() & 0xFF);
-            const int home = int((key * glyphHash) >> glyphIndexShift);
-            int at = home;
-            while (at <= home + 1 && glyphIndex.at(at) != 0 && (glyphIndex.at(at) & glyphBits) != key)
-                ++at;
-            fits = at <= home + 1;
-            if (fits && glyphIndex.at(at) == 0)
-                glyphIndex[at] = key | (quint64(i + 1) << 48);
-        }
-        if (fits)
-            break;
-    }
+    buildTrie();
     std::fill(std::begin(subjoinedIndex), std::end(subjoinedIndex), qint8(-1));
     for (int i = 0; i < subjoinedGlyphs.size(); ++i)
         subjoinedIndex[subjoinedGlyphs.at(i).unicode() & 0xFF] = qint8(i);
@@ -292,10 +288,10 @@ public:
     }
     void append(const Name &name)
     {
-        // All the letters, used or not: a copy of fixed size.
+        // All the letters, used or not: a copy of fixed size, a single move
+        // rather than a call.
         makeRoom(int(sizeof(name.letters) / sizeof(char16_t)));
-        std::copy(std::begin(name.letters), std::end(name.letters),
-                  reinterpret_cast<char16_t *>(m_text + m_size));
+        std::memcpy(m_text + m_size, name.letters, sizeof(name.letters));
         m_size += name.size;
     }
     void insert(int position, const QString &text) { insert(position, text.constData(), text.size()); }
@@ -364,30 +360,39 @@ inline bool NudiToAnsi::NameEnd::endsWith(const char (&pair)[3]) const
     return size >= 2 && beforeLast == char16_t(pair[0]) && last == char16_t(pair[1]);
 }
 
+// The class of a character that follows the first glyph of a syllable: 0
+// for text that is no glyph and for glyphs that no entry has there.
+inline int NudiToAnsi::followClassOf(QChar c) const
+{
+    const ushort u = c.unicode();
+    if (u <= 0xFF)
+        return followClass[u];
+    const int code = glyphCode(c);
+    return code < 0 ? 0 : followClass[code];
+}
+
 // The length of the longest prefix of glyphs that is a table entry, and in
-// entry its index (untouched when nothing matches). Every length up to the
-// longest entry the first glyph begins is looked up, and the look-ups are
-// combined by arithmetic rather than tests: where a syllable ends is up to
-// the text, so a branch on it would be guessed wrong time and again, at a
-// cost far above the look-ups'.
+// entry its index (untouched when nothing matches): a walk down the trie
+// that stops where no entry goes on, remembering the last entry it passed.
 inline int NudiToAnsi::matchAt(const QChar *glyphs, int count, int *entry) const
 {
+    if (count <= 0)
+        return 0;
+    const quint32 *nodes = trie.constData();
+    const int first = glyphCode(glyphs[0]);
+    quint32 node = nodes[std::max(first, 0)];
     int matched = 0;
     int entryAfterMatch = 0;
-    quint64 key = 0;
-    // No entry holds anything but glyph codes, and none holds 0: from the
-    // first character that is no glyph on, nothing matches.
-    int allGlyphs = 1;
-    const int first = glyphCode(glyphs[0]);
-    const int longest = std::min(count, first > 0 ? int(longestEntry[first]) : 0);
-    for (int length = 1; length <= longest; ++length) {
-        const int code = glyphCode(glyphs[length - 1]);
-        allGlyphs &= int(code > 0);
-        key = (key << 8) | quint64(code & 0xFF);
-        const int found = allGlyphs * entryAfter(key);
-        const int hit = int(found != 0);
-        matched += hit * (length - matched);
-        entryAfterMatch += hit * (found - entryAfterMatch);
+    for (int length = 1;; ++length) {
+        // Selected rather than branched on: a syllable may or may not end
+        // at any node, as the text has it.
+        const int found = int(node >> 16);
+        matched = found != 0 ? length : matched;
+        entryAfterMatch = found != 0 ? found : entryAfterMatch;
+        const int row = int(node & 0xFFFF);
+        if (row == 0 || length == count)
+            break;
+        node = nodes[row + followClassOf(glyphs[length])];
     }
     if (matched > 0)
         *entry = entryAfterMatch - 1;

@@ -107,16 +107,16 @@ private:
     int syllableLength = 0;
     QString lastOutput;
 
-    // The syllable search's index: an open-addressing hash from a glyph
-    // sequence, packed one code a byte into the low six bytes (codes are
-    // never 0), to one more than its entry in glyphList in the top two bytes;
-    // 0 is a free slot. The table is made large enough for every sequence to
-    // sit in its home slot or the next, so a look-up reads those two.
-    int entryAfter(quint64 glyphs) const;
-    QVector<quint64> glyphIndex;
-    int glyphIndexShift = 0;
-    // By first glyph code, the length of the longest entry it begins.
-    quint8 longestEntry[256] = {};
+    // The syllable search's trie of glyph sequences, in rows of nodes: the
+    // first row holds the nodes of the first glyph, by its code; the rows
+    // after it the nodes of a further glyph, by its followClass (glyph codes
+    // that occur after the first of an entry, numbered from 1 on). A node
+    // holds one more than the entry it ends, or 0, in its top two bytes and
+    // where its own row starts, or 0 when it has none, in the low two.
+    void buildTrie();
+    int followClassOf(QChar c) const;
+    QVector<quint32> trie;
+    quint8 followClass[256];
     // nameList, and the names of the two conjuncts, as the walk copies them.
     QVector<Name> names;
     Name kShaName;
