@@ -4,7 +4,12 @@
 #include "utils/utils.h"
 
 #include <QSet>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace {
 
@@ -62,19 +67,113 @@ Highlighter::Highlighter(Utils *utils, QTextDocument *document)
 {
     m_highlightFormat.setUnderlineColor(Qt::red);
     m_highlightFormat.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
+    followEdits(document);
 }
 
-Highlighter::~Highlighter() = default;
+Highlighter::~Highlighter()
+{
+    // QSyntaxHighlighter's destructor takes the underlines away, an edit
+    // that must not come back here once this part of the object is gone.
+    if (QTextDocument *doc = document())
+        disconnect(doc, &QTextDocument::contentsChange, this, &Highlighter::underlineChangedBlocks);
+}
 
 void Highlighter::setEnabled(bool enabled)
 {
     m_enabled = enabled;
 }
 
-void Highlighter::highlightBlock(const QString &text)
+void Highlighter::setDocument(QTextDocument *document)
 {
-    if (!m_enabled || !m_utils)
+    if (QTextDocument *old = this->document())
+        disconnect(old, &QTextDocument::contentsChange, this, &Highlighter::underlineChangedBlocks);
+    QSyntaxHighlighter::setDocument(document);
+    followEdits(document);
+}
+
+// QSyntaxHighlighter answers an edit by highlighting the paragraph after the
+// changed one too whenever characters were removed, and by marking every
+// paragraph it highlights as changed up to and including its paragraph
+// separator as soon as the paragraph holds any underline at all, whether the
+// underlines moved or not. Either way the paragraph after the one being
+// typed in is laid out again on every key: with an underline in sight, that
+// doubled what a key cost. Edits are therefore underlined here, paragraph by
+// paragraph, exactly as highlightBlock would, and only the paragraphs whose
+// underlines did change are marked. Whole-document and single-paragraph
+// rehighlights still go through QSyntaxHighlighter.
+void Highlighter::followEdits(QTextDocument *document)
+{
+    if (!document)
         return;
+    disconnect(document, &QTextDocument::contentsChange, this, nullptr);
+    connect(document, &QTextDocument::contentsChange, this, &Highlighter::underlineChangedBlocks);
+}
+
+void Highlighter::underlineChangedBlocks(int from, int charsRemoved, int charsAdded)
+{
+    Q_UNUSED(charsRemoved)
+    // A document handed over through QSyntaxHighlighter::setDocument is no
+    // longer this one's to underline.
+    QTextDocument *doc = document();
+    if (!doc || sender() != doc)
+        return;
+    // Removed text leaves no paragraph of its own behind: the paragraphs
+    // that hold what was added are all that changed.
+    QTextBlock block = doc->findBlock(from);
+    QTextBlock last = doc->findBlock(from + charsAdded);
+    if (!last.isValid())
+        last = doc->lastBlock();
+    for (; block.isValid(); block = block.next()) {
+        underlineBlock(block);
+        if (block == last)
+            break;
+    }
+}
+
+void Highlighter::underlineBlock(const QTextBlock &block)
+{
+    QTextLayout *layout = block.layout();
+    if (!layout)
+        return;
+    // While an input method composes, the layout also holds its text and
+    // formats: those stay, and the underlines after the composition move
+    // past its text, as QSyntaxHighlighter has it.
+    const QVector<QTextLayout::FormatRange> old = layout->formats();
+    const int preeditStart = layout->preeditAreaPosition();
+    const int preeditLength = layout->preeditAreaText().length();
+    QVector<QTextLayout::FormatRange> ranges;
+    if (preeditLength > 0) {
+        for (const QTextLayout::FormatRange &range : old) {
+            if (range.start >= preeditStart && range.start + range.length <= preeditStart + preeditLength)
+                ranges << range;
+        }
+    }
+    if (m_enabled && m_utils) {
+        for (const Stretch &stretch : misspelledStretches(block.text())) {
+            QTextLayout::FormatRange range;
+            range.start = stretch.start;
+            range.length = stretch.length;
+            range.format = m_highlightFormat;
+            if (preeditLength > 0) {
+                if (range.start >= preeditStart)
+                    range.start += preeditLength;
+                else if (range.start + range.length >= preeditStart)
+                    range.length += preeditLength;
+            }
+            ranges << range;
+        }
+    }
+    if (ranges == old)
+        return;
+    layout->setFormats(ranges);
+    // Within the edit this only widens what is laid out anew, and never
+    // beyond the paragraph.
+    document()->markContentsDirty(block.position(), block.length() - 1);
+}
+
+QVector<Highlighter::Stretch> Highlighter::misspelledStretches(const QString &text) const
+{
+    QVector<Stretch> stretches;
     // A word met again in the paragraph is already underlined everywhere:
     // looking for it once per meeting would make a long paragraph of one
     // repeated word cost its length squared.
@@ -92,7 +191,29 @@ void Highlighter::highlightBlock(const QString &text)
         // Whole words only: a word boundary before and after each place.
         for (int at = text.indexOf(word); at >= 0; at = text.indexOf(word, at + 1)) {
             if (isBoundary(text, at) && isBoundary(text, at + word.size()))
-                setFormat(at, word.size(), m_highlightFormat);
+                stretches.append({at, int(word.size())});
         }
     }
+    // One word can lie inside another ("ab,cd" and "cd"): joined, the
+    // stretches are what a character-by-character format gives.
+    std::sort(stretches.begin(), stretches.end(),
+              [](const Stretch &a, const Stretch &b) { return a.start < b.start; });
+    QVector<Stretch> joined;
+    for (const Stretch &stretch : qAsConst(stretches)) {
+        if (!joined.isEmpty() && stretch.start <= joined.last().start + joined.last().length) {
+            Stretch &previous = joined.last();
+            previous.length = std::max(previous.length, stretch.start + stretch.length - previous.start);
+        } else {
+            joined.append(stretch);
+        }
+    }
+    return joined;
+}
+
+void Highlighter::highlightBlock(const QString &text)
+{
+    if (!m_enabled || !m_utils)
+        return;
+    for (const Stretch &stretch : misspelledStretches(text))
+        setFormat(stretch.start, stretch.length, m_highlightFormat);
 }

@@ -3,7 +3,9 @@
 
 #include <QSyntaxHighlighter>
 #include <QTextCharFormat>
+#include <QVector>
 
+class QTextBlock;
 class QTextDocument;
 class UnicodeKaEditor;
 class Utils;
@@ -28,11 +30,26 @@ public:
     // Takes effect with the next highlighting; the caller asks for a full
     // rehighlight to show it at once.
     void setEnabled(bool enabled);
+    // As QSyntaxHighlighter's, and the edits of the new document are
+    // underlined as below.
+    void setDocument(QTextDocument *document);
 
 protected:
     void highlightBlock(const QString &text) override;
 
 private:
+    struct Stretch
+    {
+        int start;
+        int length;
+    };
+    // The stretches of the paragraph text to underline, in order, those
+    // that touch or overlap joined.
+    QVector<Stretch> misspelledStretches(const QString &text) const;
+    void followEdits(QTextDocument *document);
+    void underlineChangedBlocks(int from, int charsRemoved, int charsAdded);
+    void underlineBlock(const QTextBlock &block);
+
     QTextCharFormat m_highlightFormat;
     Utils *m_utils = nullptr;
     bool m_enabled = true;
