@@ -1,5 +1,6 @@
 #include "editor/highlighter.h"
 #include "editor/suggestions.h"
+#include "editor/unicodekaeditor.h"
 
 #include "utils/utils.h"
 
@@ -22,6 +23,9 @@ private slots:
     void everyWordIsUnknownBeforeTheListIsLoaded();
     void switchingOffRemovesEveryUnderline();
     void anAddedWordLosesItsUnderline();
+    void editsKeepTheUnderlinesRight_data();
+    void editsKeepTheUnderlinesRight();
+    void theWordBeingTypedWaitsForItsUnderline();
     void doubleClickHandsOverTheSuggestionOnce();
 };
 
@@ -124,6 +128,68 @@ void TestHighlighter::anAddedWordLosesItsUnderline()
     checked.utils.addWord(QStringLiteral("bad"));
     checked.highlighter.rehighlightBlock(checked.document.firstBlock());
     QCOMPARE(underlined(checked.document), QStringList());
+}
+
+void TestHighlighter::editsKeepTheUnderlinesRight_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("removed");
+    QTest::addColumn<QString>("inserted");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("a word typed at a paragraph's end") << "ok\nbad" << 2 << 0 << " bad"
+                                                       << QStringList{"3+3", "7+3"};
+    QTest::newRow("a word made known by a letter") << "ok okk" << 5 << 1 << "" << QStringList();
+    QTest::newRow("paragraphs joined") << "ok bad\nworse" << 6 << 1 << "" << QStringList{"3+8"};
+    QTest::newRow("paragraphs pasted") << "ok" << 2 << 0 << "\nbad\nok bad" << QStringList{"3+3", "10+3"};
+    QTest::newRow("a word inside another") << "ok" << 2 << 0 << " ab,cd cd"
+                                           << QStringList{"3+5", "9+2"};
+}
+
+// An edit underlines the paragraphs it changed, and only the underlines of
+// those change.
+void TestHighlighter::editsKeepTheUnderlinesRight()
+{
+    QFETCH(QString, text);
+    QFETCH(int, position);
+    QFETCH(int, removed);
+    QFETCH(QString, inserted);
+    QFETCH(QStringList, expected);
+
+    CheckedDocument checked({QStringLiteral("ok")});
+    checked.document.setPlainText(text);
+    QTextCursor cursor(&checked.document);
+    cursor.setPosition(position);
+    cursor.setPosition(position + removed, QTextCursor::KeepAnchor);
+    cursor.insertText(inserted);
+    QCOMPARE(underlined(checked.document), expected);
+}
+
+// A misspelled word is underlined once the text cursor leaves its end, or
+// an edit elsewhere in its paragraph comes.
+void TestHighlighter::theWordBeingTypedWaitsForItsUnderline()
+{
+    Utils utils;
+    utils.loadUserDictionary();
+    utils.addWords({QStringLiteral("ok")});
+    UnicodeKaEditor editor(&utils, 9, 0);
+    QTextDocument &document = *editor.document();
+
+    editor.insertPlainText(QStringLiteral("ok bad"));
+    QCOMPARE(underlined(document), QStringList());
+    editor.insertPlainText(QStringLiteral(" "));
+    QCOMPARE(underlined(document), QStringList{"3+3"});
+    editor.insertPlainText(QStringLiteral("worse"));
+    QCOMPARE(underlined(document), QStringList{"3+3"});
+    editor.moveCursor(QTextCursor::Left);
+    QCOMPARE(underlined(document), (QStringList{"3+3", "7+5"}));
+
+    editor.moveCursor(QTextCursor::End);
+    editor.insertPlainText(QStringLiteral("\nnew"));
+    QCOMPARE(underlined(document), (QStringList{"3+3", "7+5"}));
+    QTextCursor(&document).insertText(QStringLiteral("x "));
+    QCOMPARE(underlined(document), (QStringList{"5+3", "9+5", "15+3"}));
 }
 
 void TestHighlighter::doubleClickHandsOverTheSuggestionOnce()

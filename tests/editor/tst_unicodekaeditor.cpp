@@ -601,6 +601,9 @@ void TestUnicodeKaEditor::takesOverAFinishedDocument()
     e.editor.moveCursor(QTextCursor::End);
     e.editor.textCursor().insertText(QStringLiteral(" more"));
     QCOMPARE(doc->findBlockByNumber(1).text(), QStringLiteral("ಕನ್ನಡ ಪಠ್ಯ more"));
+    // The word just typed is checked once the cursor leaves it.
+    QCOMPARE(underlinedWords(doc->findBlockByNumber(1)), 2);
+    e.editor.moveCursor(QTextCursor::Start);
     QCOMPARE(underlinedWords(doc->findBlockByNumber(1)), 3);
     QVERIFY(doc->isModified());
     QVERIFY(doc->isUndoAvailable());

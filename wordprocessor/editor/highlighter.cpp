@@ -59,6 +59,11 @@ QStringList splitWords(const QString &text)
 Highlighter::Highlighter(Utils *utils, UnicodeKaEditor *editor)
     : Highlighter(utils, editor->document())
 {
+    // Underlining a word while it is typed would flicker with every key
+    // and change the paragraph's formats each time, which has Qt lay out
+    // the paragraph after it again too.
+    m_editor = editor;
+    connect(editor, &QTextEdit::cursorPositionChanged, this, &Highlighter::endTypedWord);
 }
 
 Highlighter::Highlighter(Utils *utils, QTextDocument *document)
@@ -117,20 +122,51 @@ void Highlighter::underlineChangedBlocks(int from, int charsRemoved, int charsAd
     QTextDocument *doc = document();
     if (!doc || sender() != doc)
         return;
+    // An edit that ends at the text cursor is typing: the word it ends in
+    // waits for its underline.
+    int typedEnd = -1;
+    if (m_editor && m_editor->document() == doc) {
+        const QTextCursor cursor = m_editor->textCursor();
+        if (!cursor.hasSelection() && cursor.position() == from + charsAdded)
+            typedEnd = from + charsAdded;
+    }
+    const QTextBlock waiting = m_waitingBlock;
+    m_waitingBlock = QTextBlock();
+    m_waitingEnd = -1;
+
     // Removed text leaves no paragraph of its own behind: the paragraphs
     // that hold what was added are all that changed.
     QTextBlock block = doc->findBlock(from);
     QTextBlock last = doc->findBlock(from + charsAdded);
     if (!last.isValid())
         last = doc->lastBlock();
+    bool waitingDone = false;
     for (; block.isValid(); block = block.next()) {
-        underlineBlock(block);
+        underlineBlock(block, typedEnd);
+        waitingDone = waitingDone || block == waiting;
         if (block == last)
             break;
     }
+    // A word that waited elsewhere gets its underline now.
+    if (waiting.isValid() && !waitingDone && waiting != m_waitingBlock)
+        underlineBlock(waiting);
 }
 
-void Highlighter::underlineBlock(const QTextBlock &block)
+void Highlighter::endTypedWord()
+{
+    if (!m_waitingBlock.isValid() || !m_editor)
+        return;
+    const QTextCursor cursor = m_editor->textCursor();
+    if (!cursor.hasSelection() && cursor.position() == m_waitingEnd)
+        return;
+    const QTextBlock block = m_waitingBlock;
+    m_waitingBlock = QTextBlock();
+    m_waitingEnd = -1;
+    if (block.isValid() && block.document() == document())
+        underlineBlock(block);
+}
+
+void Highlighter::underlineBlock(const QTextBlock &block, int typedEnd)
 {
     QTextLayout *layout = block.layout();
     if (!layout)
@@ -150,6 +186,11 @@ void Highlighter::underlineBlock(const QTextBlock &block)
     }
     if (m_enabled && m_utils) {
         for (const Stretch &stretch : misspelledStretches(block.text())) {
+            if (block.position() + stretch.start + stretch.length == typedEnd) {
+                m_waitingBlock = block;
+                m_waitingEnd = typedEnd;
+                continue;
+            }
             QTextLayout::FormatRange range;
             range.start = stretch.start;
             range.length = stretch.length;

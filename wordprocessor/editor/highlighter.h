@@ -2,10 +2,10 @@
 #define YAVO_HIGHLIGHTER_H
 
 #include <QSyntaxHighlighter>
+#include <QTextBlock>
 #include <QTextCharFormat>
 #include <QVector>
 
-class QTextBlock;
 class QTextDocument;
 class UnicodeKaEditor;
 class Utils;
@@ -18,6 +18,9 @@ class Utils;
 // A word is a run of letters, digits, marks, underscores, commas and carets,
 // so "a,b" is looked up as one word; a backslash always starts a new word,
 // and such words are never underlined, nor are words of one character.
+//
+// In an editor, the word being typed is not underlined while the text
+// cursor stays at its end: it is checked once the cursor leaves it.
 class Highlighter : public QSyntaxHighlighter
 {
     Q_OBJECT
@@ -48,7 +51,17 @@ private:
     QVector<Stretch> misspelledStretches(const QString &text) const;
     void followEdits(QTextDocument *document);
     void underlineChangedBlocks(int from, int charsRemoved, int charsAdded);
-    void underlineBlock(const QTextBlock &block);
+    // typedEnd: the document position where the word being typed ends, or
+    // -1; a misspelled word that ends there is left without its underline.
+    void underlineBlock(const QTextBlock &block, int typedEnd = -1);
+    void endTypedWord();
+
+    // The editor whose text cursor tells where typing goes on, or null.
+    UnicodeKaEditor *m_editor = nullptr;
+    // The paragraph whose misspelled word at the cursor waits for its
+    // underline, and where that word ends.
+    QTextBlock m_waitingBlock;
+    int m_waitingEnd = -1;
 
     QTextCharFormat m_highlightFormat;
     Utils *m_utils = nullptr;
