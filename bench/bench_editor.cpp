@@ -136,7 +136,9 @@ struct LoadedEditor
         load();
     }
 
-    void load()
+    // inMiddle: the cursor before a word in the middle of the paragraph,
+    // where the underlines after it move with every key.
+    void load(bool inMiddle = false)
     {
         editor.setPlainText(data->document);
         // The layout of the pages out of view is finished in the background
@@ -145,6 +147,10 @@ struct LoadedEditor
         QCoreApplication::processEvents();
         QTextCursor cursor(editor.document()->findBlockByNumber(editor.document()->blockCount() / 2));
         cursor.movePosition(QTextCursor::EndOfBlock);
+        if (inMiddle) {
+            cursor.setPosition(cursor.block().position() + cursor.block().length() / 2);
+            cursor.movePosition(QTextCursor::StartOfWord);
+        }
         editor.setTextCursor(cursor);
         QCoreApplication::processEvents();
     }
@@ -181,12 +187,13 @@ void typeKeys(QWidget *editor, const QString &text)
 // typed unit under the given name.
 template <class Editor>
 void typeIntoLoaded(benchmark::State &state, LoadedEditor<Editor> &loaded, const QString &text,
-                    const char *unit)
+                    const char *unit, bool inMiddle = false)
 {
+    loaded.load(inMiddle);
     for (auto _ : state) {
         typeKeys(&loaded.editor, text);
         state.PauseTiming();
-        loaded.load();
+        loaded.load(inMiddle);
         state.ResumeTiming();
     }
     state.counters[unit] = text.size();
@@ -195,14 +202,17 @@ void typeIntoLoaded(benchmark::State &state, LoadedEditor<Editor> &loaded, const
     reportPeakMemory(state);
 }
 
-// Arguments: spell check as you type on (1) or off (0), for its share.
+// Arguments: spell check as you type on (1) or off (0), for its share; the
+// typing at the end of a paragraph (0) or in its middle (1), in front of
+// the paragraph's underlined words.
 void BM_TypeKeyByKey(benchmark::State &state)
 {
     LoadedEditor<UnicodeKaEditor> loaded(&data->utils, 0, 0);
     loaded.editor.setSpellCheckAsYouType(state.range(0) != 0);
-    typeIntoLoaded(state, loaded, data->typed, "key");
+    typeIntoLoaded(state, loaded, data->typed, "key", state.range(1) != 0);
 }
-BENCHMARK(BM_TypeKeyByKey)->ArgName("spellcheck")->Arg(1)->Arg(0)
+BENCHMARK(BM_TypeKeyByKey)->ArgNames({"spellcheck", "middle"})
+        ->Args({1, 0})->Args({0, 0})->Args({1, 1})->Args({0, 1})
         ->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // The same text typed as Kannada characters into a plain QTextEdit holding

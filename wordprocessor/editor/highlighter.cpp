@@ -7,6 +7,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <private/qtextengine_p.h>
 #include <QStringList>
 
 #include <algorithm>
@@ -206,9 +207,12 @@ void Highlighter::underlineBlock(const QTextBlock &block, int typedEnd)
     }
     if (ranges == old)
         return;
-    layout->setFormats(ranges);
-    // Within the edit this only widens what is laid out anew, and never
-    // beyond the paragraph.
+    // QTextLayout::setFormats marks the paragraph changed up to and
+    // including its separator, which lays out the next paragraph again too;
+    // the engine's own setFormats leaves that to the marking below, which
+    // stops before the separator. Within an edit this only widens what is
+    // laid out anew; after one it lays out this paragraph.
+    layout->engine()->setFormats(ranges);
     document()->markContentsDirty(block.position(), block.length() - 1);
 }
 
