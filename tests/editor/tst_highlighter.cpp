@@ -190,6 +190,17 @@ void TestHighlighter::theWordBeingTypedWaitsForItsUnderline()
     QCOMPARE(underlined(document), (QStringList{"3+3", "7+5"}));
     QTextCursor(&document).insertText(QStringLiteral("x "));
     QCOMPARE(underlined(document), (QStringList{"5+3", "9+5", "15+3"}));
+
+    // A deletion from elsewhere takes the waiting word's paragraph along.
+    editor.moveCursor(QTextCursor::End);
+    editor.insertPlainText(QStringLiteral("\nlast"));
+    QTextCursor cut(&document);
+    cut.setPosition(2);
+    cut.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    cut.removeSelectedText();
+    editor.moveCursor(QTextCursor::Start);
+    QCOMPARE(document.toPlainText(), QStringLiteral("x "));
+    QCOMPARE(underlined(document), QStringList());
 }
 
 void TestHighlighter::doubleClickHandsOverTheSuggestionOnce()

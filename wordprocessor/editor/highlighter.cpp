@@ -60,9 +60,9 @@ QStringList splitWords(const QString &text)
 Highlighter::Highlighter(Utils *utils, UnicodeKaEditor *editor)
     : Highlighter(utils, editor->document())
 {
-    // Underlining a word while it is typed would flicker with every key
-    // and change the paragraph's formats each time, which has Qt lay out
-    // the paragraph after it again too.
+    // Underlining a word while it is typed would have the underline come
+    // and go with every key, and set the paragraph's underlines anew each
+    // time, at the cost of a layout.
     m_editor = editor;
     connect(editor, &QTextEdit::cursorPositionChanged, this, &Highlighter::endTypedWord);
 }
@@ -93,6 +93,7 @@ void Highlighter::setDocument(QTextDocument *document)
 {
     if (QTextDocument *old = this->document())
         disconnect(old, &QTextDocument::contentsChange, this, &Highlighter::underlineChangedBlocks);
+    m_waiting = QTextCursor();
     QSyntaxHighlighter::setDocument(document);
     followEdits(document);
 }
@@ -131,9 +132,8 @@ void Highlighter::underlineChangedBlocks(int from, int charsRemoved, int charsAd
         if (!cursor.hasSelection() && cursor.position() == from + charsAdded)
             typedEnd = from + charsAdded;
     }
-    const QTextBlock waiting = m_waitingBlock;
-    m_waitingBlock = QTextBlock();
-    m_waitingEnd = -1;
+    const QTextBlock waiting = m_waiting.isNull() ? QTextBlock() : m_waiting.block();
+    m_waiting = QTextCursor();
 
     // Removed text leaves no paragraph of its own behind: the paragraphs
     // that hold what was added are all that changed.
@@ -149,22 +149,20 @@ void Highlighter::underlineChangedBlocks(int from, int charsRemoved, int charsAd
             break;
     }
     // A word that waited elsewhere gets its underline now.
-    if (waiting.isValid() && !waitingDone && waiting != m_waitingBlock)
+    if (waiting.isValid() && !waitingDone && (m_waiting.isNull() || m_waiting.block() != waiting))
         underlineBlock(waiting);
 }
 
 void Highlighter::endTypedWord()
 {
-    if (!m_waitingBlock.isValid() || !m_editor)
+    if (m_waiting.isNull() || !m_editor)
         return;
     const QTextCursor cursor = m_editor->textCursor();
-    if (!cursor.hasSelection() && cursor.position() == m_waitingEnd)
+    if (!cursor.hasSelection() && cursor.position() == m_waiting.position())
         return;
-    const QTextBlock block = m_waitingBlock;
-    m_waitingBlock = QTextBlock();
-    m_waitingEnd = -1;
-    if (block.isValid() && block.document() == document())
-        underlineBlock(block);
+    const QTextBlock block = m_waiting.block();
+    m_waiting = QTextCursor();
+    underlineBlock(block);
 }
 
 void Highlighter::underlineBlock(const QTextBlock &block, int typedEnd)
@@ -188,8 +186,8 @@ void Highlighter::underlineBlock(const QTextBlock &block, int typedEnd)
     if (m_enabled && m_utils) {
         for (const Stretch &stretch : misspelledStretches(block.text())) {
             if (block.position() + stretch.start + stretch.length == typedEnd) {
-                m_waitingBlock = block;
-                m_waitingEnd = typedEnd;
+                m_waiting = QTextCursor(block);
+                m_waiting.setPosition(typedEnd);
                 continue;
             }
             QTextLayout::FormatRange range;

@@ -2,10 +2,11 @@
 #define YAVO_HIGHLIGHTER_H
 
 #include <QSyntaxHighlighter>
-#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextCharFormat>
 #include <QVector>
 
+class QTextBlock;
 class QTextDocument;
 class UnicodeKaEditor;
 class Utils;
@@ -58,10 +59,10 @@ private:
 
     // The editor whose text cursor tells where typing goes on, or null.
     UnicodeKaEditor *m_editor = nullptr;
-    // The paragraph whose misspelled word at the cursor waits for its
-    // underline, and where that word ends.
-    QTextBlock m_waitingBlock;
-    int m_waitingEnd = -1;
+    // Where the misspelled word that waits for its underline ends, or a
+    // null cursor; a cursor, so that edits elsewhere move it along and a
+    // deleted paragraph or document leaves nothing dangling.
+    QTextCursor m_waiting;
 
     QTextCharFormat m_highlightFormat;
     Utils *m_utils = nullptr;
