@@ -17,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -219,6 +220,9 @@ int main(int argc, char **argv)
     qputenv("HOME", home.path().toUtf8());
     qputenv("XDG_CONFIG_HOME", (home.path() + QLatin1String("/.config")).toUtf8());
     qputenv("XDG_DATA_HOME", (home.path() + QLatin1String("/.local/share")).toUtf8());
+    // The word processor keeps its user dictionary store under the current
+    // folder: not the one the benchmark was started in.
+    QDir::setCurrent(home.path());
     QApplication app(argc, argv);
     QTemporaryDir dir;
     workDir = &dir;
