@@ -2,6 +2,7 @@
 
 #include "core/indicchars.h"
 #include "core/sharedsettings.h"
+#include "private/inplacetext_p.h"
 
 #include <algorithm>
 
@@ -241,33 +242,13 @@ inline void AnsiToUnicode::appendDependent(char16_t independent, char16_t sign)
         setLastUnit(sign);
 }
 
-// The result, written in place. QString's own append costs far more than
-// the few characters each step adds: here room for what the text usually
-// becomes is made at the start, each step makes sure of its room with one
-// comparison and writes through a pointer, and finish() cuts the result back
-// to what was written.
-class AnsiToUnicode::Output
+// The result, written in place (see InPlaceText).
+class AnsiToUnicode::Output : public InPlaceText
 {
 public:
-    Output(QString &result, int expectedSize)
-        : m_result(result)
-    {
-        grow(expectedSize);
-    }
+    using InPlaceText::InPlaceText;
+    using InPlaceText::append;
 
-    void finish() { m_result.resize(m_size); }
-
-    void append(QChar c)
-    {
-        makeRoom(1);
-        m_text[m_size++] = c;
-    }
-    void append(const QChar *text, int count)
-    {
-        makeRoom(count);
-        std::copy(text, text + count, m_text + m_size);
-        m_size += count;
-    }
     void append(const char16_t *text, int count) { append(reinterpret_cast<const QChar *>(text), count); }
     // Copies text with every backquote turned into an apostrophe.
     void appendQuoted(const QChar *text, int count)
@@ -277,24 +258,6 @@ public:
             m_text[m_size + i] = text[i] == QLatin1Char('`') ? QChar(QLatin1Char('\'')) : text[i];
         m_size += count;
     }
-
-private:
-    void makeRoom(int count)
-    {
-        if (m_size + count > m_room)
-            grow(std::max(2 * m_room, m_size + count));
-    }
-    void grow(int room)
-    {
-        m_room = room;
-        m_result.resize(m_room);
-        m_text = m_result.data();
-    }
-
-    QString &m_result;
-    QChar *m_text = nullptr;
-    int m_size = 0;
-    int m_room = 0;
 };
 
 AnsiToUnicode::AnsiToUnicode()

@@ -4,6 +4,7 @@
 #include "core/usernotice.h"
 #include "core/wordbyword.h"
 #include "private/corelogging_p.h"
+#include "private/inplacetext_p.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -248,23 +249,15 @@ void NudiToAnsi::buildTables()
     emit loaded();
 }
 
-// The conversion, written in place at the end of the result. A glyph adds a
-// few characters at most, and QString's own append and insert cost far more
-// than the characters they move: here each step makes sure of its room with
-// one comparison and writes through a pointer. The result is longer than the
-// text while it is written; finish() cuts it back. Sizes and positions count
-// from the start of the current word, which no step reaches before.
-class NudiToAnsi::WordOutput
+// The conversion, written in place (see InPlaceText), with what the word
+// walk needs besides appending: positions and sizes count from the start of
+// the current word, which no step reaches before.
+class NudiToAnsi::WordOutput : public InPlaceText
 {
 public:
-    WordOutput(QString &result, int expectedSize)
-        : m_result(result)
-        , m_start(result.size())
-    {
-        grow(expectedSize);
-    }
+    using InPlaceText::InPlaceText;
+    using InPlaceText::append;
 
-    void finish() { m_result.resize(m_start + m_size); }
     void startWord() { m_word = m_size; }
 
     int size() const { return m_size - m_word; }
@@ -275,11 +268,6 @@ public:
             && m_text[m_size - 1] == QLatin1Char(pair[1]);
     }
 
-    void append(QChar c)
-    {
-        makeRoom(1);
-        m_text[m_size++] = c;
-    }
     void append(const char (&pair)[3])
     {
         makeRoom(2);
@@ -308,24 +296,8 @@ private:
         std::copy(text, text + count, at);
         m_size += count;
     }
-    void makeRoom(int count)
-    {
-        if (m_size + count > m_room)
-            grow(std::max(2 * m_room, m_size + count));
-    }
-    void grow(int room)
-    {
-        m_room = room;
-        m_result.resize(m_start + m_room);
-        m_text = m_result.data() + m_start;
-    }
 
-    QString &m_result;
-    const int m_start;
-    QChar *m_text = nullptr;
-    int m_size = 0;
     int m_word = 0;
-    int m_room = 0;
 };
 
 inline void NudiToAnsi::NameEnd::set(const Name &name)
