@@ -1,37 +1,56 @@
 #include "tutor/tutorapplication.h"
 
+#include "private/tutorlogging_p.h"
+
 #include "widgets/yvinstallindicfont.h"
 
 #include <QFont>
 #include <QGuiApplication>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
+#include <QOpenGLFunctions>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 
 namespace {
 
-bool canMakeOpenGLContext()
+// The renderer string of the OpenGL that Qt Quick would draw with; a null
+// array when no context can be made current.
+QByteArray openGLRenderer()
 {
     QOpenGLContext context;
     if (!context.create())
-        return false;
+        return QByteArray();
     QOffscreenSurface surface;
     surface.setFormat(context.format());
     surface.create();
     if (!surface.isValid() || !context.makeCurrent(&surface))
-        return false;
+        return QByteArray();
+    const auto *renderer = reinterpret_cast<const char *>(context.functions()->glGetString(GL_RENDERER));
+    const QByteArray name = renderer ? QByteArray(renderer) : QByteArray("");
     context.doneCurrent();
-    return true;
+    return name;
 }
 
 } // namespace
+
+bool TutorApplication::isSoftwareRasterizer(const QByteArray &renderer)
+{
+    static const char *const rasterizers[] = {"llvmpipe", "softpipe", "Software Rasterizer"};
+    for (const char *rasterizer : rasterizers) {
+        if (renderer.contains(rasterizer))
+            return true;
+    }
+    return false;
+}
 
 void TutorApplication::chooseSceneGraphBackend()
 {
     if (qEnvironmentVariableIsSet("QT_QUICK_BACKEND") || qEnvironmentVariableIsSet("QMLSCENE_DEVICE"))
         return;
-    if (!canMakeOpenGLContext())
+    const QByteArray renderer = openGLRenderer();
+    qCDebug(lcTutor) << "OpenGL renderer" << renderer;
+    if (renderer.isNull() || isSoftwareRasterizer(renderer))
         QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
 }
 

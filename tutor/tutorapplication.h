@@ -1,16 +1,24 @@
 #ifndef YAVO_TUTORAPPLICATION_H
 #define YAVO_TUTORAPPLICATION_H
 
+#include <QByteArray>
 #include <QString>
 
 // What the tutor sets up on its application before it opens its window.
 namespace TutorApplication {
 
 // Qt Quick draws with OpenGL; on a machine (or a headless session) where no
-// OpenGL context can be made it would abort, so the tutor then draws with
-// the software scene graph. A backend chosen through the environment wins.
-// Call after the application object exists and before any Qt Quick window.
+// OpenGL context can be made it would abort, and where the OpenGL is a
+// rasterizer on the processor (as without a graphics driver, in virtual
+// machines and many remote desktops) every frame costs a core, so the tutor
+// then draws with the software scene graph, which redraws only what
+// changed. A backend chosen through the environment wins. Call after the
+// application object exists and before any Qt Quick window.
 void chooseSceneGraphBackend();
+
+// Whether an OpenGL renderer string (GL_RENDERER) names a rasterizer that
+// runs on the processor.
+bool isSoftwareRasterizer(const QByteArray &renderer);
 
 // Registers the built-in Indic font and makes its family, at 15 pixels, the
 // application's font. Returns the family, "" when none could be registered

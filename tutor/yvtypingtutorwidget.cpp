@@ -30,9 +30,12 @@ void yvTypingTutorWidget::setupContext(QQmlContext *context)
 void yvTypingTutorWidget::setupView()
 {
     setResizeMode(QQuickView::SizeRootObjectToView);
+    // The size comes before the views and the first showing: a window
+    // manager applies a resize of a shown window only later, and the views
+    // would first lay themselves out for the size the QML declares.
+    setMinimumSize(QSize(800, 300));
+    resize(800, 300);
     setupContext(rootContext());
     setSource(QUrl(QStringLiteral("qrc:/qrc/view.qml")));
     show();
-    setMinimumSize(QSize(800, 300));
-    resize(800, 300);
 }

@@ -8,6 +8,9 @@ Rectangle {
     property bool isReady: false
     property bool isShifted: false
     readonly property int columnCount: 12
+    // Grows with every key typed and every character asked; the asked key
+    // pulses anew after each (see TTButtonDelegate).
+    property int activity: 0
 
     width: 910
     height: 500
@@ -65,6 +68,7 @@ Rectangle {
             // Through -1, so that the same key flashes again.
             keyboardGridView.currentIndex = -1
             keyboardGridView.currentIndex = index.row
+            ++root.activity
         }
 
         function onIsReadyChanged(ready) {
@@ -81,6 +85,7 @@ Rectangle {
                 askgingCharTextItem.text = qsTr(" %1 [ %2 ]")
                         .arg(keyboardModel.getAskingCharInIndic())
                         .arg(keyboardModel.getAskingChar())
+            ++root.activity
         }
     }
 
@@ -218,7 +223,7 @@ Rectangle {
         objectName: "keyboardGridView"
         anchors.top: languagesCombo.bottom
         anchors.left: parent.left
-        anchors.right: parent.right
+        anchors.bottom: parent.bottom
     }
 
     Component.onCompleted: {
