@@ -12,11 +12,7 @@
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 
-namespace {
-
-// The renderer string of the OpenGL that Qt Quick would draw with; a null
-// array when no context can be made current.
-QByteArray openGLRenderer()
+QByteArray TutorApplication::openGLRenderer()
 {
     QOpenGLContext context;
     if (!context.create())
@@ -31,8 +27,6 @@ QByteArray openGLRenderer()
     context.doneCurrent();
     return name;
 }
-
-} // namespace
 
 bool TutorApplication::isSoftwareRasterizer(const QByteArray &renderer)
 {

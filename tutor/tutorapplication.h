@@ -16,6 +16,10 @@ namespace TutorApplication {
 // application object exists and before any Qt Quick window.
 void chooseSceneGraphBackend();
 
+// The renderer string (GL_RENDERER) of the OpenGL that Qt Quick would draw
+// with; a null array when no context can be made current.
+QByteArray openGLRenderer();
+
 // Whether an OpenGL renderer string (GL_RENDERER) names a rasterizer that
 // runs on the processor.
 bool isSoftwareRasterizer(const QByteArray &renderer);

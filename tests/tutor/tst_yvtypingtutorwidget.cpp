@@ -36,6 +36,8 @@ private slots:
     void initTestCase();
     void opensAFixedDialogWindowWithItsViews();
     void drawsWithoutOpenGL();
+    void knowsTheRasterizersOnTheProcessor_data();
+    void knowsTheRasterizersOnTheProcessor();
     void textsUseTheRegisteredFontFamily_data();
     void textsUseTheRegisteredFontFamily();
 
@@ -81,6 +83,25 @@ void TestYvTypingTutorWidget::drawsWithoutOpenGL()
     QTRY_VERIFY((picture = window.screen()->grabWindow(window.winId()).toImage(),
                  picture.pixelColor(5, 50).lightness() < picture.pixelColor(5, 295).lightness()));
     QCOMPARE(picture.size(), QSize(800, 300));
+}
+
+void TestYvTypingTutorWidget::knowsTheRasterizersOnTheProcessor_data()
+{
+    QTest::addColumn<QByteArray>("renderer");
+    QTest::addColumn<bool>("onTheProcessor");
+    QTest::newRow("llvmpipe") << QByteArray("llvmpipe (LLVM 15.0.6, 256 bits)") << true;
+    QTest::newRow("softpipe") << QByteArray("softpipe") << true;
+    QTest::newRow("swrast") << QByteArray("Mesa DRI Software Rasterizer") << true;
+    QTest::newRow("graphics card") << QByteArray("Mesa Intel(R) UHD Graphics 620 (KBL GT2)") << false;
+    QTest::newRow("other driver") << QByteArray("NVIDIA GeForce GTX 1060/PCIe/SSE2") << false;
+    QTest::newRow("none named") << QByteArray("") << false;
+}
+
+void TestYvTypingTutorWidget::knowsTheRasterizersOnTheProcessor()
+{
+    QFETCH(QByteArray, renderer);
+    QFETCH(bool, onTheProcessor);
+    QCOMPARE(TutorApplication::isSoftwareRasterizer(renderer), onTheProcessor);
 }
 
 void TestYvTypingTutorWidget::textsUseTheRegisteredFontFamily_data()

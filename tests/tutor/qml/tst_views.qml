@@ -244,49 +244,6 @@ Item {
             return ""
         }
 
-        // Every key lies inside the window, and the keyboard reaches its
-        // right or its bottom edge (it is laid out for this size).
-        function keyboardFits() {
-            for (var row = 0; row < grid.count; ++row) {
-                var key = grid.itemAtIndex(row)
-                if (key === null)
-                    return "key " + row + " not made"
-                var outside = outsideTheWindow(key, "key " + row)
-                if (outside !== "")
-                    return outside
-            }
-            var last = grid.itemAtIndex(grid.count - 1)
-            var corner = last.mapToItem(window, last.width, last.height)
-            if (Math.min(window.width - corner.x, window.height - corner.y) > grid.cellWidth / 2)
-                return "the keyboard ends at " + corner + " in " + window.width + "x" + window.height
-            return outsideTheWindow(findChild(view, "askgingCharRectItem"), "the asked box")
-        }
-
-        function test_keyboardFollowsTheWindow_data() {
-            return [
-                { tag: "larger", width: 1200, height: 600 },
-                { tag: "wide and low", width: 1260, height: 300 },
-                { tag: "narrow and high", width: 800, height: 700 },
-            ]
-        }
-
-        function test_keyboardFollowsTheWindow(data) {
-            // Resized while the keys arrive, as a window manager does with a
-            // window it has just been shown.
-            loader.active = false
-            loader.active = true
-            grid = findChild(loader.item, "keyboardGridView")
-            tryVerify(function() { return grid.count === 48 && grid.itemAtIndex(47) !== null })
-            window.width = data.width
-            window.height = data.height
-            tryVerify(function() { return keyboardFits() === "" }, 5000, keyboardFits())
-
-            // And once more when all is settled, back to the smallest size.
-            window.width = 800
-            window.height = 300
-            tryVerify(function() { return keyboardFits() === "" }, 5000, keyboardFits())
-        }
-
         function test_pickListFollowsTheWindow() {
             window.width = 1200
             window.height = 600
