@@ -2,14 +2,19 @@
 
 #include "private/tutorlogging_p.h"
 
+#include "core/indictransliterator.h"
 #include "widgets/yvinstallindicfont.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFont>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
 #include <QQuickWindow>
+#include <QRawFont>
 #include <QSGRendererInterface>
 
 QByteArray TutorApplication::openGLRenderer()
@@ -27,6 +32,24 @@ QByteArray TutorApplication::openGLRenderer()
     context.doneCurrent();
     return name;
 }
+
+namespace {
+
+// The letter KA stands at the same place in the block of every script.
+constexpr quint32 letterKaOffset = 0x15;
+
+// The fonts of the scripts besides the built-in one, in the order of their
+// names.
+QStringList scriptFontFiles()
+{
+    const QDir folder(QStringLiteral(":/qrc/fonts"));
+    QStringList files;
+    for (const QString &name : folder.entryList(QDir::Files, QDir::Name))
+        files << folder.filePath(name);
+    return files;
+}
+
+} // namespace
 
 bool TutorApplication::isSoftwareRasterizer(const QByteArray &renderer)
 {
@@ -51,10 +74,36 @@ void TutorApplication::chooseSceneGraphBackend()
 QString TutorApplication::installFont()
 {
     const QString family = yvInstallIndicFont::installIndicFont();
+    for (const QString &path : scriptFontFiles())
+        QFontDatabase::addApplicationFont(path);
     QFont font = QGuiApplication::font();
     if (!family.isEmpty())
         font.setFamily(family);
     font.setPixelSize(15);
     QGuiApplication::setFont(font);
     return family;
+}
+
+QStringList TutorApplication::scriptFontFamilies()
+{
+    QList<QRawFont> fonts;
+    for (const QString &path : QStringList(QStringLiteral(":/qrc/SakalBharati.ttf")) + scriptFontFiles()) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            fonts << QRawFont(file.readAll(), QGuiApplication::font().pixelSize());
+    }
+    QStringList families;
+    const int languages = IndicTransliterator::languageNames().size();
+    for (int language = 0; language < languages; ++language) {
+        QString family = QGuiApplication::font().family();
+        const quint32 base = IndicTransliterator::scriptBase(language);
+        for (const QRawFont &font : qAsConst(fonts)) {
+            if (base != 0 && font.supportsCharacter(base + letterKaOffset)) {
+                family = font.familyName();
+                break;
+            }
+        }
+        families << family;
+    }
+    return families;
 }

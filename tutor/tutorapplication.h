@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // What the tutor sets up on its application before it opens its window.
 namespace TutorApplication {
@@ -24,10 +25,16 @@ QByteArray openGLRenderer();
 // runs on the processor.
 bool isSoftwareRasterizer(const QByteArray &renderer);
 
-// Registers the built-in Indic font and makes its family, at 15 pixels, the
-// application's font. Returns the family, "" when none could be registered
-// (the default family then stays, at 15 pixels).
+// Registers the built-in Indic fonts and makes the family of the main one,
+// at 15 pixels, the application's font. Returns that family, "" when it
+// could not be registered (the default family then stays, at 15 pixels).
 QString installFont();
+
+// For each language, in the order of the language numbers, the family of
+// the built-in font that has its script: a font asked for a script it has
+// no tables for draws it in another font, and says so on every size the
+// views try. The application font's family where none has it (English).
+QStringList scriptFontFamilies();
 
 } // namespace TutorApplication
 

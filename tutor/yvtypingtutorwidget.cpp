@@ -1,5 +1,6 @@
 #include "tutor/yvtypingtutorwidget.h"
 
+#include "tutor/tutorapplication.h"
 #include "tutor/yvkeyboardmodel.h"
 
 #include "core/indictransliterator.h"
@@ -22,6 +23,7 @@ void yvTypingTutorWidget::setupContext(QQmlContext *context)
     context->setContextProperty(QStringLiteral("languageNames"), IndicTransliterator::languageNames());
     context->setContextProperty(QStringLiteral("keyboardLayoutNames"), IndicTransliterator::keyboardLayoutNames());
     context->setContextProperty(QStringLiteral("version"), QStringLiteral("1.0.0.1"));
+    context->setContextProperty(QStringLiteral("scriptFontFamilies"), TutorApplication::scriptFontFamilies());
     // One model for the whole run: the views hold on to it until the end,
     // and it goes with the context that offers it.
     context->setContextProperty(QStringLiteral("keyboardModel"), yvKeyboardModel::createFromKeyLayout(context));

@@ -65,7 +65,7 @@ Item {
             height: isShiftKey ? parent.height : parent.height / 2
             text: indicUChar
             color: "white"
-            font.family: Qt.application.font.family
+            font.family: scriptFontFamily()
             font.pixelSize: 72
             font.bold: true
             fontSizeMode: Text.Fit
@@ -83,7 +83,7 @@ Item {
             height: keyRoot.shiftShown ? parent.height : parent.height / 2
             text: indicLChar
             color: "white"
-            font.family: Qt.application.font.family
+            font.family: scriptFontFamily()
             font.pixelSize: 72
             font.bold: true
             fontSizeMode: Text.Fit

@@ -21,6 +21,13 @@ Rectangle {
         GradientStop { position: 1.0; color: "#a7a7b7" }
     }
 
+    // The family of the built-in font that has the current language's
+    // script. The keys read it when the grid makes them, which it does anew
+    // for every language.
+    function scriptFontFamily() {
+        return scriptFontFamilies[keyboardModel.getLanguage()]
+    }
+
     function showKeyboard() {
         aboutTutor.visible = false
         languagesListView.visible = false
@@ -79,6 +86,10 @@ Rectangle {
             root.wantedRow = index
             root.isShifted = shift
             currentAskingCharRectAimator.running = root.isReady
+            // The old text goes before the family changes, so that no text
+            // is ever laid out in the font of another script.
+            askgingCharTextItem.text = ""
+            askgingCharTextItem.font.family = scriptFontFamily()
             if (ch === "")
                 askgingCharTextItem.text = qsTr("No key of this layout to ask")
             else
@@ -156,7 +167,7 @@ Rectangle {
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             color: "#100c08"
-            font.family: Qt.application.font.family
+            font.family: scriptFontFamily()
             font.pixelSize: 72
             fontSizeMode: Text.Fit
             minimumPixelSize: 12
