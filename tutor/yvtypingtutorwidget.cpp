@@ -1,10 +1,13 @@
 #include "tutor/yvtypingtutorwidget.h"
 
+#include "private/tutorlogging_p.h"
+
 #include "tutor/tutorapplication.h"
 #include "tutor/yvkeyboardmodel.h"
 
 #include "core/indictransliterator.h"
 
+#include <QElapsedTimer>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QUrl>
@@ -38,6 +41,9 @@ void yvTypingTutorWidget::setupView()
     setMinimumSize(QSize(800, 300));
     resize(800, 300);
     setupContext(rootContext());
+    QElapsedTimer loading;
+    loading.start();
     setSource(QUrl(QStringLiteral("qrc:/qrc/view.qml")));
+    qCDebug(lcTutor) << "views loaded in" << loading.nsecsElapsed() / 1000 << "us";
     show();
 }
