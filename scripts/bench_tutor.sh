@@ -30,7 +30,7 @@ export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$wo
 export XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM QT_QUICK_BACKEND QMLSCENE_DEVICE QML_DISABLE_DISK_CACHE QML_FORCE_DISK_CACHE
-cd "$HOME"
+cd "$HOME" || exit 1
 
 exec 3< <(Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null & echo "pid $!")
 read -r -t 10 line1 <&3; read -r -t 10 line2 <&3
