@@ -11,34 +11,25 @@
 set -uo pipefail
 tutor=$(realpath "$1")
 runs=15
-for tool in Xvfb openbox xdotool; do
+for tool in xvfb-run xauth openbox xdotool; do
     command -v "$tool" >/dev/null || { echo "bench_tutor: $tool missing, skipped"; exit 0; }
 done
+# The rest runs on a virtual X server of its own.
+if [ -z "${YAVO_BENCH_TUTOR_X:-}" ]; then
+    YAVO_BENCH_TUTOR_X=1 exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -nolisten tcp" \
+        "$0" "$@"
+fi
 
 work=$(mktemp -d)
-xpid="" wmpid="" tpid=""
-cleanup() {
-    [ -n "$tpid" ] && kill "$tpid" 2>/dev/null
-    [ -n "$wmpid" ] && kill "$wmpid" 2>/dev/null
-    [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# A home of its own, so that no cache or setting of the user is touched.
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
-export XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+wmpid="" tpid=""
+trap '[ -n "$tpid" ] && kill "$tpid" 2>/dev/null; [ -n "$wmpid" ] && kill "$wmpid" 2>/dev/null; rm -rf "$work"' EXIT
+# No cache, setting or data folder of the user is touched.
+for folder in HOME XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME XDG_RUNTIME_DIR; do
+    mkdir -m 700 "$work/$folder" && export "$folder=$work/$folder"
+done
 unset QT_QPA_PLATFORM QT_QUICK_BACKEND QMLSCENE_DEVICE QML_DISABLE_DISK_CACHE QML_FORCE_DISK_CACHE
 cd "$HOME" || exit 1
 
-exec 3< <(Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null & echo "pid $!")
-read -r -t 10 line1 <&3; read -r -t 10 line2 <&3
-for l in "$line1" "$line2"; do
-    case "$l" in pid*) xpid=${l#pid } ;; *) display=$l ;; esac
-done
-[ -n "${display:-}" ] || { echo "bench_tutor: Xvfb did not start"; exit 1; }
-export DISPLAY=":$display"
 openbox --sm-disable --startup "touch '$work/wm-ready'" >/dev/null 2>&1 &
 wmpid=$!
 for _ in $(seq 1 200); do [ -e "$work/wm-ready" ] && break; sleep 0.05; done
