@@ -86,11 +86,13 @@ QString TutorApplication::installFont()
 
 QStringList TutorApplication::scriptFontFamilies()
 {
+    // Read for their names and characters only: the size does not matter.
+    constexpr qreal anySize = 12;
     QList<QRawFont> fonts;
     for (const QString &path : QStringList(QStringLiteral(":/qrc/SakalBharati.ttf")) + scriptFontFiles()) {
         QFile file(path);
         if (file.open(QIODevice::ReadOnly))
-            fonts << QRawFont(file.readAll(), QGuiApplication::font().pixelSize());
+            fonts << QRawFont(file.readAll(), anySize);
     }
     QStringList families;
     const int languages = IndicTransliterator::languageNames().size();
