@@ -15,3 +15,8 @@ for bench in "$build"/bench/bench_*; do
     echo "== $(basename "$bench")"
     "$bench" "$@"
 done
+
+# The typing tutor's idle cost and the loading of its views, on a virtual X
+# server (not a benchmark program: it watches the running tutor).
+echo "== bench_tutor.sh"
+"$root/scripts/bench_tutor.sh" "$build/bin/YavoTypingTutor"

@@ -7,8 +7,14 @@
 int main(int argc, char *argv[])
 {
     // Asks Qt for its software OpenGL where Qt reads this (Windows); other
-    // systems get the software scene graph when OpenGL is missing.
+    // systems get the software scene graph when OpenGL is missing or runs
+    // on the processor.
     qputenv("QT_OPENGL", "software");
+    // Compiled QML kept in the user's cache folder would save the tutor a
+    // few milliseconds of a start-up that takes far longer: not worth files
+    // in the user's home.
+    if (!qEnvironmentVariableIsSet("QML_DISABLE_DISK_CACHE"))
+        qputenv("QML_DISABLE_DISK_CACHE", "1");
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -1,9 +1,13 @@
 #include "tutor/yvtypingtutorwidget.h"
 
+#include "private/tutorlogging_p.h"
+
+#include "tutor/tutorapplication.h"
 #include "tutor/yvkeyboardmodel.h"
 
 #include "core/indictransliterator.h"
 
+#include <QElapsedTimer>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QUrl>
@@ -22,6 +26,7 @@ void yvTypingTutorWidget::setupContext(QQmlContext *context)
     context->setContextProperty(QStringLiteral("languageNames"), IndicTransliterator::languageNames());
     context->setContextProperty(QStringLiteral("keyboardLayoutNames"), IndicTransliterator::keyboardLayoutNames());
     context->setContextProperty(QStringLiteral("version"), QStringLiteral("1.0.0.1"));
+    context->setContextProperty(QStringLiteral("scriptFontFamilies"), TutorApplication::scriptFontFamilies());
     // One model for the whole run: the views hold on to it until the end,
     // and it goes with the context that offers it.
     context->setContextProperty(QStringLiteral("keyboardModel"), yvKeyboardModel::createFromKeyLayout(context));
@@ -30,9 +35,15 @@ void yvTypingTutorWidget::setupContext(QQmlContext *context)
 void yvTypingTutorWidget::setupView()
 {
     setResizeMode(QQuickView::SizeRootObjectToView);
-    setupContext(rootContext());
-    setSource(QUrl(QStringLiteral("qrc:/qrc/view.qml")));
-    show();
+    // The size comes before the views and the first showing: a window
+    // manager applies a resize of a shown window only later, and the views
+    // would first lay themselves out for the size the QML declares.
     setMinimumSize(QSize(800, 300));
     resize(800, 300);
+    setupContext(rootContext());
+    QElapsedTimer loading;
+    loading.start();
+    setSource(QUrl(QStringLiteral("qrc:/qrc/view.qml")));
+    qCDebug(lcTutor) << "views loaded in" << loading.nsecsElapsed() / 1000 << "us";
+    show();
 }

@@ -16,7 +16,7 @@ public:
 
     // Registers the model's QML type and gives the views the names they
     // read from their context: the key model, the language and layout
-    // names and the version.
+    // names, the version and the font family of each language's script.
     static void setupContext(QQmlContext *context);
 
 private:

@@ -15,6 +15,7 @@ Item {
     onIsCurrentChanged: if (isCurrent) flash.restart()
     NumberAnimation {
         id: flash
+        objectName: "flash"
         target: keyRoot
         property: "opacity"
         from: 0
@@ -64,7 +65,7 @@ Item {
             height: isShiftKey ? parent.height : parent.height / 2
             text: indicUChar
             color: "white"
-            font.family: Qt.application.font.family
+            font.family: scriptFontFamily()
             font.pixelSize: 72
             font.bold: true
             fontSizeMode: Text.Fit
@@ -82,7 +83,7 @@ Item {
             height: keyRoot.shiftShown ? parent.height : parent.height / 2
             text: indicLChar
             color: "white"
-            font.family: Qt.application.font.family
+            font.family: scriptFontFamily()
             font.pixelSize: 72
             font.bold: true
             fontSizeMode: Text.Fit
@@ -140,8 +141,30 @@ Item {
         color: "#800f0000"
     }
 
-    // The key of the asked character pulses. It animates this key's own
-    // delegate in the grid, whichever order the grid made its delegates in.
+    // The key of the asked character pulses for a few cycles when it is
+    // asked and again whenever the user types, then rests: a pulse without
+    // end would keep the window drawing while nobody types. It animates this
+    // key's own delegate in the grid, whichever order the grid made its
+    // delegates in.
+    readonly property bool pulses: asked && root.isReady && keyRoot.parent !== null
+
+    // A restart while it pulses adds its cycles to the running one, and a
+    // stop lets the current cycle end, so the key never jumps.
+    function pulse() {
+        if (pulses)
+            animateWantedButtonOpacity.restart()
+        else
+            animateWantedButtonOpacity.stop()
+    }
+
+    onPulsesChanged: pulse()
+    Component.onCompleted: pulse()
+
+    Connections {
+        target: root
+        function onActivityChanged() { keyRoot.pulse() }
+    }
+
     NumberAnimation {
         id: animateWantedButtonOpacity
         objectName: "animateWantedButtonOpacity"
@@ -152,8 +175,7 @@ Item {
         duration: 700
         easing.type: Easing.InOutBack
         easing.overshoot: 5
-        loops: Animation.Infinite
+        loops: 3
         alwaysRunToEnd: true
-        running: keyRoot.asked && root.isReady && keyRoot.parent !== null
     }
 }

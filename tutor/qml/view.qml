@@ -8,6 +8,9 @@ Rectangle {
     property bool isReady: false
     property bool isShifted: false
     readonly property int columnCount: 12
+    // Grows with every key typed and every character asked; the asked key
+    // pulses anew after each (see TTButtonDelegate).
+    property int activity: 0
 
     width: 910
     height: 500
@@ -16,6 +19,13 @@ Rectangle {
     gradient: Gradient {
         GradientStop { position: 0.0; color: "#736F6E" }
         GradientStop { position: 1.0; color: "#a7a7b7" }
+    }
+
+    // The family of the built-in font that has the current language's
+    // script. The keys read it when the grid makes them, which it does anew
+    // for every language.
+    function scriptFontFamily() {
+        return scriptFontFamilies[keyboardModel.getLanguage()]
     }
 
     function showKeyboard() {
@@ -65,6 +75,7 @@ Rectangle {
             // Through -1, so that the same key flashes again.
             keyboardGridView.currentIndex = -1
             keyboardGridView.currentIndex = index.row
+            ++root.activity
         }
 
         function onIsReadyChanged(ready) {
@@ -75,12 +86,17 @@ Rectangle {
             root.wantedRow = index
             root.isShifted = shift
             currentAskingCharRectAimator.running = root.isReady
+            // The old text goes before the family changes, so that no text
+            // is ever laid out in the font of another script.
+            askgingCharTextItem.text = ""
+            askgingCharTextItem.font.family = scriptFontFamily()
             if (ch === "")
                 askgingCharTextItem.text = qsTr("No key of this layout to ask")
             else
                 askgingCharTextItem.text = qsTr(" %1 [ %2 ]")
                         .arg(keyboardModel.getAskingCharInIndic())
                         .arg(keyboardModel.getAskingChar())
+            ++root.activity
         }
     }
 
@@ -151,7 +167,7 @@ Rectangle {
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             color: "#100c08"
-            font.family: Qt.application.font.family
+            font.family: scriptFontFamily()
             font.pixelSize: 72
             fontSizeMode: Text.Fit
             minimumPixelSize: 12
@@ -218,7 +234,7 @@ Rectangle {
         objectName: "keyboardGridView"
         anchors.top: languagesCombo.bottom
         anchors.left: parent.left
-        anchors.right: parent.right
+        anchors.bottom: parent.bottom
     }
 
     Component.onCompleted: {

@@ -25,6 +25,19 @@ Item {
         signalName: "isReadyChanged"
     }
 
+    // Flashes of one key and of another, counted as they start: a flash is
+    // over in a quarter of a second, so on a busy machine it may never be
+    // seen running.
+    SignalSpy {
+        id: flashSpy
+        signalName: "started"
+    }
+
+    SignalSpy {
+        id: otherFlashSpy
+        signalName: "started"
+    }
+
     TestCase {
         name: "TutorViews"
         when: windowShown
@@ -46,6 +59,11 @@ Item {
             tryVerify(function() { return grid.count === 48 && grid.itemAtIndex(47) !== null })
             askedSpy.clear()
             readySpy.clear()
+        }
+
+        function cleanup() {
+            window.width = 800
+            window.height = 300
         }
 
         function keyText(row, role) {
@@ -119,16 +137,41 @@ Item {
             var other = keyboardModel.getAskingChar() === "q" ? "w" : "q"
             var row = rowShowing(other)
             var key = grid.itemAtIndex(row).item
+            var flash = findChild(key, "flash")
+            flashSpy.target = flash
+            flashSpy.clear()
+            otherFlashSpy.target = findChild(grid.itemAtIndex(view.wantedRow), "flash")
+            otherFlashSpy.clear()
+
             keyClick(other)
             compare(askedSpy.count, 0)
             compare(grid.currentIndex, row)
-            // The flash runs on the animation clock: on a busy machine its
-            // first frame may not have been drawn when the click returns.
-            tryVerify(function() { return key.opacity < 1 })
-            tryCompare(key, "opacity", 1)
-            // The same key again flashes again.
+            compare(flashSpy.count, 1)
+            tryVerify(function() { return !flash.running })
+            compare(key.opacity, 1)
+            // The same key again flashes again; the asked key never does.
             keyClick(other)
-            tryVerify(function() { return key.opacity < 1 })
+            compare(flashSpy.count, 2)
+            compare(otherFlashSpy.count, 0)
+            compare(askedSpy.count, 0)
+        }
+
+        function test_pulseRestsUntilTheUserTypes() {
+            var row = view.wantedRow
+            var pulse = findChild(grid.itemAtIndex(row), "animateWantedButtonOpacity")
+            // A few cycles, and the asked key rests at its full opacity.
+            tryVerify(function() { return !pulse.running }, 10000)
+            tryCompare(grid.itemAtIndex(row), "opacity", 1)
+            compare(pulsingRows(), [])
+
+            // A key typed, even a wrong one, wakes it.
+            keyClick(keyboardModel.getAskingChar() === "q" ? "w" : "q")
+            compare(view.wantedRow, row)
+            compare(pulsingRows(), [row])
+            // So does a new character to type.
+            tryVerify(function() { return !pulse.running }, 10000)
+            keyClick(keyboardModel.getAskingChar())
+            compare(pulsingRows(), [view.wantedRow])
         }
 
         function test_nothingToAskIsSaid() {
@@ -190,6 +233,32 @@ Item {
             compare(keyboardModel.getKeyboad(), 2)
             compare(button.text, "InScript Layout")
             verify(view.isReady)
+        }
+
+        // Why an item is not inside the window, or "" when it is.
+        function outsideTheWindow(item, name) {
+            var topLeft = item.mapToItem(window, 0, 0)
+            var bottomRight = item.mapToItem(window, item.width, item.height)
+            if (topLeft.x < 0 || topLeft.y < 0 || bottomRight.x > window.width || bottomRight.y > window.height)
+                return name + " spans " + topLeft + " to " + bottomRight + " in " + window.width + "x" + window.height
+            return ""
+        }
+
+        function test_pickListFollowsTheWindow() {
+            window.width = 1200
+            window.height = 600
+            var list = findChild(view, "languagesListView")
+            mouseClick(findChild(view, "languagesCombo"))
+            var last = entry(list, 9)
+            compare(outsideTheWindow(list, "the list"), "")
+            window.width = 900
+            window.height = 700
+            // The entries stand in the middle third of the list, whatever its width.
+            tryVerify(function() {
+                var left = last.mapToItem(window, 0, 0).x
+                return Math.abs(left - window.width / 3) < 10 && Math.abs(last.width - list.width / 3) < 1
+            })
+            compare(outsideTheWindow(last, "the last entry"), "")
         }
 
         function test_aboutPanel() {
