@@ -10,6 +10,8 @@
 #include <QTextBrowser>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int Kannada = 0;
