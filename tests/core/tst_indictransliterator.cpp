@@ -38,8 +38,6 @@ private slots:
     void randomTypingPlacesViramaAndRepha();
     void outputIsAssigned_data();
     void outputIsAssigned();
-    void lettersALanguageLacks_data();
-    void lettersALanguageLacks();
     void convertMixedWritesAssignedLetters_data();
     void convertMixedWritesAssignedLetters();
 };
@@ -169,6 +167,34 @@ void TestIndicTransliterator::convert_data()
     QTest::newRow("extended ta zk") << "zk" << 8 << 5 << "0B95";
     QTest::newRow("extended ta kze") << "kze" << 8 << 5 << "0B95 0BC6";
     QTest::newRow("extended ta zs kept as typed") << "kzs" << 8 << 5 << "0B95 007A 0073";
+
+    // Letters a script lacks: the letter users write for that sound, or the
+    // key as typed. RRA is written RA, LLLA LLA, in every layout.
+    QTest::newRow("gu phonetic rza") << "rza" << 5 << 0 << "0AB0";
+    QTest::newRow("gu kprao rz") << "rz" << 5 << 1 << "0AB0";
+    QTest::newRow("gu inscript J") << "J" << 5 << 2 << "0AB0";
+    QTest::newRow("gu extended zr") << "zr" << 5 << 5 << "0AB0";
+    QTest::newRow("pa phonetic rza") << "rza" << 7 << 0 << "0A30";
+    QTest::newRow("or phonetic-2 rz") << "rz" << 3 << 4 << "0B30";
+    QTest::newRow("or kprao Lz") << "Lz" << 3 << 1 << "0B33";
+    QTest::newRow("or phonetic Lza") << "Lza" << 3 << 0 << "0B33";
+    QTest::newRow("bn inscript J") << "J" << 6 << 2 << "09B0";
+    QTest::newRow("bn transliteration rza") << "rza" << 6 << 3 << "09B0";
+    // Gurmukhi has no sign of vocalic R: the key stays, and so does what
+    // it followed, the virama of Phonetic and the sign of Phonetic-2.
+    QTest::newRow("pa kprao kR") << "kR" << 7 << 1 << "0A15 0052";
+    QTest::newRow("pa inscript k=") << "k=" << 7 << 2 << "0A15 003D";
+    QTest::newRow("pa phonetic kR") << "kR" << 7 << 0 << "0A15 0A4D 0052";
+    QTest::newRow("pa phonetic-2 kiR") << "kiR" << 7 << 4 << "0A15 0A3F 0052";
+    QTest::newRow("pa phonetic R alone") << "R" << 7 << 0 << "0A5C";
+    // The KPRao - Extended letters.
+    QTest::newRow("kn extended ze") << "ze" << 0 << 5 << "0C8E";
+    QTest::newRow("kn extended kzo") << "kzo" << 0 << 5 << "0C95 0CCA";
+    QTest::newRow("kn extended zk") << "zk" << 0 << 5 << "0C96";
+    QTest::newRow("te extended z") << "kz" << 1 << 5 << "0C15 0C03";
+    QTest::newRow("te inscript ]") << "k]" << 1 << 2 << "0C15 005D";
+    QTest::newRow("gu extended kza") << "kza" << 5 << 5 << "0A95 007A 0061";
+    QTest::newRow("pa extended zs") << "kzs" << 7 << 5 << "0A15 007A 0073";
 
     // "OM" is one key in Hindi whatever the layout.
     for (int layout = 0; layout <= 5; ++layout)
@@ -603,54 +629,6 @@ void TestIndicTransliterator::outputIsAssigned()
                          qPrintable(typed + QLatin1String(": ") + hexCodes(text)));
         }
     }
-}
-
-// What a key types where its letter is missing from the script: the
-// letter users write for that sound, or the key as typed.
-void TestIndicTransliterator::lettersALanguageLacks_data()
-{
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<int>("language");
-    QTest::addColumn<int>("layout");
-    QTest::addColumn<QString>("expected");
-
-    // RRA is written RA, LLLA LLA, in every layout that types them.
-    QTest::newRow("gu phonetic rza") << "rza" << 5 << 0 << "0AB0";
-    QTest::newRow("gu kprao rz") << "rz" << 5 << 1 << "0AB0";
-    QTest::newRow("gu inscript J") << "J" << 5 << 2 << "0AB0";
-    QTest::newRow("gu extended zr") << "zr" << 5 << 5 << "0AB0";
-    QTest::newRow("pa phonetic rza") << "rza" << 7 << 0 << "0A30";
-    QTest::newRow("or phonetic-2 rz") << "rz" << 3 << 4 << "0B30";
-    QTest::newRow("or kprao Lz") << "Lz" << 3 << 1 << "0B33";
-    QTest::newRow("or phonetic Lza") << "Lza" << 3 << 0 << "0B33";
-    QTest::newRow("bn inscript J") << "J" << 6 << 2 << "09B0";
-    QTest::newRow("bn transliteration rza") << "rza" << 6 << 3 << "09B0";
-    // Gurmukhi has no sign of vocalic R: the key stays, and so does what
-    // it followed, the virama of Phonetic and the sign of Phonetic-2.
-    QTest::newRow("pa kprao kR") << "kR" << 7 << 1 << "0A15 0052";
-    QTest::newRow("pa inscript k=") << "k=" << 7 << 2 << "0A15 003D";
-    QTest::newRow("pa phonetic kR") << "kR" << 7 << 0 << "0A15 0A4D 0052";
-    QTest::newRow("pa phonetic-2 kiR") << "kiR" << 7 << 4 << "0A15 0A3F 0052";
-    QTest::newRow("pa phonetic R alone") << "R" << 7 << 0 << "0A5C";
-    // The KPRao - Extended letters.
-    QTest::newRow("kn extended ze") << "ze" << 0 << 5 << "0C8E";
-    QTest::newRow("kn extended kzo") << "kzo" << 0 << 5 << "0C95 0CCA";
-    QTest::newRow("kn extended zk") << "zk" << 0 << 5 << "0C96";
-    QTest::newRow("te extended z") << "kz" << 1 << 5 << "0C15 0C03";
-    QTest::newRow("te inscript ]") << "k]" << 1 << 2 << "0C15 005D";
-    QTest::newRow("gu extended kza") << "kza" << 5 << 5 << "0A95 007A 0061";
-    QTest::newRow("pa extended zs") << "kzs" << 7 << 5 << "0A15 007A 0073";
-}
-
-void TestIndicTransliterator::lettersALanguageLacks()
-{
-    QFETCH(QString, keys);
-    QFETCH(int, language);
-    QFETCH(int, layout);
-    QFETCH(QString, expected);
-
-    IndicTransliterator engine;
-    QCOMPARE(hexCodes(engine.convert(keys, language, layout)), expected);
 }
 
 void TestIndicTransliterator::convertMixedWritesAssignedLetters_data()

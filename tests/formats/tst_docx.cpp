@@ -73,8 +73,6 @@ private slots:
     void findsPartsAndNamespaces();
     void readsTemplatesAndMacroEnabledPackages_data();
     void readsTemplatesAndMacroEnabledPackages();
-    void readsContentControlsWhereverTheyStand_data();
-    void readsContentControlsWhereverTheyStand();
     void styleCycleEnds();
     void paragraphMarkFormatsOnlyTheBlock();
     void firstParagraphMergesIntoCursorBlock();
@@ -125,6 +123,37 @@ void TestDocx::readsText_data()
         << QStringList{"before", "A1", "B1", "B1b", "after"};
     QTest::newRow("block content control")
         << "<w:sdt><w:sdtContent>" + paragraph(run("in control")) + "</w:sdtContent></w:sdt>" << QStringList{"in control"};
+    // Content controls (structured document tags) hold text of the
+    // document wherever they stand: a table of contents with its title,
+    // form fields, cells, rows, whole tables.
+    const QByteArray properties = "<w:sdtPr><w:id w:val=\"-1\"/><w:docPartObj><w:docPartGallery w:val=\"Table of Contents\"/>"
+                                  "<w:docPartUnique/></w:docPartObj></w:sdtPr><w:sdtEndPr/>";
+    const auto control = [&](const QByteArray &content) {
+        return "<w:sdt>" + properties + "<w:sdtContent>" + content + "</w:sdtContent></w:sdt>";
+    };
+    QTest::newRow("table of contents")
+        << control(paragraph(run("Contents"), "<w:pStyle w:val=\"TOCHeading\"/>")
+                   + paragraph("<w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText xml:space=\"preserve\"> TOC \\o "
+                               "</w:instrText></w:r><w:r><w:fldChar w:fldCharType=\"separate\"/></w:r>"
+                               "<w:hyperlink w:anchor=\"_Toc1\">" + run("Chapter 1") + "</w:hyperlink>"))
+               + paragraph("<w:r><w:fldChar w:fldCharType=\"end\"/></w:r>") + paragraph(run("Body"))
+        << QStringList{"Contents", "Chapter 1", "", "Body"};
+    QTest::newRow("nested controls")
+        << control(control(paragraph(run("inner"))) + paragraph(run("outer")))
+        << QStringList{"inner", "outer"};
+    QTest::newRow("in a cell")
+        << "<w:tbl><w:tr><w:tc>" + control(paragraph(run("cell"))) + "</w:tc></w:tr></w:tbl>" << QStringList{"cell"};
+    QTest::newRow("around a cell")
+        << "<w:tbl><w:tr>" + control("<w:tc>" + paragraph(run("row")) + "</w:tc>") + "</w:tr></w:tbl>"
+        << QStringList{"row"};
+    QTest::newRow("around a row")
+        << "<w:tbl>" + control("<w:tr><w:tc>" + paragraph(run("rows")) + "</w:tc></w:tr>") + "</w:tbl>"
+        << QStringList{"rows"};
+    QTest::newRow("around a table")
+        << control("<w:tbl><w:tr><w:tc>" + paragraph(run("table")) + "</w:tc></w:tr></w:tbl>") << QStringList{"table"};
+    QTest::newRow("in a run's place, nested and in a link")
+        << paragraph(run("a ") + control(run("b ") + control(run("c "))) + "<w:hyperlink>" + control(run("d")) + "</w:hyperlink>")
+        << QStringList{"a b c d"};
     QTest::newRow("other prefix unknown")
         << QByteArray("<w:p><x:r xmlns:x=\"y\"><x:t>no</x:t></x:r></w:p>") << QStringList{""};
     QTest::newRow("line feed in text stays in block")
@@ -444,52 +473,6 @@ void TestDocx::readsTemplatesAndMacroEnabledPackages()
     QTextDocument document;
     QCOMPARE(read<DocxReader>(package, &document), QString());
     QCOMPARE(blockTexts(document), QStringList{"text of the package"});
-}
-
-void TestDocx::readsContentControlsWhereverTheyStand_data()
-{
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<QStringList>("blocks");
-
-    const QByteArray properties = "<w:sdtPr><w:id w:val=\"-1\"/><w:docPartObj><w:docPartGallery w:val=\"Table of Contents\"/>"
-                                  "<w:docPartUnique/></w:docPartObj></w:sdtPr><w:sdtEndPr/>";
-    const auto control = [&](const QByteArray &content) {
-        return "<w:sdt>" + properties + "<w:sdtContent>" + content + "</w:sdtContent></w:sdt>";
-    };
-    QTest::newRow("table of contents")
-        << control(paragraph(run("Contents"), "<w:pStyle w:val=\"TOCHeading\"/>")
-                   + paragraph("<w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText xml:space=\"preserve\"> TOC \\o "
-                               "</w:instrText></w:r><w:r><w:fldChar w:fldCharType=\"separate\"/></w:r>"
-                               "<w:hyperlink w:anchor=\"_Toc1\">" + run("Chapter 1") + "</w:hyperlink>"))
-               + paragraph("<w:r><w:fldChar w:fldCharType=\"end\"/></w:r>") + paragraph(run("Body"))
-        << QStringList{"Contents", "Chapter 1", "", "Body"};
-    QTest::newRow("nested controls")
-        << control(control(paragraph(run("inner"))) + paragraph(run("outer")))
-        << QStringList{"inner", "outer"};
-    QTest::newRow("in a cell")
-        << "<w:tbl><w:tr><w:tc>" + control(paragraph(run("cell"))) + "</w:tc></w:tr></w:tbl>" << QStringList{"cell"};
-    QTest::newRow("around a cell")
-        << "<w:tbl><w:tr>" + control("<w:tc>" + paragraph(run("row")) + "</w:tc>") + "</w:tr></w:tbl>"
-        << QStringList{"row"};
-    QTest::newRow("around a row")
-        << "<w:tbl>" + control("<w:tr><w:tc>" + paragraph(run("rows")) + "</w:tc></w:tr>") + "</w:tbl>"
-        << QStringList{"rows"};
-    QTest::newRow("around a table")
-        << control("<w:tbl><w:tr><w:tc>" + paragraph(run("table")) + "</w:tc></w:tr></w:tbl>") << QStringList{"table"};
-    QTest::newRow("in a run's place, nested and in a link")
-        << paragraph(run("a ") + control(run("b ") + control(run("c "))) + "<w:hyperlink>" + control(run("d")) + "</w:hyperlink>")
-        << QStringList{"a b c d"};
-}
-
-// Content controls (structured document tags) hold text of the document:
-// a table of contents with its title, form fields, cells.
-void TestDocx::readsContentControlsWhereverTheyStand()
-{
-    QFETCH(QByteArray, body);
-    QFETCH(QStringList, blocks);
-    QTextDocument document;
-    QCOMPARE(read<DocxReader>(docx(body), &document), QString());
-    QCOMPARE(blockTexts(document), blocks);
 }
 
 void TestDocx::styleCycleEnds()
