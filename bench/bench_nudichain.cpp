@@ -1,6 +1,7 @@
 // Nudi text through the ANSI-to-Unicode chain (NudiToAnsi, then
-// AnsiToUnicode): throughput on about 1 MB of generated text, and the peak
-// memory of the process.
+// AnsiToUnicode): throughput on about 1 MB of generated text, the peak
+// memory of the process, and the chain's time against iconv(3) converting
+// the same bytes.
 
 #include "core/ansitounicode.h"
 #include "core/nuditoansi.h"
@@ -13,6 +14,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
+#include <iconv.h>
 #include <random>
 
 namespace {
@@ -81,6 +84,55 @@ void BM_NudiChainWordByWord(benchmark::State &state)
     reportPeakMemory(state);
 }
 BENCHMARK(BM_NudiChainWordByWord)->Unit(benchmark::kMillisecond);
+
+// The chain against the C library's iconv turning the same text, as its
+// Latin-1 bytes, into UTF-8: a plain character-set conversion of the same
+// input, the yardstick of the chain's speed (goal: at most 5 times its
+// time). Both run in every iteration, so that a busy machine slows both
+// alike; the counters give each one's time per run and the ratio.
+void BM_NudiChainVersusIconv(benchmark::State &state)
+{
+    using Clock = std::chrono::steady_clock;
+    const QString &text = nudiText();
+    QByteArray bytes = text.toLatin1();
+    QByteArray utf8(2 * bytes.size(), Qt::Uninitialized);
+    const iconv_t toUtf8 = iconv_open("UTF-8", "ISO-8859-1");
+    if (toUtf8 == iconv_t(-1)) {
+        state.SkipWithError("iconv cannot convert ISO-8859-1 to UTF-8");
+        return;
+    }
+    Clock::duration chain {};
+    Clock::duration iconvTime {};
+    for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        {
+            NudiToAnsi nudiToAnsi;
+            AnsiToUnicode ansiToUnicode;
+            benchmark::DoNotOptimize(ansiToUnicode.convertText(nudiToAnsi.convertText(text)));
+        }
+        const Clock::time_point chainEnd = Clock::now();
+        char *in = bytes.data();
+        size_t inLeft = size_t(bytes.size());
+        char *out = utf8.data();
+        size_t outLeft = size_t(utf8.size());
+        iconv(toUtf8, nullptr, nullptr, nullptr, nullptr);
+        if (iconv(toUtf8, &in, &inLeft, &out, &outLeft) == size_t(-1) || inLeft != 0) {
+            state.SkipWithError("iconv stopped before the end of the text");
+            break;
+        }
+        benchmark::DoNotOptimize(utf8.data());
+        chain += chainEnd - start;
+        iconvTime += Clock::now() - chainEnd;
+    }
+    iconv_close(toUtf8);
+    const double runs = double(std::max<benchmark::IterationCount>(state.iterations(), 1));
+    const double chainMs = std::chrono::duration<double, std::milli>(chain).count() / runs;
+    const double iconvMs = std::chrono::duration<double, std::milli>(iconvTime).count() / runs;
+    state.counters["chain_ms"] = chainMs;
+    state.counters["iconv_ms"] = iconvMs;
+    state.counters["ratio"] = iconvMs > 0 ? chainMs / iconvMs : 0;
+}
+BENCHMARK(BM_NudiChainVersusIconv)->Unit(benchmark::kMillisecond);
 
 void BM_NudiToAnsi(benchmark::State &state)
 {

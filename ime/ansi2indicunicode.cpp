@@ -2,6 +2,7 @@
 
 #include "core/indicchars.h"
 #include "core/indicsyllable.h"
+#include "core/scriptletters.h"
 
 #include <iterator>
 
@@ -142,48 +143,6 @@ int consonantOfKey(int keyIndex)
     return 0;
 }
 
-struct Replacement
-{
-    int language;
-    char16_t from;
-    char16_t to; // 0: removed
-};
-
-// Letters a script lacks, replaced by the nearest one it has; in order.
-constexpr Replacement scriptFixups[] = {
-    {0, 0x0CB4, 0x0CDE},
-    {1, 0x0C34, 0x0C33},
-    {3, 0x0B0E, 0x0B0F}, {3, 0x0B12, 0x0B13}, {3, 0x0B4A, 0x0B4B}, {3, 0x0B46, 0x0B47},
-    {5, 0x0A8E, 0x0A8F}, {5, 0x0ACA, 0x0ACB}, {5, 0x0A92, 0x0A93}, {5, 0x0AC6, 0x0AC7},
-    {5, 0x0AB4, 0x0AB3},
-    {6, 0x098E, 0x098F}, {6, 0x0992, 0x0993}, {6, 0x09CA, 0x09CB}, {6, 0x09C6, 0x09C7},
-    {6, 0x09B3, 0x09B2}, {6, 0x09B4, 0x09B2}, {6, 0x09B5, 0x09AC},
-    {7, 0x0A0E, 0x0A0F}, {7, 0x0A46, 0x0A47}, {7, 0x0A12, 0x0A13}, {7, 0x0A4A, 0x0A4B},
-    {7, 0x0A0B, 0x0A5C}, {7, 0x0A37, 0x0A36}, {7, 0x0A03, 0x0A39}, {7, 0x0A34, 0x0A33},
-    {8, 0x0B8B, 0x0BB1}, {8, 0x0BC3, 0},
-    {8, 0x0B96, 0x0B95}, {8, 0x0B97, 0x0B95}, {8, 0x0B98, 0x0B95},
-    {8, 0x0B9B, 0x0B9A}, {8, 0x0B9D, 0x0B9C},
-    {8, 0x0BA0, 0x0B9F}, {8, 0x0BA1, 0x0B9F}, {8, 0x0BA2, 0x0B9F},
-    {8, 0x0BA5, 0x0BA4}, {8, 0x0BA6, 0x0BA4}, {8, 0x0BA7, 0x0BA4},
-    {8, 0x0BAB, 0x0BAA}, {8, 0x0BAC, 0x0BAA}, {8, 0x0BAD, 0x0BAA},
-    {8, 0x0BB6, 0x0BB7}, {8, 0x0B82, 0x0BAE},
-    // Tamil has no nukta: the InScript key is then typed as it is.
-    {8, 0x0BBC, 0},
-};
-
-constexpr bool fixupsChainFree()
-{
-    for (const Replacement &earlier : scriptFixups) {
-        for (const Replacement &other : scriptFixups) {
-            if (&other != &earlier && other.language == earlier.language
-                && (other.from == earlier.to || other.from == earlier.from))
-                return false;
-        }
-    }
-    return true;
-}
-static_assert(fixupsChainFree(), "a script fix-up replaces what another one writes");
-
 const QLatin1String anusvaraKey("M");
 const QLatin1String visargaKey("H");
 const QLatin1String zwjKey("X");
@@ -284,6 +243,13 @@ ConverterOutput ANSI2IndicUnicode::process(const QString &key, const QString &em
     }
 
     if (!character.isNull()) {
+        // A letter the script lacks and has no stand-in for: the key is
+        // typed as it is, and what came before stays.
+        if (ScriptLetters::fixup(language, character.unicode()) == ScriptLetters::keyKept) {
+            out = ConverterOutput();
+            restartWhenPassedOn(out);
+            return out;
+        }
         workBuffer = QString(character);
         fixupScript(language);
         out.character = lastCharacter(workBuffer);
@@ -447,20 +413,15 @@ QChar ANSI2IndicUnicode::halantCharacter() const
 
 void ANSI2IndicUnicode::fixupScript(int language)
 {
-    // One pass over the text, each character by its first row: the same
-    // as applying the rows one after another, since none replaces what
-    // another wrote.
+    if (language < 0 || language >= IndicLanguage::count)
+        return;
+    // A letter the script lacks and has no stand-in for is typed as
+    // nothing here; process() then leaves its key as it was typed.
     QChar *text = workBuffer.data();
     int kept = 0;
     for (int i = 0, n = workBuffer.size(); i < n; ++i) {
-        char16_t c = text[i].unicode();
-        for (const Replacement &replacement : scriptFixups) {
-            if (replacement.language == language && replacement.from == c) {
-                c = replacement.to;
-                break;
-            }
-        }
-        if (c != 0)
+        const char16_t c = ScriptLetters::fixup(language, text[i].unicode());
+        if (c != ScriptLetters::removed && c != ScriptLetters::keyKept)
             text[kept++] = QChar(c);
     }
     workBuffer.truncate(kept);

@@ -1,38 +1,46 @@
 #!/usr/bin/env python3
-"""Writes resources/HelpTopics.html, the word processor's help page.
+"""Writes resources/HelpTopics.html, the word processor's help page, and the
+example files resources/tutor/KBL-*.txt from which the build makes the
+keyboard-example pictures.
 
 The page is Qt rich text (body "tunga" 11 pt, text in "Verdana" 10 pt). Its
-tables are data: edit them here and run the script again; the page is
-committed, so building never runs this. ZWNJ and ZWJ stand for the invisible
-joiners U+200C and U+200D in the Kannada column.
+tables are data: edit them here and run the script again; the page and the
+example files are committed, so building never runs this. ZWNJ and ZWJ stand
+for the invisible joiners U+200C and U+200D in the Kannada column. Every
+example must type its Kannada text in its layout (tst_helpdialogs checks it).
 """
 import html
 import os
 
 ZWNJ, ZWJ = "\u200c", "\u200d"
 
-# Number, Phonetic keys, Nudi keys, Phonetic-2 keys, Kannada text. Copied as
-# documentation: some rows do not match what every layout types.
+# Number, Phonetic keys, Nudi keys, Phonetic-2 keys, Kannada text; the words
+# of a row are typed one by one. The last row names the joiner keys, which
+# type their joiner after a consonant.
 EXAMPLES = [
-    ("1", "satyamEva jayate", "stfymEva jyte", "stfymEv jyte", "ಸತ್ಯಮೇವ ಜಯತೆ"),
+    ("1", "satyamEva jayate", "stfymEv jyte", "stfymEv jyte", "ಸತ್ಯಮೇವ ಜಯತೆ"),
     ("2", "satyaM shivaM suMdaraM", "stfyM SivM suMdrM", "stfyM shivM suMdrM", "ಸತ್ಯಂ ಶಿವಂ ಸುಂದರಂ"),
-    ("3", "vijjzaana", "vijfzAna", "vijfjzAn", "ವಿಜ್ಞಾನ"),
-    ("4", "kurukShEtra", "kurukfxEtfr", "kurukShEtr", "ಕುರುಕ್ಷೇತ್ರ"),
+    ("3", "vijzaana", "vijfzAn", "vijfzAn", "ವಿಜ್ಞಾನ"),
+    ("4", "kurukShEtra", "kurukfxEtfr", "kurukfShEtfr", "ಕುರುಕ್ಷೇತ್ರ"),
     ("5", "shrIkRShNa", "SfrIkRxfN", "shfrIkRShfN", "ಶ್ರೀಕೃಷ್ಣ"),
     ("6", "swaataMtrya", "sfvAtMtfrfy", "sfwaatMtfrfy", "ಸ್ವಾತಂತ್ರ್ಯ"),
-    ("7", "aspaShTa", "asfpxfq", "asfpaShfT", "ಅಸ್ಪಷ್ಟ"),
+    ("7", "aspaShTa", "asfpxfq", "asfpShfT", "ಅಸ್ಪಷ್ಟ"),
     ("8", "AraMBa", "ArMB", "ArMB", "ಆರಂಭ"),
     ("9", "madyAhnaH", "mdfyAhfnH", "mdfyAhfnH", "ಮದ್ಯಾಹ್ನಃ"),
-    ("10", "Jza jza rza Lza", "Z z - L", "Jz jz rz Lz", "ಙ ಞ ಱ ೞ"),
+    ("10", "Za za rza Lza", "Z z rz Lz", "Z z rz Lz", "ಙ ಞ ಱ ೞ"),
     ("11", "saapTxvEr", "sApfqffvErf", "saapfTfxvErf", "ಸಾಪ್ಟ್" + ZWNJ + "ವೇರ್"),
     ("12", "DounxlOD", "wVnfflOwf", "DounfxlODf", "ಡೌನ್" + ZWNJ + "ಲೋಡ್"),
-    ("13", "ryaMk", "rFAMkf", "rfyAMkf", "ರ್" + ZWJ + "ಯಾಂಕ್"),
+    ("13", "rXyAMk", "rFAMkf", "rfXyAMkf", "ರ್" + ZWJ + "ಯಾಂಕ್"),
     ("14", "karma", "krfm", "krfm", "ಕರ್ಮ"),
     ("15", "karXma", "krfXm", "krfXm", "ಕರ್" + ZWJ + "ಮ"),
     ("16", "kArXya", "kArfXy", "kArfXy", "ಕಾರ್" + ZWJ + "ಯ"),
     ("17", "mourXya", "mVrfXy", "mourfXy", "ಮೌರ್" + ZWJ + "ಯ"),
-    ("18", "x and X", "ff or F, and X", "x and X", "ZWNJ and ZWJ"),
+    ("18", "x and X", "ff and X", "x and X", "ZWNJ and ZWJ"),
 ]
+JOINER_ROWS = 1
+
+# The example files of the pictures, one per layout column of EXAMPLES.
+EXAMPLE_FILES = [("KBL-Phonetic.txt", 1), ("KBL-Nudi.txt", 2), ("KBL-Phonetic2.txt", 3)]
 
 SORT_INPUT = ["ರಾಮನು", "ಕಾಡಿಗೆ", "ಹೋದನು"]
 SORT_ASCENDING = ["ಕಾಡಿಗೆ", "ರಾಮನು", "ಹೋದನು"]
@@ -123,7 +131,20 @@ p, li { white-space: pre-wrap; }
     )
 
 
+def example_file(column):
+    """One line "keys=text" a word, for the examples that are words."""
+    lines = []
+    for row in EXAMPLES[:len(EXAMPLES) - JOINER_ROWS]:
+        keys, texts = row[column].split(" "), row[4].split(" ")
+        assert len(keys) == len(texts), row
+        lines += ["%s=%s\n" % pair for pair in zip(keys, texts)]
+    return "".join(lines)
+
+
 if __name__ == "__main__":
-    out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources", "HelpTopics.html")
-    with open(out, "wb") as f:
+    resources = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources")
+    with open(os.path.join(resources, "HelpTopics.html"), "wb") as f:
         f.write(b"\xef\xbb\xbf" + page().encode("utf-8"))
+    for name, column in EXAMPLE_FILES:
+        with open(os.path.join(resources, "tutor", name), "wb") as f:
+            f.write(example_file(column).encode("utf-8"))

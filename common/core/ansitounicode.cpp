@@ -5,6 +5,7 @@
 #include "private/inplacetext_p.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -223,6 +224,15 @@ inline void AnsiToUnicode::removeLastUnit()
     buffer.removeLast();
 }
 
+// Empties the buffer where clear() would have QVarLengthArray reallocate it
+// at every run: taking its units off one by one is a count the compiler
+// sets to zero at once.
+inline void AnsiToUnicode::clearBuffer()
+{
+    while (!buffer.isEmpty())
+        buffer.removeLast();
+}
+
 // A vowel sign may only take the place of the virama a consonant key wrote,
 // or of the joiner written after the ra of "R"; anything else (a digit, an
 // anusvara, a copied letter) stays, and the vowel is written as a letter.
@@ -249,7 +259,21 @@ public:
     using InPlaceText::InPlaceText;
     using InPlaceText::append;
 
-    void append(const char16_t *text, int count) { append(reinterpret_cast<const QChar *>(text), count); }
+    // Copies the letters of a run in blocks of sixteen: a copy of a fixed size
+    // is a single move, where one of any size is a call that branches on
+    // it. `readable` is how far text may be read, the last block included.
+    void appendBlocks(const char16_t *text, int count, int readable)
+    {
+        constexpr int block = 16;
+        if (count + block > readable) {
+            append(reinterpret_cast<const QChar *>(text), count);
+            return;
+        }
+        makeRoom(count + block);
+        for (int done = 0; done < count; done += block)
+            std::memcpy(static_cast<void *>(m_text + m_size + done), text + done, block * sizeof(char16_t));
+        m_size += count;
+    }
     // Copies text with every backquote turned into an apostrophe.
     void appendQuoted(const QChar *text, int count)
     {
@@ -312,8 +336,7 @@ void AnsiToUnicode::appendWord(const QChar *text, int size, Output &out)
 
 void AnsiToUnicode::appendRun(const QChar *word, int size, Output &out)
 {
-    if (!buffer.isEmpty())
-        buffer.clear();
+    clearBuffer();
     position = 0;
     finished = false;
     afterVowel = false;
@@ -333,15 +356,14 @@ void AnsiToUnicode::appendRun(const QChar *word, int size, Output &out)
 
         // The letters start afresh, whatever the steps for the characters
         // before them did.
-        if (!buffer.isEmpty())
-            buffer.clear();
+        clearBuffer();
         afterVowel = false;
         int end = size;
         while (end > position && !word[end - 1].isLetter())
             --end;
         appendVowel(QStringView(word + position, end - position));
 
-        out.append(buffer.constData(), buffer.size());
+        out.appendBlocks(buffer.constData(), buffer.size(), buffer.capacity());
         if (end < size)
             out.append(word + end, size - end);
         break;

@@ -59,6 +59,7 @@ private:
     char16_t lastUnit(int fromEnd = 0) const;
     void setLastUnit(char16_t unit);
     void removeLastUnit();
+    void clearBuffer();
     bool endsInJoinPoint() const;
     void appendDependent(char16_t independent, char16_t sign);
 };

@@ -6,6 +6,7 @@
 #include "core/keyboardlayouts.h"
 #include "core/keyindex.h"
 #include "core/languagetable.h"
+#include "core/scriptletters.h"
 #include "core/transliterationtables.h"
 
 #include <QCoreApplication>
@@ -22,9 +23,8 @@ using IndicLanguage::kannada;
 using IndicLanguage::hindi;
 using IndicLanguage::tamil;
 
-constexpr quint32 scriptBaseTable[languageCount] = {
-    0x0C80, 0x0C00, 0x0D00, 0x0B00, 0x0900, 0x0A80, 0x0980, 0x0A00, 0x0B80,
-};
+using ScriptLetters::blockBase;
+using ScriptLetters::keyKept;
 // The nine blocks lie side by side, 0x80 code points each.
 constexpr char16_t firstIndicCodePoint = 0x0900;
 constexpr char16_t lastIndicCodePoint = 0x0D7F;
@@ -171,91 +171,6 @@ constexpr CodeRules buildCodeRules()
 
 constexpr CodeRules codeRules = buildCodeRules();
 
-// Letters Tamil lacks that only the KPRao - Extended keys write (the
-// further vowels, the nukta letters, avagraha and length mark) and the
-// InScript nukta: written as the nearest Tamil letter, or dropped where
-// Tamil has no counterpart, so that no conversion writes a code point
-// Unicode leaves unassigned.
-constexpr ScriptFixup tamilFixups[] = {
-    {tamil, 0x0B84, 0x0B85}, // short A
-    {tamil, 0x0B8D, 0x0B8E}, // candra E
-    {tamil, 0x0B91, 0x0B92}, // candra O
-    {tamil, 0x0BC5, 0x0BC6}, // candra E sign
-    {tamil, 0x0BC9, 0x0BCA}, // candra O sign
-    {tamil, 0x0BD9, 0x0B95}, // KHHA
-    {tamil, 0x0BDB, 0x0B9C}, // ZA
-    {tamil, 0x0BDC, 0x0B9F}, // DDDHA
-    {tamil, 0x0BDE, 0x0BAA}, // FA
-    {tamil, 0x0B80, 0},      // inverted candrabindu
-    {tamil, 0x0BBC, 0},      // nukta
-    {tamil, 0x0BBD, 0},      // avagraha
-    {tamil, 0x0BD5, 0},      // length mark
-};
-
-// Fix-ups by language and offset into the language's block: the letter
-// written in its place, 0 to drop it, or the letter itself.
-using FixupMap = std::array<std::array<char16_t, 0x80>, languageCount>;
-
-// Rows are taken from the last to the first, so that the first row for a
-// letter wins as it does when the rows are applied in order.
-template<std::size_t N>
-constexpr void addFixups(FixupMap &map, const ScriptFixup (&rows)[N])
-{
-    for (std::size_t i = N; i-- > 0;) {
-        const ScriptFixup &row = rows[i];
-        map[std::size_t(row.language)][std::size_t(row.from - scriptBaseTable[row.language])] = row.to;
-    }
-}
-
-constexpr FixupMap buildFixupMap()
-{
-    FixupMap map {};
-    for (std::size_t language = 0; language < map.size(); ++language) {
-        for (std::size_t offset = 0; offset < 0x80; ++offset)
-            map[language][offset] = char16_t(scriptBaseTable[language] + offset);
-    }
-    addFixups(map, tamilFixups);
-    addFixups(map, scriptFixups);
-    return map;
-}
-
-template<std::size_t N>
-constexpr bool fixupsInTheirBlocks(const ScriptFixup (&rows)[N])
-{
-    for (const ScriptFixup &row : rows) {
-        if (row.language < 0 || row.language >= languageCount
-            || row.from < scriptBaseTable[row.language]
-            || row.from >= scriptBaseTable[row.language] + 0x80)
-            return false;
-    }
-    return true;
-}
-static_assert(fixupsInTheirBlocks(scriptFixups) && fixupsInTheirBlocks(tamilFixups),
-              "a script fix-up lies outside its script's block");
-
-constexpr FixupMap fixupMap = buildFixupMap();
-
-// The fix-ups are applied one character at a time, which gives the same
-// text as applying them one after another only while no replacement is
-// itself replaced by a later row, and while the two tables share no letter.
-template<std::size_t N, std::size_t M>
-constexpr bool fixupsChainFree(const ScriptFixup (&first)[N], const ScriptFixup (&second)[M])
-{
-    for (std::size_t i = 0; i < N + M; ++i) {
-        const ScriptFixup &earlier = i < N ? first[i] : second[i - N];
-        for (std::size_t j = 0; j < N + M; ++j) {
-            const ScriptFixup &other = j < N ? first[j] : second[j - N];
-            if (j == i || other.language != earlier.language)
-                continue;
-            if ((j > i && other.from == earlier.to) || (j != i && other.from == earlier.from))
-                return false;
-        }
-    }
-    return true;
-}
-static_assert(fixupsChainFree(scriptFixups, tamilFixups),
-              "a script fix-up replaces the result of another one");
-
 bool isIndicLanguage(int language)
 {
     return language >= 0 && language < languageCount;
@@ -352,8 +267,14 @@ QString applyTamilSibilants(const QString &keys)
 
 } // namespace
 
+// A letter the script lacks, and has no stand-in for, leaves the key as
+// it was typed.
 inline void IndicTransliterator::append(uint offset)
 {
+    if (ScriptLetters::fixupAt(m_language, int(offset)) == keyKept) {
+        m_handled = false;
+        return;
+    }
     m_output += QChar(char16_t(m_scriptBase + offset));
 }
 
@@ -672,23 +593,26 @@ void IndicTransliterator::emitKey(int code)
 // their place and is written as a sign.
 void IndicTransliterator::emitPhoneticVowel(int code)
 {
-    emitVowel(code, takeJoinerAndVirama());
+    const int end = vowelPosition();
+    const bool after = end < m_output.size();
+    if (keepsVowelKey(code, after)) {
+        m_handled = false;
+        return;
+    }
+    m_output.truncate(end);
+    emitVowel(code, after);
 }
 
-// Removes a joiner and then a virama from the end of the output; true when
-// either was there, so that a vowel following them is written as a sign.
-bool IndicTransliterator::takeJoinerAndVirama()
+// Where a Phonetic vowel key writes: in place of a joiner and then a
+// virama that end the output.
+int IndicTransliterator::vowelPosition() const
 {
-    bool taken = false;
-    if (endsWith(zeroWidthJoiner)) {
-        m_output.chop(1);
-        taken = true;
-    }
-    if (endsWith(virama())) {
-        m_output.chop(1);
-        taken = true;
-    }
-    return taken;
+    int end = m_output.size();
+    if (end > 0 && m_output.at(end - 1).unicode() == zeroWidthJoiner)
+        --end;
+    if (end > 0 && m_output.at(end - 1).unicode() == virama())
+        --end;
+    return end;
 }
 
 // Phonetic-2: consonants keep their inherent vowel; a vowel key writes its
@@ -696,41 +620,61 @@ bool IndicTransliterator::takeJoinerAndVirama()
 // (the anusvara and visarga keys add to the sign instead).
 void IndicTransliterator::emitPhonetic2Vowel(int code)
 {
-    bool after = takeJoinerAndVirama();
-    if (!m_output.isEmpty()) {
-        const char16_t last = lastCharacter();
+    int end = vowelPosition();
+    bool after = end < m_output.size();
+    if (end > 0) {
+        const char16_t last = m_output.at(end - 1).unicode();
         if (isConsonant(last) || last == m_scriptBase + faOffset || last == virama()) {
             after = true;
         } else if (isVowelSign(last)) {
             after = true;
             if (code != phoneticAnusvara && code != phoneticVisarga)
-                m_output.chop(1);
+                --end;
         }
     }
-    emitVowel(code, after);
-}
-
-void IndicTransliterator::emitVowel(int code, bool after)
-{
-    const VowelRule *rule = code >= 0 && code < totalKeyCount ? codeRules.vowel[std::size_t(code)] : nullptr;
-    if (!rule) {
+    if (keepsVowelKey(code, after)) {
         m_handled = false;
         return;
     }
+    m_output.truncate(end);
+    emitVowel(code, after);
+}
+
+// The offset a vowel key writes: noVowel for a key with no vowel rule,
+// inherentVowel where the consonant's own vowel stands.
+int IndicTransliterator::vowelOffset(int code, bool after) const
+{
+    const VowelRule *rule = code >= 0 && code < totalKeyCount ? codeRules.vowel[std::size_t(code)] : nullptr;
+    if (!rule)
+        return noVowel;
     const bool devanagari = m_language == hindi;
-    if (!after) {
-        append(uint(devanagari ? rule->hindiIndependent : rule->independent));
-        return;
-    }
+    if (!after)
+        return devanagari ? rule->hindiIndependent : rule->independent;
     if (rule->sign < 0) {
         // The A key after a consonant: Phonetic lets the inherent vowel
         // stand, KPRao writes the sign of AA, the others the vowel itself.
         if (m_keyboard == KeyboardLayout::Phonetic)
-            return;
-        append(m_keyboard == KeyboardLayout::KPRao ? IndicBlock::firstVowelSign : uint(rule->independent));
-        return;
+            return inherentVowel;
+        return m_keyboard == KeyboardLayout::KPRao ? IndicBlock::firstVowelSign : rule->independent;
     }
-    append(uint(devanagari ? rule->hindiSign : rule->sign));
+    return devanagari ? rule->hindiSign : rule->sign;
+}
+
+// Whether the vowel is one the script lacks and has no stand-in for, so
+// that its key is kept as typed and what the output holds stays as it is.
+bool IndicTransliterator::keepsVowelKey(int code, bool after) const
+{
+    const int offset = vowelOffset(code, after);
+    return offset >= 0 && ScriptLetters::fixupAt(m_language, offset) == keyKept;
+}
+
+void IndicTransliterator::emitVowel(int code, bool after)
+{
+    const int offset = vowelOffset(code, after);
+    if (offset == noVowel)
+        m_handled = false;
+    else if (offset != inherentVowel)
+        append(uint(offset));
 }
 
 void IndicTransliterator::emitConsonant(int code)
@@ -850,23 +794,34 @@ void IndicTransliterator::rebase(QChar ch)
         m_output += ch;
         return;
     }
-    append(u & 0x7F);
+    // A letter with no counterpart in the target script stays as it is
+    // rather than turn into a code point Unicode leaves unassigned there.
+    const int offset = u & 0x7F;
+    const char16_t letter = char16_t(m_scriptBase + uint(offset));
+    const char16_t fixed = ScriptLetters::fixupAt(m_language, offset);
+    if (fixed == keyKept || (fixed == letter && QChar::category(letter) == QChar::Other_NotAssigned))
+        m_output += ch;
+    else
+        m_output += QChar(letter);
 }
 
+// Letters written through the key rules or rebased are replaced by the
+// script's own; one that was typed or pasted as it is stays.
 void IndicTransliterator::applyScriptFixups(int language)
 {
     if (!isIndicLanguage(language))
         return;
-    const auto &map = fixupMap[std::size_t(language)];
-    const char16_t base = char16_t(scriptBaseTable[language]);
+    const char16_t base = blockBase[language];
     QChar *out = m_output.data();
     int kept = 0;
     for (int i = 0, n = m_output.size(); i < n; ++i) {
         char16_t c = out[i].unicode();
-        if (char16_t(c - base) < 0x80) {
-            c = map[c - base];
-            if (c == 0)
+        if (char16_t(c - base) < ScriptLetters::blockLength) {
+            const char16_t fixed = ScriptLetters::fixupAt(language, c - base);
+            if (fixed == ScriptLetters::removed)
                 continue;
+            if (fixed != keyKept)
+                c = fixed;
         }
         out[kept++] = QChar(c);
     }
@@ -875,7 +830,7 @@ void IndicTransliterator::applyScriptFixups(int language)
 
 quint32 IndicTransliterator::scriptBase(int language)
 {
-    return isIndicLanguage(language) ? scriptBaseTable[language] : 0;
+    return isIndicLanguage(language) ? blockBase[language] : 0;
 }
 
 QStringList IndicTransliterator::languageNames()

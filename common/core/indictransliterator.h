@@ -64,6 +64,7 @@ public:
 
 private:
     enum class Walk { Keys, Mixed };
+    enum VowelOffset { noVowel = -2, inherentVowel = -1 };
 
     bool selectScript(int language, int keyboard);
     void walk(const QString &input, Walk mode);
@@ -71,7 +72,9 @@ private:
     void emitKey(int code);
     void emitPhoneticVowel(int code);
     void emitPhonetic2Vowel(int code);
-    bool takeJoinerAndVirama();
+    int vowelPosition() const;
+    int vowelOffset(int code, bool after) const;
+    bool keepsVowelKey(int code, bool after) const;
     void emitVowel(int code, bool after);
     void emitConsonant(int code);
     void emitArkavattu();

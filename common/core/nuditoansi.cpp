@@ -51,6 +51,8 @@ constexpr int longestName()
     longest = std::max(longest, consonant + suffix);
     for (const AlternativeForm &form : alternativeForms)
         longest = std::max(longest, textLength(form.name));
+    for (const Subjoined &entry : subjoined)
+        longest = std::max(longest, textLength(entry.name));
     return longest;
 }
 
@@ -233,11 +235,15 @@ void NudiToAnsi::buildTables()
         Name name {};
         std::copy(text.utf16(), text.utf16() + text.size(), name.letters);
         name.size = text.size();
+        name.last = name.letters[name.size - 1];
+        name.beforeLast = name.size > 1 ? name.letters[name.size - 2] : 0;
         return name;
     };
     names.reserve(nameList.size());
     for (const QString &name : qAsConst(nameList))
         names << toName(name);
+    for (const QString &name : qAsConst(subjoinedNames))
+        subjoinedNameLetters << toName(name);
     kShaName = toName(QStringLiteral("kSha"));
     kSheName = toName(QStringLiteral("kShe"));
 
@@ -282,7 +288,23 @@ public:
         std::memcpy(m_text + m_size, name.letters, sizeof(name.letters));
         m_size += name.size;
     }
-    void insert(int position, const QString &text) { insert(position, text.constData(), text.size()); }
+    // A subjoined consonant's name, put in front of the last letter or two
+    // of the word: three moves of a fixed size where those letters fit one.
+    void insert(int position, const Name &name)
+    {
+        constexpr int letters = int(sizeof(name.letters) / sizeof(char16_t));
+        makeRoom(name.size + letters);
+        QChar *at = m_text + m_word + position;
+        if (m_text + m_size - at > letters) {
+            insert(position, reinterpret_cast<const QChar *>(name.letters), name.size);
+            return;
+        }
+        char16_t behind[letters];
+        std::memcpy(behind, static_cast<const void *>(at), sizeof(behind));
+        std::memcpy(static_cast<void *>(at), name.letters, sizeof(name.letters));
+        std::memcpy(static_cast<void *>(at + name.size), behind, sizeof(behind));
+        m_size += name.size;
+    }
     void insert(int position, QChar c) { insert(position, &c, 1); }
     void replaceLast(QChar c) { m_text[m_size - 1] = c; }
     void chop() { --m_size; }
@@ -303,21 +325,21 @@ private:
 inline void NudiToAnsi::NameEnd::set(const Name &name)
 {
     size = name.size;
-    last = name.letters[size - 1];
-    beforeLast = size > 1 ? name.letters[size - 2] : 0;
+    beforeLast = name.beforeLast;
+    last = name.last;
 }
 
-inline void NudiToAnsi::NameEnd::insert(int position, const QString &name)
+inline void NudiToAnsi::NameEnd::insert(int position, const Name &name)
 {
     const int kept = size - position; // letters that stay behind the name
     if (kept == 0) {
-        for (const QChar letter : name)
-            append(letter.unicode());
+        for (int i = 0; i < name.size; ++i)
+            append(name.letters[i]);
         return;
     }
     if (kept == 1)
-        beforeLast = name.back().unicode();
-    size += name.size();
+        beforeLast = name.last;
+    size += name.size;
 }
 
 inline void NudiToAnsi::NameEnd::append(char16_t letter)
@@ -401,10 +423,10 @@ void NudiToAnsi::insertSubjoined(const QChar *word, int size, int i, int index, 
     }
     // A subjoined glyph with nothing before it to join still keeps its
     // consonant: it goes to the front of the word.
-    const QString &name = subjoinedNames.at(index);
+    const Name &name = subjoinedNameLetters.at(index);
     out.insert(std::max(0, outPosition), name);
     currentMatch.insert(std::max(0, matchPosition), name);
-    syllableLength += name.size();
+    syllableLength += name.size;
 }
 
 QString NudiToAnsi::convertWord(const QString &nudiWord)

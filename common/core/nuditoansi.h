@@ -72,6 +72,10 @@ private:
     {
         char16_t letters[8];
         int size;
+        // Its last two letters (0 for none), kept apart so that taking a
+        // name's end reads no letter behind its size.
+        char16_t beforeLast;
+        char16_t last;
     };
     // What the word walk reads of currentMatch, the name of the syllable
     // last matched with the names of its subjoined glyphs inserted and "ff"
@@ -85,7 +89,7 @@ private:
         char16_t last = 0;
 
         void set(const Name &name);
-        void insert(int position, const QString &name);
+        void insert(int position, const Name &name);
         void append(char16_t letter);
         bool endsWith(const char (&pair)[3]) const;
     };
@@ -117,8 +121,10 @@ private:
     int followClassOf(QChar c) const;
     QVector<quint32> trie;
     quint8 followClass[256];
-    // nameList, and the names of the two conjuncts, as the walk copies them.
+    // nameList, subjoinedNames, and the names of the two conjuncts, as the
+    // walk copies them.
     QVector<Name> names;
+    QVector<Name> subjoinedNameLetters;
     Name kShaName;
     Name kSheName;
     // Glyph code to its index in subjoinedGlyphs, or -1.

@@ -2,6 +2,7 @@
 
 #include "modalanswerer.h"
 #include "testmain.h"
+#include "urlopenrecorder.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -34,6 +35,7 @@ private slots:
     void destinationIndexIsTheChosenEntry_data();
     void destinationIndexIsTheChosenEntry();
     void helpTextStaysVisible();
+    void helpEndsWithTheWebSite();
 };
 
 void TestScriptConvertDialog::sourceShowsTheLanguage_data()
@@ -117,8 +119,30 @@ void TestScriptConvertDialog::helpTextStaysVisible()
     QVERIFY(text.contains(QStringLiteral("1) Script-Converter considers the current tab as the source of input text.")));
     QVERIFY(text.contains(QStringLiteral("(\"Destination\" combobox)")));
     QVERIFY(text.contains(QStringLiteral("don't hesitate to ask.")));
-    // No address of anyone else's site is offered.
-    QVERIFY(!help->toHtml().contains(QStringLiteral("href")));
+}
+
+// The help ends with the maker's web site, which a click opens in the
+// browser.
+void TestScriptConvertDialog::helpEndsWithTheWebSite()
+{
+    ScriptConvertDialog dialog(0);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *help = dialog.findChild<QTextBrowser *>(QStringLiteral("textBrowser"));
+    const QString address = QStringLiteral("https://www.quenvel.example/yavo");
+    QVERIFY(help->toPlainText().trimmed().endsWith(QStringLiteral("don't hesitate to ask. ") + address));
+
+    QTextCursor link = help->document()->find(address);
+    QVERIFY(!link.isNull());
+    QCOMPARE(link.charFormat().anchorHref(), address);
+    QVERIFY(link.charFormat().fontUnderline());
+    help->setTextCursor(link);
+    help->ensureCursorVisible();
+    link.setPosition(link.selectionStart() + 2);
+    const QPoint where = help->cursorRect(link).center();
+    UrlOpenRecorder browser;
+    QTest::mouseClick(help->viewport(), Qt::LeftButton, Qt::NoModifier, where);
+    QCOMPARE(browser.urls(), QList<QUrl>{QUrl(address)});
 }
 
 YAVO_TEST_MAIN(TestScriptConvertDialog)

@@ -74,14 +74,16 @@ void tst_TabWidget::untitledNames()
 
 enum class Office { Docx, FlatOdt, Odt };
 
-static QByteArray officeBytes(const QString &text, Office kind)
+static QByteArray officeBytes(const QString &text, Office kind, const QString &suffix = QString())
 {
     QTextDocument doc;
     doc.setPlainText(text);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     if (kind == Office::Docx) {
-        DocxWriter().write(&buffer, &doc);
+        DocxWriter writer;
+        writer.setFileSuffix(suffix);
+        writer.write(&buffer, &doc);
     } else {
         OdtWriter writer;
         writer.setFlatXml(kind == Office::FlatOdt);
@@ -104,6 +106,12 @@ void tst_TabWidget::opensByFormat_data()
             << QByteArray("<html><body><p>Hello\nWorld</p></body></html>") << "Hello World" << false << "";
     QTest::newRow("docx, suffix in capitals") << "Report.DOCX" << officeBytes(QStringLiteral("ವರದಿ"), Office::Docx)
             << QStringLiteral("ವರದಿ") << false << "";
+    QTest::newRow("macro-enabled document") << "Macros.docm" << officeBytes(QStringLiteral("ಮ್ಯಾಕ್ರೋ"), Office::Docx, "docm")
+            << QStringLiteral("ಮ್ಯಾಕ್ರೋ") << false << "";
+    QTest::newRow("template") << "Letter.DOTX" << officeBytes(QStringLiteral("ಪತ್ರ"), Office::Docx, "dotx")
+            << QStringLiteral("ಪತ್ರ") << false << "";
+    QTest::newRow("macro-enabled template") << "Form.dotm" << officeBytes(QStringLiteral("ನಮೂನೆ"), Office::Docx, "dotm")
+            << QStringLiteral("ನಮೂನೆ") << false << "";
     QTest::newRow("odt, suffix in capitals") << "Book.ODT" << officeBytes(QStringLiteral("ಪುಸ್ತಕ"), Office::Odt)
             << QStringLiteral("ಪುಸ್ತಕ") << false << "";
     QTest::newRow("nudi read as RTF") << "letter.NUDI"

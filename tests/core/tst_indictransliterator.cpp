@@ -36,8 +36,10 @@ private slots:
     void anyInputAnyIndex();
     void randomTypingPlacesViramaAndRepha_data();
     void randomTypingPlacesViramaAndRepha();
-    void tamilOutputIsAssigned_data();
-    void tamilOutputIsAssigned();
+    void outputIsAssigned_data();
+    void outputIsAssigned();
+    void convertMixedWritesAssignedLetters_data();
+    void convertMixedWritesAssignedLetters();
 };
 
 void TestIndicTransliterator::convert_data()
@@ -132,7 +134,7 @@ void TestIndicTransliterator::convert_data()
     QTest::newRow("inscript kn # after two signs") << "kfz#" << 0 << 2 << "0C95 0CBF 0CC6 0023";
     QTest::newRow("inscript kn d after a sign") << "ked" << 0 << 2 << "0C95 0CBE 0064";
     QTest::newRow("inscript ta Y") << "Y" << 8 << 2 << "0BAA";
-    QTest::newRow("inscript ta nukta dropped") << "k]" << 8 << 2 << "0B95";
+    QTest::newRow("inscript ta nukta kept as typed") << "k]" << 8 << 2 << "0B95 005D";
 
     // Transliteration: respelling and the nasal rule, then Phonetic.
     QTest::newRow("translit kn hindi") << "hindi" << 0 << 3 << "0CB9 0CBF 0C82 0CA6 0CBF";
@@ -164,7 +166,35 @@ void TestIndicTransliterator::convert_data()
     // Tamil writes its nearest letter for those it lacks.
     QTest::newRow("extended ta zk") << "zk" << 8 << 5 << "0B95";
     QTest::newRow("extended ta kze") << "kze" << 8 << 5 << "0B95 0BC6";
-    QTest::newRow("extended ta zs dropped") << "kzs" << 8 << 5 << "0B95";
+    QTest::newRow("extended ta zs kept as typed") << "kzs" << 8 << 5 << "0B95 007A 0073";
+
+    // Letters a script lacks: the letter users write for that sound, or the
+    // key as typed. RRA is written RA, LLLA LLA, in every layout.
+    QTest::newRow("gu phonetic rza") << "rza" << 5 << 0 << "0AB0";
+    QTest::newRow("gu kprao rz") << "rz" << 5 << 1 << "0AB0";
+    QTest::newRow("gu inscript J") << "J" << 5 << 2 << "0AB0";
+    QTest::newRow("gu extended zr") << "zr" << 5 << 5 << "0AB0";
+    QTest::newRow("pa phonetic rza") << "rza" << 7 << 0 << "0A30";
+    QTest::newRow("or phonetic-2 rz") << "rz" << 3 << 4 << "0B30";
+    QTest::newRow("or kprao Lz") << "Lz" << 3 << 1 << "0B33";
+    QTest::newRow("or phonetic Lza") << "Lza" << 3 << 0 << "0B33";
+    QTest::newRow("bn inscript J") << "J" << 6 << 2 << "09B0";
+    QTest::newRow("bn transliteration rza") << "rza" << 6 << 3 << "09B0";
+    // Gurmukhi has no sign of vocalic R: the key stays, and so does what
+    // it followed, the virama of Phonetic and the sign of Phonetic-2.
+    QTest::newRow("pa kprao kR") << "kR" << 7 << 1 << "0A15 0052";
+    QTest::newRow("pa inscript k=") << "k=" << 7 << 2 << "0A15 003D";
+    QTest::newRow("pa phonetic kR") << "kR" << 7 << 0 << "0A15 0A4D 0052";
+    QTest::newRow("pa phonetic-2 kiR") << "kiR" << 7 << 4 << "0A15 0A3F 0052";
+    QTest::newRow("pa phonetic R alone") << "R" << 7 << 0 << "0A5C";
+    // The KPRao - Extended letters.
+    QTest::newRow("kn extended ze") << "ze" << 0 << 5 << "0C8E";
+    QTest::newRow("kn extended kzo") << "kzo" << 0 << 5 << "0C95 0CCA";
+    QTest::newRow("kn extended zk") << "zk" << 0 << 5 << "0C96";
+    QTest::newRow("te extended z") << "kz" << 1 << 5 << "0C15 0C03";
+    QTest::newRow("te inscript ]") << "k]" << 1 << 2 << "0C15 005D";
+    QTest::newRow("gu extended kza") << "kza" << 5 << 5 << "0A95 007A 0061";
+    QTest::newRow("pa extended zs") << "kzs" << 7 << 5 << "0A15 007A 0073";
 
     // "OM" is one key in Hindi whatever the layout.
     for (int layout = 0; layout <= 5; ++layout)
@@ -557,8 +587,9 @@ void TestIndicTransliterator::randomTypingPlacesViramaAndRepha()
     }
 }
 
-void TestIndicTransliterator::tamilOutputIsAssigned_data()
+void TestIndicTransliterator::outputIsAssigned_data()
 {
+    QTest::addColumn<int>("language");
     QTest::addColumn<int>("layout");
     QTest::addColumn<QStringList>("keys");
 
@@ -566,29 +597,65 @@ void TestIndicTransliterator::tamilOutputIsAssigned_data()
     QStringList extended;
     for (const char *key : TransliterationTables::kpraoExtendedKeyList)
         extended << QLatin1String(key);
-    QTest::newRow("phonetic") << 0 << engine.phoneticKeys();
-    QTest::newRow("KPRao") << 1 << engine.kpraoKeys();
-    QTest::newRow("InScript") << 2 << engine.inscriptKeys();
-    QTest::newRow("phonetic-2") << 4 << engine.phoneticKeys();
-    QTest::newRow("KPRao - Extended") << 5 << extended;
+    const QPair<int, QStringList> layouts[] = {
+        {0, engine.phoneticKeys()}, {1, engine.kpraoKeys()}, {2, engine.inscriptKeys()},
+        {3, engine.phoneticKeys()}, {4, engine.phoneticKeys()}, {5, extended},
+    };
+    for (int language = 0; language <= 8; ++language) {
+        for (const auto &layout : layouts) {
+            QTest::addRow("language %d, layout %d", language, layout.first)
+                << language << layout.first << layout.second;
+        }
+    }
 }
 
-// Every key, alone and after a consonant, writes Tamil that Unicode has
-// assigned: letters Tamil lacks become letters it has, or go.
-void TestIndicTransliterator::tamilOutputIsAssigned()
+// Every key of every layout, alone, after a consonant and pressed twice
+// after a consonant (vowels as letters and as signs, second presses),
+// writes only code points Unicode has assigned in every script: letters a
+// script lacks become letters it has, or the key stays as typed.
+void TestIndicTransliterator::outputIsAssigned()
 {
+    QFETCH(int, language);
     QFETCH(int, layout);
     QFETCH(QStringList, keys);
 
     IndicTransliterator engine;
     for (const QString &key : keys) {
-        for (const QString &keys : {key, QLatin1String("k") + key}) {
-            const QString text = engine.convert(keys, 8, layout);
+        const QString k = QStringLiteral("k");
+        for (const QString &typed : {key, k + key, k + key + key}) {
+            const QString text = engine.convert(typed, language, layout);
             for (const QChar c : text)
                 QVERIFY2(c.category() != QChar::Other_NotAssigned,
-                         qPrintable(keys + QLatin1String(": ") + hexCodes(text)));
+                         qPrintable(typed + QLatin1String(": ") + hexCodes(text)));
         }
     }
+}
+
+void TestIndicTransliterator::convertMixedWritesAssignedLetters_data()
+{
+    QTest::addColumn<int>("language");
+    for (int language = 0; language <= 8; ++language)
+        QTest::addRow("to language %d", language) << language;
+}
+
+// Every letter of the nine blocks, converted to each script, becomes a
+// letter Unicode assigns there; one with no counterpart stays as it was.
+void TestIndicTransliterator::convertMixedWritesAssignedLetters()
+{
+    QFETCH(int, language);
+
+    IndicTransliterator engine;
+    for (char16_t u = 0x0900; u < 0x0D80; ++u) {
+        const QChar c(u);
+        if (c.category() == QChar::Other_NotAssigned)
+            continue;
+        const QString text = engine.convertMixed(QString(c), language, 0);
+        for (const QChar out : text)
+            QVERIFY2(out.category() != QChar::Other_NotAssigned,
+                     qPrintable(hexCodes(QString(c)) + QLatin1String(": ") + hexCodes(text)));
+    }
+    QCOMPARE(hexCodes(engine.convertMixed(QString(QChar(0x0CB1)), 5, 0)), QStringLiteral("0AB0"));
+    QCOMPARE(hexCodes(engine.convertMixed(QString(QChar(0x0D7A)), 0, 0)), QStringLiteral("0D7A"));
 }
 
 YAVO_TEST_GUILESS_MAIN(TestIndicTransliterator)

@@ -148,6 +148,11 @@ void TestUnicodeKaEditorFiles::savesByTheSuffix_data()
                                 << QByteArray("{\\rtf1") << QByteArray("\\ansicpg1252");
     QTest::newRow("a.DOCX") << "a.DOCX" << "docx" << int(FormatReader::DocxType) << pk
                             << QByteArray("word/document.xml");
+    // Templates and macro-enabled documents stay packages, never text.
+    for (const char *name : {"macros.docm", "letter.DOTX", "form.dotm"}) {
+        QTest::newRow(name) << name << QString::fromLatin1(name).section(QLatin1Char('.'), 1).toLower()
+                            << int(FormatReader::DocxType) << pk << QByteArray("word/document.xml");
+    }
     QTest::newRow("page.HTM") << "page.HTM" << "htm" << int(FormatReader::HtmlType) << bom
                               << QByteArray("<!DOCTYPE HTML");
     QTest::newRow("page.html") << "page.html" << "html" << int(FormatReader::HtmlType) << bom

@@ -71,6 +71,8 @@ private slots:
     void stylesInheritAndYield();
     void findsPartsAndNamespaces_data();
     void findsPartsAndNamespaces();
+    void readsTemplatesAndMacroEnabledPackages_data();
+    void readsTemplatesAndMacroEnabledPackages();
     void styleCycleEnds();
     void paragraphMarkFormatsOnlyTheBlock();
     void firstParagraphMergesIntoCursorBlock();
@@ -82,6 +84,8 @@ private slots:
     void writesElements_data();
     void writesElements();
     void writesPackage();
+    void writesThePackageKindOfItsName_data();
+    void writesThePackageKindOfItsName();
     void reportsDeviceFailure();
     void replacesLoneSurrogates();
 };
@@ -119,6 +123,37 @@ void TestDocx::readsText_data()
         << QStringList{"before", "A1", "B1", "B1b", "after"};
     QTest::newRow("block content control")
         << "<w:sdt><w:sdtContent>" + paragraph(run("in control")) + "</w:sdtContent></w:sdt>" << QStringList{"in control"};
+    // Content controls (structured document tags) hold text of the
+    // document wherever they stand: a table of contents with its title,
+    // form fields, cells, rows, whole tables.
+    const QByteArray properties = "<w:sdtPr><w:id w:val=\"-1\"/><w:docPartObj><w:docPartGallery w:val=\"Table of Contents\"/>"
+                                  "<w:docPartUnique/></w:docPartObj></w:sdtPr><w:sdtEndPr/>";
+    const auto control = [&](const QByteArray &content) {
+        return "<w:sdt>" + properties + "<w:sdtContent>" + content + "</w:sdtContent></w:sdt>";
+    };
+    QTest::newRow("table of contents")
+        << control(paragraph(run("Contents"), "<w:pStyle w:val=\"TOCHeading\"/>")
+                   + paragraph("<w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText xml:space=\"preserve\"> TOC \\o "
+                               "</w:instrText></w:r><w:r><w:fldChar w:fldCharType=\"separate\"/></w:r>"
+                               "<w:hyperlink w:anchor=\"_Toc1\">" + run("Chapter 1") + "</w:hyperlink>"))
+               + paragraph("<w:r><w:fldChar w:fldCharType=\"end\"/></w:r>") + paragraph(run("Body"))
+        << QStringList{"Contents", "Chapter 1", "", "Body"};
+    QTest::newRow("nested controls")
+        << control(control(paragraph(run("inner"))) + paragraph(run("outer")))
+        << QStringList{"inner", "outer"};
+    QTest::newRow("in a cell")
+        << "<w:tbl><w:tr><w:tc>" + control(paragraph(run("cell"))) + "</w:tc></w:tr></w:tbl>" << QStringList{"cell"};
+    QTest::newRow("around a cell")
+        << "<w:tbl><w:tr>" + control("<w:tc>" + paragraph(run("row")) + "</w:tc>") + "</w:tr></w:tbl>"
+        << QStringList{"row"};
+    QTest::newRow("around a row")
+        << "<w:tbl>" + control("<w:tr><w:tc>" + paragraph(run("rows")) + "</w:tc></w:tr>") + "</w:tbl>"
+        << QStringList{"rows"};
+    QTest::newRow("around a table")
+        << control("<w:tbl><w:tr><w:tc>" + paragraph(run("table")) + "</w:tc></w:tr></w:tbl>") << QStringList{"table"};
+    QTest::newRow("in a run's place, nested and in a link")
+        << paragraph(run("a ") + control(run("b ") + control(run("c "))) + "<w:hyperlink>" + control(run("d")) + "</w:hyperlink>")
+        << QStringList{"a b c d"};
     QTest::newRow("other prefix unknown")
         << QByteArray("<w:p><x:r xmlns:x=\"y\"><x:t>no</x:t></x:r></w:p>") << QStringList{""};
     QTest::newRow("line feed in text stays in block")
@@ -388,6 +423,56 @@ void TestDocx::findsPartsAndNamespaces()
     QCOMPARE(read<DocxReader>(package, &document), QString());
     QCOMPARE(blockTexts(document), blocks);
     QCOMPARE(headingLevel(document.begin()), level);
+}
+
+// The parts of a package as Word writes them, for a main part of the given
+// content type; a macro-enabled one holds its macros in a part of its own.
+static QByteArray wordPackage(const QByteArray &contentType, const QString &mainPart, bool withRelationship,
+                       const QByteArray &body)
+{
+    Entries entries;
+    entries.append({QStringLiteral("[Content_Types].xml"),
+                    "<?xml version=\"1.0\"?><Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+                    "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+                    "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+                    "<Default Extension=\"bin\" ContentType=\"application/vnd.ms-office.vbaProject\"/>"
+                    "<Override PartName=\"/" + mainPart.toUtf8() + "\" ContentType=\"" + contentType + "\"/></Types>"});
+    if (withRelationship)
+        entries.append({QStringLiteral("_rels/.rels"), relationships(relationship("officeDocument", mainPart.toUtf8()))});
+    entries.append({QStringLiteral("word/_rels/document.xml.rels"),
+                    relationships("<Relationship Id=\"rId9\" Type=\"http://schemas.microsoft.com/office/2006/"
+                                  "relationships/vbaProject\" Target=\"vbaProject.bin\"/>")});
+    entries.append({QStringLiteral("word/vbaProject.bin"), QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1 macros", 15)});
+    entries.append({mainPart, "<?xml version=\"1.0\"?><w:document " + WordNs + "><w:body>" + body + "</w:body></w:document>"});
+    return zip(entries);
+}
+
+void TestDocx::readsTemplatesAndMacroEnabledPackages_data()
+{
+    QTest::addColumn<QByteArray>("package");
+
+    const QByteArray body = paragraph(run("text of the package"));
+    const QPair<const char *, QByteArray> kinds[] = {
+        {"docm", "application/vnd.ms-word.document.macroEnabled.main+xml"},
+        {"dotx", "application/vnd.openxmlformats-officedocument.wordprocessingml.template.main+xml"},
+        {"dotm", "application/vnd.ms-word.template.macroEnabledTemplate.main+xml"},
+    };
+    for (const auto &kind : kinds) {
+        QTest::addRow("%s", kind.first) << wordPackage(kind.second, QStringLiteral("word/document.xml"), true, body);
+        // A package whose relationships are lost still declares its main part.
+        QTest::addRow("%s named by its content type only", kind.first)
+            << wordPackage(kind.second, QStringLiteral("word/main.xml"), false, body);
+    }
+}
+
+// Templates and macro-enabled documents give their text; the macros are
+// never read.
+void TestDocx::readsTemplatesAndMacroEnabledPackages()
+{
+    QFETCH(QByteArray, package);
+    QTextDocument document;
+    QCOMPARE(read<DocxReader>(package, &document), QString());
+    QCOMPARE(blockTexts(document), QStringList{"text of the package"});
 }
 
 void TestDocx::styleCycleEnds()
@@ -695,6 +780,37 @@ void TestDocx::writesPackage()
     const QByteArray start("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?><w:document "
                            "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"><w:body>");
     QCOMPARE(entry(package, "word/document.xml").left(start.size()), start);
+}
+
+void TestDocx::writesThePackageKindOfItsName_data()
+{
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QByteArray>("contentType");
+
+    QTest::newRow("docx") << "docx" << QByteArray("application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml");
+    QTest::newRow("DOCM") << "DOCM" << QByteArray("application/vnd.ms-word.document.macroEnabled.main+xml");
+    QTest::newRow("dotx") << "dotx" << QByteArray("application/vnd.openxmlformats-officedocument.wordprocessingml.template.main+xml");
+    QTest::newRow("dotm") << "dotm" << QByteArray("application/vnd.ms-word.template.macroEnabledTemplate.main+xml");
+    QTest::newRow("other") << "bin" << QByteArray("application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml");
+}
+
+// A package is written as the kind its file name says, so that word
+// processors that check the two against each other open it.
+void TestDocx::writesThePackageKindOfItsName()
+{
+    QFETCH(QString, suffix);
+    QFETCH(QByteArray, contentType);
+
+    QTextDocument document(QStringLiteral("kind"));
+    DocxWriter writer;
+    writer.setFileSuffix(suffix);
+    const QByteArray package = write(&document, writer);
+    const QByteArray types = entry(package, QStringLiteral("[Content_Types].xml"));
+    QVERIFY2(types.contains("<Default Extension=\"xml\" ContentType=\"" + contentType + "\"/>"), types.constData());
+    QVERIFY(!types.contains("vbaProject"));
+    QTextDocument readBack;
+    QCOMPARE(read<DocxReader>(package, &readBack), QString());
+    QCOMPARE(readBack.toPlainText(), QStringLiteral("kind"));
 }
 
 void TestDocx::reportsDeviceFailure()

@@ -72,6 +72,8 @@ void TestFormatManager::createReader_data()
     QTest::newRow("empty docx") << QByteArray() << "docx" << int(FormatReader::DocxType);
     QTest::newRow("empty odt") << QByteArray() << "odt" << int(FormatReader::OdtType);
     QTest::newRow("compound file typed docm") << compoundFile << "docm" << int(FormatReader::DocxType);
+    QTest::newRow("compound file typed dotx") << compoundFile << "dotx" << int(FormatReader::DocxType);
+    QTest::newRow("compound file typed DOTM") << compoundFile << "DOTM" << int(FormatReader::DocxType);
     QTest::newRow("compound file typed other") << compoundFile << "bin" << int(FormatReader::TxtType);
     QTest::newRow("rtf") << rtf << "rtf" << int(FormatReader::RtfType);
     QTest::newRow("rtf upper-case type") << rtf << "RTF" << int(FormatReader::RtfType);

@@ -31,8 +31,8 @@ private slots:
     void nothingPendingToFlush();
     void randomTypingPlacesViramaAndRepha_data();
     void randomTypingPlacesViramaAndRepha();
-    void tamilOutputIsAssigned_data();
-    void tamilOutputIsAssigned();
+    void outputIsAssigned_data();
+    void outputIsAssigned();
 };
 
 void TestAnsi2IndicUnicode::init()
@@ -219,6 +219,18 @@ void TestAnsi2IndicUnicode::typing_data()
     QTest::newRow("InScript # after two signs") << Kannada << InScript << "kfz#"
                                                 << QStringLiteral("\u0C95\u0CBF\u0CC6#");
     QTest::newRow("word ended by a comma") << Kannada << Phonetic << "ka,ki" << QStringLiteral("\u0C95,\u0C95\u0CBF");
+    // Letters a script lacks: RRA is typed RA and LLLA LLA; where there is
+    // no stand-in (Gurmukhi's sign of vocalic R, Telugu's nukta) the key is
+    // typed as it is and what it follows stays.
+    QTest::newRow("Gujarati rza") << Gujarati << Phonetic << "rza" << QStringLiteral("\u0AB0");
+    QTest::newRow("Bengali phonetic-2 rz") << Bengali << Phonetic2 << "rz" << QStringLiteral("\u09B0");
+    QTest::newRow("Gurmukhi rza") << Gurmukhi << Phonetic << "rza" << QStringLiteral("\u0A30");
+    QTest::newRow("Oriya rza Lza") << Oriya << Phonetic << "rzaLza" << QStringLiteral("\u0B30\u0B33");
+    QTest::newRow("Gurmukhi phonetic kR") << Gurmukhi << Phonetic << "kR" << QStringLiteral("\u0A15\u0A4DR");
+    QTest::newRow("Gurmukhi KPRao kR") << Gurmukhi << KPRao << "kR" << QStringLiteral("\u0A15R");
+    QTest::newRow("Gurmukhi InScript k=") << Gurmukhi << InScript << "k=" << QStringLiteral("\u0A15=");
+    QTest::newRow("Gurmukhi phonetic-2 kiR") << Gurmukhi << Phonetic2 << "kiR" << QStringLiteral("\u0A15\u0A3FR");
+    QTest::newRow("Telugu InScript k]") << Telugu << InScript << "k]" << QStringLiteral("\u0C15]");
 }
 
 void TestAnsi2IndicUnicode::typing()
@@ -379,35 +391,39 @@ void TestAnsi2IndicUnicode::randomTypingPlacesViramaAndRepha()
     }
 }
 
-void TestAnsi2IndicUnicode::tamilOutputIsAssigned_data()
+void TestAnsi2IndicUnicode::outputIsAssigned_data()
 {
+    QTest::addColumn<int>("language");
     QTest::addColumn<int>("layout");
 
-    QTest::newRow("phonetic") << Phonetic;
-    QTest::newRow("KPRao") << KPRao;
-    QTest::newRow("InScript") << InScript;
-    QTest::newRow("phonetic-2") << Phonetic2;
+    for (int language = Kannada; language <= Tamil; ++language) {
+        for (int layout : {Phonetic, KPRao, InScript, Phonetic2})
+            QTest::addRow("language %d, layout %d", language, layout) << language << layout;
+    }
 }
 
-// Every key, alone and after a consonant, types Tamil that Unicode has
-// assigned: letters Tamil lacks become letters it has, or the key is
+// Every key of every layout, alone, after a consonant and pressed twice
+// after a consonant, types only code points Unicode has assigned in every
+// script: letters a script lacks become letters it has, or the key is
 // typed as it is.
-void TestAnsi2IndicUnicode::tamilOutputIsAssigned()
+void TestAnsi2IndicUnicode::outputIsAssigned()
 {
+    QFETCH(int, language);
     QFETCH(int, layout);
 
-    ANSI2IndicUnicode converter(Tamil, layout);
+    ANSI2IndicUnicode converter(language, layout);
     const QStringList keys = layout == KPRao ? converter.kpraoKeys
         : layout == InScript                 ? converter.inscriptKeys
                                              : converter.phoneticKeys;
     for (const QString &key : keys) {
-        for (const QString &keys : {key, QLatin1String("k") + key}) {
+        const QString k = QStringLiteral("k");
+        for (const QString &typed : {key, k + key, k + key + key}) {
             KeyFeeder feeder(converter);
-            feeder.type(keys);
+            feeder.type(typed);
             const QString text = feeder.applicationText();
             for (const QChar c : text)
                 QVERIFY2(c.category() != QChar::Other_NotAssigned,
-                         qPrintable(keys + QLatin1String(": ") + hexCodes(text)));
+                         qPrintable(typed + QLatin1String(": ") + hexCodes(text)));
         }
     }
 }

@@ -3,6 +3,8 @@
 
 #include "hexcodes.h"
 
+#include "core/indictransliterator.h"
+
 #include <QRandomGenerator>
 #include <QString>
 #include <QStringList>
@@ -94,6 +96,17 @@ inline QStringList randomKeys(QRandomGenerator &random, const QStringList &keys,
             typed << keys.at(random.bounded(keys.size()));
     }
     return typed;
+}
+
+// What the word processor's editor writes for keys typed in one layout:
+// each word (the keys between spaces) converted whole, as the editor
+// converts the word being typed at every key.
+inline QString typedWords(const QString &keys, int language, int layout)
+{
+    QStringList words;
+    for (const QString &word : keys.split(QLatin1Char(' ')))
+        words << IndicTransliterator().convert(word, language, layout);
+    return words.join(QLatin1Char(' '));
 }
 
 } // namespace TypingChecks

@@ -63,6 +63,9 @@ KeyboadMapping::KeyboadMapping(int language, int keyboard, QWidget *parent)
 {
     Q_INIT_RESOURCE(yavopad);
     ui->setupUi(this);
+    // The pages' tiles have fixed sizes: the window never shrinks below a
+    // page, whatever the form's minimum width and the screen allow.
+    layout()->setSizeConstraint(QLayout::SetMinimumSize);
 
     createPhoneticHelp();
     createNudiHelp();
@@ -166,6 +169,7 @@ void KeyboadMapping::createHelp(Page page)
 
     QLabel *lastKeyLabel = nullptr;
     QLabel *lastScriptLabel = nullptr;
+    QList<QFrame *> tiles;
     int next = 0;
     for (int row = 0; row < rowLen.size(); ++row) {
         int column = 0;
@@ -179,7 +183,6 @@ void KeyboadMapping::createHelp(Page page)
 
             auto *tile = new QFrame;
             tile->setFrameShape(QFrame::StyledPanel);
-            tile->setFixedSize(55, 50);
             tile->setStyleSheet(QStringLiteral("background-image:url(:/resources/button-bg.png);"));
             auto *tileLayout = new QVBoxLayout(tile);
             tileLayout->setContentsMargins(0, 0, 0, 0);
@@ -204,10 +207,19 @@ void KeyboadMapping::createHelp(Page page)
             tileLayout->addWidget(keyLabel, 0, Qt::AlignCenter);
             tileLayout->addWidget(scriptLabel, 0, Qt::AlignCenter);
             grid->addWidget(tile, row, column++);
+            tiles.append(tile);
             lastKeyLabel = keyLabel;
             lastScriptLabel = scriptLabel;
         }
     }
+    // Indic fonts rise and fall far beyond Latin ones: the tiles, all of one
+    // size, grow from 55 x 50 until every label has its whole height, so no
+    // glyph loses its top or its bottom.
+    QSize tileSize(55, 50);
+    for (QFrame *tile : qAsConst(tiles))
+        tileSize = tileSize.expandedTo(tile->sizeHint());
+    for (QFrame *tile : qAsConst(tiles))
+        tile->setFixedSize(tileSize);
 }
 
 void KeyboadMapping::keyPressEvent(QKeyEvent *event)

@@ -9,6 +9,7 @@
 #include "core/indictransliterator.h"
 #include "core/sharedsettings.h"
 #include "editor/unicodekaeditor.h"
+#include "formats/docxreader.h"
 #include "formats/formatmanager.h"
 #include "formats/formatreader.h"
 #include "utils/utils.h"
@@ -407,7 +408,7 @@ bool TabWidget::readInto(const QString &path, QFile *file, QTextDocument *doc, Q
     const QString suffix = QFileInfo(*file).suffix().toLower();
     if (suffix == QLatin1String("rtf") || suffix == QLatin1String("nudi")
         || suffix == QLatin1String("odt") || suffix == QLatin1String("fodt")
-        || suffix == QLatin1String("docx")) {
+        || DocxReader::suffixes().contains(suffix)) {
         const QString type = path.mid(path.lastIndexOf(QLatin1Char('.')) + 1).toLower();
         QScopedPointer<FormatReader> reader(FormatManager::createReader(file, type));
         if (!reader) {

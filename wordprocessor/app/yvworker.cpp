@@ -40,7 +40,8 @@ bool isKept(QChar c)
 
 // Writes in the reader's format; an OpenDocument text read from one flat
 // XML file is written flat again, as its name promises.
-bool writeDocument(QIODevice *device, QTextDocument *document, const FormatReader &reader, bool zipped)
+bool writeDocument(QIODevice *device, QTextDocument *document, const FormatReader &reader, bool zipped,
+                   const QString &suffix)
 {
     switch (reader.type()) {
     case FormatReader::TxtType:
@@ -52,8 +53,11 @@ bool writeDocument(QIODevice *device, QTextDocument *document, const FormatReade
         writer.setFlatXml(!zipped);
         return writer.write(device, document);
     }
-    case FormatReader::DocxType:
-        return DocxWriter().write(device, document);
+    case FormatReader::DocxType: {
+        DocxWriter writer;
+        writer.setFileSuffix(suffix);
+        return writer.write(device, document);
+    }
     case FormatReader::HtmlType:
         return html_writer(reader.encoding).write(device, document);
     default:
@@ -112,7 +116,7 @@ QString yvWorker::writeConverted(const QString &filename, const QString &dstFold
     QSaveFile output(outputPath);
     if (!output.open(QIODevice::WriteOnly))
         return QString();
-    if (!writeDocument(&output, &document, *reader, zipped) || !Platform::flushFileBuffers(output)) {
+    if (!writeDocument(&output, &document, *reader, zipped, QFileInfo(outputPath).suffix()) || !Platform::flushFileBuffers(output)) {
         output.cancelWriting();
         return QString();
     }

@@ -3,6 +3,7 @@
 
 #include "editor/unicodekaeditor.h"
 
+#include "formats/docxreader.h"
 #include "formats/docxwriter.h"
 #include "formats/html_writer.h"
 #include "formats/rtfwriter.h"
@@ -59,10 +60,10 @@ bool writeWith(Writer &&writer, QIODevice *device, QTextDocument *document, QStr
 } // namespace
 
 // The format follows the suffix, whatever its case: OpenDocument, RTF,
-// DOCX, HTML or, for any other suffix or none, plain text. HTML and plain
-// text are written in the codec of the text encoding index, with a
-// byte-order mark. The error is left empty when the file could not even be
-// opened.
+// DOCX (with its template and macro-enabled kinds), HTML or, for any other
+// suffix or none, plain text. HTML and plain text are written in the codec
+// of the text encoding index, with a byte-order mark. The error is left
+// empty when the file could not even be opened.
 bool UnicodeKaEditor::writeDocument(QString *error)
 {
     QSaveFile file(m_fileName);
@@ -71,16 +72,21 @@ bool UnicodeKaEditor::writeDocument(QString *error)
     const QString suffix = QFileInfo(m_fileName).suffix().toLower();
     QTextDocument *doc = document();
     bool written;
-    if (suffix == QLatin1String("odt") || suffix == QLatin1String("odf"))
+    if (suffix == QLatin1String("odt") || suffix == QLatin1String("odf")) {
         written = writeOpenDocument(&file, doc, suffix.toLatin1(), error);
-    else if (suffix == QLatin1String("rtf") || suffix == QLatin1String("nudi"))
+    } else if (suffix == QLatin1String("rtf") || suffix == QLatin1String("nudi")) {
         written = writeWith(RtfWriter(rtfCodePage), &file, doc, error);
-    else if (suffix == QLatin1String("docx"))
-        written = writeWith(DocxWriter(), &file, doc, error);
-    else if (suffix == QLatin1String("htm") || suffix == QLatin1String("html"))
+    } else if (DocxReader::suffixes().contains(suffix)) {
+        // A template or a macro-enabled package stays its own kind (without
+        // macros): as plain text it would be lost to every word processor.
+        DocxWriter writer;
+        writer.setFileSuffix(suffix);
+        written = writeWith(writer, &file, doc, error);
+    } else if (suffix == QLatin1String("htm") || suffix == QLatin1String("html")) {
         written = writeWith(html_writer(Utils::codecName(m_textEncodingIndex)), &file, doc, error);
-    else
+    } else {
         written = writeWith(TxtWriter(Utils::codecName(m_textEncodingIndex)), &file, doc, error);
+    }
 
     if (written && !flushToDisk(file)) {
         *error = file.errorString();

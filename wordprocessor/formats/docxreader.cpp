@@ -1,6 +1,7 @@
 #include "formats/docxreader.h"
 
 #include "private/documentlimits_p.h"
+#include "private/wordpackage_p.h"
 #include "private/xmlpart_p.h"
 #include "private/xmltext_p.h"
 #include "private/zippackage_p.h"
@@ -98,6 +99,15 @@ bool isBlockContainer(const QStringRef &name)
         || name == QLatin1String("moveTo");
 }
 
+bool isMainPartContentType(const QStringRef &type)
+{
+    for (const WordPackage::Kind &kind : WordPackage::kinds) {
+        if (type.compare(QLatin1String(kind.mainContentType), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
 bool isRunContainer(const QStringRef &name)
 {
     return name == QLatin1String("hyperlink") || name == QLatin1String("ins")
@@ -123,6 +133,14 @@ DocxReader::~DocxReader() = default;
 int DocxReader::type() const
 {
     return DocxType;
+}
+
+QStringList DocxReader::suffixes()
+{
+    QStringList list;
+    for (const WordPackage::Kind &kind : WordPackage::kinds)
+        list.append(QLatin1String(kind.suffix));
+    return list;
 }
 
 bool DocxReader::canRead(QIODevice *device)
@@ -153,6 +171,10 @@ void DocxReader::readPackage(ZipPackage &zip, qint64 fileSize)
 {
     *m_budget = DocumentLimits::Budget(fileSize);
     QString main = relatedPart(zip, QString(), "officeDocument");
+    if (!errorText.isEmpty())
+        return;
+    if (!zip.contains(main))
+        main = mainPartByContentType(zip);
     if (!errorText.isEmpty())
         return;
     if (!zip.contains(main))
@@ -191,11 +213,42 @@ QString DocxReader::relatedPart(const ZipPackage &zip, const QString &source, co
     const int slash = source.lastIndexOf(QLatin1Char('/'));
     const QString folder = source.left(slash + 1);
     const QString relationships = folder + QLatin1String("_rels/") + source.mid(slash + 1) + QLatin1String(".rels");
-    if (!m_budget->allowsInflatedSize(zip.entrySize(relationships))) {
+    const QString suffix = QLatin1Char('/') + QLatin1String(type);
+    // A damaged relationships part leaves what it named so far; the usual
+    // part names stand in for the rest.
+    return findPart(zip, relationships, [&](const QXmlStreamReader &xml) {
+        const QXmlStreamAttributes attributes = xml.attributes();
+        if (xml.name() == QLatin1String("Relationship") && attributes.value(QLatin1String("Type")).endsWith(suffix)
+            && attributes.value(QLatin1String("TargetMode")) != QLatin1String("External")) {
+            return resolveTarget(folder, attributes.value(QLatin1String("Target")).toString());
+        }
+        return QString();
+    });
+}
+
+// The part that the package's content types declare as its main part, for
+// a package whose relationships do not lead to it.
+QString DocxReader::mainPartByContentType(const ZipPackage &zip)
+{
+    return findPart(zip, QStringLiteral("[Content_Types].xml"), [](const QXmlStreamReader &xml) {
+        const QXmlStreamAttributes attributes = xml.attributes();
+        if (xml.name() == QLatin1String("Override") && isMainPartContentType(attributes.value(QLatin1String("ContentType"))))
+            return resolveTarget(QString(), attributes.value(QLatin1String("PartName")).toString());
+        return QString();
+    });
+}
+
+// Walks the elements of a small part that names other parts (relationships,
+// content types) and gives the first part that `pick` names; empty when it
+// names none.
+QString DocxReader::findPart(const ZipPackage &zip, const QString &part,
+                             const std::function<QString(const QXmlStreamReader &)> &pick)
+{
+    if (!m_budget->allowsInflatedSize(zip.entrySize(part))) {
         errorText = DocumentLimits::tooLargeText();
         return QString();
     }
-    const QByteArray bytes = zip.entry(relationships);
+    const QByteArray bytes = zip.entry(part);
     if (bytes.isEmpty())
         return QString();
     QXmlStreamReader xml(bytes);
@@ -204,15 +257,10 @@ QString DocxReader::relatedPart(const ZipPackage &zip, const QString &source, co
             errorText = xml.errorString();
         return QString();
     }
-    const QString suffix = QLatin1Char('/') + QLatin1String(type);
-    // A damaged relationships part leaves what it named so far; the usual
-    // part names stand in for the rest.
     while (xml.readNextStartElement()) {
-        const QXmlStreamAttributes attributes = xml.attributes();
-        if (xml.name() == QLatin1String("Relationship") && attributes.value(QLatin1String("Type")).endsWith(suffix)
-            && attributes.value(QLatin1String("TargetMode")) != QLatin1String("External")) {
-            return resolveTarget(folder, attributes.value(QLatin1String("Target")).toString());
-        }
+        const QString named = pick(xml);
+        if (!named.isEmpty())
+            return named;
         xml.skipCurrentElement();
     }
     return QString();

@@ -10,6 +10,7 @@
 #include <QVector>
 #include <QXmlStreamReader>
 
+#include <functional>
 #include <memory>
 
 class ZipPackage;
@@ -17,11 +18,13 @@ namespace DocumentLimits {
 class Budget;
 }
 
-// Reads a word-processing package (.docx): paragraph alignment, direction,
-// indentation and heading level, and bold, italic, underline, strike-out and
-// super/subscript of the runs. The main part is the one the package's
-// relationships name ("word/document.xml" when they name none), its styles
-// the part its own relationships name.
+// Reads a word-processing package (.docx, and the text of a template or a
+// macro-enabled document or template: .dotx, .docm, .dotm): paragraph
+// alignment, direction, indentation and heading level, and bold, italic,
+// underline, strike-out and super/subscript of the runs. The main part is
+// the one the package's relationships name (else the one its content types
+// declare, else "word/document.xml"), its styles the part its own
+// relationships name.
 class DocxReader : public FormatReader
 {
     Q_DECLARE_TR_FUNCTIONS(DocxReader)
@@ -34,6 +37,8 @@ public:
     void readData(QIODevice *device) override;
 
     static bool canRead(QIODevice *device);
+    // The file suffixes of the packages it reads, in lower case.
+    static QStringList suffixes();
 
 private:
     enum StyleKind { OtherStyle, ParagraphStyle, CharacterStyle };
@@ -54,6 +59,9 @@ private:
 
     void readPackage(ZipPackage &zip, qint64 fileSize);
     QString relatedPart(const ZipPackage &zip, const QString &source, const char *type);
+    QString mainPartByContentType(const ZipPackage &zip);
+    QString findPart(const ZipPackage &zip, const QString &part,
+                     const std::function<QString(const QXmlStreamReader &)> &pick);
     void readXml(const QByteArray &bytes);
     void readStyles();
     void readStyle(QHash<QString, QStringList> &pending, QHash<StyleKind, QString> &defaults);

@@ -3,6 +3,7 @@
 #include "formats/formatreader.h"
 #include "private/documentlimits_p.h"
 #include "private/formatwriter_p.h"
+#include "private/wordpackage_p.h"
 #include "private/xmltext_p.h"
 #include "private/zippackage_p.h"
 
@@ -31,15 +32,17 @@ constexpr char DocumentRelationships[] =
     "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles\"/>"
     "</Relationships>";
 
-constexpr char ContentTypes[] =
-    "<?xml version=\"1.0\"?>"
-    "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-    "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
-    "<Default Extension=\"xml\" "
-    "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
-    "<Override PartName=\"/word/styles.xml\" "
-    "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml\"/>"
-    "</Types>";
+QByteArray contentTypes(const char *mainContentType)
+{
+    return QByteArray("<?xml version=\"1.0\"?>"
+                      "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+                      "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+                      "<Default Extension=\"xml\" ContentType=\"")
+        + mainContentType
+        + "\"/><Override PartName=\"/word/styles.xml\" "
+          "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml\"/>"
+          "</Types>";
+}
 
 // Font sizes of the heading styles 1 to 6, in half points.
 constexpr int HeadingSizes[] = {36, 32, 28, 24, 20, 16};
@@ -69,7 +72,17 @@ QByteArray stylesPart()
 
 DocxWriter::DocxWriter()
     : m_strict(false)
+    , m_mainContentType(WordPackage::kinds[0].mainContentType)
 {
+}
+
+void DocxWriter::setFileSuffix(const QString &suffix)
+{
+    m_mainContentType = WordPackage::kinds[0].mainContentType;
+    for (const WordPackage::Kind &kind : WordPackage::kinds) {
+        if (suffix.compare(QLatin1String(kind.suffix), Qt::CaseInsensitive) == 0)
+            m_mainContentType = kind.mainContentType;
+    }
 }
 
 void DocxWriter::setStrict(bool strict)
@@ -94,7 +107,7 @@ bool DocxWriter::write(QIODevice *device, QTextDocument *document)
     package.addEntry(QStringLiteral("word/_rels/document.xml.rels"), QByteArray(DocumentRelationships));
     package.addEntry(QStringLiteral("word/document.xml"), content);
     package.addEntry(QStringLiteral("word/styles.xml"), stylesPart());
-    package.addEntry(QStringLiteral("[Content_Types].xml"), QByteArray(ContentTypes));
+    package.addEntry(QStringLiteral("[Content_Types].xml"), contentTypes(m_mainContentType));
     if (!package.save(device)) {
         m_errorString = package.errorString();
         return false;

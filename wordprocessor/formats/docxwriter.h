@@ -19,6 +19,11 @@ public:
     DocxWriter();
 
     void setStrict(bool strict);
+    // The kind of package follows the name the file is written under: a
+    // template (dotx) or a macro-enabled document or template (docm, dotm,
+    // then without macros) is written as such, so that the file is what its
+    // name says; any other suffix gives a document.
+    void setFileSuffix(const QString &suffix);
 
     // The device is open for writing and stays open; true when every part
     // and every byte reached it.
@@ -35,6 +40,7 @@ private:
 
     QXmlStreamWriter m_xml;
     bool m_strict;
+    const char *m_mainContentType;
     QString m_errorString;
 };
 

@@ -19,7 +19,7 @@ bool namesOdt(const QString &kind)
 
 bool namesDocx(const QString &kind)
 {
-    return kind == QLatin1String("docx") || kind == QLatin1String("docm");
+    return DocxReader::suffixes().contains(kind);
 }
 
 // The reader of a zip archive, chosen by what it holds: an OpenDocument text
