@@ -8,12 +8,6 @@ function(yavo_add_test name)
     cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE yavo_testsupport Qt5::Test ${T_LIBS})
-    # Through ccache (scripts/setup.sh sets its base folder) sources are
-    # compiled by paths relative to the test's own build folder, and
-    # QFINDTESTDATA resolves them from the folder named here; Qt names the
-    # top build folder.
-    target_compile_options(${name} PRIVATE -UQT_TESTCASE_BUILDDIR
-        "-DQT_TESTCASE_BUILDDIR=\"${CMAKE_CURRENT_BINARY_DIR}\"")
     add_test(NAME ${name} COMMAND ${name})
     set(home "${CMAKE_BINARY_DIR}/test-home/${name}")
     set_tests_properties(${name} PROPERTIES
