@@ -79,7 +79,7 @@ bool startEngine(Engine &e)
         e.error = QStringLiteral("the input method did not offer its engine");
         return false;
     }
-    e.field = std::make_unique<IBusTestClient>(e.session->bus(), true);
+    e.field = std::make_unique<IBusTestClient>(e.session->bus());
     if (!e.field->isValid() || !e.field->setEngine(Platform::IBusEngineInfo::engineName)) {
         e.error = QStringLiteral("the engine could not be set");
         return false;

@@ -182,11 +182,10 @@ public:
     QString preedit;
     QString shownPreedit;
     // Of the step under way: text that goes out before anything else does,
-    // and whether it already committed or forwarded something.
+    // and whether its output goes through the application's key queue.
     IBusEngine *stepEngine = nullptr;
     bool inStep = false;
     QString commitText;
-    bool committed = false;
     bool forwarding = false;
     // Keys whose press went out forwarded; their releases follow them.
     QSet<quint64> forwardedPresses;
@@ -346,9 +345,10 @@ bool IBusKeyboardBackendPrivate::processKeyEvent(IBusEngine *engine, guint keysy
 
 // The key goes to the application unless it would overtake text on its
 // way there. While the hook converts keys, a printable key is committed as
-// text and any other key follows the text as a forwarded key: applications
-// whose input module waits for the engine's answer handle a key let through
-// at once, ahead of commits still queued; shortcuts keep their own road.
+// text and any other key follows the text as a forwarded key: input modules
+// that wait for the engine's answer handle a key let through at once, ahead
+// of commits still queued. Shortcuts go the application's own way, where
+// it looks for them.
 bool IBusKeyboardBackendPrivate::passOn(IBusEngine *engine, guint keysym, guint keycode, guint state)
 {
     const quint64 key = keycode != 0 ? keycode : (quint64(1) << 32) | keysym;
@@ -358,12 +358,12 @@ bool IBusKeyboardBackendPrivate::passOn(IBusEngine *engine, guint keysym, guint 
         forwardKey(engine, keysym, keycode, state);
         return true;
     }
-    if (changesNoText(keysym))
+    if (changesNoText(keysym) || (state & commandModifiers))
         return false;
 
     KeyboardHook *hook = q->installedHook();
-    const bool typing = hook && hook->convertsKeys() && !(state & commandModifiers);
-    if (typing && !forwarding) {
+    const bool converting = hook && hook->convertsKeys();
+    if (converting && !forwarding) {
         const QString text = textOfKey(keysym);
         if (!text.isEmpty()) {
             commitText += text;
@@ -376,7 +376,7 @@ bool IBusKeyboardBackendPrivate::passOn(IBusEngine *engine, guint keysym, guint 
             return true;
         }
     }
-    if (!typing && !forwarding && !committed && commitText.isEmpty())
+    if (!converting && !forwarding)
         return false;
     startForwarding(engine);
     forwardKey(engine, keysym, keycode, state);
@@ -463,7 +463,6 @@ void IBusKeyboardBackendPrivate::beginStep(IBusEngine *engine)
 {
     stepEngine = engine;
     inStep = true;
-    committed = false;
     forwarding = false;
 }
 
@@ -514,7 +513,6 @@ void IBusKeyboardBackendPrivate::flushCommit(IBusEngine *engine)
         showPreedit(engine, QString());
     ibus_engine_commit_text(engine, ibus_text_new_from_string(commitText.toUtf8().constData()));
     commitText.clear();
-    committed = true;
 }
 
 void IBusKeyboardBackendPrivate::showPreedit(IBusEngine *engine, const QString &text)
