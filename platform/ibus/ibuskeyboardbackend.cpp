@@ -379,6 +379,10 @@ bool IBusKeyboardBackendPrivate::passOn(IBusEngine *engine, guint keysym, guint 
     if (!converting && !forwarding)
         return false;
     startForwarding(engine);
+    // An input module that queues the keys it gets back behind the engine's
+    // signals anyway asks for them back that way, not forwarded.
+    if (engine->client_capabilities & IBUS_CAP_SYNC_PROCESS_KEY)
+        return false;
     forwardKey(engine, keysym, keycode, state);
     forwardedPresses.insert(key);
     return true;
