@@ -1,6 +1,6 @@
 #include "textclient.h"
 
-#include <QElapsedTimer>
+#include "processline.h"
 
 namespace {
 
@@ -60,12 +60,5 @@ QString TextClient::ask(const QString &command)
 {
     if (!command.isEmpty())
         m_process.write(command.toUtf8() + '\n');
-    QElapsedTimer timer;
-    timer.start();
-    while (!m_process.canReadLine()) {
-        if (m_process.state() == QProcess::NotRunning || timer.elapsed() > answerMsecs)
-            return QString();
-        m_process.waitForReadyRead(100);
-    }
-    return QString::fromUtf8(m_process.readLine()).trimmed();
+    return readProcessLine(m_process, answerMsecs);
 }

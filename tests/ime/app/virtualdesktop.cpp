@@ -1,5 +1,7 @@
 #include "virtualdesktop.h"
 
+#include "processline.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -9,19 +11,6 @@
 namespace {
 
 constexpr int startMsecs = 20000;
-
-// The first line a starting program writes, or an empty string.
-QString firstLine(QProcess &process)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!process.canReadLine()) {
-        if (process.state() == QProcess::NotRunning || timer.elapsed() > startMsecs)
-            return QString();
-        process.waitForReadyRead(100);
-    }
-    return QString::fromLocal8Bit(process.readLine()).trimmed();
-}
 
 } // namespace
 
@@ -50,7 +39,7 @@ bool VirtualDesktop::start()
     m_server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                                            QStringLiteral("0"), QStringLiteral("1280x1024x24"),
                                            QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-    const QString number = firstLine(m_server);
+    const QString number = readProcessLine(m_server, startMsecs);
     if (number.isEmpty()) {
         m_error = QStringLiteral("Xvfb did not start");
         return false;
@@ -60,7 +49,7 @@ bool VirtualDesktop::start()
     m_sessionBusDaemon.setStandardErrorFile(QProcess::nullDevice());
     m_sessionBusDaemon.start(QStringLiteral("dbus-daemon"),
                              {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
-    m_sessionBus = firstLine(m_sessionBusDaemon);
+    m_sessionBus = readProcessLine(m_sessionBusDaemon, startMsecs);
     if (m_sessionBus.isEmpty()) {
         m_error = QStringLiteral("dbus-daemon did not start");
         return false;
