@@ -43,7 +43,7 @@ int yavoIMEMain(int argc, char *argv[], std::unique_ptr<KeyboardBackend> (*choos
         // running copy does not, unless it took the engine meanwhile.
         backend = chooseBackend();
         if (!serves(backend.get())) {
-            qCWarning(lcImeApp, "Another copy of YavoIME serves the IBus engine: this copy ends.");
+            // The backend has said why in its warning.
             app.sendMessage(wakeUpMessage, messageTimeout);
             return 0;
         }
