@@ -121,6 +121,7 @@ private Q_SLOTS:
     void daemonRestarts();
     void daemonStartsAfterTheProgram();
     void daemonStartedCopyTakesOver();
+    void daemonStartedCopyYields();
     void componentFile();
 
 private:
@@ -461,6 +462,27 @@ void TestYavoIMEIBus::daemonStartedCopyTakesOver()
     QVERIFY(field->waitForProperties([](const QVector<Property> &m) { return findProperty(m, {QStringLiteral("Quit")}); }));
     field->activateProperty(findProperty(field->properties(), {QStringLiteral("Quit")})->key, false);
     QVERIFY(m_session->waitForName(componentName, false));
+}
+
+// A copy started for the daemon while the running copy serves its engine
+// ends at once, saying why in one line; the running copy goes on serving.
+void TestYavoIMEIBus::daemonStartedCopyYields()
+{
+    QVERIFY(startProgram(PipelineSettings()));
+    QProcess second;
+    second.start(program, {QString::fromLatin1(Platform::IBusEngineInfo::startedByDaemonOption)});
+    QVERIFY(second.waitForFinished(20000));
+    QCOMPARE(second.exitCode(), 0);
+    const QStringList warnings = QString::fromLocal8Bit(second.readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY2(warnings.first().contains(QStringLiteral("serves the IBus engine")), qPrintable(warnings.first()));
+
+    QCOMPARE(m_program->state(), QProcess::Running);
+    std::unique_ptr<IBusTestClient> field = newField();
+    QVERIFY(field);
+    field->press(IBUS_KEY_F11, IBUS_CONTROL_MASK);
+    field->type(QStringLiteral("ka "));
+    QCOMPARE(field->text(), QStringLiteral("\u0C95 "));
 }
 
 // The component file the build writes lists the engine for a daemon; a
