@@ -7,6 +7,10 @@
 
 #include <ibus.h>
 
+#include <csignal>
+
+#include <sys/types.h>
+
 namespace {
 
 constexpr char addressVariable[] = "IBUS_ADDRESS";
@@ -147,13 +151,30 @@ bool IBusTestSession::stop()
 {
     if (m_daemon.state() == QProcess::NotRunning)
         return true;
-    if (m_bus && ibus_bus_is_connected(m_bus))
+    // The daemon names its process in the file where programs look up its
+    // address; without it, it is asked to end.
+    const qint64 pid = daemonProcessId();
+    if (pid > 0)
+        ::kill(pid_t(pid), SIGKILL);
+    else if (m_bus && ibus_bus_is_connected(m_bus))
         ibus_bus_exit(m_bus, FALSE);
     if (!m_daemon.waitForFinished(5000)) {
         m_daemon.kill();
         m_daemon.waitForFinished(5000);
     }
     return !m_bus || waitFor([&] { return !ibus_bus_is_connected(m_bus); }, 5000);
+}
+
+qint64 IBusTestSession::daemonProcessId() const
+{
+    QFile addressFile(QString::fromLocal8Bit(ibus_get_socket_path()));
+    if (!addressFile.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : addressFile.readAll().split('\n')) {
+        if (line.startsWith("IBUS_DAEMON_PID="))
+            return line.mid(int(qstrlen("IBUS_DAEMON_PID="))).trimmed().toLongLong();
+    }
+    return 0;
 }
 
 bool IBusTestSession::waitForName(const char *name, bool owned, int timeoutMs) const

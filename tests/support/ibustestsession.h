@@ -33,7 +33,7 @@ public:
     // After stop(), starts a new daemon, in the same folder (the address
     // programs know) or in another one (an address they do not know).
     bool start(const QString &folder, const QString &componentFolder = QString());
-    // Ends the daemon, as "ibus exit" does.
+    // Kills the daemon, as a crash would.
     bool stop();
     QString errorString() const { return m_error; }
 
@@ -45,6 +45,8 @@ public:
     bool waitForName(const char *name, bool owned, int timeoutMs = 10000) const;
 
 private:
+    qint64 daemonProcessId() const;
+
     QProcess m_daemon;
     IBusBus *m_bus = nullptr;
     QString m_error;
