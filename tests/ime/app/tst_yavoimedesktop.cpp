@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QMutex>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QThread>
 
 #include <ibus.h>
@@ -159,6 +160,10 @@ private:
 void TestYavoIMEDesktop::initTestCase()
 {
     QStringList missing = VirtualDesktop::missingPrograms();
+    for (const QString &program : {QStringLiteral("ibus-daemon"), QStringLiteral("dbus-run-session")}) {
+        if (QStandardPaths::findExecutable(program).isEmpty())
+            missing.append(program);
+    }
     if (QProcess::execute(QStringLiteral(YAVO_SYSTEM_PYTHON3),
                           {QStringLiteral("-c"), QStringLiteral("import gi; gi.require_version('Gtk', '3.0')")}) != 0)
         missing.append(QStringLiteral("python3-gi with GTK 3"));
