@@ -167,9 +167,12 @@ std::unique_ptr<IBusTestClient> TestYavoIMEIBus::newField(IBusTestClient::Kind k
     auto client = std::make_unique<IBusTestClient>(m_session->bus(), kind);
     if (!client->isValid() || !client->setEngine(engineName))
         return nullptr;
-    // The daemon names the field's input module to the engine from the
-    // field's next focus on, as when the user comes back to a window.
+    // The daemon learns that the engine wants the name of the field's input
+    // module while the engine answers its first calls, and names it from
+    // the next focus on, as when the user comes back to the window. A key
+    // that changes nothing makes sure those calls were answered.
     if (kind == IBusTestClient::QtClient) {
+        client->press(IBUS_KEY_Shift_L);
         client->focusOut();
         client->focusIn();
     }
