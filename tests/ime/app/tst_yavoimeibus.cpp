@@ -132,6 +132,8 @@ private:
     bool startProgram(const PipelineSettings &settings);
     std::unique_ptr<IBusTestClient> newField(IBusTestClient::Kind kind = IBusTestClient::PlainClient);
     void stopProgram();
+    // Indic input goes on in the field and a word typed there is Kannada.
+    void typesWithIndicInput(IBusTestClient &field);
     // The warnings the program wrote so far, one a line.
     QStringList programWarnings();
 
@@ -198,6 +200,13 @@ void TestYavoIMEIBus::stopProgram()
     m_program->waitForFinished(10000);
     m_program.reset();
     QVERIFY(m_session->waitForName(componentName, false));
+}
+
+void TestYavoIMEIBus::typesWithIndicInput(IBusTestClient &field)
+{
+    field.press(IBUS_KEY_F11, IBUS_CONTROL_MASK);
+    field.type(QStringLiteral("ka "));
+    QCOMPARE(field.text(), QStringLiteral("\u0C95 "));
 }
 
 QStringList TestYavoIMEIBus::programWarnings()
@@ -436,9 +445,7 @@ void TestYavoIMEIBus::daemonStartsAfterTheProgram()
     QVERIFY(m_session->waitForName(componentName, true));
     std::unique_ptr<IBusTestClient> field = newField();
     QVERIFY(field);
-    field->press(IBUS_KEY_F11, IBUS_CONTROL_MASK);
-    field->type(QStringLiteral("ka "));
-    QCOMPARE(field->text(), QStringLiteral("\u0C95 "));
+    typesWithIndicInput(*field);
 }
 
 // The daemon comes back where the running copy cannot find it, and starts
@@ -458,9 +465,7 @@ void TestYavoIMEIBus::daemonStartedCopyTakesOver()
     QCOMPARE(programWarnings().filter(QStringLiteral("takes over")).size(), 1);
     m_program.reset();
 
-    field->press(IBUS_KEY_F11, IBUS_CONTROL_MASK);
-    field->type(QStringLiteral("ka "));
-    QCOMPARE(field->text(), QStringLiteral("\u0C95 "));
+    typesWithIndicInput(*field);
     // The daemon's copy ends through its menu.
     QVERIFY(field->waitForProperties([](const QVector<Property> &m) { return findProperty(m, {QStringLiteral("Quit")}); }));
     field->activateProperty(findProperty(field->properties(), {QStringLiteral("Quit")})->key, false);
@@ -483,9 +488,7 @@ void TestYavoIMEIBus::daemonStartedCopyYields()
     QCOMPARE(m_program->state(), QProcess::Running);
     std::unique_ptr<IBusTestClient> field = newField();
     QVERIFY(field);
-    field->press(IBUS_KEY_F11, IBUS_CONTROL_MASK);
-    field->type(QStringLiteral("ka "));
-    QCOMPARE(field->text(), QStringLiteral("\u0C95 "));
+    typesWithIndicInput(*field);
 }
 
 // The component file the build writes lists the engine for a daemon; a
