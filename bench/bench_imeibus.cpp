@@ -1,9 +1,12 @@
 // The input method as an IBus engine, typing a Kannada text with the
-// Phonetic layout into a field on a private daemon. Each iteration is one
-// key press: the time runs from the field handing it to the daemon until
-// the engine's answer is back, after its commit (so it holds the daemon's
-// hops both ways). The key's release is not timed. Counters: the engine
-// program's own processor time per key, and its resident memory.
+// Phonetic layout into a field on a private daemon, and ibus-m17n's ITRANS
+// Kannada engine typing the same keys into a field on the same daemon. Each
+// iteration is one key press: the time runs from the field handing it to
+// the daemon until the engine's answer is back, after its pre-edit and
+// commits (so it holds the daemon's hops both ways). The key's release is
+// not timed. Counters: the median and 90th percentile of the keys, the
+// engine program's own processor time per key and its resident memory; the
+// ibus-m17n run adds the ratio of the two medians (at most 1 is the goal).
 
 #include "ibustestsession.h"
 #include "testsandbox.h"
@@ -19,8 +22,10 @@
 
 #include <ibus.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
+#include <vector>
 
 #include <unistd.h>
 
@@ -30,15 +35,18 @@ const char phoneticText[] =
     "kannaDa naaDina jaanapada saahityavu shrImantavaagide. haLLigaLalli "
     "janaru haaDuva haaDugaLu, hELuva kathegaLu mattu aaDuva aaTagaLu ";
 
-struct Engine
+constexpr char m17nEngine[] = "m17n:kn:itrans";
+constexpr char m17nComponent[] = "/usr/share/ibus/component/m17n.xml";
+
+struct Daemon
 {
     std::unique_ptr<IBusTestSession> session;
     QProcess program;
-    std::unique_ptr<IBusTestClient> field;
     QString error;
+    double yavoMedian = 0;
 };
 
-Engine *engine = nullptr;
+Daemon *ibusDaemon = nullptr;
 
 // A figure of /proc/PID/status in MiB ("VmRSS", "VmHWM"); -1 when unknown.
 double statusMegabytes(qint64 pid, const QByteArray &key)
@@ -66,61 +74,100 @@ double processorSeconds(qint64 pid)
     return (fields.value(11).toDouble() + fields.value(12).toDouble()) / double(sysconf(_SC_CLK_TCK));
 }
 
-bool startEngine(Engine &e)
+// The daemon lists ibus-m17n's engines from its component file, when the
+// package is there; the input method registers its own engine.
+bool startDaemon(Daemon &d)
 {
-    e.session = std::make_unique<IBusTestSession>();
-    if (!e.session->start(QDir::current().filePath(QStringLiteral("ibus")))) {
-        e.error = e.session->errorString();
+    const QDir components(QDir::current().filePath(QStringLiteral("components")));
+    components.mkpath(QStringLiteral("."));
+    QFile::copy(QString::fromLatin1(m17nComponent), components.filePath(QStringLiteral("m17n.xml")));
+    d.session = std::make_unique<IBusTestSession>();
+    if (!d.session->start(QDir::current().filePath(QStringLiteral("ibus")), components.path())) {
+        d.error = d.session->errorString();
         return false;
     }
-    e.program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    e.program.start(QStringLiteral(YAVOIME_PROGRAM), QStringList());
-    if (!e.program.waitForStarted() || !e.session->waitForName(Platform::IBusEngineInfo::componentName, true)) {
-        e.error = QStringLiteral("the input method did not offer its engine");
+    d.program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    d.program.start(QStringLiteral(YAVOIME_PROGRAM), QStringList());
+    if (!d.program.waitForStarted() || !d.session->waitForName(Platform::IBusEngineInfo::componentName, true)) {
+        d.error = QStringLiteral("the input method did not offer its engine");
         return false;
     }
-    e.field = std::make_unique<IBusTestClient>(e.session->bus(), true);
-    if (!e.field->isValid() || !e.field->setEngine(Platform::IBusEngineInfo::engineName)) {
-        e.error = QStringLiteral("the engine could not be set");
-        return false;
-    }
-    e.field->press(IBUS_KEY_F11, IBUS_CONTROL_MASK); // Indic input on
     return true;
 }
 
-void BM_KeyThroughEngine(benchmark::State &state)
+// Types the text over and over into a field with the engine, one key an
+// iteration; returns the median time of a key in seconds.
+double typeThrough(benchmark::State &state, const char *engine, bool indicToggle)
 {
-    if (!engine->error.isEmpty()) {
-        state.SkipWithError(qPrintable(engine->error));
-        return;
+    IBusTestClient field(ibusDaemon->session->bus());
+    if (!field.isValid() || !field.setEngine(engine)) {
+        state.SkipWithError("the engine could not be set");
+        return 0;
     }
+    if (indicToggle)
+        field.press(IBUS_KEY_F11, IBUS_CONTROL_MASK);
+
     const QByteArray keys(phoneticText);
-    const qint64 pid = engine->program.processId();
-    const double cpuBefore = processorSeconds(pid);
+    std::vector<double> times;
     int position = 0;
     for (auto _ : state) {
         const quint32 keysym = quint32(keys.at(position));
         const quint32 shift = (keysym >= 'A' && keysym <= 'Z') ? IBUS_SHIFT_MASK : 0;
         if (shift)
-            engine->field->sendKey(IBUS_KEY_Shift_L, 0);
+            field.sendKey(IBUS_KEY_Shift_L, 0);
         const auto start = std::chrono::steady_clock::now();
-        engine->field->sendKey(keysym, shift);
+        field.sendKey(keysym, shift);
         const std::chrono::duration<double> taken = std::chrono::steady_clock::now() - start;
         state.SetIterationTime(taken.count());
-        engine->field->sendKey(keysym, shift | IBUS_RELEASE_MASK);
+        times.push_back(taken.count());
+        field.sendKey(keysym, shift | IBUS_RELEASE_MASK);
         if (shift)
-            engine->field->sendKey(IBUS_KEY_Shift_L, IBUS_SHIFT_MASK | IBUS_RELEASE_MASK);
+            field.sendKey(IBUS_KEY_Shift_L, IBUS_SHIFT_MASK | IBUS_RELEASE_MASK);
         if (++position == keys.size()) {
             position = 0;
-            engine->field->setText(QString());
+            field.setText(QString());
         }
     }
     state.SetItemsProcessed(state.iterations());
+    if (times.empty())
+        return 0;
+    std::sort(times.begin(), times.end());
+    const double median = times.at(times.size() / 2);
+    state.counters["median_us"] = median * 1e6;
+    state.counters["p90_us"] = times.at(times.size() * 9 / 10) * 1e6;
+    return median;
+}
+
+void BM_KeyThroughEngine(benchmark::State &state)
+{
+    if (!ibusDaemon->error.isEmpty()) {
+        state.SkipWithError(qPrintable(ibusDaemon->error));
+        return;
+    }
+    const qint64 pid = ibusDaemon->program.processId();
+    const double cpuBefore = processorSeconds(pid);
+    ibusDaemon->yavoMedian = typeThrough(state, Platform::IBusEngineInfo::engineName, true);
     state.counters["engine_cpu_us_per_key"] = (processorSeconds(pid) - cpuBefore) * 1e6 / double(state.iterations());
-    state.counters["engine_rss_MB"] = statusMegabytes(engine->program.processId(), "VmRSS");
-    state.counters["engine_peak_rss_MB"] = statusMegabytes(engine->program.processId(), "VmHWM");
+    state.counters["engine_rss_MB"] = statusMegabytes(pid, "VmRSS");
+    state.counters["engine_peak_rss_MB"] = statusMegabytes(pid, "VmHWM");
 }
 BENCHMARK(BM_KeyThroughEngine)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+void BM_KeyThroughM17n(benchmark::State &state)
+{
+    if (!ibusDaemon->error.isEmpty()) {
+        state.SkipWithError(qPrintable(ibusDaemon->error));
+        return;
+    }
+    if (!QFile::exists(QString::fromLatin1(m17nComponent))) {
+        state.SkipWithError("ibus-m17n is not installed");
+        return;
+    }
+    const double median = typeThrough(state, m17nEngine, false);
+    if (median > 0 && ibusDaemon->yavoMedian > 0)
+        state.counters["yavo_to_m17n_median"] = ibusDaemon->yavoMedian / median;
+}
+BENCHMARK(BM_KeyThroughM17n)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
@@ -132,13 +179,12 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
 
-    Engine e;
-    engine = &e;
-    startEngine(e);
+    Daemon d;
+    ibusDaemon = &d;
+    startDaemon(d);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    e.field.reset();
-    e.program.kill();
-    e.program.waitForFinished(10000);
+    d.program.kill();
+    d.program.waitForFinished(10000);
     return 0;
 }

@@ -21,6 +21,13 @@ void KeyboardHook::inputContextChanged()
 {
 }
 
+bool KeyboardHook::convertsKeys() const
+{
+    return false;
+}
+
+KeyboardBackendListener::~KeyboardBackendListener() = default;
+
 KeyboardBackend::~KeyboardBackend()
 {
     // A backend that goes away while current must not be called afterwards.
@@ -57,6 +64,31 @@ quint32 KeyboardBackend::lastError() const
     return 0;
 }
 
+KeyboardBackend::Availability KeyboardBackend::availability() const
+{
+    return Availability::Available;
+}
+
+void KeyboardBackend::endComposition()
+{
+}
+
+void KeyboardBackend::setMenu(const QVector<InputMethodMenuEntry> &)
+{
+}
+
+void KeyboardBackend::notifyAvailabilityChanged()
+{
+    if (m_listener)
+        m_listener->availabilityChanged();
+}
+
+void KeyboardBackend::notifyMenuEntryActivated(const QString &id, bool checked)
+{
+    if (m_listener)
+        m_listener->menuEntryActivated(id, checked);
+}
+
 void KeyboardBackend::reportKeyState(int virtualKey, bool down, bool toggled)
 {
     KeyStateTable::instance().setState(virtualKey, down, toggled);
@@ -88,6 +120,11 @@ unsigned NullKeyboardBackend::sendInput(const INPUT *, unsigned)
 quint32 NullKeyboardBackend::lastError() const
 {
     return m_lastError;
+}
+
+KeyboardBackend::Availability NullKeyboardBackend::availability() const
+{
+    return Availability::Unavailable;
 }
 
 } // namespace Platform

@@ -7,8 +7,9 @@
 std::unique_ptr<Platform::KeyboardBackend> chooseKeyboardBackend()
 {
     QString why;
-    std::unique_ptr<Platform::KeyboardBackend> backend = Platform::IBusKeyboardBackend::connectToDaemon(&why);
+    std::unique_ptr<Platform::KeyboardBackend> backend = Platform::IBusKeyboardBackend::create(&why);
     if (!backend)
-        qCDebug(lcImeApp).noquote() << "No IBus keyboard:" << why;
+        qCWarning(lcImeApp).noquote() << "No keyboard: YavoIME cannot reach IBus, as" << why
+                                     << "- it runs but leaves typing alone.";
     return backend;
 }

@@ -2,21 +2,41 @@
 
 #include "platform/singleinstance.h"
 
+#include <QDeadlineTimer>
+#include <QThread>
 #include <QWidget>
 
 using Platform::SingleInstance;
 
+namespace {
+
+// How often a copy waiting for another to end looks again.
+constexpr int waitInterval = 50;
+
+} // namespace
+
 SingleApplication::SingleApplication(int &argc, char **argv, bool guiEnabled)
     : QApplication(argc, argv, guiEnabled)
-    , m_instance(new SingleInstance(this))
 {
-    connect(m_instance, &SingleInstance::messageReceived, this, &SingleApplication::messageReceived);
+    setInstance(newInstance());
 }
 
 SingleApplication::SingleApplication(const QString &id, int &argc, char **argv)
     : QApplication(argc, argv)
-    , m_instance(new SingleInstance(id, this))
+    , m_identity(id)
 {
+    setInstance(newInstance());
+}
+
+SingleInstance *SingleApplication::newInstance()
+{
+    return m_identity.isEmpty() ? new SingleInstance(this) : new SingleInstance(m_identity, this);
+}
+
+void SingleApplication::setInstance(SingleInstance *instance)
+{
+    delete m_instance;
+    m_instance = instance;
     connect(m_instance, &SingleInstance::messageReceived, this, &SingleApplication::messageReceived);
 }
 
@@ -30,6 +50,26 @@ bool SingleApplication::isRunning()
 bool SingleApplication::sendMessage(const QString &message, int timeout)
 {
     return isRunning() && m_instance->sendMessage(message, timeout);
+}
+
+bool SingleApplication::waitToRun(int timeout)
+{
+    if (!isRunning())
+        return true;
+    QDeadlineTimer deadline(timeout);
+    for (;;) {
+        SingleInstance *instance = newInstance();
+        if (!instance->isRunning()) {
+            setInstance(instance);
+            return true;
+        }
+        delete instance;
+        if (deadline.hasExpired())
+            return false;
+        // The daemon may ask for the engine meanwhile.
+        processEvents();
+        QThread::msleep(waitInterval);
+    }
 }
 
 void SingleApplication::setActivationWindow(QWidget *window, bool activateOnMessage)

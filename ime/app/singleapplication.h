@@ -27,6 +27,10 @@ public:
     // within timeout ms.
     bool sendMessage(const QString &message, int timeout = 5000);
 
+    // Waits at most timeout ms for the running copy to end, and becomes the
+    // one that runs; false when the other copy is still there.
+    bool waitToRun(int timeout);
+
     // The window raised and activated when a message arrives, when
     // activateOnMessage is set.
     void setActivationWindow(QWidget *window, bool activateOnMessage = true);
@@ -39,7 +43,12 @@ Q_SIGNALS:
     void messageReceived(const QString &message);
 
 private:
-    Platform::SingleInstance *m_instance;
+    Platform::SingleInstance *newInstance();
+    void setInstance(Platform::SingleInstance *instance);
+
+    QString m_identity; // empty: the program file's
+
+    Platform::SingleInstance *m_instance = nullptr;
     QPointer<QWidget> m_window;
     bool m_activateOnMessage = false;
 };

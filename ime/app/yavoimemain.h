@@ -16,6 +16,10 @@ void prepareYavoIMEApplication(QApplication &app);
 
 // The YavoIME program: wakes a running copy and ends, or runs the tray
 // until Quit with the keyboard chooseBackend gives (null: the null backend).
-int yavoIMEMain(int argc, char *argv[], std::unique_ptr<Platform::KeyboardBackend> (*chooseBackend)());
+// A copy the desktop's input-method daemon started (startedByDaemon) runs
+// unless the running copy already serves the daemon: a copy that does not
+// gives way to it.
+int yavoIMEMain(int argc, char *argv[], std::unique_ptr<Platform::KeyboardBackend> (*chooseBackend)(),
+                bool startedByDaemon = false);
 
 #endif

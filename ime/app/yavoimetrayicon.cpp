@@ -1,6 +1,7 @@
 #include "ime/app/yavoimetrayicon.h"
 
 #include "ime/app/aboutyavoime.h"
+#include "ime/app/enginemenu.h"
 #include "private/imeresources_p.h"
 #include "ime/app/traynotifier.h"
 #include "ime/app/yavoimehelp.h"
@@ -11,6 +12,7 @@
 #include "core/keyboardlayouts.h"
 #include "core/nuditoansi.h"
 #include "core/sharedsettings.h"
+#include "platform/keyboardbackend.h"
 #include "widgets/yvmessagebox.h"
 #include "widgets/yvquickbytestoolbar.h"
 
@@ -61,6 +63,7 @@ YavoIMETrayIcon::YavoIMETrayIcon(std::unique_ptr<TrayNotifier> balloonNotifier, 
     createLanguageMenus();
     createTrayMenu();
     englishAction->setVisible(false);
+    createEngineMenu();
 
     hooks = new YavoQtHooks(this);
     hooks->setQuickBytesBar(quickBytesBar);
@@ -247,6 +250,24 @@ void YavoIMETrayIcon::createTrayMenu()
     trayIcon->setContextMenu(menu);
     trayIcon->setIcon(QIcon(trayIconOn));
     connect(trayIcon, &QSystemTrayIcon::activated, this, &YavoIMETrayIcon::slotIconActivated);
+
+    // A state change often passes through updateStatus() more than once
+    // before the event loop runs again: the user hears of it once.
+    balloonTimer = new QTimer(this);
+    balloonTimer->setSingleShot(true);
+    balloonTimer->setInterval(0);
+    connect(balloonTimer, &QTimer::timeout, this, &YavoIMETrayIcon::showStatusBalloon);
+}
+
+void YavoIMETrayIcon::createEngineMenu()
+{
+    engineMenu = new EngineMenu(this);
+    engineMenu->addChoices(languageMenu->title(), languageGroup->actions(), languageMenu->menuAction());
+    engineMenu->addChoices(layoutMenu->title(), layoutGroup->actions(), layoutMenu->menuAction());
+    engineMenu->addChoices(tr("Output Encoding"), encodingGroup->actions());
+    engineMenu->addToggle(tr("Indic Input [CTRL-F11 or ScrollLock]"), activateAction);
+    engineMenu->addCommand(quitAction);
+    connect(engineMenu, &EngineMenu::keyboardAvailabilityChanged, this, &YavoIMETrayIcon::updateToolTip);
 }
 
 void YavoIMETrayIcon::updateStatus()
@@ -261,25 +282,43 @@ void YavoIMETrayIcon::updateStatus()
     phonetic2Action->setEnabled(unicode);
     arkavattuAction->setEnabled(indicEnabled && language == kannadaIndex);
 
-    QString status;
-    if (!indicEnabled) {
-        status = tr("press [CTRL-F11] or [ScrollLock]!");
-    } else {
-        const QAction *layout = layoutGroup->checkedAction();
-        const QString layoutText = layout ? layout->text() : QString();
-        if (ansiAction->isChecked()) {
-            status = tr("Kannada-%1-ANSI").arg(layoutText);
-        } else {
-            const QAction *lang = languageGroup->checkedAction();
-            const QAction *enc = encodingGroup->checkedAction();
-            status = tr("%1-%2-%3").arg(lang ? lang->text() : QString(), layoutText,
-                                        enc ? enc->text() : QString());
-        }
+    updateToolTip();
+    balloonTimer->start();
+}
+
+QString YavoIMETrayIcon::statusText() const
+{
+    if (!indicEnabled)
+        return tr("press [CTRL-F11] or [ScrollLock]!");
+    const QAction *layout = layoutGroup->checkedAction();
+    const QString layoutText = layout ? layout->text() : QString();
+    if (ansiAction->isChecked())
+        return tr("Kannada-%1-ANSI").arg(layoutText);
+    const QAction *lang = languageGroup->checkedAction();
+    const QAction *enc = encodingGroup->checkedAction();
+    return tr("%1-%2-%3").arg(lang ? lang->text() : QString(), layoutText, enc ? enc->text() : QString());
+}
+
+void YavoIMETrayIcon::updateToolTip()
+{
+    QString keyboard;
+    switch (Platform::KeyboardBackend::current()->availability()) {
+    case Platform::KeyboardBackend::Availability::Available:
+        keyboard = tr("Typing through IBus (engine \"Yavo\")");
+        break;
+    case Platform::KeyboardBackend::Availability::Waiting:
+        keyboard = tr("Waiting for the IBus daemon");
+        break;
+    case Platform::KeyboardBackend::Availability::Unavailable:
+        keyboard = tr("No keyboard: typing is left alone");
+        break;
     }
-    notifier->showMessage(trayIcon, QString(), status, trayIcon->icon(), 100);
-    QTimer::singleShot(1000, this, [this] {
-        notifier->showMessage(trayIcon, QString(), QString(), QSystemTrayIcon::Information, 10000);
-    });
+    trayIcon->setToolTip(tr("YavoIME") + QLatin1Char('\n') + statusText() + QLatin1Char('\n') + keyboard);
+}
+
+void YavoIMETrayIcon::showStatusBalloon()
+{
+    notifier->showMessage(trayIcon, QString(), statusText(), trayIcon->icon(), balloonMsecs);
 }
 
 void YavoIMETrayIcon::updateTrayIcon()
@@ -311,8 +350,12 @@ void YavoIMETrayIcon::onMessageReceived(const QString &)
     updateStatus();
 }
 
-void YavoIMETrayIcon::slotIconActivated(QSystemTrayIcon::ActivationReason)
+void YavoIMETrayIcon::slotIconActivated(QSystemTrayIcon::ActivationReason reason)
 {
+    // The tray itself shows the context menu on a right click; the
+    // activation that follows must not hide it again.
+    if (reason == QSystemTrayIcon::Context && trayIcon->contextMenu())
+        return;
     if (menu->isVisible())
         menu->hide();
     else

@@ -7,9 +7,11 @@
 
 #include <memory>
 
+class EngineMenu;
 class QAction;
 class QActionGroup;
 class QMenu;
+class QTimer;
 class TrayNotifier;
 class YavoIMEMenu;
 class YavoQtHooks;
@@ -18,7 +20,9 @@ class yvQuickBytesToolBar;
 // The whole face of the input method: a widget that is never shown and
 // owns the tray icon with its menu, the keyboard hook, the QuickBytes bar
 // and the input settings. It reads the settings when it is made and writes
-// them when it goes; every change shows the new state in a balloon.
+// them when it goes; every change shows the new state in a balloon, once,
+// and the icon's tool tip always shows it. The desktop's input-method menu
+// offers the same settings where no tray icon is shown.
 class YavoIMETrayIcon : public QWidget
 {
     Q_OBJECT
@@ -35,6 +39,9 @@ public:
     QSystemTrayIcon *systemTrayIcon() const { return trayIcon; }
     YavoQtHooks *keyboardHooks() const;
     yvQuickBytesToolBar *quickBytesToolBar() const;
+
+    // How long a status balloon stays.
+    static constexpr int balloonMsecs = 2500;
 
 public Q_SLOTS:
     void onMessageReceived(const QString &msg);
@@ -60,9 +67,13 @@ private:
     void createQuickBytesBar();
     void createLanguageMenus();
     void createTrayMenu();
+    void createEngineMenu();
     void readSettings();
     void writeSettings();
     void updateStatus();
+    QString statusText() const;
+    void updateToolTip();
+    void showStatusBalloon();
     void updateTrayIcon();
     void activateLanguage(int lang);
     void applyActivation();
@@ -97,6 +108,8 @@ private:
     QActionGroup *encodingGroup = nullptr;
     QPointer<yvQuickBytesToolBar> quickBytesBar;
     std::unique_ptr<TrayNotifier> notifier;
+    EngineMenu *engineMenu = nullptr;
+    QTimer *balloonTimer = nullptr;
 };
 
 #endif

@@ -268,6 +268,11 @@ void YavoQtHooks::inputContextChanged()
     d->resetComposition();
 }
 
+bool YavoQtHooks::convertsKeys() const
+{
+    return d->indicEnabled && d->converter;
+}
+
 void YavoQtHooks::queueChar(QChar c, bool unicode)
 {
     if (unicode)
@@ -452,6 +457,8 @@ void YavoQtHooksPrivate::resetComposition()
     swallowNextKeyUp = false;
     if (converter)
         converter->reset();
+    // Nothing typed so far will be deleted any more.
+    KeyboardBackend::current()->endComposition();
 }
 
 void YavoQtHooksPrivate::expandQuickBytes(const QString &word)

@@ -48,6 +48,8 @@ public:
     qintptr hookProc(int nCode, quintptr wParam, const Platform::KBDLLHOOKSTRUCT &event) override;
     // Ends the word being composed: its text is not where the next key lands.
     void inputContextChanged() override;
+    // Indic input is on.
+    bool convertsKeys() const override;
 
     // What the hook believes it has typed since the composition began.
     QString emittedText() const;

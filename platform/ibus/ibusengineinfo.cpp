@@ -6,8 +6,11 @@ namespace Platform {
 
 namespace IBusEngineInfo {
 
-IBusComponent *createComponent(const QByteArray &exec)
+IBusComponent *createComponent(const QByteArray &program)
 {
+    gchar *quoted = g_shell_quote(program.constData());
+    const QByteArray exec = QByteArray(quoted) + ' ' + startedByDaemonOption;
+    g_free(quoted);
     IBusComponent *component = ibus_component_new(componentName,
                                                   "Yavo input method",
                                                   "",
@@ -29,9 +32,9 @@ IBusComponent *createComponent(const QByteArray &exec)
     return component;
 }
 
-QByteArray componentXml(const QByteArray &exec)
+QByteArray componentXml(const QByteArray &program)
 {
-    IBusComponent *component = createComponent(exec);
+    IBusComponent *component = createComponent(program);
     GString *xml = g_string_new("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
     ibus_component_output(component, xml, 0);
     const QByteArray result(xml->str, int(xml->len));

@@ -17,13 +17,16 @@ constexpr char engineName[] = "yavo";
 constexpr char language[] = "kn";
 constexpr char layout[] = "us";
 
-// A new component describing the engine; exec is the program the daemon
-// starts when a user picks the engine and it is not running. The caller
-// owns the result (g_object_unref).
-IBusComponent *createComponent(const QByteArray &exec);
+// The option on the command line with which the daemon starts the program
+// when a user picks the engine and no copy serves it.
+constexpr char startedByDaemonOption[] = "--ibus";
+
+// A new component describing the engine; program is the file the daemon
+// starts. The caller owns the result (g_object_unref).
+IBusComponent *createComponent(const QByteArray &program);
 
 // The component's XML, as the daemon reads it from its component folder.
-QByteArray componentXml(const QByteArray &exec);
+QByteArray componentXml(const QByteArray &program);
 
 } // namespace IBusEngineInfo
 

@@ -14,29 +14,41 @@ class IBusKeyboardBackendPrivate;
 // The keyboard of a Linux desktop, reached as an IBus engine: the daemon
 // hands the engine each key of the application that has the focus, the
 // engine hands it to the installed hook, and the hook's answer decides
-// whether the application gets the key. What the hook sends is carried out
-// in the same application: characters are committed as text, Backspaces
-// delete through the application's surrounding text where it offers it and
-// are forwarded as keys where it does not, other keys are forwarded.
+// whether the application gets the key.
 //
-// The daemon's messages arrive through GLib's main context, which Qt's event
-// loop runs on this platform; the backend refuses to start where it does not.
+// What the hook sends becomes the application's pre-edit text while the
+// hook may still change it, and is committed once the hook's composition
+// ends, so that nothing the application already holds is ever deleted by
+// the engine. An application reaches text and keys by different roads
+// (commits at once, keys through its own event queue), so while the hook
+// converts keys, the printable keys it passes on are committed as text,
+// and a key passed on after a commit follows that commit as a forwarded
+// key. Deletions of text the application typed itself (a QuickBytes label
+// typed with Indic input off) go out as Backspace keys, like the keys that
+// typed it.
+//
+// The engine is offered when the object is made and the daemon runs,
+// otherwise as soon as one starts, and again whenever the daemon comes
+// back after going away. The daemon's messages arrive through GLib's main
+// context, which Qt's event loop runs on this platform; the backend
+// refuses to start where it does not.
 class IBusKeyboardBackend : public KeyboardBackend
 {
 public:
-    // Connects to the IBus daemon of the session and offers the engine
-    // there. Null when no daemon is reachable or the engine cannot be
-    // offered; *error then says why.
-    static std::unique_ptr<IBusKeyboardBackend> connectToDaemon(QString *error = nullptr);
+    // Null only when the event loop cannot deliver the daemon's messages;
+    // *error then says why.
+    static std::unique_ptr<IBusKeyboardBackend> create(QString *error = nullptr);
 
     ~IBusKeyboardBackend() override;
 
-    // Nothing can be typed: no application has the engine's focus, or a
-    // deletion would reach beyond the text before the application's caret.
+    // Nothing can be typed: no application has the engine's focus.
     static constexpr quint32 ErrorAccessDenied = 5;
 
     unsigned sendInput(const INPUT *inputs, unsigned count) override;
     quint32 lastError() const override;
+    Availability availability() const override;
+    void endComposition() override;
+    void setMenu(const QVector<InputMethodMenuEntry> &entries) override;
 
 private:
     IBusKeyboardBackend();

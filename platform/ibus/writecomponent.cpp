@@ -1,6 +1,6 @@
 // Writes the input method's IBus component file, so that the build tree
 // holds what a daemon's component folder needs.
-// Usage: yavo_ibus_component OUTPUT EXEC
+// Usage: yavo_ibus_component OUTPUT PROGRAM
 
 #include "platform/ibus/ibusengineinfo.h"
 
@@ -9,7 +9,7 @@
 int main(int argc, char *argv[])
 {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: %s OUTPUT EXEC\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUTPUT PROGRAM\n", argv[0]);
         return 2;
     }
     const QByteArray xml = Platform::IBusEngineInfo::componentXml(argv[2]);

@@ -55,3 +55,9 @@ unsigned FakeKeyboardBackend::sendInput(const INPUT *inputs, unsigned count)
         m_sent.append(inputs[i]);
     return done;
 }
+
+void FakeKeyboardBackend::setAvailability(Availability availability)
+{
+    m_availability = availability;
+    notifyAvailabilityChanged();
+}

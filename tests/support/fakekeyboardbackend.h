@@ -8,7 +8,8 @@
 // A keyboard a test drives by hand. It is the current backend while it
 // lives (all keys up at first) and gives the place back to the null backend
 // when it goes. It hands the keys a test delivers to the installed hook and
-// keeps every record the hook sends.
+// keeps every record the hook sends and the menu the program offers the
+// desktop.
 class FakeKeyboardBackend : public Platform::KeyboardBackend
 {
 public:
@@ -37,9 +38,17 @@ public:
     const QVector<Platform::INPUT> &sent() const { return m_sent; }
     const QVector<unsigned> &sendSizes() const { return m_sendSizes; }
 
+    // The desktop's input-method service comes and goes.
+    void setAvailability(Availability availability);
+    // The user chooses an entry of the desktop's menu.
+    void activateMenuEntry(const QString &id, bool checked) { notifyMenuEntryActivated(id, checked); }
+    const QVector<Platform::InputMethodMenuEntry> &menu() const { return m_menu; }
+
     bool installHook(Platform::KeyboardHook *hook) override;
     unsigned sendInput(const Platform::INPUT *inputs, unsigned count) override;
     quint32 lastError() const override { return m_lastError; }
+    Availability availability() const override { return m_availability; }
+    void setMenu(const QVector<Platform::InputMethodMenuEntry> &entries) override { m_menu = entries; }
 
 private:
     QVector<Platform::INPUT> m_sent;
@@ -47,6 +56,8 @@ private:
     quint32 m_installError = 0;
     quint32 m_lastError = 0;
     int m_sendLimit = -1;
+    Availability m_availability = Availability::Available;
+    QVector<Platform::InputMethodMenuEntry> m_menu;
 };
 
 #endif

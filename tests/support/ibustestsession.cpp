@@ -7,6 +7,10 @@
 
 #include <ibus.h>
 
+#include <csignal>
+
+#include <sys/types.h>
+
 namespace {
 
 constexpr char addressVariable[] = "IBUS_ADDRESS";
@@ -16,6 +20,15 @@ void runGLibEvents()
 {
     while (g_main_context_iteration(nullptr, FALSE)) {
     }
+}
+
+// Waits until the daemon has handled every request the context sent before,
+// and runs what it signalled meanwhile.
+void synchronize(IBusInputContext *context)
+{
+    if (IBusEngineDesc *engine = ibus_input_context_get_engine(context))
+        g_object_unref(engine);
+    runGLibEvents();
 }
 
 template<typename Condition>
@@ -32,11 +45,6 @@ bool waitFor(Condition condition, int timeoutMs)
     return true;
 }
 
-int characterCount(const QString &text)
-{
-    return text.toUcs4().size();
-}
-
 // The UTF-16 index `characters` characters away from `from`, kept in the text.
 int moveBy(const QString &text, int from, int characters)
 {
@@ -46,6 +54,35 @@ int moveBy(const QString &text, int from, int characters)
     for (; characters > 0 && index < text.size(); --characters)
         index += (text.at(index).isHighSurrogate() && index + 1 < text.size()) ? 2 : 1;
     return index;
+}
+
+IBusTestClient::Property propertyOf(IBusProperty *property)
+{
+    IBusTestClient::Property result;
+    result.key = ibus_property_get_key(property);
+    if (IBusText *label = ibus_property_get_label(property))
+        result.label = QString::fromUtf8(ibus_text_get_text(label));
+    result.type = ibus_property_get_prop_type(property);
+    result.checked = ibus_property_get_state(property) == PROP_STATE_CHECKED;
+    result.sensitive = ibus_property_get_sensitive(property);
+    if (IBusPropList *children = ibus_property_get_sub_props(property)) {
+        for (guint i = 0; IBusProperty *child = ibus_prop_list_get(children, i); ++i)
+            result.children.append(propertyOf(child));
+    }
+    return result;
+}
+
+bool replaceProperty(QVector<IBusTestClient::Property> &properties, const IBusTestClient::Property &changed)
+{
+    for (IBusTestClient::Property &property : properties) {
+        if (property.key == changed.key) {
+            property = changed;
+            return true;
+        }
+        if (replaceProperty(property.children, changed))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -58,15 +95,9 @@ IBusTestSession::IBusTestSession()
 
 IBusTestSession::~IBusTestSession()
 {
-    if (m_bus) {
-        if (ibus_bus_is_connected(m_bus))
-            ibus_bus_exit(m_bus, FALSE);
+    stop();
+    if (m_bus)
         g_object_unref(m_bus);
-    }
-    if (m_daemon.state() != QProcess::NotRunning && !m_daemon.waitForFinished(5000)) {
-        m_daemon.kill();
-        m_daemon.waitForFinished(5000);
-    }
     if (m_hadAddress)
         qputenv(addressVariable, m_savedAddress);
     else
@@ -106,12 +137,44 @@ bool IBusTestSession::start(const QString &folder, const QString &componentFolde
 
     qputenv(addressVariable, address.toLocal8Bit());
     ibus_init();
-    m_bus = ibus_bus_new();
+    // The process has one bus; after a restart it connects again by itself.
+    if (!m_bus)
+        m_bus = ibus_bus_new();
     if (!m_bus || !waitFor([&] { return bool(ibus_bus_is_connected(m_bus)); }, 10000)) {
         m_error = QStringLiteral("the private ibus-daemon accepts no connection");
         return false;
     }
     return true;
+}
+
+bool IBusTestSession::stop()
+{
+    if (m_daemon.state() == QProcess::NotRunning)
+        return true;
+    // The daemon names its process in the file where programs look up its
+    // address; without it, it is asked to end.
+    const qint64 pid = daemonProcessId();
+    if (pid > 0)
+        ::kill(pid_t(pid), SIGKILL);
+    else if (m_bus && ibus_bus_is_connected(m_bus))
+        ibus_bus_exit(m_bus, FALSE);
+    if (!m_daemon.waitForFinished(5000)) {
+        m_daemon.kill();
+        m_daemon.waitForFinished(5000);
+    }
+    return !m_bus || waitFor([&] { return !ibus_bus_is_connected(m_bus); }, 5000);
+}
+
+qint64 IBusTestSession::daemonProcessId() const
+{
+    QFile addressFile(QString::fromLocal8Bit(ibus_get_socket_path()));
+    if (!addressFile.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : addressFile.readAll().split('\n')) {
+        if (line.startsWith("IBUS_DAEMON_PID="))
+            return line.mid(int(qstrlen("IBUS_DAEMON_PID="))).trimmed().toLongLong();
+    }
+    return 0;
 }
 
 bool IBusTestSession::waitForName(const char *name, bool owned, int timeoutMs) const
@@ -141,21 +204,55 @@ struct IBusTestClient::Signals
         ++client->m_forwardedKeys;
         client->applyForwardedKey(keysym, state);
     }
+
+    static void updatePreeditText(IBusInputContext *, IBusText *text, guint, gboolean visible, gpointer self)
+    {
+        auto *client = static_cast<IBusTestClient *>(self);
+        client->m_preedit = QString::fromUtf8(ibus_text_get_text(text));
+        client->m_preeditVisible = visible;
+    }
+
+    static void showPreeditText(IBusInputContext *, gpointer self)
+    {
+        static_cast<IBusTestClient *>(self)->m_preeditVisible = true;
+    }
+
+    static void hidePreeditText(IBusInputContext *, gpointer self)
+    {
+        static_cast<IBusTestClient *>(self)->m_preeditVisible = false;
+    }
+
+    static void registerProperties(IBusInputContext *, IBusPropList *properties, gpointer self)
+    {
+        auto *client = static_cast<IBusTestClient *>(self);
+        client->m_properties.clear();
+        for (guint i = 0; IBusProperty *property = ibus_prop_list_get(properties, i); ++i)
+            client->m_properties.append(propertyOf(property));
+    }
+
+    static void updateProperty(IBusInputContext *, IBusProperty *property, gpointer self)
+    {
+        replaceProperty(static_cast<IBusTestClient *>(self)->m_properties, propertyOf(property));
+    }
 };
 
-IBusTestClient::IBusTestClient(IBusBus *bus, bool surroundingText)
-    : m_surroundingText(surroundingText)
+IBusTestClient::IBusTestClient(IBusBus *bus, Kind kind)
+    : m_kind(kind)
 {
-    m_context = bus ? ibus_bus_create_input_context(bus, "yavo-test") : nullptr;
+    // The engine knows Qt's input module by its name.
+    const char *name = kind == QtClient ? "QIBusInputContext" : "yavo-test";
+    m_context = bus ? ibus_bus_create_input_context(bus, name) : nullptr;
     if (!m_context)
         return;
     g_signal_connect(m_context, "commit-text", G_CALLBACK(Signals::commitText), this);
     g_signal_connect(m_context, "delete-surrounding-text", G_CALLBACK(Signals::deleteSurroundingText), this);
     g_signal_connect(m_context, "forward-key-event", G_CALLBACK(Signals::forwardKeyEvent), this);
-    guint32 capabilities = IBUS_CAP_FOCUS;
-    if (surroundingText)
-        capabilities |= IBUS_CAP_SURROUNDING_TEXT;
-    ibus_input_context_set_capabilities(m_context, capabilities);
+    g_signal_connect(m_context, "update-preedit-text", G_CALLBACK(Signals::updatePreeditText), this);
+    g_signal_connect(m_context, "show-preedit-text", G_CALLBACK(Signals::showPreeditText), this);
+    g_signal_connect(m_context, "hide-preedit-text", G_CALLBACK(Signals::hidePreeditText), this);
+    g_signal_connect(m_context, "register-properties", G_CALLBACK(Signals::registerProperties), this);
+    g_signal_connect(m_context, "update-property", G_CALLBACK(Signals::updateProperty), this);
+    ibus_input_context_set_capabilities(m_context, IBUS_CAP_PREEDIT_TEXT | IBUS_CAP_FOCUS | IBUS_CAP_PROPERTY);
     ibus_input_context_focus_in(m_context);
 }
 
@@ -172,14 +269,10 @@ IBusTestClient::~IBusTestClient()
 bool IBusTestClient::setEngine(const char *name, int timeoutMs)
 {
     ibus_input_context_set_engine(m_context, name);
-    const bool set = waitFor([&] {
+    return waitFor([&] {
         IBusEngineDesc *engine = ibus_input_context_get_engine(m_context);
         return engine && qstrcmp(ibus_engine_desc_get_name(engine), name) == 0;
     }, timeoutMs);
-    if (set && m_surroundingText && !waitFor([&] { return bool(ibus_input_context_needs_surrounding_text(m_context)); }, timeoutMs))
-        return false;
-    tellSurroundingText();
-    return set;
 }
 
 void IBusTestClient::type(const QString &keys)
@@ -188,6 +281,10 @@ void IBusTestClient::type(const QString &keys)
     for (const QChar c : keys) {
         if (c == QLatin1Char('\n')) {
             press(IBUS_KEY_Return);
+            continue;
+        }
+        if (c == QLatin1Char('\b')) {
+            press(IBUS_KEY_BackSpace);
             continue;
         }
         const bool shift = (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || shifted.contains(c);
@@ -201,7 +298,6 @@ bool IBusTestClient::sendKey(quint32 keysym, quint32 state)
     runGLibEvents();
     if (!kept && !(state & IBUS_RELEASE_MASK) && !(state & (IBUS_CONTROL_MASK | IBUS_MOD1_MASK)))
         applyForwardedKey(keysym, state);
-    tellSurroundingText();
     return kept;
 }
 
@@ -239,15 +335,50 @@ void IBusTestClient::setText(const QString &text)
 {
     m_text = text;
     m_caret = text.size();
-    tellSurroundingText();
 }
 
+// The pre-edit ends where it was shown; a pre-edit the field keeps goes
+// with the caret.
 void IBusTestClient::moveCaret(int position, bool reset)
 {
-    m_caret = qBound(0, position, m_text.size());
-    if (reset)
+    if (reset) {
+        commitOwnPreedit();
         ibus_input_context_reset(m_context);
-    tellSurroundingText();
+        synchronize(m_context);
+    }
+    m_caret = qBound(0, position, m_text.size());
+}
+
+void IBusTestClient::focusOut()
+{
+    commitOwnPreedit();
+    ibus_input_context_focus_out(m_context);
+    synchronize(m_context);
+}
+
+void IBusTestClient::focusIn()
+{
+    ibus_input_context_focus_in(m_context);
+    synchronize(m_context);
+}
+
+void IBusTestClient::activateProperty(const QByteArray &key, bool checked)
+{
+    ibus_input_context_property_activate(m_context, key.constData(), checked ? PROP_STATE_CHECKED : PROP_STATE_UNCHECKED);
+    synchronize(m_context);
+}
+
+bool IBusTestClient::waitUntil(const std::function<bool()> &condition, int timeoutMs)
+{
+    return waitFor(condition, timeoutMs);
+}
+
+void IBusTestClient::commitOwnPreedit()
+{
+    if (m_kind == QtClient && m_preeditVisible)
+        insert(m_preedit);
+    m_preedit.clear();
+    m_preeditVisible = false;
 }
 
 void IBusTestClient::insert(const QString &text)
@@ -282,12 +413,4 @@ void IBusTestClient::applyForwardedKey(quint32 keysym, quint32 state)
         if (c >= 0x20 && c != 0x7F)
             insert(QString::fromUcs4(&c, 1));
     }
-}
-
-void IBusTestClient::tellSurroundingText()
-{
-    if (!m_surroundingText || !m_context)
-        return;
-    const guint32 caret = guint32(characterCount(m_text.left(m_caret)));
-    ibus_input_context_set_surrounding_text(m_context, ibus_text_new_from_string(m_text.toUtf8().constData()), caret, caret);
 }

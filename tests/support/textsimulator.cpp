@@ -17,6 +17,14 @@ void TextSimulator::apply(const INPUT &record)
         m_text += QLatin1Char('\n');
 }
 
+void TextSimulator::type(QChar c)
+{
+    if (c == QLatin1Char('\b'))
+        m_text.chop(1);
+    else
+        m_text += c;
+}
+
 void TextSimulator::apply(const QVector<INPUT> &records)
 {
     for (const INPUT &record : records)

@@ -15,8 +15,9 @@ class TextSimulator
 public:
     void apply(const Platform::INPUT &record);
     void apply(const QVector<Platform::INPUT> &records);
-    // A key typed by the user that reached the application.
-    void type(QChar c) { m_text += c; }
+    // A key typed by the user that reached the application: its character,
+    // or for '\b' (Backspace) the deletion of the character before it.
+    void type(QChar c);
 
     QString text() const { return m_text; }
     void setText(const QString &text) { m_text = text; }

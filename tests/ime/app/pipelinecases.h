@@ -21,7 +21,9 @@ struct PipelineSettings
 // The QuickBytes entries the cases expand, as the snippet file holds them.
 inline QByteArray pipelineQuickBytes()
 {
-    return QByteArrayLiteral("ty=Thank you\\nRegards\n");
+    return QStringLiteral("ty=Thank you\\nRegards\n"
+                          "\u0CA8\u0CAE=\u0CA8\u0CAE\u0CB8\u0CCD\u0C95\u0CBE\u0CB0\\n\u0C97\u0CC1\u0CB0\u0CC1\n")
+        .toUtf8();
 }
 
 struct PipelineCase
@@ -39,6 +41,9 @@ inline QVector<PipelineCase> pipelineCases()
     phoneticArkavattu.arkavattu = true;
     PipelineSettings kprao;
     kprao.layout = 1;
+    PipelineSettings nudi;
+    nudi.layout = 1;
+    nudi.encoding = 0;
     PipelineSettings englishNumerals;
     englishNumerals.englishNumerals = true;
     PipelineSettings hindi;
@@ -65,6 +70,14 @@ inline QVector<PipelineCase> pipelineCases()
          QStringLiteral("\u0928\u092E\u0938\u094D\u0924\u0947 \u0926\u094B\u0938\u094D\u0924\u094D")},
         {"a QuickBytes label and Space, Indic input off", english, QStringLiteral("ok ty "),
          QStringLiteral("ok Thank you\nRegards ")},
+        {"a QuickBytes label and Space, Indic input on", phonetic, QStringLiteral("nama "),
+         QStringLiteral("\u0CA8\u0CAE\u0CB8\u0CCD\u0C95\u0CBE\u0CB0\n\u0C97\u0CC1\u0CB0\u0CC1 ")},
+        {"KPRao kfya in Nudi glyphs", nudi, QStringLiteral("kfya "), QStringLiteral("P\u00C1\u00E5 ")},
+        {"Enter ends the word", phonetic, QStringLiteral("ka\nga "), QStringLiteral("\u0C95\n\u0C97 ")},
+        {"Backspace ends the word and deletes its last character", phonetic, QStringLiteral("kaa\b "),
+         QStringLiteral("\u0C95 ")},
+        {"Backspace after a word deletes the space", phonetic, QStringLiteral("ka \bga "),
+         QStringLiteral("\u0C95\u0C97 ")},
     };
 }
 

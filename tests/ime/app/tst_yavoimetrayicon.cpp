@@ -49,16 +49,14 @@ public:
         balloons.append({message, msecs});
     }
 
-    // The status balloons, without the empty ones that follow them.
     QStringList statuses() const
     {
         QStringList texts;
-        for (const Balloon &balloon : balloons) {
-            if (!balloon.message.isEmpty())
-                texts.append(balloon.message);
-        }
+        for (const Balloon &balloon : balloons)
+            texts.append(balloon.message);
         return texts;
     }
+    QString lastStatus() const { return balloons.isEmpty() ? QString() : balloons.last().message; }
 
     QList<Balloon> balloons;
 };
@@ -105,6 +103,25 @@ QImage iconImage(const QIcon &icon)
     return icon.pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
+// The entry of the desktop's input-method menu under the labels.
+const InputMethodMenuEntry *menuEntry(const QVector<InputMethodMenuEntry> &entries, const QStringList &labels)
+{
+    for (const InputMethodMenuEntry &entry : entries) {
+        if (entry.label != labels.first())
+            continue;
+        return labels.size() == 1 ? &entry : menuEntry(entry.entries, labels.mid(1));
+    }
+    return nullptr;
+}
+
+QStringList labelsOf(const QVector<InputMethodMenuEntry> &entries)
+{
+    QStringList labels;
+    for (const InputMethodMenuEntry &entry : entries)
+        labels.append(entry.label);
+    return labels;
+}
+
 const QString phonetic = QStringLiteral("Phonetic layout");
 const QString kprao = QStringLiteral("KPRao(NUDI) layout");
 const QString inscript = QStringLiteral("InScript layout");
@@ -113,6 +130,7 @@ const QString activate = QStringLiteral("Activate [CTRL-F11 or ScrollLock]");
 const QString deactivate = QStringLiteral("Deactivate [CTRL-F11 or ScrollLock]");
 const QString arkavattuOff = QStringLiteral("Arkavattu -No (\u0CB0\u0CCD\u200D\u0CAF)");
 const QString arkavattuOn = QStringLiteral("Arkavattu -Yes (\u0CB0\u0CCD\u0CAF)");
+const QString indicInput = QStringLiteral("Indic Input [CTRL-F11 or ScrollLock]");
 
 } // namespace
 
@@ -137,7 +155,14 @@ private slots:
     void arkavattuOnlyForKannada();
     void convertClipboard_data();
     void convertClipboard();
-    void wakeUpShowsStatusOnce();
+    void oneBalloonPerChange_data();
+    void oneBalloonPerChange();
+    void iconActivation_data();
+    void iconActivation();
+    void toolTipShowsTheState_data();
+    void toolTipShowsTheState();
+    void engineMenuFollowsTheTray();
+    void engineMenuDrivesTheTray();
     void quickBytes();
     void onlyQuitEnds_data();
     void onlyQuitEnds();
@@ -152,6 +177,8 @@ private:
     QAction *action(const QString &text) const;
     QMenu *submenu(const QString &title) const;
     void trigger(const QString &text);
+    // Chooses the entry of the desktop's menu under the labels.
+    void choose(const QStringList &labels, bool checked = true);
 
     std::unique_ptr<FakeKeyboardBackend> m_keyboard;
     std::unique_ptr<YavoIMETrayIcon> m_tray;
@@ -201,6 +228,12 @@ void TestYavoIMETrayIcon::trigger(const QString &text)
     action(text)->trigger();
 }
 
+void TestYavoIMETrayIcon::choose(const QStringList &labels, bool checked)
+{
+    QTRY_VERIFY(menuEntry(m_keyboard->menu(), labels));
+    m_keyboard->activateMenuEntry(menuEntry(m_keyboard->menu(), labels)->id, checked);
+}
+
 void TestYavoIMETrayIcon::firstStart()
 {
     makeTray();
@@ -218,8 +251,8 @@ void TestYavoIMETrayIcon::firstStart()
     // Indic input starts off: the English icon, the reminder balloon, and
     // everything that only matters while typing Indic disabled.
     QCOMPARE(iconImage(m_tray->systemTrayIcon()->icon()), iconImage(QIcon(QStringLiteral(":/resources/lo_english_32.png"))));
-    QCOMPARE(m_notifier->statuses().last(), QStringLiteral("press [CTRL-F11] or [ScrollLock]!"));
-    QCOMPARE(m_notifier->balloons.last().msecs, 100);
+    QTRY_COMPARE(m_notifier->statuses(), QStringList{QStringLiteral("press [CTRL-F11] or [ScrollLock]!")});
+    QCOMPARE(m_notifier->balloons.last().msecs, YavoIMETrayIcon::balloonMsecs);
     for (const QString &text : {QStringLiteral("Language"), QStringLiteral("Keyboard Layout"),
                                 QStringLiteral("English Numerals"), QStringLiteral("ANSI"),
                                 QStringLiteral("Unicode"), arkavattuOff})
@@ -227,14 +260,15 @@ void TestYavoIMETrayIcon::firstStart()
     for (const QString &text : {QStringLiteral("Convert ANSI text to Unicode..."), QStringLiteral("Quick Bytes..."),
                                 QStringLiteral("About"), QStringLiteral("Help"), activate, QStringLiteral("&Quit")})
         QVERIFY2(action(text)->isEnabled(), qPrintable(text));
-    // The delayed empty balloon follows.
-    QTRY_COMPARE(m_notifier->balloons.last().msecs, 10000);
-    QVERIFY(m_notifier->balloons.last().message.isEmpty());
 
     // Nothing is typed until Indic input is switched on.
     Typist typist(*m_keyboard);
     typist.type(QStringLiteral("ka"));
     QCOMPARE(typist.text(), QStringLiteral("ka"));
+
+    // No second, empty balloon follows the first.
+    QTest::qWait(1500);
+    QCOMPARE(m_notifier->balloons.size(), 1);
 }
 
 // A stored value that does not fit its menu starts as the first start does.
@@ -332,14 +366,14 @@ void TestYavoIMETrayIcon::toggling()
     toggle();
     QVERIFY(action(deactivate));
     QVERIFY(action(deactivate)->isChecked());
-    QCOMPARE(m_notifier->statuses().last(), QStringLiteral("Kannada-Phonetic layout-Unicode"));
+    QTRY_COMPARE(m_notifier->lastStatus(), QStringLiteral("Kannada-Phonetic layout-Unicode"));
     QCOMPARE(iconImage(m_tray->systemTrayIcon()->icon()), iconImage(QIcon(QStringLiteral(":/resources/lo_trayIcon_16.png"))));
     QVERIFY(action(QStringLiteral("Language"))->isEnabled());
     typist.type(QStringLiteral("ka "));
 
     toggle();
     QVERIFY(action(activate));
-    QCOMPARE(m_notifier->statuses().last(), QStringLiteral("press [CTRL-F11] or [ScrollLock]!"));
+    QTRY_COMPARE(m_notifier->lastStatus(), QStringLiteral("press [CTRL-F11] or [ScrollLock]!"));
     QVERIFY(!action(QStringLiteral("Language"))->isEnabled());
     typist.type(QStringLiteral("ka"));
     QCOMPARE(typist.text(), QStringLiteral("\u0C95 ka"));
@@ -370,12 +404,12 @@ void TestYavoIMETrayIcon::ansiLayouts()
     QCOMPARE(checkedText(submenu(QStringLiteral("Keyboard Layout"))), ansiLayout);
     QVERIFY(!action(phonetic)->isEnabled());
     QVERIFY(!action(phonetic2)->isEnabled());
-    QCOMPARE(m_notifier->statuses().last(), QStringLiteral("Kannada-%1-ANSI").arg(ansiLayout));
+    QTRY_COMPARE(m_notifier->lastStatus(), QStringLiteral("Kannada-%1-ANSI").arg(ansiLayout));
 
     trigger(QStringLiteral("Unicode"));
     QCOMPARE(checkedText(submenu(QStringLiteral("Keyboard Layout"))), ansiLayout);
     QVERIFY(action(phonetic)->isEnabled());
-    QCOMPARE(m_notifier->statuses().last(), QStringLiteral("Kannada-%1-Unicode").arg(ansiLayout));
+    QTRY_COMPARE(m_notifier->lastStatus(), QStringLiteral("Kannada-%1-Unicode").arg(ansiLayout));
 }
 
 void TestYavoIMETrayIcon::arkavattuOnlyForKannada_data()
@@ -400,7 +434,7 @@ void TestYavoIMETrayIcon::arkavattuOnlyForKannada()
     trigger(arkavattuOff);
     trigger(language);
     QCOMPARE(action(arkavattuOn)->isEnabled(), enabled);
-    QCOMPARE(m_notifier->statuses().last(), QStringLiteral("%1-Phonetic layout-Unicode").arg(language));
+    QTRY_COMPARE(m_notifier->lastStatus(), QStringLiteral("%1-Phonetic layout-Unicode").arg(language));
     Typist typist(*m_keyboard);
     typist.type(QStringLiteral("karya"));
     QCOMPARE(typist.text(), text);
@@ -439,13 +473,161 @@ void TestYavoIMETrayIcon::convertClipboard()
     QCOMPARE(boxes.first()->findChild<QLabel *>()->text(), message);
 }
 
-void TestYavoIMETrayIcon::wakeUpShowsStatusOnce()
+// A change of state runs through several handlers; it is told once, and a
+// second start of the program tells the state once again.
+void TestYavoIMETrayIcon::oneBalloonPerChange_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("status");
+
+    QTest::newRow("ctrl+F11") << "ctrl+F11" << "Kannada-Phonetic layout-Unicode";
+    QTest::newRow("activate entry") << activate << "Kannada-Phonetic layout-Unicode";
+    QTest::newRow("language") << "Hindi" << "Hindi-Phonetic layout-Unicode";
+    QTest::newRow("layout") << inscript << "Kannada-InScript layout-Unicode";
+    QTest::newRow("encoding") << "ANSI" << "Kannada-KPRao(NUDI) layout-ANSI";
+    QTest::newRow("wake up") << "wake up" << "Kannada-Phonetic layout-Unicode";
+}
+
+void TestYavoIMETrayIcon::oneBalloonPerChange()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, status);
+
+    makeTray();
+    if (change != QLatin1String("ctrl+F11") && change != activate)
+        trigger(activate);
+    QTRY_VERIFY(!m_notifier->balloons.isEmpty());
+    QCoreApplication::processEvents();
+    m_notifier->balloons.clear();
+
+    if (change == QLatin1String("ctrl+F11")) {
+        m_keyboard->setKeyState(VK_LCONTROL, true);
+        m_keyboard->keyDown(VK_F11);
+        m_keyboard->keyUp(VK_F11);
+        m_keyboard->setKeyState(VK_LCONTROL, false);
+    } else if (change == QLatin1String("wake up")) {
+        m_tray->onMessageReceived(QStringLiteral("Wake up!"));
+    } else {
+        trigger(change);
+    }
+    QTRY_VERIFY(!m_notifier->balloons.isEmpty());
+    QCoreApplication::processEvents();
+    QCOMPARE(m_notifier->statuses(), QStringList{status});
+    QVERIFY(m_notifier->balloons.first().msecs >= 2000 && m_notifier->balloons.first().msecs <= 3000);
+}
+
+// The tray shows the menu on a right click itself; the activation that
+// follows must not hide it. A left click opens and closes it.
+void TestYavoIMETrayIcon::iconActivation_data()
+{
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<bool>("shownBefore");
+    QTest::addColumn<bool>("shownAfter");
+
+    QTest::newRow("right click") << int(QSystemTrayIcon::Context) << true << true;
+    QTest::newRow("left click on the open menu") << int(QSystemTrayIcon::Trigger) << true << false;
+    QTest::newRow("left click") << int(QSystemTrayIcon::Trigger) << false << true;
+}
+
+void TestYavoIMETrayIcon::iconActivation()
+{
+    QFETCH(int, reason);
+    QFETCH(bool, shownBefore);
+    QFETCH(bool, shownAfter);
+
+    makeTray();
+    if (shownBefore)
+        menu()->popup(QPoint(10, 10));
+    QCOMPARE(menu()->isVisible(), shownBefore);
+    emit m_tray->systemTrayIcon()->activated(QSystemTrayIcon::ActivationReason(reason));
+    QCOMPARE(menu()->isVisible(), shownAfter);
+    menu()->hide();
+}
+
+// The tool tip tells the state, and whether the keys reach the input
+// method at all.
+void TestYavoIMETrayIcon::toolTipShowsTheState_data()
+{
+    QTest::addColumn<int>("availability");
+    QTest::addColumn<QString>("keyboard");
+
+    QTest::newRow("available") << int(KeyboardBackend::Availability::Available)
+                               << QStringLiteral("Typing through IBus (engine \"Yavo\")");
+    QTest::newRow("waiting") << int(KeyboardBackend::Availability::Waiting) << QStringLiteral("Waiting for the IBus daemon");
+    QTest::newRow("unavailable") << int(KeyboardBackend::Availability::Unavailable)
+                                 << QStringLiteral("No keyboard: typing is left alone");
+}
+
+void TestYavoIMETrayIcon::toolTipShowsTheState()
+{
+    QFETCH(int, availability);
+    QFETCH(QString, keyboard);
+
+    makeTray();
+    m_keyboard->setAvailability(KeyboardBackend::Availability(availability));
+    QCOMPARE(m_tray->systemTrayIcon()->toolTip(),
+             QStringLiteral("YavoIME\npress [CTRL-F11] or [ScrollLock]!\n") + keyboard);
+    trigger(activate);
+    QCOMPARE(m_tray->systemTrayIcon()->toolTip(), QStringLiteral("YavoIME\nKannada-Phonetic layout-Unicode\n") + keyboard);
+}
+
+// Where there is no tray icon, the desktop's input-method menu offers the
+// same settings in the same state as the tray menu.
+void TestYavoIMETrayIcon::engineMenuFollowsTheTray()
 {
     makeTray();
+    QTRY_COMPARE(labelsOf(m_keyboard->menu()),
+                 QStringList({QStringLiteral("Language"), QStringLiteral("Keyboard Layout"),
+                              QStringLiteral("Output Encoding"), indicInput, QStringLiteral("Quit")}));
+    const QVector<InputMethodMenuEntry> start = m_keyboard->menu();
+    QCOMPARE(labelsOf(menuEntry(start, {QStringLiteral("Language")})->entries),
+             QStringList({QStringLiteral("Kannada"), QStringLiteral("Telugu"), QStringLiteral("Malayalam"),
+                          QStringLiteral("Oriya"), QStringLiteral("Hindi"), QStringLiteral("Gujarati"),
+                          QStringLiteral("Bengali"), QStringLiteral("Gurumukhi"), QStringLiteral("Tamil")}));
+    QCOMPARE(labelsOf(menuEntry(start, {QStringLiteral("Output Encoding")})->entries),
+             QStringList({QStringLiteral("ANSI"), QStringLiteral("Unicode")}));
+    QCOMPARE(menuEntry(start, {indicInput})->kind, InputMethodMenuEntry::Toggle);
+    QCOMPARE(menuEntry(start, {QStringLiteral("Quit")})->kind, InputMethodMenuEntry::Command);
+    QVERIFY(menuEntry(start, {QStringLiteral("Language"), QStringLiteral("Kannada")})->checked);
+    QVERIFY(!menuEntry(start, {QStringLiteral("Language"), QStringLiteral("Kannada")})->enabled);
+    QVERIFY(!menuEntry(start, {indicInput})->checked);
+
     trigger(activate);
-    m_notifier->balloons.clear();
-    m_tray->onMessageReceived(QStringLiteral("Wake up!"));
-    QCOMPARE(m_notifier->statuses(), QStringList{QStringLiteral("Kannada-Phonetic layout-Unicode")});
+    trigger(QStringLiteral("Hindi"));
+    trigger(inscript);
+    trigger(QStringLiteral("ANSI"));
+    QTRY_VERIFY(menuEntry(m_keyboard->menu(), {indicInput})->checked);
+    const QVector<InputMethodMenuEntry> changed = m_keyboard->menu();
+    QVERIFY(menuEntry(changed, {QStringLiteral("Language"), QStringLiteral("Hindi")})->checked);
+    QVERIFY(menuEntry(changed, {QStringLiteral("Language"), QStringLiteral("Hindi")})->enabled);
+    QVERIFY(!menuEntry(changed, {QStringLiteral("Language"), QStringLiteral("Kannada")})->checked);
+    QVERIFY(menuEntry(changed, {QStringLiteral("Keyboard Layout"), inscript})->checked);
+    QVERIFY(menuEntry(changed, {QStringLiteral("Output Encoding"), QStringLiteral("ANSI")})->checked);
+    QVERIFY(!menuEntry(changed, {QStringLiteral("Keyboard Layout"), phonetic})->enabled);
+}
+
+// Choosing in the desktop's menu is choosing in the tray menu: the tray
+// shows it, the keys follow it and the settings keep it.
+void TestYavoIMETrayIcon::engineMenuDrivesTheTray()
+{
+    makeTray();
+    choose({indicInput});
+    QVERIFY(action(deactivate));
+    choose({QStringLiteral("Language"), QStringLiteral("Hindi")});
+    QCOMPARE(checkedText(submenu(QStringLiteral("Language"))), QStringLiteral("Hindi"));
+    choose({QStringLiteral("Keyboard Layout"), kprao});
+    QCOMPARE(checkedText(submenu(QStringLiteral("Keyboard Layout"))), kprao);
+    choose({QStringLiteral("Keyboard Layout"), phonetic});
+    QTRY_COMPARE(m_notifier->lastStatus(), QStringLiteral("Hindi-Phonetic layout-Unicode"));
+
+    Typist typist(*m_keyboard);
+    typist.type(QStringLiteral("ka "));
+    QCOMPARE(typist.text(), QStringLiteral("\u0915 "));
+
+    choose({indicInput}, false);
+    QVERIFY(action(activate));
+    m_tray.reset();
+    QCOMPARE(inputSetting(QStringLiteral("language")).toInt(), 4);
 }
 
 // The bar is the one the hook expands from; it goes with the tray.
@@ -485,6 +667,7 @@ void TestYavoIMETrayIcon::onlyQuitEnds_data()
     QTest::newRow("Help closed") << "Help" << false;
     QTest::newRow("menu loses the focus") << "menu" << false;
     QTest::newRow("Quit") << "&Quit" << true;
+    QTest::newRow("Quit in the desktop's menu") << "desktop Quit" << true;
 }
 
 void TestYavoIMETrayIcon::onlyQuitEnds()
@@ -494,7 +677,9 @@ void TestYavoIMETrayIcon::onlyQuitEnds()
 
     makeTray();
     QTimer::singleShot(0, this, [&] {
-        if (what == QLatin1String("menu")) {
+        if (what == QLatin1String("desktop Quit")) {
+            choose({QStringLiteral("Quit")}, false);
+        } else if (what == QLatin1String("menu")) {
             menu()->popup(QPoint(10, 10));
             QFocusEvent focusOut(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
             QCoreApplication::sendEvent(menu(), &focusOut);

@@ -1,7 +1,6 @@
 #include "ime/app/yavoqthooks.h"
 
-#include "pipelinecases.h"
-#include "typist.h"
+#include "pipeline.h"
 
 #include "core/sharedsettings.h"
 #include "ime/ansitoindicbase.h"
@@ -33,26 +32,6 @@ void writeQuickBytes()
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(pipelineQuickBytes() + QStringLiteral("long=%1\n").arg(longText).toUtf8());
 }
-
-// A keyboard, the hook in it with the given settings, and a user typing.
-struct Pipeline
-{
-    explicit Pipeline(const PipelineSettings &settings, bool indic = true)
-    {
-        SharedSettings::setEnglishNumerals(settings.englishNumerals);
-        hooks.setQuickBytesBar(&quickBytes);
-        hooks.setLanguage(settings.language);
-        hooks.setKeyboardLayout(settings.layout);
-        hooks.setEncoding(settings.encoding);
-        hooks.setArkavattu(settings.arkavattu);
-        hooks.setIndicEnabled(indic);
-    }
-
-    FakeKeyboardBackend keyboard;
-    yvQuickBytesToolBar quickBytes{yvQuickBytesToolBar::QB_IME};
-    YavoQtHooks hooks;
-    Typist typist{keyboard};
-};
 
 PipelineSettings layoutSettings(int layout, int encoding = 1)
 {

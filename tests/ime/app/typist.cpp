@@ -34,6 +34,8 @@ KeyOf keyOf(QChar c)
         return {VK_SPACE, false};
     if (c == QLatin1Char('\n'))
         return {VK_RETURN, false};
+    if (c == QLatin1Char('\b'))
+        return {VK_BACK, false};
     for (const auto &key : others) {
         if (c == QLatin1Char(key.normal))
             return {key.virtualKey, false};
