@@ -594,8 +594,9 @@ void TestUnicodeKaEditor::takesOverAFinishedDocument()
     QCOMPARE(doc->parent(), &e.editor);
     QVERIFY(!doc->isModified());
     QVERIFY(!doc->isUndoAvailable());
-    // Checked as it is taken: the document shows with its underlines.
-    QCOMPARE(underlinedWords(doc->findBlockByNumber(1)), 2);
+    // Checked once the event loop runs: the document shows with its
+    // underlines.
+    QTRY_COMPARE(underlinedWords(doc->findBlockByNumber(1)), 2);
 
     // The taken document is edited like the editor's own.
     e.editor.moveCursor(QTextCursor::End);
@@ -614,9 +615,9 @@ void TestUnicodeKaEditor::takesOverAFinishedDocument()
     e.editor.adoptDocument(next);
     QVERIFY(taken.isNull());
     e.editor.setSpellCheckAsYouType(false);
-    QCOMPARE(underlinedWords(next->firstBlock()), 0);
+    QTRY_COMPARE(underlinedWords(next->firstBlock()), 0);
     e.editor.setSpellCheckAsYouType(true);
-    QCOMPARE(underlinedWords(next->firstBlock()), 1);
+    QTRY_COMPARE(underlinedWords(next->firstBlock()), 1);
 }
 
 void TestUnicodeKaEditor::documentReplacedElsewhereTakesTheSpellCheckAlong()

@@ -3,16 +3,42 @@
 #include "editor/unicodekaeditor.h"
 #include "utils/utils.h"
 
+#include <QElapsedTimer>
+#include <QScrollBar>
 #include <QSet>
+#include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTimer>
 #include <private/qtextengine_p.h>
-#include <QStringList>
 
 #include <algorithm>
+#include <type_traits>
+
+static_assert(QT_VERSION >= QT_VERSION_CHECK(5, 15, 0) && QT_VERSION < QT_VERSION_CHECK(5, 16, 0),
+              "Highlighter uses Qt's private text engine as Qt 5.15 has it: check qtextengine_p.h "
+              "and QSyntaxHighlighter's connection to the document on this Qt version first");
+static_assert(std::is_same<decltype(&QTextEngine::setFormats),
+                           void (QTextEngine::*)(const QVector<QTextLayout::FormatRange> &)>::value,
+              "QTextEngine::setFormats differs from Qt 5.15's: Highlighter::underlineBlock needs it");
 
 namespace {
+
+// How long one slice of a whole-document check may keep the event loop;
+// well below what the user notices as a stalled window.
+constexpr int sliceMilliseconds = 20;
+
+// Where a document position ends up after an edit that removed and added
+// characters at from; a position inside the removed text goes to from.
+int movedPosition(int position, int from, int removed, int added)
+{
+    if (position < 0 || position <= from)
+        return position;
+    if (position >= from + removed)
+        return position - removed + added;
+    return from;
+}
 
 // A word character, as \w and \b of a regular expression count it.
 bool isWordCharacter(QChar c)
@@ -69,10 +95,12 @@ Highlighter::Highlighter(Utils *utils, UnicodeKaEditor *editor)
 
 Highlighter::Highlighter(Utils *utils, QTextDocument *document)
     : QSyntaxHighlighter(document)
+    , m_sliceTimer(new QTimer(this))
     , m_utils(utils)
 {
     m_highlightFormat.setUnderlineColor(Qt::red);
     m_highlightFormat.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
+    connect(m_sliceTimer, &QTimer::timeout, this, &Highlighter::checkSlice);
     followEdits(document);
 }
 
@@ -93,9 +121,82 @@ void Highlighter::setDocument(QTextDocument *document)
 {
     if (QTextDocument *old = this->document())
         disconnect(old, &QTextDocument::contentsChange, this, &Highlighter::underlineChangedBlocks);
-    m_waiting = QTextCursor();
+    m_waitingEnd = -1;
+    stopSlices();
     QSyntaxHighlighter::setDocument(document);
     followEdits(document);
+    if (!document)
+        return;
+    // QSyntaxHighlighter::setDocument leaves a full rehighlight for the next
+    // pass of the event loop, which would hold up the window for as long
+    // as a long document takes. Highlighting any paragraph through it
+    // cancels that; the slices do the rest.
+    rehighlightBlock(document->firstBlock());
+    rehighlightInSlices();
+}
+
+void Highlighter::rehighlightInSlices()
+{
+    if (!document())
+        return;
+    m_nextToCheck = 0;
+    m_viewFrom = m_viewTo = -1;
+    m_sliceTimer->start(0);
+}
+
+void Highlighter::stopSlices()
+{
+    m_nextToCheck = -1;
+    m_viewFrom = m_viewTo = -1;
+    m_sliceTimer->stop();
+}
+
+void Highlighter::checkSlice()
+{
+    QTextDocument *doc = document();
+    if (!doc || m_nextToCheck < 0) {
+        stopSlices();
+        return;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    checkView();
+    // Each paragraph is laid out again on its own: laying out the whole
+    // slice at once would also lay out the paragraphs between whose
+    // underlines did not change.
+    QTextBlock block = doc->findBlock(m_nextToCheck);
+    while (block.isValid() && !clock.hasExpired(sliceMilliseconds)) {
+        underlineBlock(block, m_waitingEnd);
+        block = block.next();
+    }
+    if (block.isValid())
+        m_nextToCheck = block.position();
+    else
+        stopSlices();
+}
+
+// The paragraphs the user sees come first, again whenever the view shows
+// others.
+void Highlighter::checkView()
+{
+    if (!m_editor || m_editor->document() != document())
+        return;
+    const QRect view = m_editor->viewport()->rect();
+    QTextBlock block = m_editor->cursorForPosition(view.topLeft()).block();
+    const QTextBlock last = m_editor->cursorForPosition(view.bottomRight()).block();
+    if (!block.isValid() || !last.isValid())
+        return;
+    const int from = block.position();
+    const int to = last.position();
+    if (from == m_viewFrom && to == m_viewTo)
+        return;
+    m_viewFrom = from;
+    m_viewTo = to;
+    for (; block.isValid(); block = block.next()) {
+        underlineBlock(block, m_waitingEnd);
+        if (block == last)
+            break;
+    }
 }
 
 // QSyntaxHighlighter answers an edit by highlighting the paragraph after the
@@ -118,7 +219,6 @@ void Highlighter::followEdits(QTextDocument *document)
 
 void Highlighter::underlineChangedBlocks(int from, int charsRemoved, int charsAdded)
 {
-    Q_UNUSED(charsRemoved)
     // A document handed over through QSyntaxHighlighter::setDocument is no
     // longer this one's to underline.
     QTextDocument *doc = document();
@@ -128,12 +228,18 @@ void Highlighter::underlineChangedBlocks(int from, int charsRemoved, int charsAd
     // waits for its underline.
     int typedEnd = -1;
     if (m_editor && m_editor->document() == doc) {
+        // A copy shares the editor's cursor: the document's list of
+        // cursors stays as it is.
         const QTextCursor cursor = m_editor->textCursor();
         if (!cursor.hasSelection() && cursor.position() == from + charsAdded)
             typedEnd = from + charsAdded;
     }
-    const QTextBlock waiting = m_waiting.isNull() ? QTextBlock() : m_waiting.block();
-    m_waiting = QTextCursor();
+    const int waitingEnd = movedPosition(m_waitingEnd, from, charsRemoved, charsAdded);
+    const QTextBlock waiting = waitingEnd >= 0 ? doc->findBlock(waitingEnd) : QTextBlock();
+    m_waitingEnd = -1;
+    if (m_nextToCheck >= 0)
+        m_nextToCheck = movedPosition(m_nextToCheck, from, charsRemoved, charsAdded);
+    m_viewFrom = m_viewTo = -1;
 
     // Removed text leaves no paragraph of its own behind: the paragraphs
     // that hold what was added are all that changed.
@@ -149,27 +255,29 @@ void Highlighter::underlineChangedBlocks(int from, int charsRemoved, int charsAd
             break;
     }
     // A word that waited elsewhere gets its underline now.
-    if (waiting.isValid() && !waitingDone && (m_waiting.isNull() || m_waiting.block() != waiting))
+    if (waiting.isValid() && !waitingDone && (m_waitingEnd < 0 || doc->findBlock(m_waitingEnd) != waiting))
         underlineBlock(waiting);
 }
 
 void Highlighter::endTypedWord()
 {
-    if (m_waiting.isNull() || !m_editor)
+    QTextDocument *doc = document();
+    if (m_waitingEnd < 0 || !m_editor || !doc)
         return;
     const QTextCursor cursor = m_editor->textCursor();
-    if (!cursor.hasSelection() && cursor.position() == m_waiting.position())
+    if (!cursor.hasSelection() && cursor.position() == m_waitingEnd)
         return;
-    const QTextBlock block = m_waiting.block();
-    m_waiting = QTextCursor();
-    underlineBlock(block);
+    const QTextBlock block = doc->findBlock(m_waitingEnd);
+    m_waitingEnd = -1;
+    if (block.isValid())
+        underlineBlock(block);
 }
 
-void Highlighter::underlineBlock(const QTextBlock &block, int typedEnd)
+bool Highlighter::underlineBlock(const QTextBlock &block, int typedEnd, bool markDirty)
 {
     QTextLayout *layout = block.layout();
     if (!layout)
-        return;
+        return false;
     // While an input method composes, the layout also holds its text and
     // formats: those stay, and the underlines after the composition move
     // past its text, as QSyntaxHighlighter has it.
@@ -186,8 +294,7 @@ void Highlighter::underlineBlock(const QTextBlock &block, int typedEnd)
     if (m_enabled && m_utils) {
         for (const Stretch &stretch : misspelledStretches(block.text())) {
             if (block.position() + stretch.start + stretch.length == typedEnd) {
-                m_waiting = QTextCursor(block);
-                m_waiting.setPosition(typedEnd);
+                m_waitingEnd = typedEnd;
                 continue;
             }
             QTextLayout::FormatRange range;
@@ -204,14 +311,20 @@ void Highlighter::underlineBlock(const QTextBlock &block, int typedEnd)
         }
     }
     if (ranges == old)
-        return;
+        return false;
+    // A paragraph that was never laid out takes its underlines along when
+    // its turn comes; marking it would have the document laid out up to it
+    // at once.
+    const bool laidOut = layout->lineCount() > 0;
     // QTextLayout::setFormats marks the paragraph changed up to and
     // including its separator, which lays out the next paragraph again too;
     // the engine's own setFormats leaves that to the marking below, which
     // stops before the separator. Within an edit this only widens what is
     // laid out anew; after one it lays out this paragraph.
     layout->engine()->setFormats(ranges);
-    document()->markContentsDirty(block.position(), block.length() - 1);
+    if (markDirty && laidOut)
+        document()->markContentsDirty(block.position(), block.length() - 1);
+    return true;
 }
 
 QVector<Highlighter::Stretch> Highlighter::misspelledStretches(const QString &text) const
