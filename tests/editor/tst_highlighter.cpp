@@ -4,10 +4,12 @@
 
 #include "utils/utils.h"
 
+#include "spellunderlines.h"
 #include "testmain.h"
 
 #include <QListWidget>
 #include <QPointer>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -26,6 +28,8 @@ private slots:
     void editsKeepTheUnderlinesRight_data();
     void editsKeepTheUnderlinesRight();
     void theWordBeingTypedWaitsForItsUnderline();
+    void wholeDocumentIsCheckedInSlicesViewFirst_data();
+    void wholeDocumentIsCheckedInSlicesViewFirst();
     void doubleClickHandsOverTheSuggestionOnce();
 };
 
@@ -201,6 +205,70 @@ void TestHighlighter::theWordBeingTypedWaitsForItsUnderline()
     editor.moveCursor(QTextCursor::Start);
     QCOMPARE(document.toPlainText(), QStringLiteral("x "));
     QCOMPARE(underlined(document), QStringList());
+}
+
+void TestHighlighter::wholeDocumentIsCheckedInSlicesViewFirst_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("switched on") << "on";
+    QTest::newRow("switched off") << "off";
+    QTest::newRow("a document taken over") << "adopt";
+    QTest::newRow("edited while being checked") << "edit";
+}
+
+// Switching spell check, or a document taken over, has the whole document
+// checked a slice at a time: the paragraphs in view at once, and in the
+// end the underlines a full rehighlight gives.
+void TestHighlighter::wholeDocumentIsCheckedInSlicesViewFirst()
+{
+    QFETCH(QString, how);
+    Utils utils;
+    utils.loadUserDictionary();
+    utils.addWords({QStringLiteral("ok")});
+    UnicodeKaEditor editor(&utils, 9, 0);
+    editor.resize(300, 200);
+    editor.show();
+    QStringList paragraphs;
+    for (int i = 0; i < 800; ++i)
+        paragraphs << QStringLiteral("ok bad%1 ok worse%1 ok").arg(i);
+    const QString text = paragraphs.join(QLatin1Char('\n'));
+    const bool on = how != QLatin1String("off");
+
+    if (how == QLatin1String("adopt")) {
+        auto *read = new QTextDocument;
+        read->setPlainText(text);
+        editor.adoptDocument(read);
+    } else {
+        editor.setPlainText(text);
+        editor.setSpellCheckAsYouType(!on);
+        QVERIFY(waitForSpellCheck(editor.document()));
+        editor.verticalScrollBar()->setValue(editor.verticalScrollBar()->maximum() / 2);
+        editor.setSpellCheckAsYouType(on);
+    }
+    const QTextBlock inView = editor.cursorForPosition(editor.viewport()->rect().center()).block();
+    const QTextBlock last = editor.document()->lastBlock();
+    const auto underlined = [](const QTextBlock &block) { return !block.layout()->formats().isEmpty(); };
+    // The command itself checks nothing: it leaves the work to the event loop.
+    QCOMPARE(underlined(last), !on);
+    for (int pass = 0; pass < 100 && underlined(inView) != on; ++pass)
+        QCoreApplication::processEvents();
+    QCOMPARE(underlined(inView), on);
+    // The rest is done later, unless the first slice was enough for all.
+    if (!waitForSpellCheck(editor.document(), 0))
+        QCOMPARE(underlined(last), !on);
+
+    if (how == QLatin1String("edit")) {
+        QTextCursor edit(editor.document());
+        edit.insertText(QStringLiteral("new bad\n"));
+        edit.setPosition(editor.document()->findBlockByNumber(400).position());
+        edit.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, 2);
+        edit.insertText(QStringLiteral("worst "));
+    }
+    QVERIFY(waitForSpellCheck(editor.document()));
+    const QStringList checked = spellUnderlines(*editor.document());
+    QCOMPARE(checked.isEmpty(), !on);
+    editor.document()->findChild<Highlighter *>()->rehighlight();
+    QCOMPARE(checked, spellUnderlines(*editor.document()));
 }
 
 void TestHighlighter::doubleClickHandsOverTheSuggestionOnce()
