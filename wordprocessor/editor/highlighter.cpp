@@ -3,6 +3,8 @@
 #include "editor/unicodekaeditor.h"
 #include "utils/utils.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QScrollBar>
 #include <QSet>
@@ -127,11 +129,11 @@ void Highlighter::setDocument(QTextDocument *document)
     followEdits(document);
     if (!document)
         return;
-    // QSyntaxHighlighter::setDocument leaves a full rehighlight for the next
-    // pass of the event loop, which would hold up the window for as long
-    // as a long document takes. Highlighting any paragraph through it
-    // cancels that; the slices do the rest.
-    rehighlightBlock(document->firstBlock());
+    // QSyntaxHighlighter::setDocument posts itself a full rehighlight for
+    // the next pass of the event loop (a queued call in Qt 5.15), which
+    // would hold up the window for as long as a long document takes: the
+    // slices do that work instead.
+    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
     rehighlightInSlices();
 }
 
@@ -161,14 +163,21 @@ void Highlighter::checkSlice()
     QElapsedTimer clock;
     clock.start();
     checkView();
-    // Each paragraph is laid out again on its own: laying out the whole
-    // slice at once would also lay out the paragraphs between whose
-    // underlines did not change.
+    // The changed paragraphs of a slice are laid out together: every lay-out
+    // of a change walks the document's frame, which in a long document
+    // costs more than a paragraph does.
+    Changed changed;
     QTextBlock block = doc->findBlock(m_nextToCheck);
-    while (block.isValid() && !clock.hasExpired(sliceMilliseconds)) {
-        underlineBlock(block, m_waitingEnd);
+    int checked = 0;
+    for (; block.isValid() && checked < m_sliceBlocks && !clock.hasExpired(sliceMilliseconds); ++checked) {
+        underlineBlock(block, m_waitingEnd, &changed);
         block = block.next();
     }
+    layOutAgain(changed);
+    if (clock.hasExpired(sliceMilliseconds))
+        m_sliceBlocks = std::max(1, m_sliceBlocks / 2);
+    else if (checked == m_sliceBlocks && !clock.hasExpired(sliceMilliseconds / 2))
+        m_sliceBlocks *= 2;
     if (block.isValid())
         m_nextToCheck = block.position();
     else
@@ -176,27 +185,34 @@ void Highlighter::checkSlice()
 }
 
 // The paragraphs the user sees come first, again whenever the view shows
-// others.
+// others. Only those laid out count: where the layout has not got to yet,
+// Qt's hit test answers with the end of the document.
 void Highlighter::checkView()
 {
     if (!m_editor || m_editor->document() != document())
         return;
-    const QRect view = m_editor->viewport()->rect();
-    QTextBlock block = m_editor->cursorForPosition(view.topLeft()).block();
-    const QTextBlock last = m_editor->cursorForPosition(view.bottomRight()).block();
-    if (!block.isValid() || !last.isValid())
-        return;
-    const int from = block.position();
-    const int to = last.position();
+    const QTextBlock first = m_editor->cursorForPosition(QPoint(0, 0)).block();
+    const QAbstractTextDocumentLayout *layout = document()->documentLayout();
+    const qreal bottom = m_editor->verticalScrollBar()->value() + m_editor->viewport()->height();
+    QTextBlock end = first;
+    while (end.isValid() && end.layout()->lineCount() > 0 && layout->blockBoundingRect(end).top() <= bottom)
+        end = end.next();
+    const int from = first.isValid() ? first.position() : -1;
+    const int to = end.isValid() ? end.position() : document()->characterCount();
     if (from == m_viewFrom && to == m_viewTo)
         return;
     m_viewFrom = from;
     m_viewTo = to;
-    for (; block.isValid(); block = block.next()) {
-        underlineBlock(block, m_waitingEnd);
-        if (block == last)
-            break;
-    }
+    Changed changed;
+    for (QTextBlock block = first; block.isValid() && block != end; block = block.next())
+        underlineBlock(block, m_waitingEnd, &changed);
+    layOutAgain(changed);
+}
+
+void Highlighter::layOutAgain(const Changed &changed)
+{
+    if (changed.from >= 0)
+        document()->markContentsDirty(changed.from, changed.to - changed.from);
 }
 
 // QSyntaxHighlighter answers an edit by highlighting the paragraph after the
@@ -207,8 +223,8 @@ void Highlighter::checkView()
 // typed in is laid out again on every key: with an underline in sight, that
 // doubled what a key cost. Edits are therefore underlined here, paragraph by
 // paragraph, exactly as highlightBlock would, and only the paragraphs whose
-// underlines did change are marked. Whole-document and single-paragraph
-// rehighlights still go through QSyntaxHighlighter.
+// underlines did change are marked. Single-paragraph rehighlights still go
+// through QSyntaxHighlighter; the whole document is checked in slices.
 void Highlighter::followEdits(QTextDocument *document)
 {
     if (!document)
@@ -273,11 +289,11 @@ void Highlighter::endTypedWord()
         underlineBlock(block);
 }
 
-bool Highlighter::underlineBlock(const QTextBlock &block, int typedEnd, bool markDirty)
+void Highlighter::underlineBlock(const QTextBlock &block, int typedEnd, Changed *changed)
 {
     QTextLayout *layout = block.layout();
     if (!layout)
-        return false;
+        return;
     // While an input method composes, the layout also holds its text and
     // formats: those stay, and the underlines after the composition move
     // past its text, as QSyntaxHighlighter has it.
@@ -311,7 +327,7 @@ bool Highlighter::underlineBlock(const QTextBlock &block, int typedEnd, bool mar
         }
     }
     if (ranges == old)
-        return false;
+        return;
     // A paragraph that was never laid out takes its underlines along when
     // its turn comes; marking it would have the document laid out up to it
     // at once.
@@ -322,9 +338,17 @@ bool Highlighter::underlineBlock(const QTextBlock &block, int typedEnd, bool mar
     // stops before the separator. Within an edit this only widens what is
     // laid out anew; after one it lays out this paragraph.
     layout->engine()->setFormats(ranges);
-    if (markDirty && laidOut)
-        document()->markContentsDirty(block.position(), block.length() - 1);
-    return true;
+    if (!laidOut)
+        return;
+    // Up to, not including, the separator.
+    const int end = block.position() + block.length() - 1;
+    if (!changed) {
+        document()->markContentsDirty(block.position(), end - block.position());
+    } else {
+        if (changed->from < 0)
+            changed->from = block.position();
+        changed->to = end;
+    }
 }
 
 QVector<Highlighter::Stretch> Highlighter::misspelledStretches(const QString &text) const

@@ -31,13 +31,15 @@ class Utils;
 // is the only connection QSyntaxHighlighter makes from the document to
 // itself), and the underlines are set on the paragraph's text engine
 // (QTextEngine from qtextengine_p.h, Qt5::GuiPrivate). Both were checked
-// against Qt 5.15 (5.15.8); the build stops on any other Qt version or when
-// the engine's setFormats differs.
+// against Qt 5.15 (5.15.8), with the editing soak tests under the sanitizers
+// and valgrind; the build stops on any other Qt version or when the engine's
+// setFormats differs.
 //
 // Nothing here creates, moves or destroys a QTextCursor while the document
-// reports a change: Qt walks the document's cursors then, and a cursor made
-// or dropped meanwhile leaves it a dangling pointer to write through. The
-// places to remember across edits are plain positions, moved along here.
+// reports a change: Qt may hold its list of cursors aside then (clear()
+// does), and a cursor dropped meanwhile comes back into the list freed, for
+// the next edit to write through. The places remembered across edits are
+// plain positions, moved along here.
 class Highlighter : public QSyntaxHighlighter
 {
     Q_OBJECT
@@ -47,8 +49,8 @@ public:
     Highlighter(Utils *utils, QTextDocument *document);
     ~Highlighter() override;
 
-    // Takes effect with the next highlighting; the caller asks for a full
-    // rehighlight to show it at once.
+    // Takes effect with the next highlighting; the caller asks for
+    // rehighlightInSlices() to show it on the whole document.
     void setEnabled(bool enabled);
     // As QSyntaxHighlighter's, and the edits of the new document are
     // underlined as below; the new document is checked in slices.
@@ -75,9 +77,17 @@ private:
     void underlineChangedBlocks(int from, int charsRemoved, int charsAdded);
     // typedEnd: the document position where the word being typed ends, or
     // -1; a misspelled word that ends there is left without its underline.
-    // Whether the underlines changed; markDirty: have a paragraph that is
-    // laid out laid out again at once.
-    bool underlineBlock(const QTextBlock &block, int typedEnd = -1, bool markDirty = true);
+    // Paragraphs whose underlines changed, as document positions, to be
+    // laid out again in one go.
+    struct Changed
+    {
+        int from = -1;
+        int to = -1;
+    };
+    // changed: collects a laid-out paragraph whose underlines changed
+    // instead of having it laid out again at once.
+    void underlineBlock(const QTextBlock &block, int typedEnd = -1, Changed *changed = nullptr);
+    void layOutAgain(const Changed &changed);
     void endTypedWord();
     void checkSlice();
     void checkView();
@@ -94,6 +104,9 @@ private:
     // The paragraphs last checked in the editor's view, as positions.
     int m_viewFrom = -1;
     int m_viewTo = -1;
+    // How many paragraphs a slice checks: adjusted so that checking and
+    // laying them out again stays within a slice's time.
+    int m_sliceBlocks = 16;
     QTimer *m_sliceTimer = nullptr;
 
     QTextCharFormat m_highlightFormat;
