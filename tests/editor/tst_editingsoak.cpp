@@ -165,6 +165,11 @@ struct Place
 // The state of a run, to name in a failure.
 struct Run
 {
+    explicit Run(unsigned seedUsed)
+        : seed(seedUsed)
+    {
+    }
+
     unsigned seed;
     int step = 0;
     QString action;
@@ -218,6 +223,42 @@ QString undoEverything(const History &history, const QString &start)
     return QString();
 }
 
+// One seeded run: the steps in turn, and at the end everything undone and
+// redone.
+class Soak
+{
+public:
+    explicit Soak(unsigned seed)
+        : m_random(seed)
+        , m_run(seed)
+    {
+    }
+    virtual ~Soak() = default;
+
+    // An empty string when every step kept the invariants, else what broke.
+    QString run(int steps)
+    {
+        m_start = text();
+        for (m_run.step = 0; m_run.step < steps; ++m_run.step) {
+            const QString failure = step();
+            if (!failure.isEmpty())
+                return m_run.where(failure);
+        }
+        const QString failure = undoAll();
+        return failure.isEmpty() ? QString() : m_run.where(failure);
+    }
+
+protected:
+    virtual QString text() const = 0;
+    virtual QString step() = 0;
+    virtual QString undoAll() = 0;
+
+    std::mt19937 m_random;
+    Run m_run;
+    // The text that undoing everything gives back.
+    QString m_start;
+};
+
 } // namespace
 
 class TestEditingSoak : public QObject
@@ -234,12 +275,11 @@ private slots:
 namespace {
 
 // One run of the document editor with spell check on and a word list.
-class EditorSoak
+class EditorSoak : public Soak
 {
 public:
     explicit EditorSoak(unsigned seed)
-        : m_random(seed)
-        , m_run{seed}
+        : Soak(seed)
         , m_editor(&m_utils, 0, int(KeyboardLayout::Transliteration))
     {
         m_utils.loadUserDictionary();
@@ -248,26 +288,15 @@ public:
         m_editor.show();
     }
 
-    // An empty string when every step kept the invariants, else what broke.
-    QString run(int steps)
-    {
-        m_start = m_editor.toPlainText();
-        for (m_run.step = 0; m_run.step < steps; ++m_run.step) {
-            const QString failure = step();
-            if (!failure.isEmpty())
-                return m_run.where(failure);
-        }
-        const QString failure = undoAll();
-        return failure.isEmpty() ? QString() : m_run.where(failure);
-    }
-
 private:
+    QString text() const override { return m_editor.toPlainText(); }
+
     enum Action {
         TypeKey, Enter, Backspace, Delete, Move, Jump, Click, Select, Undo, Redo, UndoAll, Paste,
         Clear, SetPlainText, Adopt, SwitchSpellCheck, Layout, Language, ToggleLanguage, ToggleLayout,
     };
 
-    QString step()
+    QString step() override
     {
         static const std::vector<double> weights = {
             50, 3, 8, 3, 6, 3, 2, 3, 3, 2, 0.5, 2, 0.3, 0.4, 0.4, 1, 1, 1, 0.5, 0.5};
@@ -449,7 +478,7 @@ private:
         return QString();
     }
 
-    QString undoAll()
+    QString undoAll() override
     {
         QTextDocument *doc = m_editor.document();
         const History history{[this](char letter) { sendControl(&m_editor, letter); },
@@ -459,11 +488,8 @@ private:
         return undoEverything(history, m_start);
     }
 
-    std::mt19937 m_random;
-    Run m_run;
     Utils m_utils;
     UnicodeKaEditor m_editor;
-    QString m_start;
 };
 
 } // namespace
@@ -483,32 +509,17 @@ namespace {
 // The keys, moves and edits both line edits take, and the check that a key
 // changed nothing outside the word before the cursor.
 template <class Field>
-class FieldSoak
+class FieldSoak : public Soak
 {
 public:
     explicit FieldSoak(unsigned seed)
-        : m_random(seed)
-        , m_run{seed}
+        : Soak(seed)
     {
         m_field.resize(300, 60);
         m_field.show();
     }
 
-    QString run(int steps)
-    {
-        m_start = text();
-        for (m_run.step = 0; m_run.step < steps; ++m_run.step) {
-            const QString failure = step();
-            if (!failure.isEmpty())
-                return m_run.where(failure);
-        }
-        const QString failure = undoAll();
-        return failure.isEmpty() ? QString() : m_run.where(failure);
-    }
-
 protected:
-    virtual ~FieldSoak() = default;
-    virtual QString text() const = 0;
     virtual int position() const = 0;
     virtual int anchor() const = 0;
     virtual void select(int anchor, int position) = 0;
@@ -531,7 +542,7 @@ protected:
         send(Qt::Key_A + (letter - 'a'), QString(QChar(letter - 'a' + 1)), Qt::ControlModifier);
     }
 
-    QString step()
+    QString step() override
     {
         if (text().size() > longestText) {
             m_run.action = QStringLiteral("setText");
@@ -641,7 +652,7 @@ protected:
         return QString();
     }
 
-    QString undoAll()
+    QString undoAll() override
     {
         History history{[this](char letter) { sendControl(letter); }, [this] { return text(); },
                         [this] { return canUndo(); }, [this] { return canRedo(); }, nullptr};
@@ -650,10 +661,7 @@ protected:
         return undoEverything(history, m_start);
     }
 
-    std::mt19937 m_random;
-    Run m_run;
     Field m_field;
-    QString m_start;
 };
 
 template <class Field>

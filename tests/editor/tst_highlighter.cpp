@@ -35,20 +35,6 @@ private slots:
 
 namespace {
 
-// "start+length" of every underlined stretch of the document.
-QStringList underlined(const QTextDocument &document)
-{
-    QStringList ranges;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const auto formats = block.layout()->formats();
-        for (const QTextLayout::FormatRange &range : formats) {
-            if (range.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
-                ranges << QStringLiteral("%1+%2").arg(block.position() + range.start).arg(range.length);
-        }
-    }
-    return ranges;
-}
-
 struct CheckedDocument
 {
     explicit CheckedDocument(const QStringList &known, bool loaded = true)
@@ -103,14 +89,14 @@ void TestHighlighter::underlinesUnknownWords()
 
     CheckedDocument checked(known);
     checked.document.setPlainText(text);
-    QCOMPARE(underlined(checked.document), expected);
+    QCOMPARE(spellUnderlines(checked.document), expected);
 }
 
 void TestHighlighter::everyWordIsUnknownBeforeTheListIsLoaded()
 {
     CheckedDocument checked(QStringList(), false);
     checked.document.setPlainText(QStringLiteral("good a bad"));
-    QCOMPARE(underlined(checked.document), (QStringList{"0+4", "7+3"}));
+    QCOMPARE(spellUnderlines(checked.document), (QStringList{"0+4", "7+3"}));
 }
 
 void TestHighlighter::switchingOffRemovesEveryUnderline()
@@ -119,10 +105,10 @@ void TestHighlighter::switchingOffRemovesEveryUnderline()
     checked.document.setPlainText(QStringLiteral("bad ok\nworse"));
     checked.highlighter.setEnabled(false);
     checked.highlighter.rehighlight();
-    QCOMPARE(underlined(checked.document), QStringList());
+    QCOMPARE(spellUnderlines(checked.document), QStringList());
     checked.highlighter.setEnabled(true);
     checked.highlighter.rehighlight();
-    QCOMPARE(underlined(checked.document), (QStringList{"0+3", "7+5"}));
+    QCOMPARE(spellUnderlines(checked.document), (QStringList{"0+3", "7+5"}));
 }
 
 void TestHighlighter::anAddedWordLosesItsUnderline()
@@ -131,7 +117,7 @@ void TestHighlighter::anAddedWordLosesItsUnderline()
     checked.document.setPlainText(QStringLiteral("bad ok"));
     checked.utils.addWord(QStringLiteral("bad"));
     checked.highlighter.rehighlightBlock(checked.document.firstBlock());
-    QCOMPARE(underlined(checked.document), QStringList());
+    QCOMPARE(spellUnderlines(checked.document), QStringList());
 }
 
 void TestHighlighter::editsKeepTheUnderlinesRight_data()
@@ -167,7 +153,7 @@ void TestHighlighter::editsKeepTheUnderlinesRight()
     cursor.setPosition(position);
     cursor.setPosition(position + removed, QTextCursor::KeepAnchor);
     cursor.insertText(inserted);
-    QCOMPARE(underlined(checked.document), expected);
+    QCOMPARE(spellUnderlines(checked.document), expected);
 }
 
 // A misspelled word is underlined once the text cursor leaves its end, or
@@ -181,19 +167,19 @@ void TestHighlighter::theWordBeingTypedWaitsForItsUnderline()
     QTextDocument &document = *editor.document();
 
     editor.insertPlainText(QStringLiteral("ok bad"));
-    QCOMPARE(underlined(document), QStringList());
+    QCOMPARE(spellUnderlines(document), QStringList());
     editor.insertPlainText(QStringLiteral(" "));
-    QCOMPARE(underlined(document), QStringList{"3+3"});
+    QCOMPARE(spellUnderlines(document), QStringList{"3+3"});
     editor.insertPlainText(QStringLiteral("worse"));
-    QCOMPARE(underlined(document), QStringList{"3+3"});
+    QCOMPARE(spellUnderlines(document), QStringList{"3+3"});
     editor.moveCursor(QTextCursor::Left);
-    QCOMPARE(underlined(document), (QStringList{"3+3", "7+5"}));
+    QCOMPARE(spellUnderlines(document), (QStringList{"3+3", "7+5"}));
 
     editor.moveCursor(QTextCursor::End);
     editor.insertPlainText(QStringLiteral("\nnew"));
-    QCOMPARE(underlined(document), (QStringList{"3+3", "7+5"}));
+    QCOMPARE(spellUnderlines(document), (QStringList{"3+3", "7+5"}));
     QTextCursor(&document).insertText(QStringLiteral("x "));
-    QCOMPARE(underlined(document), (QStringList{"5+3", "9+5", "15+3"}));
+    QCOMPARE(spellUnderlines(document), (QStringList{"5+3", "9+5", "15+3"}));
 
     // A deletion from elsewhere takes the waiting word's paragraph along.
     editor.moveCursor(QTextCursor::End);
@@ -204,7 +190,7 @@ void TestHighlighter::theWordBeingTypedWaitsForItsUnderline()
     cut.removeSelectedText();
     editor.moveCursor(QTextCursor::Start);
     QCOMPARE(document.toPlainText(), QStringLiteral("x "));
-    QCOMPARE(underlined(document), QStringList());
+    QCOMPARE(spellUnderlines(document), QStringList());
 }
 
 void TestHighlighter::wholeDocumentIsCheckedInSlicesViewFirst_data()
