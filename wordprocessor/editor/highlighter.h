@@ -106,7 +106,7 @@ private:
     int m_viewTo = -1;
     // How many paragraphs a slice checks: adjusted so that checking and
     // laying them out again stays within a slice's time.
-    int m_sliceBlocks = 16;
+    int m_sliceBlocks = 2;
     QTimer *m_sliceTimer = nullptr;
 
     QTextCharFormat m_highlightFormat;
