@@ -29,7 +29,10 @@ namespace {
 
 // How long one slice of a whole-document check may keep the event loop;
 // well below what the user notices as a stalled window.
-constexpr int sliceMilliseconds = 20;
+constexpr int sliceMilliseconds = 40;
+// Laying out a change walks every paragraph after it: in a long document a
+// slice of fewer paragraphs than this would spend its time walking.
+constexpr int fewestSliceBlocks = 8;
 
 // Where a document position ends up after an edit that removed and added
 // characters at from; a position inside the removed text goes to from.
@@ -131,10 +134,18 @@ void Highlighter::setDocument(QTextDocument *document)
         return;
     // QSyntaxHighlighter::setDocument posts itself a full rehighlight for
     // the next pass of the event loop (a queued call in Qt 5.15), which
-    // would hold up the window for as long as a long document takes: the
-    // slices do that work instead.
+    // would lay out every underlined paragraph again at once.
     QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
-    rehighlightInSlices();
+    // A document just taken over is checked at once, before its layout gets
+    // past the first page: the paragraphs not laid out yet take their
+    // underlines along when it gets to them, so that the check costs no
+    // more than looking up the words. Checked later, in slices, the
+    // layout's background work would get there first, and every paragraph
+    // would be laid out twice.
+    Changed changed;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        underlineBlock(block, -1, &changed);
+    layOutAgain(changed);
 }
 
 void Highlighter::rehighlightInSlices()
@@ -175,7 +186,7 @@ void Highlighter::checkSlice()
     }
     layOutAgain(changed);
     if (clock.hasExpired(sliceMilliseconds))
-        m_sliceBlocks = std::max(1, m_sliceBlocks / 2);
+        m_sliceBlocks = std::max(fewestSliceBlocks, m_sliceBlocks / 2);
     else if (checked == m_sliceBlocks && !clock.hasExpired(sliceMilliseconds / 2))
         m_sliceBlocks *= 2;
     if (block.isValid())

@@ -53,7 +53,8 @@ public:
     // rehighlightInSlices() to show it on the whole document.
     void setEnabled(bool enabled);
     // As QSyntaxHighlighter's, and the edits of the new document are
-    // underlined as below; the new document is checked in slices.
+    // underlined as below. The new document is checked at once, best before
+    // the view has laid out more than its first page.
     void setDocument(QTextDocument *document);
     // Checks the whole document again without holding up the window: a
     // slice at a time from the event loop, the paragraphs in the editor's
@@ -106,7 +107,7 @@ private:
     int m_viewTo = -1;
     // How many paragraphs a slice checks: adjusted so that checking and
     // laying them out again stays within a slice's time.
-    int m_sliceBlocks = 2;
+    int m_sliceBlocks = 8;
     QTimer *m_sliceTimer = nullptr;
 
     QTextCharFormat m_highlightFormat;

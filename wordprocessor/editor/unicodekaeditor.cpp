@@ -172,8 +172,7 @@ void UnicodeKaEditor::adoptDocument(QTextDocument *doc)
         delete old;
     // With the old document gone there are no underlines to take off it
     // (for a long one, a layout of every paragraph). The new one is checked
-    // in slices, the paragraphs in view first; those the layout has not
-    // reached yet take their underlines along when it does.
+    // before the events let its layout go on past the first page.
     if (m_highlighter)
         m_highlighter->setDocument(doc);
     connect(doc, &QTextDocument::contentsChange, this, &UnicodeKaEditor::keepShapedText);
