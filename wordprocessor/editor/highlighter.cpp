@@ -33,6 +33,9 @@ constexpr int sliceMilliseconds = 40;
 // Laying out a change walks every paragraph after it: in a long document a
 // slice of fewer paragraphs than this would spend its time walking.
 constexpr int fewestSliceBlocks = 8;
+// A change of more than a twentieth of the document has Qt's layout start
+// over from it to the end: a slice stays below that.
+constexpr int largestSliceShare = 25;
 
 // Where a document position ends up after an edit that removed and added
 // characters at from; a position inside the removed text goes to from.
@@ -179,8 +182,11 @@ void Highlighter::checkSlice()
     // costs more than a paragraph does.
     Changed changed;
     QTextBlock block = doc->findBlock(m_nextToCheck);
+    const int largest = doc->characterCount() / largestSliceShare;
     int checked = 0;
-    for (; block.isValid() && checked < m_sliceBlocks && !clock.hasExpired(sliceMilliseconds); ++checked) {
+    for (; block.isValid() && checked < m_sliceBlocks && !clock.hasExpired(sliceMilliseconds)
+         && changed.to - changed.from < largest;
+         ++checked) {
         underlineBlock(block, m_waitingEnd, &changed);
         block = block.next();
     }
