@@ -185,7 +185,7 @@ void Highlighter::checkSlice()
     const int largest = doc->characterCount() / largestSliceShare;
     int checked = 0;
     for (; block.isValid() && checked < m_sliceBlocks && !clock.hasExpired(sliceMilliseconds)
-         && changed.to - changed.from < largest;
+         && (changed.from < 0 || changed.to - changed.from < largest);
          ++checked) {
         underlineBlock(block, m_waitingEnd, &changed);
         block = block.next();
