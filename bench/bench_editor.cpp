@@ -7,6 +7,7 @@
 #include "peakmemory.h"
 
 #include "core/indictransliterator.h"
+#include "editor/highlighter.h"
 #include "editor/unicodekaeditor.h"
 #include "utils/utils.h"
 
@@ -18,6 +19,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -145,6 +147,12 @@ struct LoadedEditor
         // after a load; have it done before typing starts.
         editor.document()->documentLayout()->documentSize();
         QCoreApplication::processEvents();
+        // Spell check switched on checks the document from the event loop:
+        // that is done before typing starts.
+        const auto *highlighter = editor.document()->template findChild<Highlighter *>();
+        const auto *slices = highlighter ? highlighter->template findChild<QTimer *>() : nullptr;
+        while (slices && slices->isActive())
+            QCoreApplication::processEvents();
         QTextCursor cursor(editor.document()->findBlockByNumber(editor.document()->blockCount() / 2));
         cursor.movePosition(QTextCursor::EndOfBlock);
         if (inMiddle) {

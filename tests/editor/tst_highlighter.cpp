@@ -4,10 +4,12 @@
 
 #include "utils/utils.h"
 
+#include "spellunderlines.h"
 #include "testmain.h"
 
 #include <QListWidget>
 #include <QPointer>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -26,24 +28,12 @@ private slots:
     void editsKeepTheUnderlinesRight_data();
     void editsKeepTheUnderlinesRight();
     void theWordBeingTypedWaitsForItsUnderline();
+    void wholeDocumentIsCheckedInSlicesViewFirst_data();
+    void wholeDocumentIsCheckedInSlicesViewFirst();
     void doubleClickHandsOverTheSuggestionOnce();
 };
 
 namespace {
-
-// "start+length" of every underlined stretch of the document.
-QStringList underlined(const QTextDocument &document)
-{
-    QStringList ranges;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const auto formats = block.layout()->formats();
-        for (const QTextLayout::FormatRange &range : formats) {
-            if (range.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
-                ranges << QStringLiteral("%1+%2").arg(block.position() + range.start).arg(range.length);
-        }
-    }
-    return ranges;
-}
 
 struct CheckedDocument
 {
@@ -99,14 +89,14 @@ void TestHighlighter::underlinesUnknownWords()
 
     CheckedDocument checked(known);
     checked.document.setPlainText(text);
-    QCOMPARE(underlined(checked.document), expected);
+    QCOMPARE(spellUnderlines(checked.document), expected);
 }
 
 void TestHighlighter::everyWordIsUnknownBeforeTheListIsLoaded()
 {
     CheckedDocument checked(QStringList(), false);
     checked.document.setPlainText(QStringLiteral("good a bad"));
-    QCOMPARE(underlined(checked.document), (QStringList{"0+4", "7+3"}));
+    QCOMPARE(spellUnderlines(checked.document), (QStringList{"0+4", "7+3"}));
 }
 
 void TestHighlighter::switchingOffRemovesEveryUnderline()
@@ -115,10 +105,10 @@ void TestHighlighter::switchingOffRemovesEveryUnderline()
     checked.document.setPlainText(QStringLiteral("bad ok\nworse"));
     checked.highlighter.setEnabled(false);
     checked.highlighter.rehighlight();
-    QCOMPARE(underlined(checked.document), QStringList());
+    QCOMPARE(spellUnderlines(checked.document), QStringList());
     checked.highlighter.setEnabled(true);
     checked.highlighter.rehighlight();
-    QCOMPARE(underlined(checked.document), (QStringList{"0+3", "7+5"}));
+    QCOMPARE(spellUnderlines(checked.document), (QStringList{"0+3", "7+5"}));
 }
 
 void TestHighlighter::anAddedWordLosesItsUnderline()
@@ -127,7 +117,7 @@ void TestHighlighter::anAddedWordLosesItsUnderline()
     checked.document.setPlainText(QStringLiteral("bad ok"));
     checked.utils.addWord(QStringLiteral("bad"));
     checked.highlighter.rehighlightBlock(checked.document.firstBlock());
-    QCOMPARE(underlined(checked.document), QStringList());
+    QCOMPARE(spellUnderlines(checked.document), QStringList());
 }
 
 void TestHighlighter::editsKeepTheUnderlinesRight_data()
@@ -163,7 +153,7 @@ void TestHighlighter::editsKeepTheUnderlinesRight()
     cursor.setPosition(position);
     cursor.setPosition(position + removed, QTextCursor::KeepAnchor);
     cursor.insertText(inserted);
-    QCOMPARE(underlined(checked.document), expected);
+    QCOMPARE(spellUnderlines(checked.document), expected);
 }
 
 // A misspelled word is underlined once the text cursor leaves its end, or
@@ -177,19 +167,19 @@ void TestHighlighter::theWordBeingTypedWaitsForItsUnderline()
     QTextDocument &document = *editor.document();
 
     editor.insertPlainText(QStringLiteral("ok bad"));
-    QCOMPARE(underlined(document), QStringList());
+    QCOMPARE(spellUnderlines(document), QStringList());
     editor.insertPlainText(QStringLiteral(" "));
-    QCOMPARE(underlined(document), QStringList{"3+3"});
+    QCOMPARE(spellUnderlines(document), QStringList{"3+3"});
     editor.insertPlainText(QStringLiteral("worse"));
-    QCOMPARE(underlined(document), QStringList{"3+3"});
+    QCOMPARE(spellUnderlines(document), QStringList{"3+3"});
     editor.moveCursor(QTextCursor::Left);
-    QCOMPARE(underlined(document), (QStringList{"3+3", "7+5"}));
+    QCOMPARE(spellUnderlines(document), (QStringList{"3+3", "7+5"}));
 
     editor.moveCursor(QTextCursor::End);
     editor.insertPlainText(QStringLiteral("\nnew"));
-    QCOMPARE(underlined(document), (QStringList{"3+3", "7+5"}));
+    QCOMPARE(spellUnderlines(document), (QStringList{"3+3", "7+5"}));
     QTextCursor(&document).insertText(QStringLiteral("x "));
-    QCOMPARE(underlined(document), (QStringList{"5+3", "9+5", "15+3"}));
+    QCOMPARE(spellUnderlines(document), (QStringList{"5+3", "9+5", "15+3"}));
 
     // A deletion from elsewhere takes the waiting word's paragraph along.
     editor.moveCursor(QTextCursor::End);
@@ -200,7 +190,74 @@ void TestHighlighter::theWordBeingTypedWaitsForItsUnderline()
     cut.removeSelectedText();
     editor.moveCursor(QTextCursor::Start);
     QCOMPARE(document.toPlainText(), QStringLiteral("x "));
-    QCOMPARE(underlined(document), QStringList());
+    QCOMPARE(spellUnderlines(document), QStringList());
+}
+
+void TestHighlighter::wholeDocumentIsCheckedInSlicesViewFirst_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("switched on") << "on";
+    QTest::newRow("switched off") << "off";
+    QTest::newRow("a document taken over") << "adopt";
+    QTest::newRow("edited while being checked") << "edit";
+}
+
+// Switching spell check has the whole document checked a slice at a time:
+// the paragraphs in view at once, and in the end the underlines a full
+// rehighlight gives; so does a document taken over, checked at once.
+void TestHighlighter::wholeDocumentIsCheckedInSlicesViewFirst()
+{
+    QFETCH(QString, how);
+    Utils utils;
+    utils.loadUserDictionary();
+    utils.addWords({QStringLiteral("ok")});
+    UnicodeKaEditor editor(&utils, 9, 0);
+    editor.resize(300, 200);
+    editor.show();
+    QStringList paragraphs;
+    for (int i = 0; i < 800; ++i)
+        paragraphs << QStringLiteral("ok bad%1 ok worse%1 ok").arg(i);
+    const QString text = paragraphs.join(QLatin1Char('\n'));
+    const bool on = how != QLatin1String("off");
+
+    if (how == QLatin1String("adopt")) {
+        auto *read = new QTextDocument;
+        read->setPlainText(text);
+        editor.adoptDocument(read);
+    } else {
+        editor.setPlainText(text);
+        editor.setSpellCheckAsYouType(!on);
+        QVERIFY(waitForSpellCheck(editor.document()));
+        editor.verticalScrollBar()->setValue(editor.verticalScrollBar()->maximum() / 2);
+        editor.setSpellCheckAsYouType(on);
+    }
+    const QTextBlock inView = editor.cursorForPosition(editor.viewport()->rect().center()).block();
+    const QTextBlock last = editor.document()->lastBlock();
+    const auto underlined = [](const QTextBlock &block) { return !block.layout()->formats().isEmpty(); };
+    // Switching checks nothing at once: it leaves the work to the event
+    // loop. A document taken over is checked as it is taken, before it is
+    // laid out.
+    const bool adopted = how == QLatin1String("adopt");
+    QCOMPARE(underlined(last), adopted ? on : !on);
+    for (int pass = 0; pass < 100 && underlined(inView) != on; ++pass)
+        QCoreApplication::processEvents();
+    QCOMPARE(underlined(inView), on);
+    // The rest is done later, unless the first slice was enough for all.
+    if (!waitForSpellCheck(editor.document(), 0))
+        QCOMPARE(underlined(last), adopted == on);
+
+    if (how == QLatin1String("edit")) {
+        QTextCursor edit(editor.document());
+        edit.insertText(QStringLiteral("new bad\n"));
+        edit.setPosition(editor.document()->findBlockByNumber(400).position());
+        edit.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, 2);
+        edit.insertText(QStringLiteral("worst "));
+    }
+    QVERIFY(waitForSpellCheck(editor.document()));
+    const QStringList checked = spellUnderlines(*editor.document());
+    QCOMPARE(checked.isEmpty(), !on);
+    editor.document()->findChild<Highlighter *>()->rehighlight();
+    QCOMPARE(checked, spellUnderlines(*editor.document()));
 }
 
 void TestHighlighter::doubleClickHandsOverTheSuggestionOnce()

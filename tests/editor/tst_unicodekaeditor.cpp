@@ -614,9 +614,9 @@ void TestUnicodeKaEditor::takesOverAFinishedDocument()
     e.editor.adoptDocument(next);
     QVERIFY(taken.isNull());
     e.editor.setSpellCheckAsYouType(false);
-    QCOMPARE(underlinedWords(next->firstBlock()), 0);
+    QTRY_COMPARE(underlinedWords(next->firstBlock()), 0);
     e.editor.setSpellCheckAsYouType(true);
-    QCOMPARE(underlinedWords(next->firstBlock()), 1);
+    QTRY_COMPARE(underlinedWords(next->firstBlock()), 1);
 }
 
 void TestUnicodeKaEditor::documentReplacedElsewhereTakesTheSpellCheckAlong()

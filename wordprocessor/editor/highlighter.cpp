@@ -3,16 +3,50 @@
 #include "editor/unicodekaeditor.h"
 #include "utils/utils.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QScrollBar>
 #include <QSet>
+#include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTimer>
 #include <private/qtextengine_p.h>
-#include <QStringList>
 
 #include <algorithm>
+#include <type_traits>
+
+static_assert(QT_VERSION >= QT_VERSION_CHECK(5, 15, 0) && QT_VERSION < QT_VERSION_CHECK(5, 16, 0),
+              "Highlighter uses Qt's private text engine as Qt 5.15 has it: check qtextengine_p.h "
+              "and QSyntaxHighlighter's connection to the document on this Qt version first");
+static_assert(std::is_same<decltype(&QTextEngine::setFormats),
+                           void (QTextEngine::*)(const QVector<QTextLayout::FormatRange> &)>::value,
+              "QTextEngine::setFormats differs from Qt 5.15's: Highlighter::underlineBlock needs it");
 
 namespace {
+
+// How long one slice of a whole-document check may keep the event loop;
+// well below what the user notices as a stalled window.
+constexpr int sliceMilliseconds = 40;
+// Laying out a change walks every paragraph after it: in a long document a
+// slice of fewer paragraphs than this would spend its time walking.
+constexpr int fewestSliceBlocks = 8;
+// A change of more than a twentieth of the document has Qt's layout start
+// over from it to the end: a slice stays below that.
+constexpr int largestSliceShare = 25;
+
+// Where a document position ends up after an edit that removed and added
+// characters at from; a position inside the removed text goes to from.
+int movedPosition(int position, int from, int removed, int added)
+{
+    if (position < 0 || position <= from)
+        return position;
+    if (position >= from + removed)
+        return position - removed + added;
+    return from;
+}
 
 // A word character, as \w and \b of a regular expression count it.
 bool isWordCharacter(QChar c)
@@ -69,10 +103,12 @@ Highlighter::Highlighter(Utils *utils, UnicodeKaEditor *editor)
 
 Highlighter::Highlighter(Utils *utils, QTextDocument *document)
     : QSyntaxHighlighter(document)
+    , m_sliceTimer(new QTimer(this))
     , m_utils(utils)
 {
     m_highlightFormat.setUnderlineColor(Qt::red);
     m_highlightFormat.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
+    connect(m_sliceTimer, &QTimer::timeout, this, &Highlighter::checkSlice);
     followEdits(document);
 }
 
@@ -93,9 +129,107 @@ void Highlighter::setDocument(QTextDocument *document)
 {
     if (QTextDocument *old = this->document())
         disconnect(old, &QTextDocument::contentsChange, this, &Highlighter::underlineChangedBlocks);
-    m_waiting = QTextCursor();
+    m_waitingEnd = -1;
+    stopSlices();
     QSyntaxHighlighter::setDocument(document);
     followEdits(document);
+    if (!document)
+        return;
+    // QSyntaxHighlighter::setDocument posts itself a full rehighlight for
+    // the next pass of the event loop (a queued call in Qt 5.15), which
+    // would lay out every underlined paragraph again at once.
+    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+    // A document just taken over is checked at once, before its layout gets
+    // past the first page: the paragraphs not laid out yet take their
+    // underlines along when it gets to them, so that the check costs no
+    // more than looking up the words. Checked later, in slices, the
+    // layout's background work would get there first, and every paragraph
+    // would be laid out twice.
+    Changed changed;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        underlineBlock(block, -1, &changed);
+    layOutAgain(changed);
+}
+
+void Highlighter::rehighlightInSlices()
+{
+    if (!document())
+        return;
+    m_nextToCheck = 0;
+    m_viewFrom = m_viewTo = -1;
+    m_sliceTimer->start(0);
+}
+
+void Highlighter::stopSlices()
+{
+    m_nextToCheck = -1;
+    m_viewFrom = m_viewTo = -1;
+    m_sliceTimer->stop();
+}
+
+void Highlighter::checkSlice()
+{
+    QTextDocument *doc = document();
+    if (!doc || m_nextToCheck < 0) {
+        stopSlices();
+        return;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    checkView();
+    // The changed paragraphs of a slice are laid out together: every lay-out
+    // of a change walks the document's frame, which in a long document
+    // costs more than a paragraph does.
+    Changed changed;
+    QTextBlock block = doc->findBlock(m_nextToCheck);
+    const int largest = doc->characterCount() / largestSliceShare;
+    int checked = 0;
+    for (; block.isValid() && checked < m_sliceBlocks && !clock.hasExpired(sliceMilliseconds)
+         && (changed.from < 0 || changed.to - changed.from < largest);
+         ++checked) {
+        underlineBlock(block, m_waitingEnd, &changed);
+        block = block.next();
+    }
+    layOutAgain(changed);
+    if (clock.hasExpired(sliceMilliseconds))
+        m_sliceBlocks = std::max(fewestSliceBlocks, m_sliceBlocks / 2);
+    else if (checked == m_sliceBlocks && !clock.hasExpired(sliceMilliseconds / 2))
+        m_sliceBlocks *= 2;
+    if (block.isValid())
+        m_nextToCheck = block.position();
+    else
+        stopSlices();
+}
+
+// The paragraphs the user sees come first, again whenever the view shows
+// others. Only those laid out count: where the layout has not got to yet,
+// Qt's hit test answers with the end of the document.
+void Highlighter::checkView()
+{
+    if (!m_editor || m_editor->document() != document())
+        return;
+    const QTextBlock first = m_editor->cursorForPosition(QPoint(0, 0)).block();
+    const QAbstractTextDocumentLayout *layout = document()->documentLayout();
+    const qreal bottom = m_editor->verticalScrollBar()->value() + m_editor->viewport()->height();
+    QTextBlock end = first;
+    while (end.isValid() && end.layout()->lineCount() > 0 && layout->blockBoundingRect(end).top() <= bottom)
+        end = end.next();
+    const int from = first.isValid() ? first.position() : -1;
+    const int to = end.isValid() ? end.position() : document()->characterCount();
+    if (from == m_viewFrom && to == m_viewTo)
+        return;
+    m_viewFrom = from;
+    m_viewTo = to;
+    Changed changed;
+    for (QTextBlock block = first; block.isValid() && block != end; block = block.next())
+        underlineBlock(block, m_waitingEnd, &changed);
+    layOutAgain(changed);
+}
+
+void Highlighter::layOutAgain(const Changed &changed)
+{
+    if (changed.from >= 0)
+        document()->markContentsDirty(changed.from, changed.to - changed.from);
 }
 
 // QSyntaxHighlighter answers an edit by highlighting the paragraph after the
@@ -106,8 +240,8 @@ void Highlighter::setDocument(QTextDocument *document)
 // typed in is laid out again on every key: with an underline in sight, that
 // doubled what a key cost. Edits are therefore underlined here, paragraph by
 // paragraph, exactly as highlightBlock would, and only the paragraphs whose
-// underlines did change are marked. Whole-document and single-paragraph
-// rehighlights still go through QSyntaxHighlighter.
+// underlines did change are marked. Single-paragraph rehighlights still go
+// through QSyntaxHighlighter; the whole document is checked in slices.
 void Highlighter::followEdits(QTextDocument *document)
 {
     if (!document)
@@ -118,7 +252,6 @@ void Highlighter::followEdits(QTextDocument *document)
 
 void Highlighter::underlineChangedBlocks(int from, int charsRemoved, int charsAdded)
 {
-    Q_UNUSED(charsRemoved)
     // A document handed over through QSyntaxHighlighter::setDocument is no
     // longer this one's to underline.
     QTextDocument *doc = document();
@@ -128,12 +261,18 @@ void Highlighter::underlineChangedBlocks(int from, int charsRemoved, int charsAd
     // waits for its underline.
     int typedEnd = -1;
     if (m_editor && m_editor->document() == doc) {
+        // A copy shares the editor's cursor: the document's list of
+        // cursors stays as it is.
         const QTextCursor cursor = m_editor->textCursor();
         if (!cursor.hasSelection() && cursor.position() == from + charsAdded)
             typedEnd = from + charsAdded;
     }
-    const QTextBlock waiting = m_waiting.isNull() ? QTextBlock() : m_waiting.block();
-    m_waiting = QTextCursor();
+    const int waitingEnd = movedPosition(m_waitingEnd, from, charsRemoved, charsAdded);
+    const QTextBlock waiting = waitingEnd >= 0 ? doc->findBlock(waitingEnd) : QTextBlock();
+    m_waitingEnd = -1;
+    if (m_nextToCheck >= 0)
+        m_nextToCheck = movedPosition(m_nextToCheck, from, charsRemoved, charsAdded);
+    m_viewFrom = m_viewTo = -1;
 
     // Removed text leaves no paragraph of its own behind: the paragraphs
     // that hold what was added are all that changed.
@@ -149,23 +288,25 @@ void Highlighter::underlineChangedBlocks(int from, int charsRemoved, int charsAd
             break;
     }
     // A word that waited elsewhere gets its underline now.
-    if (waiting.isValid() && !waitingDone && (m_waiting.isNull() || m_waiting.block() != waiting))
+    if (waiting.isValid() && !waitingDone && (m_waitingEnd < 0 || doc->findBlock(m_waitingEnd) != waiting))
         underlineBlock(waiting);
 }
 
 void Highlighter::endTypedWord()
 {
-    if (m_waiting.isNull() || !m_editor)
+    QTextDocument *doc = document();
+    if (m_waitingEnd < 0 || !m_editor || !doc)
         return;
     const QTextCursor cursor = m_editor->textCursor();
-    if (!cursor.hasSelection() && cursor.position() == m_waiting.position())
+    if (!cursor.hasSelection() && cursor.position() == m_waitingEnd)
         return;
-    const QTextBlock block = m_waiting.block();
-    m_waiting = QTextCursor();
-    underlineBlock(block);
+    const QTextBlock block = doc->findBlock(m_waitingEnd);
+    m_waitingEnd = -1;
+    if (block.isValid())
+        underlineBlock(block);
 }
 
-void Highlighter::underlineBlock(const QTextBlock &block, int typedEnd)
+void Highlighter::underlineBlock(const QTextBlock &block, int typedEnd, Changed *changed)
 {
     QTextLayout *layout = block.layout();
     if (!layout)
@@ -186,8 +327,7 @@ void Highlighter::underlineBlock(const QTextBlock &block, int typedEnd)
     if (m_enabled && m_utils) {
         for (const Stretch &stretch : misspelledStretches(block.text())) {
             if (block.position() + stretch.start + stretch.length == typedEnd) {
-                m_waiting = QTextCursor(block);
-                m_waiting.setPosition(typedEnd);
+                m_waitingEnd = typedEnd;
                 continue;
             }
             QTextLayout::FormatRange range;
@@ -205,13 +345,27 @@ void Highlighter::underlineBlock(const QTextBlock &block, int typedEnd)
     }
     if (ranges == old)
         return;
+    // A paragraph that was never laid out takes its underlines along when
+    // its turn comes; marking it would have the document laid out up to it
+    // at once.
+    const bool laidOut = layout->lineCount() > 0;
     // QTextLayout::setFormats marks the paragraph changed up to and
     // including its separator, which lays out the next paragraph again too;
     // the engine's own setFormats leaves that to the marking below, which
     // stops before the separator. Within an edit this only widens what is
     // laid out anew; after one it lays out this paragraph.
     layout->engine()->setFormats(ranges);
-    document()->markContentsDirty(block.position(), block.length() - 1);
+    if (!laidOut)
+        return;
+    // Up to, not including, the separator.
+    const int end = block.position() + block.length() - 1;
+    if (!changed) {
+        document()->markContentsDirty(block.position(), end - block.position());
+    } else {
+        if (changed->from < 0)
+            changed->from = block.position();
+        changed->to = end;
+    }
 }
 
 QVector<Highlighter::Stretch> Highlighter::misspelledStretches(const QString &text) const

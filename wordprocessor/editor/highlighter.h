@@ -1,13 +1,14 @@
 #ifndef YAVO_HIGHLIGHTER_H
 #define YAVO_HIGHLIGHTER_H
 
+#include <QPointer>
 #include <QSyntaxHighlighter>
-#include <QTextCursor>
 #include <QTextCharFormat>
 #include <QVector>
 
 class QTextBlock;
 class QTextDocument;
+class QTimer;
 class UnicodeKaEditor;
 class Utils;
 
@@ -22,6 +23,23 @@ class Utils;
 //
 // In an editor, the word being typed is not underlined while the text
 // cursor stays at its end: it is checked once the cursor leaves it.
+//
+// Edits are underlined here rather than by QSyntaxHighlighter, which lays
+// out the paragraph after an edited one again on nearly every key. That
+// takes two things Qt does not offer as public API: the highlighter's own
+// internal connection to the document's contentsChange is taken away (it
+// is the only connection QSyntaxHighlighter makes from the document to
+// itself), and the underlines are set on the paragraph's text engine
+// (QTextEngine from qtextengine_p.h, Qt5::GuiPrivate). Both were checked
+// against Qt 5.15 (5.15.8), with the editing soak tests under the sanitizers
+// and valgrind; the build stops on any other Qt version or when the engine's
+// setFormats differs.
+//
+// Nothing here creates, moves or destroys a QTextCursor while the document
+// reports a change: Qt may hold its list of cursors aside then (clear()
+// does), and a cursor dropped meanwhile comes back into the list freed, for
+// the next edit to write through. The places remembered across edits are
+// plain positions, moved along here.
 class Highlighter : public QSyntaxHighlighter
 {
     Q_OBJECT
@@ -31,12 +49,18 @@ public:
     Highlighter(Utils *utils, QTextDocument *document);
     ~Highlighter() override;
 
-    // Takes effect with the next highlighting; the caller asks for a full
-    // rehighlight to show it at once.
+    // Takes effect with the next highlighting; the caller asks for
+    // rehighlightInSlices() to show it on the whole document.
     void setEnabled(bool enabled);
     // As QSyntaxHighlighter's, and the edits of the new document are
-    // underlined as below.
+    // underlined as below. The new document is checked at once, best before
+    // the view has laid out more than its first page.
     void setDocument(QTextDocument *document);
+    // Checks the whole document again without holding up the window: a
+    // slice at a time from the event loop, the paragraphs in the editor's
+    // view first. Until a paragraph's turn comes it keeps the underlines it
+    // had; once all are done the underlines are those of rehighlight().
+    void rehighlightInSlices();
 
 protected:
     void highlightBlock(const QString &text) override;
@@ -54,15 +78,37 @@ private:
     void underlineChangedBlocks(int from, int charsRemoved, int charsAdded);
     // typedEnd: the document position where the word being typed ends, or
     // -1; a misspelled word that ends there is left without its underline.
-    void underlineBlock(const QTextBlock &block, int typedEnd = -1);
+    // Paragraphs whose underlines changed, as document positions, to be
+    // laid out again in one go.
+    struct Changed
+    {
+        int from = -1;
+        int to = -1;
+    };
+    // changed: collects a laid-out paragraph whose underlines changed
+    // instead of having it laid out again at once.
+    void underlineBlock(const QTextBlock &block, int typedEnd = -1, Changed *changed = nullptr);
+    void layOutAgain(const Changed &changed);
     void endTypedWord();
+    void checkSlice();
+    void checkView();
+    void stopSlices();
 
     // The editor whose text cursor tells where typing goes on, or null.
-    UnicodeKaEditor *m_editor = nullptr;
-    // Where the misspelled word that waits for its underline ends, or a
-    // null cursor; a cursor, so that edits elsewhere move it along and a
-    // deleted paragraph or document leaves nothing dangling.
-    QTextCursor m_waiting;
+    QPointer<UnicodeKaEditor> m_editor;
+    // The document position where the misspelled word that waits for its
+    // underline ends, or -1.
+    int m_waitingEnd = -1;
+    // Where the slices go on: the position of the next paragraph to check,
+    // or -1 when no slice is due.
+    int m_nextToCheck = -1;
+    // The paragraphs last checked in the editor's view, as positions.
+    int m_viewFrom = -1;
+    int m_viewTo = -1;
+    // How many paragraphs a slice checks: adjusted so that checking and
+    // laying them out again stays within a slice's time.
+    int m_sliceBlocks = 8;
+    QTimer *m_sliceTimer = nullptr;
 
     QTextCharFormat m_highlightFormat;
     Utils *m_utils = nullptr;

@@ -155,26 +155,26 @@ void UnicodeKaEditor::adoptDocument(QTextDocument *doc)
     doc->setModified(false);
     doc->setParent(this);
     disconnect(old, &QTextDocument::contentsChange, this, &UnicodeKaEditor::keepShapedText);
-    // The spell check runs before the view gives the document its layout:
-    // with a layout, every underlined paragraph would be laid out again on
-    // its own, which for a long document takes minutes. The highlighter
-    // leaves the old document before that is deleted.
-    if (m_highlighter) {
+    // The highlighter is a child of the document it checks: it goes along
+    // before the old document is deleted.
+    if (m_highlighter)
         m_highlighter->setParent(doc);
-        m_highlighter->setDocument(doc);
-        m_highlighter->rehighlight();
-    }
     // The editor's first document is its text control's, which deletes it
     // here; one taken over before is the editor's own.
     const bool ownsOld = old->parent() == this;
     {
         // Giving the document a layout reports its whole text as changed;
-        // the highlighter has seen it already.
+        // the spell check starts on it below.
         const QSignalBlocker blocker(doc);
         setDocument(doc);
     }
     if (ownsOld)
         delete old;
+    // With the old document gone there are no underlines to take off it
+    // (for a long one, a layout of every paragraph). The new one is checked
+    // before the events let its layout go on past the first page.
+    if (m_highlighter)
+        m_highlighter->setDocument(doc);
     connect(doc, &QTextDocument::contentsChange, this, &UnicodeKaEditor::keepShapedText);
 }
 
@@ -701,7 +701,7 @@ void UnicodeKaEditor::setSpellCheckAsYouType(bool yesNo)
     // The editor made without spell check has no highlighter to switch.
     if (m_highlighter) {
         m_highlighter->setEnabled(yesNo);
-        m_highlighter->rehighlight();
+        m_highlighter->rehighlightInSlices();
     }
 }
 
