@@ -15,6 +15,7 @@
 #include "editor/findandreplacedialog.h"
 #include "editor/spellcheckdialog.h"
 #include "editor/unicodekaeditor.h"
+#include "editor/storenotice.h"
 #include "editor/userdict.h"
 #include "editor/wiktionaryonline.h"
 #include "editor/yavokoshadialog.h"
@@ -346,9 +347,7 @@ void TabWidget::slotLoadCompleter()
         }
         // A damaged store has been set aside with what could be read of it;
         // the user must learn where, not only the log.
-        if (!problem.isEmpty())
-            QMessageBox::information(this, QGuiApplication::applicationDisplayName(), problem,
-                                     QMessageBox::Ok);
+        StoreNotice::show(this, problem);
         if (!text.isEmpty()) {
             QStringList words = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
             words.removeDuplicates();
