@@ -37,18 +37,13 @@ QString filePath(const char *name)
     return QDir(folder).filePath(QLatin1String(name));
 }
 
-// A copy keeps the original's permissions; a store copied from a read-only
-// file must still take the user's next save.
 bool copyFile(const QString &from, const QString &to)
 {
-    if (!QFile::copy(from, to)) {
-        qCWarning(lcCore).noquote() << "could not copy" << from << "to" << to;
-        QFile::remove(to);
-        return false;
-    }
-    QFile::setPermissions(to, QFile::permissions(to) | QFileDevice::ReadOwner
-                                  | QFileDevice::WriteOwner);
-    return true;
+    if (QFile::copy(from, to))
+        return true;
+    qCWarning(lcCore).noquote() << "could not copy" << from << "to" << to;
+    QFile::remove(to);
+    return false;
 }
 
 } // namespace
