@@ -53,25 +53,16 @@ void TestBuiltDictionaries::initTestCase()
     if (DictFixture::builtDictionaries().isEmpty())
         QSKIP(qPrintable(DictFixture::noBuiltDictionariesReason()));
     m_dct.reset(new AppDictFolder);
-    for (const QString &dictionary : DictFixture::builtDictionaries())
-        QVERIFY2(m_dct->addBuiltDatabase(dictionary), qPrintable(dictionary));
+    QVERIFY(m_dct->addBuiltDatabases());
 }
 
 void TestBuiltDictionaries::everyLanguage_data()
 {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("dictionary");
-    QTest::addColumn<QString>("word");   // one the list must hold: "language"
-
-    QTest::newRow("Kannada") << 0 << "kn" << QStringLiteral("ಭಾಷೆ");
-    QTest::newRow("Telugu") << 1 << "te" << QStringLiteral("భాష");
-    QTest::newRow("Malayalam") << 2 << "ml" << QStringLiteral("ഭാഷ");
-    QTest::newRow("Oriya") << 3 << "or" << QStringLiteral("ଭାଷା");
-    QTest::newRow("Hindi") << 4 << "hi" << QStringLiteral("भाषा");
-    QTest::newRow("Gujarati") << 5 << "gu" << QStringLiteral("ભાષા");
-    QTest::newRow("Bengali") << 6 << "bn" << QStringLiteral("ভাষা");
-    QTest::newRow("Gurmukhi") << 7 << "pa" << QStringLiteral("ਭਾਸ਼ਾ");
-    QTest::newRow("Tamil") << 8 << "ta" << QStringLiteral("மொழி");
+    QTest::addColumn<QString>("word");
+    for (const DictFixture::BuiltLanguage &row : DictFixture::builtLanguages())
+        QTest::newRow(row.name) << row.language << row.dictionary << row.word;
 }
 
 // Each database is found for its language among all nine, says what it is,

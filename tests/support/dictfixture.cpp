@@ -98,6 +98,21 @@ QString builtDatabase(const QString &dictionary)
     return QStringLiteral("%1/%2.db").arg(QString::fromUtf8(YAVO_DICT_DIR), dictionary);
 }
 
+QList<BuiltLanguage> builtLanguages()
+{
+    return {
+        {"Kannada", 0, QStringLiteral("kn"), QStringLiteral("ಭಾಷೆ")},
+        {"Telugu", 1, QStringLiteral("te"), QStringLiteral("భాష")},
+        {"Malayalam", 2, QStringLiteral("ml"), QStringLiteral("ഭാഷ")},
+        {"Oriya", 3, QStringLiteral("or"), QStringLiteral("ଭାଷା")},
+        {"Hindi", 4, QStringLiteral("hi"), QStringLiteral("भाषा")},
+        {"Gujarati", 5, QStringLiteral("gu"), QStringLiteral("ભાષા")},
+        {"Bengali", 6, QStringLiteral("bn"), QStringLiteral("ভাষা")},
+        {"Gurmukhi", 7, QStringLiteral("pa"), QStringLiteral("ਭਾਸ਼ਾ")},
+        {"Tamil", 8, QStringLiteral("ta"), QStringLiteral("மொழி")},
+    };
+}
+
 QString noBuiltDictionariesReason()
 {
     return QStringLiteral("The build found no aspell word lists (Debian packages aspell and "
@@ -124,8 +139,12 @@ QString AppDictFolder::filePath(const QString &name) const
     return QDir(m_path).filePath(name);
 }
 
-bool AppDictFolder::addBuiltDatabase(const QString &dictionary) const
+bool AppDictFolder::addBuiltDatabases() const
 {
-    const QString built = DictFixture::builtDatabase(dictionary);
-    return !built.isEmpty() && QFile::link(built, filePath(dictionary + QStringLiteral(".db")));
+    const QStringList dictionaries = DictFixture::builtDictionaries();
+    for (const QString &dictionary : dictionaries) {
+        if (!QFile::link(DictFixture::builtDatabase(dictionary), filePath(dictionary + QStringLiteral(".db"))))
+            return false;
+    }
+    return true;
 }

@@ -53,6 +53,17 @@ QString builtDatabase(const QString &dictionary);
 // Why a test of them has nothing to test.
 QString noBuiltDictionariesReason();
 
+// One row of a test over the nine built databases: the language, its aspell
+// dictionary and a word its list holds ("language").
+struct BuiltLanguage
+{
+    const char *name;
+    int language;
+    QString dictionary;
+    QString word;
+};
+QList<BuiltLanguage> builtLanguages();
+
 } // namespace DictFixture
 
 // "<program folder>/dct", where the reader looks, empty while this lives and
@@ -69,8 +80,8 @@ public:
 
     QString path() const { return m_path; }
     QString filePath(const QString &name) const;
-    // Puts a built database here, as the program finds them beside it.
-    bool addBuiltDatabase(const QString &dictionary) const;
+    // Puts the built databases here, as the program finds them beside it.
+    bool addBuiltDatabases() const;
 
 private:
     QString m_path;
