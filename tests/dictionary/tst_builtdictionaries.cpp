@@ -1,20 +1,25 @@
 // The dictionary databases the build makes from Debian's aspell word lists,
-// read as the programs read them: beside the program, through DictDatabase
-// and the word list of completion and spelling.
+// read as the programs read them: beside the program, through DictDatabase,
+// the word list of completion and spelling, and the offline dictionary.
 #include "dictfixture.h"
 #include "modalanswerer.h"
 #include "testmain.h"
 
 #include "core/languagetable.h"
 #include "dictionary/dictdatabase.h"
+#include "editor/yavokoshadialog.h"
 #include "utils/utils.h"
+#include "widgets/unicodelineedit.h"
 
 #include <QCompleter>
 #include <QDate>
+#include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringListModel>
+#include <QTextBlock>
+#include <QTextBrowser>
 
 namespace {
 
@@ -60,13 +65,22 @@ void TestBuiltDictionaries::everyLanguage_data()
 {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("dictionary");
-    QTest::addColumn<QString>("word");
-    for (const DictFixture::BuiltLanguage &row : DictFixture::builtLanguages())
-        QTest::newRow(row.name) << row.language << row.dictionary << row.word;
+    QTest::addColumn<QString>("word");   // one the list must hold: "language"
+
+    QTest::newRow("Kannada") << 0 << "kn" << QStringLiteral("ಭಾಷೆ");
+    QTest::newRow("Telugu") << 1 << "te" << QStringLiteral("భాష");
+    QTest::newRow("Malayalam") << 2 << "ml" << QStringLiteral("ഭാഷ");
+    QTest::newRow("Oriya") << 3 << "or" << QStringLiteral("ଭାଷା");
+    QTest::newRow("Hindi") << 4 << "hi" << QStringLiteral("भाषा");
+    QTest::newRow("Gujarati") << 5 << "gu" << QStringLiteral("ભાષા");
+    QTest::newRow("Bengali") << 6 << "bn" << QStringLiteral("ভাষা");
+    QTest::newRow("Gurmukhi") << 7 << "pa" << QStringLiteral("ਭਾਸ਼ਾ");
+    QTest::newRow("Tamil") << 8 << "ta" << QStringLiteral("மொழி");
 }
 
 // Each database is found for its language among all nine, says what it is,
-// and holds the whole aspell list: every word, once, and nothing else.
+// holds the whole aspell list (every word, once, and nothing else), and
+// serves the offline dictionary.
 void TestBuiltDictionaries::everyLanguage()
 {
     QFETCH(int, language);
@@ -75,11 +89,11 @@ void TestBuiltDictionaries::everyLanguage()
     if (!DictFixture::builtDictionaries().contains(dictionary))
         QSKIP(qPrintable(QStringLiteral("the build had no aspell-%1").arg(dictionary)));
 
+    // No box on the way: neither a database that does not open nor one
+    // that is not found.
     ModalAnswerer answerer;
     DictDatabase reader;
     QVERIFY(reader.open(language, false));
-    QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
-    QCOMPARE(answerer.seen(), QStringList());
 
     const QStringList info = reader.info();
     QCOMPARE(info.size(), 3);
@@ -96,6 +110,38 @@ void TestBuiltDictionaries::everyLanguage()
     QVERIFY(!expected.isEmpty());
     QCOMPARE(distinct.size(), expected.size());
     QVERIFY(distinct == expected);
+
+    // The offline dictionary: these lists have words and no entries, so a
+    // look-up is a word without an entry, told as such, with its similar
+    // words.
+    YavoKoshaDialog dialog(nullptr);
+    dialog.setLanguage(language, 0);
+    auto *field = dialog.findChild<UnicodeLineEdit *>(QStringLiteral("wordLineEdit"));
+    auto *browser = dialog.findChild<QTextBrowser *>(QStringLiteral("textBrowser"));
+    auto *status = dialog.findChild<QLabel *>(QStringLiteral("statusBar"));
+    QVERIFY(field && browser && status);
+    // Found: the field takes words.
+    QVERIFY(field->isEnabled());
+    QVERIFY(browser->isEnabled());
+
+    dialog.searchWord(word);
+    QCOMPARE(status->text(), QStringLiteral("Word not found. Sorry!"));
+
+    // The word, then at most the first ten words of the list that hold it,
+    // each a link.
+    QTextBlock block = browser->document()->begin();
+    QCOMPARE(block.text().trimmed(), word);
+    QStringList similar;
+    for (block = block.next(); block.isValid(); block = block.next()) {
+        QVERIFY2(block.begin().fragment().charFormat().isAnchor(), qPrintable(block.text()));
+        similar << block.text();
+    }
+    QVERIFY(!similar.isEmpty());
+    QVERIFY(similar.size() <= 10);
+    for (const QString &candidate : qAsConst(similar))
+        QVERIFY2(candidate.contains(word), qPrintable(candidate));
+    QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+    QCOMPARE(answerer.seen(), QStringList());
 }
 
 void TestBuiltDictionaries::kannadaWordList_data()

@@ -98,21 +98,6 @@ QString builtDatabase(const QString &dictionary)
     return QStringLiteral("%1/%2.db").arg(QString::fromUtf8(YAVO_DICT_DIR), dictionary);
 }
 
-QList<BuiltLanguage> builtLanguages()
-{
-    return {
-        {"Kannada", 0, QStringLiteral("kn"), QStringLiteral("ಭಾಷೆ")},
-        {"Telugu", 1, QStringLiteral("te"), QStringLiteral("భాష")},
-        {"Malayalam", 2, QStringLiteral("ml"), QStringLiteral("ഭാഷ")},
-        {"Oriya", 3, QStringLiteral("or"), QStringLiteral("ଭାଷା")},
-        {"Hindi", 4, QStringLiteral("hi"), QStringLiteral("भाषा")},
-        {"Gujarati", 5, QStringLiteral("gu"), QStringLiteral("ભાષા")},
-        {"Bengali", 6, QStringLiteral("bn"), QStringLiteral("ভাষা")},
-        {"Gurmukhi", 7, QStringLiteral("pa"), QStringLiteral("ਭਾਸ਼ਾ")},
-        {"Tamil", 8, QStringLiteral("ta"), QStringLiteral("மொழி")},
-    };
-}
-
 QString noBuiltDictionariesReason()
 {
     return QStringLiteral("The build found no aspell word lists (Debian packages aspell and "

@@ -53,17 +53,6 @@ QString builtDatabase(const QString &dictionary);
 // Why a test of them has nothing to test.
 QString noBuiltDictionariesReason();
 
-// One row of a test over the nine built databases: the language, its aspell
-// dictionary and a word its list holds ("language").
-struct BuiltLanguage
-{
-    const char *name;
-    int language;
-    QString dictionary;
-    QString word;
-};
-QList<BuiltLanguage> builtLanguages();
-
 } // namespace DictFixture
 
 // "<program folder>/dct", where the reader looks, empty while this lives and
