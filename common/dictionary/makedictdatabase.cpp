@@ -7,6 +7,7 @@
 //     yavo_makedictdatabase LANGUAGE ASPELL-DICTIONARY OUTPUT [ASPELL-PROGRAM]
 //
 // LANGUAGE is the shared language number (0 Kannada ... 8 Tamil).
+#include "core/indicchars.h"
 #include "core/languagetable.h"
 #include "dictionary/compressedtext.h"
 
@@ -26,8 +27,6 @@
 #include <cstdio>
 
 namespace {
-
-constexpr int lastIndicLanguage = 8;
 
 bool fail(const QString &message)
 {
@@ -165,7 +164,7 @@ int main(int argc, char *argv[])
     bool isNumber = false;
     const int language = args.value(1).toInt(&isNumber);
     if (args.size() < 4 || args.size() > 5 || !isNumber || language < 0
-            || language > lastIndicLanguage) {
+            || language >= IndicLanguage::count) {
         std::fprintf(stderr, "usage: %s LANGUAGE(0-8) ASPELL-DICTIONARY OUTPUT [ASPELL-PROGRAM]\n",
                      argv[0]);
         return 2;
