@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The real program under a virtual X server, beside the dictionary databases
-# the build made from the aspell word lists: Kannada words typed with the
-# Phonetic layout are checked against the word list (the screen shows no red
-# underline under them), a misspelled word is underlined and mended from its
-# suggestions, a word is completed from the list, and the saved file holds
-# what the user ended with.
+# the build made from the aspell word lists: the word of the document it
+# opens and Kannada words typed with the Phonetic layout are checked against
+# the word list (the screen shows no red underline under them), a misspelled
+# word is underlined and mended from its suggestions, a word is completed
+# from the list, and the saved file holds what the user ended with.
 # Usage: endtoend_spelling.sh PATH/TO/yavo-pad KANNADA-DATABASE
 # An empty KANNADA-DATABASE: the build found no Kannada word list.
 set -uo pipefail
@@ -33,7 +33,7 @@ export XDG_CACHE_HOME="$work/home/.cache" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$work/fb" && chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 cd "$HOME"
-: > "$work/a.txt"
+printf '%s\n' 'ಭಾಷೆ' > "$work/a.txt"
 
 # What the screen shows (screenpixels.py), asked a line at a time.
 screen() {
@@ -55,9 +55,10 @@ apid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name 'YavoPad' | head -1)
 [ -n "$window" ] || { echo "no window shown"; exit 1; }
 xdotool windowfocus --sync "$window" 2>/dev/null || true
-# The word list is loaded 300 ms after the start.
+# The word list is loaded 300 ms after the start, after the document.
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$window")"
+# Below the text: the caret goes to the empty last line.
 xdotool mousemove --window "$window" $((WIDTH / 2)) $((HEIGHT / 2)) click 1
 # The pointer is drawn into the frame buffer: out of the way.
 xdotool mousemove 0 0
@@ -66,12 +67,12 @@ read -r px0 py0 px1 py1 <<< "$(screen page $((X + WIDTH / 2)) $((Y + HEIGHT / 2)
 [ $((px1 - px0)) -gt 100 ] && [ $((py1 - py0)) -gt 50 ] || { echo "no page found: $px0 $py0 $px1 $py1"; exit 1; }
 underlined() { screen red "$px0" "$py0" "$px1" "$py1"; }
 
-xdotool type --delay 60 'namaskAra kannaDa taMtrAMSa '
+xdotool type --delay 30 'namaskAra kannaDa taMtrAMSa '
 sleep 0.7
 red=$(underlined)
 [ "$red" -eq 0 ] || { echo "words of the list are underlined ($red red pixels)"; exit 1; }
 
-xdotool type --delay 60 'kannaDha '
+xdotool type --delay 30 'kannaDha '
 sleep 0.7
 red=$(underlined)
 [ "$red" -gt 0 ] || { echo "a word missing from the list is not underlined"; exit 1; }
@@ -96,7 +97,7 @@ red=$(underlined)
 
 # Completion offers the list's words once five keys are typed.
 xdotool key End
-xdotool type --delay 60 'namaskA'
+xdotool type --delay 30 'namaskA'
 sleep 0.5
 xdotool key Return
 sleep 0.3
@@ -115,10 +116,11 @@ wait "$apid"; rc=$?
 apid=""
 [ "$rc" -eq 0 ] || { echo "yavo-pad exit code $rc"; exit 1; }
 
-expected=$(printf '\xef\xbb\xbf%s' 'ನಮಸ್ಕಾರ ಕನ್ನಡ ತಂತ್ರಾಂಶ ಕನ್ನಡ ನಮಸ್ಕಾರ' | od -An -tx1)
+text='ಭಾಷೆ\nನಮಸ್ಕಾರ ಕನ್ನಡ ತಂತ್ರಾಂಶ ಕನ್ನಡ ನಮಸ್ಕಾರ'
+expected=$(printf "\xef\xbb\xbf$text" | od -An -tx1)
 actual=$(od -An -tx1 "$work/a.txt")
 if [ "$expected" != "$actual" ]; then
-    echo "a.txt holds:"; cat "$work/a.txt"; echo; echo "expected: ನಮಸ್ಕಾರ ಕನ್ನಡ ತಂತ್ರಾಂಶ ಕನ್ನಡ ನಮಸ್ಕಾರ"
+    echo "a.txt holds:"; cat "$work/a.txt"; echo; echo "expected:"; printf "$text\n"
     exit 1
 fi
 echo "spelling checked against the word list, mended and completed from it"

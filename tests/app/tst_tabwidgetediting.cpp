@@ -25,7 +25,9 @@
 #include <QCompleter>
 #include <QMimeData>
 #include <QStringListModel>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 
 // The Edit, Format and Tools commands and the language tools, driven through
 // the real window's actions, each test in a fresh settings store and
@@ -51,6 +53,7 @@ private Q_SLOTS:
     void spellCheckAsYouTypeReachesEveryTab();
     void spellCheckDialogIsSharedAndBound();
     void completerCarriesUserWordsAndFollowsTheTab();
+    void documentsOpenedBeforeTheListAreCheckedAgain();
     void damagedUserDictionaryIsShownOnLoad();
     void scriptConversion_data();
     void scriptConversion();
@@ -468,6 +471,31 @@ void tst_TabWidgetEditing::completerCarriesUserWordsAndFollowsTheTab()
     emit completer->activated(QStringLiteral("ಮಾತು"));
     QCOMPARE(first->toPlainText(), QStringLiteral("ಮಾತು"));
     QCOMPARE(second->toPlainText(), QStringLiteral("ಪದ"));
+}
+
+// The word list comes 300 ms after the start, after the documents named on
+// the command line: those are checked again against it, in every tab.
+void tst_TabWidgetEditing::documentsOpenedBeforeTheListAreCheckedAgain()
+{
+    QVERIFY(UserDict().save(QStringLiteral("ಹೊಸ\nಪದ"), QStringLiteral("UnicodeWords")));
+    setText(QStringLiteral("ಹೊಸ ಮಾತು ಪದ"));
+    action(QStringLiteral("actionNew"))->trigger();
+    setText(QStringLiteral("ಪದ"));
+    auto underlinedWords = [this](int tab) {
+        QStringList words;
+        const QTextBlock block = tabs()->editorAtIndex(tab)->document()->firstBlock();
+        for (const QTextLayout::FormatRange &range : block.layout()->formats()) {
+            if (range.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
+                words << block.text().mid(range.start, range.length);
+        }
+        return words;
+    };
+    QCOMPARE(underlinedWords(0), (QStringList{"ಹೊಸ", "ಮಾತು", "ಪದ"}));
+    QCOMPARE(underlinedWords(1), QStringList{"ಪದ"});
+
+    tabs()->slotLoadCompleter();
+    QCOMPARE(underlinedWords(0), QStringList{"ಮಾತು"});
+    QCOMPARE(underlinedWords(1), QStringList());
 }
 
 void tst_TabWidgetEditing::scriptConversion_data()

@@ -353,6 +353,9 @@ void TabWidget::slotLoadCompleter()
             words.removeDuplicates();
             m_utils->addWords(words);
         }
+        // Until now every word counted as misspelled: the documents opened
+        // meanwhile (those named on the command line) are checked again.
+        setSpellCheckAsYouType(spellCheckAsYouType());
         if (QAbstractItemView *popup = m_completer->popup())
             popup->setFont(QFont(m_comboFont->currentText(), 11));
     }
