@@ -39,6 +39,29 @@ QByteArray readFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The stand-in, in a folder of its own while this lives.
+class FakeAspell
+{
+public:
+    FakeAspell(const QByteArray &dump, const QByteArray &expand, const QByteArray &exitCode)
+    {
+        const QDir dir(m_dir.path());
+        m_ready = writeFile(program(), fakeAspell)
+                && QFile::setPermissions(program(), QFileDevice::ReadOwner | QFileDevice::ExeOwner)
+                && writeFile(dir.filePath("dump.txt"), dump) && writeFile(dir.filePath("expand.txt"), expand)
+                && writeFile(dir.filePath("exit.txt"), exitCode);
+    }
+
+    bool isReady() const { return m_ready; }
+    QString program() const { return QDir(m_dir.path()).filePath("aspell"); }
+    // What "expand" was given; empty when it was not asked.
+    QByteArray expandInput() const { return readFile(QDir(m_dir.path()).filePath("expand-input.txt")); }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_ready = false;
+};
+
 } // namespace
 
 class TestMakeDictDatabase : public QObject
@@ -78,22 +101,16 @@ void TestMakeDictDatabase::makesTheDatabase()
     QFETCH(QByteArray, expand);
     QFETCH(QStringList, words);
 
-    QTemporaryDir aspell;
-    const QDir fake(aspell.path());
-    QVERIFY(writeFile(fake.filePath("aspell"), fakeAspell));
-    QVERIFY(QFile::setPermissions(fake.filePath("aspell"), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    QVERIFY(writeFile(fake.filePath("dump.txt"), dump));
-    QVERIFY(writeFile(fake.filePath("expand.txt"), expand));
-    QVERIFY(writeFile(fake.filePath("exit.txt"), "0"));
-
+    const FakeAspell aspell(dump, expand, "0");
+    QVERIFY(aspell.isReady());
     AppDictFolder dct;
     const QString output = dct.filePath(QStringLiteral("made.db"));
     const int code = QProcess::execute(QStringLiteral(YAVO_MAKEDICTDATABASE),
                                        {QString::number(language), QStringLiteral("xx"), output,
-                                        fake.filePath("aspell")});
+                                        aspell.program()});
     QCOMPARE(code, 0);
     QCOMPARE(QDir(dct.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"made.db"});
-    QCOMPARE(readFile(fake.filePath("expand-input.txt")), expand.isEmpty() ? QByteArray() : dump);
+    QCOMPARE(aspell.expandInput(), expand.isEmpty() ? QByteArray() : dump);
 
     DictDatabase reader;
     QVERIFY(reader.open(language, true));
@@ -127,17 +144,14 @@ void TestMakeDictDatabase::failsWithoutOutput()
     QFETCH(QByteArray, exitCode);
     QFETCH(int, expected);
 
-    QTemporaryDir aspell;
-    const QDir fake(aspell.path());
-    QVERIFY(writeFile(fake.filePath("aspell"), fakeAspell));
-    QVERIFY(QFile::setPermissions(fake.filePath("aspell"), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    QVERIFY(writeFile(fake.filePath("dump.txt"), exitCode == "1" ? QByteArray("ಅ\n") : QByteArray("\n")));
-    QVERIFY(writeFile(fake.filePath("exit.txt"), exitCode));
+    // A failing aspell still writes words; one that succeeds, none.
+    const FakeAspell aspell(exitCode == "1" ? QByteArray("ಅ\n") : QByteArray("\n"), QByteArray(), exitCode);
+    QVERIFY(aspell.isReady());
 
     QTemporaryDir out;
     const QString output = QDir(out.path()).filePath(QStringLiteral("kn.db"));
     arguments.replaceInStrings(QStringLiteral("%out"), output);
-    arguments.replaceInStrings(QStringLiteral("%aspell"), fake.filePath("aspell"));
+    arguments.replaceInStrings(QStringLiteral("%aspell"), aspell.program());
     QProcess tool;
     tool.start(QStringLiteral(YAVO_MAKEDICTDATABASE), arguments);
     QVERIFY(tool.waitForFinished(30000));
