@@ -2,6 +2,7 @@
 
 #include "core/indicchars.h"
 #include "core/textlinefile.h"
+#include "core/userdatafolder.h"
 #include "dictionary/dictdatabase.h"
 #include "private/dictionarylogging_p.h"
 
@@ -219,7 +220,7 @@ WordList::~WordList() = default;
 
 QString WordList::userWordFile()
 {
-    return QStringLiteral("usr.dct");
+    return UserDataFolder::userWordFile();
 }
 
 QStringListModel *WordList::loadWords(int language)

@@ -20,7 +20,7 @@ public:
     explicit WordList(QObject *parent = nullptr);
     ~WordList() override;
 
-    // The user's word file, relative to the current folder.
+    // The user's word file "usr.dct", in the user's data folder.
     static QString userWordFile();
 
     // Builds the list from the three sources and makes it the model. The

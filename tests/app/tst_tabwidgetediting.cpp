@@ -25,7 +25,9 @@
 #include <QCompleter>
 #include <QMimeData>
 #include <QStringListModel>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 
 // The Edit, Format and Tools commands and the language tools, driven through
 // the real window's actions, each test in a fresh settings store and
@@ -51,6 +53,7 @@ private Q_SLOTS:
     void spellCheckAsYouTypeReachesEveryTab();
     void spellCheckDialogIsSharedAndBound();
     void completerCarriesUserWordsAndFollowsTheTab();
+    void documentsOpenedBeforeTheListAreCheckedAgain();
     void damagedUserDictionaryIsShownOnLoad();
     void scriptConversion_data();
     void scriptConversion();
@@ -414,20 +417,21 @@ void tst_TabWidgetEditing::spellCheckDialogIsSharedAndBound()
 
 void tst_TabWidgetEditing::damagedUserDictionaryIsShownOnLoad()
 {
-    QVERIFY(QDir().mkpath(QStringLiteral("dat")));
-    QFile damaged(QStringLiteral("dat/usrdic.dat"));
-    QVERIFY(damaged.open(QIODevice::WriteOnly));
-    damaged.write("not a database, and never was one\n");
-    damaged.close();
+    QVERIFY(!m_sandbox->writeUserFile(QStringLiteral("usrdic.dat"),
+                                      "not a database, and never was one\n").isEmpty());
 
+    // Told beside the window, which the user goes on working in.
     ModalAnswerer answerer;
-    answerer.expectMessageBox(QString(), QString(), QMessageBox::Ok);
     tabs()->slotLoadCompleter();
     QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
-    QCOMPARE(answerer.seen().size(), 1);
-    QVERIFY2(answerer.seen().first().contains(QStringLiteral("usrdic.damaged-")),
-             qPrintable(answerer.seen().first()));
-    QCOMPARE(QDir(QStringLiteral("dat")).entryList({QStringLiteral("usrdic.damaged-*")}, QDir::Files).size(), 1);
+    QCOMPARE(answerer.seen(), QStringList());
+    const QList<QMessageBox *> boxes = tabs()->window()->findChildren<QMessageBox *>();
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY(boxes.first()->isVisible());
+    QCOMPARE(boxes.first()->windowModality(), Qt::NonModal);
+    QVERIFY2(boxes.first()->text().contains(QStringLiteral("usrdic.damaged-")),
+             qPrintable(boxes.first()->text()));
+    QCOMPARE(QDir(m_sandbox->userDataDir()).entryList({QStringLiteral("usrdic.damaged-*")}, QDir::Files).size(), 1);
     QVERIFY(editor()->completer());
 }
 
@@ -467,6 +471,31 @@ void tst_TabWidgetEditing::completerCarriesUserWordsAndFollowsTheTab()
     emit completer->activated(QStringLiteral("ಮಾತು"));
     QCOMPARE(first->toPlainText(), QStringLiteral("ಮಾತು"));
     QCOMPARE(second->toPlainText(), QStringLiteral("ಪದ"));
+}
+
+// The word list comes 300 ms after the start, after the documents named on
+// the command line: those are checked again against it, in every tab.
+void tst_TabWidgetEditing::documentsOpenedBeforeTheListAreCheckedAgain()
+{
+    QVERIFY(UserDict().save(QStringLiteral("ಹೊಸ\nಪದ"), QStringLiteral("UnicodeWords")));
+    setText(QStringLiteral("ಹೊಸ ಮಾತು ಪದ"));
+    action(QStringLiteral("actionNew"))->trigger();
+    setText(QStringLiteral("ಪದ"));
+    auto underlinedWords = [this](int tab) {
+        QStringList words;
+        const QTextBlock block = tabs()->editorAtIndex(tab)->document()->firstBlock();
+        for (const QTextLayout::FormatRange &range : block.layout()->formats()) {
+            if (range.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
+                words << block.text().mid(range.start, range.length);
+        }
+        return words;
+    };
+    QCOMPARE(underlinedWords(0), (QStringList{"ಹೊಸ", "ಮಾತು", "ಪದ"}));
+    QCOMPARE(underlinedWords(1), QStringList{"ಪದ"});
+
+    tabs()->slotLoadCompleter();
+    QCOMPARE(underlinedWords(0), QStringList{"ಮಾತು"});
+    QCOMPARE(underlinedWords(1), QStringList());
 }
 
 void tst_TabWidgetEditing::scriptConversion_data()

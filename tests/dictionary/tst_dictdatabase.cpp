@@ -313,11 +313,11 @@ void TestDictDatabase::exec()
 
 void TestDictDatabase::ensureUtilsPutsUserWordsFirst()
 {
-    TestSandbox sandbox;   // "usr.dct" is read from the current folder
+    TestSandbox sandbox;   // "usr.dct" is read from the user's data folder
     AppDictFolder dct;
     const QString kii = QStringLiteral("\u0C95\u0CC0");
     const QString ki = QStringLiteral("\u0C95\u0CBF");
-    QVERIFY(!sandbox.writeFile("cwd/usr.dct", kii.toUtf8()).isEmpty());
+    QVERIFY(!sandbox.writeUserFile("usr.dct", kii.toUtf8()).isEmpty());
     QVERIFY(DictFixture::writeDatabase(dct.filePath("kn.db"), dictionary("Kannada", {ki + "x", "zz"})));
 
     DictDatabase reader;

@@ -7,6 +7,7 @@
 
 #include "modalanswerer.h"
 #include "testmain.h"
+#include "testsandbox.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopedPointer>
 #include <QToolButton>
 
 namespace {
@@ -133,6 +135,7 @@ class TestEditUserDict : public QObject
 
 private slots:
     void init();
+    void cleanup();
 
     void save_data();
     void save();
@@ -142,13 +145,20 @@ private slots:
     void damagedStoreIsShown();
     void entryDialog_data();
     void entryDialog();
+
+private:
+    QScopedPointer<TestSandbox> m_sandbox;
 };
 
 void TestEditUserDict::init()
 {
-    QFile::remove(WordList::userWordFile());
-    QDir(QStringLiteral("dat")).removeRecursively();
-    QFile::remove(QStringLiteral("dat"));
+    m_sandbox.reset(new TestSandbox);
+}
+
+// Before the next one is made: each sandbox puts back what it found.
+void TestEditUserDict::cleanup()
+{
+    m_sandbox.reset();
 }
 
 void TestEditUserDict::save_data()
@@ -236,8 +246,9 @@ void TestEditUserDict::duplicateWord()
 void TestEditUserDict::failedSaveKeepsTheDialogAndTheWordFile()
 {
     writeFile(WordList::userWordFile(), QStringLiteral("z\n"));
-    // A file where the store's folder should be: the store cannot open.
-    writeFile(QStringLiteral("dat"), QString());
+    // The store's name leads nowhere that can be made: it cannot open.
+    const QString store = QDir(m_sandbox->userDataDir()).filePath(QStringLiteral("usrdic.dat"));
+    QVERIFY(QFile::link(QStringLiteral("/proc/no-such-folder/usrdic.dat"), store));
 
     Editor e;
     ModalAnswerer answerer;
@@ -250,7 +261,7 @@ void TestEditUserDict::failedSaveKeepsTheDialogAndTheWordFile()
     QVERIFY2(text.startsWith(QStringLiteral("Unable to save the user dictionary\nPleae inform the error to "
                                             "https://yavo.example.org/contact\n\n")),
              qPrintable(text));
-    QVERIFY2(text.contains(QStringLiteral("./dat/usrdic.dat")), qPrintable(text));
+    QVERIFY2(text.contains(store), qPrintable(text));
     QVERIFY(e.dialog.isVisible());
     QVERIFY(QFile::exists(WordList::userWordFile()));
 }
@@ -274,10 +285,7 @@ void TestEditUserDict::damagedStoreIsShown()
     const bool damaged = !file.isEmpty();
 
     if (damaged) {
-        QVERIFY(QDir().mkpath(QStringLiteral("dat")));
-        QFile damagedFile(QStringLiteral("dat/usrdic.dat"));
-        QVERIFY(damagedFile.open(QIODevice::WriteOnly));
-        damagedFile.write(file);
+        QVERIFY(!m_sandbox->writeUserFile(QStringLiteral("usrdic.dat"), file).isEmpty());
     } else {
         QVERIFY(UserDict().save(QStringLiteral("a"), wordsTable));
     }
@@ -296,7 +304,7 @@ void TestEditUserDict::damagedStoreIsShown()
     QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
     QCOMPARE(answerer.seen().size(), int(damaged) + int(!load));
 
-    const QStringList copies = QDir(QStringLiteral("dat"))
+    const QStringList copies = QDir(m_sandbox->userDataDir())
             .entryList({QStringLiteral("usrdic.damaged-*")}, QDir::Files);
     QCOMPARE(copies.size(), int(damaged));
     if (damaged)

@@ -9,10 +9,13 @@
 #include "modalanswerer.h"
 #include "testmain.h"
 #include "testplugins.h"
+#include "testsandbox.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QScopedPointer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -93,6 +96,7 @@ class TestFindAndReplaceDialog : public QObject
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
 
     void find_data();
     void find();
@@ -106,6 +110,9 @@ private slots:
     void doesNothingOnceTheEditorIsGone();
     void showsWhatTheHistoryStoreReports_data();
     void showsWhatTheHistoryStoreReports();
+
+private:
+    QScopedPointer<TestSandbox> m_sandbox;
 };
 
 void TestFindAndReplaceDialog::initTestCase()
@@ -115,7 +122,13 @@ void TestFindAndReplaceDialog::initTestCase()
 
 void TestFindAndReplaceDialog::init()
 {
-    QFile::remove(QStringLiteral("dat/history.dat"));
+    m_sandbox.reset(new TestSandbox);
+}
+
+// Before the next one is made: each sandbox puts back what it found.
+void TestFindAndReplaceDialog::cleanup()
+{
+    m_sandbox.reset();
 }
 
 void TestFindAndReplaceDialog::find_data()
@@ -354,42 +367,53 @@ void TestFindAndReplaceDialog::doesNothingOnceTheEditorIsGone()
 void TestFindAndReplaceDialog::showsWhatTheHistoryStoreReports_data()
 {
     QTest::addColumn<QByteArray>("file");   // empty: a sound store with a history
-    QTest::addColumn<bool>("damaged");
+    QTest::addColumn<bool>("folder");       // false: a file takes the folder's name
+    QTest::addColumn<QString>("told");      // in the box at the load; empty: no box
 
-    QTest::newRow("sound") << QByteArray() << false;
-    QTest::newRow("not a database") << QByteArray("find: cat\nreplace: dog\n") << true;
+    QTest::newRow("sound") << QByteArray() << true << QString();
+    QTest::newRow("not a database") << QByteArray("find: cat\nreplace: dog\n") << true
+                                    << "history.damaged-";
+    QTest::newRow("cannot be opened") << QByteArray() << false << "could not be opened";
 }
 
+// At the load the user is told, beside the window, and goes on; at the save,
+// which comes as the program closes, nothing waits for anyone.
 void TestFindAndReplaceDialog::showsWhatTheHistoryStoreReports()
 {
     QFETCH(QByteArray, file);
-    QFETCH(bool, damaged);
+    QFETCH(bool, folder);
+    QFETCH(QString, told);
 
-    QDir dat(QStringLiteral("dat"));
-    const QStringList copyPattern{QStringLiteral("history.damaged-*")};
-    for (const QString &copy : dat.entryList(copyPattern, QDir::Files))
-        QVERIFY(dat.remove(copy));
-    if (file.isEmpty()) {
+    const QDir dat(m_sandbox->userDataDir());
+    if (!folder) {
+        QVERIFY(!m_sandbox->writeFile(QDir(m_sandbox->root()).relativeFilePath(dat.path()),
+                                      "not a folder").isEmpty());
+    } else if (file.isEmpty()) {
         History().save(QStringLiteral("Find"), QStringLiteral("cat"));
     } else {
-        QVERIFY(QDir().mkpath(dat.path()));
-        QFile damagedFile(dat.filePath(QStringLiteral("history.dat")));
-        QVERIFY(damagedFile.open(QIODevice::WriteOnly));
-        damagedFile.write(file);
+        QVERIFY(!m_sandbox->writeUserFile(QStringLiteral("history.dat"), file).isEmpty());
     }
 
     ModalAnswerer answerer;
-    if (damaged)
-        answerer.expectMessageBox(Utils::displayName(), QString(), QMessageBox::Ok);
-    delete new FindAndReplaceDialog;
+    {
+        QWidget window;
+        auto *panel = new FindAndReplaceDialog(&window);
+        const QList<QMessageBox *> boxes = window.findChildren<QMessageBox *>();
+        QCOMPARE(boxes.size(), told.isEmpty() ? 0 : 1);
+        if (!told.isEmpty()) {
+            QMessageBox *box = boxes.constFirst();
+            QVERIFY(box->isVisible());
+            QCOMPARE(box->windowModality(), Qt::NonModal);
+            QCOMPARE(box->windowTitle(), Utils::displayName());
+            QVERIFY2(box->text().contains(told), qPrintable(box->text()));
+        }
+        delete panel;
+        QCOMPARE(window.findChildren<QMessageBox *>().size(), boxes.size());
+    }
     QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
-    QCOMPARE(answerer.seen().size(), damaged ? 1 : 0);
-
-    const QStringList copies = dat.entryList(copyPattern, QDir::Files);
-    QCOMPARE(copies.size(), damaged ? 1 : 0);
-    if (damaged)
-        QVERIFY2(answerer.seen().constFirst().contains(copies.constFirst()),
-                 qPrintable(answerer.seen().constFirst()));
+    QCOMPARE(answerer.seen(), QStringList());
+    if (folder)
+        QCOMPARE(History().load(QStringLiteral("Find")), file.isEmpty() ? "cat" : "");
 }
 
 YAVO_TEST_MAIN(TestFindAndReplaceDialog)

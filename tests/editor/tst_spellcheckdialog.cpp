@@ -7,11 +7,13 @@
 
 #include "modalanswerer.h"
 #include "testmain.h"
+#include "testsandbox.h"
 
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopedPointer>
 
 namespace {
 
@@ -99,17 +101,27 @@ class TestSpellCheckDialog : public QObject
 
 private slots:
     void init();
+    void cleanup();
 
     void walk_data();
     void walk();
     void showsTheWordWithoutEditingTheDocument_data();
     void showsTheWordWithoutEditingTheDocument();
     void doesNothingOnceTheEditorIsGone();
+
+private:
+    QScopedPointer<TestSandbox> m_sandbox;
 };
 
 void TestSpellCheckDialog::init()
 {
-    QFile::remove(WordList::userWordFile());
+    m_sandbox.reset(new TestSandbox);
+}
+
+// Before the next one is made: each sandbox puts back what it found.
+void TestSpellCheckDialog::cleanup()
+{
+    m_sandbox.reset();
 }
 
 void TestSpellCheckDialog::walk_data()

@@ -11,6 +11,7 @@
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTextCodec>
 #include <QLoggingCategory>
 
@@ -30,11 +31,19 @@ struct StoreKind
     QStringList tables;
 };
 
+// The user's data folder of the sandbox in place.
+QString userDataFile(const QString &name)
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+            .filePath(QStringLiteral("Quenvel/Yavo/") + name);
+}
+
+// Only inside a sandbox: the files are in its data folder.
 StoreKind storeKind(const QString &name)
 {
     if (name == QLatin1String("history"))
-        return {"dat/history.dat", "QSQLCIPHER", historyKey, {"Find", "Replace"}};
-    return {"dat/usrdic.dat", "QSQLITE", QString(), {"UnicodeWords"}};
+        return {userDataFile("history.dat"), "QSQLCIPHER", historyKey, {"Find", "Replace"}};
+    return {userDataFile("usrdic.dat"), "QSQLITE", QString(), {"UnicodeWords"}};
 }
 
 // One store object of either kind, alive while this lives.
@@ -306,10 +315,10 @@ void TestStores::initTestCase()
 void TestStores::firstUse()
 {
     QFETCH(QString, kind);
-    const StoreKind store = storeKind(kind);
     TestSandbox sandbox;
-    // The current folder has no "dat" yet; the store makes it there.
-    QVERIFY(!QFileInfo::exists(QStringLiteral("dat")));
+    const StoreKind store = storeKind(kind);
+    // The data folder has no folder of the suite yet; the store makes it.
+    QVERIFY(!QFileInfo::exists(sandbox.userDataDir()));
     {
         Store first(kind);
         for (const QString &table : store.tables) {
@@ -344,8 +353,8 @@ void TestStores::roundTrip()
     QFETCH(QString, kind);
     QFETCH(QString, table);
     QFETCH(QString, text);
-    const StoreKind store = storeKind(kind);
     TestSandbox sandbox;
+    const StoreKind store = storeKind(kind);
 
     // Every other table of the store holds a text of its own.
     QStringList others = store.tables;
@@ -377,9 +386,9 @@ void TestStores::roundTrip()
 void TestStores::failedSaveKeepsTheOldText()
 {
     QFETCH(QString, kind);
+    TestSandbox sandbox;
     const StoreKind store = storeKind(kind);
     const QString table = store.tables.constFirst();
-    TestSandbox sandbox;
     QVERIFY(Store(kind).save(table, QStringLiteral("old words")));
 
     {
@@ -404,10 +413,12 @@ void TestStores::failedSaveKeepsTheOldText()
 void TestStores::notAvailable()
 {
     QFETCH(QString, kind);
-    const StoreKind store = storeKind(kind);
     TestSandbox sandbox;
-    // "dat" is taken by a plain file, so there is no folder for the database.
-    QVERIFY(!sandbox.writeFile("cwd/dat", "not a folder").isEmpty());
+    const StoreKind store = storeKind(kind);
+    // The folder's name is taken by a plain file, so there is no folder for
+    // the database.
+    QVERIFY(!sandbox.writeFile(QDir(sandbox.root()).relativeFilePath(sandbox.userDataDir()),
+                               "not a folder").isEmpty());
 
     // The line the debug output has always had, when debug output is asked for.
     QLoggingCategory::setFilterRules(QStringLiteral("yavo.editor.debug=true"));
@@ -422,7 +433,7 @@ void TestStores::notAvailable()
         else
             unavailable.save(table, QStringLiteral("x"));
     }
-    QVERIFY(QFileInfo(QStringLiteral("dat")).isFile());
+    QVERIFY(QFileInfo(sandbox.userDataDir()).isFile());
 }
 
 void TestStores::tableNamesAreNeverSql_data()
@@ -441,8 +452,8 @@ void TestStores::tableNamesAreNeverSql()
 {
     QFETCH(QString, kind);
     QFETCH(QString, table);
-    const StoreKind store = storeKind(kind);
     TestSandbox sandbox;
+    const StoreKind store = storeKind(kind);
     for (const QString &known : store.tables)
         QVERIFY(Store(kind).save(known, "kept " + known));
 
@@ -464,9 +475,9 @@ void TestStores::tableNamesAreNeverSql()
 void TestStores::textsAreUtf8WhateverTheLocale()
 {
     QFETCH(QString, kind);
+    TestSandbox sandbox;
     const StoreKind store = storeKind(kind);
     const QString table = store.tables.constFirst();
-    TestSandbox sandbox;
     // A locale codec without the Indic letters must not turn them into '?'.
     QTextCodec *saved = QTextCodec::codecForLocale();
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-1"));
@@ -484,10 +495,10 @@ void TestStores::historyIsEncryptedOnDisk()
     History().save(QStringLiteral("Find"), kannadaText);
     History().save(QStringLiteral("Replace"), QStringLiteral("plain words"));
 
-    const QByteArray head = fileHead(QStringLiteral("dat/history.dat"), 16);
+    const QByteArray head = fileHead(userDataFile("history.dat"), 16);
     QCOMPARE(head.size(), 16);
     QVERIFY(head != QByteArray("SQLite format 3\0", 16));
-    QFile file(QStringLiteral("dat/history.dat"));
+    QFile file(userDataFile("history.dat"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray everything = file.readAll();
     QVERIFY(!everything.contains("CREATE TABLE"));
@@ -516,7 +527,7 @@ void TestStores::historyIsEncryptedOnDisk()
 void TestStores::historyWithAnotherKey()
 {
     TestSandbox sandbox;
-    QDir().mkpath(QStringLiteral("dat"));
+    QDir().mkpath(sandbox.userDataDir());
     const StoreKind history = storeKind("history");
     const QString otherKey = QStringLiteral("PRAGMA key = 'another key';");
     {
@@ -577,8 +588,8 @@ void TestStores::damagedFile()
     QFETCH(QString, lost);
     QFETCH(QStringList, loaded);
     QFETCH(Kept, kept);
-    const StoreKind store = storeKind(kind);
     TestSandbox sandbox;
+    const StoreKind store = storeKind(kind);
     for (const QString &table : store.tables)
         QVERIFY(Store(kind).save(table, storeText(table)));
     QVERIFY(::damage(store, damage, lost));
@@ -628,9 +639,9 @@ void TestStores::bitFlippedWords_data()
 void TestStores::bitFlippedWords()
 {
     QFETCH(bool, loadFirst);
+    TestSandbox sandbox;
     const StoreKind store = storeKind("userdict");
     const QString table = store.tables.constFirst();
-    TestSandbox sandbox;
     QStringList words;
     QRandomGenerator random(7);
     for (int i = 0; i < 30000; ++i) {
@@ -695,8 +706,8 @@ void TestStores::storesTakeTurns()
     QCOMPARE(History().load(QStringLiteral("Find")), QStringLiteral("f"));
     QCOMPARE(UserDict().load(QStringLiteral("UnicodeWords")), QStringLiteral("c"));
     QCOMPARE(History().load(QStringLiteral("Replace")), QStringLiteral("r"));
-    QVERIFY(fileHead(QStringLiteral("dat/history.dat"), 16) != QByteArray("SQLite format 3\0", 16));
-    QCOMPARE(fileHead(QStringLiteral("dat/usrdic.dat"), 16), QByteArray("SQLite format 3\0", 16));
+    QVERIFY(fileHead(userDataFile("history.dat"), 16) != QByteArray("SQLite format 3\0", 16));
+    QCOMPARE(fileHead(userDataFile("usrdic.dat"), 16), QByteArray("SQLite format 3\0", 16));
     // No store leaves its connection behind.
     QCOMPARE(QSqlDatabase::connectionNames(), QStringList());
 }

@@ -316,9 +316,10 @@ void TestUnicodeKaEditorWords::addsToTheDictionary()
 {
     QFETCH(bool, writable);
 
-    TemporaryCurrentDir current;
+    TestSandbox sandbox;
+    const QString userWords = QDir(sandbox.userDataDir()).filePath(QStringLiteral("usr.dct"));
     if (!writable)
-        QVERIFY(QDir(current.path()).mkdir(QStringLiteral("usr.dct")));
+        QVERIFY(QDir().mkpath(userWords));
     Editor e;
     e.editor.setCompleter(e.utils.completer());
     e.utils.addWords(knownWords);
@@ -332,7 +333,7 @@ void TestUnicodeKaEditorWords::addsToTheDictionary()
     QVERIFY(QMetaObject::invokeMethod(&e.editor, "slotAddDictionary"));
     QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
     if (writable) {
-        QCOMPARE(Utils::readLines(QStringLiteral("usr.dct")), QStringList{"xyzw"});
+        QCOMPARE(Utils::readLines(userWords), QStringList{"xyzw"});
         QCOMPARE(spellingUnderlines(e.editor.document()->firstBlock()), 0);
     }
 }

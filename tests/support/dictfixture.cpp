@@ -86,6 +86,24 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
+QStringList builtDictionaries()
+{
+    return QString::fromUtf8(YAVO_BUILT_DICTIONARIES).split(QLatin1Char(','), Qt::SkipEmptyParts);
+}
+
+QString builtDatabase(const QString &dictionary)
+{
+    if (!builtDictionaries().contains(dictionary))
+        return QString();
+    return QStringLiteral("%1/%2.db").arg(QString::fromUtf8(YAVO_DICT_DIR), dictionary);
+}
+
+QString noBuiltDictionariesReason()
+{
+    return QStringLiteral("The build found no aspell word lists (Debian packages aspell and "
+                          "aspell-kn ...), so it made no dictionary databases to test");
+}
+
 } // namespace DictFixture
 
 AppDictFolder::AppDictFolder(bool create)
@@ -104,4 +122,14 @@ AppDictFolder::~AppDictFolder()
 QString AppDictFolder::filePath(const QString &name) const
 {
     return QDir(m_path).filePath(name);
+}
+
+bool AppDictFolder::addBuiltDatabases() const
+{
+    const QStringList dictionaries = DictFixture::builtDictionaries();
+    for (const QString &dictionary : dictionaries) {
+        if (!QFile::link(DictFixture::builtDatabase(dictionary), filePath(dictionary + QStringLiteral(".db"))))
+            return false;
+    }
+    return true;
 }

@@ -44,6 +44,15 @@ bool writeDatabase(const QString &path, const DictContent &content);
 QByteArray wordFileBytes(const QStringList &words);
 bool writeFile(const QString &path, const QByteArray &bytes);
 
+// The databases the build made from Debian's aspell word lists, named by
+// their aspell dictionary ("kn", "te", ...). Empty when the build found no
+// word lists.
+QStringList builtDictionaries();
+// The path of one of them; empty when the build made none for it.
+QString builtDatabase(const QString &dictionary);
+// Why a test of them has nothing to test.
+QString noBuiltDictionariesReason();
+
 } // namespace DictFixture
 
 // "<program folder>/dct", where the reader looks, empty while this lives and
@@ -60,6 +69,8 @@ public:
 
     QString path() const { return m_path; }
     QString filePath(const QString &name) const;
+    // Puts the built databases here, as the program finds them beside it.
+    bool addBuiltDatabases() const;
 
 private:
     QString m_path;

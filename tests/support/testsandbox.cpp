@@ -87,6 +87,17 @@ QString TestSandbox::currentDir() const
     return QDir(m_root.path()).filePath(QStringLiteral("cwd"));
 }
 
+QString TestSandbox::userDataDir() const
+{
+    return QDir(dataDir()).filePath(QStringLiteral("Quenvel/Yavo"));
+}
+
+QString TestSandbox::writeUserFile(const QString &name, const QByteArray &content) const
+{
+    return writeFile(QDir(m_root.path()).relativeFilePath(QDir(userDataDir()).filePath(name)),
+                     content);
+}
+
 QString TestSandbox::writeFile(const QString &relativePath, const QByteArray &content) const
 {
     const QString path = QDir(m_root.path()).filePath(relativePath);

@@ -25,10 +25,15 @@ public:
     QString configDir() const;   // XDG_CONFIG_HOME; QSettings writes below it
     QString dataDir() const;     // XDG_DATA_HOME (GenericDataLocation)
     QString currentDir() const;  // the current folder while the sandbox lives
+    // Where the word processor keeps the user's own files (search history,
+    // user dictionary, "usr.dct"): its folder in the data folder.
+    QString userDataDir() const;
 
     // Writes a file below the sandbox root (folders created as needed) and
     // returns its absolute path; an empty string on failure.
     QString writeFile(const QString &relativePath, const QByteArray &content) const;
+    // The same for a file of the user data folder.
+    QString writeUserFile(const QString &name, const QByteArray &content) const;
 
 private:
     void setEnv(const char *name, const QString &value);

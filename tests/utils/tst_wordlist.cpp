@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QPointer>
@@ -102,7 +103,7 @@ void TestWordList::layeredOrder()
     TestSandbox sandbox;
     AppDictFolder dct;
     // "usr.dct": file order, trimmed, blank lines dropped, each word once.
-    QVERIFY(!sandbox.writeFile("cwd/usr.dct", utf8Bom + lines({"  u2 ", "u1", "", "   ", "u2", "d1"})).isEmpty());
+    QVERIFY(!sandbox.writeUserFile("usr.dct", utf8Bom + lines({"  u2 ", "u1", "", "   ", "u2", "d1"})).isEmpty());
     // The database: stored order, without words already in "usr.dct".
     QVERIFY(DictFixture::writeDatabase(dct.filePath("kn.db"), kannadaDictionary({"d2", "d1", "u1", "d3", "d2"})));
     // "dict.dat": its own words sorted once each, compared with nothing else.
@@ -156,7 +157,7 @@ void TestWordList::damagedWordFile()
 
     TestSandbox sandbox;
     AppDictFolder dct;
-    QVERIFY(!sandbox.writeFile("cwd/usr.dct", lines({"u"})).isEmpty());
+    QVERIFY(!sandbox.writeUserFile("usr.dct", lines({"u"})).isEmpty());
     QVERIFY(DictFixture::writeFile(dct.filePath("dict.dat"), bytes));
     Utils utils;
     // A bad file costs its own words only.
@@ -167,7 +168,7 @@ void TestWordList::misspellingFollowsTheList()
 {
     TestSandbox sandbox;
     AppDictFolder dct;
-    QVERIFY(!sandbox.writeFile("cwd/usr.dct", lines({KA, "Word"})).isEmpty());
+    QVERIFY(!sandbox.writeUserFile("usr.dct", lines({KA, "Word"})).isEmpty());
     Utils utils;
     utils.completer();
 
@@ -204,7 +205,7 @@ void TestWordList::addWords()
 {
     TestSandbox sandbox;
     AppDictFolder dct;
-    QVERIFY(!sandbox.writeFile("cwd/usr.dct", lines({"a", "b"})).isEmpty());
+    QVERIFY(!sandbox.writeUserFile("usr.dct", lines({"a", "b"})).isEmpty());
     Utils utils;
     utils.completer();
 
@@ -299,7 +300,7 @@ void TestWordList::suggestionsFromTheUserDictionary()
     // Only the user's own words, as a fresh install without dictionaries has.
     TestSandbox sandbox;
     AppDictFolder dct(false);
-    QVERIFY(!sandbox.writeFile("cwd/usr.dct", utf8Bom + lines({KA + SIGN_II, KHA + SIGN_I})).isEmpty());
+    QVERIFY(!sandbox.writeUserFile("usr.dct", utf8Bom + lines({KA + SIGN_II, KHA + SIGN_I})).isEmpty());
     Utils utils;
     utils.completer();
     QCOMPARE(utils.suggestions(KA + SIGN_I), (QStringList{KHA + SIGN_I, KA + SIGN_II}));
@@ -379,7 +380,8 @@ void TestWordList::addToUserDictionary()
     QVERIFY(utils.isMisspelled(KA));       // the file only
     QVERIFY(utils.addToUserDictionary(KHA, completer));
     QVERIFY(!utils.isMisspelled(KHA));     // and the list
-    QCOMPARE(Utils::readLines("usr.dct"), (QStringList{KA, KHA}));
+    const QString userWords = QDir(sandbox.userDataDir()).filePath(QStringLiteral("usr.dct"));
+    QCOMPARE(Utils::readLines(userWords), (QStringList{KA, KHA}));
 
     // The next build reads them back.
     Utils next;
@@ -387,9 +389,9 @@ void TestWordList::addToUserDictionary()
 
     // A file whose last line has no line end, as editors often leave it:
     // the new word still gets a line of its own.
-    QVERIFY(!sandbox.writeFile("cwd/usr.dct", utf8Bom + LA.toUtf8()).isEmpty());
+    QVERIFY(!sandbox.writeUserFile("usr.dct", utf8Bom + LA.toUtf8()).isEmpty());
     QVERIFY(utils.addToUserDictionary(RA, completer));
-    QCOMPARE(Utils::readLines("usr.dct"), (QStringList{LA, RA}));
+    QCOMPARE(Utils::readLines(userWords), (QStringList{LA, RA}));
 }
 
 void TestWordList::completerSettings()
@@ -452,7 +454,7 @@ void TestWordList::theWordModelGoesWithItsList()
 {
     TestSandbox sandbox;
     AppDictFolder dct;
-    QVERIFY(!sandbox.writeFile("cwd/usr.dct", lines({KA})).isEmpty());
+    QVERIFY(!sandbox.writeUserFile("usr.dct", lines({KA})).isEmpty());
     QPointer<QAbstractItemModel> earlier;
     QPointer<QAbstractItemModel> current;
     {

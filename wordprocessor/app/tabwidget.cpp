@@ -8,6 +8,7 @@
 
 #include "core/indictransliterator.h"
 #include "core/sharedsettings.h"
+#include "core/userdatafolder.h"
 #include "editor/unicodekaeditor.h"
 #include "formats/docxreader.h"
 #include "formats/formatmanager.h"
@@ -176,6 +177,10 @@ TabWidget::TabWidget(MainWindow *parent)
     m_recentFilesMenu = new QMenu;
     connect(m_recentFilesMenu, &QMenu::triggered, this, &TabWidget::slotRecentFilesMenuTriggered);
 
+    // Earlier versions kept the user's words and search history in the
+    // folder the program was started from; the first run that finds them
+    // there takes them along.
+    UserDataFolder::adoptOldFiles(QDir::currentPath());
     m_utils = new Utils(this);
 
     auto *closeButton = new QToolButton(this);

@@ -14,6 +14,7 @@
 #include "editor/edituserdict.h"
 #include "editor/findandreplacedialog.h"
 #include "editor/spellcheckdialog.h"
+#include "editor/storenotice.h"
 #include "editor/unicodekaeditor.h"
 #include "editor/userdict.h"
 #include "editor/wiktionaryonline.h"
@@ -346,14 +347,15 @@ void TabWidget::slotLoadCompleter()
         }
         // A damaged store has been set aside with what could be read of it;
         // the user must learn where, not only the log.
-        if (!problem.isEmpty())
-            QMessageBox::information(this, QGuiApplication::applicationDisplayName(), problem,
-                                     QMessageBox::Ok);
+        StoreNotice::show(this, problem);
         if (!text.isEmpty()) {
             QStringList words = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
             words.removeDuplicates();
             m_utils->addWords(words);
         }
+        // Until now every word counted as misspelled: the documents opened
+        // meanwhile (those named on the command line) are checked again.
+        setSpellCheckAsYouType(spellCheckAsYouType());
         if (QAbstractItemView *popup = m_completer->popup())
             popup->setFont(QFont(m_comboFont->currentText(), 11));
     }

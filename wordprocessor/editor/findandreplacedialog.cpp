@@ -2,6 +2,7 @@
 #include "ui_findandreplacedialog.h"
 
 #include "editor/history.h"
+#include "editor/storenotice.h"
 #include "editor/unicodekaeditor.h"
 #include "editor/wholewordsearch.h"
 
@@ -52,24 +53,19 @@ FindAndReplaceDialog::FindAndReplaceDialog(QWidget *parent)
             "stop:0 #DCDCDC, stop:1 #C0C0C0); color: #ffffff; border-radius: 1px; "
             "border: 1px solid black;}"));
 
-    if (!problem.isEmpty())
-        showInformation(problem);
+    StoreNotice::show(parent ? parent : this, problem);
 }
 
 FindAndReplaceDialog::~FindAndReplaceDialog()
 {
-    QString problem;
+    // The panel goes with the program, which must not wait for anyone to
+    // read a box on its way out: what went wrong is in the log.
     {
         History history;
         history.save(findTable, m_findHistory.join(entrySeparator));
         history.save(replaceTable, m_replaceHistory.join(entrySeparator));
-        problem = history.errorString();
     }
     delete ui;
-    // Without a parent: the panel is going, and the window around it may be
-    // going too.
-    if (!problem.isEmpty())
-        QMessageBox::information(nullptr, Utils::displayName(), problem);
 }
 
 void FindAndReplaceDialog::setEditor(UnicodeKaEditor *editor, int language, int keyboard)

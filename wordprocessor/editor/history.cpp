@@ -1,5 +1,6 @@
 #include "editor/history.h"
 
+#include "core/userdatafolder.h"
 #include "dictionary/dictdatabase.h"
 #include "private/singlerowstore_p.h"
 
@@ -15,7 +16,7 @@ public:
 
     void openDatabase()
     {
-        openStore(QStringLiteral("QSQLCIPHER"), QStringLiteral("./dat/history.dat"),
+        openStore(QStringLiteral("QSQLCIPHER"), UserDataFolder::historyFile(),
                   databaseKeyStatement, {QStringLiteral("Find"), QStringLiteral("Replace")},
                   QCoreApplication::translate("History", "The search history"));
     }

@@ -7,9 +7,9 @@
 class HistoryPrivate;
 
 // The find and replace histories of the find panel, kept from one run to the
-// next in the encrypted database "./dat/history.dat". Each history is one
-// text (the entries joined by line feeds) in its own table, "Find" or
-// "Replace". A store lives for one load or one save.
+// next in the encrypted database "history.dat" of the user's data folder.
+// Each history is one text (the entries joined by line feeds) in its own
+// table, "Find" or "Replace". A store lives for one load or one save.
 class History : public QObject
 {
 public:

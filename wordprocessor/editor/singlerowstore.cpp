@@ -93,8 +93,7 @@ void SingleRowStore::openStore(const QString &driver, const QString &fileName,
     m_tables = tables;
     m_storeName = storeName;
     db = QSqlDatabase::addDatabase(driver, m_connectionName);
-    // The file name is relative to the current folder, so that is where its
-    // folder must exist, wherever the program itself is.
+    // The folder may have gone since the path was made.
     QDir().mkpath(QFileInfo(fileName).absolutePath());
     db.setDatabaseName(fileName);
 

@@ -1,5 +1,6 @@
 #include "editor/userdict.h"
 
+#include "core/userdatafolder.h"
 #include "private/singlerowstore_p.h"
 
 class UserDictPrivate : public SingleRowStore
@@ -12,7 +13,7 @@ public:
 
     void openDatabase()
     {
-        openStore(QStringLiteral("QSQLITE"), QStringLiteral("./dat/usrdic.dat"), QString(),
+        openStore(QStringLiteral("QSQLITE"), UserDataFolder::userDictionaryFile(), QString(),
                   {QStringLiteral("UnicodeWords")}, UserDict::tr("The user dictionary"));
     }
 

@@ -7,8 +7,8 @@
 class UserDictPrivate;
 
 // The user's own words, one text joined by line feeds in the table
-// "UnicodeWords" of the SQLite database "./dat/usrdic.dat". A store lives
-// for one load or one save.
+// "UnicodeWords" of the SQLite database "usrdic.dat" of the user's data
+// folder. A store lives for one load or one save.
 class UserDict : public QObject
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "testmain.h"
 #include "testplugins.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
@@ -308,7 +309,7 @@ void TestSqlCipherDriver::refusesWithoutCodec()
         QCOMPARE(probe.exitCode(), 0);
         const QByteArray out = probe.readAllStandardOutput();
         const QByteArray err = probe.readAllStandardError();
-        const QByteArray head = fileHead(QStringLiteral("dat/history.dat"));
+        const QByteArray head = fileHead(QDir(sandbox.userDataDir()).filePath(QStringLiteral("history.dat")));
         if (forced) {
             QVERIFY2(err.contains("Db not available!"), err.constData());
             QCOMPARE(out, QByteArray());

@@ -33,10 +33,10 @@ public:
     SingleRowStore(const SingleRowStore &) = delete;
     SingleRowStore &operator=(const SingleRowStore &) = delete;
 
-    // Opens the store's connection with driver on fileName (a path relative
-    // to the current folder, whose folder is created), runs the key
-    // statement when there is one and creates the missing tables. storeName
-    // is how the user's messages name the store.
+    // Opens the store's connection with driver on fileName (whose folder is
+    // created when missing), runs the key statement when there is one and
+    // creates the missing tables. storeName is how the user's messages name
+    // the store.
     void openStore(const QString &driver, const QString &fileName, const QString &keyStatement,
                    const QStringList &tables, const QString &storeName);
 

@@ -1,0 +1,147 @@
+#include "core/userdatafolder.h"
+
+#include "testmain.h"
+#include "testsandbox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// What the old places hold: each file's text is its own name.
+const QStringList allOldFiles{"dat/history.dat", "dat/usrdic.dat", "usr.dct"};
+
+QByteArray contentOf(const QString &name)
+{
+    return "content of " + name.toUtf8();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QStringList names(const QStringList &paths)
+{
+    QStringList result;
+    for (const QString &path : paths)
+        result << QFileInfo(path).fileName();
+    return result;
+}
+
+} // namespace
+
+class TestUserDataFolder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pathsLieInTheDataFolder();
+    void adoptOldFiles_data();
+    void adoptOldFiles();
+    void dataFolderThatCannotBeMade();
+};
+
+void TestUserDataFolder::pathsLieInTheDataFolder()
+{
+    TestSandbox sandbox;
+    // The word processor names itself with its version: the files must not
+    // move with it.
+    const QString savedName = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("YavoPad-5.0.6"));
+    const QString folder = UserDataFolder::path();
+    QCoreApplication::setApplicationName(savedName);
+
+    QCOMPARE(folder, sandbox.userDataDir());
+    QCOMPARE(UserDataFolder::path(), folder);
+    QVERIFY(!QFileInfo::exists(folder));
+    const QDir dir(folder);
+    QCOMPARE(UserDataFolder::historyFile(), dir.filePath("history.dat"));
+    QCOMPARE(UserDataFolder::userDictionaryFile(), dir.filePath("usrdic.dat"));
+    QCOMPARE(UserDataFolder::userWordFile(), dir.filePath("usr.dct"));
+    // Made on first use, and only the folder.
+    QVERIFY(QFileInfo(folder).isDir());
+    QCOMPARE(dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+void TestUserDataFolder::adoptOldFiles_data()
+{
+    QTest::addColumn<QStringList>("oldFiles");   // in the start folder
+    QTest::addColumn<QStringList>("newFiles");   // in the data folder beforehand
+    QTest::addColumn<bool>("readOnly");          // the old files are marked read-only
+    QTest::addColumn<QStringList>("copied");     // names in the data folder
+
+    QTest::newRow("no old files") << QStringList() << QStringList() << false << QStringList();
+    QTest::newRow("all three") << allOldFiles << QStringList() << false
+                               << QStringList{"history.dat", "usrdic.dat", "usr.dct"};
+    QTest::newRow("the word file alone") << QStringList{"usr.dct"} << QStringList() << false
+                                         << QStringList{"usr.dct"};
+    QTest::newRow("a store with its journal")
+            << QStringList{"dat/usrdic.dat", "dat/usrdic.dat-journal"} << QStringList() << false
+            << QStringList{"usrdic.dat"};
+    QTest::newRow("read-only originals") << allOldFiles << QStringList() << true
+                                         << QStringList{"history.dat", "usrdic.dat", "usr.dct"};
+    // Once the data folder holds a file of the user, it is the user's place:
+    // files of another start folder are left alone.
+    QTest::newRow("data folder in use") << allOldFiles << QStringList{"usrdic.dat"} << false
+                                        << QStringList();
+    QTest::newRow("data folder holds the word file alone") << allOldFiles << QStringList{"usr.dct"}
+                                                           << false << QStringList();
+}
+
+void TestUserDataFolder::adoptOldFiles()
+{
+    QFETCH(QStringList, oldFiles);
+    QFETCH(QStringList, newFiles);
+    QFETCH(bool, readOnly);
+    QFETCH(QStringList, copied);
+
+    TestSandbox sandbox;
+    const QDir start(sandbox.currentDir());
+    for (const QString &old : oldFiles) {
+        QVERIFY(!sandbox.writeFile("cwd/" + old, contentOf(old)).isEmpty());
+        if (readOnly)
+            QVERIFY(QFile::setPermissions(start.filePath(old), QFileDevice::ReadOwner));
+    }
+    for (const QString &name : newFiles)
+        QVERIFY(!sandbox.writeUserFile(name, "already there").isEmpty());
+
+    const QStringList result = UserDataFolder::adoptOldFiles(start.path());
+    QCOMPARE(names(result), copied);
+
+    const QDir data(sandbox.userDataDir());
+    for (const QString &old : oldFiles) {
+        // The originals stay as they were.
+        QCOMPARE(readFile(start.filePath(old)), contentOf(old));
+        const QString name = QFileInfo(old).fileName();
+        const QString copy = data.filePath(name);
+        if (newFiles.contains(name))
+            QCOMPARE(readFile(copy), QByteArray("already there"));
+        else if (copied.contains(name) || (name.endsWith("-journal") && !copied.isEmpty()))
+            QCOMPARE(readFile(copy), contentOf(old));
+        else
+            QVERIFY(!QFileInfo::exists(copy));
+        // The next save must go into the copy, whatever the original allowed.
+        if (copied.contains(name))
+            QVERIFY(QFile::permissions(copy) & QFileDevice::WriteOwner);
+    }
+    // Only once: the data folder now holds the user's files.
+    QCOMPARE(UserDataFolder::adoptOldFiles(start.path()), QStringList());
+}
+
+void TestUserDataFolder::dataFolderThatCannotBeMade()
+{
+    TestSandbox sandbox;
+    QVERIFY(!sandbox.writeFile("cwd/usr.dct", "words").isEmpty());
+    // A file stands where the folder would go.
+    QVERIFY(!sandbox.writeFile(QDir(sandbox.root()).relativeFilePath(sandbox.userDataDir()),
+                               "not a folder").isEmpty());
+    QCOMPARE(UserDataFolder::adoptOldFiles(sandbox.currentDir()), QStringList());
+    QCOMPARE(readFile(QDir(sandbox.currentDir()).filePath("usr.dct")), QByteArray("words"));
+    QVERIFY(QFileInfo(sandbox.userDataDir()).isFile());
+}
+
+YAVO_TEST_GUILESS_MAIN(TestUserDataFolder)
+#include "tst_userdatafolder.moc"
