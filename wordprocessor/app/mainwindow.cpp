@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QMenu>
+#include <QScreen>
 #include <QSettings>
 #include <QStyle>
 #include <QToolButton>
@@ -115,6 +116,8 @@ void MainWindow::addFormattingToToolBar()
     bullets->setIcon(bulletIcon);
     bullets->setMenu(m_ui->menuBullets);
     bullets->setPopupMode(QToolButton::InstantPopup);
+    // Like the tool bar's own buttons: keys belong to the document.
+    bullets->setFocusPolicy(Qt::NoFocus);
     // A tool bar does not own the actions it shows: this one goes with it.
     auto *bulletsAction = new QWidgetAction(bar);
     bulletsAction->setIcon(bulletIcon);
@@ -230,6 +233,15 @@ void MainWindow::handleArguments(const QStringList &args)
         m_tabWidget->openStartupFiles(args);
     if (m_miniBrowser)
         m_miniBrowser->setRootPath(QDir::homePath());
+}
+
+void MainWindow::keepOnScreen()
+{
+    const QRect frame = geometry();
+    const QPoint centre((frame.left() + frame.right()) / 2, (frame.top() + frame.bottom()) / 2);
+    QScreen *screen = QGuiApplication::screenAt(centre);
+    if (!screen || !screen->availableGeometry().contains(frame, false))
+        setGeometry(200, 200, 600, 400);
 }
 
 void MainWindow::onShowLowerWidget(QWidget *w)
