@@ -4,6 +4,7 @@
 #include "app/programstarter.h"
 #include "app/tabwidget.h"
 #include "app/ui_mainwindow.h"
+#include "app/windowreactivator.h"
 
 #include "core/sharedsettings.h"
 #include "widgets/yvquickbytestoolbar.h"
@@ -30,6 +31,7 @@ MainWindow::MainWindow(QWidget *parent)
     , m_programStarter(new ProgramStarter)
 {
     initResources();
+    new WindowReactivator(this);
     m_ui = new Ui::MainWindow;
     m_ui->setupUi(this);
     addFormattingToToolBar();
@@ -233,6 +235,11 @@ void MainWindow::handleArguments(const QStringList &args)
         m_tabWidget->openStartupFiles(args);
     if (m_miniBrowser)
         m_miniBrowser->setRootPath(QDir::homePath());
+    // Without a window manager nobody else gives the new window the
+    // keyboard; with one, this is what it would do anyway. The current
+    // document's editor holds the window's focus (the tab widget sees to
+    // that), so the first key typed goes into it.
+    activateWindow();
 }
 
 void MainWindow::keepOnScreen()

@@ -192,6 +192,7 @@ public Q_SLOTS:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void tabInserted(int index) override;
 
 private:
     void connectEditingActions();
@@ -207,6 +208,7 @@ private:
     // A label on the main toolbar whose text follows the interface language.
     void addToolBarLabel(const char *text);
     void retranslate();
+    void nameCloseButton(int index);
     QString installedFamily(const QString &family) const;
     bool readInto(const QString &path, QFile *file, QTextDocument *doc, QString *error);
     void onFontFamilyEdited();

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QToolBar>
 
 namespace {
@@ -173,11 +174,30 @@ void TabWidget::retranslate()
         m_prefixLengthSpinBox->setToolTip(tr("Auto complete prefix length"));
     if (QWidget *corner = cornerWidget(Qt::TopRightCorner))
         corner->setToolTip(tr("Close Current Tab"));
+    for (int i = 0; i < count(); ++i)
+        nameCloseButton(i);
     updateLanguageStatus(m_language);
     updateKeyboardStatus(m_keyboard);
     if (m_currentEditor) {
         emit m_currentEditor->textChanged();
         emit m_currentEditor->cursorPositionChanged();
+    }
+}
+
+void TabWidget::tabInserted(int index)
+{
+    QTabWidget::tabInserted(index);
+    nameCloseButton(index);
+}
+
+// The tab bar's own close buttons name themselves in Qt's words, which the
+// program's translation does not reach: they say what File > Close Tab says.
+void TabWidget::nameCloseButton(int index)
+{
+    const QString text = m_mainWindow->ui()->actionClose->iconText();
+    for (QTabBar::ButtonPosition side : {QTabBar::LeftSide, QTabBar::RightSide}) {
+        if (QWidget *button = tabBar()->tabButton(index, side))
+            button->setToolTip(text);
     }
 }
 
