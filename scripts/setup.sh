@@ -31,17 +31,14 @@ yavo_configure_and_build() {
     local root="$1" build="$2"
     shift 2
     if [ ! -f "$build/CMakeCache.txt" ]; then
-        # Rebuilds in several build folders (and clones) reuse each other's
-        # objects when ccache is there; the paths are hashed relative to the
-        # source tree so that two clones share one cache.
+        # Rebuilds after a clean or in a fresh build folder reuse the
+        # objects of earlier builds when ccache is there.
         local launcher=()
         if command -v ccache >/dev/null 2>&1; then
             launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
         fi
         cmake -S "$root" -B "$build" "${launcher[@]}" "$@"
     fi
-    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$root}"
-    export CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-true}"
     cmake --build "$build" --parallel "$(yavo_jobs)"
 }
 
