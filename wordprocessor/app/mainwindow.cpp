@@ -244,10 +244,10 @@ void MainWindow::handleArguments(const QStringList &args)
 
 void MainWindow::keepOnScreen()
 {
-    const QRect frame = geometry();
-    const QPoint centre((frame.left() + frame.right()) / 2, (frame.top() + frame.bottom()) / 2);
+    const QRect placed = geometry();
+    const QPoint centre((placed.left() + placed.right()) / 2, (placed.top() + placed.bottom()) / 2);
     QScreen *screen = QGuiApplication::screenAt(centre);
-    if (!screen || !screen->availableGeometry().contains(frame, false))
+    if (!screen || !screen->availableGeometry().contains(placed, false))
         setGeometry(200, 200, 600, 400);
 }
 

@@ -12,8 +12,8 @@
 #include <QActionGroup>
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QEvent>
 #include <QCompleter>
+#include <QEvent>
 #include <QFontComboBox>
 #include <QFontDatabase>
 #include <QIntValidator>

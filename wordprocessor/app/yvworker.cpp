@@ -65,12 +65,13 @@ bool writeDocument(QIODevice *device, QTextDocument *document, const FormatReade
 
 // Whether the text has no byte-order mark and is no valid UTF-8: Nudi text
 // saved by a Windows editor is in the Western code page, which read as
-// UTF-8 would become U+FFFD. The device is read through and put back at
-// its start.
+// UTF-8 would become U+FFFD. The device is read through and put back where
+// it was.
 bool isWindowsText(QIODevice *device)
 {
     if (QTextCodec::codecForUtfText(device->peek(4), nullptr))
         return false;
+    const qint64 start = device->pos();
     QTextCodec *utf8 = QTextCodec::codecForName("UTF-8");
     QTextCodec::ConverterState state;
     bool valid = true;
@@ -80,7 +81,7 @@ bool isWindowsText(QIODevice *device)
         valid = state.invalidChars == 0;
     }
     valid = valid && state.remainingChars == 0;
-    device->seek(0);
+    device->seek(start);
     return !valid;
 }
 

@@ -727,10 +727,8 @@ void UnicodeKaEditor::setFileName(const QString &name)
 void UnicodeKaEditor::setWorkingDir(const QString &path)
 {
     const QFileInfo file(path);
-    if (!file.exists())
-        return;
-    m_workingDir = file.absolutePath();
-    emit workingDirChanged(m_workingDir);
+    if (file.exists())
+        setWorkingDirectory(file.absolutePath());
 }
 
 void UnicodeKaEditor::setWorkingDirectory(const QString &folder)
@@ -740,11 +738,6 @@ void UnicodeKaEditor::setWorkingDirectory(const QString &folder)
         return;
     m_workingDir = info.absoluteFilePath();
     emit workingDirChanged(m_workingDir);
-}
-
-QString UnicodeKaEditor::workingDirectory() const
-{
-    return m_workingDir;
 }
 
 void UnicodeKaEditor::updateWorkingDir()

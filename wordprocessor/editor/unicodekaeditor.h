@@ -103,7 +103,6 @@ public:
     // The folder the save dialogs start in, named itself rather than by a
     // file inside it; a folder that is not there changes nothing.
     void setWorkingDirectory(const QString &folder);
-    QString workingDirectory() const;
     void setFontFamily(const QString &family);
     void setLanguageFont(int language);
     QString fontFamily() const;
