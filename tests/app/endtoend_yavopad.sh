@@ -11,14 +11,16 @@ manager="${2:-}"
 skip=77
 command -v Xvfb >/dev/null || { echo "Xvfb missing: skipped"; exit $skip; }
 command -v xdotool >/dev/null || { echo "xdotool missing: skipped"; exit $skip; }
+command -v inotifywait >/dev/null || { echo "inotifywait missing: skipped"; exit $skip; }
 if [ -n "$manager" ]; then
     command -v "$manager" >/dev/null || { echo "$manager missing: skipped"; exit $skip; }
 fi
 
 work=$(mktemp -d)
-xpid="" wpid="" apid=""
+xpid="" wpid="" apid="" ipid=""
 cleanup() {
     [ -n "$apid" ] && kill "$apid" 2>/dev/null
+    [ -n "$ipid" ] && kill "$ipid" 2>/dev/null
     [ -n "$wpid" ] && kill "$wpid" 2>/dev/null
     [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
     rm -rf "$work"
@@ -79,28 +81,36 @@ wait_keyboard() {
     echo "the keyboard does not go to the program ($1)"; return 1
 }
 
-# Waits until the program has used no processor time for half a second:
-# the files named at start are open. (Keys typed while a file is read are
-# not taken.)
+# Waits until the program is nearly idle (at most 2/100 s of processor time
+# in half a second): the files named at start are open. (Keys typed while a
+# file is read are not taken.)
 wait_settled() {
-    local last="" same=0 ticks
-    for _ in $(seq 1 150); do
-        ticks=$(awk '{ print $14 + $15 }' "/proc/$apid/stat" 2>/dev/null)
-        if [ "$ticks" = "$last" ]; then
-            same=$((same + 1))
-            [ "$same" -ge 5 ] && return 0
-        else
-            same=0
-        fi
+    local last="" ticks
+    for _ in $(seq 1 40); do
+        ticks=$(awk '{ print $14 + $15 }' "/proc/$apid/stat" 2>/dev/null) || return 0
+        [ -n "$last" ] && [ $((ticks - last)) -le 2 ] && return 0
         last=$ticks
-        sleep 0.1
+        sleep 0.5
     done
 }
 
+# The program reads the files named at start after it has shown its window;
+# keys typed while a file is read are not taken. a.txt, named last, is
+# closed when both are in.
+inotifywait -e close_nowrite "$work/a.txt" >/dev/null 2>"$work/watch" &
+ipid=$!
+for _ in $(seq 1 50); do
+    grep -q 'Watches established' "$work/watch" && break
+    sleep 0.1
+done
 "$program" "$work/b.html" "$work/a.txt" &
 apid=$!
 wait_window 'YavoPad' || exit 1
-wait_settled
+for _ in $(seq 1 200); do
+    kill -0 "$ipid" 2>/dev/null || break
+    sleep 0.1
+done
+ipid=""
 wait_keyboard "at start" || exit 1
 # The last file named is the current tab: the keys go to its editor with no
 # click into it.
