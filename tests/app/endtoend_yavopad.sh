@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The real program under a virtual X server, on its own or under the openbox
-# window manager: started with files, typed into at once with the Phonetic
-# layout (no click first), saved with Ctrl+S; then a dialog opened and shut
-# with the keyboard, more typed and saved; quit through File > Exit; the
-# saved bytes checked.
+# window manager: started with files and typed into with the Phonetic layout
+# as soon as it has read them, with no click first; saved with Ctrl+S; then
+# a dialog opened and shut with the keyboard, more typed and saved; quit
+# through File > Exit; the saved bytes checked.
 # Usage: endtoend_yavopad.sh PATH/TO/yavo-pad [openbox]
 set -uo pipefail
 program="$1"
