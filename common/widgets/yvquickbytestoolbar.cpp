@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QDesktopServices>
+#include <QEvent>
 #include <QFile>
 #include <QLocale>
 #include <QTextStream>
@@ -39,12 +40,6 @@ yvQuickBytesToolBar::yvQuickBytesToolBar(QB_Type type, QWidget *parent)
 {
     initQuickBytesResource();
 
-    setToolTip(QStringLiteral(
-        "QuickBytes: Allows you to keep frequently accessed words/letters as shortcuts;\n"
-        "You could edit them on your own anytime;\n"
-        "Key = Value pair, with equal-to(=) as separator!\n"
-        "key is the text displayed in this widget and value is what get inserted at current\n"
-        "cursor position in the current tab! easy??"));
     setStyleSheet(QStringLiteral(
         "QToolBar{padding: 0; margin:0; background-color: qlineargradient(spread:pad, "
         "x1:0, y1:0, x2:1, y2:1,   stop:0 #DCDCDC, stop:1 #C0C0C0); color: #000000; "
@@ -55,15 +50,38 @@ yvQuickBytesToolBar::yvQuickBytesToolBar(QB_Type type, QWidget *parent)
     auto *edit = new QToolButton(this);
     m_editButton = edit;
     edit->setText(QStringLiteral("..."));
-    edit->setToolTip(tr("Edit quick bytes"));
     edit->setAutoRaise(false);
+    // Neither this nor an entry's button takes the focus from where the
+    // user is typing: that is where a snippet goes.
+    edit->setFocusPolicy(Qt::NoFocus);
     connect(edit, &QToolButton::clicked, this, &yvQuickBytesToolBar::onEdit);
 
     copyDefaultFileIfMissing();
 
     addWidget(edit);
     addSeparator();
+    retranslate();
     updateToolbar();
+}
+
+void yvQuickBytesToolBar::changeEvent(QEvent *event)
+{
+    QToolBar::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void yvQuickBytesToolBar::retranslate()
+{
+    setWindowTitle(tr("QuickBytesbar"));
+    setToolTip(tr(
+        "QuickBytes: Allows you to keep frequently accessed words/letters as shortcuts;\n"
+        "You could edit them on your own anytime;\n"
+        "Key = Value pair, with equal-to(=) as separator!\n"
+        "key is the text displayed in this widget and value is what get inserted at current\n"
+        "cursor position in the current tab! easy??"));
+    if (m_editButton)
+        m_editButton->setToolTip(tr("Edit quick bytes"));
 }
 
 yvQuickBytesToolBar::~yvQuickBytesToolBar() = default;
@@ -140,6 +158,7 @@ void yvQuickBytesToolBar::updateToolbar()
         button->setText(entry.first);
         button->setToolTip(entry.second);
         button->setEnabled(m_type == QB_Editor);
+        button->setFocusPolicy(Qt::NoFocus);
         m_buttons.append(button);
         const QString text = entry.second;
         connect(button, &QToolButton::clicked, this, [this, text] { emit charClicked(text); });

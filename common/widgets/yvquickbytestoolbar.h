@@ -41,6 +41,7 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private Q_SLOTS:
     void onEdit();
@@ -49,6 +50,7 @@ private:
     void addEntry(const QString &label, const QString &text);
     void readEntries(const QString &path);
     void removeButtons();
+    void retranslate();
 
     QList<QPair<QString, QString>> m_entries;
     QPointer<QToolButton> m_editButton;

@@ -41,7 +41,9 @@ inline QStringList blockTexts(const QTextDocument &document)
 }
 
 // Writes the Nudi text in the format the writer kind names: "txt",
-// "txt-utf16", "rtf", "html", "odt", "fodt", "docx". False when the writer failed.
+// "txt-utf16", "rtf", "html", "odt", "fodt", "docx"; or as bare text without
+// byte-order mark, as editors of other systems save it: "txt-windows"
+// (the Western code page) and "txt-utf8". False when the writer failed.
 inline bool write(const QString &path, const QString &kind)
 {
     QTextDocument document;
@@ -49,6 +51,10 @@ inline bool write(const QString &path, const QString &kind)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
+    if (kind == QLatin1String("txt-windows") || kind == QLatin1String("txt-utf8")) {
+        const QByteArray bytes = kind == QLatin1String("txt-utf8") ? nudiText().toUtf8() : nudiText().toLatin1();
+        return file.write(bytes) == bytes.size();
+    }
     if (kind == QLatin1String("txt"))
         return TxtWriter("UTF-8").write(&file, &document);
     if (kind == QLatin1String("txt-utf16"))

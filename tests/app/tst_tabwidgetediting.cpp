@@ -546,6 +546,8 @@ void tst_TabWidgetEditing::scriptConversion()
     QVERIFY(result != sourceEditor);
     QCOMPARE(result->toPlainText(), expected);
     QVERIFY(result->document()->isModified());
+    // Unsaved, like every other modified document.
+    QCOMPARE(tabs()->tabBar()->tabTextColor(1), QColor(Qt::red));
     QCOMPARE(result->language(), target);
     QCOMPARE(tabs()->language(), target);
     QCOMPARE(sourceEditor->toPlainText(), text);

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QDialogButtonBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -21,6 +22,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include <algorithm>
 
 // Printing, print preview, page setup and the export to PDF, answered from
 // the test; the PDF files are read back.
@@ -33,6 +38,10 @@ private Q_SLOTS:
     void cleanup();
     void pdfFileNames_data();
     void pdfFileNames();
+    void bareNameGoesBesideTheDocument_data();
+    void bareNameGoesBesideTheDocument();
+    void printedPagesCarryNoSpellingUnderline_data();
+    void printedPagesCarryNoSpellingUnderline();
     void pdfOrientation_data();
     void pdfOrientation();
     void pdfMarginsAreScreenPixels();
@@ -50,6 +59,9 @@ private:
     // after-export dialog with Close (when one is expected).
     void expectExport(ModalAnswerer &answerer, const QString &name, bool landscape, bool success);
     static QSizeF mediaBox(const QString &path);
+    // Prints the current document into a PDF file the way the row names:
+    // "export", "print" or "preview".
+    void printToFile(const QString &how, const QString &path);
 
     QScopedPointer<TestSandbox> m_sandbox;
     QScopedPointer<MainWindow> m_window;
@@ -129,6 +141,105 @@ void tst_TabWidgetPrinting::pdfFileNames()
     QFile file(folder + written);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.read(5) == "%PDF-");
+}
+
+void tst_TabWidgetPrinting::bareNameGoesBesideTheDocument_data()
+{
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("a document opened from a file") << true;
+    QTest::newRow("a new document: the working folder") << false;
+}
+
+void tst_TabWidgetPrinting::bareNameGoesBesideTheDocument()
+{
+    QFETCH(bool, opened);
+    const QString document = m_sandbox->writeFile(QStringLiteral("docs/letter.txt"), "letter");
+    const QString folder = QFileInfo(document).absolutePath();
+    if (opened) {
+        tabs()->openFile(document);
+    } else {
+        tabs()->onWorkingDirChanged(folder);
+        tabs()->slotNew();
+    }
+    ModalAnswerer answerer;
+    expectExport(answerer, QStringLiteral("bare"), false, true);
+    tabs()->slotExportToPdf();
+    QVERIFY2(answerer.isDone(), qPrintable(answerer.failure() + answerer.seen().join('\n')));
+    QVERIFY(QFileInfo(folder + QStringLiteral("/bare.pdf")).size() > 0);
+    QVERIFY(!QFile::exists(QDir::current().filePath(QStringLiteral("bare.pdf"))));
+}
+
+void tst_TabWidgetPrinting::printToFile(const QString &how, const QString &path)
+{
+    ModalAnswerer answerer;
+    if (how == QLatin1String("export")) {
+        expectExport(answerer, path, false, true);
+        tabs()->slotExportToPdf();
+    } else if (how == QLatin1String("print")) {
+        answerer.expectDialog<QPrintDialog>(QString(), [path](QPrintDialog *dialog) {
+            auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+            printers->setCurrentIndex(printers->count() - 1);
+            dialog->findChild<QLineEdit *>(QStringLiteral("filename"))->setText(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        tabs()->slotPrint();
+    } else {
+        answerer.expectDialog<QPrintPreviewDialog>(QString(), [path](QPrintPreviewDialog *dialog) {
+            QPrinter printer(QPrinter::ScreenResolution);
+            printer.setOutputFileName(path);
+            emit dialog->paintRequested(&printer);
+            dialog->reject();
+        });
+        tabs()->slotPrintPreview();
+    }
+    QVERIFY2(answerer.isDone(), qPrintable(answerer.failure() + answerer.seen().join('\n')));
+}
+
+void tst_TabWidgetPrinting::printedPagesCarryNoSpellingUnderline_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("export to PDF") << "export";
+    QTest::newRow("print to a file") << "print";
+    QTest::newRow("print preview") << "preview";
+}
+
+// The red wavy underline of a misspelled word is the editor's, not the
+// document's: paper never shows it.
+void tst_TabWidgetPrinting::printedPagesCarryNoSpellingUnderline()
+{
+    QFETCH(QString, how);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        QSKIP("pdftoppm (poppler-utils) is not installed");
+    // No word list is loaded here: every word is underlined on the screen.
+    const QTextBlock block = tabs()->currentEditor()->document()->firstBlock();
+    QTRY_VERIFY(std::any_of(block.layout()->formats().cbegin(), block.layout()->formats().cend(),
+                            [](const QTextLayout::FormatRange &range) {
+                                return range.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline;
+                            }));
+
+    const QString path = m_sandbox->root() + QStringLiteral("/squiggles.pdf");
+    printToFile(how, path);
+    QProcess render;
+    render.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-f"),
+                                              QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
+                                              QStringLiteral("-singlefile"), path,
+                                              m_sandbox->root() + QStringLiteral("/page")});
+    QVERIFY(render.waitForFinished(20000));
+    const QImage page(m_sandbox->root() + QStringLiteral("/page.ppm"));
+    QVERIFY(!page.isNull());
+    int red = 0;
+    int ink = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            if (c.red() - qMax(c.green(), c.blue()) > 100)
+                ++red;
+            else if (c.lightness() < 128)
+                ++ink;
+        }
+    }
+    QVERIFY2(ink > 0, "the text is not on the page");
+    QCOMPARE(red, 0);
 }
 
 void tst_TabWidgetPrinting::pdfOrientation_data()

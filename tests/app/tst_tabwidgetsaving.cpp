@@ -9,9 +9,12 @@
 #include "modalanswerer.h"
 #include "testmain.h"
 
+#include <QAbstractButton>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QMenu>
+#include <QPushButton>
 #include <QSaveFile>
 #include <QSettings>
 #include <QTabBar>
@@ -28,6 +31,7 @@ private Q_SLOTS:
     void cancelledSaveDialogChangesNothing();
     void unmodifiedFileIsNotWrittenButWatchedAndRecent();
     void savedFileRenamesTheTab();
+    void newDocumentIsSavedInTheWorkingFolder();
     void exitAnswers_data();
     void exitAnswers();
     void exitWithASaveThatDoesNotHappenKeepsRunning();
@@ -38,7 +42,10 @@ private Q_SLOTS:
     void outsideChangeAsksAgainAfterEachChange_data();
     void outsideChangeAsksAgainAfterEachChange();
     void reloadReadsTheNewText();
+    void reloadOverUnsavedEditsWarnsAndDefaultsToNo();
     void failedReloadKeepsTheTextUnsaved();
+    void deletedFileOffersToKeepTheText_data();
+    void deletedFileOffersToKeepTheText();
     void quickBytesFileRebuildsTheToolbar();
     void sortLines_data();
     void sortLines();
@@ -119,6 +126,25 @@ void tst_TabWidgetSaving::cancelledSaveDialogChangesNothing()
     QCOMPARE(tabs()->tabText(0), QStringLiteral("untitled-0"));
     QVERIFY(tabs()->recentFiles().isEmpty());
     QVERIFY(tabs()->currentEditor()->document()->isModified());
+}
+
+// Not in the folder above it, where the user may not even write.
+void tst_TabWidgetSaving::newDocumentIsSavedInTheWorkingFolder()
+{
+    m_window->handleArguments({QStringLiteral("yavo-pad")});
+    const QString folder = QFileInfo(writeFile(QStringLiteral("here.txt"), "")).absolutePath();
+    tabs()->onWorkingDirChanged(folder);
+    tabs()->slotNew();
+    tabs()->currentEditor()->insertPlainText(QStringLiteral("new"));
+    ModalAnswerer answerer;
+    QString proposed;
+    answerer.expectDialog("QFileDialog", QStringLiteral("Save File..."), [&proposed](QWidget *w) {
+        proposed = static_cast<QFileDialog *>(w)->directory().absolutePath();
+        rejectDialog(w);
+    });
+    QVERIFY(!tabs()->slotSave());
+    QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+    QCOMPARE(proposed, folder);
 }
 
 void tst_TabWidgetSaving::unmodifiedFileIsNotWrittenButWatchedAndRecent()
@@ -375,6 +401,29 @@ void tst_TabWidgetSaving::reloadReadsTheNewText()
     QVERIFY(!editor->document()->isUndoAvailable());
 }
 
+// Undo cannot bring back what a reload replaced: the question says what is
+// at stake, and Enter keeps the typing.
+void tst_TabWidgetSaving::reloadOverUnsavedEditsWarnsAndDefaultsToNo()
+{
+    UnicodeKaEditor *editor = openModified(QStringLiteral("typed.txt"));
+    const QString path = editor->fileName();
+    ModalAnswerer answerer;
+    bool defaultIsNo = false;
+    answerer.expectDialog<QMessageBox>(QStringLiteral("Reload "), [&defaultIsNo](QMessageBox *box) {
+        defaultIsNo = box->defaultButton() == box->button(QMessageBox::No);
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    replaceByRename(path, "outside\n");
+    QVERIFY2(answerer.waitDone(), qPrintable(answerer.failure() + answerer.seen().join('\n')));
+    QCOMPARE(answerer.seen().value(0).section(QLatin1Char('|'), 2),
+             QStringLiteral("%1\n\nFile has been modified by another program.\nDo you want to "
+                            "reload it?? The changes you have not saved will be lost.")
+                     .arg(path));
+    QVERIFY(defaultIsNo);
+    QCOMPARE(editor->toPlainText(), QStringLiteral("typed.txtold\n"));
+    QVERIFY(editor->document()->isModified());
+}
+
 void tst_TabWidgetSaving::failedReloadKeepsTheTextUnsaved()
 {
     const QString path = writeFile(QStringLiteral("gone.txt"), "text\n");
@@ -383,12 +432,73 @@ void tst_TabWidgetSaving::failedReloadKeepsTheTextUnsaved()
     ModalAnswerer answerer;
     answerer.expectMessageBox(QStringLiteral("Reload "), QString(), QMessageBox::Yes);
     answerer.expectMessageBox(QString(), QString(), QMessageBox::Ok);
+    // Something is there by that name, but it cannot be read.
     QVERIFY(QFile::remove(path));
+    QVERIFY(QDir().mkpath(path));
     QVERIFY2(answerer.waitDone(), qPrintable(answerer.failure()));
     QVERIFY2(answerer.seen().value(1).contains(QStringLiteral("Couldn't reload the file")),
              qPrintable(answerer.seen().join('\n')));
     QCOMPARE(editor->toPlainText(), QStringLiteral("text\n"));
     QVERIFY(editor->document()->isModified());
+}
+
+void tst_TabWidgetSaving::deletedFileOffersToKeepTheText_data()
+{
+    QTest::addColumn<bool>("moved");
+    QTest::addColumn<int>("answer");   // a button, or 0 for Escape
+    QTest::newRow("deleted, kept") << false << int(QMessageBox::Yes);
+    QTest::newRow("moved, kept") << true << int(QMessageBox::Yes);
+    QTest::newRow("deleted, Escape keeps") << false << 0;
+    QTest::newRow("deleted, tab closed") << false << int(QMessageBox::No);
+}
+
+// A file gone from under its tab: the tab's text is the only copy left. Kept,
+// it stays marked unsaved, and a plain Save writes the file again.
+void tst_TabWidgetSaving::deletedFileOffersToKeepTheText()
+{
+    QFETCH(bool, moved);
+    QFETCH(int, answer);
+    const QString other = writeFile(QStringLiteral("other.txt"), "other\n");
+    const QString path = writeFile(QStringLiteral("kept.txt"), "kept\n");
+    tabs()->openFile(path);
+    tabs()->openFile(other);
+    UnicodeKaEditor *editor = tabs()->editorAtIndex(0);
+    const int before = tabs()->count();
+
+    ModalAnswerer answerer;
+    bool defaultIsYes = false;
+    answerer.expectDialog<QMessageBox>(QStringLiteral("File deleted or moved"), [&defaultIsYes, answer](QMessageBox *box) {
+        defaultIsYes = box->defaultButton() == box->button(QMessageBox::Yes);
+        if (answer == 0)
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            box->button(QMessageBox::StandardButton(answer))->click();
+    });
+    if (moved)
+        QVERIFY(QFile::rename(path, path + QStringLiteral(".away")));
+    else
+        QVERIFY(QFile::remove(path));
+    QVERIFY2(answerer.waitDone(), qPrintable(answerer.failure() + answerer.seen().join('\n')));
+    QVERIFY2(answerer.seen().value(0).section(QLatin1Char('|'), 2).startsWith(
+                     path + QStringLiteral("\n\nFile has been deleted or moved by another program.")),
+             qPrintable(answerer.seen().join('\n')));
+    QVERIFY(defaultIsYes);
+
+    if (answer == QMessageBox::No) {
+        QTRY_COMPARE(tabs()->count(), before - 1);
+        QCOMPARE(tabs()->tabIndexOfOpenFilename(path), -1);
+        return;
+    }
+    QCOMPARE(tabs()->count(), before);
+    QCOMPARE(tabs()->currentEditor(), editor);
+    QCOMPARE(editor->toPlainText(), QStringLiteral("kept\n"));
+    QVERIFY(editor->document()->isModified());
+    QCOMPARE(tabs()->tabBar()->tabTextColor(0), QColor(Qt::red));
+    // Saved where it was, without a file dialog.
+    QVERIFY(tabs()->slotSave());
+    QVERIFY2(answerer.isDone(), qPrintable(answerer.seen().join('\n')));
+    QCOMPARE(contents(path), QByteArray("\xEF\xBB\xBFkept\n"));
+    QVERIFY(!editor->document()->isModified());
 }
 
 void tst_TabWidgetSaving::quickBytesFileRebuildsTheToolbar()

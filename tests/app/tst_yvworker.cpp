@@ -225,6 +225,14 @@ void TestYvWorker::convertsFiles_data()
                           << QByteArray("\xEF\xBB\xBF");
     QTest::newRow("UTF-16 text keeps its mark") << "txt-utf16" << "notes.txt" << int(FormatReader::TxtType)
                                                 << QByteArray("UTF-16LE") << QByteArray("\xFF\xFE");
+    // Text without a mark: UTF-8 when it is valid UTF-8, else what a Windows
+    // editor writes; the copy is UTF-8 with a mark either way.
+    QTest::newRow("UTF-8 text without mark") << "txt-utf8" << "plain.txt" << int(FormatReader::TxtType)
+                                             << QByteArray("UTF-8") << QByteArray("\xEF\xBB\xBF");
+    QTest::newRow("Windows text") << "txt-windows" << "windows.txt" << int(FormatReader::TxtType)
+                                  << QByteArray("UTF-8") << QByteArray("\xEF\xBB\xBF");
+    QTest::newRow("Windows text named .nudi") << "txt-windows" << "old.nudi" << int(FormatReader::TxtType)
+                                              << QByteArray("UTF-8") << QByteArray("\xEF\xBB\xBF");
     QTest::newRow("RTF") << "rtf" << "letter.rtf" << int(FormatReader::RtfType) << QByteArray("CP1252")
                          << QByteArray("{\\rtf1");
     QTest::newRow("HTML") << "html" << "page.html" << int(FormatReader::HtmlType) << QByteArray("UTF-8")

@@ -54,8 +54,6 @@ private:
 namespace {
 
 const QString kannada = QStringLiteral(u"\u0C95\u0CA8\u0CCD\u0CA8\u0CA1");
-const QString notOpenedText = QStringLiteral(
-        "Couldn't open the file for writing!!\n\nFirst close the file opened already in another application\n\n");
 
 QByteArray contentOf(const QString &path)
 {
@@ -239,20 +237,25 @@ void TestUnicodeKaEditorFiles::textStartsWithTheByteOrderMark()
 
 // A save that fails, before or after the file could be opened, says so,
 // leaves the file that was there whole and nothing else behind, and keeps
-// the document modified.
+// the document modified. A file that cannot even be started is named with
+// the cause.
 void TestUnicodeKaEditorFiles::failedSaveKeepsTheOldFileAndTheChanges_data()
 {
     QTest::addColumn<QString>("where");
     QTest::addColumn<QString>("name");
     QTest::addColumn<qint64>("sizeLimit");
     QTest::addColumn<bool>("opens");
+    QTest::addColumn<QString>("cause");
 
-    QTest::newRow("missing folder") << "missing/a.txt" << "a.txt" << qint64(0) << false;
-    QTest::newRow("under a regular file") << "file/a.txt" << "a.txt" << qint64(0) << false;
-    QTest::newRow("read-only folder") << "readonly/a.txt" << "a.txt" << qint64(0) << false;
+    QTest::newRow("missing folder") << "missing/a.txt" << "a.txt" << qint64(0) << false
+                                    << "No such file or directory";
+    QTest::newRow("under a regular file") << "file/a.txt" << "a.txt" << qint64(0) << false << "Not a directory";
+    QTest::newRow("read-only folder") << "readonly/a.txt" << "a.txt" << qint64(0) << false << "Permission denied";
+    QTest::newRow("a folder by that name") << "taken/a.txt" << "a.txt" << qint64(0) << false
+                                           << "Filename refers to a directory";
     for (const char *name : {"a.txt", "a.html", "a.rtf", "a.docx", "a.odt"})
         QTest::addRow("file-size limit, %s", name) << QStringLiteral("full/%1").arg(QLatin1String(name))
-                                                   << QString::fromLatin1(name) << qint64(1024) << true;
+                                                   << QString::fromLatin1(name) << qint64(1024) << true << QString();
 }
 
 void TestUnicodeKaEditorFiles::failedSaveKeepsTheOldFileAndTheChanges()
@@ -261,6 +264,7 @@ void TestUnicodeKaEditorFiles::failedSaveKeepsTheOldFileAndTheChanges()
     QFETCH(QString, name);
     QFETCH(qint64, sizeLimit);
     QFETCH(bool, opens);
+    QFETCH(QString, cause);
 
     QDir root(m_dir->path());
     const QString folder = QFileInfo(m_dir->filePath(where)).path();
@@ -273,6 +277,8 @@ void TestUnicodeKaEditorFiles::failedSaveKeepsTheOldFileAndTheChanges()
             QSKIP("folder permissions do not hold for root");
         QVERIFY(root.mkdir(QStringLiteral("readonly")));
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    } else if (where.startsWith(QLatin1String("taken/"))) {
+        QVERIFY(root.mkpath(where));
     } else if (where.startsWith(QLatin1String("full/"))) {
         QVERIFY(root.mkdir(QStringLiteral("full")));
         QFile file(m_dir->filePath(where));
@@ -286,7 +292,10 @@ void TestUnicodeKaEditorFiles::failedSaveKeepsTheOldFileAndTheChanges()
         e.fill();
     e.editor.setFileName(m_dir->filePath(where));
     ModalAnswerer answerer;
-    answerer.expectMessageBox(QStringLiteral("Save...") + Utils::displayName(), opens ? QString() : notOpenedText, QMessageBox::Ok);
+    const QString notOpenedText = QStringLiteral("Couldn't save the file!!\n\nThe file %1 cannot be written: %2")
+                                          .arg(QDir::toNativeSeparators(m_dir->filePath(where)), cause);
+    answerer.expectMessageBox(QStringLiteral("Save...") + Utils::displayName(), opens ? QString() : notOpenedText,
+                              QMessageBox::Ok);
     bool saved;
     {
         std::unique_ptr<FileSizeLimit> limit(sizeLimit ? new FileSizeLimit(sizeLimit) : nullptr);

@@ -188,6 +188,16 @@ void TestOdt::readsTextProperties_data()
     QTest::newRow("33% 58%") << QByteArray("style:text-position=\"33% 58%\"") << "super";
     QTest::newRow("-33% 58%") << QByteArray("style:text-position=\"-33% 58%\"") << "sub";
     QTest::newRow("0% 100%") << QByteArray("style:text-position=\"0% 100%\"") << "";
+    // What an office program writes for Kannada (a complex script).
+    QTest::newRow("complex bold") << QByteArray("style:font-weight-complex=\"bold\"") << "bold";
+    QTest::newRow("complex italic") << QByteArray("style:font-style-complex=\"italic\"") << "italic";
+    QTest::newRow("complex bold, western normal")
+        << QByteArray("fo:font-weight=\"normal\" style:font-weight-complex=\"bold\"") << "bold";
+    QTest::newRow("western bold, complex normal")
+        << QByteArray("fo:font-weight=\"bold\" style:font-weight-complex=\"normal\"") << "bold";
+    QTest::newRow("complex italic, western normal")
+        << QByteArray("fo:font-style=\"normal\" style:font-style-complex=\"italic\"") << "italic";
+    QTest::newRow("asian bold is not complex") << QByteArray("style:font-weight-asian=\"bold\"") << "";
 }
 
 void TestOdt::readsTextProperties()
@@ -284,6 +294,12 @@ void TestOdt::stylesInherit_data()
     QTest::newRow("span undoes bold of the paragraph style")
         << paragraphStyle("Strong", "<style:text-properties fo:font-weight=\"bold\" fo:font-style=\"italic\"/>")
         << textStyle("T1", "fo:font-weight=\"normal\" fo:font-style=\"normal\"")
+        << QByteArray("<text:p text:style-name=\"Strong\"><text:span text:style-name=\"T1\">x</text:span>y</text:p>")
+        << 0 << 0 << "";
+    QTest::newRow("span undoes complex bold and italic of the paragraph style")
+        << paragraphStyle("Strong", "<style:text-properties style:font-weight-complex=\"bold\" "
+                                    "style:font-style-complex=\"italic\"/>")
+        << textStyle("T1", "style:font-weight-complex=\"normal\" style:font-style-complex=\"normal\"")
         << QByteArray("<text:p text:style-name=\"Strong\"><text:span text:style-name=\"T1\">x</text:span>y</text:p>")
         << 0 << 0 << "";
     QTest::newRow("class names")

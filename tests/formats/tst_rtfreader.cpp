@@ -170,6 +170,16 @@ void TestRtfReader::charFormats_data()
     QTest::newRow("nosupersub") << QByteArray("\\sub\\nosupersub") << int(QFont::Normal) << false << false << false << 0;
     QTest::newRow("plain resets") << QByteArray("\\b\\i\\ul\\plain") << int(QFont::Normal) << false << false << false << 0;
     QTest::newRow("all") << QByteArray("\\b\\i\\ul\\strike\\super") << int(QFont::Bold) << true << true << true << 1;
+    // The complex-script twins, which office programs write for Kannada.
+    QTest::newRow("ab") << QByteArray("\\ab") << int(QFont::Bold) << false << false << false << 0;
+    QTest::newRow("ai") << QByteArray("\\ai") << int(QFont::Normal) << true << false << false << 0;
+    QTest::newRow("ab0") << QByteArray("\\ab\\ab0") << int(QFont::Normal) << false << false << false << 0;
+    QTest::newRow("ab, then b0") << QByteArray("\\ab\\b0") << int(QFont::Bold) << false << false << false << 0;
+    QTest::newRow("b, then ab0") << QByteArray("\\b\\ab0") << int(QFont::Bold) << false << false << false << 0;
+    QTest::newRow("ai, then i0") << QByteArray("\\ai\\i0") << int(QFont::Normal) << true << false << false << 0;
+    QTest::newRow("plain resets ab and ai") << QByteArray("\\ab\\ai\\plain") << int(QFont::Normal) << false << false << false << 0;
+    QTest::newRow("complex run of an office program")
+        << QByteArray("\\rtlch\\af1\\afs24\\ab\\ai\\ltrch\\b0\\i0\\loch\\f1\\fs24") << int(QFont::Bold) << true << false << false << 0;
 }
 
 void TestRtfReader::charFormats()
@@ -496,6 +506,8 @@ void TestRtfReader::stylesheetWords_data()
     QTest::newRow("rtlpar") << QByteArray("\\rtlpar") << "align=17 rtl";
     QTest::newRow("b") << QByteArray("\\b") << "bold";
     QTest::newRow("i") << QByteArray("\\i") << "italic";
+    QTest::newRow("ab") << QByteArray("\\ab") << "bold";
+    QTest::newRow("ai") << QByteArray("\\ai") << "italic";
     QTest::newRow("strike") << QByteArray("\\strike") << "strike";
     QTest::newRow("striked") << QByteArray("\\striked1") << "strike";
     for (const char *word : { "ul", "uld", "uldash", "uldashd", "uldb", "ulth", "ulw", "ulwave", "ulhwave", "ululdbwave" })
@@ -505,6 +517,7 @@ void TestRtfReader::stylesheetWords_data()
     QTest::newRow("sub") << QByteArray("\\sub") << "sub";
     QTest::newRow("nosupersub") << QByteArray("\\sub\\nosupersub") << "";
     QTest::newRow("outlinelevel") << QByteArray("\\outlinelevel2\\b") << "heading=3";
+    QTest::newRow("outlinelevel, ab") << QByteArray("\\outlinelevel2\\ab") << "heading=3";
     QTest::newRow("sbasedon") << QByteArray("\\sbasedon4") << "italic";
     QTest::newRow("words of the text only are ignored") << QByteArray("\\plain\\pard\\tab\\emdash\\u3221") << "";
 }

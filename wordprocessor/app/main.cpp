@@ -1,8 +1,6 @@
 #include "app/mainwindow.h"
 
 #include <QApplication>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QStyleFactory>
 #include <QTextCodec>
 
@@ -15,14 +13,7 @@ int main(int argc, char *argv[])
 
     MainWindow window(nullptr);
     window.handleArguments(QCoreApplication::arguments());
-
-    // A window stored for a screen that is gone comes back where it can be seen.
-    const QRect geometry = window.geometry();
-    const QPoint centre((geometry.left() + geometry.right()) / 2,
-                        (geometry.top() + geometry.bottom()) / 2);
-    QScreen *screen = QGuiApplication::screenAt(centre);
-    if (!screen || !screen->availableGeometry().contains(geometry, true))
-        window.setGeometry(200, 200, 600, 400);
+    window.keepOnScreen();
 
     return app.exec();
 }

@@ -4,6 +4,7 @@
 #include "app/programstarter.h"
 #include "app/tabwidget.h"
 #include "app/ui_mainwindow.h"
+#include "app/windowreactivator.h"
 
 #include "core/sharedsettings.h"
 #include "widgets/yvquickbytestoolbar.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QMenu>
+#include <QScreen>
 #include <QSettings>
 #include <QStyle>
 #include <QToolButton>
@@ -29,6 +31,7 @@ MainWindow::MainWindow(QWidget *parent)
     , m_programStarter(new ProgramStarter)
 {
     initResources();
+    new WindowReactivator(this);
     m_ui = new Ui::MainWindow;
     m_ui->setupUi(this);
     addFormattingToToolBar();
@@ -115,6 +118,8 @@ void MainWindow::addFormattingToToolBar()
     bullets->setIcon(bulletIcon);
     bullets->setMenu(m_ui->menuBullets);
     bullets->setPopupMode(QToolButton::InstantPopup);
+    // Like the tool bar's own buttons: keys belong to the document.
+    bullets->setFocusPolicy(Qt::NoFocus);
     // A tool bar does not own the actions it shows: this one goes with it.
     auto *bulletsAction = new QWidgetAction(bar);
     bulletsAction->setIcon(bulletIcon);
@@ -230,6 +235,20 @@ void MainWindow::handleArguments(const QStringList &args)
         m_tabWidget->openStartupFiles(args);
     if (m_miniBrowser)
         m_miniBrowser->setRootPath(QDir::homePath());
+    // Without a window manager nobody else gives the new window the
+    // keyboard; with one, this is what it would do anyway. The current
+    // document's editor holds the window's focus (the tab widget sees to
+    // that), so the first key typed goes into it.
+    activateWindow();
+}
+
+void MainWindow::keepOnScreen()
+{
+    const QRect placed = geometry();
+    const QPoint centre((placed.left() + placed.right()) / 2, (placed.top() + placed.bottom()) / 2);
+    QScreen *screen = QGuiApplication::screenAt(centre);
+    if (!screen || !screen->availableGeometry().contains(placed, false))
+        setGeometry(200, 200, 600, 400);
 }
 
 void MainWindow::onShowLowerWidget(QWidget *w)

@@ -32,6 +32,9 @@ public:
     ~MainWindow() override;
 
     void handleArguments(const QStringList &args);
+    // A window stored for a screen that is gone comes back where it can be
+    // seen; one that fills its screen or touches an edge stays.
+    void keepOnScreen();
     Ui::MainWindow *ui() const;
     TabWidget *tabWidget() const;
 

@@ -66,7 +66,7 @@ void PrinterSettingsDialog::accept()
 {
     if (ui->fileNameLineEdit->text().isEmpty()) {
         QMessageBox::information(this, QGuiApplication::applicationDisplayName(),
-                                 QStringLiteral("You must enter the name for the new file"), QMessageBox::Ok);
+                                 tr("You must enter the name for the new file"), QMessageBox::Ok);
         return;
     }
     QDialog::accept();

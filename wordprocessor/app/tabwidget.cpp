@@ -188,6 +188,7 @@ TabWidget::TabWidget(MainWindow *parent)
     closeButton->setIconSize(QSize(16, 16));
     closeButton->setToolTip(tr("Close Current Tab"));
     closeButton->setAutoRaise(true);
+    closeButton->setFocusPolicy(Qt::NoFocus);
     setCornerWidget(closeButton, Qt::TopRightCorner);
     connect(closeButton, &QToolButton::clicked, this, &TabWidget::slotCloseCurrentTab);
     connect(m_fileWatcher, &QFileSystemWatcher::fileChanged, this, &TabWidget::onFileChangedOutside,
@@ -306,8 +307,7 @@ void TabWidget::onWorkingDirChanged(const QString &newdir)
 UnicodeKaEditor *TabWidget::createEditor()
 {
     auto *editor = new UnicodeKaEditor(m_utils, m_language, m_keyboard, this);
-    // A path inside the folder makes the folder the editor's own.
-    editor->setWorkingDirFromFile(QDir(m_workingDir).filePath(QStringLiteral(".")));
+    editor->setWorkingDirectory(m_workingDir);
 
     connect(editor, SIGNAL(searchString(QString)), this, SLOT(slotSearchString(QString)));
     connect(editor, SIGNAL(searchInYavoKosha()), this, SLOT(onSearchInYavoKosha()));
@@ -328,6 +328,9 @@ UnicodeKaEditor *TabWidget::createEditor()
     m_zoomController->addEditor(editor);
     editor->setFontFamily(m_comboFont->currentText());
     editor->setQuickBytesToolBar(m_quickBytesToolBar);
+    // Setting the font marks the empty document modified; left so, the first
+    // real edit would send no change and its tab would not turn red.
+    editor->document()->setModified(false);
     return editor;
 }
 
@@ -553,6 +556,10 @@ void TabWidget::slotCurrentChanged(int index)
     bindFindPanel();
     emit m_currentEditor->textChanged();
     emit m_currentEditor->cursorPositionChanged();
+    // Keys typed next belong to the document in front. In a window that is
+    // not active yet this only marks the editor, which then gets the focus
+    // when the window does.
+    m_currentEditor->setFocus();
 }
 
 void TabWidget::onQuickBytesCharClicked(const QString &text)

@@ -5,6 +5,7 @@
 #include "editor/editorowner.h"
 
 #include <QList>
+#include <QPair>
 #include <QPointer>
 #include <QStringList>
 #include <QTabWidget>
@@ -189,6 +190,10 @@ public Q_SLOTS:
     void slotTypingActionToggled(bool on);
     void slotCurrentCharFormatChanged(const QTextCharFormat &f);
 
+protected:
+    void changeEvent(QEvent *event) override;
+    void tabInserted(int index) override;
+
 private:
     void connectEditingActions();
     void bindCompleter();
@@ -200,6 +205,10 @@ private:
     void connectActions();
     void updateLanguageStatus(int index);
     void updateKeyboardStatus(int index);
+    // A label on the main toolbar whose text follows the interface language.
+    void addToolBarLabel(const char *text);
+    void retranslate();
+    void nameCloseButton(int index);
     QString installedFamily(const QString &family) const;
     bool readInto(const QString &path, QFile *file, QTextDocument *doc, QString *error);
     void onFontFamilyEdited();
@@ -212,6 +221,8 @@ private:
     void stepTextSize(int step);
     void showTextSize(const QString &size);
     void watch(const QString &path);
+    // Asks whether to keep the text of a document whose file is gone.
+    void keepOrCloseDeleted(const QString &path, const QPointer<UnicodeKaEditor> &editor);
 
     MainWindow *m_mainWindow = nullptr;
     QPointer<UnicodeKaEditor> m_currentEditor;
@@ -248,6 +259,7 @@ private:
     QPointer<SpellCheckDialog> m_spellCheckDialog;
     QPointer<WiktionaryOnline> m_wiktionaryDialog;
     QPointer<YavoKoshaDialog> m_dictionaryDialog;
+    QList<QPair<QPointer<QLabel>, const char *>> m_toolBarLabels;
 };
 
 #endif

@@ -13,12 +13,14 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
+#include <QEvent>
 #include <QFontComboBox>
 #include <QFontDatabase>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QToolBar>
 
 namespace {
@@ -77,7 +79,7 @@ void TabWidget::createFormatToolBar()
     if (!m_comboSize) {
         m_comboSize = new QComboBox;
         m_comboSize->setObjectName(QStringLiteral("comboSize"));
-        toolBar->addWidget(new QLabel(tr(" Font Size: "), this));
+        addToolBarLabel(QT_TR_NOOP(" Font Size: "));
         toolBar->addWidget(m_comboSize);
         m_comboSize->setEditable(true);
         m_comboSize->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -113,7 +115,7 @@ void TabWidget::createFormatToolBar()
         small.setPixelSize(9);
         m_comboFont->setFont(small);
         toolBar->addSeparator();
-        toolBar->addWidget(new QLabel(tr(" Font: "), this));
+        addToolBarLabel(QT_TR_NOOP(" Font: "));
         toolBar->addWidget(m_comboFont);
         connect(m_comboFont, SIGNAL(activated(QString)), this, SLOT(slotTextFontFamily(QString)));
         connect(m_comboFont->lineEdit(), &QLineEdit::editingFinished, this, &TabWidget::onFontFamilyEdited);
@@ -125,9 +127,9 @@ void TabWidget::createFormatToolBar()
         m_prefixLengthSpinBox->setObjectName(QStringLiteral("prefixLengthSpinBox"));
         m_prefixLengthSpinBox->setRange(1, 26);
         toolBar->addSeparator();
-        toolBar->addWidget(new QLabel(tr(" Auto complete after "), this));
+        addToolBarLabel(QT_TR_NOOP(" Auto complete after "));
         toolBar->addWidget(m_prefixLengthSpinBox);
-        toolBar->addWidget(new QLabel(tr(" keys"), this));
+        addToolBarLabel(QT_TR_NOOP(" keys"));
         m_prefixLengthSpinBox->setToolTip(tr("Auto complete prefix length"));
         connect(m_prefixLengthSpinBox, SIGNAL(valueChanged(int)),
                 this, SLOT(setAutoComplpetePrefixLength(int)));
@@ -138,7 +140,65 @@ void TabWidget::createFormatToolBar()
         m_encodingGroup->addAction(action);
     connect(ui->menuEncoding, &QMenu::triggered, this, &TabWidget::onEncodingActionTriggered);
 
+    // The fields are typed into after a click; Tab and the window's first
+    // focus stay with the document.
+    for (QWidget *field : {static_cast<QWidget *>(m_comboSize), static_cast<QWidget *>(m_comboFont),
+                           static_cast<QWidget *>(m_prefixLengthSpinBox)})
+        field->setFocusPolicy(Qt::ClickFocus);
+
     connect(this, &TabWidget::loadCompleter, this, &TabWidget::slotLoadCompleter, Qt::QueuedConnection);
+}
+
+void TabWidget::addToolBarLabel(const char *text)
+{
+    auto *label = new QLabel(tr(text), this);
+    m_mainWindow->ui()->mainToolBar->addWidget(label);
+    m_toolBarLabels.append({label, text});
+}
+
+void TabWidget::changeEvent(QEvent *event)
+{
+    QTabWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+// The texts the tab widget set itself; the form's are the main window's.
+void TabWidget::retranslate()
+{
+    for (const auto &label : qAsConst(m_toolBarLabels)) {
+        if (label.first)
+            label.first->setText(tr(label.second));
+    }
+    if (m_prefixLengthSpinBox)
+        m_prefixLengthSpinBox->setToolTip(tr("Auto complete prefix length"));
+    if (QWidget *corner = cornerWidget(Qt::TopRightCorner))
+        corner->setToolTip(tr("Close Current Tab"));
+    for (int i = 0; i < count(); ++i)
+        nameCloseButton(i);
+    updateLanguageStatus(m_language);
+    updateKeyboardStatus(m_keyboard);
+    if (m_currentEditor) {
+        emit m_currentEditor->textChanged();
+        emit m_currentEditor->cursorPositionChanged();
+    }
+}
+
+void TabWidget::tabInserted(int index)
+{
+    QTabWidget::tabInserted(index);
+    nameCloseButton(index);
+}
+
+// The tab bar's own close buttons name themselves in Qt's words, which the
+// program's translation does not reach: they say what File > Close Tab says.
+void TabWidget::nameCloseButton(int index)
+{
+    const QString text = m_mainWindow->ui()->actionClose->iconText();
+    for (QTabBar::ButtonPosition side : {QTabBar::LeftSide, QTabBar::RightSide}) {
+        if (QWidget *button = tabBar()->tabButton(index, side))
+            button->setToolTip(text);
+    }
 }
 
 void TabWidget::connectActions()
@@ -200,8 +260,7 @@ void TabWidget::updateLanguageStatus(int index)
 {
     m_language = index;
     const int nameIndex = index >= 0 && index <= englishLanguage ? index : 0;
-    m_languageLabel->setText(QStringLiteral("<b>Language</b>: ")
-                             + tr(languageStatusNames[nameIndex]));
+    m_languageLabel->setText(tr("<b>Language</b>: %1").arg(tr(languageStatusNames[nameIndex])));
     QAction *english = m_mainWindow->ui()->actionEnglishLanguage;
     if (index == englishLanguage) {
         english->setIcon(QIcon(QStringLiteral(":/resources/lo_english_32.png")));
@@ -245,7 +304,7 @@ void TabWidget::updateKeyboardStatus(int index)
 {
     m_keyboard = index;
     const KeyboardStatus &status = keyboardStatus[index >= 0 && index <= 5 ? index : 0];
-    m_keyboardLabel->setText(QStringLiteral("<b>Keyboard</b>: ") + tr(status.name));
+    m_keyboardLabel->setText(tr("<b>Keyboard</b>: %1").arg(tr(status.name)));
     m_mainWindow->ui()->actionKeyboardLayout->setIcon(QIcon(QString::fromLatin1(status.icon)));
 }
 

@@ -25,7 +25,7 @@ void TabWidget::slotPrint()
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted && m_currentEditor == editor)
-        editor->document()->print(&printer);
+        editor->slotPrint(&printer);
 }
 
 void TabWidget::slotPrintPreview()
@@ -61,6 +61,12 @@ void TabWidget::slotExportToPdf()
     QString name = settings.fileName();
     if (!name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         name += QLatin1String(".pdf");
+    // A bare name goes beside the document (a new one: into the working
+    // folder), not into whatever folder the program was started from.
+    if (QFileInfo(name).isRelative()) {
+        const QFileInfo document(editor->fileName());
+        name = QDir(document.isAbsolute() ? document.absolutePath() : m_workingDir).filePath(name);
+    }
 
     printer.setOutputFileName(name);
     // The margins are the printer's device pixels, which at screen
@@ -72,7 +78,7 @@ void TabWidget::slotExportToPdf()
                            QPageLayout::Point);
     printer.setPageOrientation(settings.orientation() == QPrinter::Landscape ? QPageLayout::Landscape
                                                                              : QPageLayout::Portrait);
-    editor->document()->print(&printer);
+    editor->slotPrint(&printer);
 
     // Printing reports no failure of its own: a file that is not there (or
     // an old one the printer could not replace) is no export.

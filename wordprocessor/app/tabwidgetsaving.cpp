@@ -217,10 +217,21 @@ void TabWidget::onFileChangedOutside(const QString &path)
         return;
     setCurrentIndex(index);
     const QPointer<UnicodeKaEditor> editor = editorAtIndex(index);
-    const auto answer = QMessageBox::question(
-            this, tr("Reload "),
-            tr("%1\n\nFile has been modified by another program.\nDo you want to reload it??").arg(path),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton);
+    if (!editor)
+        return;
+    if (!QFileInfo::exists(path)) {
+        keepOrCloseDeleted(path, editor);
+        return;
+    }
+    // A reload cannot be undone: unsaved typing would be gone for good.
+    const bool unsaved = editor->document()->isModified();
+    const QString question = unsaved
+            ? tr("%1\n\nFile has been modified by another program.\nDo you want to reload it?? "
+                 "The changes you have not saved will be lost.")
+            : tr("%1\n\nFile has been modified by another program.\nDo you want to reload it??");
+    const auto answer = QMessageBox::question(this, tr("Reload "), question.arg(path),
+                                              QMessageBox::Yes | QMessageBox::No,
+                                              unsaved ? QMessageBox::No : QMessageBox::NoButton);
     if (answer != QMessageBox::Yes || !editor)
         return;
     QFile file(path);
@@ -233,6 +244,30 @@ void TabWidget::onFileChangedOutside(const QString &path)
     QMessageBox::warning(this, QGuiApplication::applicationDisplayName(),
                          tr("Couldn't reload the file %1:\n%2\n\nThe text in the editor is kept and not saved.")
                                  .arg(QDir::toNativeSeparators(path), file.errorString()));
+}
+
+void TabWidget::keepOrCloseDeleted(const QString &path, const QPointer<UnicodeKaEditor> &editor)
+{
+    QMessageBox box(QMessageBox::Question, tr("File deleted or moved"),
+                    tr("%1\n\nFile has been deleted or moved by another program.\n\n"
+                       "Do you want to keep its text? Yes keeps the tab open, and the next save writes the "
+                       "file again; No closes the tab.")
+                            .arg(path),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    // Only a plain No lets the text go; Escape keeps it.
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Yes);
+    const int answer = box.exec();
+    if (!editor)
+        return;
+    if (answer == QMessageBox::No) {
+        // The user let the text go: no question about saving it.
+        editor->document()->setModified(false);
+        slotTabCloseRequested(indexOf(editor->parentWidget()));
+        return;
+    }
+    // The text in the editor is now the only copy.
+    editor->document()->setModified(true);
 }
 
 void TabWidget::sortLines(Qt::SortOrder order)

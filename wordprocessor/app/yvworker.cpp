@@ -11,10 +11,12 @@
 #include "formats/txtwriter.h"
 #include "platform/filesync.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QTextCodec>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -65,6 +67,28 @@ bool writeDocument(QIODevice *device, QTextDocument *document, const FormatReade
     }
 }
 
+// Whether the text has no byte-order mark and is no valid UTF-8: Nudi text
+// saved by a Windows editor is in the Western code page, which read as
+// UTF-8 would become U+FFFD. The device is read through and put back where
+// it was.
+bool isWindowsText(QIODevice *device)
+{
+    if (QTextCodec::codecForUtfText(device->peek(4), nullptr))
+        return false;
+    const qint64 start = device->pos();
+    QTextCodec *utf8 = QTextCodec::codecForName("UTF-8");
+    QTextCodec::ConverterState state;
+    bool valid = true;
+    while (valid && !device->atEnd()) {
+        const QByteArray chunk = device->read(64 * 1024);
+        utf8->toUnicode(chunk.constData(), chunk.size(), &state);
+        valid = state.invalidChars == 0;
+    }
+    valid = valid && state.remainingChars == 0;
+    device->seek(start);
+    return !valid;
+}
+
 } // namespace
 
 yvWorker::yvWorker() = default;
@@ -103,9 +127,19 @@ QString yvWorker::writeConverted(const QString &filename, const QString &dstFold
     const std::unique_ptr<FormatReader> reader(
         FormatManager::createReader(&input, QFileInfo(filename).suffix().toLower()));
     const bool zipped = FormatReader::isZipArchive(&input);
+    // The text reader takes UTF-8 when there is no mark; Windows text is
+    // handed to it as UTF-8. Its copy is written in UTF-8, as the Unicode
+    // Kannada it then holds has no place in the Western code page.
+    QBuffer windowsText;
+    QIODevice *source = &input;
+    if (reader->type() == FormatReader::TxtType && isWindowsText(&input)) {
+        windowsText.setData(QTextCodec::codecForName("Windows-1252")->toUnicode(input.readAll()).toUtf8());
+        windowsText.open(QIODevice::ReadOnly);
+        source = &windowsText;
+    }
     QTextDocument document;
     reader->cursor = QTextCursor(&document);
-    reader->readData(&input);
+    reader->readData(source);
     input.close();
     if (!reader->errorText.isEmpty())
         return QString();

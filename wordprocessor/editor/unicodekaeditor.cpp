@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPrinter>
+#include <QScopedPointer>
 #include <QSettings>
 #include <QTextBlock>
 #include <QTextCodec>
@@ -726,9 +727,16 @@ void UnicodeKaEditor::setFileName(const QString &name)
 void UnicodeKaEditor::setWorkingDir(const QString &path)
 {
     const QFileInfo file(path);
-    if (!file.exists())
+    if (file.exists())
+        setWorkingDirectory(file.absolutePath());
+}
+
+void UnicodeKaEditor::setWorkingDirectory(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (!info.isDir())
         return;
-    m_workingDir = file.absolutePath();
+    m_workingDir = info.absoluteFilePath();
     emit workingDirChanged(m_workingDir);
 }
 
@@ -790,8 +798,13 @@ void UnicodeKaEditor::loadDefaultSettings()
 
 void UnicodeKaEditor::slotPrint(QPrinter *printer)
 {
-    if (printer)
-        document()->print(printer);
+    if (!printer)
+        return;
+    // The spelling underlines are drawn on the editor's own layout and
+    // would be printed with it; a copy carries only the text and its
+    // formats. It asks the document for the images it refers to.
+    const QScopedPointer<QTextDocument> copy(document()->clone(document()));
+    copy->print(printer);
 }
 
 bool UnicodeKaEditor::canInsertFromMimeData(const QMimeData *source) const

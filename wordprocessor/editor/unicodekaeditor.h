@@ -100,6 +100,9 @@ public:
     QString fileName() const;
     void setFileName(const QString &name);
     void setWorkingDirFromFile(const QString &path);
+    // The folder the save dialogs start in, named itself rather than by a
+    // file inside it; a folder that is not there changes nothing.
+    void setWorkingDirectory(const QString &folder);
     void setFontFamily(const QString &family);
     void setLanguageFont(int language);
     QString fontFamily() const;

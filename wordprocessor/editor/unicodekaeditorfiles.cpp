@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -62,13 +63,18 @@ bool writeWith(Writer &&writer, QIODevice *device, QTextDocument *document, QStr
 // The format follows the suffix, whatever its case: OpenDocument, RTF,
 // DOCX (with its template and macro-enabled kinds), HTML or, for any other
 // suffix or none, plain text. HTML and plain text are written in the codec
-// of the text encoding index, with a byte-order mark. The error is left
-// empty when the file could not even be opened.
+// of the text encoding index, with a byte-order mark. The error names the
+// file and the cause.
 bool UnicodeKaEditor::writeDocument(QString *error)
 {
     QSaveFile file(m_fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly)) {
+        // Not being able to start the file (no permission, no such folder, a
+        // read-only disk) says nothing of another program holding it.
+        *error = tr("The file %1 cannot be written: %2")
+                         .arg(QDir::toNativeSeparators(m_fileName), file.errorString());
         return false;
+    }
     const QString suffix = QFileInfo(m_fileName).suffix().toLower();
     QTextDocument *doc = document();
     bool written;
@@ -111,11 +117,8 @@ bool UnicodeKaEditor::saveFile()
     if (!writeDocument(&error)) {
         // The old file, if any, is as it was, and the document still counts
         // as unsaved.
-        const QString text = error.isEmpty()
-                ? tr("Couldn't open the file for writing!!\n\n"
-                     "First close the file opened already in another application\n\n")
-                : tr("Couldn't save the file!!\n\n%1").arg(error);
-        QMessageBox::information(this, tr("Save...") + Utils::displayName(), text, QMessageBox::Ok);
+        QMessageBox::information(this, tr("Save...") + Utils::displayName(),
+                                 tr("Couldn't save the file!!\n\n%1").arg(error), QMessageBox::Ok);
         return false;
     }
     document()->setModified(false);
@@ -172,10 +175,12 @@ bool UnicodeKaEditor::maybeSave(bool ask)
         if (answer != QMessageBox::Yes)
             return false;
     }
-    // Only a file that was saved before has an absolute name: the tab
-    // widget's "untitled-1" is no file, whatever the current folder holds.
+    // Only a file that was opened or saved before has an absolute name: the
+    // tab widget's "untitled-1" is no file, whatever the current folder
+    // holds. A file that another program deleted or moved away is written
+    // again where it was, as long as its folder is there.
     const QFileInfo file(m_fileName);
-    if (file.isAbsolute() && file.exists())
+    if (file.isAbsolute() && (file.exists() || file.dir().exists()))
         return saveFile();
     const QString name = askSaveName(
             tr("Save File..."),

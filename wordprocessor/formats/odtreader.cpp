@@ -434,15 +434,22 @@ void OdtReader::readParagraphProperties(QTextBlockFormat &format)
 void OdtReader::readTextProperties(QTextCharFormat &format)
 {
     const QXmlStreamAttributes attributes = m_xml.attributes();
+    // Kannada is a complex script to office programs: its bold and italic
+    // may be stored only in the complex-script twin. Either one makes the
+    // run bold (italic), as the text holds characters of both kinds.
     const QStringRef weight = attribute(attributes, FoNamespace, "font-weight");
-    if (weight == QLatin1String("bold"))
+    const QStringRef complexWeight = attribute(attributes, StyleNamespace, "font-weight-complex");
+    if (weight == QLatin1String("bold") || complexWeight == QLatin1String("bold"))
         format.setProperty(QTextFormat::FontWeight, QFont::Bold);
     // A span that takes the bold of its paragraph style away says "normal".
-    else if (weight == QLatin1String("normal"))
+    else if (weight == QLatin1String("normal") || complexWeight == QLatin1String("normal"))
         format.setProperty(QTextFormat::FontWeight, QFont::Normal);
     const QStringRef fontStyle = attribute(attributes, FoNamespace, "font-style");
-    if (!fontStyle.isNull())
-        format.setProperty(QTextFormat::FontItalic, fontStyle != QLatin1String("normal"));
+    const QStringRef complexStyle = attribute(attributes, StyleNamespace, "font-style-complex");
+    if (!fontStyle.isNull() || !complexStyle.isNull()) {
+        const auto slanted = [](const QStringRef &style) { return !style.isNull() && style != QLatin1String("normal"); };
+        format.setProperty(QTextFormat::FontItalic, slanted(fontStyle) || slanted(complexStyle));
+    }
     const QStringRef underline = attribute(attributes, StyleNamespace, "text-underline-style");
     if (!underline.isNull())
         format.setProperty(QTextFormat::TextUnderlineStyle,

@@ -31,6 +31,29 @@ const char *const NonDestinationWords[] = { "cs", "ds", "ts" };
 
 constexpr int TwipsPerIndent = 720;
 
+// Bold and italic of the complex scripts (\ab, \ai), Kannada among them, as
+// they are read; they travel with the format through groups and styles but
+// never reach the document: shownFormat() folds them into bold and italic.
+constexpr int AssociatedBoldProperty = QTextFormat::UserProperty + 0x100;
+constexpr int AssociatedItalicProperty = QTextFormat::UserProperty + 0x101;
+
+// A run holds characters of both kinds: the twin or the plain word makes it
+// bold (italic); only when neither does does an explicit off count.
+QTextCharFormat shownFormat(QTextCharFormat format)
+{
+    if (format.hasProperty(AssociatedBoldProperty)) {
+        const bool bold = format.boolProperty(AssociatedBoldProperty)
+            || (format.hasProperty(QTextFormat::FontWeight) && format.fontWeight() >= QFont::Bold);
+        format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+        format.clearProperty(AssociatedBoldProperty);
+    }
+    if (format.hasProperty(AssociatedItalicProperty)) {
+        format.setFontItalic(format.boolProperty(AssociatedItalicProperty) || format.fontItalic());
+        format.clearProperty(AssociatedItalicProperty);
+    }
+    return format;
+}
+
 struct CharsetCodec
 {
     int charset;
@@ -163,6 +186,8 @@ void RtfReader::fillDestinations()
         { "rtlpar", &R::setLayoutDirection, int(Qt::RightToLeft) },
         { "b", &R::setBold, 1 },
         { "i", &R::setItalic, 1 },
+        { "ab", &R::setAssociatedBold, 1 },
+        { "ai", &R::setAssociatedItalic, 1 },
         { "strike", &R::setStrikeOut, 1 },
         { "striked", &R::setStrikeOut, 1 },
         { "ul", &R::setUnderline, 1 },
@@ -218,7 +243,7 @@ void RtfReader::fillDestinations()
     };
     // The stylesheet takes these words of the main destination as they are.
     static constexpr const char *stylesheetFormatWords[] = {
-        "qc", "qj", "ql", "qr", "li", "ltrpar", "rtlpar", "b", "i", "strike", "striked",
+        "qc", "qj", "ql", "qr", "li", "ltrpar", "rtlpar", "b", "i", "ab", "ai", "strike", "striked",
         "ul", "uld", "uldash", "uldashd", "uldb", "ulth", "ulw", "ulwave", "ulhwave", "ululdbwave",
         "ulnone", "sub", "super", "nosupersub", "outlinelevel",
     };
@@ -245,6 +270,7 @@ void RtfReader::fillDestinations()
     if (heading.words.isEmpty()) {
         heading = main;
         heading.words.remove("b");
+        heading.words.remove("ab");
     }
 }
 
@@ -381,7 +407,7 @@ void RtfReader::popState()
     if (!openFootnotes.isEmpty() && stack.size() < openFootnotes.constLast().depth)
         endFootnote();
     flushText();
-    cursor.setCharFormat(state.charFormat);
+    cursor.setCharFormat(shownFormat(state.charFormat));
     setFont(state.font);
 }
 
@@ -470,7 +496,7 @@ void RtfReader::applyBlockFormat()
 void RtfReader::applyCharFormat()
 {
     flushText();
-    cursor.mergeCharFormat(state.charFormat);
+    cursor.mergeCharFormat(shownFormat(state.charFormat));
 }
 
 void RtfReader::endBlock(int)
@@ -637,6 +663,18 @@ void RtfReader::setItalic(int value)
     applyCharFormat();
 }
 
+void RtfReader::setAssociatedBold(int value)
+{
+    state.charFormat.setProperty(AssociatedBoldProperty, value != 0);
+    applyCharFormat();
+}
+
+void RtfReader::setAssociatedItalic(int value)
+{
+    state.charFormat.setProperty(AssociatedItalicProperty, value != 0);
+    applyCharFormat();
+}
+
 void RtfReader::setStrikeOut(int value)
 {
     state.charFormat.setFontStrikeOut(value != 0);
@@ -799,6 +837,7 @@ void RtfReader::endStyle()
     style.charFormat.merge(state.charFormat);
     if (style.blockFormat.intProperty(HeadingLevelProperty) != 0) {
         style.charFormat.setFontWeight(QFont::Normal);
+        style.charFormat.clearProperty(AssociatedBoldProperty);
         style.destination = &headingDestination();
     } else {
         style.destination = &mainDestination();

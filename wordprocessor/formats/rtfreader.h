@@ -19,8 +19,9 @@ class RtfTokenizer;
 // Reads RTF into the document at `cursor`. Each destination it understands
 // is a table from control words to handlers; the reader keeps a stack of
 // group states. It carries paragraphs, alignment, indent, direction, heading
-// levels, bold, italic, underline, strike-out, super- and subscript, symbols
-// and escapes, decoding text in the code page of the document or the font.
+// levels, bold and italic (those of complex scripts too), underline,
+// strike-out, super- and subscript, symbols and escapes, decoding text in the
+// code page of the document or the font.
 // Table cells end with a tab, rows, pages, sections and columns with a
 // paragraph break; footnotes follow the text; headers, footers and list
 // definitions are left out.
@@ -110,6 +111,8 @@ private:
     void setLayoutDirection(int value);
     void setBold(int value);
     void setItalic(int value);
+    void setAssociatedBold(int value);
+    void setAssociatedItalic(int value);
     void setStrikeOut(int value);
     void setUnderline(int value);
     void setVerticalAlignment(int value);
