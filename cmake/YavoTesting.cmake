@@ -14,3 +14,9 @@ function(yavo_add_test name)
         TIMEOUT 300
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;XDG_CACHE_HOME=${home}/.cache;IBUS_ADDRESS=")
 endfunction()
+
+# Qt's test-data lookup takes a relative source path (ccache with a base
+# folder hands the compiler those) as relative to QT_TESTCASE_BUILDDIR, which
+# Qt sets to the top build folder; the compiler runs in the test's own.
+set_property(TARGET Qt5::Test PROPERTY INTERFACE_COMPILE_DEFINITIONS
+    "QT_TESTCASE_BUILDDIR=\"$<TARGET_PROPERTY:BINARY_DIR>\"")
