@@ -81,6 +81,13 @@ bool flushFileBuffers(QFileDevice &file, QString *error)
 
 bool commitSaveFile(QSaveFile &file, QString *error)
 {
+    // Qt's commit ignores a failure to write out its buffer, and would put a
+    // cut-off file in place of the old one.
+    if (file.isOpen() && !file.flush() && !file.flush()) {
+        setError(error, writeErrorText(&file));
+        file.cancelWriting();
+        return false;
+    }
     if (file.commit())
         return true;
     setError(error, writeErrorText(&file));

@@ -15,8 +15,9 @@ namespace Platform {
 // no permission, a read-only file system) as the system gave it.
 bool flushFileBuffers(QFileDevice &file, QString *error = nullptr);
 
-// Puts a saved file in place of the old one. False when that fails, with
-// the cause in *error as for flushFileBuffers.
+// Puts a saved file in place of the old one, but only when all of it could
+// be written. False when that fails, with the cause in *error as for
+// flushFileBuffers; the old file is then left as it was.
 bool commitSaveFile(QSaveFile &file, QString *error = nullptr);
 
 // Why a write to the device failed, as the system names it. Qt keeps no
