@@ -52,7 +52,7 @@ private:
         bool dropCap = false;
     };
 
-    void readPackage(ZipPackage &zip, qint64 fileSize);
+    void readPackage(ZipPackage &zip);
     QString relatedPart(const ZipPackage &zip, const QString &source, const char *type);
     void readXml(const QByteArray &bytes);
     void readStyles();
