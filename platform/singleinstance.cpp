@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QtEndian>
 #include <QDataStream>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -11,6 +12,8 @@
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
+#include <QVariant>
 
 namespace Platform {
 
@@ -20,6 +23,20 @@ namespace {
 constexpr char receivedAnswer = 'A';
 // How long a starting copy may take to listen between two connection tries.
 constexpr int retryInterval = 50;
+// What a message may hold, in bytes: the copies tell each other a few words.
+constexpr quint32 maxMessageBytes = 4096;
+// A message is a string as a data stream writes it: its length in bytes,
+// big-endian (all ones for a null string), then its UTF-16 code units.
+constexpr int lengthBytes = 4;
+constexpr quint32 nullStringLength = 0xFFFFFFFF;
+// A later copy writes its message as soon as it is connected; a connection
+// that has not delivered one by then is idle or hostile.
+constexpr int connectionDeadline = 3000;
+// Connections served at once. Every one holds a descriptor, and only a
+// starting copy has any business here.
+constexpr int maxConnections = 8;
+// Where a connection keeps the length of its message once it has read it.
+constexpr char messageLengthProperty[] = "yavoMessageLength";
 
 } // namespace
 
@@ -79,6 +96,7 @@ void SingleInstance::claim()
     QLocalServer::removeServer(m_serverName);
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    m_server->setMaxPendingConnections(maxConnections);
     connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::onNewConnection);
     if (!m_server->listen(m_serverName))
         qWarning("SingleInstance: cannot listen on %s: %s", qPrintable(m_serverName),
@@ -87,6 +105,8 @@ void SingleInstance::claim()
 
 bool SingleInstance::sendMessage(const QString &message, int timeout)
 {
+    if (quint32(message.size()) * 2 > maxMessageBytes)
+        return false;
     QDeadlineTimer deadline(timeout);
     QLocalSocket socket;
     for (;;) {
@@ -117,19 +137,59 @@ void SingleInstance::onNewConnection()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        if (m_connections >= maxConnections) {
+            drop(socket);
+            continue;
+        }
+        ++m_connections;
+        connect(socket, &QObject::destroyed, this, [this] { --m_connections; });
+        // Whatever a sender writes beyond a message is never read.
+        socket->setReadBufferSize(lengthBytes + maxMessageBytes + 1);
+        QTimer::singleShot(connectionDeadline, socket, [this, socket] { drop(socket); });
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readMessage(socket); });
         readMessage(socket);
     }
 }
 
+void SingleInstance::drop(QLocalSocket *socket)
+{
+    socket->abort();
+    socket->deleteLater();
+}
+
+// Called at every arrival of bytes: once the length is read, only the count
+// of bytes is looked at until the whole message is there, so a slow sender
+// costs no more than a fast one.
 void SingleInstance::readMessage(QLocalSocket *socket)
 {
-    QDataStream in(socket);
-    in.startTransaction();
-    QString message;
-    in >> message;
-    if (!in.commitTransaction())
+    QVariant expected = socket->property(messageLengthProperty);
+    if (!expected.isValid()) {
+        if (socket->bytesAvailable() < lengthBytes)
+            return;
+        uchar header[lengthBytes];
+        socket->read(reinterpret_cast<char *>(header), lengthBytes);
+        const quint32 length = qFromBigEndian<quint32>(header);
+        if (length != nullStringLength && (length > maxMessageBytes || length % 2 != 0)) {
+            drop(socket);
+            return;
+        }
+        expected = length;
+        socket->setProperty(messageLengthProperty, expected);
+    }
+    const quint32 length = expected.toUInt();
+    const qint64 size = length == nullStringLength ? 0 : qint64(length);
+    if (socket->bytesAvailable() > size) {
+        drop(socket);
+        return;
+    }
+    if (socket->bytesAvailable() < size)
         return; // the rest is still on its way
+    const QByteArray bytes = socket->read(size);
+    QString message;
+    if (length != nullStringLength) {
+        message.resize(int(size / 2));
+        qFromBigEndian<quint16>(bytes.constData(), message.size(), message.data());
+    }
     socket->putChar(receivedAnswer);
     socket->flush();
     socket->disconnectFromServer();

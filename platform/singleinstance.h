@@ -48,12 +48,14 @@ private Q_SLOTS:
 private:
     void claim();
     void readMessage(QLocalSocket *socket);
+    void drop(QLocalSocket *socket);
 
     QString m_serverName;
     QLockFile *m_lock = nullptr;
     QLocalServer *m_server = nullptr;
     bool m_checked = false;
     bool m_running = false;
+    int m_connections = 0;
 };
 
 } // namespace Platform

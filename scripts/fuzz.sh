@@ -19,7 +19,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
         -DYAVO_BUILD_FUZZERS=ON -DYAVO_BUILD_TESTS=OFF -DYAVO_BUILD_BENCHMARKS=OFF \
         -DCMAKE_CXX_FLAGS="-fsanitize=address,fuzzer-no-link -fno-omit-frame-pointer"
 fi
-cmake --build "$build" --parallel 4 --target "${fuzzers[@]}"
+cmake --build "$build" --parallel "$(yavo_jobs)" --target "${fuzzers[@]}"
 
 export QT_QPA_PLATFORM=offscreen
 # Leak checks are off: Qt's platform plug-in and font caches stay

@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 #include <QTextDocument>
 #include <QTextImageFormat>
 #include <QTextList>
@@ -293,6 +295,11 @@ void TestYvWorker::failedFilesLeaveNothing_data()
                                     << QStringLiteral("out");
     QTest::newRow("output name taken by a folder") << QStringLiteral("taken.txt") << QByteArray("\x50\xC0")
                                                    << QStringLiteral("out");
+    // A pipe would block the reader for ever, a device never end.
+    QTest::newRow("named pipe") << QStringLiteral("pipe.txt") << QByteArray("mkfifo") << QStringLiteral("out");
+    QTest::newRow("device") << QStringLiteral("/dev/zero") << QByteArray() << QStringLiteral("out");
+    QTest::newRow("binary content") << QStringLiteral("program.txt") << QByteArray("\x7F" "ELF\x02\x01\x01\0\0\0", 10)
+                                    << QStringLiteral("out");
 }
 
 void TestYvWorker::failedFilesLeaveNothing()
@@ -305,7 +312,12 @@ void TestYvWorker::failedFilesLeaveNothing()
     QDir root(dir.path());
     QVERIFY(root.mkpath(QStringLiteral("out/Unicode-taken.txt")));
     QString input = dir.filePath(QStringLiteral("absent.txt"));
-    if (!name.isEmpty()) {
+    if (name.startsWith(QLatin1Char('/'))) {
+        input = name;
+    } else if (content == "mkfifo") {
+        input = dir.filePath(name);
+        QCOMPARE(::mkfifo(QFile::encodeName(input).constData(), 0600), 0);
+    } else if (!name.isEmpty()) {
         input = dir.filePath(name);
         QFile file(input);
         QVERIFY(file.open(QIODevice::WriteOnly));

@@ -20,6 +20,7 @@
 
 #include <qpa/qwindowsysteminterface.h>
 
+#include <cerrno>
 #include <memory>
 #include <unistd.h>
 
@@ -308,6 +309,9 @@ void TestUnicodeKaEditorFiles::failedSaveKeepsTheOldFileAndTheChanges()
     if (opens)
         QVERIFY2(answerer.seen().value(0).contains(QLatin1String("Couldn't save the file!!")),
                  qPrintable(answerer.seen().value(0)));
+    // The message names the cause as the system gives it.
+    if (sizeLimit)
+        QVERIFY2(answerer.seen().value(0).contains(qt_error_string(EFBIG)), qPrintable(answerer.seen().value(0)));
     QVERIFY(e.editor.document()->isModified());
     QCOMPARE(e.editor.fileName(), m_dir->filePath(where));
     if (QFileInfo(folder).isDir()) {

@@ -10,6 +10,7 @@
 #include <QBuffer>
 #include <QIODevice>
 #include <QPair>
+#include <QRandomGenerator>
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -54,6 +55,16 @@ QByteArray write(QTextDocument *document, W &writer)
     if (!writer.write(&buffer, document))
         return QByteArray();
     return buffer.data();
+}
+
+// Bytes that deflate does not shrink, the same in every run: the padding of
+// an archive whose size says nothing about its document.
+inline QByteArray incompressible(int size)
+{
+    QByteArray bytes(size, '\0');
+    QRandomGenerator generator(size);
+    generator.fillRange(reinterpret_cast<quint32 *>(bytes.data()), size / int(sizeof(quint32)));
+    return bytes;
 }
 
 inline QByteArray entry(const QByteArray &package, const QString &name)

@@ -576,14 +576,19 @@ void TestDocx::reportsBadPackages_data()
 
     // Compressed XML stands for far more than its size: a small file may
     // not ask for the paragraphs of a large one.
-    QByteArray manyParagraphs;
-    for (int i = 0; i < 200000; ++i)
-        manyParagraphs += "<w:p/>";
+    const QByteArray manyParagraphs = QByteArray("<w:p/>").repeated(600000);
     QTest::newRow("paragraphs beyond what the file may cost") << docx(manyParagraphs) << "The document is too large to open.";
+    // What the archive holds besides the parts read (pictures, padding)
+    // buys the parts nothing.
+    QTest::newRow("paragraphs beyond what the parts may cost, padded")
+        << zip({{QStringLiteral("word/document.xml"),
+                 "<?xml version=\"1.0\"?><w:document " + WordNs + "><w:body>" + manyParagraphs + "</w:body></w:document>"},
+                {QStringLiteral("word/media/padding.bin"), incompressible(4 * 1024 * 1024)}})
+        << "The document is too large to open.";
     QByteArray inflating = good;
     const int record = inflating.lastIndexOf(QByteArray("PK\x01\x02", 4));
     QVERIFY(record > 0);
-    const quint32 declared = 100 * 1024 * 1024;
+    const quint32 declared = 200 * 1024 * 1024;
     for (int i = 0; i < 4; ++i)
         inflating[record + 24 + i] = char(declared >> (8 * i));
     QTest::newRow("parts inflating beyond what the file may cost") << inflating << "The document is too large to open.";
@@ -592,6 +597,11 @@ void TestDocx::reportsBadPackages_data()
     for (int i = 0; i < 5000; ++i)
         deep = "<w:tbl><w:tr><w:tc>" + deep + "</w:tc></w:tr></w:tbl>";
     QTest::newRow("deep nesting") << docx(deep) << "The document is nested too deeply.";
+    // Runs in runs are no part of a document; a million of them must not
+    // read as an empty one.
+    QTest::newRow("a million nested runs")
+        << docx(paragraph(QByteArray("<w:r>").repeated(1000000) + "<w:t>x</w:t>" + QByteArray("</w:r>").repeated(1000000)))
+        << "The document is nested too deeply.";
 }
 
 void TestDocx::reportsBadPackages()

@@ -411,10 +411,20 @@ void TestOdt::reportsBadInput_data()
                                                     + "><office:body><office:text><text:p>&b;</text:p></office:text></office:body>"
                                                       "</office:document-content>"}})
         << "The document is not a supported word-processing document.";
-    QByteArray manyParagraphs;
-    for (int i = 0; i < 200000; ++i)
-        manyParagraphs += "<text:p/>";
+    const QByteArray manyParagraphs = QByteArray("<text:p/>").repeated(600000);
     QTest::newRow("paragraphs beyond what the file may cost") << zipped(manyParagraphs) << "The document is too large to open.";
+    // What the archive holds besides the parts read (pictures, padding)
+    // buys the parts nothing.
+    QTest::newRow("paragraphs beyond what the parts may cost, padded")
+        << zip({{QStringLiteral("mimetype"), QByteArray("application/vnd.oasis.opendocument.text")},
+                {QStringLiteral("content.xml"), "<?xml version=\"1.0\"?><office:document-content " + Namespaces
+                                                    + "><office:body><office:text>" + manyParagraphs
+                                                    + "</office:text></office:body></office:document-content>"},
+                {QStringLiteral("Pictures/padding.bin"), incompressible(4 * 1024 * 1024)}})
+        << "The document is too large to open.";
+    QTest::newRow("unknown elements nested deeply")
+        << zipped("<text:p>" + QByteArray("<text:unknown>").repeated(5000) + QByteArray("</text:unknown>").repeated(5000) + "</text:p>")
+        << "The document is nested too deeply.";
 
     QByteArray deep("x");
     for (int i = 0; i < 3000; ++i)

@@ -1,5 +1,6 @@
 #include "testmain.h"
 
+#include "formats/documentfile.h"
 #include "formats/formatmanager.h"
 #include "formats/html_reader.h"
 #include "formats/html_writer.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QTextBlock>
 #include <QTextCodec>
+#include <QTemporaryFile>
 #include <QTextDocument>
 #include <memory>
 
@@ -64,6 +66,10 @@ private slots:
     void readHtml();
     void htmlNesting_data();
     void htmlNesting();
+    void textBudget_data();
+    void textBudget();
+    void readersKeepTheTextBudget_data();
+    void readersKeepTheTextBudget();
     void crLfAtChunkEdge();
     void longHtmlIsParsedWhole();
     void writers_data();
@@ -187,6 +193,88 @@ void TestTextFormats::htmlNesting()
         QCOMPARE(result, QByteArray());
         QVERIFY(!document.isEmpty());
     }
+}
+
+void TestTextFormats::textBudget_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("content");
+    QTest::addColumn<QString>("refusal");
+
+    const int text = DocumentFile::PlainText;
+    const int html = DocumentFile::Html;
+    const QString binary = QStringLiteral("It holds binary data, not text.");
+    const QString lines = QStringLiteral("a text file may have at most");
+    QTest::newRow("NUL in the first block") << QByteArray("text\0more", 9) << text << binary;
+    QTest::newRow("NUL in HTML") << QByteArray("<p>text\0</p>", 12) << html << binary;
+    QTest::newRow("NUL after the first block") << QByteArray(8192, 'a') + QByteArray(1, '\0') << text << "";
+    // Its zero bytes are halves of characters.
+    QTest::newRow("UTF-16 text") << QByteArray("\xFF\xFE") + encode("UTF-16LE", sample) << text << "";
+    QTest::newRow("as many lines as a document may have paragraphs") << QByteArray("\r\n").repeated(500000) << text << "";
+    QTest::newRow("a line more") << QByteArray("\r\n").repeated(500000) + "\n" << text << lines;
+    QTest::newRow("carriage returns alone") << QByteArray("\r").repeated(500001) << text << lines;
+    QTest::newRow("UTF-16 line feeds") << QByteArray("\xFF\xFE") + encode("UTF-16LE", QString(500001, '\n')) << text << lines;
+    // U+0A0A in UTF-16 is two bytes that each look like a line feed.
+    QTest::newRow("UTF-16 Gurmukhi is no line feed")
+        << QByteArray("\xFF\xFE") + encode("UTF-16LE", QString(600000, QChar(0x0A0A))) << text << "";
+    QTest::newRow("HTML lines are no paragraphs") << QByteArray("\n").repeated(600000) << html << "";
+}
+
+void TestTextFormats::textBudget()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, content);
+    QFETCH(QString, refusal);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const QString result = DocumentFile::textRefusal(&buffer, DocumentFile::Content(content));
+    if (refusal.isEmpty())
+        QCOMPARE(result, QString());
+    else
+        QVERIFY2(result.contains(refusal), qPrintable(result));
+    QCOMPARE(buffer.pos(), qint64(0));
+}
+
+void TestTextFormats::readersKeepTheTextBudget_data()
+{
+    QTest::addColumn<bool>("asHtml");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QString>("error");
+
+    const QString tooLarge = QStringLiteral("It is 500.0 MB large; a text file may have at most 64.0 MB.");
+    for (bool asHtml : {false, true}) {
+        const char *reader = asHtml ? "html" : "text";
+        QTest::addRow("%s, binary", reader) << asHtml << QByteArray("MZ\x90\0\3\0\0\0", 8) << qint64(0)
+                                            << "It holds binary data, not text.";
+        QTest::addRow("%s, 500 MB", reader) << asHtml << QByteArray("text") << qint64(500) * 1024 * 1024 << tooLarge;
+    }
+    QTest::newRow("html, more paragraphs than a document may have")
+        << true << QByteArray("<p>x").repeated(500001) << qint64(0) << "The document is too large to open.";
+}
+
+// A file beyond the text budget is refused before anything is read, and so
+// is one that holds no text.
+void TestTextFormats::readersKeepTheTextBudget()
+{
+    QFETCH(bool, asHtml);
+    QFETCH(QByteArray, bytes);
+    QFETCH(qint64, size);
+    QFETCH(QString, error);
+
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    file.write(bytes);
+    // Beyond the bytes, a hole: the file takes no room on the disk.
+    if (size > 0)
+        QVERIFY(file.resize(size));
+    file.seek(0);
+    QTextDocument document;
+    std::unique_ptr<FormatReader> reader(asHtml ? static_cast<FormatReader *>(new html_reader) : new TxtReader);
+    reader->cursor = QTextCursor(&document);
+    reader->readData(&file);
+    QCOMPARE(reader->errorText, error);
+    QVERIFY(document.isEmpty());
 }
 
 void TestTextFormats::crLfAtChunkEdge()

@@ -16,6 +16,7 @@
 #include "app/yvworker.h"
 
 #include "editor/unicodekaeditor.h"
+#include "formats/documentfile.h"
 #include "utils/utils.h"
 #include "widgets/yvquickbytestoolbar.h"
 
@@ -124,6 +125,13 @@ void MainWindow::onConvertANSItoUnicodeAFileClicked()
             tr("All files (*.*);;Plain Text files (*.txt);;Open Office files (*.odt);;Nudi files (*.nudi);;Rtf files (*.rtf)"));
     if (name.isEmpty())
         return;
+    const QString refusal = DocumentFile::kindRefusal(name);
+    if (!refusal.isEmpty()) {
+        QMessageBox::information(this, QGuiApplication::applicationDisplayName(),
+                                 tr("File is NOT converted to unicode!!") + QStringLiteral("\n\n") + refusal,
+                                 QMessageBox::Ok);
+        return;
+    }
     const QFileInfo input(name);
     const QString folder = input.absolutePath();
     const QString target = QDir(folder).filePath(QStringLiteral("Unicode-") + input.fileName());

@@ -1,5 +1,7 @@
 #include "app/tabwidget.h"
 
+#include "app/documentadmission.h"
+#include "app/loadprogress.h"
 #include "app/mainwindow.h"
 #include "app/makerlinks.h"
 #include "app/ui_mainwindow.h"
@@ -10,9 +12,10 @@
 #include "core/sharedsettings.h"
 #include "core/userdatafolder.h"
 #include "editor/unicodekaeditor.h"
-#include "formats/docxreader.h"
 #include "formats/formatmanager.h"
 #include "formats/formatreader.h"
+#include "formats/html_reader.h"
+#include "formats/txtreader.h"
 #include "utils/utils.h"
 #include "widgets/yvquickbytestoolbar.h"
 
@@ -85,25 +88,6 @@ protected:
         }
     }
 };
-
-// The stream's lines, each followed by the separator (with atEnd: the last
-// too) or joined by it.
-QString readAllLines(QTextStream &stream, const QString &separator, bool atEnd)
-{
-    QString text;
-    QString line;
-    bool first = true;
-    while (stream.readLineInto(&line)) {
-        if (!first && !atEnd)
-            text += separator;
-        first = false;
-        text += line;
-        if (atEnd)
-            text += separator;
-        QCoreApplication::processEvents();
-    }
-    return text;
-}
 
 // Replaces the editor's text by the source document's, keeping the editor's
 // own document (its spell-check highlighter and the modified mark are bound
@@ -379,6 +363,8 @@ void TabWidget::showOrOpenFile(const QString &path)
 
 void TabWidget::openFile(const QString &path)
 {
+    if (!DocumentAdmission::admit(canonicalPath(path), this))
+        return;
     QFile file(canonicalPath(path));
     if (!file.open(QIODevice::ReadOnly)) {
         QMessageBox::information(this, QGuiApplication::applicationDisplayName(),
@@ -413,41 +399,32 @@ void TabWidget::openInNewTab(const QString &path, QFile *file)
 
 bool TabWidget::readInto(const QString &path, QFile *file, QTextDocument *doc, QString *error)
 {
-    const QString suffix = QFileInfo(*file).suffix().toLower();
-    if (suffix == QLatin1String("rtf") || suffix == QLatin1String("nudi")
-        || suffix == QLatin1String("odt") || suffix == QLatin1String("fodt")
-        || DocxReader::suffixes().contains(suffix)) {
+    QScopedPointer<FormatReader> reader;
+    QTextCursor cursor(doc);
+    const DocumentAdmission::Reading reading = DocumentAdmission::readingOf(file->fileName());
+    if (reading == DocumentAdmission::AsDocument) {
         const QString type = path.mid(path.lastIndexOf(QLatin1Char('.')) + 1).toLower();
-        QScopedPointer<FormatReader> reader(FormatManager::createReader(file, type));
-        if (!reader) {
-            *error = tr("No reader for %1 files").arg(type);
-            return false;
-        }
-        reader->cursor = QTextCursor(doc);
-        reader->readData(file);
-        *error = reader->errorText;
-        return error->isEmpty();
+        reader.reset(FormatManager::createReader(file, type));
+    } else if (reading == DocumentAdmission::AsHtml) {
+        reader.reset(new html_reader);
+    } else {
+        reader.reset(new TxtReader);
+        // Plain text shows in the palette's colours, whatever the style.
+        QTextCharFormat format;
+        const QPalette palette = QApplication::palette();
+        format.setBackground(palette.color(QPalette::Base));
+        format.setForeground(palette.color(QPalette::WindowText));
+        cursor.setCharFormat(format);
     }
-    file->setTextModeEnabled(true);
-    QTextStream stream(file);
-    stream.setAutoDetectUnicode(true);
-    stream.setCodec("UTF-8");
-    if (suffix == QLatin1String("html") || suffix == QLatin1String("htm")) {
-        // A line break inside HTML is white space, not nothing.
-        doc->setHtml(readAllLines(stream, QStringLiteral("\n"), false));
-        return true;
+    reader->cursor = cursor;
+    reader->readData(file);
+    // Every line of a text ends in a line break, the last one too.
+    if (reading == DocumentAdmission::AsText && !doc->lastBlock().text().isEmpty()) {
+        reader->cursor.movePosition(QTextCursor::End);
+        reader->cursor.insertBlock();
     }
-    const QString text = readAllLines(stream, QStringLiteral("\n"), true);
-    QTextCharFormat format;
-    const QPalette palette = QApplication::palette();
-    format.setBackground(palette.color(QPalette::Base));
-    format.setForeground(palette.color(QPalette::WindowText));
-    QTextCursor(doc).insertText(text, format);
-    if (stream.status() != QTextStream::Ok) {
-        *error = tr("The file could not be read to its end");
-        return false;
-    }
-    return true;
+    *error = reader->errorText;
+    return error->isEmpty();
 }
 
 void TabWidget::loadFile(const QString &path, QFile *file, UnicodeKaEditor *target)
@@ -473,7 +450,13 @@ void TabWidget::loadFile(const QString &path, QFile *file, UnicodeKaEditor *targ
                 setTabText(index, nextUntitledName());
             loadBrhFile(path, file);
         } else {
+            const LoadProgress progress(file, m_progressBar);
             ok = readInto(path, file, read.data(), &error);
+            QString cut;
+            if (!DocumentAdmission::cutBeforeLongParagraph(read.data(), &cut) && ok) {
+                ok = false;
+                error = cut;
+            }
         }
     }
     if (!editor) {

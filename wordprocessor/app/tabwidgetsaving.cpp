@@ -183,7 +183,8 @@ bool TabWidget::slotExit()
 
 void TabWidget::addRecentFile(const QString &path)
 {
-    if (path.isEmpty() || !QFile::exists(path))
+    // Only files can be opened again: not a folder, a device or a pipe.
+    if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
     m_recentFiles.removeAll(path);
     m_recentFiles.prepend(path);

@@ -2,6 +2,7 @@
 
 #include "core/ansitounicode.h"
 #include "core/nuditoansi.h"
+#include "formats/documentfile.h"
 #include "formats/docxwriter.h"
 #include "formats/formatmanager.h"
 #include "formats/formatreader.h"
@@ -120,6 +121,9 @@ void yvWorker::convertANSI2UnicodeFile(QString filename, QString dstFolder)
 // empty path and leaves no "Unicode-" file behind.
 QString yvWorker::writeConverted(const QString &filename, const QString &dstFolder)
 {
+    // A pipe would block the open, a device never end.
+    if (!DocumentFile::kindRefusal(filename).isEmpty())
+        return QString();
     QFile input(filename);
     if (!input.open(QIODevice::ReadOnly))
         return QString();

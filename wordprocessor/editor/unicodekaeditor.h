@@ -92,7 +92,8 @@ public:
     // the caller must not go on (cancelled, or the save failed).
     bool maybeSave(bool ask);
     QString defaultSaveName(const QString &path) const;
-    bool flushToDisk(QFileDevice &file);
+    // Pushes the file to the disk; on failure *error names the cause.
+    bool flushToDisk(QFileDevice &file, QString *error = nullptr);
     // Replaces the document by the stream's text. User input waits until the
     // text is in.
     void loadPlainText(QTextStream &stream);

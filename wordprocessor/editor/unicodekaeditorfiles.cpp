@@ -94,21 +94,15 @@ bool UnicodeKaEditor::writeDocument(QString *error)
         written = writeWith(TxtWriter(Utils::codecName(m_textEncodingIndex)), &file, doc, error);
     }
 
-    if (written && !flushToDisk(file)) {
-        *error = file.errorString();
+    if (written && !flushToDisk(file, error))
         written = false;
-    }
     if (!written) {
         if (error->isEmpty())
             *error = file.errorString();
         file.cancelWriting();
         return false;
     }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return Platform::commitSaveFile(file, error);
 }
 
 bool UnicodeKaEditor::saveFile()
@@ -126,9 +120,9 @@ bool UnicodeKaEditor::saveFile()
     return true;
 }
 
-bool UnicodeKaEditor::flushToDisk(QFileDevice &file)
+bool UnicodeKaEditor::flushToDisk(QFileDevice &file, QString *error)
 {
-    return Platform::flushFileBuffers(file);
+    return Platform::flushFileBuffers(file, error);
 }
 
 QString UnicodeKaEditor::defaultSaveName(const QString &path) const

@@ -13,11 +13,16 @@ constexpr qint64 MegaByte = 1024 * 1024;
 // Allowances of a file of no size; each grows by the given amount per byte of
 // the file. Real text compresses to a third or a fifth of its size, word
 // processors' XML to a tenth or a twentieth.
-constexpr qint64 BaseInflatedSize = 64 * MegaByte;
+//
+// A document of repeated lines compresses to almost nothing, so the base
+// allowances are what any file may cost: at least what a text file within
+// the text budget holds (DocumentFile::MaxTextSize, and a paragraph per line
+// up to MaxTextParagraphs), and room for the XML the writers make of that.
+// Otherwise such a text, saved as DOCX or ODT, could not be opened again.
+constexpr qint64 BaseInflatedSize = 128 * MegaByte;
 constexpr qint64 InflatedSizePerByte = 100;
-constexpr qint64 BaseParagraphs = 100000;
 constexpr qint64 FileBytesPerParagraph = 4;
-constexpr qint64 BaseCharacters = 32 * MegaByte;
+constexpr qint64 BaseCharacters = 64 * MegaByte;
 constexpr qint64 CharactersPerByte = 64;
 
 bool isNameEnd(char c)
@@ -32,9 +37,14 @@ QString tooLargeText()
     return QCoreApplication::translate("DocumentLimits", "The document is too large to open.");
 }
 
+QString tooDeepText()
+{
+    return QCoreApplication::translate("DocumentLimits", "The document is nested too deeply.");
+}
+
 Budget::Budget(qint64 fileSize)
     : m_inflatedSize(BaseInflatedSize + InflatedSizePerByte * qMax<qint64>(fileSize, 0))
-    , m_paragraphs(BaseParagraphs + qMax<qint64>(fileSize, 0) / FileBytesPerParagraph)
+    , m_paragraphs(MaxTextParagraphs + qMax<qint64>(fileSize, 0) / FileBytesPerParagraph)
     , m_characters(BaseCharacters + CharactersPerByte * qMax<qint64>(fileSize, 0))
 {
 }
@@ -82,6 +92,47 @@ qint64 countElements(const QByteArray &xml, const char *localName)
         p = q;
     }
     return count;
+}
+
+bool nestsDeeperThan(const QByteArray &xml, int limit)
+{
+    const char *p = xml.constData();
+    const char *const end = p + xml.size();
+    int depth = 0;
+    while ((p = static_cast<const char *>(std::memchr(p, '<', size_t(end - p))))) {
+        ++p;
+        if (p == end)
+            break;
+        if (*p == '/') {
+            --depth;
+            continue;
+        }
+        if (*p == '!' || *p == '?') {
+            // A comment, a section of character data, a declaration or a
+            // processing instruction: it opens no element.
+            continue;
+        }
+        // The tag ends at the first '>' outside its quoted values; a slash
+        // before that closes the element at once.
+        char quote = 0;
+        const char *q = p;
+        for (; q < end; ++q) {
+            if (quote) {
+                if (*q == quote)
+                    quote = 0;
+            } else if (*q == '"' || *q == '\'') {
+                quote = *q;
+            } else if (*q == '>') {
+                break;
+            }
+        }
+        if (q == end)
+            break;
+        if (q[-1] != '/' && ++depth > limit)
+            return true;
+        p = q + 1;
+    }
+    return false;
 }
 
 } // namespace DocumentLimits

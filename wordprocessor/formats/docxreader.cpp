@@ -87,6 +87,14 @@ QString resolveTarget(const QString &sourceFolder, const QString &target)
     return segments.join(QLatin1Char('/'));
 }
 
+// The part that holds the relationships of a part (of the package itself
+// for an empty name).
+QString relationshipsOf(const QString &part)
+{
+    const int slash = part.lastIndexOf(QLatin1Char('/'));
+    return part.left(slash + 1) + QLatin1String("_rels/") + part.mid(slash + 1) + QLatin1String(".rels");
+}
+
 // Containers whose paragraphs (at body level) or runs (inside a paragraph)
 // belong to the document's text: tables, content controls, custom XML,
 // tracked insertions, links, smart tags, simple fields and bidirectional
@@ -163,13 +171,16 @@ void DocxReader::readData(QIODevice *device)
     else if (!zip.open(device))
         errorText = tr("Unable to open archive.");
     else
-        readPackage(zip, zip.archiveSize());
+        readPackage(zip);
     QCoreApplication::processEvents();
 }
 
-void DocxReader::readPackage(ZipPackage &zip, qint64 fileSize)
+void DocxReader::readPackage(ZipPackage &zip)
 {
-    *m_budget = DocumentLimits::Budget(fileSize);
+    // Until the parts are known, the relationships may cost what any file
+    // may; then the budget follows what the parts read take in the archive,
+    // whatever else (pictures, padding) it holds.
+    *m_budget = DocumentLimits::Budget();
     QString main = relatedPart(zip, QString(), "officeDocument");
     if (!errorText.isEmpty())
         return;
@@ -194,6 +205,7 @@ void DocxReader::readPackage(ZipPackage &zip, qint64 fileSize)
     if (styles != main)
         parts << styles;
     parts << main;
+    *m_budget = DocumentLimits::Budget(zip.compressedSize(parts + QStringList{relationshipsOf(QString()), relationshipsOf(main)}));
 
     qint64 inflated = 0;
     for (const QString &part : qAsConst(parts))
@@ -210,9 +222,8 @@ void DocxReader::readPackage(ZipPackage &zip, qint64 fileSize)
 
 QString DocxReader::relatedPart(const ZipPackage &zip, const QString &source, const char *type)
 {
-    const int slash = source.lastIndexOf(QLatin1Char('/'));
-    const QString folder = source.left(slash + 1);
-    const QString relationships = folder + QLatin1String("_rels/") + source.mid(slash + 1) + QLatin1String(".rels");
+    const QString folder = source.left(source.lastIndexOf(QLatin1Char('/')) + 1);
+    const QString relationships = relationshipsOf(source);
     const QString suffix = QLatin1Char('/') + QLatin1String(type);
     // A damaged relationships part leaves what it named so far; the usual
     // part names stand in for the rest.
@@ -268,6 +279,12 @@ QString DocxReader::findPart(const ZipPackage &zip, const QString &part,
 
 void DocxReader::readXml(const QByteArray &bytes)
 {
+    // Elements the reader passes over (runs in runs) would otherwise leave
+    // a document nested a million deep empty, without a word.
+    if (DocumentLimits::nestsDeeperThan(bytes, DocumentLimits::MaxElementDepth)) {
+        m_xml.raiseError(DocumentLimits::tooDeepText());
+        return;
+    }
     if (!m_budget->takeParagraphs(DocumentLimits::countElements(bytes, "p"))) {
         m_xml.raiseError(DocumentLimits::tooLargeText());
         return;

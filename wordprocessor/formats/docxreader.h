@@ -57,7 +57,7 @@ private:
         bool dropCap = false;
     };
 
-    void readPackage(ZipPackage &zip, qint64 fileSize);
+    void readPackage(ZipPackage &zip);
     QString relatedPart(const ZipPackage &zip, const QString &source, const char *type);
     QString mainPartByContentType(const ZipPackage &zip);
     QString findPart(const ZipPackage &zip, const QString &part,

@@ -1,5 +1,7 @@
 #include "private/formatwriter_p.h"
 
+#include "platform/filesync.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QXmlStreamWriter>
@@ -35,10 +37,10 @@ QString notWritableText()
     return QCoreApplication::translate("FormatWriter", "The file is not open for writing.");
 }
 
-QString deviceErrorText(const QIODevice *device)
+QString deviceErrorText(QIODevice *device)
 {
     return QCoreApplication::translate("FormatWriter", "The file could not be written: %1")
-            .arg(device->errorString());
+            .arg(Platform::writeErrorText(device));
 }
 
 QString xmlErrorText()

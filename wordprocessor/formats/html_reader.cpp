@@ -1,5 +1,6 @@
 #include "formats/html_reader.h"
 
+#include "formats/documentfile.h"
 #include "private/documentlimits_p.h"
 #include "private/unicodetext_p.h"
 
@@ -8,6 +9,8 @@
 #include <QVector>
 
 namespace {
+
+constexpr qint64 ChunkSize = 16384;
 
 // Elements that nest nothing: those without an end tag, and those whose end
 // tag HTML lets the next element imply (a paragraph, a list item, a cell).
@@ -46,21 +49,50 @@ int tagEnd(const QString &html, int from)
     return -1;
 }
 
-// Whether the elements of the markup nest deeper than `limit`, counted as
-// an HTML parser nests them: an end tag closes the innermost open element of
-// its name and those inside it, and an end tag without an open element of
-// its name closes nothing.
-bool nestsDeeperThan(const QString &html, int limit)
+// Elements that start a paragraph of their own.
+constexpr const char *BlockElements[] = {
+    "p", "div", "li", "dt", "dd", "h1", "h2", "h3", "h4", "h5", "h6", "pre", "blockquote", "hr",
+    "tr", "td", "th", "table", "ul", "ol", "dl", "center", "address",
+};
+
+bool isBlock(const QString &name)
 {
+    for (const char *element : BlockElements) {
+        if (name == QLatin1String(element))
+            return true;
+    }
+    return false;
+}
+
+// What the markup asks of Qt's parser: how deep its elements nest, counted
+// as an HTML parser nests them (an end tag closes the innermost open element
+// of its name and those inside it, and an end tag without an open element of
+// its name closes nothing), and how many paragraphs it makes (block
+// elements, and the lines of preformatted text).
+struct MarkupCost
+{
+    int depth = 0;
+    qint64 paragraphs = 0;
+};
+
+// Stops counting once the depth passes `depthLimit`.
+MarkupCost markupCost(const QString &html, int depthLimit)
+{
+    MarkupCost cost;
     QVector<QString> open;
     QHash<QString, int> openCount;
     int i = 0;
+    int textStart = 0;
     while ((i = html.indexOf(QLatin1Char('<'), i)) >= 0) {
+        if (openCount.value(QStringLiteral("pre")) > 0)
+            cost.paragraphs += html.midRef(textStart, i - textStart).count(QLatin1Char('\n'));
         ++i;
+        textStart = i;
         if (html.midRef(i, 3) == QLatin1String("!--")) {
             i = html.indexOf(QLatin1String("-->"), i + 3);
             if (i < 0)
                 break;
+            textStart = i;
             continue;
         }
         const bool closing = i < html.size() && html.at(i) == QLatin1Char('/');
@@ -76,6 +108,9 @@ bool nestsDeeperThan(const QString &html, int limit)
         if (end < 0)
             break;
         i = end + 1;
+        textStart = i;
+        if (!closing && isBlock(name))
+            ++cost.paragraphs;
         if (isUnnested(name))
             continue;
         if (closing) {
@@ -97,14 +132,16 @@ bool nestsDeeperThan(const QString &html, int limit)
             if (close < 0)
                 break;
             i = close;
+            textStart = i;
             continue;
         }
         open.append(name);
         ++openCount[name];
-        if (open.size() > limit)
-            return true;
+        cost.depth = qMax(cost.depth, open.size());
+        if (cost.depth > depthLimit)
+            break;
     }
-    return false;
+    return cost;
 }
 
 } // namespace
@@ -118,16 +155,29 @@ int html_reader::type() const
 
 void html_reader::readData(QIODevice *device)
 {
+    errorText = DocumentFile::textRefusal(device, DocumentFile::Html);
+    if (!errorText.isEmpty())
+        return;
     cursor.beginEditBlock();
     // Markup is parsed as one fragment: pieces parsed apart would turn a
     // tag cut at their edge into text and lose the head's styles.
-    const QString html = UnicodeTextReader(device, &encoding).readAll();
-    QCoreApplication::processEvents();
+    UnicodeTextReader reader(device, &encoding);
+    QString html;
+    while (!reader.atEnd()) {
+        html += reader.read(ChunkSize);
+        QCoreApplication::processEvents();
+    }
     // Qt's parser takes time that grows with the square of the nesting: a
-    // small file of deeply nested elements would hang the program.
-    if (nestsDeeperThan(html, DocumentLimits::MaxHtmlNesting))
+    // small file of deeply nested elements would hang the program; and each
+    // paragraph costs as much as a paragraph of any other document.
+    const MarkupCost cost = markupCost(html, DocumentLimits::MaxHtmlNesting);
+    if (cost.depth > DocumentLimits::MaxHtmlNesting)
         errorText = QCoreApplication::translate("html_reader", "The document is nested too deeply.");
+    else if (cost.paragraphs > DocumentLimits::MaxTextParagraphs)
+        errorText = DocumentLimits::tooLargeText();
     else if (!html.isEmpty())
         cursor.insertHtml(html);
+    if (errorText.isEmpty())
+        errorText = reader.errorString();
     cursor.endEditBlock();
 }

@@ -4,7 +4,9 @@
 #include "formats/formatreader.h"
 
 // Reads an HTML file: the byte-order mark chooses the codec, UTF-8
-// otherwise. Fails only on markup nested too deeply to parse in good time.
+// otherwise. Fails on a file beyond the text budget (DocumentFile), with
+// binary content, or with markup nested too deeply or making too many
+// paragraphs to parse in good time.
 class html_reader : public FormatReader
 {
 public:

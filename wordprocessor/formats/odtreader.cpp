@@ -226,16 +226,21 @@ void OdtReader::readZip(QIODevice *device)
         errorText = tr("The archive holds no document.");
         return;
     }
-    *m_budget = DocumentLimits::Budget(zip.archiveSize());
-    if (!readManifest(zip))
-        return;
+    // The budget follows what the parts read take in the archive, whatever
+    // else (pictures, padding) it holds.
+    const QString manifest = QStringLiteral("META-INF/manifest.xml");
     const QStringList parts{QStringLiteral("styles.xml"), QStringLiteral("content.xml")};
+    *m_budget = DocumentLimits::Budget(zip.compressedSize(parts + QStringList{manifest}));
+    if (!readManifest(zip, manifest))
+        return;
     if (!m_budget->allowsInflatedSize(zip.entrySize(parts.at(0)) + zip.entrySize(parts.at(1)))) {
         errorText = DocumentLimits::tooLargeText();
         return;
     }
     const bool read = zip.readXmlEntries(parts, m_xml, [this](const QByteArray &bytes) {
-        if (!m_budget->takeParagraphs(DocumentLimits::countElements(bytes, "p") + DocumentLimits::countElements(bytes, "h")))
+        if (DocumentLimits::nestsDeeperThan(bytes, DocumentLimits::MaxElementDepth))
+            m_xml.raiseError(DocumentLimits::tooDeepText());
+        else if (!m_budget->takeParagraphs(DocumentLimits::countElements(bytes, "p") + DocumentLimits::countElements(bytes, "h")))
             m_xml.raiseError(DocumentLimits::tooLargeText());
         else
             readXml();
@@ -244,11 +249,10 @@ void OdtReader::readZip(QIODevice *device)
         errorText = zip.errorString();
 }
 
-bool OdtReader::readManifest(const ZipPackage &zip)
+bool OdtReader::readManifest(const ZipPackage &zip, const QString &name)
 {
     // The parts of an encrypted document are no XML before they are
     // decrypted; only the manifest says they are encrypted.
-    const QString name = QStringLiteral("META-INF/manifest.xml");
     if (!m_budget->allowsInflatedSize(zip.entrySize(name))) {
         errorText = DocumentLimits::tooLargeText();
         return false;

@@ -44,7 +44,7 @@ private:
     };
 
     void readZip(QIODevice *device);
-    bool readManifest(const ZipPackage &zip);
+    bool readManifest(const ZipPackage &zip, const QString &name);
     void readFlat(QIODevice *device);
     void readXml();
     void readStyleGroup();

@@ -4,7 +4,8 @@
 #include "formats/formatreader.h"
 
 // Reads a plain-text file: the byte-order mark chooses the codec, UTF-8
-// otherwise. Never fails: what is no character becomes U+FFFD.
+// otherwise; what is no character becomes U+FFFD. Fails only on a file
+// beyond the text budget (DocumentFile) or with binary content.
 class TxtReader : public FormatReader
 {
 public:

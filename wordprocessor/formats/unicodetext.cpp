@@ -1,5 +1,6 @@
 #include "private/unicodetext_p.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QTextCodec>
 #include <QTextStream>
@@ -50,12 +51,18 @@ UnicodeTextReader::~UnicodeTextReader() = default;
 
 bool UnicodeTextReader::atEnd() const
 {
-    return m_keptBack.isEmpty() && m_device->atEnd();
+    return (m_keptBack.isEmpty() && m_device->atEnd()) || !m_error.isEmpty();
 }
 
 QString UnicodeTextReader::read(qint64 maxBytes)
 {
-    QString text = m_keptBack + m_decoder->toUnicode(m_device->read(maxBytes));
+    const QByteArray bytes = m_device->read(maxBytes);
+    if (bytes.isEmpty() && !m_device->atEnd()) {
+        // A device that gives nothing before its end never will.
+        m_error = QCoreApplication::translate("UnicodeTextReader", "The file could not be read to its end: %1")
+                          .arg(m_device->errorString());
+    }
+    QString text = m_keptBack + m_decoder->toUnicode(bytes);
     m_keptBack.clear();
     if (m_device->atEnd()) {
         if (m_decoder->needsMoreData())
@@ -67,11 +74,7 @@ QString UnicodeTextReader::read(qint64 maxBytes)
     return UnicodeText::withoutLoneSurrogates(text);
 }
 
-QString UnicodeTextReader::readAll()
+QString UnicodeTextReader::errorString() const
 {
-    QString text = m_keptBack + m_decoder->toUnicode(m_device->readAll());
-    m_keptBack.clear();
-    if (m_decoder->needsMoreData())
-        text += QChar(QChar::ReplacementCharacter);
-    return UnicodeText::withoutLoneSurrogates(text);
+    return m_error;
 }

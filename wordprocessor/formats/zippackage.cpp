@@ -244,9 +244,14 @@ bool ZipPackage::contains(const QString &name) const
     return d->find(name) != nullptr;
 }
 
-qint64 ZipPackage::archiveSize() const
+qint64 ZipPackage::compressedSize(const QStringList &names) const
 {
-    return d->device ? d->archiveSize : 0;
+    qint64 size = 0;
+    for (const QString &name : names) {
+        if (const DirectoryEntry *entry = d->find(name))
+            size += entry->compressedSize;
+    }
+    return size;
 }
 
 qint64 ZipPackage::entrySize(const QString &name) const

@@ -27,9 +27,17 @@ constexpr int MaxHtmlNesting = 4096;
 constexpr int MaxSpaceRun = 1024;
 // Indentation steps (half inches) of one paragraph: wider than any page.
 constexpr int MaxBlockIndent = 64;
+// Paragraphs (lines) of a text or HTML file, and what any document may hold
+// whatever the size of its file: inserting one costs some microseconds.
+constexpr qint64 MaxTextParagraphs = 500000;
+// Nesting of XML elements, whatever they are: a part nested deeper is no
+// document (the containers the readers follow stop at MaxNesting).
+constexpr int MaxElementDepth = 4096;
 
 // The text a reader gives when a document would cost more than its budget.
 QString tooLargeText();
+// The text a reader gives when a document nests deeper than it follows.
+QString tooDeepText();
 
 // What one document may cost its reader, measured against the size of its
 // file. Compressed XML can stand for a thousand times its size: a small file
@@ -61,6 +69,12 @@ private:
 // counted before it is parsed. Comments and character data that look like
 // tags are counted too, which only errs on the safe side.
 qint64 countElements(const QByteArray &xml, const char *localName);
+
+// Whether the elements of the XML bytes nest deeper than `limit`, counted by
+// their tags before the part is parsed. Comments, processing instructions
+// and character data that look like tags are counted too, which only errs on
+// the safe side.
+bool nestsDeeperThan(const QByteArray &xml, int limit);
 
 // The indentation a length of `steps` steps gives, half steps rounded up.
 // Bounded before rounding: a huge length must not overflow the int nor make

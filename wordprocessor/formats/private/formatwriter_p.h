@@ -26,7 +26,8 @@ bool writeAll(QIODevice *device, const QByteArray &bytes);
 // The error strings the writers share: every writer reports a failed write
 // as false and says why in its errorString().
 QString notWritableText();
-QString deviceErrorText(const QIODevice *device);
+// A device that refused bytes: why, as the system names it.
+QString deviceErrorText(QIODevice *device);
 QString xmlErrorText();
 
 } // namespace FormatWriter

@@ -41,11 +41,14 @@ public:
     UnicodeTextReader(QIODevice *device, QByteArray *encoding);
     ~UnicodeTextReader();
 
+    // True at the end of the device, and once the device could not be read
+    // further (errorString() then says why).
     bool atEnd() const;
     // The text of at most `maxBytes` more bytes (and of a character kept back
     // from the piece before).
     QString read(qint64 maxBytes);
-    QString readAll();
+    // Empty unless the device failed before its end.
+    QString errorString() const;
 
 private:
     Q_DISABLE_COPY(UnicodeTextReader)
@@ -53,6 +56,7 @@ private:
     QIODevice *m_device;
     std::unique_ptr<QTextDecoder> m_decoder;
     QString m_keptBack;
+    QString m_error;
 };
 
 #endif

@@ -45,8 +45,9 @@ public:
 
     bool open(QIODevice *device);
     bool contains(const QString &name) const;
-    // The size of the archive open for reading, in bytes.
-    qint64 archiveSize() const;
+    // What the named entries take in the archive (compressed), in bytes;
+    // entries the archive does not hold count nothing.
+    qint64 compressedSize(const QStringList &names) const;
     // The size the directory declares for the entry once inflated; 0 for
     // an entry the archive does not hold.
     qint64 entrySize(const QString &name) const;

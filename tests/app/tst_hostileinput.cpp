@@ -1,0 +1,221 @@
+#include "app/mainwindow.h"
+#include "app/tabwidget.h"
+#include "editor/unicodekaeditor.h"
+#include "formats/documentfile.h"
+
+#include "modalanswerer.h"
+#include "officetestutil.h"
+#include "testmain.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTextDocument>
+
+#include <algorithm>
+
+#include <sys/stat.h>
+
+namespace {
+
+enum class Input {
+    Bytes,  // a file of the bytes
+    Sparse, // a file of the bytes, then zeros up to the size, taking no room on the disk
+    Pipe,   // a named pipe nobody writes into
+    Folder,
+    ZeroDevice,
+};
+
+const QByteArray WordNs = "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"";
+
+QByteArray docx(const QByteArray &body, const OfficeTest::Entries &more = {})
+{
+    OfficeTest::Entries entries{{QStringLiteral("word/document.xml"),
+                                 "<?xml version=\"1.0\"?><w:document " + WordNs + "><w:body>" + body + "</w:body></w:document>"}};
+    return OfficeTest::zip(entries + more);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Input)
+
+// Inputs that must neither crash nor freeze the word processor: each gets a
+// message that names what is wrong, soon, and the program goes on.
+class tst_HostileInput : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void refusedWithAMessage_data();
+    void refusedWithAMessage();
+    void largeTextOpensWithProgress();
+
+private:
+    QString make(Input input, const QString &name, const QByteArray &bytes, qint64 size);
+    QScopedPointer<TestSandbox> m_sandbox;
+    QScopedPointer<MainWindow> m_window;
+    TabWidget *tabs() const { return m_window->tabWidget(); }
+};
+
+void tst_HostileInput::init()
+{
+    m_sandbox.reset(new TestSandbox);
+    m_window.reset(new MainWindow);
+}
+
+void tst_HostileInput::cleanup()
+{
+    m_window.reset();
+    m_sandbox.reset();
+}
+
+QString tst_HostileInput::make(Input input, const QString &name, const QByteArray &bytes, qint64 size)
+{
+    const QString path = m_sandbox->root() + QStringLiteral("/docs/") + name;
+    QDir().mkpath(QFileInfo(path).path());
+    switch (input) {
+    case Input::Bytes:
+    case Input::Sparse: {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return QString();
+        if (input == Input::Sparse && !file.resize(size))
+            return QString();
+        break;
+    }
+    case Input::Pipe:
+        if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+            return QString();
+        break;
+    case Input::Folder:
+        if (!QDir().mkpath(path))
+            return QString();
+        break;
+    case Input::ZeroDevice:
+        return QStringLiteral("/dev/zero");
+    }
+    return path;
+}
+
+void tst_HostileInput::refusedWithAMessage_data()
+{
+    QTest::addColumn<Input>("input");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QString>("message");
+    // Whether the file is read before it is refused: it then opens as an
+    // untitled tab with what could be shown, and may take longer.
+    QTest::addColumn<bool>("read");
+
+    constexpr qint64 MB = 1024 * 1024;
+    QTest::newRow("named pipe") << Input::Pipe << "pipe.txt" << QByteArray() << qint64(0) << "It is a pipe, not a file." << false;
+    QTest::newRow("/dev/zero") << Input::ZeroDevice << "" << QByteArray() << qint64(0) << "It is a device, not a file." << false;
+    QTest::newRow("folder") << Input::Folder << "folder.docx" << QByteArray() << qint64(0) << "It is a folder, not a file." << false;
+    QTest::newRow("10 MB of NUL bytes") << Input::Sparse << "nul.txt" << QByteArray() << 10 * MB
+                                        << "It holds binary data, not text." << false;
+    QTest::newRow("a program as HTML") << Input::Bytes << "program.html" << QByteArray("\x7F" "ELF\x02\x01\x01\0\0\0", 10)
+                                       << qint64(0) << "It holds binary data, not text." << false;
+    QTest::newRow("text of 500 MB") << Input::Sparse << "large.txt" << QByteArray("text ") << 500 * MB
+                                    << "It is 500.0 MB large; a text file may have at most 64.0 MB." << false;
+    QTest::newRow("a million lines") << Input::Bytes << "lines.txt" << QByteArray("\n").repeated(1000000) << qint64(0)
+                                     << "a text file may have at most" << false;
+    // Padding makes the archive large; the part read still may not inflate
+    // beyond what its own size allows.
+    QTest::newRow("padded zip bomb")
+        << Input::Bytes << "bomb.docx"
+        << docx(QByteArray("<w:p/>").repeated(600000), {{QStringLiteral("word/media/padding.bin"), OfficeTest::incompressible(4 * MB)}})
+        << qint64(0) << "The document is too large to open." << true;
+    QTest::newRow("a million nested runs")
+        << Input::Bytes << "nested.docx"
+        << docx("<w:p>" + QByteArray("<w:r>").repeated(1000000) + QByteArray("</w:r>").repeated(1000000) + "</w:p>")
+        << qint64(0) << "The document is nested too deeply." << true;
+    QTest::newRow("one line of 6 MB") << Input::Bytes << "line.txt"
+                                      << QStringLiteral("ಕನ್ನಡ ಪಠ್ಯದ ಒಂದೇ ಸಾಲು ").repeated(100000).toUtf8() << qint64(0)
+                                      << "It has a paragraph of" << true;
+}
+
+void tst_HostileInput::refusedWithAMessage()
+{
+    QFETCH(Input, input);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(qint64, size);
+    QFETCH(QString, message);
+    QFETCH(bool, read);
+
+    const QString path = make(input, name, bytes, size);
+    QVERIFY(!path.isEmpty());
+    m_window->show();
+    ModalAnswerer answerer;
+    answerer.expectMessageBox(QString(), QString(), QMessageBox::Ok);
+    QElapsedTimer clock;
+    clock.start();
+    tabs()->openFile(path);
+    const qint64 elapsed = clock.elapsed();
+    QVERIFY2(answerer.isDone(), qPrintable(answerer.failure() + answerer.seen().join('\n')));
+    QVERIFY2(answerer.seen().value(0).contains(message), qPrintable(answerer.seen().join('\n')));
+    QVERIFY2(answerer.seen().value(0).contains(QDir::toNativeSeparators(path)), qPrintable(answerer.seen().join('\n')));
+    // A bound against hangs, far beyond what the refusal takes.
+    QVERIFY2(elapsed < (read ? 15000 : 3000), qPrintable(QString::number(elapsed)));
+    if (read) {
+        // What was read is no copy of the file: a save must not write over it.
+        QCOMPARE(tabs()->count(), 1);
+        QCOMPARE(tabs()->tabText(0), QStringLiteral("untitled-0"));
+        QVERIFY(tabs()->editorAtIndex(0)->document()->isEmpty());
+    } else {
+        QCOMPARE(tabs()->count(), 0);
+    }
+
+    // The program goes on.
+    QVERIFY(m_window->isVisible());
+    const QString after = make(Input::Bytes, QStringLiteral("after.txt"), "after\n", 0);
+    tabs()->openFile(after);
+    QCOMPARE(tabs()->count(), read ? 2 : 1);
+    QCOMPARE(tabs()->editorAtIndex(tabs()->count() - 1)->toPlainText(), QStringLiteral("after\n"));
+}
+
+// A text beyond the size the program opens without asking: a "no" opens
+// nothing; a "yes" reads it whole, the progress bar showing how far.
+void tst_HostileInput::largeTextOpensWithProgress()
+{
+    const QByteArray line = QByteArray("ಕನ್ನಡ ಪಠ್ಯದ ಒಂದು ಸಾಲು, a line of Kannada text among many others ").repeated(3) + '\n';
+    const QString path = make(Input::Bytes, QStringLiteral("large.txt"),
+                              line.repeated(int(DocumentFile::LargeTextSize / line.size()) + 1), 0);
+    QVERIFY(!path.isEmpty());
+    m_window->show();
+    {
+        ModalAnswerer answerer;
+        answerer.expectMessageBox(QString(), QString(), QMessageBox::No);
+        tabs()->openFile(path);
+        QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+        QVERIFY2(answerer.seen().value(0).contains(QStringLiteral("8.0 MB large")), qPrintable(answerer.seen().value(0)));
+        QCOMPARE(tabs()->count(), 0);
+    }
+    QProgressBar *bar = m_window->statusBar()->findChild<QProgressBar *>();
+    QVERIFY(bar);
+    QList<int> shown;
+    connect(bar, &QProgressBar::valueChanged, this, [&](int value) {
+        if (bar->isVisible() && bar->maximum() > 0)
+            shown << value;
+    });
+    ModalAnswerer answerer;
+    answerer.expectMessageBox(QString(), QString(), QMessageBox::Yes);
+    tabs()->openFile(path);
+    QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+    QCOMPARE(tabs()->count(), 1);
+    QCOMPARE(tabs()->editorAtIndex(0)->fileName(), path);
+    QCOMPARE(tabs()->editorAtIndex(0)->document()->blockCount(), int(DocumentFile::LargeTextSize / line.size()) + 2);
+    QVERIFY2(shown.size() > 10 && std::is_sorted(shown.begin(), shown.end()) && shown.last() > 90,
+             qPrintable(QString::number(shown.size())));
+    // Afterwards the bar is a busy indicator again, and hidden.
+    QCOMPARE(bar->maximum(), 0);
+    QVERIFY(!bar->isVisible());
+}
+
+YAVO_TEST_MAIN(tst_HostileInput)
+#include "tst_hostileinput.moc"

@@ -1,0 +1,83 @@
+#include "app/documentadmission.h"
+
+#include "formats/documentfile.h"
+#include "formats/docxreader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+void refuse(const QString &path, const QString &reason, QWidget *parent)
+{
+    QMessageBox::information(parent, QGuiApplication::applicationDisplayName(),
+                             DocumentAdmission::tr("Couldn't open the file %1\n\n%2")
+                                     .arg(QDir::toNativeSeparators(path), reason),
+                             QMessageBox::Ok);
+}
+
+} // namespace
+
+DocumentAdmission::Reading DocumentAdmission::readingOf(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("rtf") || suffix == QLatin1String("nudi") || suffix == QLatin1String("odt")
+        || suffix == QLatin1String("fodt") || DocxReader::suffixes().contains(suffix))
+        return AsDocument;
+    if (suffix == QLatin1String("html") || suffix == QLatin1String("htm"))
+        return AsHtml;
+    return AsText;
+}
+
+bool DocumentAdmission::admit(const QString &path, QWidget *parent)
+{
+    // Looked at before the file is opened: opening a pipe waits for a
+    // writer, for ever.
+    const QString kind = DocumentFile::kindRefusal(path);
+    if (!kind.isEmpty()) {
+        refuse(path, kind, parent);
+        return false;
+    }
+    const Reading reading = readingOf(path);
+    QFile file(path);
+    if (reading == AsDocument || !file.open(QIODevice::ReadOnly))
+        return true; // the format readers keep their own budgets; the opener tells what fails
+    const QString refusal =
+            DocumentFile::textRefusal(&file, reading == AsHtml ? DocumentFile::Html : DocumentFile::PlainText);
+    if (!refusal.isEmpty()) {
+        refuse(path, refusal, parent);
+        return false;
+    }
+    if (file.size() <= DocumentFile::LargeTextSize)
+        return true;
+    const auto answer = QMessageBox::question(
+            parent, QGuiApplication::applicationDisplayName(),
+            tr("%1 is %2 large.\n\nOpening it takes a while. Do you want to open it?")
+                    .arg(QDir::toNativeSeparators(path), DocumentFile::sizeText(file.size())),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return answer == QMessageBox::Yes;
+}
+
+bool DocumentAdmission::cutBeforeLongParagraph(QTextDocument *document, QString *error)
+{
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const int length = block.length() - 1;
+        if (length <= MaxParagraphLength)
+            continue;
+        QTextCursor cut(document);
+        cut.setPosition(qMax(0, block.position() - 1));
+        cut.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        cut.removeSelectedText();
+        *error = tr("It has a paragraph of %1 characters; the editor shows paragraphs of at most %2.")
+                         .arg(QLocale().toString(length), QLocale().toString(MaxParagraphLength));
+        return false;
+    }
+    return true;
+}
