@@ -40,6 +40,8 @@ constexpr int lastToggledLayout = int(KeyboardLayout::Phonetic2);
 constexpr int englishLanguage = IndicLanguage::count;
 constexpr int defaultFontSize = 14;
 constexpr int documentMargin = 40;
+// The most paragraphs one edit of the user's typing touches.
+constexpr int typedParagraphs = 4;
 
 // With InScript these keys stand for letters and signs, and are composed
 // like letters.
@@ -181,11 +183,22 @@ void UnicodeKaEditor::adoptDocument(QTextDocument *doc)
 // Qt drops the shaped glyphs of a paragraph once it is laid out, and shapes
 // the text again for every repaint and every cursor move. With the Indic
 // scripts shaping is the dearest part of typing, so the paragraphs the user
-// changes keep theirs, at the cost of some memory.
-void UnicodeKaEditor::keepShapedText(int from, int, int added)
+// changes keep theirs, at the cost of some memory. Only text put in or
+// taken out within a few paragraphs is typing: a change of formats alone
+// (the spell check's underlines among them), or a whole document replaced
+// or undone at once, would keep the glyphs of paragraph after paragraph,
+// several times the memory of their text.
+void UnicodeKaEditor::keepShapedText(int from, int removed, int added)
 {
-    const QTextBlock last = document()->findBlock(from + added);
-    for (QTextBlock block = document()->findBlock(from); block.isValid(); block = block.next()) {
+    if (removed == added)
+        return;
+    const QTextBlock first = document()->findBlock(from);
+    QTextBlock last = document()->findBlock(from + added);
+    if (!last.isValid())
+        last = document()->lastBlock();
+    if (!first.isValid() || last.blockNumber() - first.blockNumber() >= typedParagraphs)
+        return;
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
         block.layout()->setCacheEnabled(true);
         if (block == last)
             break;
@@ -624,10 +637,14 @@ void UnicodeKaEditor::setQuickBytesToolBar(yvQuickBytesToolBar *toolBar)
 
 void UnicodeKaEditor::mergeFormatOnWordOrSelection(const QTextCharFormat &format)
 {
+    // The editor's own cursor formats its selection and what is typed next
+    // in one go; formatting the selection through a copy first would do the
+    // work (and the layout) twice, and leave an Undo that changes nothing.
     QTextCursor cursor = textCursor();
-    if (!cursor.hasSelection())
+    if (!cursor.hasSelection()) {
         cursor.select(QTextCursor::WordUnderCursor);
-    cursor.mergeCharFormat(format);
+        cursor.mergeCharFormat(format);
+    }
     mergeCurrentCharFormat(format);
 }
 
