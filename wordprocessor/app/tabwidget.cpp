@@ -144,6 +144,11 @@ TabWidget::TabWidget(MainWindow *parent)
 {
     Ui::MainWindow *ui = m_mainWindow->ui();
     m_wordsLabel = new QLabel;
+    // Counted after the keys, not at every one of them.
+    m_wordCountTimer = new QTimer(this);
+    m_wordCountTimer->setSingleShot(true);
+    m_wordCountTimer->setInterval(250);
+    connect(m_wordCountTimer, &QTimer::timeout, this, &TabWidget::showWordCount);
     m_lineLabel = new QLabel;
     m_columnLabel = new QLabel;
     m_zoomController = new yvZoomControllerWidget(this);
@@ -472,9 +477,7 @@ void TabWidget::loadFile(const QString &path, QFile *file, UnicodeKaEditor *targ
         return;
     }
     if (!brh) {
-        const QSignalBlocker editorBlock(editor);
-        editor->adoptDocument(read.take());
-        showModifiedMark(editor->document(), this);
+        adoptInto(editor, read.take());
     } else {
         editor->document()->clearUndoRedoStacks();
         editor->document()->setModified(false);
@@ -496,6 +499,17 @@ void TabWidget::loadFile(const QString &path, QFile *file, UnicodeKaEditor *targ
                              tr("%1 could not be read completely: %2\n\nWhat could be read is open as %3.")
                                      .arg(QDir::toNativeSeparators(path), error, editor->fileName()));
     }
+}
+
+void TabWidget::adoptInto(UnicodeKaEditor *editor, QTextDocument *document)
+{
+    {
+        const QSignalBlocker editorBlock(editor);
+        editor->adoptDocument(document);
+    }
+    showModifiedMark(editor->document(), this);
+    if (editor == m_currentEditor)
+        showWordCount();
 }
 
 void TabWidget::loadBrhFile(const QString &path, QFile *file)
@@ -547,6 +561,8 @@ void TabWidget::slotCurrentChanged(int index)
     bindFindPanel();
     emit m_currentEditor->textChanged();
     emit m_currentEditor->cursorPositionChanged();
+    // The tab shown speaks for the status bar at once.
+    showWordCount();
 }
 
 void TabWidget::onQuickBytesCharClicked(const QString &text)

@@ -27,6 +27,7 @@ class QSpinBox;
 class QTextCharFormat;
 class QTextDocument;
 class QTextEdit;
+class QTimer;
 class SpellCheckDialog;
 class UnicodeKaEditor;
 class Utils;
@@ -211,6 +212,10 @@ private:
     void sortLines(Qt::SortOrder order);
     void stepTextSize(int step);
     void showTextSize(const QString &size);
+    void showWordCount();
+    // Hands a document read or made apart to the editor, with the tab's
+    // modified mark and the status bar following it.
+    void adoptInto(UnicodeKaEditor *editor, QTextDocument *document);
     void watch(const QString &path);
 
     MainWindow *m_mainWindow = nullptr;
@@ -225,6 +230,7 @@ private:
     QLabel *m_languageLabel = nullptr;
     QLabel *m_keyboardLabel = nullptr;
     QLabel *m_wordsLabel = nullptr;
+    QTimer *m_wordCountTimer = nullptr;
     QLabel *m_lineLabel = nullptr;
     QLabel *m_columnLabel = nullptr;
     QPointer<yvZoomControllerWidget> m_zoomController;
