@@ -29,6 +29,7 @@
 #include <QMessageBox>
 #include <QSignalBlocker>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextStream>
 
 namespace {
@@ -465,9 +466,13 @@ void TabWidget::slotActionScriptConverter()
     addTab(newTabContent(editor), nextUntitledName());
     setCurrentIndex(count() - 1);
     setProgressBarVisibility(true);
-    QTextCursor cursor(editor->document());
-    cursor.movePosition(QTextCursor::Start);
-    cursor.insertText(convertScript(text, target, 0));
+    // The result goes into a document of its own, with no view, which the
+    // editor then takes over whole, as with a file opened: put into the
+    // shown editor, every paragraph of it would be laid out at once.
+    auto *converted = new QTextDocument;
+    converted->setUndoRedoEnabled(false);
+    QTextCursor(converted).insertText(convertScript(text, target, 0));
+    adoptInto(editor, converted);
     editor->document()->setModified(true);
     setProgressBarVisibility(false);
     slotChangeLanguage(target);
