@@ -3,6 +3,7 @@
 #include "editor/editorowner.h"
 #include "editor/highlighter.h"
 #include "private/completerkeys_p.h"
+#include "private/inplacelayout_p.h"
 
 #include "core/compositionstep.h"
 #include "core/indicchars.h"
@@ -128,6 +129,9 @@ void UnicodeKaEditor::init()
     m_textCodec = QTextCodec::codecForName(m_encodingName.toLocal8Bit());
     m_workingDir = QDir::homePath();
     m_bufferTimer = new QTimer(this);
+    auto *layout = new InPlaceLayout(document());
+    layout->setPaintDevice(document()->documentLayout()->paintDevice());
+    document()->setDocumentLayout(layout);
     document()->setDocumentMargin(documentMargin);
     if (m_language == englishLanguage)
         m_indicInputOn = false;
@@ -173,6 +177,7 @@ void UnicodeKaEditor::adoptDocument(QTextDocument *doc)
         // Giving the document a layout reports its whole text as changed;
         // the highlighter has seen it already.
         const QSignalBlocker blocker(doc);
+        doc->setDocumentLayout(new InPlaceLayout(doc));
         setDocument(doc);
     }
     if (ownsOld)
