@@ -4,6 +4,7 @@
 #include "testmain.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -15,6 +16,8 @@
 #include <QtTest>
 
 #include <functional>
+
+#include <private/qtextdocumentlayout_p.h>
 
 // The editor lays out a paragraph typed in on its own when its height stays
 // the same. What it lays out must be exactly what Qt's own layout of the
@@ -28,6 +31,8 @@ private slots:
     void editsInsideParagraphsLayOutAsQtDoes();
     void editInsideAParagraphLeavesTheOthersAlone();
     void typedParagraphRepaintsAsAfterAFullLayout();
+    void largeChangeIsLaidOutInSlices();
+    void editWhileTheLayoutIsInProgress();
 };
 
 namespace {
@@ -306,6 +311,80 @@ void TestInPlaceLayout::typedParagraphRepaintsAsAfterAFullLayout()
     misplace();
     e.editor.cursorForPosition(QPoint(5, 5));
     QCOMPARE(far->position(), placed);
+}
+
+namespace {
+
+QTextDocumentLayout *layoutOf(QTextDocument *doc)
+{
+    return qobject_cast<QTextDocumentLayout *>(doc->documentLayout());
+}
+
+void finishLayout(QTextDocument *doc)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (layoutOf(doc)->layoutStatus() < 100 && clock.elapsed() < 20000)
+        QCoreApplication::processEvents();
+}
+
+QString longText(int paragraphs)
+{
+    QStringList text;
+    for (int i = 0; i < paragraphs; ++i)
+        text << QStringLiteral("ಕನ್ನಡ paragraph %1, long enough to wrap over two lines of the editor, or perhaps three").arg(i);
+    return text.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+// A whole long document made bold is laid out from the top between the
+// events: the command returns at once, what is not laid out yet is neither
+// drawn nor laid out for a repaint, a paragraph not reached is taken to be
+// where it was, and in the end every line is where Qt puts it.
+void TestInPlaceLayout::largeChangeIsLaidOutInSlices()
+{
+    Editor e;
+    QVERIFY(QTest::qWaitForWindowExposed(&e.editor));
+    QTextDocument *doc = e.editor.document();
+    e.editor.setPlainText(longText(3000));
+    finishLayout(doc);
+    const QTextBlock last = doc->lastBlock();
+    const QPointF lastPlace = last.layout()->position();
+
+    e.editor.selectAll();
+    e.editor.slotTextBold(true);
+    QTextDocumentLayout *layout = layoutOf(doc);
+    QVERIFY(layout->layoutStatus() < 100);
+    const int status = layout->layoutStatus();
+    drawn(doc, QRect(0, int(lastPlace.y()), 500, 400));
+    QCOMPARE(layout->blockBoundingRect(last).topLeft(), lastPlace);
+    QCOMPARE(layout->layoutStatus(), status);
+
+    finishLayout(doc);
+    QCOMPARE(layout->layoutStatus(), 100);
+    QVERIFY(layout->blockBoundingRect(last).top() > lastPlace.y());
+    const QStringList sliced = geometry(doc);
+    QCOMPARE(sliced, relaidOut(doc));
+}
+
+// Keys typed before a long document is laid out to its end: Qt would walk
+// from the key over the paragraphs it had not reached, take them for empty
+// and stop, the rest of the document never laid out (and out of reach of
+// the scroll bar).
+void TestInPlaceLayout::editWhileTheLayoutIsInProgress()
+{
+    Editor e;
+    QVERIFY(QTest::qWaitForWindowExposed(&e.editor));
+    QTextDocument *doc = e.editor.document();
+    e.editor.setPlainText(longText(1000));
+    QVERIFY(layoutOf(doc)->layoutStatus() < 100);
+    e.editor.moveCursor(QTextCursor::Start);
+    QTest::keyClicks(&e.editor, QStringLiteral("typed"));
+    finishLayout(doc);
+    const QStringList edited = geometry(doc);
+    QCOMPARE(edited, relaidOut(doc));
+    QVERIFY(doc->documentLayout()->documentSize().height() > 1000 * 20);
 }
 
 YAVO_TEST_MAIN(TestInPlaceLayout)

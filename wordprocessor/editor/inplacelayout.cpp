@@ -1,5 +1,6 @@
 #include "private/inplacelayout_p.h"
 
+#include <QElapsedTimer>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -12,6 +13,12 @@
 #include <climits>
 
 namespace {
+
+// More characters than this changed at once are laid out a slice at a
+// time: about a tenth of a second of Indic text.
+constexpr int largeChange = 100000;
+// How long one slice of a layout in progress may hold up the events.
+constexpr int sliceMs = 25;
 
 // Qt's layout sizes frame margins for the paint device's resolution.
 qreal scaledToDevice(const QPaintDevice *device, qreal value)
@@ -55,7 +62,21 @@ InPlaceLayout::InPlaceLayout(QTextDocument *document)
 
 void InPlaceLayout::documentChanged(int from, int oldLength, int length)
 {
-    if (!relayoutParagraph(from, oldLength, length)) {
+    if (layoutStatus() < 100) {
+        // Qt's layout in progress would walk on from the change over the
+        // paragraphs it has not reached yet, take them for empty and call
+        // itself done, the rest of the document never laid out: all after
+        // the change is laid out anew, as far as Qt has got and on from
+        // there as before.
+        m_paragraphStart = -1;
+        const int rest = document()->characterCount() - (from + length);
+        QTextDocumentLayout::documentChanged(from, oldLength + rest, length + rest);
+    } else if (qMax(oldLength, length) > largeChange && document()->pageSize().width() > 0) {
+        // From the top: Qt lays out the first lines now, and the rest on
+        // its timer.
+        m_paragraphStart = -1;
+        QTextDocumentLayout::documentChanged(0, 0, document()->characterCount());
+    } else if (!relayoutParagraph(from, oldLength, length)) {
         const int start = m_paragraphStart;
         m_paragraphStart = -1;
         // Qt starts from its last mark before the change, which must be
@@ -113,7 +134,49 @@ void InPlaceLayout::draw(QPainter *painter, const PaintContext &context)
 {
     if (m_paragraphStart >= 0 && !drawsWithinParagraph(context.clip))
         catchUp();
-    QTextDocumentLayout::draw(painter, context);
+    PaintContext laidOut = context;
+    if (layoutStatus() < 100 && laidOut.clip.isValid()) {
+        const qreal height = dynamicDocumentSize().height();
+        if (laidOut.clip.top() >= height)
+            return;
+        laidOut.clip.setBottom(qMin(laidOut.clip.bottom(), height));
+    }
+    QTextDocumentLayout::draw(painter, laidOut);
+}
+
+void InPlaceLayout::timerEvent(QTimerEvent *event)
+{
+    if (layoutStatus() < 100)
+        layOutSlice();
+    QTextDocumentLayout::timerEvent(event);
+}
+
+// Qt's layout in progress goes on a thousand characters and a screen or so
+// for every change it hears of, and each change starts its steps small
+// again: the paragraphs it has not reached, reported as changed, move it on
+// in small steps until the slice's time is up.
+void InPlaceLayout::layOutSlice()
+{
+    QElapsedTimer clock;
+    clock.start();
+    const int length = document()->characterCount();
+    while (layoutStatus() < 100 && clock.elapsed() < sliceMs) {
+        QTextBlock block = document()->findBlock(layoutStatus() * length / 100);
+        while (block.isValid() && block.layout()->lineCount() > 0)
+            block = block.next();
+        if (!block.isValid())
+            break;
+        const int rest = length - block.position();
+        QTextDocumentLayout::documentChanged(block.position(), rest, rest);
+    }
+}
+
+QRectF InPlaceLayout::blockBoundingRect(const QTextBlock &block) const
+{
+    if (layoutStatus() < 100 && block.isValid() && block.isVisible() && block.layout()->lineCount() == 0
+        && !block.layout()->position().isNull() && document()->frameAt(block.position()) == document()->rootFrame())
+        return QRectF(block.layout()->position(), QSizeF());
+    return QTextDocumentLayout::blockBoundingRect(block);
 }
 
 int InPlaceLayout::hitTest(const QPointF &point, Qt::HitTestAccuracy accuracy) const

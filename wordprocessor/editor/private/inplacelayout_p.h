@@ -18,6 +18,13 @@
 // else (another paint, a hit test, Qt's next layout) first has Qt bring
 // them up to date, with one walk for a whole run of keys.
 //
+// A change too big to lay out at once (a whole document formatted, undone
+// or replaced) is laid out anew from the top, a slice at a time between
+// the events: Qt's own slices grow to many screens. Until a part is laid
+// out it is not drawn, and a paragraph not reached yet is taken to be where
+// it was (the selection shown, the text cursor kept in view): laying out
+// all the text above it first would hold up the window.
+//
 // Made for the word processor's editors, which wrap their text at the
 // widget's width.
 class InPlaceLayout : public QTextDocumentLayout
@@ -29,15 +36,18 @@ public:
 
     void draw(QPainter *painter, const PaintContext &context) override;
     int hitTest(const QPointF &point, Qt::HitTestAccuracy accuracy) const override;
+    QRectF blockBoundingRect(const QTextBlock &block) const override;
 
 protected:
     void documentChanged(int from, int oldLength, int length) override;
+    void timerEvent(QTimerEvent *event) override;
 
 private:
     bool relayoutParagraph(int from, int oldLength, int length);
     bool drawsWithinParagraph(const QRectF &clip) const;
     void catchUp();
     void walkFrom(int paragraphStart);
+    void layOutSlice();
 
     int m_blockCount = -1;
     // The paragraph laid out in place since Qt's marks were last right: its
