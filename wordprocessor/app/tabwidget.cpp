@@ -21,6 +21,7 @@
 #include <QCompleter>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -51,6 +52,8 @@
 namespace {
 
 constexpr int englishLanguage = 9;
+// How long the script conversion holds up the window at a time.
+constexpr int conversionSliceMs = 30;
 
 // While a document is read the event loop keeps running (the readers call
 // it) so the window repaints; the user's keys, clicks and close requests
@@ -126,6 +129,15 @@ void fillEditor(QTextEdit *editor, const QTextDocument &source)
     start = editor->textCursor();
     start.setKeepPositionOnInsert(false);
     editor->setTextCursor(start);
+}
+
+// One line in another script, its runs of blanks kept.
+QString convertLine(IndicTransliterator &transliterator, const QString &line, int language, int keyboard)
+{
+    QStringList words = line.split(QLatin1Char(' '));
+    for (QString &word : words)
+        word = transliterator.convertMixed(word, language, keyboard);
+    return words.join(QLatin1Char(' '));
 }
 
 // The tab's text turns red while its editor's document is modified; a
@@ -580,13 +592,36 @@ QString TabWidget::convertScript(const QString &text, int language, int keyboard
     QString result;
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (const QString &line : lines) {
-        QStringList words = line.split(QLatin1Char(' '));
-        for (QString &word : words)
-            word = transliterator.convertMixed(word, language, keyboard);
-        result += words.join(QLatin1Char(' '));
+        result += convertLine(transliterator, line, language, keyboard);
         result += QLatin1Char('\n');
     }
     result.chop(1);
     QApplication::restoreOverrideCursor();
     return result;
+}
+
+QTextDocument *TabWidget::convertedDocument(const QString &text, int language)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    auto *doc = new QTextDocument;
+    doc->setUndoRedoEnabled(false);
+    QTextCursor cursor(doc);
+    IndicTransliterator transliterator;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    {
+        UserInputHold hold;
+        QElapsedTimer slice;
+        slice.start();
+        for (int i = 0; i < lines.size(); ++i) {
+            if (i > 0)
+                cursor.insertBlock();
+            cursor.insertText(convertLine(transliterator, lines.at(i), language, 0));
+            if (slice.elapsed() >= conversionSliceMs) {
+                QCoreApplication::processEvents();
+                slice.restart();
+            }
+        }
+    }
+    QApplication::restoreOverrideCursor();
+    return doc;
 }

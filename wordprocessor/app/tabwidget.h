@@ -74,6 +74,10 @@ public:
     QStringList recentFiles() const;
 
     QString convertScript(const QString &text, int language, int keyboard);
+    // The text converted line by line into a document of its own (Phonetic
+    // keys for Latin text), the window kept live between lines while user
+    // input waits; the caller owns the document.
+    QTextDocument *convertedDocument(const QString &text, int language);
 
     QString fontFamily() const;
     int textEncodingIndex() const;
