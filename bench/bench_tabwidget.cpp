@@ -13,6 +13,7 @@
 //   program took with the document open.
 // - The CPU an idle window with a 5 MB document takes over ten seconds, and
 //   what woke it up.
+#include "benchhome.h"
 #include "kannadawords.h"
 #include "peakmemory.h"
 
@@ -559,12 +560,7 @@ BENCHMARK(BM_IdleWith5MbDocument)->Unit(benchmark::kMillisecond)->Iterations(1);
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Settings and data of the runs stay in a folder of their own.
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home.path() + QLatin1String("/.config")).toUtf8());
-    qputenv("XDG_DATA_HOME", (home.path() + QLatin1String("/.local/share")).toUtf8());
-    QDir::setCurrent(home.path());
+    const BenchHome home;
     QApplication app(argc, argv);
     // The find panel's history store needs the suite's own SQL driver.
     QCoreApplication::addLibraryPath(QStringLiteral(YAVO_PLUGIN_DIR));

@@ -11,6 +11,7 @@
 #include "formats/docxreader.h"
 #include "formats/docxwriter.h"
 #include "formats/odtwriter.h"
+#include "benchhome.h"
 #include "peakmemory.h"
 
 #include <QApplication>
@@ -215,14 +216,7 @@ BENCHMARK(BM_Open5MbDocxInTabAgainstBareRead)->UseManualTime()->Iterations(3)->U
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Settings and data of the runs stay in a folder of their own.
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home.path() + QLatin1String("/.config")).toUtf8());
-    qputenv("XDG_DATA_HOME", (home.path() + QLatin1String("/.local/share")).toUtf8());
-    // The word processor keeps its user dictionary store under the current
-    // folder: not the one the benchmark was started in.
-    QDir::setCurrent(home.path());
+    const BenchHome home;
     QApplication app(argc, argv);
     QTemporaryDir dir;
     workDir = &dir;

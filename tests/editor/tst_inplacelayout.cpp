@@ -85,10 +85,20 @@ struct Editor
     {
         editor.resize(900, 400);
         editor.show();
+        exposed = QTest::qWaitForWindowExposed(&editor);
     }
     Utils utils;
     UnicodeKaEditor editor;
+    bool exposed = false;
 };
+
+QStringList longParagraphs(int count)
+{
+    QStringList paragraphs;
+    for (int i = 0; i < count; ++i)
+        paragraphs << QStringLiteral("ಕನ್ನಡ paragraph %1, long enough to wrap over two lines of the editor, or perhaps three").arg(i);
+    return paragraphs;
+}
 
 using Shape = std::function<void(QTextBlockFormat &)>;
 
@@ -157,7 +167,7 @@ void TestInPlaceLayout::editsInsideParagraphsLayOutAsQtDoes()
     QFETCH(bool, withList);
     QFETCH(quint32, seed);
     Editor e;
-    QVERIFY(QTest::qWaitForWindowExposed(&e.editor));
+    QVERIFY(e.exposed);
     QTextDocument *doc = e.editor.document();
     fill(doc, withList);
     QCoreApplication::processEvents();
@@ -221,22 +231,18 @@ void TestInPlaceLayout::editsInsideParagraphsLayOutAsQtDoes()
 void TestInPlaceLayout::editInsideAParagraphLeavesTheOthersAlone()
 {
     Editor e;
-    QVERIFY(QTest::qWaitForWindowExposed(&e.editor));
+    QVERIFY(e.exposed);
     QTextDocument *doc = e.editor.document();
-    QStringList paragraphs;
-    for (int i = 0; i < 50; ++i)
-        paragraphs << QStringLiteral("paragraph %1 with a few words").arg(i);
+    const QStringList paragraphs = longParagraphs(50);
     e.editor.setPlainText(paragraphs.join(QLatin1Char('\n')));
     doc->documentLayout()->documentSize();
 
     QTextLayout *far = doc->findBlockByNumber(40).layout();
     const QPointF placed = far->position();
     far->setPosition(placed + QPointF(0, 1000));
-    QTextCursor cursor(doc->findBlockByNumber(3));
-    cursor.movePosition(QTextCursor::EndOfWord);
-    e.editor.setTextCursor(cursor);
+    e.editor.setTextCursor(QTextCursor(doc->findBlockByNumber(3)));
     QTest::keyClicks(&e.editor, QStringLiteral("xy"));
-    QCOMPARE(doc->findBlockByNumber(3).text(), QStringLiteral("paragraphxy 3 with a few words"));
+    QCOMPARE(doc->findBlockByNumber(3).text(), QStringLiteral("xy") + paragraphs.at(3));
     QCOMPARE(far->position(), placed + QPointF(0, 1000));
 
     // A paragraph break moves what follows: Qt puts it back in place.
@@ -265,12 +271,12 @@ QImage drawn(QTextDocument *doc, const QRect &clip)
 void TestInPlaceLayout::typedParagraphRepaintsAsAfterAFullLayout()
 {
     Editor e;
-    QVERIFY(QTest::qWaitForWindowExposed(&e.editor));
+    QVERIFY(e.exposed);
     QTextDocument *doc = e.editor.document();
-    QStringList paragraphs;
-    for (int i = 0; i < 60; ++i)
-        paragraphs << QStringLiteral("ಕನ್ನಡ paragraph %1, long enough to wrap over two lines of the editor, "
-                                     "or perhaps three, with a word or two more").arg(i);
+    // Lines with room for what is typed: the paragraph keeps its height.
+    QStringList paragraphs = longParagraphs(60);
+    for (QString &paragraph : paragraphs)
+        paragraph += QStringLiteral(", with a word or two more");
     paragraphs[11] = QStringLiteral("short");
     e.editor.setPlainText(paragraphs.join(QLatin1Char('\n')));
     doc->documentLayout()->documentSize();
@@ -330,10 +336,7 @@ void finishLayout(QTextDocument *doc)
 
 QString longText(int paragraphs)
 {
-    QStringList text;
-    for (int i = 0; i < paragraphs; ++i)
-        text << QStringLiteral("ಕನ್ನಡ paragraph %1, long enough to wrap over two lines of the editor, or perhaps three").arg(i);
-    return text.join(QLatin1Char('\n'));
+    return longParagraphs(paragraphs).join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -345,7 +348,7 @@ QString longText(int paragraphs)
 void TestInPlaceLayout::largeChangeIsLaidOutInSlices()
 {
     Editor e;
-    QVERIFY(QTest::qWaitForWindowExposed(&e.editor));
+    QVERIFY(e.exposed);
     QTextDocument *doc = e.editor.document();
     e.editor.setPlainText(longText(3000));
     finishLayout(doc);
@@ -375,9 +378,9 @@ void TestInPlaceLayout::largeChangeIsLaidOutInSlices()
 void TestInPlaceLayout::editWhileTheLayoutIsInProgress()
 {
     Editor e;
-    QVERIFY(QTest::qWaitForWindowExposed(&e.editor));
-    QTextDocument *doc = e.editor.document();
+    QVERIFY(e.exposed);
     e.editor.setPlainText(longText(1000));
+    QTextDocument *doc = e.editor.document();
     QVERIFY(layoutOf(doc)->layoutStatus() < 100);
     e.editor.moveCursor(QTextCursor::Start);
     QTest::keyClicks(&e.editor, QStringLiteral("typed"));
