@@ -1,8 +1,9 @@
 #ifndef YAVO_APPBENCHMARKMAIN_H
 #define YAVO_APPBENCHMARKMAIN_H
 
+#include "benchhome.h"
+
 #include <QApplication>
-#include <QDir>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -14,12 +15,7 @@
     int main(int argc, char **argv)                                                          \
     {                                                                                        \
         qputenv("QT_QPA_PLATFORM", "offscreen");                                             \
-        QTemporaryDir home;                                                                  \
-        qputenv("HOME", home.path().toUtf8());                                               \
-        qputenv("XDG_CONFIG_HOME", (home.path() + QLatin1String("/.config")).toUtf8());      \
-        qputenv("XDG_DATA_HOME", (home.path() + QLatin1String("/.local/share")).toUtf8());   \
-        /* The word processor keeps its user dictionary store under the current folder. */ \
-        QDir::setCurrent(home.path());                                                       \
+        const BenchHome home;                                                                \
         QApplication app(argc, argv);                                                        \
         QTemporaryDir dir;                                                                   \
         workFolder = &dir;                                                                   \

@@ -4,6 +4,7 @@
 // Phonetic layout (the key handler, the composition, the spell check of the
 // paragraph and the repaint), and what a full rehighlight of the document
 // costs.
+#include "kannadawords.h"
 #include "peakmemory.h"
 
 #include "core/indictransliterator.h"
@@ -33,48 +34,13 @@ constexpr int documentWords = 100 * 400;   // a hundred pages
 constexpr int paragraphWords = 80;
 constexpr int typedWords = 2000;
 
-// A word as typed (Phonetic keys) and as shown (Kannada).
-struct Word
-{
-    QString keys;
-    QString text;
-};
-
-// Kannada words of two to four syllables, made from Phonetic keys, each once.
-QList<Word> generateWords(int count, unsigned seed)
-{
-    static const char *const consonants[] = {
-        "k", "kh", "g", "gh", "ch", "j", "T", "D", "N", "t", "th", "d", "dh", "n",
-        "p", "ph", "b", "bh", "m", "y", "r", "l", "v", "sh", "S", "s", "h", "L"};
-    static const char *const vowels[] = {
-        "a", "A", "i", "I", "u", "U", "e", "E", "ai", "o", "O", "au", "aM"};
-    std::mt19937 random(seed);
-    std::uniform_int_distribution<int> syllables(2, 4);
-    std::uniform_int_distribution<int> consonant(0, int(std::size(consonants)) - 1);
-    std::uniform_int_distribution<int> vowel(0, int(std::size(vowels)) - 1);
-
-    IndicTransliterator transliterator;
-    QSet<QString> seen;
-    QList<Word> words;
-    words.reserve(count);
-    while (words.size() < count) {
-        QString keys;
-        for (int s = syllables(random); s > 0; --s)
-            keys += QLatin1String(consonants[consonant(random)]) + QLatin1String(vowels[vowel(random)]);
-        const QString text = transliterator.convert(keys, 0, 0);
-        if (!seen.contains(text)) {
-            seen.insert(text);
-            words.append({keys, text});
-        }
-    }
-    return words;
-}
+using Word = KannadaWord;
 
 class Data
 {
 public:
     Data()
-        : words(generateWords(listWords, 7))
+        : words(generateKannadaWords(listWords, 7))
     {
         // "usr.dct" is read from the current folder: an empty one here.
         QDir::setCurrent(m_current.path());

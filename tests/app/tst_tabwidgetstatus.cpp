@@ -41,6 +41,7 @@ private Q_SLOTS:
     void encodingReachesOpenEditorsOnly();
     void wordCount_data();
     void wordCount();
+    void wordCountOfOpenedDocuments();
     void lineAndColumn();
     void alignmentBothWays();
     void bulletsMenu_data();
@@ -204,15 +205,36 @@ void tst_TabWidgetStatus::wordCount_data()
     QTest::newRow("empty") << "" << 0;
     QTest::newRow("two blanks between") << "a  b" << 2;
     QTest::newRow("lines and tabs") << "\tಕನ್ನಡ\n\nನುಡಿ \n" << 2;
+    QTest::newRow("no-break space and line break") << QStringLiteral("a\u00A0b\u2028c") << 3;
 }
 
+// The count follows the text a moment after it changes.
 void tst_TabWidgetStatus::wordCount()
 {
     QFETCH(QString, text);
     QFETCH(int, words);
+    tabs()->currentEditor()->setPlainText(QStringLiteral("one two three four five six"));
     tabs()->currentEditor()->setPlainText(text);
-    QCOMPARE(statusLabel(QStringLiteral("<b>Words</b>"))->text(),
-             QStringLiteral("<b>Words</b>: %1").arg(words, -16));
+    QTRY_COMPARE(statusLabel(QStringLiteral("<b>Words</b>"))->text(),
+                 QStringLiteral("<b>Words</b>: %1").arg(words, -16));
+}
+
+// A document opened shows its own count at once, and so does a tab made
+// current: not the count of the empty tab, nor that of the tab before.
+void tst_TabWidgetStatus::wordCountOfOpenedDocuments()
+{
+    const QString text = m_sandbox->writeFile(QStringLiteral("words.txt"), "ಒಂದು ಎರಡು\nಮೂರು\n");
+    const QString html = m_sandbox->writeFile(QStringLiteral("words.html"),
+                                              "<html><body><p>one <b>two</b></p>\n<p>three four</p></body></html>");
+    const auto shown = [this] { return statusLabel(QStringLiteral("<b>Words</b>"))->text(); };
+    const auto words = [](int n) { return QStringLiteral("<b>Words</b>: %1").arg(n, -16); };
+
+    tabs()->openFile(text);
+    QCOMPARE(shown(), words(3));
+    tabs()->openFile(html);
+    QCOMPARE(shown(), words(4));
+    tabs()->setCurrentIndex(tabs()->count() - 2);
+    QCOMPARE(shown(), words(3));
 }
 
 void tst_TabWidgetStatus::lineAndColumn()
@@ -228,6 +250,7 @@ void tst_TabWidgetStatus::lineAndColumn()
     // A background tab does not speak for the status bar.
     ui()->actionNew->trigger();
     editor->setPlainText(QStringLiteral("a b c"));
+    QTest::qWait(400);
     QCOMPARE(statusLabel(QStringLiteral("<b>Words</b>"))->text(), QStringLiteral("<b>Words</b>: %1").arg(0, -16));
 }
 

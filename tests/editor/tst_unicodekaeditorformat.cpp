@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -28,6 +29,9 @@ class TestUnicodeKaEditorFormat : public QObject
 private slots:
     void characterFormatsGoToTheWordOrSelection_data();
     void characterFormatsGoToTheWordOrSelection();
+    void formatIsOneEditThatUndoTakesBack_data();
+    void formatIsOneEditThatUndoTakesBack();
+    void reformattedParagraphsKeepNoGlyphs();
     void textSize_data();
     void textSize();
     void colours_data();
@@ -182,6 +186,67 @@ void TestUnicodeKaEditorFormat::characterFormatsGoToTheWordOrSelection()
     apply(e.editor);
     QCOMPARE(e.marked(check), marked);
     QCOMPARE(check(e.editor.currentCharFormat()), marked.contains(QLatin1Char('x')));
+}
+
+void TestUnicodeKaEditorFormat::formatIsOneEditThatUndoTakesBack_data()
+{
+    QTest::addColumn<int>("anchor");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("marked");
+    QTest::newRow("whole text selected") << 0 << 11 << "xxxxxxxxxxx";
+    QTest::newRow("selection") << 8 << 3 << "...xxxxx...";
+    QTest::newRow("word under the caret") << 8 << 8 << "......xxxxx";
+}
+
+// The text is formatted once, in one edit (on a long document each edit
+// lays out all it touched), and one Undo takes the format back.
+void TestUnicodeKaEditorFormat::formatIsOneEditThatUndoTakesBack()
+{
+    QFETCH(int, anchor);
+    QFETCH(int, position);
+    QFETCH(QString, marked);
+
+    Editor e;
+    e.setText(QStringLiteral("hello world"), anchor, position);
+    const Check isBold = [](const QTextCharFormat &f) { return f.fontWeight() == QFont::Bold; };
+    QSignalSpy changes(e.editor.document(), &QTextDocument::contentsChange);
+    e.editor.slotTextBold(true);
+    QCOMPARE(e.marked(isBold), marked);
+    QCOMPARE(changes.size(), 1);
+
+    e.editor.undo();
+    QCOMPARE(e.marked(isBold), QStringLiteral("..........."));
+    e.editor.redo();
+    QCOMPARE(e.marked(isBold), marked);
+}
+
+// Typing keeps the shaped glyphs of the paragraph typed in; a whole
+// document formatted at once keeps none, or a long document would hold
+// several times its own size in glyphs.
+void TestUnicodeKaEditorFormat::reformattedParagraphsKeepNoGlyphs()
+{
+    Editor e;
+    e.editor.resize(400, 300);
+    e.editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&e.editor));
+    QStringList paragraphs;
+    for (int i = 0; i < 30; ++i)
+        paragraphs << QStringLiteral("ಕನ್ನಡ ನುಡಿ %1").arg(i);
+    e.editor.setPlainText(paragraphs.join(QLatin1Char('\n')));
+    e.editor.moveCursor(QTextCursor::End);
+    QTest::keyClicks(&e.editor, QStringLiteral("ab"));
+    QVERIFY(e.editor.document()->lastBlock().layout()->cacheEnabled());
+    const auto keeping = [&e] {
+        int paragraphs = 0;
+        for (QTextBlock block = e.editor.document()->begin(); block.isValid(); block = block.next())
+            paragraphs += block.layout()->cacheEnabled() ? 1 : 0;
+        return paragraphs;
+    };
+    const int typing = keeping();
+
+    e.editor.selectAll();
+    e.editor.slotTextBold(true);
+    QCOMPARE(keeping(), typing);
 }
 
 void TestUnicodeKaEditorFormat::textSize_data()

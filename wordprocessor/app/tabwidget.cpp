@@ -26,6 +26,7 @@
 #include <QCompleter>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -56,6 +57,8 @@
 namespace {
 
 constexpr int englishLanguage = 9;
+// How long the script conversion holds up the window at a time.
+constexpr int conversionSliceMs = 30;
 
 // While a document is read the event loop keeps running (the readers call
 // it) so the window repaints; the user's keys, clicks and close requests
@@ -114,6 +117,15 @@ void fillEditor(QTextEdit *editor, const QTextDocument &source)
     editor->setTextCursor(start);
 }
 
+// One line in another script, its runs of blanks kept.
+QString convertLine(IndicTransliterator &transliterator, const QString &line, int language, int keyboard)
+{
+    QStringList words = line.split(QLatin1Char(' '));
+    for (QString &word : words)
+        word = transliterator.convertMixed(word, language, keyboard);
+    return words.join(QLatin1Char(' '));
+}
+
 // The tab's text turns red while its editor's document is modified; a
 // document the editor takes over later needs the same.
 void showModifiedMark(QTextDocument *doc, TabWidget *tabs)
@@ -130,6 +142,11 @@ TabWidget::TabWidget(MainWindow *parent)
 {
     Ui::MainWindow *ui = m_mainWindow->ui();
     m_wordsLabel = new QLabel;
+    // Counted after the keys, not at every one of them.
+    m_wordCountTimer = new QTimer(this);
+    m_wordCountTimer->setSingleShot(true);
+    m_wordCountTimer->setInterval(250);
+    connect(m_wordCountTimer, &QTimer::timeout, this, &TabWidget::showWordCount);
     m_lineLabel = new QLabel;
     m_columnLabel = new QLabel;
     m_zoomController = new yvZoomControllerWidget(this);
@@ -464,9 +481,7 @@ void TabWidget::loadFile(const QString &path, QFile *file, UnicodeKaEditor *targ
         return;
     }
     if (!brh) {
-        const QSignalBlocker editorBlock(editor);
-        editor->adoptDocument(read.take());
-        showModifiedMark(editor->document(), this);
+        adoptInto(editor, read.take());
     } else {
         editor->document()->clearUndoRedoStacks();
         editor->document()->setModified(false);
@@ -488,6 +503,17 @@ void TabWidget::loadFile(const QString &path, QFile *file, UnicodeKaEditor *targ
                              tr("%1 could not be read completely: %2\n\nWhat could be read is open as %3.")
                                      .arg(QDir::toNativeSeparators(path), error, editor->fileName()));
     }
+}
+
+void TabWidget::adoptInto(UnicodeKaEditor *editor, QTextDocument *document)
+{
+    {
+        const QSignalBlocker editorBlock(editor);
+        editor->adoptDocument(document);
+    }
+    showModifiedMark(editor->document(), this);
+    if (editor == m_currentEditor)
+        showWordCount();
 }
 
 void TabWidget::loadBrhFile(const QString &path, QFile *file)
@@ -543,6 +569,8 @@ void TabWidget::slotCurrentChanged(int index)
     // not active yet this only marks the editor, which then gets the focus
     // when the window does.
     m_currentEditor->setFocus();
+    // The tab shown speaks for the status bar at once.
+    showWordCount();
 }
 
 void TabWidget::onQuickBytesCharClicked(const QString &text)
@@ -560,13 +588,36 @@ QString TabWidget::convertScript(const QString &text, int language, int keyboard
     QString result;
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (const QString &line : lines) {
-        QStringList words = line.split(QLatin1Char(' '));
-        for (QString &word : words)
-            word = transliterator.convertMixed(word, language, keyboard);
-        result += words.join(QLatin1Char(' '));
+        result += convertLine(transliterator, line, language, keyboard);
         result += QLatin1Char('\n');
     }
     result.chop(1);
     QApplication::restoreOverrideCursor();
     return result;
+}
+
+QTextDocument *TabWidget::convertedDocument(const QString &text, int language)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    auto *doc = new QTextDocument;
+    doc->setUndoRedoEnabled(false);
+    QTextCursor cursor(doc);
+    IndicTransliterator transliterator;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    {
+        UserInputHold hold;
+        QElapsedTimer slice;
+        slice.start();
+        for (int i = 0; i < lines.size(); ++i) {
+            if (i > 0)
+                cursor.insertBlock();
+            cursor.insertText(convertLine(transliterator, lines.at(i), language, 0));
+            if (slice.elapsed() >= conversionSliceMs) {
+                QCoreApplication::processEvents();
+                slice.restart();
+            }
+        }
+    }
+    QApplication::restoreOverrideCursor();
+    return doc;
 }

@@ -28,6 +28,7 @@ class QSpinBox;
 class QTextCharFormat;
 class QTextDocument;
 class QTextEdit;
+class QTimer;
 class SpellCheckDialog;
 class UnicodeKaEditor;
 class Utils;
@@ -74,6 +75,10 @@ public:
     QStringList recentFiles() const;
 
     QString convertScript(const QString &text, int language, int keyboard);
+    // The text converted line by line into a document of its own (Phonetic
+    // keys for Latin text), the window kept live between lines while user
+    // input waits; the caller owns the document.
+    QTextDocument *convertedDocument(const QString &text, int language);
 
     QString fontFamily() const;
     int textEncodingIndex() const;
@@ -220,6 +225,10 @@ private:
     void sortLines(Qt::SortOrder order);
     void stepTextSize(int step);
     void showTextSize(const QString &size);
+    void showWordCount();
+    // Hands a document read or made apart to the editor, with the tab's
+    // modified mark and the status bar following it.
+    void adoptInto(UnicodeKaEditor *editor, QTextDocument *document);
     void watch(const QString &path);
     // Asks whether to keep the text of a document whose file is gone.
     void keepOrCloseDeleted(const QString &path, const QPointer<UnicodeKaEditor> &editor);
@@ -236,6 +245,7 @@ private:
     QLabel *m_languageLabel = nullptr;
     QLabel *m_keyboardLabel = nullptr;
     QLabel *m_wordsLabel = nullptr;
+    QTimer *m_wordCountTimer = nullptr;
     QLabel *m_lineLabel = nullptr;
     QLabel *m_columnLabel = nullptr;
     QPointer<yvZoomControllerWidget> m_zoomController;

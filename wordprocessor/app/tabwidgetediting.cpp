@@ -28,8 +28,11 @@
 #include <QFontComboBox>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPointer>
+#include <QScopedPointer>
 #include <QSignalBlocker>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextStream>
 
 namespace {
@@ -463,14 +466,18 @@ void TabWidget::slotActionScriptConverter()
         target = dialog.destinationIndex();
     }
 
-    UnicodeKaEditor *editor = createEditor();
+    QPointer<UnicodeKaEditor> editor = createEditor();
     addTab(newTabContent(editor), nextUntitledName());
     setCurrentIndex(count() - 1);
     setProgressBarVisibility(true);
-    QTextCursor cursor(editor->document());
-    cursor.movePosition(QTextCursor::Start);
-    cursor.insertText(convertScript(text, target, 0));
-    editor->document()->setModified(true);
+    // The result goes into a document of its own, with no view, which the
+    // editor then takes over whole, as with a file opened: put into the
+    // shown editor, every paragraph of it would be laid out at once.
+    QScopedPointer<QTextDocument> converted(convertedDocument(text, target));
+    if (editor) {
+        adoptInto(editor, converted.take());
+        editor->document()->setModified(true);
+    }
     setProgressBarVisibility(false);
     slotChangeLanguage(target);
 

@@ -5,6 +5,7 @@
 
 #include "app/mainwindow.h"
 #include "app/ui_mainwindow.h"
+#include "app/wordcounter.h"
 
 #include "editor/unicodekaeditor.h"
 
@@ -19,6 +20,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QTextCursor>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -201,7 +203,18 @@ void TabWidget::onTextChanged()
     const auto *editor = qobject_cast<UnicodeKaEditor *>(sender());
     if (!editor || editor != m_currentEditor)
         return;
-    const int words = editor->toPlainText().simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts).size();
+    // Not restarted by every key: while the user types on, the count still
+    // follows a few times a second.
+    if (!m_wordCountTimer->isActive())
+        m_wordCountTimer->start();
+}
+
+void TabWidget::showWordCount()
+{
+    m_wordCountTimer->stop();
+    if (!m_currentEditor)
+        return;
+    const qint64 words = WordCounter::of(m_currentEditor->document())->count();
     m_wordsLabel->setText(tr("<b>Words</b>: %1").arg(words, -16));
 }
 

@@ -214,7 +214,12 @@ void FindAndReplaceDialog::on_replaceAllBtn_clicked()
     QTextCursor restored(document);
     restored.setPosition(keptAnchor.position());
     restored.setPosition(keptPosition.position(), QTextCursor::KeepAnchor);
-    m_editor->setTextCursor(restored);
+    // Setting the cursor scrolls it into view, for which all the text above
+    // it must be laid out; after replacements all over a long document that
+    // would hold the window up while its layout is being redone.
+    const QTextCursor moved = m_editor->textCursor();
+    if (moved.anchor() != restored.anchor() || moved.position() != restored.position())
+        m_editor->setTextCursor(restored);
     showInformation(tr("Replaced %1 occurrence(s)").arg(count));
 }
 

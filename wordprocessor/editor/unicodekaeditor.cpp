@@ -3,6 +3,7 @@
 #include "editor/editorowner.h"
 #include "editor/highlighter.h"
 #include "private/completerkeys_p.h"
+#include "private/inplacelayout_p.h"
 
 #include "core/compositionstep.h"
 #include "core/indicchars.h"
@@ -41,6 +42,8 @@ constexpr int lastToggledLayout = int(KeyboardLayout::Phonetic2);
 constexpr int englishLanguage = IndicLanguage::count;
 constexpr int defaultFontSize = 14;
 constexpr int documentMargin = 40;
+// The most paragraphs one edit of the user's typing touches.
+constexpr int typedParagraphs = 4;
 
 // With InScript these keys stand for letters and signs, and are composed
 // like letters.
@@ -127,6 +130,9 @@ void UnicodeKaEditor::init()
     m_textCodec = QTextCodec::codecForName(m_encodingName.toLocal8Bit());
     m_workingDir = QDir::homePath();
     m_bufferTimer = new QTimer(this);
+    auto *layout = new InPlaceLayout(document());
+    layout->setPaintDevice(document()->documentLayout()->paintDevice());
+    document()->setDocumentLayout(layout);
     document()->setDocumentMargin(documentMargin);
     if (m_language == englishLanguage)
         m_indicInputOn = false;
@@ -167,6 +173,7 @@ void UnicodeKaEditor::adoptDocument(QTextDocument *doc)
         // Giving the document a layout reports its whole text as changed;
         // the spell check starts on it below.
         const QSignalBlocker blocker(doc);
+        doc->setDocumentLayout(new InPlaceLayout(doc));
         setDocument(doc);
     }
     if (ownsOld)
@@ -182,11 +189,22 @@ void UnicodeKaEditor::adoptDocument(QTextDocument *doc)
 // Qt drops the shaped glyphs of a paragraph once it is laid out, and shapes
 // the text again for every repaint and every cursor move. With the Indic
 // scripts shaping is the dearest part of typing, so the paragraphs the user
-// changes keep theirs, at the cost of some memory.
-void UnicodeKaEditor::keepShapedText(int from, int, int added)
+// changes keep theirs, at the cost of some memory. Only text put in or
+// taken out within a few paragraphs is typing: a change of formats alone
+// (the spell check's underlines among them), or a whole document replaced
+// or undone at once, would keep the glyphs of paragraph after paragraph,
+// several times the memory of their text.
+void UnicodeKaEditor::keepShapedText(int from, int removed, int added)
 {
-    const QTextBlock last = document()->findBlock(from + added);
-    for (QTextBlock block = document()->findBlock(from); block.isValid(); block = block.next()) {
+    if (removed == added)
+        return;
+    const QTextBlock first = document()->findBlock(from);
+    QTextBlock last = document()->findBlock(from + added);
+    if (!last.isValid())
+        last = document()->lastBlock();
+    if (!first.isValid() || last.blockNumber() - first.blockNumber() >= typedParagraphs)
+        return;
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
         block.layout()->setCacheEnabled(true);
         if (block == last)
             break;
@@ -625,10 +643,14 @@ void UnicodeKaEditor::setQuickBytesToolBar(yvQuickBytesToolBar *toolBar)
 
 void UnicodeKaEditor::mergeFormatOnWordOrSelection(const QTextCharFormat &format)
 {
+    // The editor's own cursor formats its selection and what is typed next
+    // in one go; formatting the selection through a copy first would do the
+    // work (and the layout) twice, and leave an Undo that changes nothing.
     QTextCursor cursor = textCursor();
-    if (!cursor.hasSelection())
+    if (!cursor.hasSelection()) {
         cursor.select(QTextCursor::WordUnderCursor);
-    cursor.mergeCharFormat(format);
+        cursor.mergeCharFormat(format);
+    }
     mergeCurrentCharFormat(format);
 }
 

@@ -1,0 +1,394 @@
+#include "editor/unicodekaeditor.h"
+#include "utils/utils.h"
+
+#include "testmain.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTextList>
+#include <QtTest>
+
+#include <functional>
+
+#include <private/qtextdocumentlayout_p.h>
+
+// The editor lays out a paragraph typed in on its own when its height stays
+// the same. What it lays out must be exactly what Qt's own layout of the
+// whole document gives, whatever the paragraph's format.
+class TestInPlaceLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void editsInsideParagraphsLayOutAsQtDoes_data();
+    void editsInsideParagraphsLayOutAsQtDoes();
+    void editInsideAParagraphLeavesTheOthersAlone();
+    void typedParagraphRepaintsAsAfterAFullLayout();
+    void largeChangeIsLaidOutInSlices();
+    void editWhileTheLayoutIsInProgress();
+};
+
+namespace {
+
+// Every line of every paragraph: where it is, how wide, which text.
+QStringList geometry(QTextDocument *doc)
+{
+    QStringList lines;
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout *layout = block.layout();
+        lines << QStringLiteral("block %1 at %2,%3 lines %4")
+                         .arg(block.blockNumber())
+                         .arg(layout->position().x())
+                         .arg(layout->position().y())
+                         .arg(layout->lineCount());
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            lines << QStringLiteral("  line %1: %2+%3 rect %4,%5 %6x%7 natural %8")
+                             .arg(i)
+                             .arg(line.textStart())
+                             .arg(line.textLength())
+                             .arg(line.x())
+                             .arg(line.y())
+                             .arg(line.width())
+                             .arg(line.height())
+                             .arg(line.naturalTextWidth());
+        }
+    }
+    lines << QStringLiteral("height %1").arg(doc->documentLayout()->documentSize().height());
+    return lines;
+}
+
+// What Qt's layout makes of the whole document. The page is as wide as
+// the widest line needs, or wider (a line that needed more may have been
+// shortened in place since).
+QStringList relaidOut(QTextDocument *doc)
+{
+    const qreal width = doc->documentLayout()->documentSize().width();
+    doc->markContentsDirty(0, doc->characterCount());
+    if (doc->documentLayout()->documentSize().width() > width)
+        return {QStringLiteral("page narrower than its lines")};
+    return geometry(doc);
+}
+
+struct Editor
+{
+    // Indic input off: keys type themselves. No word list: every word is
+    // underlined, and the underlines move with every edit.
+    Editor() : editor(&utils, 9, 0)
+    {
+        editor.resize(900, 400);
+        editor.show();
+        exposed = QTest::qWaitForWindowExposed(&editor);
+    }
+    Utils utils;
+    UnicodeKaEditor editor;
+    bool exposed = false;
+};
+
+QStringList longParagraphs(int count)
+{
+    QStringList paragraphs;
+    for (int i = 0; i < count; ++i)
+        paragraphs << QStringLiteral("ಕನ್ನಡ paragraph %1, long enough to wrap over two lines of the editor, or perhaps three").arg(i);
+    return paragraphs;
+}
+
+using Shape = std::function<void(QTextBlockFormat &)>;
+
+// Paragraphs of every shape a paragraph can take.
+void fill(QTextDocument *doc, bool withList)
+{
+    const QVector<Shape> shapes = {
+        [](QTextBlockFormat &) {},
+        [](QTextBlockFormat &f) { f.setAlignment(Qt::AlignHCenter); },
+        [](QTextBlockFormat &f) { f.setAlignment(Qt::AlignJustify); },
+        [](QTextBlockFormat &f) { f.setAlignment(Qt::AlignRight); f.setIndent(2); },
+        [](QTextBlockFormat &f) { f.setLeftMargin(30); f.setRightMargin(12.5); f.setTextIndent(25); },
+        [](QTextBlockFormat &f) { f.setTopMargin(9); f.setBottomMargin(14); },
+        [](QTextBlockFormat &f) { f.setLineHeight(150, QTextBlockFormat::ProportionalHeight); },
+        [](QTextBlockFormat &f) { f.setLineHeight(31, QTextBlockFormat::FixedHeight); },
+        [](QTextBlockFormat &f) { f.setLineHeight(27, QTextBlockFormat::MinimumHeight); },
+        [](QTextBlockFormat &f) { f.setLineHeight(6, QTextBlockFormat::LineDistanceHeight); },
+        [](QTextBlockFormat &f) { f.setLayoutDirection(Qt::RightToLeft); f.setIndent(1); f.setTextIndent(10); },
+        [](QTextBlockFormat &f) { f.setNonBreakableLines(true); },
+        [](QTextBlockFormat &f) {
+            f.setTabPositions({QTextOption::Tab(80, QTextOption::LeftTab), QTextOption::Tab(200, QTextOption::RightTab)});
+        },
+    };
+    QTextCursor cursor(doc);
+    QTextCharFormat large;
+    large.setFontPointSize(22);
+    for (int i = 0; i < 2 * shapes.size(); ++i) {
+        QTextBlockFormat format;
+        shapes.at(i % shapes.size())(format);
+        if (i > 0)
+            cursor.insertBlock(format);
+        else
+            cursor.setBlockFormat(format);
+        cursor.insertText(QStringLiteral("ಕನ್ನಡ ನುಡಿ %1\twith\ttabs ").arg(i));
+        cursor.insertText(QStringLiteral("larger "), large);
+        // A paragraph that is not broken into lines must fit the page, or
+        // the page is wider, and every edit goes to Qt.
+        if (!format.nonBreakableLines())
+            cursor.insertText(QStringLiteral("ಸಾಲು ಮುಂದುವರಿಯುತ್ತದೆ and goes on, and on, for a while, a few lines"),
+                              QTextCharFormat());
+        if (i == 5) {
+            QImage image(40, 30, QImage::Format_RGB32);
+            image.fill(Qt::darkGreen);
+            cursor.insertImage(image);
+        }
+        if (withList && i == 8)
+            cursor.createList(QTextListFormat::ListDisc);
+    }
+}
+
+} // namespace
+
+void TestInPlaceLayout::editsInsideParagraphsLayOutAsQtDoes_data()
+{
+    QTest::addColumn<bool>("withList");
+    QTest::addColumn<quint32>("seed");
+    QTest::newRow("paragraphs") << false << 36u;
+    QTest::newRow("with a list") << true << 37u;
+}
+
+// Random edits inside paragraphs (typing, deleting, formatting a stretch,
+// a word too long for a line, undo and redo); now and then the document is
+// laid out whole by Qt, and every line must be where it was.
+void TestInPlaceLayout::editsInsideParagraphsLayOutAsQtDoes()
+{
+    QFETCH(bool, withList);
+    QFETCH(quint32, seed);
+    Editor e;
+    QVERIFY(e.exposed);
+    QTextDocument *doc = e.editor.document();
+    fill(doc, withList);
+    QCoreApplication::processEvents();
+    QCOMPARE(geometry(doc), relaidOut(doc));
+
+    QRandomGenerator random(seed);
+    const QStringList pieces = {QStringLiteral("a"), QStringLiteral(" "), QStringLiteral("ಕ್ಷ"),
+                                QStringLiteral("word "), QStringLiteral("\t"),
+                                QStringLiteral("averyveryverylongwordthatdoesnotfitonanylineofthiseditoratall")};
+    for (int step = 1; step <= 600; ++step) {
+        const QTextBlock block = doc->findBlockByNumber(random.bounded(doc->blockCount()));
+        QTextCursor cursor(block);
+        cursor.setPosition(block.position() + random.bounded(block.length()));
+        switch (random.bounded(8)) {
+        case 0:
+        case 1:
+        case 2: {
+            e.editor.setTextCursor(cursor);
+            const QString piece = pieces.at(random.bounded(pieces.size()));
+            if (piece.at(0).unicode() < 0x80)
+                QTest::keyClicks(&e.editor, piece);
+            else
+                e.editor.insertTextAtCursor(piece);
+            break;
+        }
+        case 3:
+            cursor.setPosition(qMin(block.position() + block.length() - 1, cursor.position() + random.bounded(6)),
+                               QTextCursor::KeepAnchor);
+            cursor.removeSelectedText();
+            break;
+        case 4: {
+            cursor.setPosition(qMin(block.position() + block.length() - 1, cursor.position() + random.bounded(10)),
+                               QTextCursor::KeepAnchor);
+            QTextCharFormat format;
+            if (random.bounded(2))
+                format.setFontWeight(QFont::Bold);
+            else
+                format.setFontPointSize(8 + random.bounded(20));
+            cursor.mergeCharFormat(format);
+            break;
+        }
+        case 5:
+            doc->undo();
+            break;
+        case 6:
+            doc->redo();
+            break;
+        default:
+            QCoreApplication::processEvents();
+        }
+        if (step % 30 == 0) {
+            const QStringList edited = geometry(doc);
+            QCOMPARE(edited, relaidOut(doc));
+        }
+    }
+}
+
+// A key inside a paragraph lays out that paragraph, not the hundreds after
+// it (which Qt would move into place one by one, for every key): here a
+// paragraph further down, put out of place on purpose, stays so.
+void TestInPlaceLayout::editInsideAParagraphLeavesTheOthersAlone()
+{
+    Editor e;
+    QVERIFY(e.exposed);
+    QTextDocument *doc = e.editor.document();
+    const QStringList paragraphs = longParagraphs(50);
+    e.editor.setPlainText(paragraphs.join(QLatin1Char('\n')));
+    doc->documentLayout()->documentSize();
+
+    QTextLayout *far = doc->findBlockByNumber(40).layout();
+    const QPointF placed = far->position();
+    far->setPosition(placed + QPointF(0, 1000));
+    e.editor.setTextCursor(QTextCursor(doc->findBlockByNumber(3)));
+    QTest::keyClicks(&e.editor, QStringLiteral("xy"));
+    QCOMPARE(doc->findBlockByNumber(3).text(), QStringLiteral("xy") + paragraphs.at(3));
+    QCOMPARE(far->position(), placed + QPointF(0, 1000));
+
+    // A paragraph break moves what follows: Qt puts it back in place.
+    QTest::keyClick(&e.editor, Qt::Key_Return);
+    QCOMPARE(doc->findBlockByNumber(41).layout()->position().x(), placed.x());
+    QVERIFY(doc->findBlockByNumber(41).layout()->position().y() < placed.y() + 1000);
+}
+
+// What the layout draws in a clip (in document coordinates).
+QImage drawn(QTextDocument *doc, const QRect &clip)
+{
+    QImage image(clip.size(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.translate(-clip.topLeft());
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = clip;
+    doc->documentLayout()->draw(&painter, context);
+    return image;
+}
+
+// After keys typed into a paragraph, the repaint of that paragraph alone
+// is drawn before the paragraphs further down are brought into place (one
+// of them is left out of place here to show it), and looks as it does once
+// they are; any other repaint, or a click, brings them into place first.
+void TestInPlaceLayout::typedParagraphRepaintsAsAfterAFullLayout()
+{
+    Editor e;
+    QVERIFY(e.exposed);
+    QTextDocument *doc = e.editor.document();
+    // Lines with room for what is typed: the paragraph keeps its height.
+    QStringList paragraphs = longParagraphs(60);
+    for (QString &paragraph : paragraphs)
+        paragraph += QStringLiteral(", with a word or two more");
+    paragraphs[11] = QStringLiteral("short");
+    e.editor.setPlainText(paragraphs.join(QLatin1Char('\n')));
+    doc->documentLayout()->documentSize();
+    const QTextBlock typedIn = doc->findBlockByNumber(10);
+    QTextCursor cursor(typedIn);
+    cursor.movePosition(QTextCursor::NextWord);
+    e.editor.setTextCursor(cursor);
+    QTest::keyClicks(&e.editor, QStringLiteral("abc"));
+
+    QTextLayout *far = doc->findBlockByNumber(50).layout();
+    const QPointF placed = far->position();
+    const auto misplace = [far, placed] { far->setPosition(placed + QPointF(0, 1000)); };
+    const auto typedArea = [doc, typedIn] {
+        return doc->documentLayout()->blockBoundingRect(typedIn).toAlignedRect();
+    };
+
+    misplace();
+    const QImage typed = drawn(doc, typedArea());
+    QCOMPARE(far->position(), placed + QPointF(0, 1000));
+    far->setPosition(placed);
+    doc->markContentsDirty(0, doc->characterCount());
+    QCOMPARE(drawn(doc, typedArea()), typed);
+
+    // More typed than the short paragraph after it holds: past the typed
+    // paragraph, Qt's marks would now skip that one.
+    QTest::keyClicks(&e.editor, QStringLiteral("defghi"));
+    misplace();
+    drawn(doc, typedArea());
+    QCOMPARE(far->position(), placed);
+
+    QTest::keyClick(&e.editor, Qt::Key_Backspace);
+    misplace();
+    const int top = int(typedIn.layout()->position().y());
+    drawn(doc, QRect(0, top, e.editor.viewport()->width(), e.editor.viewport()->height()));
+    QCOMPARE(far->position(), placed);
+
+    QTest::keyClick(&e.editor, Qt::Key_Backspace);
+    misplace();
+    e.editor.cursorForPosition(QPoint(5, 5));
+    QCOMPARE(far->position(), placed);
+}
+
+namespace {
+
+QTextDocumentLayout *layoutOf(QTextDocument *doc)
+{
+    return qobject_cast<QTextDocumentLayout *>(doc->documentLayout());
+}
+
+void finishLayout(QTextDocument *doc)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (layoutOf(doc)->layoutStatus() < 100 && clock.elapsed() < 20000)
+        QCoreApplication::processEvents();
+}
+
+QString longText(int paragraphs)
+{
+    return longParagraphs(paragraphs).join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+// A whole long document made bold is laid out from the top between the
+// events: the command returns at once, what is not laid out yet is neither
+// drawn nor laid out for a repaint, a paragraph not reached is taken to be
+// where it was, and in the end every line is where Qt puts it.
+void TestInPlaceLayout::largeChangeIsLaidOutInSlices()
+{
+    Editor e;
+    QVERIFY(e.exposed);
+    QTextDocument *doc = e.editor.document();
+    e.editor.setPlainText(longText(3000));
+    finishLayout(doc);
+    const QTextBlock last = doc->lastBlock();
+    const QPointF lastPlace = last.layout()->position();
+
+    e.editor.selectAll();
+    e.editor.slotTextBold(true);
+    QTextDocumentLayout *layout = layoutOf(doc);
+    QVERIFY(layout->layoutStatus() < 100);
+    const int status = layout->layoutStatus();
+    drawn(doc, QRect(0, int(lastPlace.y()), 500, 400));
+    QCOMPARE(layout->blockBoundingRect(last).topLeft(), lastPlace);
+    QCOMPARE(layout->layoutStatus(), status);
+
+    finishLayout(doc);
+    QCOMPARE(layout->layoutStatus(), 100);
+    QVERIFY(layout->blockBoundingRect(last).top() > lastPlace.y());
+    const QStringList sliced = geometry(doc);
+    QCOMPARE(sliced, relaidOut(doc));
+}
+
+// Keys typed before a long document is laid out to its end: Qt would walk
+// from the key over the paragraphs it had not reached, take them for empty
+// and stop, the rest of the document never laid out (and out of reach of
+// the scroll bar).
+void TestInPlaceLayout::editWhileTheLayoutIsInProgress()
+{
+    Editor e;
+    QVERIFY(e.exposed);
+    e.editor.setPlainText(longText(1000));
+    QTextDocument *doc = e.editor.document();
+    QVERIFY(layoutOf(doc)->layoutStatus() < 100);
+    e.editor.moveCursor(QTextCursor::Start);
+    QTest::keyClicks(&e.editor, QStringLiteral("typed"));
+    finishLayout(doc);
+    const QStringList edited = geometry(doc);
+    QCOMPARE(edited, relaidOut(doc));
+    QVERIFY(doc->documentLayout()->documentSize().height() > 1000 * 20);
+}
+
+YAVO_TEST_MAIN(TestInPlaceLayout)
+#include "tst_inplacelayout.moc"

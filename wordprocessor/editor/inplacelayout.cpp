@@ -1,0 +1,322 @@
+#include "private/inplacelayout_p.h"
+
+#include <QElapsedTimer>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
+#include <QtMath>
+#include <private/qfixed_p.h>
+#include <private/qfont_p.h>
+#include <private/qguiapplication_p.h>
+
+#include <climits>
+
+namespace {
+
+// More characters than this changed at once are laid out a slice at a
+// time: about a tenth of a second of Indic text.
+constexpr int largeChange = 100000;
+// How long one slice of a layout in progress may hold up the events.
+constexpr int sliceMs = 25;
+
+// Qt's layout sizes frame margins for the paint device's resolution.
+qreal scaledToDevice(const QPaintDevice *device, qreal value)
+{
+    return device ? value * device->logicalDpiY() / qreal(qt_defaultDpi()) : value;
+}
+
+QFixed roundedToDevice(const QPaintDevice *device, qreal value)
+{
+    return QFixed::fromReal(scaledToDevice(device, value)).round();
+}
+
+struct LineMetrics
+{
+    QFixed adjustment;
+    QFixed height;
+    QFixed bottom;
+};
+
+// The height a line takes in the flow and where it ends, by the paragraph's
+// line height rule, as Qt's layout reckons them.
+LineMetrics lineMetrics(const QTextBlockFormat &format, const QTextLine &line, qreal scaling)
+{
+    const qreal rawHeight = qCeil(line.ascent() + line.descent() + line.leading());
+    LineMetrics metrics;
+    metrics.height = QFixed::fromReal(format.lineHeight(rawHeight, scaling));
+    metrics.bottom = QFixed::fromReal(format.lineHeight(line.height(), scaling));
+    if (format.lineHeightType() == QTextBlockFormat::FixedHeight)
+        metrics.adjustment = QFixed::fromReal(line.ascent() + qMax(line.leading(), qreal(0.0))) - ((metrics.height * 4) / 5);
+    else if (format.lineHeightType() == QTextBlockFormat::MinimumHeight)
+        metrics.adjustment = QFixed::fromReal(line.height()) - metrics.height;
+    return metrics;
+}
+
+} // namespace
+
+InPlaceLayout::InPlaceLayout(QTextDocument *document)
+    : QTextDocumentLayout(document)
+{
+}
+
+void InPlaceLayout::documentChanged(int from, int oldLength, int length)
+{
+    if (layoutStatus() < 100) {
+        // Qt's layout in progress would walk on from the change over the
+        // paragraphs it has not reached yet, take them for empty and call
+        // itself done, the rest of the document never laid out: all after
+        // the change is laid out anew, as far as Qt has got and on from
+        // there as before.
+        m_paragraphStart = -1;
+        const int rest = document()->characterCount() - (from + length);
+        QTextDocumentLayout::documentChanged(from, oldLength + rest, length + rest);
+    } else if (qMax(oldLength, length) > largeChange && document()->pageSize().width() > 0) {
+        // From the top: Qt lays out the first lines now, and the rest on
+        // its timer.
+        m_paragraphStart = -1;
+        QTextDocumentLayout::documentChanged(0, 0, document()->characterCount());
+    } else if (!relayoutParagraph(from, oldLength, length)) {
+        const int start = m_paragraphStart;
+        m_paragraphStart = -1;
+        // Qt starts from its last mark before the change, which must be
+        // right: before a paragraph laid out in place, the change goes to Qt
+        // as it is; after it, Qt first walks down from that paragraph.
+        if (start < 0 || from <= start) {
+            QTextDocumentLayout::documentChanged(from, oldLength, length);
+        } else if (document()->findBlock(from).position() == start) {
+            const int before = from - start;
+            QTextDocumentLayout::documentChanged(start, oldLength + before, length + before);
+        } else {
+            walkFrom(start);
+            QTextDocumentLayout::documentChanged(from, oldLength, length);
+        }
+    }
+    m_blockCount = document()->blockCount();
+}
+
+void InPlaceLayout::catchUp()
+{
+    if (m_paragraphStart < 0)
+        return;
+    const int start = m_paragraphStart;
+    m_paragraphStart = -1;
+    // Nothing moves: the views need not hear of it.
+    const QSignalBlocker quiet(this);
+    walkFrom(start);
+}
+
+// Qt lays out the paragraph again and moves the ones after it into place,
+// setting its marks as it goes. (A change of no length at the very start
+// would make it lay out nothing.)
+void InPlaceLayout::walkFrom(int paragraphStart)
+{
+    QTextDocumentLayout::documentChanged(paragraphStart, 1, 1);
+}
+
+// A repaint of the paragraph laid out in place (the key's own) draws it
+// right with Qt's marks as they are: they are right up to the paragraph,
+// and those after it point further up than they should, which only makes
+// Qt draw more. That holds as long as the paragraph after it is longer than
+// what was put in: a repaint is a pixel taller than the paragraph at most.
+bool InPlaceLayout::drawsWithinParagraph(const QRectF &clip) const
+{
+    if (!clip.isValid())
+        return false;
+    const QRectF area = m_paragraphRect.adjusted(0, -1, 0, 1);
+    if (clip.top() < area.top() || clip.bottom() > area.bottom())
+        return false;
+    const QTextBlock next = document()->findBlock(m_paragraphStart).next();
+    return next.isValid() && next.length() > m_gained;
+}
+
+void InPlaceLayout::draw(QPainter *painter, const PaintContext &context)
+{
+    if (m_paragraphStart >= 0 && !drawsWithinParagraph(context.clip))
+        catchUp();
+    PaintContext laidOut = context;
+    if (layoutStatus() < 100 && laidOut.clip.isValid()) {
+        const qreal height = dynamicDocumentSize().height();
+        if (laidOut.clip.top() >= height)
+            return;
+        laidOut.clip.setBottom(qMin(laidOut.clip.bottom(), height));
+    }
+    QTextDocumentLayout::draw(painter, laidOut);
+}
+
+void InPlaceLayout::timerEvent(QTimerEvent *event)
+{
+    if (layoutStatus() < 100)
+        layOutSlice();
+    QTextDocumentLayout::timerEvent(event);
+}
+
+// Qt's layout in progress goes on a thousand characters and a screen or so
+// for every change it hears of, and each change starts its steps small
+// again: the paragraphs it has not reached, reported as changed, move it on
+// in small steps until the slice's time is up.
+void InPlaceLayout::layOutSlice()
+{
+    QElapsedTimer clock;
+    clock.start();
+    const int length = document()->characterCount();
+    while (layoutStatus() < 100 && clock.elapsed() < sliceMs) {
+        QTextBlock block = document()->findBlock(layoutStatus() * length / 100);
+        while (block.isValid() && block.layout()->lineCount() > 0)
+            block = block.next();
+        if (!block.isValid())
+            break;
+        const int rest = length - block.position();
+        QTextDocumentLayout::documentChanged(block.position(), rest, rest);
+    }
+}
+
+QRectF InPlaceLayout::blockBoundingRect(const QTextBlock &block) const
+{
+    if (layoutStatus() < 100 && block.isValid() && block.isVisible() && block.layout()->lineCount() == 0
+        && !block.layout()->position().isNull() && document()->frameAt(block.position()) == document()->rootFrame())
+        return QRectF(block.layout()->position(), QSizeF());
+    return QTextDocumentLayout::blockBoundingRect(block);
+}
+
+int InPlaceLayout::hitTest(const QPointF &point, Qt::HitTestAccuracy accuracy) const
+{
+    const_cast<InPlaceLayout *>(this)->catchUp();
+    return QTextDocumentLayout::hitTest(point, accuracy);
+}
+
+bool InPlaceLayout::relayoutParagraph(int from, int oldLength, int length)
+{
+    QTextDocument *doc = document();
+    const QSizeF page = doc->pageSize();
+    // A paragraph break put in or taken out changes the block count.
+    if (layoutStatus() < 100 || doc->blockCount() != m_blockCount || !(page.width() > 0) || page.height() >= 0)
+        return false;
+    QTextFrame *root = doc->rootFrame();
+    if (!root->childFrames().isEmpty())
+        return false;
+    const QTextBlock block = doc->findBlock(from);
+    const QTextBlock next = block.next();
+    if (!block.isValid() || !next.isValid() || !block.isVisible() || !next.isVisible()
+        || from + length >= next.position() || block.textList())
+        return false;
+    // Qt's marks past another paragraph laid out in place are off.
+    if (m_paragraphStart >= 0 && m_paragraphStart != block.position())
+        return false;
+    const QTextOption defaults = doc->defaultTextOption();
+    if (defaults.flags() & QTextOption::AddSpaceForLineAndParagraphSeparators)
+        return false;
+
+    // The text column of the page, as the frame's margins leave it.
+    const QPaintDevice *device = paintDevice();
+    const QTextFrameFormat frame = root->frameFormat();
+    const QFixed frameLeft = roundedToDevice(device, frame.leftMargin());
+    const QFixed frameRight = roundedToDevice(device, frame.rightMargin());
+    const QFixed border = roundedToDevice(device, frame.border());
+    const QFixed padding = roundedToDevice(device, frame.padding());
+    QFixed frameWidth = QFixed::fromReal(frame.width().value(page.width()));
+    if (frame.width().type() == QTextLength::FixedLength)
+        frameWidth = QFixed::fromReal(scaledToDevice(device, frameWidth.toReal()));
+    const QFixed columnLeft = frameLeft + border + padding;
+    const QFixed margins = 2 * (border + padding) + frameLeft + frameRight;
+    const QFixed columnRight = columnLeft + frameWidth - margins;
+    // Lines that cannot be broken may make the page wider than the column;
+    // a paragraph that needs more than the page has now is Qt's to lay out.
+    const QFixed pageWidth = QFixed::fromReal(frameBoundingRect(root).width()) - margins;
+
+    QTextLayout *layout = block.layout();
+    const QPointF position = layout->position();
+    // A paragraph not where this reckoning would put it was laid out some
+    // other way: Qt's to lay out again.
+    if (QFixed::fromReal(position.x()) != columnLeft)
+        return false;
+
+    const QTextBlockFormat format = block.blockFormat();
+    const qreal dpiScale = device ? qreal(device->logicalDpiY()) / qreal(qt_defaultDpi()) : 1;
+    qreal margin = qMax(next.blockFormat().topMargin(), format.bottomMargin());
+    if (margin > 0)
+        margin *= dpiScale;
+    // Where the paragraph ended before the change: the next one starts
+    // there, after the margin between them.
+    const QFixed oldEnd = QFixed::fromReal(next.layout()->position().y()) - QFixed::fromReal(margin);
+
+    const Qt::LayoutDirection direction = block.textDirection();
+    const QFixed indent = QFixed::fromReal(format.indent() * dpiScale * doc->indentWidth());
+    const QFixed rightMargin = QFixed::fromReal(format.rightMargin()) + (direction == Qt::RightToLeft ? indent : QFixed());
+    const QFixed left = columnLeft + QFixed::fromReal(format.leftMargin())
+            + (direction == Qt::RightToLeft ? QFixed() : indent);
+    const QFixed right = columnRight - rightMargin;
+
+    QTextOption option = defaults;
+    option.setTextDirection(direction);
+    option.setTabs(format.tabPositions());
+    Qt::Alignment alignment = defaults.alignment();
+    if (format.hasProperty(QTextFormat::BlockAlignment))
+        alignment = format.alignment();
+    option.setAlignment(QGuiApplicationPrivate::visualAlignment(direction, alignment));
+    if (format.nonBreakableLines())
+        option.setWrapMode(QTextOption::ManualWrap);
+    layout->setTextOption(option);
+    const bool wordOrAnywhere = option.wrapMode() == QTextOption::WrapAtWordBoundaryOrAnywhere;
+    const qreal scaling = device && device->logicalDpiY() != qt_defaultDpi() ? dpiScale : 1;
+
+    const QFixed top = QFixed::fromReal(position.y());
+    QFixed y = top;
+    QFixed bottom;
+    bool widens = false;
+    layout->beginLayout();
+    for (bool first = true;; first = false) {
+        QTextLine line = layout->createLine();
+        if (!line.isValid())
+            break;
+        line.setLeadingIncluded(true);
+        QFixed lineLeft = left;
+        QFixed lineRight = right;
+        if (first) {
+            const QFixed textIndent = QFixed::fromReal(format.textIndent());
+            if (direction == Qt::LeftToRight)
+                lineLeft += textIndent;
+            else
+                lineRight -= textIndent;
+        }
+        line.setLineWidth((lineRight - lineLeft).toReal());
+        // A word wider than the line is broken anywhere, and a line of it
+        // as wide as it needs.
+        if (QFixed::fromReal(line.naturalTextWidth()) > lineRight - lineLeft) {
+            if (wordOrAnywhere) {
+                option.setWrapMode(QTextOption::WrapAnywhere);
+                layout->setTextOption(option);
+            }
+            line.setLineWidth(qMax<qreal>(line.naturalTextWidth(), (lineRight - lineLeft).toReal()));
+            if (wordOrAnywhere) {
+                option.setWrapMode(QTextOption::WordWrap);
+                layout->setTextOption(option);
+            }
+        }
+        const LineMetrics metrics = lineMetrics(format, line, scaling);
+        line.setPosition(QPointF((lineLeft - columnLeft).toReal(), (y - top - metrics.adjustment).toReal()));
+        widens = widens || QFixed::fromReal(line.x() + line.naturalTextWidth()) + rightMargin > pageWidth;
+        bottom = y + metrics.bottom;
+        y += metrics.height;
+    }
+    y = qMax(y, bottom);
+    layout->endLayout();
+
+    // Taller or shorter, the paragraphs after it move: Qt moves them, and
+    // widens the page. (A page made wider by this paragraph before stays
+    // so until Qt lays out the document again.)
+    if (y != oldEnd || widens)
+        return false;
+    const QRectF rect(0, top.toReal(), qreal(INT_MAX), (y - top).toReal());
+    // Text put in or taken out shifts Qt's marks further down.
+    if (length != oldLength) {
+        if (m_paragraphStart < 0) {
+            m_paragraphStart = block.position();
+            m_gained = 0;
+        }
+        m_gained += length - oldLength;
+    }
+    m_paragraphRect = rect;
+    emit update(rect);
+    return true;
+}

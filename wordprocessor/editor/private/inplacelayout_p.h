@@ -1,0 +1,61 @@
+#ifndef YAVO_INPLACELAYOUT_P_H
+#define YAVO_INPLACELAYOUT_P_H
+
+#include <QRectF>
+#include <private/qtextdocumentlayout_p.h>
+
+// The editor's document layout. After an edit Qt lays out the paragraphs
+// the edit touched and then moves every paragraph after them into place,
+// whether they moved or not: in a long document that walk, not the edit,
+// is what a key costs. A change within one paragraph that keeps its height
+// is laid out here in place, line by line as Qt does it; every other change
+// (a line more or less, a paragraph break, tables, lists, a layout still in
+// progress) goes to Qt.
+//
+// Qt also keeps marks of where the text stands every few screens down,
+// which text put in or taken out above them shifts. While only the
+// paragraph laid out in place is repainted they are not needed; anything
+// else (another paint, a hit test, Qt's next layout) first has Qt bring
+// them up to date, with one walk for a whole run of keys.
+//
+// A change too big to lay out at once (a whole document formatted, undone
+// or replaced) is laid out anew from the top, a slice at a time between
+// the events: Qt's own slices grow to many screens. Until a part is laid
+// out it is not drawn, and a paragraph not reached yet is taken to be where
+// it was (the selection shown, the text cursor kept in view): laying out
+// all the text above it first would hold up the window.
+//
+// Made for the word processor's editors, which wrap their text at the
+// widget's width.
+class InPlaceLayout : public QTextDocumentLayout
+{
+    Q_OBJECT
+
+public:
+    explicit InPlaceLayout(QTextDocument *document);
+
+    void draw(QPainter *painter, const PaintContext &context) override;
+    int hitTest(const QPointF &point, Qt::HitTestAccuracy accuracy) const override;
+    QRectF blockBoundingRect(const QTextBlock &block) const override;
+
+protected:
+    void documentChanged(int from, int oldLength, int length) override;
+    void timerEvent(QTimerEvent *event) override;
+
+private:
+    bool relayoutParagraph(int from, int oldLength, int length);
+    bool drawsWithinParagraph(const QRectF &clip) const;
+    void catchUp();
+    void walkFrom(int paragraphStart);
+    void layOutSlice();
+
+    int m_blockCount = -1;
+    // The paragraph laid out in place since Qt's marks were last right: its
+    // start, where it is drawn, and how many characters it gained (or lost);
+    // a start of -1 when the marks are right.
+    int m_paragraphStart = -1;
+    QRectF m_paragraphRect;
+    int m_gained = 0;
+};
+
+#endif
