@@ -36,6 +36,29 @@
     </message>
 </context>
 <context>
+    <name>DocumentAdmission</name>
+    <message>
+        <source>Couldn&apos;t open the file %1
+
+%2</source>
+        <translation>%1 ಕಡತವನ್ನು ತೆರೆಯಲಾಗಲಿಲ್ಲ
+
+%2</translation>
+    </message>
+    <message>
+        <source>%1 is %2 large.
+
+Opening it takes a while. Do you want to open it?</source>
+        <translation>%1 ಕಡತದ ಗಾತ್ರ %2.
+
+ಅದನ್ನು ತೆರೆಯಲು ಸ್ವಲ್ಪ ಸಮಯ ಬೇಕಾಗುತ್ತದೆ. ತೆರೆಯಬೇಕೆ?</translation>
+    </message>
+    <message>
+        <source>It has a paragraph of %1 characters; the editor shows paragraphs of at most %2.</source>
+        <translation>ಅದರಲ್ಲಿ %1 ಅಕ್ಷರಗಳ ಒಂದು ಪ್ಯಾರಾ ಇದೆ; ಸಂಪಾದಕವು ಗರಿಷ್ಠ %2 ಅಕ್ಷರಗಳ ಪ್ಯಾರಾಗಳನ್ನು ಮಾತ್ರ ತೋರಿಸುತ್ತದೆ.</translation>
+    </message>
+</context>
+<context>
     <name>EditUserDict</name>
     <message>
         <source>Edit User Dictionary</source>
@@ -104,7 +127,8 @@
     <message>
         <source>Unable to save the user dictionary
 Pleae inform the error to </source>
-        <translation type="unfinished"></translation>
+        <translation>ಬಳಕೆದಾರ ನಿಘಂಟನ್ನು ಉಳಿಸಲಾಗಲಿಲ್ಲ
+ದಯವಿಟ್ಟು ಈ ದೋಷವನ್ನು ಇವರಿಗೆ ತಿಳಿಸಿ: </translation>
     </message>
 </context>
 <context>
@@ -203,7 +227,7 @@ Pleae inform the error to </source>
     </message>
     <message>
         <source>URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>ಕೊಂಡಿ (URL):</translation>
     </message>
 </context>
 <context>
@@ -1170,6 +1194,10 @@ Do you want to open it???</source>
         <source>PDF files (*.pdf)</source>
         <translation>PDF ಕಡತಗಳು (*.pdf)</translation>
     </message>
+    <message>
+        <source>You must enter the name for the new file</source>
+        <translation>ಹೊಸ ಕಡತಕ್ಕೆ ಹೆಸರನ್ನು ನಮೂದಿಸಬೇಕು</translation>
+    </message>
 </context>
 <context>
     <name>ScriptConvertDialog</name>
@@ -1245,9 +1273,81 @@ p, li { white-space: pre-wrap; }
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;2) The output Unicode text is displayed in a &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;new tab&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;. You can save it to new file for later use.&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;3) Select the script to which you want to convert the text (&amp;quot;Destination&amp;quot; combobox).&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:9pt;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;If you have any confusions or questions, don&apos;t hesitate to ask. &lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;If you have any confusions or questions, don&apos;t hesitate to ask. &lt;/span&gt;&lt;a href=&quot;https://www.quenvel.example/yavo&quot;&gt;&lt;span style=&quot; font-size:9pt; text-decoration: underline; color:#0000ff;&quot;&gt;https://www.quenvel.example/yavo&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;
 &lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Yavo - Script Converter&lt;/source&gt;
+        &lt;translation&gt;ಯಾವೋ - ಲಿಪಿ ಪರಿವರ್ತಕ&lt;/translation&gt;
+    &lt;/message&gt;
+    &lt;message&gt;
+        &lt;source&gt;Source : &lt;/source&gt;
+        &lt;translation&gt;ಮೂಲ : &lt;/translation&gt;
+    &lt;/message&gt;
+    &lt;message&gt;
+        &lt;source&gt;Kannada&lt;/source&gt;
+        &lt;translation&gt;ಕನ್ನಡ&lt;/translation&gt;
+    &lt;/message&gt;
+    &lt;message&gt;
+        &lt;source&gt;Telugu&lt;/source&gt;
+        &lt;translation&gt;ತೆಲುಗು&lt;/translation&gt;
+    &lt;/message&gt;
+    &lt;message&gt;
+        &lt;source&gt;Malayalam&lt;/source&gt;
+        &lt;translation&gt;ಮಲಯಾಳಂ&lt;/translation&gt;
+    &lt;/message&gt;
+    &lt;message&gt;
+        &lt;source&gt;Oriya&lt;/source&gt;
+        &lt;translation&gt;ಒರಿಯಾ&lt;/translation&gt;
+    &lt;/message&gt;
+    &lt;message&gt;
+        &lt;source&gt;Hindi&lt;/source&gt;
+        &lt;translation&gt;ಹಿಂದಿ&lt;/translation&gt;
+    &lt;/message&gt;
+    &lt;message&gt;
+        &lt;source&gt;Gujarathi&lt;/source&gt;
+        &lt;translation&gt;ಗುಜರಾತಿ&lt;/translation&gt;
+    &lt;/message&gt;
+    &lt;message&gt;
+        &lt;source&gt;Bengali&lt;/source&gt;
+        &lt;translation&gt;ಬಂಗಾಳಿ&lt;/translation&gt;
+    &lt;/message&gt;
+    &lt;message&gt;
+        &lt;source&gt;Gurmukhi&lt;/source&gt;
+        &lt;translation&gt;ಗುರುಮುಖಿ&lt;/translation&gt;
+    &lt;/message&gt;
+    &lt;message&gt;
+        &lt;source&gt;Tamil&lt;/source&gt;
+        &lt;translation&gt;ತಮಿಳು&lt;/translation&gt;
+    &lt;/message&gt;
+    &lt;message&gt;
+        &lt;source&gt;English&lt;/source&gt;
+        &lt;translation&gt;ಇಂಗ್ಲಿಷ್&lt;/translation&gt;
+    &lt;/message&gt;
+    &lt;message&gt;
+        &lt;source&gt;Destination : &lt;/source&gt;
+        &lt;translation&gt;ಗುರಿ : &lt;/translation&gt;
+    &lt;/message&gt;
+    &lt;message&gt;
+        &lt;source&gt;ANSI (English)&lt;/source&gt;
+        &lt;translation&gt;ANSI (ಇಂಗ್ಲಿಷ್)&lt;/translation&gt;
+    &lt;/message&gt;
+    &lt;message&gt;
+        &lt;source&gt;Help&lt;/source&gt;
+        &lt;translation&gt;ಸಹಾಯ&lt;/translation&gt;
+    &lt;/message&gt;
+    &lt;message&gt;
+        &lt;source&gt;&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8.25pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;ಲಿಪಿ ಪರಿವರ್ತಕವು ಒಂದು ಯಾವೋ ಉಪಕರಣ; ಇದರಿಂದ ಒಂದು ಭಾರತೀಯ ಭಾಷೆಯ ಲಿಪಿಯನ್ನು (ಪಠ್ಯವನ್ನು) ಇನ್ನೊಂದಕ್ಕೆ ಪರಿವರ್ತಿಸಬಹುದು. &lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:9pt;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;ಇದರ ಬಗ್ಗೆ ಕೆಲವು ಟಿಪ್ಪಣಿಗಳು ಕೆಳಗಿವೆ. ದಯವಿಟ್ಟು ಓದಿ.&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;1) ಲಿಪಿ ಪರಿವರ್ತಕವು ಪ್ರಸ್ತುತ ಟ್ಯಾಬ್‌ನ ಪಠ್ಯವನ್ನು ಮೂಲವಾಗಿ ತೆಗೆದುಕೊಳ್ಳುತ್ತದೆ.&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;2) ಫಲಿತಾಂಶದ ಯುನಿಕೋಡ್ ಪಠ್ಯವು ಒಂದು &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;ಹೊಸ ಟ್ಯಾಬ್‌ನಲ್ಲಿ&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; ಕಾಣುತ್ತದೆ. ಮುಂದಿನ ಬಳಕೆಗಾಗಿ ಅದನ್ನು ಹೊಸ ಕಡತದಲ್ಲಿ ಉಳಿಸಬಹುದು.&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;3) ಪಠ್ಯವನ್ನು ಯಾವ ಲಿಪಿಗೆ ಪರಿವರ್ತಿಸಬೇಕೋ ಅದನ್ನು (&amp;quot;ಗಮ್ಯ&amp;quot; ಆಯ್ಕೆಪಟ್ಟಿಯಲ್ಲಿ) ಆರಿಸಿ.&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:9pt;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;ಯಾವುದೇ ಗೊಂದಲ ಅಥವಾ ಪ್ರಶ್ನೆಗಳಿದ್ದರೆ ಕೇಳಲು ಹಿಂಜರಿಯಬೇಡಿ. &lt;/span&gt;&lt;a href=&quot;https://www.quenvel.example/yavo&quot;&gt;&lt;span style=&quot; font-size:9pt; text-decoration: underline; color:#0000ff;&quot;&gt;https://www.quenvel.example/yavo&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;
+&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
@@ -1262,7 +1362,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Don&apos;t be over  ;) smart !</source>
-        <translation type="unfinished"></translation>
+        <translation>ಅತಿ  ;) ಜಾಣತನ ಬೇಡ !</translation>
     </message>
 </context>
 <context>
@@ -1348,43 +1448,43 @@ p, li { white-space: pre-wrap; }
     <name>SingleRowStore</name>
     <message>
         <source>%1 (%2) could not be opened: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) ಅನ್ನು ತೆರೆಯಲಾಗಲಿಲ್ಲ: %3.</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ಅದು ಕಡತವಲ್ಲ</translation>
     </message>
     <message>
         <source>it is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>ಅದನ್ನು ಓದಲು ಮಾತ್ರ ಸಾಧ್ಯ</translation>
     </message>
     <message>
         <source>%1 (%2) cannot be used: %3. It could not be moved aside either, so nothing can be saved in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) ಅನ್ನು ಬಳಸಲಾಗುವುದಿಲ್ಲ: %3. ಅದನ್ನು ಪಕ್ಕಕ್ಕೆ ಸರಿಸಲೂ ಆಗಲಿಲ್ಲ, ಆದ್ದರಿಂದ ಅದರಲ್ಲಿ ಏನನ್ನೂ ಉಳಿಸಲಾಗುವುದಿಲ್ಲ.</translation>
     </message>
     <message>
         <source>%1 (%2) cannot be used: %3. It was kept as %4, but no new one could be made: %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) ಅನ್ನು ಬಳಸಲಾಗುವುದಿಲ್ಲ: %3. ಅದನ್ನು %4 ಆಗಿ ಇರಿಸಲಾಗಿದೆ, ಆದರೆ ಹೊಸದನ್ನು ಮಾಡಲಾಗಲಿಲ್ಲ: %5.</translation>
     </message>
     <message>
         <source>%1 (%2) could not be used: %3. It was kept as %4, and a new one was made with what could be read from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) ಅನ್ನು ಬಳಸಲಾಗಲಿಲ್ಲ: %3. ಅದನ್ನು %4 ಆಗಿ ಇರಿಸಲಾಗಿದೆ, ಮತ್ತು ಅದರಿಂದ ಓದಲು ಸಾಧ್ಯವಾದದ್ದರಿಂದ ಹೊಸದನ್ನು ಮಾಡಲಾಗಿದೆ.</translation>
     </message>
     <message>
         <source>%1 (%2) is partly damaged, and only what could be read of it was loaded. No copy of the damaged file could be made (%3), so it is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) ಭಾಗಶಃ ಹಾಳಾಗಿದೆ; ಅದರಲ್ಲಿ ಓದಲು ಸಾಧ್ಯವಾದಷ್ಟನ್ನು ಮಾತ್ರ ತೆರೆಯಲಾಗಿದೆ. ಹಾಳಾದ ಕಡತದ ಪ್ರತಿಯನ್ನು ಮಾಡಲಾಗಲಿಲ್ಲ (%3), ಆದ್ದರಿಂದ ಅದನ್ನು ಹಾಗೆಯೇ ಬಿಡಲಾಗಿದೆ.</translation>
     </message>
     <message>
         <source>%1 (%2) is partly damaged; what could be read of it was kept. A copy of the damaged file was kept as %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) ಭಾಗಶಃ ಹಾಳಾಗಿದೆ; ಅದರಲ್ಲಿ ಓದಲು ಸಾಧ್ಯವಾದದ್ದನ್ನು ಉಳಿಸಿಕೊಳ್ಳಲಾಗಿದೆ. ಹಾಳಾದ ಕಡತದ ಪ್ರತಿಯನ್ನು %3 ಆಗಿ ಇರಿಸಲಾಗಿದೆ.</translation>
     </message>
     <message>
         <source>%1 (%2) was not saved: the text stored in it was damaged and had not been read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) ಅನ್ನು ಉಳಿಸಲಿಲ್ಲ: ಅದರಲ್ಲಿ ಸಂಗ್ರಹಿಸಿದ್ದ ಪಠ್ಯ ಹಾಳಾಗಿತ್ತು ಮತ್ತು ಅದನ್ನು ಓದಲಾಗಿರಲಿಲ್ಲ.</translation>
     </message>
     <message>
         <source>%1 (%2) could not be saved: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) ಅನ್ನು ಉಳಿಸಲಾಗಲಿಲ್ಲ: %3.</translation>
     </message>
 </context>
 <context>
@@ -1427,7 +1527,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>AutoText</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸ್ವಯಂಪಠ್ಯ</translation>
     </message>
     <message>
         <source>Not Available</source>
@@ -1439,7 +1539,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Done		</source>
-        <translation type="unfinished"></translation>
+        <translation>ಮುಗಿಯಿತು		</translation>
     </message>
 </context>
 <context>
@@ -1473,14 +1573,6 @@ Your feedback is very valuable to improve the software!
     <message>
         <source>Couldn&apos;t open the file %1</source>
         <translation>%1 ಕಡತವನ್ನು ತೆರೆಯಲಾಗಲಿಲ್ಲ</translation>
-    </message>
-    <message>
-        <source>No reader for %1 files</source>
-        <translation>%1 ಕಡತಗಳನ್ನು ಓದುವ ಸಾಧನವಿಲ್ಲ</translation>
-    </message>
-    <message>
-        <source>The file could not be read to its end</source>
-        <translation>ಕಡತವನ್ನು ಕೊನೆಯವರೆಗೆ ಓದಲಾಗಲಿಲ್ಲ</translation>
     </message>
     <message>
         <source>%1 could not be read completely: %2
@@ -1658,24 +1750,46 @@ The text in the editor is kept and not saved.</source>
         <source>Done. Check the output in &lt;b&gt;%1&lt;/b&gt; tab!</source>
         <translation>ಮುಗಿಯಿತು. ಫಲಿತಾಂಶವನ್ನು &lt;b&gt;%1&lt;/b&gt; ಟ್ಯಾಬ್‌ನಲ್ಲಿ ನೋಡಿ!</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;Language&lt;/b&gt;: %1</source>
+        <translation>&lt;b&gt;ಭಾಷೆ&lt;/b&gt;: %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Keyboard&lt;/b&gt;: %1</source>
+        <translation>&lt;b&gt;ಕೀಲಿಮಣೆ&lt;/b&gt;: %1</translation>
+    </message>
+    <message>
+        <source>%1
+
+File has been modified by another program.
+Do you want to reload it?? The changes you have not saved will be lost.</source>
+        <translation>%1
+
+ಬೇರೆ ತಂತ್ರಾಂಶವೊಂದು ಕಡತವನ್ನು ಬದಲಿಸಿದೆ.
+ಅದನ್ನು ಮರುತೆರೆಯಬೇಕೆ?? ನೀವು ಉಳಿಸದ ಬದಲಾವಣೆಗಳು ಕಳೆದುಹೋಗುತ್ತವೆ.</translation>
+    </message>
+    <message>
+        <source>File deleted or moved</source>
+        <translation>ಕಡತವನ್ನು ಅಳಿಸಲಾಗಿದೆ ಅಥವಾ ಸರಿಸಲಾಗಿದೆ</translation>
+    </message>
+    <message>
+        <source>%1
+
+File has been deleted or moved by another program.
+
+Do you want to keep its text? Yes keeps the tab open, and the next save writes the file again; No closes the tab.</source>
+        <translation>%1
+
+ಬೇರೆ ತಂತ್ರಾಂಶವೊಂದು ಕಡತವನ್ನು ಅಳಿಸಿದೆ ಅಥವಾ ಸರಿಸಿದೆ.
+
+ಅದರ ಪಠ್ಯವನ್ನು ಉಳಿಸಿಕೊಳ್ಳಬೇಕೆ? ಹೌದು ಎಂದರೆ ಟ್ಯಾಬ್ ತೆರೆದಿರುತ್ತದೆ ಮತ್ತು ಮುಂದಿನ ಉಳಿಕೆ ಕಡತವನ್ನು ಮತ್ತೆ ಬರೆಯುತ್ತದೆ; ಇಲ್ಲ ಎಂದರೆ ಟ್ಯಾಬ್ ಮುಚ್ಚುತ್ತದೆ.</translation>
+    </message>
 </context>
 <context>
     <name>UnicodeKaEditor</name>
     <message>
         <source>Save...</source>
         <translation>ಉಳಿಸು...</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t open the file for writing!!
-
-First close the file opened already in another application
-
-</source>
-        <translation>ಬರೆಯಲು ಕಡತವನ್ನು ತೆರೆಯಲಾಗಲಿಲ್ಲ!!
-
-ಮೊದಲು ಬೇರೆ ತಂತ್ರಾಂಶದಲ್ಲಿ ತೆರೆದಿರುವ ಕಡತವನ್ನು ಮುಚ್ಚಿ
-
-</translation>
     </message>
     <message>
         <source>Save file...</source>
@@ -1691,7 +1805,7 @@ First close the file opened already in another application
     </message>
     <message>
         <source>All files (*);;Plain Text files (*.txt);;Open office files (*.odt);;Rtf files (*.rtf);;HTML files (*.html);;</source>
-        <translation type="unfinished"></translation>
+        <translation>ಎಲ್ಲಾ ಕಡತಗಳು (*);;ಸರಳ ಪಠ್ಯ ಕಡತಗಳು (*.txt);;ಓಪನ್ ಆಫೀಸ್ ಕಡತಗಳು (*.odt);;Rtf ಕಡತಗಳು (*.rtf);;HTML ಕಡತಗಳು (*.html);;</translation>
     </message>
     <message>
         <source>The document could not be written as %1.</source>
@@ -1711,7 +1825,7 @@ First close the file opened already in another application
     </message>
     <message>
         <source>All Files (*);;Text files (*.txt);;ODF files (*.odt);;Rtf files (*.rtf);;HTML files (*.html);;</source>
-        <translation type="unfinished"></translation>
+        <translation>ಎಲ್ಲಾ ಕಡತಗಳು (*);;ಪಠ್ಯ ಕಡತಗಳು (*.txt);;ODF ಕಡತಗಳು (*.odt);;Rtf ಕಡತಗಳು (*.rtf);;HTML ಕಡತಗಳು (*.html);;</translation>
     </message>
     <message>
         <source>Enter number of rows:</source>
@@ -1731,7 +1845,7 @@ First close the file opened already in another application
     </message>
     <message>
         <source>Images (*.png *.xpm *.jpg);;All (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>ಚಿತ್ರಗಳು (*.png *.xpm *.jpg);;ಎಲ್ಲಾ (*.*)</translation>
     </message>
     <message>
         <source>Invalid image</source>
@@ -1825,6 +1939,10 @@ First close the file opened already in another application
         <source>Convert ANSI to Unicode</source>
         <translation>ANSI ಅನ್ನು ಯೂನಿಕೋಡ್‌ಗೆ ಪರಿವರ್ತಿಸು</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>%1 ಕಡತವನ್ನು ಬರೆಯಲಾಗುವುದಿಲ್ಲ: %2</translation>
+    </message>
 </context>
 <context>
     <name>UserDict</name>
@@ -1872,7 +1990,7 @@ First close the file opened already in another application
     </message>
     <message>
         <source>Dictionary is not found for &lt;b&gt;%1&lt;/b&gt;! &lt;br/&gt;Check here =&gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; ಭಾಷೆಯ ನಿಘಂಟು ಸಿಗಲಿಲ್ಲ! &lt;br/&gt;ಇಲ್ಲಿ ನೋಡಿ =&gt; %2</translation>
     </message>
     <message>
         <source>Use &quot; F11&quot; key to toggle between %1 &amp; English</source>
@@ -2009,6 +2127,18 @@ First close the file opened already in another application
     <message>
         <source>Edit quick bytes</source>
         <translation>ಕ್ವಿಕ್‌ಬೈಟ್ಸ್ ಸಂಪಾದಿಸು</translation>
+    </message>
+    <message>
+        <source>QuickBytes: Allows you to keep frequently accessed words/letters as shortcuts;
+You could edit them on your own anytime;
+Key = Value pair, with equal-to(=) as separator!
+key is the text displayed in this widget and value is what get inserted at current
+cursor position in the current tab! easy??</source>
+        <translation>ಕ್ವಿಕ್‌ಬೈಟ್ಸ್: ಪದೇ ಪದೇ ಬಳಸುವ ಪದಗಳು/ಅಕ್ಷರಗಳನ್ನು ಶಾರ್ಟ್‌ಕಟ್‌ಗಳಾಗಿ ಇಟ್ಟುಕೊಳ್ಳಲು ಅನುವು ಮಾಡುತ್ತದೆ;
+ಇವನ್ನು ನೀವು ಯಾವಾಗ ಬೇಕಾದರೂ ಬದಲಿಸಬಹುದು;
+ಕೀಲಿ = ಮೌಲ್ಯ ಜೋಡಿ, ಸಮ ಚಿಹ್ನೆ(=) ವಿಭಾಜಕವಾಗಿ!
+ಕೀಲಿ ಈ ವಿಜೆಟ್‌ನಲ್ಲಿ ಕಾಣುವ ಪಠ್ಯ, ಮೌಲ್ಯ ಪ್ರಸ್ತುತ ಟ್ಯಾಬ್‌ನ ಪ್ರಸ್ತುತ
+ಕರ್ಸರ್ ಸ್ಥಾನದಲ್ಲಿ ಸೇರಿಸಲಾಗುವ ಪಠ್ಯ! ಸುಲಭ ಅಲ್ಲವೆ??</translation>
     </message>
 </context>
 <context>
