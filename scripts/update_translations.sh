@@ -6,5 +6,5 @@
 set -eu
 cd "$(dirname "$0")/.."
 lupdate -locations none -no-obsolete -target-language kn_IN -I wordprocessor -I common \
-    wordprocessor/app wordprocessor/editor common/widgets \
+    wordprocessor/app wordprocessor/editor wordprocessor/formats common/widgets \
     -ts resources/translations/yavo_kn.ts

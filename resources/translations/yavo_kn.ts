@@ -59,6 +59,71 @@ Opening it takes a while. Do you want to open it?</source>
     </message>
 </context>
 <context>
+    <name>DocumentFile</name>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>ಅದು ಫೋಲ್ಡರ್, ಕಡತವಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>It is a device, not a file.</source>
+        <translation>ಅದು ಸಾಧನ, ಕಡತವಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>It is a pipe, not a file.</source>
+        <translation>ಅದು ಪೈಪ್, ಕಡತವಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file.</source>
+        <translation>ಅದು ಸಾಕೆಟ್, ಕಡತವಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>ಅದು ಸಾಮಾನ್ಯ ಕಡತವಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>It is %1 large; a text file may have at most %2.</source>
+        <translation>ಅದರ ಗಾತ್ರ %1; ಪಠ್ಯ ಕಡತದ ಗರಿಷ್ಠ ಗಾತ್ರ %2.</translation>
+    </message>
+    <message>
+        <source>It holds binary data, not text.</source>
+        <translation>ಅದರಲ್ಲಿ ಬೈನರಿ ದತ್ತಾಂಶ ಇದೆ, ಪಠ್ಯವಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>It has %1 lines; a text file may have at most %2.</source>
+        <translation>ಅದರಲ್ಲಿ %1 ಸಾಲುಗಳಿವೆ; ಪಠ್ಯ ಕಡತದಲ್ಲಿ ಗರಿಷ್ಠ %2 ಸಾಲುಗಳಿರಬಹುದು.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentLimits</name>
+    <message>
+        <source>The document is too large to open.</source>
+        <translation>ದಸ್ತಾವೇಜು ತೆರೆಯಲು ತುಂಬಾ ದೊಡ್ಡದಾಗಿದೆ.</translation>
+    </message>
+    <message>
+        <source>The document is nested too deeply.</source>
+        <translation>ದಸ್ತಾವೇಜಿನ ರಚನೆ ತುಂಬಾ ಆಳವಾಗಿ ಒಂದರೊಳಗೊಂದು ಸೇರಿದೆ.</translation>
+    </message>
+</context>
+<context>
+    <name>DocxReader</name>
+    <message>
+        <source>Unable to open archive.</source>
+        <translation>ಆರ್ಕೈವ್ ಅನ್ನು ತೆರೆಯಲಾಗಲಿಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>The document is encrypted or not a word-processing document.</source>
+        <translation>ದಸ್ತಾವೇಜು ಗೂಢಲಿಪೀಕರಿಸಲ್ಪಟ್ಟಿದೆ ಅಥವಾ ಪದ ಸಂಸ್ಕರಣಾ ದಸ್ತಾವೇಜಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>The archive holds no document.</source>
+        <translation>ಆರ್ಕೈವ್‌ನಲ್ಲಿ ಯಾವುದೇ ದಸ್ತಾವೇಜು ಇಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>The document is nested too deeply.</source>
+        <translation>ದಸ್ತಾವೇಜಿನ ರಚನೆ ತುಂಬಾ ಆಳವಾಗಿ ಒಂದರೊಳಗೊಂದು ಸೇರಿದೆ.</translation>
+    </message>
+</context>
+<context>
     <name>EditUserDict</name>
     <message>
         <source>Edit User Dictionary</source>
@@ -180,6 +245,52 @@ Pleae inform the error to </source>
     <message>
         <source>Replaced %1 occurrence(s)</source>
         <translation>%1 ಕಡೆ ಬದಲಿಸಲಾಗಿದೆ</translation>
+    </message>
+</context>
+<context>
+    <name>FormatManager</name>
+    <message>
+        <source>OpenDocument Text</source>
+        <translation>OpenDocument ಪಠ್ಯ</translation>
+    </message>
+    <message>
+        <source>OpenDocument Flat XML</source>
+        <translation>OpenDocument ಫ್ಲಾಟ್ XML</translation>
+    </message>
+    <message>
+        <source>Office Open XML</source>
+        <translation>Office Open XML</translation>
+    </message>
+    <message>
+        <source>Rich Text Format</source>
+        <translation>ರಿಚ್ ಟೆಕ್ಸ್ಟ್ ಫಾರ್ಮ್ಯಾಟ್ (RTF)</translation>
+    </message>
+    <message>
+        <source>Plain Text</source>
+        <translation>ಸರಳ ಪಠ್ಯ</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>ಎಲ್ಲಾ ಕಡತಗಳು</translation>
+    </message>
+    <message>
+        <source>All Supported Files</source>
+        <translation>ಬೆಂಬಲಿತ ಎಲ್ಲಾ ಕಡತಗಳು</translation>
+    </message>
+</context>
+<context>
+    <name>FormatWriter</name>
+    <message>
+        <source>The file is not open for writing.</source>
+        <translation>ಕಡತವನ್ನು ಬರೆಯಲು ತೆರೆದಿಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>The file could not be written: %1</source>
+        <translation>ಕಡತವನ್ನು ಬರೆಯಲಾಗಲಿಲ್ಲ: %1</translation>
+    </message>
+    <message>
+        <source>The document could not be written as XML.</source>
+        <translation>ದಸ್ತಾವೇಜನ್ನು XML ಆಗಿ ಬರೆಯಲಾಗಲಿಲ್ಲ.</translation>
     </message>
 </context>
 <context>
@@ -1014,6 +1125,25 @@ Do you want to open it???</source>
     </message>
 </context>
 <context>
+    <name>OdtReader</name>
+    <message>
+        <source>Unable to open archive.</source>
+        <translation>ಆರ್ಕೈವ್ ಅನ್ನು ತೆರೆಯಲಾಗಲಿಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>The archive holds no document.</source>
+        <translation>ಆರ್ಕೈವ್‌ನಲ್ಲಿ ಯಾವುದೇ ದಸ್ತಾವೇಜು ಇಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>The document is encrypted.</source>
+        <translation>ದಸ್ತಾವೇಜು ಗೂಢಲಿಪೀಕರಿಸಲ್ಪಟ್ಟಿದೆ.</translation>
+    </message>
+    <message>
+        <source>The document is nested too deeply.</source>
+        <translation>ದಸ್ತಾವೇಜಿನ ರಚನೆ ತುಂಬಾ ಆಳವಾಗಿ ಒಂದರೊಳಗೊಂದು ಸೇರಿದೆ.</translation>
+    </message>
+</context>
+<context>
     <name>OpenPdfDialog</name>
     <message>
         <source>Yavo - Export to Pdf</source>
@@ -1197,6 +1327,31 @@ Do you want to open it???</source>
     <message>
         <source>You must enter the name for the new file</source>
         <translation>ಹೊಸ ಕಡತಕ್ಕೆ ಹೆಸರನ್ನು ನಮೂದಿಸಬೇಕು</translation>
+    </message>
+</context>
+<context>
+    <name>RtfReader</name>
+    <message>
+        <source>Not a supported RTF file.</source>
+        <translation>ಇದು ಬೆಂಬಲಿತ RTF ಕಡತವಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>The document is nested too deeply.</source>
+        <translation>ದಸ್ತಾವೇಜಿನ ರಚನೆ ತುಂಬಾ ಆಳವಾಗಿ ಒಂದರೊಳಗೊಂದು ಸೇರಿದೆ.</translation>
+    </message>
+</context>
+<context>
+    <name>RtfTokenizer</name>
+    <message>
+        <source>Unexpectedly reached end of file.</source>
+        <translation>ಕಡತ ಅನಿರೀಕ್ಷಿತವಾಗಿ ಕೊನೆಗೊಂಡಿತು.</translation>
+    </message>
+</context>
+<context>
+    <name>RtfWriter</name>
+    <message>
+        <source>No code page is known by the name &quot;%1&quot;.</source>
+        <translation>&quot;%1&quot; ಎಂಬ ಹೆಸರಿನ ಯಾವುದೇ ಕೋಡ್ ಪುಟ ತಿಳಿದಿಲ್ಲ.</translation>
     </message>
 </context>
 <context>
@@ -1945,6 +2100,13 @@ Do you want to keep its text? Yes keeps the tab open, and the next save writes t
     </message>
 </context>
 <context>
+    <name>UnicodeTextReader</name>
+    <message>
+        <source>The file could not be read to its end: %1</source>
+        <translation>ಕಡತವನ್ನು ಕೊನೆಯವರೆಗೆ ಓದಲಾಗಲಿಲ್ಲ: %1</translation>
+    </message>
+</context>
+<context>
     <name>UserDict</name>
     <message>
         <source>The user dictionary</source>
@@ -1964,6 +2126,13 @@ Do you want to keep its text? Yes keeps the tab open, and the next save writes t
     <message>
         <source>...</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>XmlPart</name>
+    <message>
+        <source>The document is not a supported word-processing document.</source>
+        <translation>ದಸ್ತಾವೇಜು ಬೆಂಬಲಿತ ಪದ ಸಂಸ್ಕರಣಾ ದಸ್ತಾವೇಜಲ್ಲ.</translation>
     </message>
 </context>
 <context>
@@ -2010,6 +2179,36 @@ Do you want to keep its text? Yes keeps the tab open, and the next save writes t
     <message>
         <source>Dialog</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZipPackage</name>
+    <message>
+        <source>Unable to open archive.</source>
+        <translation>ಆರ್ಕೈವ್ ಅನ್ನು ತೆರೆಯಲಾಗಲಿಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>The archive holds no document.</source>
+        <translation>ಆರ್ಕೈವ್‌ನಲ್ಲಿ ಯಾವುದೇ ದಸ್ತಾವೇಜು ಇಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>The document is encrypted.</source>
+        <translation>ದಸ್ತಾವೇಜು ಗೂಢಲಿಪೀಕರಿಸಲ್ಪಟ್ಟಿದೆ.</translation>
+    </message>
+    <message>
+        <source>The archive is damaged.</source>
+        <translation>ಆರ್ಕೈವ್ ಹಾಳಾಗಿದೆ.</translation>
+    </message>
+    <message>
+        <source>Unable to build the archive.</source>
+        <translation>ಆರ್ಕೈವ್ ಅನ್ನು ರಚಿಸಲಾಗಲಿಲ್ಲ.</translation>
+    </message>
+</context>
+<context>
+    <name>html_reader</name>
+    <message>
+        <source>The document is nested too deeply.</source>
+        <translation>ದಸ್ತಾವೇಜಿನ ರಚನೆ ತುಂಬಾ ಆಳವಾಗಿ ಒಂದರೊಳಗೊಂದು ಸೇರಿದೆ.</translation>
     </message>
 </context>
 <context>
