@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QProgressBar>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -370,6 +371,25 @@ void tst_TabWidget::inputDuringTheLoadFollowsIt_data()
     QTest::newRow("keys, Ctrl+S, keys in order") << QStringList{"keys:ab", "save", "keys:cd"} << "abcd" << "ab";
     QTest::newRow("input method, keys, Ctrl+S") << QStringList{QStringLiteral("commit:ಕ"), "keys:x", "save"}
             << QStringLiteral("ಕx") << QStringLiteral("ಕx");
+
+    // Keys, input-method text and saves mixed at random.
+    QRandomGenerator random(37);
+    QStringList steps;
+    QString typed;
+    QString saved;
+    for (int i = 0; i < 40; ++i) {
+        const int kind = random.bounded(5);
+        if (kind == 0) {
+            steps << QStringLiteral("save");
+            saved = typed;
+        } else {
+            const QString letters = kind == 1 ? QStringLiteral("ಅಆಇಕಖಗನಮಯರ") : QStringLiteral("abcdefghijklmnopqrstuvwxyz");
+            const QChar letter = letters.at(random.bounded(letters.size()));
+            steps << (kind == 1 ? QStringLiteral("commit:") : QStringLiteral("keys:")) + letter;
+            typed += letter;
+        }
+    }
+    QTest::newRow("mixed, seed 37") << steps << typed << saved;
 }
 
 void tst_TabWidget::inputDuringTheLoadFollowsIt()
