@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "app/tabwidget.h"
+#include "app/scriptconvertdialog.h"
 #include "app/ui_mainwindow.h"
 #include "editor/unicodekaeditor.h"
 #include "formats/docxwriter.h"
@@ -9,11 +10,66 @@
 #include "modalanswerer.h"
 #include "testmain.h"
 
+#include <QComboBox>
 #include <QFile>
+#include <QInputMethodEvent>
+#include <QProgressBar>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QWindow>
+
+#include <functional>
+
+namespace {
+
+constexpr int englishLanguage = 9;
+
+// Does something once from inside a load or a script conversion: while the
+// busy indicator shows, the reader or the converter runs the event loop.
+class DuringLoad : public QObject
+{
+public:
+    DuringLoad(QWidget *window, std::function<void()> action)
+        : m_bar(window->findChild<QProgressBar *>())
+        , m_action(std::move(action))
+    {
+        m_timer.setInterval(0);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            if (!m_bar || !m_bar->isVisible())
+                return;
+            m_timer.stop();
+            m_ran = true;
+            m_action();
+        });
+        m_timer.start();
+    }
+    bool ran() const { return m_ran; }
+
+private:
+    QPointer<QProgressBar> m_bar;
+    std::function<void()> m_action;
+    QTimer m_timer;
+    bool m_ran = false;
+};
+
+void answerWithReturn(QMessageBox *box)
+{
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+// Lines enough for the reader to run the event loop several times.
+QByteArray manyLines(const char *stem)
+{
+    QByteArray text;
+    for (int i = 0; i < 3000; ++i)
+        text += stem + QByteArray::number(i) + '\n';
+    return text;
+}
+
+} // namespace
 
 // The tab widget inside its real window, with a fresh settings store for
 // every test.
@@ -34,10 +90,23 @@ private Q_SLOTS:
     void appendedDocumentGoesIntoTheEditorsOwn();
     void noCurrentEditorAsksWithoutBlocking();
     void userInputWaitsForTheLoad();
+    void inputDuringTheLoadFollowsIt_data();
+    void inputDuringTheLoadFollowsIt();
+    void closeDuringTheLoadClosesAfterIt_data();
+    void closeDuringTheLoadClosesAfterIt();
+    void nestedLoadsDeliverOnceInOrder();
+    void inputDuringAPartialReadFollowsTheWarning();
+    void inputDuringAConversionFollowsItsMessage();
     void loadedTextIsSpellChecked();
 
 private:
     QString writeFile(const QString &name, const QByteArray &bytes);
+    // An empty untitled tab typing English, in the active window.
+    bool startTypingEnglish();
+    // Types into the window as the keyboard does: "keys:ab", "save" (Ctrl+S),
+    // "commit:text" (an input method's text to the focus widget),
+    // "editorkeys:ab" (keys sent to the focus widget itself).
+    void perform(const QStringList &steps);
     QScopedPointer<TestSandbox> m_sandbox;
     QScopedPointer<MainWindow> m_window;
     TabWidget *tabs() const { return m_window->tabWidget(); }
@@ -244,7 +313,8 @@ void tst_TabWidget::userInputWaitsForTheLoad()
     UnicodeKaEditor *untitled = tabs()->editorAtIndex(0);
     const QString path = writeFile(QStringLiteral("long.txt"), QByteArray("line\n").repeated(50));
     // The reader runs the event loop: a close request and a key that arrive
-    // meanwhile must not close the window or type into any document.
+    // meanwhile must not close the window or type into any document before
+    // the text is in; then they come, in their order.
     QCoreApplication::postEvent(m_window.data(), new QCloseEvent);
     QCoreApplication::postEvent(untitled, new QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x")));
     tabs()->openFile(path);
@@ -252,6 +322,222 @@ void tst_TabWidget::userInputWaitsForTheLoad()
     QCOMPARE(tabs()->count(), 2);
     QVERIFY(untitled->toPlainText().isEmpty());
     QCOMPARE(tabs()->editorAtIndex(1)->toPlainText(), QStringLiteral("line\n").repeated(50));
+    QTRY_VERIFY(!m_window->isVisible());
+    QVERIFY(!untitled->toPlainText().isEmpty());
+    QCOMPARE(tabs()->editorAtIndex(1)->toPlainText(), QStringLiteral("line\n").repeated(50));
+}
+
+bool tst_TabWidget::startTypingEnglish()
+{
+    m_window->handleArguments({QStringLiteral("yavo-pad")});
+    tabs()->slotChangeLanguage(englishLanguage);
+    m_window->activateWindow();
+    return QTest::qWaitForWindowActive(m_window.data());
+}
+
+void tst_TabWidget::perform(const QStringList &steps)
+{
+    QWindow *window = m_window->windowHandle();
+    for (const QString &step : steps) {
+        const QString argument = step.section(QLatin1Char(':'), 1);
+        if (step.startsWith(QLatin1String("keys:"))) {
+            for (const char key : argument.toLatin1())
+                QTest::keyClick(window, key);
+        } else if (step.startsWith(QLatin1String("editorkeys:"))) {
+            QTest::keyClicks(QApplication::focusWidget(), argument);
+        } else if (step.startsWith(QLatin1String("commit:"))) {
+            QInputMethodEvent commit;
+            commit.setCommitString(argument);
+            QCoreApplication::sendEvent(window->focusObject(), &commit);
+        } else if (step == QLatin1String("save")) {
+            QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+        } else {
+            QFAIL(qPrintable(QStringLiteral("unknown step ") + step));
+        }
+    }
+}
+
+void tst_TabWidget::inputDuringTheLoadFollowsIt_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("typed");
+    // What the file holds after the load: the shortcut saved what was typed
+    // before it.
+    QTest::addColumn<QString>("saved");
+
+    QTest::newRow("keys") << QStringList{"keys:abc"} << "abc" << "";
+    QTest::newRow("keys sent to the editor") << QStringList{"editorkeys:ab"} << "ab" << "";
+    QTest::newRow("input method text") << QStringList{QStringLiteral("commit:ಕನ್ನಡ ")} << QStringLiteral("ಕನ್ನಡ ") << "";
+    QTest::newRow("keys, Ctrl+S, keys in order") << QStringList{"keys:ab", "save", "keys:cd"} << "abcd" << "ab";
+    QTest::newRow("input method, keys, Ctrl+S") << QStringList{QStringLiteral("commit:ಕ"), "keys:x", "save"}
+            << QStringLiteral("ಕx") << QStringLiteral("ಕx");
+
+    // Keys, input-method text and saves mixed at random.
+    QRandomGenerator random(37);
+    QStringList steps;
+    QString typed;
+    QString saved;
+    for (int i = 0; i < 40; ++i) {
+        const int kind = random.bounded(5);
+        if (kind == 0) {
+            steps << QStringLiteral("save");
+            saved = typed;
+        } else {
+            const QString letters = kind == 1 ? QStringLiteral("ಅಆಇಕಖಗನಮಯರ") : QStringLiteral("abcdefghijklmnopqrstuvwxyz");
+            const QChar letter = letters.at(random.bounded(letters.size()));
+            steps << (kind == 1 ? QStringLiteral("commit:") : QStringLiteral("keys:")) + letter;
+            typed += letter;
+        }
+    }
+    QTest::newRow("mixed, seed 37") << steps << typed << saved;
+}
+
+void tst_TabWidget::inputDuringTheLoadFollowsIt()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+
+    QVERIFY(startTypingEnglish());
+    const QByteArray text = manyLines("line ");
+    const QString path = writeFile(QStringLiteral("long.txt"), text);
+    UnicodeKaEditor *opened = nullptr;
+    QString seenDuringLoad;
+    DuringLoad during(m_window.data(), [&] {
+        opened = tabs()->currentEditor();
+        perform(steps);
+        seenDuringLoad = opened->toPlainText();
+    });
+    tabs()->openFile(path);
+    QVERIFY(during.ran());
+    QCOMPARE(tabs()->count(), 2);
+    QCOMPARE(tabs()->editorAtIndex(1), opened);
+    // Nothing reached the document that was about to be replaced.
+    QVERIFY2(seenDuringLoad.isEmpty(), qPrintable(seenDuringLoad));
+    QCOMPARE(opened->toPlainText(), QString::fromUtf8(text));
+
+    // The cursor stands at the start of an opened document.
+    QTRY_COMPARE(opened->toPlainText(), typed + QString::fromUtf8(text));
+    QVERIFY(tabs()->editorAtIndex(0)->toPlainText().isEmpty());
+    QCOMPARE(opened->document()->isModified(), typed != saved);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(file.readAll()).remove(QChar(0xfeff)), saved + QString::fromUtf8(text));
+}
+
+void tst_TabWidget::closeDuringTheLoadClosesAfterIt_data()
+{
+    QTest::addColumn<bool>("fromWindowManager");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closed");
+
+    QTest::newRow("window manager, saving cancelled") << true << int(QMessageBox::Cancel) << false;
+    QTest::newRow("window manager, not saved") << true << int(QMessageBox::No) << true;
+    QTest::newRow("close(), not saved") << false << int(QMessageBox::NoToAll) << true;
+}
+
+void tst_TabWidget::closeDuringTheLoadClosesAfterIt()
+{
+    QFETCH(bool, fromWindowManager);
+    QFETCH(int, answer);
+    QFETCH(bool, closed);
+
+    QVERIFY(startTypingEnglish());
+    const QByteArray text = manyLines("line ");
+    const QString path = writeFile(QStringLiteral("long.txt"), text);
+    bool closedDuringLoad = true;
+    DuringLoad during(m_window.data(), [&] {
+        perform({"keys:x"});
+        if (fromWindowManager)
+            closedDuringLoad = m_window->windowHandle()->close();
+        else
+            closedDuringLoad = m_window->close();
+    });
+    ModalAnswerer answerer;
+    // The key came first: the window asks about the document it changed.
+    answerer.expectMessageBox(QStringLiteral("Exit"), QStringLiteral("Document long.txt is modified, Do you want to save?"),
+                              QMessageBox::StandardButton(answer));
+    tabs()->openFile(path);
+    QVERIFY(during.ran());
+    QVERIFY(!closedDuringLoad);
+    QVERIFY(m_window->isVisible());
+    QVERIFY2(answerer.waitDone(), qPrintable(answerer.failure()));
+    QCOMPARE(tabs()->editorAtIndex(1)->toPlainText(), QStringLiteral("x") + QString::fromUtf8(text));
+    QCOMPARE(m_window->isVisible(), !closed);
+}
+
+void tst_TabWidget::nestedLoadsDeliverOnceInOrder()
+{
+    QVERIFY(startTypingEnglish());
+    const QByteArray outerText = manyLines("outer ");
+    const QByteArray innerText = manyLines("inner ");
+    const QString outer = writeFile(QStringLiteral("outer.txt"), outerText);
+    const QString inner = writeFile(QStringLiteral("inner.txt"), innerText);
+    QScopedPointer<DuringLoad> innerDuring;
+    DuringLoad outerDuring(m_window.data(), [&] {
+        perform({"keys:a"});
+        // A second file opened while the first is read (a file named at
+        // start, a reload): its load holds the input too.
+        innerDuring.reset(new DuringLoad(m_window.data(), [this] { perform({"keys:b"}); }));
+        tabs()->openFile(inner);
+        perform({"keys:c"});
+    });
+    tabs()->openFile(outer);
+    QVERIFY(outerDuring.ran());
+    QVERIFY(innerDuring && innerDuring->ran());
+    QCOMPARE(tabs()->count(), 3);
+    UnicodeKaEditor *outerEditor = tabs()->editorAtIndex(1);
+    UnicodeKaEditor *innerEditor = tabs()->editorAtIndex(2);
+    QCOMPARE(outerEditor->toPlainText(), QString::fromUtf8(outerText));
+    QCOMPARE(innerEditor->toPlainText(), QString::fromUtf8(innerText));
+    // The keys go to the document in front, once each, in the order typed.
+    QTRY_COMPARE(innerEditor->toPlainText(), QStringLiteral("abc") + QString::fromUtf8(innerText));
+    QTest::qWait(50);
+    QCOMPARE(innerEditor->toPlainText(), QStringLiteral("abc") + QString::fromUtf8(innerText));
+    QCOMPARE(outerEditor->toPlainText(), QString::fromUtf8(outerText));
+    QVERIFY(tabs()->editorAtIndex(0)->toPlainText().isEmpty());
+}
+
+void tst_TabWidget::inputDuringAPartialReadFollowsTheWarning()
+{
+    QVERIFY(startTypingEnglish());
+    const QByteArray lines = manyLines("line ");
+    const QString path = writeFile(QStringLiteral("cut.txt"), lines + QByteArray(70000, 'x') + '\n');
+    DuringLoad during(m_window.data(), [this] { perform({"keys:ab"}); });
+    ModalAnswerer answerer;
+    // The warning about the cut text takes the keyboard while what was typed
+    // during the read waits.
+    answerer.expectDialog<QMessageBox>(QString(), answerWithReturn);
+    tabs()->openFile(path);
+    QVERIFY(during.ran());
+    QVERIFY2(answerer.waitDone(), qPrintable(answerer.failure()));
+    QVERIFY2(answerer.seen().value(0).contains(QStringLiteral("could not be read completely")),
+             qPrintable(answerer.seen().join('\n')));
+    // The text before the long paragraph, without the line break before it.
+    QTRY_COMPARE(tabs()->editorAtIndex(1)->toPlainText(), QStringLiteral("ab") + QString::fromUtf8(lines.chopped(1)));
+    QCOMPARE(tabs()->editorAtIndex(1)->fileName(), QStringLiteral("untitled-1"));
+}
+
+void tst_TabWidget::inputDuringAConversionFollowsItsMessage()
+{
+    QVERIFY(startTypingEnglish());
+    tabs()->slotChangeLanguage(0);
+    tabs()->currentEditor()->setPlainText(QStringLiteral("ಕನ್ನಡ ಪಠ್ಯ\n").repeated(20000));
+    DuringLoad during(m_window.data(), [this] { perform({QStringLiteral("commit:ಅ")}); });
+    ModalAnswerer answerer;
+    answerer.expectDialog<ScriptConvertDialog>(QString(), [](ScriptConvertDialog *dialog) {
+        dialog->findChild<QComboBox *>(QStringLiteral("toLanguageCombo"))->setCurrentIndex(1);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    // The message about the result takes the keyboard while what was typed
+    // before it waits.
+    answerer.expectDialog<QMessageBox>(QString(), answerWithReturn);
+    m_window->ui()->actionScriptConvert->trigger();
+    QVERIFY(during.ran());
+    QVERIFY2(answerer.waitDone(), qPrintable(answerer.failure()));
+    QVERIFY2(answerer.seen().value(1).contains(QStringLiteral("Done.")), qPrintable(answerer.seen().join('\n')));
+    QCOMPARE(tabs()->count(), 2);
+    QTRY_COMPARE(tabs()->editorAtIndex(1)->toPlainText(), QStringLiteral("ಅ") + QStringLiteral("కన్నడ పఠ్య\n").repeated(20000));
 }
 
 void tst_TabWidget::loadedTextIsSpellChecked()

@@ -5,6 +5,7 @@
 #include "app/mainwindow.h"
 #include "app/makerlinks.h"
 #include "app/ui_mainwindow.h"
+#include "app/userinputhold.h"
 #include "app/yvtabcontentwidget.h"
 #include "app/yvzoomcontrollerwidget.h"
 
@@ -60,38 +61,6 @@ constexpr int englishLanguage = 9;
 // How long the script conversion holds up the window at a time.
 constexpr int conversionSliceMs = 30;
 
-// While a document is read the event loop keeps running (the readers call
-// it) so the window repaints; the user's keys, clicks and close requests
-// wait until the read is over, so nothing can type into, save or close a
-// half-read document.
-class UserInputHold : public QObject
-{
-public:
-    UserInputHold() { qApp->installEventFilter(this); }
-    ~UserInputHold() override { qApp->removeEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        switch (event->type()) {
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::Wheel:
-        case QEvent::Drop:
-        case QEvent::Close:
-            event->ignore();
-            return true;
-        default:
-            return false;
-        }
-    }
-};
-
 // Replaces the editor's text by the source document's, keeping the editor's
 // own document (its spell-check highlighter and the modified mark are bound
 // to it).
@@ -139,6 +108,7 @@ TabWidget::TabWidget(MainWindow *parent)
     : QTabWidget(parent)
     , m_mainWindow(parent)
     , m_workingDir(QDir::homePath())
+    , m_inputHold(new UserInputHold(this))
 {
     Ui::MainWindow *ui = m_mainWindow->ui();
     m_wordsLabel = new QLabel;
@@ -459,21 +429,21 @@ void TabWidget::loadFile(const QString &path, QFile *file, UnicodeKaEditor *targ
     read->setUndoRedoEnabled(false);
     QString error;
     bool ok = true;
-    {
-        UserInputHold hold;
-        if (brh) {
-            const int index = indexOf(editor->parentWidget());
-            if (index >= 0)
-                setTabText(index, nextUntitledName());
-            loadBrhFile(path, file);
-        } else {
-            const LoadProgress progress(file, m_progressBar);
-            ok = readInto(path, file, read.data(), &error);
-            QString cut;
-            if (!DocumentAdmission::cutBeforeLongParagraph(read.data(), &cut) && ok) {
-                ok = false;
-                error = cut;
-            }
+    // What the user types meanwhile goes into the document once it is in,
+    // after the warning below if there is one.
+    const UserInputHold::Scope hold(m_inputHold);
+    if (brh) {
+        const int index = indexOf(editor->parentWidget());
+        if (index >= 0)
+            setTabText(index, nextUntitledName());
+        loadBrhFile(path, file);
+    } else {
+        const LoadProgress progress(file, m_progressBar);
+        ok = readInto(path, file, read.data(), &error);
+        QString cut;
+        if (!DocumentAdmission::cutBeforeLongParagraph(read.data(), &cut) && ok) {
+            ok = false;
+            error = cut;
         }
     }
     if (!editor) {
@@ -605,7 +575,7 @@ QTextDocument *TabWidget::convertedDocument(const QString &text, int language)
     IndicTransliterator transliterator;
     const QStringList lines = text.split(QLatin1Char('\n'));
     {
-        UserInputHold hold;
+        const UserInputHold::Scope hold(m_inputHold);
         QElapsedTimer slice;
         slice.start();
         for (int i = 0; i < lines.size(); ++i) {

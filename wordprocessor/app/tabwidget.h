@@ -31,6 +31,7 @@ class QTextEdit;
 class QTimer;
 class SpellCheckDialog;
 class UnicodeKaEditor;
+class UserInputHold;
 class Utils;
 class WiktionaryOnline;
 class YavoKoshaDialog;
@@ -263,6 +264,8 @@ private:
     QMenu *m_recentFilesMenu = nullptr;
     QStringList m_recentFiles;
     QString m_workingDir;
+    // Makes the user's input wait while a document is read or converted.
+    UserInputHold *m_inputHold = nullptr;
     QPointer<QFileSystemWatcher> m_fileWatcher;
     QPointer<yvQuickBytesToolBar> m_quickBytesToolBar;
     QPointer<FindAndReplaceDialog> m_findPanel;

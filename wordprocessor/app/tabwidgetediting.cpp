@@ -8,6 +8,7 @@
 #include "app/scriptconvertdialog.h"
 #include "app/settingsdialog.h"
 #include "app/ui_mainwindow.h"
+#include "app/userinputhold.h"
 #include "app/yvtabcontentwidget.h"
 
 #include "core/sharedsettings.h"
@@ -469,6 +470,10 @@ void TabWidget::slotActionScriptConverter()
     QPointer<UnicodeKaEditor> editor = createEditor();
     addTab(newTabContent(editor), nextUntitledName());
     setCurrentIndex(count() - 1);
+    // What the user types during the conversion goes into its result once
+    // the message below is closed: while the message shows, the window
+    // takes no keys.
+    const UserInputHold::Scope hold(m_inputHold);
     setProgressBarVisibility(true);
     // The result goes into a document of its own, with no view, which the
     // editor then takes over whole, as with a file opened: put into the
