@@ -30,6 +30,8 @@ private slots:
     void theWordBeingTypedWaitsForItsUnderline();
     void wholeDocumentIsCheckedInSlicesViewFirst_data();
     void wholeDocumentIsCheckedInSlicesViewFirst();
+    void longEditsAreCheckedInSlicesViewFirst_data();
+    void longEditsAreCheckedInSlicesViewFirst();
     void doubleClickHandsOverTheSuggestionOnce();
 };
 
@@ -258,6 +260,102 @@ void TestHighlighter::wholeDocumentIsCheckedInSlicesViewFirst()
     QCOMPARE(checked.isEmpty(), !on);
     editor.document()->findChild<Highlighter *>()->rehighlight();
     QCOMPARE(checked, spellUnderlines(*editor.document()));
+}
+
+void TestHighlighter::longEditsAreCheckedInSlicesViewFirst_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("reachesTheEnd");
+    QTest::newRow("bold over everything") << "bold" << true;
+    QTest::newRow("replaced throughout in one step") << "replace" << true;
+    QTest::newRow("everything typed over") << "paste" << false;
+    QTest::newRow("paragraphs pasted in the middle") << "insert" << false;
+}
+
+// An edit over hundreds of paragraphs leaves their check to the event loop,
+// the paragraphs in view first, and in the end, as after its undo, the
+// underlines are those of a full check.
+void TestHighlighter::longEditsAreCheckedInSlicesViewFirst()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, reachesTheEnd);
+    Utils utils;
+    utils.loadUserDictionary();
+    utils.addWords({QStringLiteral("ok")});
+    UnicodeKaEditor editor(&utils, 9, 0);
+    editor.resize(300, 200);
+    editor.show();
+    QStringList paragraphs;
+    for (int i = 0; i < 800; ++i)
+        paragraphs << QStringLiteral("ok bad%1 ok worse%1 ok").arg(i);
+    const QString text = paragraphs.join(QLatin1Char('\n'));
+    editor.setPlainText(text);
+    QVERIFY(waitForSpellCheck(editor.document()));
+    editor.verticalScrollBar()->setValue(editor.verticalScrollBar()->maximum() / 2);
+    QCoreApplication::processEvents();
+    QTextDocument *doc = editor.document();
+    // Underlines as "start+length" in the paragraph.
+    const auto underlines = [](const QTextBlock &block) {
+        QStringList ranges;
+        for (const QTextLayout::FormatRange &range : block.layout()->formats())
+            ranges << QStringLiteral("%1+%2").arg(range.start).arg(range.length);
+        return ranges;
+    };
+    // Words of the last paragraph and of those in view become known: only
+    // a check of a paragraph takes their underlines away.
+    const QTextBlock last = doc->lastBlock();
+    const QStringList lastBefore = underlines(last);
+    if (reachesTheEnd)
+        utils.addWord(QStringLiteral("bad799"));
+    const int viewed = editor.cursorForPosition(editor.viewport()->rect().center()).block().blockNumber();
+    for (int i = viewed - 10; i <= viewed + 10; ++i)
+        utils.addWord(QStringLiteral("worse%1").arg(i));
+
+    QTextCursor cursor(doc);
+    if (how == QLatin1String("bold")) {
+        editor.selectAll();
+        QTextCharFormat bold;
+        bold.setFontWeight(QFont::Bold);
+        editor.mergeCurrentCharFormat(bold);
+    } else if (how == QLatin1String("replace")) {
+        cursor.beginEditBlock();
+        for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+            QTextCursor word(block);
+            word.movePosition(QTextCursor::EndOfWord, QTextCursor::KeepAnchor);
+            word.insertText(QStringLiteral("worst"));
+        }
+        cursor.endEditBlock();
+    } else if (how == QLatin1String("paste")) {
+        editor.selectAll();
+        editor.insertPlainText(paragraphs.join(QLatin1String(" worst\n")) + QLatin1String(" worst"));
+    } else {
+        cursor.setPosition(doc->findBlockByNumber(10).position());
+        cursor.insertText(paragraphs.mid(0, 100).join(QLatin1String(" bad\n")) + QLatin1Char('\n'));
+    }
+    if (reachesTheEnd)
+        QCOMPARE(underlines(last), lastBefore);
+
+    // The paragraph in view is checked with the first slice.
+    const QTextBlock inView = editor.cursorForPosition(editor.viewport()->rect().center()).block();
+    QTextDocument alone;
+    alone.setPlainText(inView.text());
+    const QStringList inViewChecked = expectedSpellUnderlines(&utils, alone);
+    const int cursorInView = editor.textCursor().position() - inView.position();
+    for (int pass = 0; pass < 100 && !underlinesMatchBarTheWaitingWord(underlines(inView), inViewChecked, cursorInView);
+         ++pass)
+        QCoreApplication::processEvents();
+    QVERIFY2(underlinesMatchBarTheWaitingWord(underlines(inView), inViewChecked, cursorInView),
+             qPrintable(underlines(inView).join(' ') + " / " + inViewChecked.join(' ')));
+    if (reachesTheEnd && !waitForSpellCheck(doc, 0))
+        QCOMPARE(underlines(last), lastBefore);
+
+    QVERIFY(waitForSpellCheck(doc));
+    QVERIFY(underlinesMatchBarTheWaitingWord(spellUnderlines(*doc), expectedSpellUnderlines(&utils, *doc),
+                                             editor.textCursor().position()));
+    editor.undo();
+    QVERIFY(waitForSpellCheck(doc));
+    QCOMPARE(doc->toPlainText(), text);
+    QCOMPARE(spellUnderlines(*doc), expectedSpellUnderlines(&utils, *doc));
 }
 
 void TestHighlighter::doubleClickHandsOverTheSuggestionOnce()
