@@ -35,7 +35,7 @@ constexpr int sliceMilliseconds = 30;
 constexpr int fewestSliceBlocks = 8;
 // A document taken over is checked at once up to this many characters, the
 // rest in slices.
-constexpr int largestAdoptedCheck = 256 * 1024;
+constexpr int largestAdoptedCheck = 64 * 1024;
 // An edit over more paragraphs than this is checked in slices.
 constexpr int largestEditBlocks = 32;
 // A change of more than a twentieth of the document has Qt's layout start
