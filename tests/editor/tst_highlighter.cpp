@@ -55,6 +55,25 @@ struct CheckedDocument
     Highlighter highlighter{&utils, &document};
 };
 
+// A small shown editor for a document of 800 paragraphs, each with two
+// unknown words.
+struct LongDocumentEditor
+{
+    LongDocumentEditor()
+    {
+        utils.loadUserDictionary();
+        utils.addWords({QStringLiteral("ok")});
+        editor.resize(300, 200);
+        editor.show();
+        for (int i = 0; i < 800; ++i)
+            paragraphs << QStringLiteral("ok bad%1 ok worse%1 ok").arg(i);
+    }
+
+    Utils utils;
+    UnicodeKaEditor editor{&utils, 9, 0};
+    QStringList paragraphs;
+};
+
 // The first entry where two lists differ, as "this / that".
 QString firstDifference(const QStringList &a, const QStringList &b)
 {
@@ -220,16 +239,10 @@ void TestHighlighter::wholeDocumentIsCheckedInSlicesViewFirst_data()
 void TestHighlighter::wholeDocumentIsCheckedInSlicesViewFirst()
 {
     QFETCH(QString, how);
-    Utils utils;
-    utils.loadUserDictionary();
-    utils.addWords({QStringLiteral("ok")});
-    UnicodeKaEditor editor(&utils, 9, 0);
-    editor.resize(300, 200);
-    editor.show();
-    QStringList paragraphs;
-    for (int i = 0; i < 800; ++i)
-        paragraphs << QStringLiteral("ok bad%1 ok worse%1 ok").arg(i);
-    const QString text = paragraphs.join(QLatin1Char('\n'));
+    LongDocumentEditor shown;
+    Utils &utils = shown.utils;
+    UnicodeKaEditor &editor = shown.editor;
+    const QString text = shown.paragraphs.join(QLatin1Char('\n'));
     const bool on = how != QLatin1String("off");
 
     if (how == QLatin1String("adopt")) {
@@ -293,15 +306,10 @@ void TestHighlighter::longEditsAreCheckedInSlicesViewFirst()
     QFETCH(QString, how);
     QFETCH(bool, reachesTheEnd);
     QFETCH(bool, keepsTheLast);
-    Utils utils;
-    utils.loadUserDictionary();
-    utils.addWords({QStringLiteral("ok")});
-    UnicodeKaEditor editor(&utils, 9, 0);
-    editor.resize(300, 200);
-    editor.show();
-    QStringList paragraphs;
-    for (int i = 0; i < 800; ++i)
-        paragraphs << QStringLiteral("ok bad%1 ok worse%1 ok").arg(i);
+    LongDocumentEditor shown;
+    Utils &utils = shown.utils;
+    UnicodeKaEditor &editor = shown.editor;
+    const QStringList &paragraphs = shown.paragraphs;
     const QString text = paragraphs.join(QLatin1Char('\n'));
     editor.setPlainText(text);
     QVERIFY(waitForSpellCheck(editor.document()));
