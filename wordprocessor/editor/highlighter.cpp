@@ -33,9 +33,6 @@ constexpr int sliceMilliseconds = 30;
 // Laying out a change walks every paragraph after it: in a long document a
 // slice of fewer paragraphs than this would spend its time walking.
 constexpr int fewestSliceBlocks = 8;
-// A document taken over is checked at once up to this many characters, the
-// rest in slices.
-constexpr int largestAdoptedCheck = 64 * 1024;
 // An edit over more paragraphs than this is checked in slices.
 constexpr int largestEditBlocks = 32;
 // A change of more than a twentieth of the document has Qt's layout start
@@ -153,20 +150,11 @@ void Highlighter::setDocument(QTextDocument *document)
     // underlines along when it gets to them, so that the check costs no
     // more than looking up the words. Checked later, in slices, the
     // layout's background work would get there first, and every paragraph
-    // would be laid out twice. A long document is checked that way up to
-    // a point, and then in slices: they look up a paragraph faster than the
-    // layout lays it out, so they stay ahead of it, and the window is not
-    // held up for all the words of the document at once.
+    // would be laid out twice.
     Changed changed;
-    int characters = 0;
-    QTextBlock block = document->begin();
-    for (; block.isValid() && characters < largestAdoptedCheck; block = block.next()) {
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
         underlineBlock(block, -1, &changed);
-        characters += block.length();
-    }
     layOutAgain(changed);
-    if (block.isValid())
-        checkInSlices(block.position(), -1);
 }
 
 void Highlighter::rehighlightInSlices()

@@ -54,8 +54,7 @@ public:
     void setEnabled(bool enabled);
     // As QSyntaxHighlighter's, and the edits of the new document are
     // underlined as below. The new document is checked at once, best before
-    // the view has laid out more than its first page; past its first few
-    // hundred thousand characters, in slices.
+    // the view has laid out more than its first page.
     void setDocument(QTextDocument *document);
     // Checks the whole document again without holding up the window: a
     // slice at a time from the event loop, the paragraphs in the editor's
