@@ -6,8 +6,9 @@
 //   document and in the middle of a paragraph in its middle; and, in one
 //   run, the extra cost per key of a 10 KB and a 5 MB document over an
 //   empty one.
-// - What the whole-document commands cost (script conversion into a new
-//   tab, Select All + Bold, its Undo, Replace All): until the command
+// - What the whole-document commands cost (spell check as you type off and
+//   on, script conversion into a new tab, Select All + Bold, its Undo,
+//   Replace All): until the command
 //   returns, until the window is idle again, and the longest time the event
 //   loop was held up meanwhile; with the peak memory beside the memory the
 //   program took with the document open.
@@ -22,6 +23,8 @@
 #include "app/tabwidget.h"
 #include "app/ui_mainwindow.h"
 #include "editor/findandreplacedialog.h"
+#include "formats/documentfile.h"
+#include "editor/highlighter.h"
 #include "editor/unicodekaeditor.h"
 #include "utils/utils.h"
 #include "widgets/unicodelineedit.h"
@@ -36,6 +39,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QKeyEvent>
 #include <QTemporaryDir>
@@ -182,14 +186,23 @@ private:
     qint64 m_longest = 0;
 };
 
-// Runs the event loop until the document is laid out, then a little longer
-// for the work deferred after an edit (the cursor blinks on all the time,
-// so the event loop is never quite still). Returns when the layout was done.
+// Whether the spell check still has paragraphs to check in slices.
+bool spellCheckBusy(QTextDocument *doc)
+{
+    const auto *highlighter = doc->findChild<Highlighter *>();
+    const auto *slices = highlighter ? highlighter->findChild<QTimer *>() : nullptr;
+    return slices && slices->isActive();
+}
+
+// Runs the event loop until the document is laid out and spell checked,
+// then a little longer for the work deferred after an edit (the cursor
+// blinks on all the time, so the event loop is never quite still). Returns
+// when the layout and the spell check were done.
 double runUntilIdle(QTextDocument *doc)
 {
     QElapsedTimer clock;
     clock.start();
-    while (doc && !layoutFinished(doc) && clock.elapsed() < 120000)
+    while (doc && (!layoutFinished(doc) || spellCheckBusy(doc)) && clock.elapsed() < 120000)
         QCoreApplication::processEvents();
     const double laidOut = clock.nsecsElapsed() / 1e9;
     QElapsedTimer tail;
@@ -221,9 +234,13 @@ public:
     Ui::MainWindow *ui() const { return m_window.ui(); }
     UnicodeKaEditor *editor() const { return tabs()->editorAtIndex(tabs()->currentIndex()); }
 
-    // Opens the file in a new tab and waits until it is laid out.
+    // Opens the file in a new tab and waits until it is laid out. A text
+    // beyond the large size is opened as the user says yes to it.
     UnicodeKaEditor *open(const QString &path)
     {
+        ModalAnswerer answerer;
+        if (QFileInfo(path).size() > DocumentFile::LargeTextSize)
+            answerer.expectMessageBox(QString(), QString(), QMessageBox::Yes);
         tabs()->openFile(path);
         UnicodeKaEditor *e = editor();
         e->setFocus();
@@ -429,9 +446,10 @@ void clickReplaceAll(const QString &find, const QString &replace)
     panel->findChild<QAbstractButton *>(QStringLiteral("replaceAllBtn"))->click();
 }
 
-// Argument: document size in MiB. Select All + Bold, Undo, Replace All of
-// a frequent word and the script conversion of the whole document into
-// Telugu, one after the other on the same document.
+// Argument: document size in MiB. Spell check as you type switched off and
+// on again, Select All + Bold, Undo, Replace All of a frequent word and the
+// script conversion of the whole document into Telugu, one after the other
+// on the same document.
 void BM_WholeDocumentCommands(benchmark::State &state)
 {
     const QString path = documentFile(state.range(0) * megabyte);
@@ -446,6 +464,12 @@ void BM_WholeDocumentCommands(benchmark::State &state)
         state.ResumeTiming();
 
         Ui::MainWindow *ui = pad->ui();
+        report(state, "spellcheck_off", timeCommand(currentDocument, [ui] {
+            ui->actionSpell_Check_As_You_Type->trigger();
+        }));
+        report(state, "spellcheck_on", timeCommand(currentDocument, [ui] {
+            ui->actionSpell_Check_As_You_Type->trigger();
+        }));
         report(state, "bold", timeCommand(currentDocument, [ui] {
             ui->actionSelect_All->trigger();
             ui->actionBold->trigger();

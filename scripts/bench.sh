@@ -20,3 +20,8 @@ done
 # server (not a benchmark program: it watches the running tutor).
 echo "== bench_tutor.sh"
 "$root/scripts/bench_tutor.sh" "$build/bin/YavoTypingTutor"
+
+# The word processor's idle cost in a screen-sized window on a virtual X
+# server, the text cursor blinking in an empty document.
+echo "== bench_pad_idle.sh"
+"$root/scripts/bench_pad_idle.sh" "$build/bin/yavo-pad"

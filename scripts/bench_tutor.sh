@@ -11,32 +11,11 @@
 set -uo pipefail
 tutor=$(realpath "$1")
 runs=15
-for tool in xvfb-run xauth openbox xdotool; do
-    command -v "$tool" >/dev/null || { echo "bench_tutor: $tool missing, skipped"; exit 0; }
-done
-# The rest runs on a virtual X server of its own.
-if [ -z "${YAVO_BENCH_TUTOR_X:-}" ]; then
-    YAVO_BENCH_TUTOR_X=1 exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -nolisten tcp" \
-        "$0" "$@"
-fi
-
-work=$(mktemp -d)
-wmpid="" tpid=""
-trap '[ -n "$tpid" ] && kill "$tpid" 2>/dev/null; [ -n "$wmpid" ] && kill "$wmpid" 2>/dev/null; rm -rf "$work"' EXIT
-# No cache, setting or data folder of the user is touched.
-for folder in HOME XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME XDG_RUNTIME_DIR; do
-    mkdir -m 700 "$work/$folder" && export "$folder=$work/$folder"
-done
-unset QT_QPA_PLATFORM QT_QUICK_BACKEND QMLSCENE_DEVICE QML_DISABLE_DISK_CACHE QML_FORCE_DISK_CACHE
-cd "$HOME" || exit 1
-
-openbox --sm-disable --startup "touch '$work/wm-ready'" >/dev/null 2>&1 &
-wmpid=$!
-for _ in $(seq 1 200); do [ -e "$work/wm-ready" ] && break; sleep 0.05; done
-[ -e "$work/wm-ready" ] || { echo "bench_tutor: openbox did not start"; exit 1; }
-
+bench_args=("$@")
+source "$(dirname "$(realpath "$0")")/benchdesktop.sh"
+bench_desktop bench_tutor xauth
+unset QT_QUICK_BACKEND QMLSCENE_DEVICE QML_DISABLE_DISK_CACHE QML_FORCE_DISK_CACHE
 ticks=$(getconf CLK_TCK)
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 
 # idle LABEL [VARIABLE=VALUE...]: the tutor's processor time over 10 s,
 # after 5 s alone.
@@ -44,16 +23,16 @@ idle() {
     local label="$1"
     shift
     env "$@" "$tutor" >"$work/idle.log" 2>&1 &
-    tpid=$!
+    app=$!
     if ! timeout 20 xdotool search --sync --onlyvisible --name 'Typing Tutor' >/dev/null; then
         echo "bench_tutor: no window shown ($label)"; return
     fi
     sleep 5
     local before after
-    before=$(cpu_ticks "$tpid")
+    before=$(cpu_ticks "$app")
     sleep 10
-    after=$(cpu_ticks "$tpid")
-    kill "$tpid"; wait "$tpid" 2>/dev/null; tpid=""
+    after=$(cpu_ticks "$app")
+    kill "$app"; wait "$app" 2>/dev/null; app=""
     awk -v l="$label" -v d=$((after - before)) -v t="$ticks" \
         'BEGIN { printf "idle CPU, %-28s %5.1f%% of one core (10 s, after 5 s alone)\n", l ":", 100 * d / t / 10 }'
 }
@@ -64,7 +43,7 @@ load() {
     rm -f "$work/out" && mkfifo "$work/out"
     local line us=""
     env QT_LOGGING_RULES="yavo.tutor.debug=true" "$@" "$tutor" >"$work/out" 2>&1 &
-    tpid=$!
+    app=$!
     while IFS= read -r line; do
         if [[ $line == *"views loaded in"* ]]; then
             us=${line##*views loaded in }
@@ -72,7 +51,7 @@ load() {
             break
         fi
     done <"$work/out"
-    kill "$tpid" 2>/dev/null; wait "$tpid" 2>/dev/null; tpid=""
+    kill "$app" 2>/dev/null; wait "$app" 2>/dev/null; app=""
     echo "$us"
 }
 

@@ -30,6 +30,8 @@ private slots:
     void theWordBeingTypedWaitsForItsUnderline();
     void wholeDocumentIsCheckedInSlicesViewFirst_data();
     void wholeDocumentIsCheckedInSlicesViewFirst();
+    void longEditsAreCheckedInSlicesViewFirst_data();
+    void longEditsAreCheckedInSlicesViewFirst();
     void doubleClickHandsOverTheSuggestionOnce();
 };
 
@@ -52,6 +54,35 @@ struct CheckedDocument
     QTextDocument document;
     Highlighter highlighter{&utils, &document};
 };
+
+// A small shown editor for a document of 800 paragraphs, each with two
+// unknown words.
+struct LongDocumentEditor
+{
+    LongDocumentEditor()
+    {
+        utils.loadUserDictionary();
+        utils.addWords({QStringLiteral("ok")});
+        editor.resize(300, 200);
+        editor.show();
+        for (int i = 0; i < 800; ++i)
+            paragraphs << QStringLiteral("ok bad%1 ok worse%1 ok").arg(i);
+    }
+
+    Utils utils;
+    UnicodeKaEditor editor{&utils, 9, 0};
+    QStringList paragraphs;
+};
+
+// The first entry where two lists differ, as "this / that".
+QString firstDifference(const QStringList &a, const QStringList &b)
+{
+    for (int i = 0; i < std::max(a.size(), b.size()); ++i) {
+        if (a.value(i) != b.value(i))
+            return a.value(i) + QStringLiteral(" / ") + b.value(i);
+    }
+    return QString();
+}
 
 } // namespace
 
@@ -208,16 +239,10 @@ void TestHighlighter::wholeDocumentIsCheckedInSlicesViewFirst_data()
 void TestHighlighter::wholeDocumentIsCheckedInSlicesViewFirst()
 {
     QFETCH(QString, how);
-    Utils utils;
-    utils.loadUserDictionary();
-    utils.addWords({QStringLiteral("ok")});
-    UnicodeKaEditor editor(&utils, 9, 0);
-    editor.resize(300, 200);
-    editor.show();
-    QStringList paragraphs;
-    for (int i = 0; i < 800; ++i)
-        paragraphs << QStringLiteral("ok bad%1 ok worse%1 ok").arg(i);
-    const QString text = paragraphs.join(QLatin1Char('\n'));
+    LongDocumentEditor shown;
+    Utils &utils = shown.utils;
+    UnicodeKaEditor &editor = shown.editor;
+    const QString text = shown.paragraphs.join(QLatin1Char('\n'));
     const bool on = how != QLatin1String("off");
 
     if (how == QLatin1String("adopt")) {
@@ -258,6 +283,108 @@ void TestHighlighter::wholeDocumentIsCheckedInSlicesViewFirst()
     QCOMPARE(checked.isEmpty(), !on);
     editor.document()->findChild<Highlighter *>()->rehighlight();
     QCOMPARE(checked, spellUnderlines(*editor.document()));
+}
+
+void TestHighlighter::longEditsAreCheckedInSlicesViewFirst_data()
+{
+    QTest::addColumn<QString>("how");
+    // Whether the edit reaches the paragraphs in view and the last one.
+    QTest::addColumn<bool>("reachesTheEnd");
+    // Whether the last paragraph is still the one it was.
+    QTest::addColumn<bool>("keepsTheLast");
+    QTest::newRow("bold over everything") << "bold" << true << true;
+    QTest::newRow("replaced throughout in one step") << "replace" << true << true;
+    QTest::newRow("everything typed over") << "paste" << true << false;
+    QTest::newRow("paragraphs pasted near the start") << "insert" << false << true;
+}
+
+// An edit over hundreds of paragraphs leaves their check to the event loop,
+// the paragraphs in view first, and in the end, as after its undo, the
+// underlines are those of a full check.
+void TestHighlighter::longEditsAreCheckedInSlicesViewFirst()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, reachesTheEnd);
+    QFETCH(bool, keepsTheLast);
+    LongDocumentEditor shown;
+    Utils &utils = shown.utils;
+    UnicodeKaEditor &editor = shown.editor;
+    const QStringList &paragraphs = shown.paragraphs;
+    const QString text = paragraphs.join(QLatin1Char('\n'));
+    editor.setPlainText(text);
+    QVERIFY(waitForSpellCheck(editor.document()));
+    editor.verticalScrollBar()->setValue(editor.verticalScrollBar()->maximum() / 2);
+    QCoreApplication::processEvents();
+    QTextDocument *doc = editor.document();
+    // Underlines as "start+length" in the paragraph.
+    const auto underlines = [](const QTextBlock &block) {
+        QStringList ranges;
+        for (const QTextLayout::FormatRange &range : block.layout()->formats())
+            ranges << QStringLiteral("%1+%2").arg(range.start).arg(range.length);
+        return ranges;
+    };
+    // Words of the last paragraph and of those in view become known: only
+    // a check of a paragraph takes their underlines away.
+    const QTextBlock last = doc->lastBlock();
+    const QStringList lastBefore = underlines(last);
+    if (reachesTheEnd) {
+        utils.addWord(QStringLiteral("bad799"));
+        const int viewed = editor.cursorForPosition(editor.viewport()->rect().center()).block().blockNumber();
+        for (int i = viewed - 10; i <= viewed + 10; ++i)
+            utils.addWord(QStringLiteral("worse%1").arg(i));
+    }
+
+    QTextCursor cursor(doc);
+    if (how == QLatin1String("bold")) {
+        editor.selectAll();
+        QTextCharFormat bold;
+        bold.setFontWeight(QFont::Bold);
+        editor.mergeCurrentCharFormat(bold);
+    } else if (how == QLatin1String("replace")) {
+        cursor.beginEditBlock();
+        for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+            QTextCursor word(block);
+            word.movePosition(QTextCursor::EndOfWord, QTextCursor::KeepAnchor);
+            word.insertText(QStringLiteral("worst"));
+        }
+        cursor.endEditBlock();
+    } else if (how == QLatin1String("paste")) {
+        editor.selectAll();
+        editor.insertPlainText(paragraphs.join(QLatin1String(" worst\n")) + QLatin1String(" worst"));
+    } else {
+        cursor.setPosition(doc->findBlockByNumber(10).position());
+        cursor.insertText(paragraphs.mid(0, 100).join(QLatin1String(" bad\n")) + QLatin1Char('\n'));
+    }
+    const bool lastWaits = reachesTheEnd && keepsTheLast;
+    if (lastWaits)
+        QCOMPARE(underlines(last), lastBefore);
+
+    // The paragraph in view is checked with the first slice.
+    const QTextBlock inView = editor.cursorForPosition(editor.viewport()->rect().center()).block();
+    QTextDocument alone;
+    alone.setPlainText(inView.text());
+    const QStringList inViewChecked = expectedSpellUnderlines(&utils, alone);
+    const int cursorInView = editor.textCursor().position() - inView.position();
+    for (int pass = 0; pass < 100 && !underlinesMatchBarTheWaitingWord(underlines(inView), inViewChecked, cursorInView);
+         ++pass)
+        QCoreApplication::processEvents();
+    QVERIFY2(underlinesMatchBarTheWaitingWord(underlines(inView), inViewChecked, cursorInView),
+             qPrintable(underlines(inView).join(' ') + " / " + inViewChecked.join(' ')));
+    if (lastWaits && !waitForSpellCheck(doc, 0))
+        QCOMPARE(underlines(last), lastBefore);
+
+    QVERIFY(waitForSpellCheck(doc));
+    const QStringList checked = spellUnderlines(*doc);
+    const QStringList expected = expectedSpellUnderlines(&utils, *doc);
+    QVERIFY2(underlinesMatchBarTheWaitingWord(checked, expected, editor.textCursor().position()),
+             qPrintable(QStringLiteral("%1 underlines, a full check gives %2, first differing: %3")
+                                .arg(checked.size())
+                                .arg(expected.size())
+                                .arg(firstDifference(checked, expected))));
+    editor.undo();
+    QVERIFY(waitForSpellCheck(doc));
+    QCOMPARE(doc->toPlainText(), text);
+    QCOMPARE(spellUnderlines(*doc), expectedSpellUnderlines(&utils, *doc));
 }
 
 void TestHighlighter::doubleClickHandsOverTheSuggestionOnce()

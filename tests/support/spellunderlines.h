@@ -58,6 +58,8 @@ inline QStringList expectedSpellUnderlines(Utils *utils, const QTextDocument &do
     scratch.documentLayout();
     Highlighter highlighter(utils, &scratch);
     QTextCursor(&scratch).insertText(paragraphs.join(QLatin1Char('\n')));
+    // Many paragraphs at once are checked from the event loop.
+    waitForSpellCheck(&scratch);
     return spellUnderlines(scratch);
 }
 

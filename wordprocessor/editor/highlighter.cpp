@@ -29,13 +29,19 @@ namespace {
 
 // How long one slice of a whole-document check may keep the event loop;
 // well below what the user notices as a stalled window.
-constexpr int sliceMilliseconds = 40;
+constexpr int sliceMilliseconds = 30;
 // Laying out a change walks every paragraph after it: in a long document a
 // slice of fewer paragraphs than this would spend its time walking.
 constexpr int fewestSliceBlocks = 8;
+// An edit over more paragraphs than this is checked in slices.
+constexpr int largestEditBlocks = 32;
 // A change of more than a twentieth of the document has Qt's layout start
 // over from it to the end: a slice stays below that.
 constexpr int largestSliceShare = 25;
+// What a slice lays out again, in characters: laying out is what a slice
+// cannot stop half way, and some tens of thousands of characters take the
+// whole of a slice's time.
+constexpr int largestSliceLayout = 24 * 1024;
 
 // Where a document position ends up after an edit that removed and added
 // characters at from; a position inside the removed text goes to from.
@@ -156,13 +162,30 @@ void Highlighter::rehighlightInSlices()
     if (!document())
         return;
     m_nextToCheck = 0;
+    m_checkEnd = -1;
     m_viewFrom = m_viewTo = -1;
     m_sliceTimer->start(0);
+}
+
+void Highlighter::checkInSlices(int from, int to)
+{
+    if (m_nextToCheck < 0) {
+        m_nextToCheck = from;
+        m_checkEnd = to;
+    } else {
+        // Slices under way go on to the end of both stretches.
+        m_nextToCheck = std::min(m_nextToCheck, from);
+        m_checkEnd = m_checkEnd < 0 ? -1 : std::max(m_checkEnd, to);
+    }
+    m_viewFrom = m_viewTo = -1;
+    if (!m_sliceTimer->isActive())
+        m_sliceTimer->start(0);
 }
 
 void Highlighter::stopSlices()
 {
     m_nextToCheck = -1;
+    m_checkEnd = -1;
     m_viewFrom = m_viewTo = -1;
     m_sliceTimer->stop();
 }
@@ -182,20 +205,26 @@ void Highlighter::checkSlice()
     // costs more than a paragraph does.
     Changed changed;
     QTextBlock block = doc->findBlock(m_nextToCheck);
-    const int largest = doc->characterCount() / largestSliceShare;
+    const int largest = std::min(doc->characterCount() / largestSliceShare, largestSliceLayout);
     int checked = 0;
-    for (; block.isValid() && checked < m_sliceBlocks && !clock.hasExpired(sliceMilliseconds)
+    const auto due = [this](const QTextBlock &b) {
+        return b.isValid() && (m_checkEnd < 0 || b.position() < m_checkEnd);
+    };
+    for (; due(block) && checked < m_sliceBlocks && !clock.hasExpired(sliceMilliseconds)
          && (changed.from < 0 || changed.to - changed.from < largest);
          ++checked) {
         underlineBlock(block, m_waitingEnd, &changed);
         block = block.next();
     }
     layOutAgain(changed);
-    if (clock.hasExpired(sliceMilliseconds))
-        m_sliceBlocks = std::max(fewestSliceBlocks, m_sliceBlocks / 2);
-    else if (checked == m_sliceBlocks && !clock.hasExpired(sliceMilliseconds / 2))
-        m_sliceBlocks *= 2;
-    if (block.isValid())
+    // The next slice takes as many paragraphs as this one's pace fits into
+    // a slice's time, at most twice as many.
+    if (checked == m_sliceBlocks || clock.hasExpired(sliceMilliseconds)) {
+        const qint64 spent = std::max<qint64>(1, clock.nsecsElapsed());
+        const qint64 fitting = checked * qint64(sliceMilliseconds) * 1000000 / spent;
+        m_sliceBlocks = int(std::clamp<qint64>(fitting, fewestSliceBlocks, 2 * qint64(m_sliceBlocks)));
+    }
+    if (due(block))
         m_nextToCheck = block.position();
     else
         stopSlices();
@@ -270,18 +299,39 @@ void Highlighter::underlineChangedBlocks(int from, int charsRemoved, int charsAd
     const int waitingEnd = movedPosition(m_waitingEnd, from, charsRemoved, charsAdded);
     const QTextBlock waiting = waitingEnd >= 0 ? doc->findBlock(waitingEnd) : QTextBlock();
     m_waitingEnd = -1;
-    if (m_nextToCheck >= 0)
+    if (m_nextToCheck >= 0) {
         m_nextToCheck = movedPosition(m_nextToCheck, from, charsRemoved, charsAdded);
+        m_checkEnd = movedPosition(m_checkEnd, from, charsRemoved, charsAdded);
+    }
     m_viewFrom = m_viewTo = -1;
 
     // Removed text leaves no paragraph of its own behind: the paragraphs
     // that hold what was added are all that changed.
-    QTextBlock block = doc->findBlock(from);
+    const QTextBlock first = doc->findBlock(from);
     QTextBlock last = doc->findBlock(from + charsAdded);
     if (!last.isValid())
         last = doc->lastBlock();
+    // A change over many paragraphs (a format on a long selection, a long
+    // paste, a replacement throughout) is checked in slices, the paragraphs
+    // in view first: checked here, every paragraph of it would be looked up
+    // while the window waits. Until its slice comes a paragraph keeps its
+    // underlines, which a change of format leaves right.
+    int count = 0;
+    for (QTextBlock block = first; block.isValid() && count <= largestEditBlocks; block = block.next()) {
+        ++count;
+        if (block == last)
+            break;
+    }
+    if (count > largestEditBlocks) {
+        if (typedEnd >= 0)
+            m_waitingEnd = typedEnd;
+        checkInSlices(first.position(), last.position() + last.length());
+        if (waiting.isValid() && (waiting.position() < first.position() || waiting.position() > last.position()))
+            underlineBlock(waiting);
+        return;
+    }
     bool waitingDone = false;
-    for (; block.isValid(); block = block.next()) {
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
         underlineBlock(block, typedEnd);
         waitingDone = waitingDone || block == waiting;
         if (block == last)

@@ -90,6 +90,9 @@ private:
     void underlineBlock(const QTextBlock &block, int typedEnd = -1, Changed *changed = nullptr);
     void layOutAgain(const Changed &changed);
     void endTypedWord();
+    // Has the paragraphs from one position to another checked in slices,
+    // with those of slices under way.
+    void checkInSlices(int from, int to);
     void checkSlice();
     void checkView();
     void stopSlices();
@@ -102,6 +105,8 @@ private:
     // Where the slices go on: the position of the next paragraph to check,
     // or -1 when no slice is due.
     int m_nextToCheck = -1;
+    // The position where the slices stop, or -1 for the end of the document.
+    int m_checkEnd = -1;
     // The paragraphs last checked in the editor's view, as positions.
     int m_viewFrom = -1;
     int m_viewTo = -1;

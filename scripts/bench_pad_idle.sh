@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# The word processor's idle cost on a virtual X server with the openbox
+# window manager: the processor time yavo-pad takes over 10 s with its
+# window as large as the screen and active, the text cursor blinking in an
+# empty document, after 3 s alone (goal: under 2% of one core).
+# Usage: bench_pad_idle.sh PATH/TO/yavo-pad
+set -uo pipefail
+pad=$(realpath "$1")
+bench_args=("$@")
+YAVO_BENCH_SCREEN=1920x1080
+source "$(dirname "$(realpath "$0")")/benchdesktop.sh"
+bench_desktop bench_pad_idle
+
+"$pad" >"$work/pad.log" 2>&1 &
+app=$!
+window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$app" --class yavo-pad | head -n 1)
+[ -n "$window" ] || { echo "bench_pad_idle: no window shown"; exit 1; }
+xdotool windowactivate --sync "$window" 2>/dev/null
+# Debian's xdotool cannot ask the window manager to maximize: the window
+# is made as large as the screen instead.
+xdotool windowmove --sync "$window" 0 0 windowsize --sync "$window" 100% 100%
+sleep 3
+before=$(cpu_ticks "$app")
+sleep 10
+after=$(cpu_ticks "$app")
+size=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ { print $2 }')
+awk -v d=$((after - before)) -v t="$(getconf CLK_TCK)" -v s="$size" \
+    'BEGIN { printf "idle CPU, window of %s, empty document: %.1f%% of one core (10 s)\n", s, 100 * d / t / 10 }'
