@@ -11,28 +11,13 @@ set -uo pipefail
 program="$1"
 database="${2:-}"
 here=$(cd "$(dirname "$0")" && pwd)
-skip=77
+. "$here/endtoend_common.sh"
 [ -n "$database" ] || { echo "the build found no aspell word list for Kannada (aspell-kn): skipped"; exit $skip; }
 [ -f "$database" ] || { echo "$database was not built"; exit 1; }
-command -v Xvfb >/dev/null || { echo "Xvfb missing: skipped"; exit $skip; }
-command -v xdotool >/dev/null || { echo "xdotool missing: skipped"; exit $skip; }
-command -v python3 >/dev/null || { echo "python3 missing: skipped"; exit $skip; }
+require Xvfb xdotool python3
 
-work=$(mktemp -d)
-xpid="" apid=""
-cleanup() {
-    [ -n "${screener_PID:-}" ] && kill "$screener_PID" 2>/dev/null
-    [ -n "$apid" ] && kill "$apid" 2>/dev/null
-    [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
-export XDG_CACHE_HOME="$work/home/.cache" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$work/fb" && chmod 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
-cd "$HOME"
+use_own_home
+mkdir -p "$work/fb"
 printf '%s\n' 'ಭಾಷೆ' > "$work/a.txt"
 
 # What the screen shows (screenpixels.py), asked a line at a time.
@@ -41,14 +26,9 @@ screen() {
     read -r -t 30 answer <&"${screener[0]}" && echo "$answer"
 }
 
-exec 3< <(Xvfb -displayfd 1 -screen 0 1280x1024x24 -fbdir "$work/fb" -nolisten tcp 2>/dev/null & echo "pid $!")
-read -r -t 10 line1 <&3; read -r -t 10 line2 <&3
-for l in "$line1" "$line2"; do
-    case "$l" in pid*) xpid=${l#pid } ;; *) display=$l ;; esac
-done
-[ -n "${display:-}" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$display"
+start_x -fbdir "$work/fb"
 coproc screener { python3 "$here/screenpixels.py" "$work/fb/Xvfb_screen0"; }
+helper_pids+=("$screener_PID")
 
 "$program" "$work/a.txt" &
 apid=$!
@@ -104,17 +84,7 @@ sleep 0.3
 
 xdotool key --delay 100 ctrl+s
 sleep 0.5
-xdotool key --delay 200 alt+f Up Return
-for _ in $(seq 1 100); do
-    kill -0 "$apid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$apid" 2>/dev/null; then
-    echo "yavo-pad did not quit"; exit 1
-fi
-wait "$apid"; rc=$?
-apid=""
-[ "$rc" -eq 0 ] || { echo "yavo-pad exit code $rc"; exit 1; }
+quit_through_file_menu || exit 1
 
 text='ಭಾಷೆ\nನಮಸ್ಕಾರ ಕನ್ನಡ ತಂತ್ರಾಂಶ ಕನ್ನಡ ನಮಸ್ಕಾರ'
 expected=$(printf "\xef\xbb\xbf$text" | od -An -tx1)

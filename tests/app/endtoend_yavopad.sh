@@ -10,78 +10,17 @@
 set -uo pipefail
 program="$1"
 manager="${2:-}"
-skip=77
-command -v Xvfb >/dev/null || { echo "Xvfb missing: skipped"; exit $skip; }
-command -v xdotool >/dev/null || { echo "xdotool missing: skipped"; exit $skip; }
-if [ -n "$manager" ]; then
-    command -v "$manager" >/dev/null || { echo "$manager missing: skipped"; exit $skip; }
-fi
-
-work=$(mktemp -d)
-xpid="" wpid="" apid=""
-cleanup() {
-    [ -n "$apid" ] && kill "$apid" 2>/dev/null
-    [ -n "$wpid" ] && kill "$wpid" 2>/dev/null
-    [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# A home of its own: settings, data and the current folder.
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
-export XDG_CACHE_HOME="$work/home/.cache" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
-cd "$HOME"
+. "$(dirname "$0")/endtoend_common.sh"
+require Xvfb xdotool
+[ -z "$manager" ] || require "$manager"
+use_own_home
 # Some 5 MB of text in short lines: below the size the program asks about.
 seq -f 'line %g of a long document' 1 160000 > "$work/a.txt"
 cp "$work/a.txt" "$work/original.txt"
 printf '<html><body><p>Hello\nWorld</p></body></html>\n' > "$work/b.html"
 
-# Xvfb picks a free display itself and tells it through the pipe.
-exec 3< <(Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null & echo "pid $!")
-read -r -t 10 line1 <&3; read -r -t 10 line2 <&3
-for l in "$line1" "$line2"; do
-    case "$l" in pid*) xpid=${l#pid } ;; *) display=$l ;; esac
-done
-[ -n "${display:-}" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$display"
-
-if [ -n "$manager" ]; then
-    # openbox runs its start-up command once it manages the screen.
-    "$manager" --startup "touch $work/managed" >/dev/null 2>&1 &
-    wpid=$!
-    for _ in $(seq 1 100); do
-        [ -e "$work/managed" ] && break
-        sleep 0.1
-    done
-    [ -e "$work/managed" ] || { echo "$manager did not start"; exit 1; }
-fi
-
-# Waits until a window whose title matches is shown (or, with "gone", is no
-# longer shown).
-wait_window() {
-    for _ in $(seq 1 100); do
-        if xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; then
-            [ "${2:-}" != gone ] && return 0
-        else
-            [ "${2:-}" = gone ] && return 0
-        fi
-        sleep 0.1
-    done
-    echo "window \"$1\" ${2:-not shown}"; return 1
-}
-
-# Waits until the keyboard is the program's main window's (or, given a
-# title, that window's). A window manager gives it to a new window only some
-# time after showing it; without one the program has to take it itself.
-wait_keyboard() {
-    for _ in $(seq 1 100); do
-        xdotool getwindowfocus getwindowname 2>/dev/null | grep -q "^${2:-YavoPad}" && return 0
-        sleep 0.1
-    done
-    echo "the keyboard does not go to ${2:-the program} ($1)"; return 1
-}
+start_x
+[ -z "$manager" ] || start_window_manager "$manager"
 
 # The program reads the files named at start after it has shown its window.
 # Without a window manager nobody gives the window the keyboard before the
@@ -120,17 +59,7 @@ sleep 0.3
 xdotool type --delay 40 ' nAvu'
 xdotool key --delay 100 ctrl+s
 sleep 0.5
-xdotool key --delay 200 alt+f Up Return
-for _ in $(seq 1 100); do
-    kill -0 "$apid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$apid" 2>/dev/null; then
-    echo "yavo-pad did not quit"; exit 1
-fi
-wait "$apid"; rc=$?
-apid=""
-[ "$rc" -eq 0 ] || { echo "yavo-pad exit code $rc"; exit 1; }
+quit_through_file_menu || exit 1
 
 { printf '\xef\xbb\xbf%s' 'ಸತ್ಯಮೇವ ಜಯತೆ ನಾವು'; cat "$work/original.txt"; } > "$work/expected.txt"
 if ! cmp -s "$work/expected.txt" "$work/a.txt"; then

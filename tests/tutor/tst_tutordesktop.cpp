@@ -182,9 +182,11 @@ int main(int argc, char *argv[])
     TestSandbox sandbox;
     VirtualDesktop desktop;
     const bool withWindowManager = qgetenv("YAVO_TEST_WINDOW_MANAGER") == "openbox";
-    const bool started = desktop.start(withWindowManager);
-    if (started)
+    const bool started = desktop.start(withWindowManager ? VirtualDesktop::WindowManager : VirtualDesktop::Server);
+    if (started) {
+        desktop.useDisplay();
         qputenv("QT_QPA_PLATFORM", "xcb");
+    }
     QApplication app(argc, argv);
     TestTutorDesktop test(started ? QString() : desktop.errorString());
     QTEST_SET_MAIN_SOURCE_PATH

@@ -32,6 +32,8 @@ namespace {
 using Platform::IBusEngineInfo::componentName;
 using Platform::IBusEngineInfo::engineName;
 
+constexpr VirtualDesktop::Parts desktopParts = VirtualDesktop::WindowManager | VirtualDesktop::SessionBus;
+
 // A Kannada text in the Phonetic layout, with punctuation and digits, that
 // a fast typist types while the application is busy for a moment.
 const QString fastKeys = QStringLiteral(
@@ -160,8 +162,9 @@ private:
 
 void TestYavoIMEDesktop::initTestCase()
 {
-    QStringList missing = VirtualDesktop::missingPrograms();
-    for (const QString &program : {QStringLiteral("ibus-daemon"), QStringLiteral("dbus-run-session")}) {
+    QStringList missing = VirtualDesktop::missingPrograms(desktopParts);
+    for (const QString &program :
+         {QStringLiteral("xdotool"), QStringLiteral("ibus-daemon"), QStringLiteral("dbus-run-session")}) {
         if (QStandardPaths::findExecutable(program).isEmpty())
             missing.append(program);
     }
@@ -170,12 +173,12 @@ void TestYavoIMEDesktop::initTestCase()
         missing.append(QStringLiteral("python3-gi with GTK 3"));
     if (!missing.isEmpty())
         QSKIP(qPrintable(QStringLiteral("Missing here: %1").arg(missing.join(QStringLiteral(", ")))));
-    QVERIFY2(m_desktop.start(), qPrintable(m_desktop.errorString()));
+    QVERIFY2(m_desktop.start(desktopParts), qPrintable(m_desktop.errorString()));
     QVERIFY(startServices());
 
     // The daemon writes its address where the desktop's programs look for
     // it, and finds them again there after a restart.
-    qputenv("DISPLAY", m_desktop.display().toLocal8Bit());
+    m_desktop.useDisplay();
     m_session = std::make_unique<IBusTestSession>();
     QVERIFY2(m_session->start(QDir::current().filePath(QStringLiteral("ibus"))), qPrintable(m_session->errorString()));
 
