@@ -32,6 +32,8 @@ private slots:
     void wholeDocumentIsCheckedInSlicesViewFirst();
     void longEditsAreCheckedInSlicesViewFirst_data();
     void longEditsAreCheckedInSlicesViewFirst();
+    void adoptedDocumentIsLaidOutOnceWithItsUnderlines_data();
+    void adoptedDocumentIsLaidOutOnceWithItsUnderlines();
     void doubleClickHandsOverTheSuggestionOnce();
 };
 
@@ -55,23 +57,62 @@ struct CheckedDocument
     Highlighter highlighter{&utils, &document};
 };
 
-// A small shown editor for a document of 800 paragraphs, each with two
+// A small shown editor for a document of as many paragraphs, each with two
 // unknown words.
 struct LongDocumentEditor
 {
-    LongDocumentEditor()
+    explicit LongDocumentEditor(int count = 800)
     {
         utils.loadUserDictionary();
         utils.addWords({QStringLiteral("ok")});
         editor.resize(300, 200);
         editor.show();
-        for (int i = 0; i < 800; ++i)
+        for (int i = 0; i < count; ++i)
             paragraphs << QStringLiteral("ok bad%1 ok worse%1 ok").arg(i);
     }
 
     Utils utils;
     UnicodeKaEditor editor{&utils, 9, 0};
     QStringList paragraphs;
+};
+
+// Looks, before every event while it filters them and whenever asked, at
+// the paragraphs of a document laid out since it last looked, in order:
+// each must be laid out with its underlines, or it is laid out again once
+// it gets them. Every word but "ok" is unknown.
+class LayoutWatcher : public QObject
+{
+public:
+    explicit LayoutWatcher(QTextDocument *document) : m_block(document->begin()) { }
+
+    void look()
+    {
+        for (; m_block.isValid() && m_block.layout()->lineCount() > 0; m_block = m_block.next()) {
+            QStringList unknown;
+            const QStringList words = m_block.text().split(QLatin1Char(' '));
+            int at = m_block.position();
+            for (const QString &word : words) {
+                if (word != QLatin1String("ok") && word.size() > 1)
+                    unknown << QStringLiteral("%1+%2").arg(at).arg(word.size());
+                at += word.size() + 1;
+            }
+            if (spellUnderlines(m_block) != unknown)
+                bare << m_block.blockNumber();
+        }
+    }
+    QTextBlock next() const { return m_block; }
+
+    QList<int> bare;
+
+protected:
+    bool eventFilter(QObject *, QEvent *) override
+    {
+        look();
+        return false;
+    }
+
+private:
+    QTextBlock m_block;
 };
 
 // The first entry where two lists differ, as "this / that".
@@ -235,7 +276,7 @@ void TestHighlighter::wholeDocumentIsCheckedInSlicesViewFirst_data()
 
 // Switching spell check has the whole document checked a slice at a time:
 // the paragraphs in view at once, and in the end the underlines a full
-// rehighlight gives; so does a document taken over, checked at once.
+// rehighlight gives; so does a document taken over.
 void TestHighlighter::wholeDocumentIsCheckedInSlicesViewFirst()
 {
     QFETCH(QString, how);
@@ -260,16 +301,16 @@ void TestHighlighter::wholeDocumentIsCheckedInSlicesViewFirst()
     const QTextBlock last = editor.document()->lastBlock();
     const auto underlined = [](const QTextBlock &block) { return !block.layout()->formats().isEmpty(); };
     // Switching checks nothing at once: it leaves the work to the event
-    // loop. A document taken over is checked as it is taken, before it is
-    // laid out.
+    // loop. A document taken over has its first page checked as it is
+    // taken, the rest later, ahead of its layout.
     const bool adopted = how == QLatin1String("adopt");
-    QCOMPARE(underlined(last), adopted ? on : !on);
+    QCOMPARE(underlined(last), !on);
     for (int pass = 0; pass < 100 && underlined(inView) != on; ++pass)
         QCoreApplication::processEvents();
     QCOMPARE(underlined(inView), on);
     // The rest is done later, unless the first slice was enough for all.
-    if (!waitForSpellCheck(editor.document(), 0))
-        QCOMPARE(underlined(last), adopted == on);
+    if (!adopted && !waitForSpellCheck(editor.document(), 0))
+        QCOMPARE(underlined(last), !on);
 
     if (how == QLatin1String("edit")) {
         QTextCursor edit(editor.document());
@@ -385,6 +426,63 @@ void TestHighlighter::longEditsAreCheckedInSlicesViewFirst()
     QVERIFY(waitForSpellCheck(doc));
     QCOMPARE(doc->toPlainText(), text);
     QCOMPARE(spellUnderlines(*doc), expectedSpellUnderlines(&utils, *doc));
+}
+
+void TestHighlighter::adoptedDocumentIsLaidOutOnceWithItsUnderlines_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("left to the event loop") << "wait";
+    QTest::newRow("text cursor moved to the end at once") << "end";
+    QTest::newRow("hit test far below what is laid out") << "hit";
+    QTest::newRow("typed in at the start meanwhile") << "type";
+}
+
+// A long document taken over is checked ahead of its layout, also where a
+// view has the layout hurry on: no paragraph is laid out again for its
+// underlines, and in the end they are those of a full check.
+void TestHighlighter::adoptedDocumentIsLaidOutOnceWithItsUnderlines()
+{
+    QFETCH(QString, how);
+    LongDocumentEditor shown(8000);
+    Utils &utils = shown.utils;
+    UnicodeKaEditor &editor = shown.editor;
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    auto *read = new QTextDocument;
+    read->setPlainText(shown.paragraphs.join(QLatin1Char('\n')));
+    editor.adoptDocument(read);
+    QCOMPARE(editor.document(), read);
+
+    const QTextBlock last = read->lastBlock();
+    LayoutWatcher watcher(read);
+    if (how == QLatin1String("end")) {
+        editor.moveCursor(QTextCursor::End);
+        QVERIFY(last.layout()->lineCount() > 0);
+    } else if (how == QLatin1String("hit")) {
+        QCOMPARE(read->documentLayout()->hitTest(QPointF(10, 1e6), Qt::FuzzyHit), read->characterCount() - 1);
+    } else if (how == QLatin1String("type")) {
+        editor.moveCursor(QTextCursor::Start);
+        editor.insertPlainText(QStringLiteral("new bad "));
+        QCOMPARE(read->begin().text(), QStringLiteral("new bad ok bad0 ok worse0 ok"));
+    }
+    watcher.look();
+    qApp->installEventFilter(&watcher);
+    for (int pass = 0; pass < 100000 && last.layout()->lineCount() == 0; ++pass)
+        QCoreApplication::processEvents();
+    QVERIFY(last.layout()->lineCount() > 0);
+    QVERIFY(waitForSpellCheck(read));
+    qApp->removeEventFilter(&watcher);
+    watcher.look();
+    QVERIFY(!watcher.next().isValid());
+    QVERIFY2(watcher.bare.isEmpty(), qPrintable(QStringLiteral("%1 paragraphs laid out before their check, first %2")
+                                                        .arg(watcher.bare.size())
+                                                        .arg(watcher.bare.value(0))));
+    const QStringList checked = spellUnderlines(*read);
+    const QStringList expected = expectedSpellUnderlines(&utils, *read);
+    QVERIFY2(underlinesMatchBarTheWaitingWord(checked, expected, editor.textCursor().position()),
+             qPrintable(QStringLiteral("%1 underlines, a full check gives %2, first differing: %3")
+                                .arg(checked.size())
+                                .arg(expected.size())
+                                .arg(firstDifference(checked, expected))));
 }
 
 void TestHighlighter::doubleClickHandsOverTheSuggestionOnce()

@@ -16,18 +16,25 @@
 #include <QTextLayout>
 #include <QTimer>
 
-// "start+length" of every spell-check underline of the document, in
+// "start+length" of every spell-check underline of a paragraph, in
 // document positions.
+inline QStringList spellUnderlines(const QTextBlock &block)
+{
+    QStringList ranges;
+    const auto formats = block.layout()->formats();
+    for (const QTextLayout::FormatRange &range : formats) {
+        if (range.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
+            ranges << QStringLiteral("%1+%2").arg(block.position() + range.start).arg(range.length);
+    }
+    return ranges;
+}
+
+// The same, of every paragraph of the document.
 inline QStringList spellUnderlines(const QTextDocument &document)
 {
     QStringList ranges;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const auto formats = block.layout()->formats();
-        for (const QTextLayout::FormatRange &range : formats) {
-            if (range.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
-                ranges << QStringLiteral("%1+%2").arg(block.position() + range.start).arg(range.length);
-        }
-    }
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        ranges << spellUnderlines(block);
     return ranges;
 }
 

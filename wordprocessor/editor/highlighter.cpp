@@ -33,6 +33,9 @@ constexpr int sliceMilliseconds = 30;
 // Laying out a change walks every paragraph after it: in a long document a
 // slice of fewer paragraphs than this would spend its time walking.
 constexpr int fewestSliceBlocks = 8;
+// What of a document taken over is checked at once, in characters: a page
+// or two, which the view shows before the events come round again.
+constexpr int firstPageCharacters = 16 * 1024;
 // An edit over more paragraphs than this is checked in slices.
 constexpr int largestEditBlocks = 32;
 // A change of more than a twentieth of the document has Qt's layout start
@@ -136,6 +139,7 @@ void Highlighter::setDocument(QTextDocument *document)
     if (QTextDocument *old = this->document())
         disconnect(old, &QTextDocument::contentsChange, this, &Highlighter::underlineChangedBlocks);
     m_waitingEnd = -1;
+    m_uncheckedFrom = -1;
     stopSlices();
     QSyntaxHighlighter::setDocument(document);
     followEdits(document);
@@ -145,16 +149,32 @@ void Highlighter::setDocument(QTextDocument *document)
     // the next pass of the event loop (a queued call in Qt 5.15), which
     // would lay out every underlined paragraph again at once.
     QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
-    // A document just taken over is checked at once, before its layout gets
-    // past the first page: the paragraphs not laid out yet take their
-    // underlines along when it gets to them, so that the check costs no
-    // more than looking up the words. Checked later, in slices, the
-    // layout's background work would get there first, and every paragraph
-    // would be laid out twice.
+    // A document just taken over has its first page checked at once, and
+    // the rest ahead of its layout, which is already under way: a paragraph
+    // checked before it is laid out costs no more than looking up its words.
+    m_uncheckedFrom = 0;
     Changed changed;
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+    QTextBlock block = document->begin();
+    for (; block.isValid() && block.position() < firstPageCharacters; block = block.next())
         underlineBlock(block, -1, &changed);
+    m_uncheckedFrom = block.isValid() ? block.position() : -1;
     layOutAgain(changed);
+    if (m_uncheckedFrom >= 0)
+        m_sliceTimer->start(0);
+}
+
+void Highlighter::checkBeforeLayout(int position)
+{
+    QTextDocument *doc = document();
+    if (!doc || m_uncheckedFrom < 0 || m_uncheckedFrom > position || sender() != doc->documentLayout())
+        return;
+    QTextBlock block = doc->findBlock(m_uncheckedFrom);
+    // A paragraph laid out already needs laying out again to show its
+    // underlines, which is no change to make here: the slices take it.
+    for (; block.isValid() && block.position() <= position && block.layout()->lineCount() == 0;
+         block = block.next())
+        underlineBlock(block, m_waitingEnd);
+    m_uncheckedFrom = block.isValid() ? block.position() : -1;
 }
 
 void Highlighter::rehighlightInSlices()
@@ -187,16 +207,21 @@ void Highlighter::stopSlices()
     m_nextToCheck = -1;
     m_checkEnd = -1;
     m_viewFrom = m_viewTo = -1;
-    m_sliceTimer->stop();
+    if (m_uncheckedFrom < 0)
+        m_sliceTimer->stop();
 }
 
 void Highlighter::checkSlice()
 {
     QTextDocument *doc = document();
-    if (!doc || m_nextToCheck < 0) {
+    if (!doc || (m_nextToCheck < 0 && m_uncheckedFrom < 0)) {
+        m_uncheckedFrom = -1;
         stopSlices();
         return;
     }
+    // Edits and checks asked for come before what a document taken over
+    // has left.
+    const bool adopted = m_nextToCheck < 0;
     QElapsedTimer clock;
     clock.start();
     checkView();
@@ -204,12 +229,11 @@ void Highlighter::checkSlice()
     // of a change walks the document's frame, which in a long document
     // costs more than a paragraph does.
     Changed changed;
-    QTextBlock block = doc->findBlock(m_nextToCheck);
+    QTextBlock block = doc->findBlock(adopted ? m_uncheckedFrom : m_nextToCheck);
     const int largest = std::min(doc->characterCount() / largestSliceShare, largestSliceLayout);
     int checked = 0;
-    const auto due = [this](const QTextBlock &b) {
-        return b.isValid() && (m_checkEnd < 0 || b.position() < m_checkEnd);
-    };
+    const int end = adopted ? -1 : m_checkEnd;
+    const auto due = [end](const QTextBlock &b) { return b.isValid() && (end < 0 || b.position() < end); };
     for (; due(block) && checked < m_sliceBlocks && !clock.hasExpired(sliceMilliseconds)
          && (changed.from < 0 || changed.to - changed.from < largest);
          ++checked) {
@@ -224,10 +248,15 @@ void Highlighter::checkSlice()
         const qint64 fitting = checked * qint64(sliceMilliseconds) * 1000000 / spent;
         m_sliceBlocks = int(std::clamp<qint64>(fitting, fewestSliceBlocks, 2 * qint64(m_sliceBlocks)));
     }
-    if (due(block))
+    if (adopted) {
+        m_uncheckedFrom = due(block) ? block.position() : -1;
+        if (m_uncheckedFrom < 0)
+            stopSlices();
+    } else if (due(block)) {
         m_nextToCheck = block.position();
-    else
+    } else {
         stopSlices();
+    }
 }
 
 // The paragraphs the user sees come first, again whenever the view shows
@@ -299,6 +328,7 @@ void Highlighter::underlineChangedBlocks(int from, int charsRemoved, int charsAd
     const int waitingEnd = movedPosition(m_waitingEnd, from, charsRemoved, charsAdded);
     const QTextBlock waiting = waitingEnd >= 0 ? doc->findBlock(waitingEnd) : QTextBlock();
     m_waitingEnd = -1;
+    m_uncheckedFrom = movedPosition(m_uncheckedFrom, from, charsRemoved, charsAdded);
     if (m_nextToCheck >= 0) {
         m_nextToCheck = movedPosition(m_nextToCheck, from, charsRemoved, charsAdded);
         m_checkEnd = movedPosition(m_checkEnd, from, charsRemoved, charsAdded);

@@ -53,9 +53,18 @@ public:
     // rehighlightInSlices() to show it on the whole document.
     void setEnabled(bool enabled);
     // As QSyntaxHighlighter's, and the edits of the new document are
-    // underlined as below. The new document is checked at once, best before
-    // the view has laid out more than its first page.
+    // underlined as below. The new document's first page is checked at
+    // once, the rest from the event loop a slice at a time and, ahead of
+    // that, whenever its layout is about to get to paragraphs not checked
+    // yet (checkBeforeLayout()): a paragraph not laid out yet takes its
+    // underlines along when it is, where one underlined after would be laid
+    // out a second time.
     void setDocument(QTextDocument *document);
+    // Checks the paragraphs of a document taken over that are not checked
+    // yet, up to the one at position, as long as they are not laid out;
+    // for the document's layout to call before it lays them out. Changes
+    // nothing in the document.
+    void checkBeforeLayout(int position);
     // Checks the whole document again without holding up the window: a
     // slice at a time from the event loop, the paragraphs in the editor's
     // view first. Until a paragraph's turn comes it keeps the underlines it
@@ -110,6 +119,9 @@ private:
     // The paragraphs last checked in the editor's view, as positions.
     int m_viewFrom = -1;
     int m_viewTo = -1;
+    // The paragraphs of a document taken over are not checked yet from
+    // this position on; -1 when all are.
+    int m_uncheckedFrom = -1;
     // How many paragraphs a slice checks: adjusted so that checking and
     // laying them out again stays within a slice's time.
     int m_sliceBlocks = 8;

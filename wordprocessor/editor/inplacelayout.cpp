@@ -19,6 +19,10 @@ namespace {
 constexpr int largeChange = 100000;
 // How long one slice of a layout in progress may hold up the events.
 constexpr int sliceMs = 25;
+// Qt's layout goes on past the position it is asked for, to its next mark
+// some 2000 pixels further down: well more than that, in characters, is
+// announced along with it.
+constexpr int layoutOvershoot = 64 * 1024;
 
 // Qt's layout sizes frame margins for the paint device's resolution.
 qreal scaledToDevice(const QPaintDevice *device, qreal value)
@@ -146,9 +150,29 @@ void InPlaceLayout::draw(QPainter *painter, const PaintContext &context)
 
 void InPlaceLayout::timerEvent(QTimerEvent *event)
 {
-    if (layoutStatus() < 100)
+    if (layoutStatus() < 100) {
         layOutSlice();
+        // Qt's own step goes on from where the slice stopped.
+        if (layoutStatus() < 100)
+            announce(firstNotLaidOut());
+    }
     QTextDocumentLayout::timerEvent(event);
+}
+
+// The position of the first paragraph Qt's layout in progress has not
+// reached, or the document's length when it has reached them all.
+int InPlaceLayout::firstNotLaidOut() const
+{
+    const int length = document()->characterCount();
+    QTextBlock block = document()->findBlock(layoutStatus() * length / 100);
+    while (block.isValid() && block.layout()->lineCount() > 0)
+        block = block.next();
+    return block.isValid() ? block.position() : length;
+}
+
+void InPlaceLayout::announce(int position) const
+{
+    emit const_cast<InPlaceLayout *>(this)->aboutToLayOut(qMin(position, INT_MAX - layoutOvershoot) + layoutOvershoot);
 }
 
 // Qt's layout in progress goes on a thousand characters and a screen or so
@@ -161,13 +185,12 @@ void InPlaceLayout::layOutSlice()
     clock.start();
     const int length = document()->characterCount();
     while (layoutStatus() < 100 && clock.elapsed() < sliceMs) {
-        QTextBlock block = document()->findBlock(layoutStatus() * length / 100);
-        while (block.isValid() && block.layout()->lineCount() > 0)
-            block = block.next();
-        if (!block.isValid())
+        const int from = firstNotLaidOut();
+        if (from >= length)
             break;
-        const int rest = length - block.position();
-        QTextDocumentLayout::documentChanged(block.position(), rest, rest);
+        announce(from);
+        const int rest = length - from;
+        QTextDocumentLayout::documentChanged(from, rest, rest);
     }
 }
 
@@ -176,12 +199,26 @@ QRectF InPlaceLayout::blockBoundingRect(const QTextBlock &block) const
     if (layoutStatus() < 100 && block.isValid() && block.isVisible() && block.layout()->lineCount() == 0
         && !block.layout()->position().isNull() && document()->frameAt(block.position()) == document()->rootFrame())
         return QRectF(block.layout()->position(), QSizeF());
+    // Qt lays out everything up to the paragraph first.
+    if (layoutStatus() < 100 && block.isValid() && block.layout()->lineCount() == 0)
+        announce(block.position() + block.length());
     return QTextDocumentLayout::blockBoundingRect(block);
 }
 
 int InPlaceLayout::hitTest(const QPointF &point, Qt::HitTestAccuracy accuracy) const
 {
     const_cast<InPlaceLayout *>(this)->catchUp();
+    // Qt lays out everything down to the point first. Where that ends in
+    // the text is only known once it is done: the text laid out so far
+    // tells how many characters a pixel down takes, twice that is
+    // announced.
+    const qreal laidOut = dynamicDocumentSize().height();
+    if (layoutStatus() < 100 && point.y() > laidOut - 1) {
+        const qreal from = firstNotLaidOut();
+        const qreal perPixel = laidOut > 0 ? from / laidOut : 0;
+        const qreal beyond = 2 * perPixel * (point.y() - laidOut + 1);
+        announce(int(qMin<qreal>(from + beyond, document()->characterCount())));
+    }
     return QTextDocumentLayout::hitTest(point, accuracy);
 }
 

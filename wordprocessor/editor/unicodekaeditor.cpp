@@ -102,6 +102,7 @@ UnicodeKaEditor::UnicodeKaEditor(Utils *utils, int language, int keyboard, QWidg
     setFont(widgetFont);
     init();
     m_highlighter = new Highlighter(utils, this);
+    keepSpellCheckAheadOfLayout(document());
     emit alignmentChanged(alignment());
 }
 
@@ -179,11 +180,20 @@ void UnicodeKaEditor::adoptDocument(QTextDocument *doc)
     if (ownsOld)
         delete old;
     // With the old document gone there are no underlines to take off it
-    // (for a long one, a layout of every paragraph). The new one is checked
-    // before the events let its layout go on past the first page.
+    // (for a long one, a layout of every paragraph).
     if (m_highlighter)
         m_highlighter->setDocument(doc);
+    keepSpellCheckAheadOfLayout(doc);
     connect(doc, &QTextDocument::contentsChange, this, &UnicodeKaEditor::keepShapedText);
+}
+
+// The spell check keeps ahead of the layout's background work, so that no
+// paragraph is laid out before it has its underlines and again after.
+void UnicodeKaEditor::keepSpellCheckAheadOfLayout(QTextDocument *doc)
+{
+    auto *layout = qobject_cast<InPlaceLayout *>(doc->documentLayout());
+    if (m_highlighter && layout)
+        connect(layout, &InPlaceLayout::aboutToLayOut, m_highlighter, &Highlighter::checkBeforeLayout);
 }
 
 // Qt drops the shaped glyphs of a paragraph once it is laid out, and shapes

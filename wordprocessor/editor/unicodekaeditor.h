@@ -206,6 +206,7 @@ private:
     bool writeDocument(QString *error);
     QString askSaveName(const QString &title, const QString &filter);
     void keepShapedText(int from, int removed, int added);
+    void keepSpellCheckAheadOfLayout(QTextDocument *doc);
     EditorOwner *owner() const;
     int ownerFontSize() const;
 

@@ -25,6 +25,11 @@
 // it was (the selection shown, the text cursor kept in view): laying out
 // all the text above it first would hold up the window.
 //
+// Before it lays out paragraphs not laid out yet, on its own or because a
+// view asks where something is, it tells so with aboutToLayOut(): the spell
+// check's underlines set by then are laid out along with the text, where
+// set later they would have the paragraph laid out again.
+//
 // Made for the word processor's editors, which wrap their text at the
 // widget's width.
 class InPlaceLayout : public QTextDocumentLayout
@@ -38,6 +43,12 @@ public:
     int hitTest(const QPointF &point, Qt::HitTestAccuracy accuracy) const override;
     QRectF blockBoundingRect(const QTextBlock &block) const override;
 
+signals:
+    // The paragraphs up to position (and some way past it, where Qt's
+    // layout takes a few more along) are about to be laid out. Emitted
+    // outside any change of the document; a receiver must not change it.
+    void aboutToLayOut(int position);
+
 protected:
     void documentChanged(int from, int oldLength, int length) override;
     void timerEvent(QTimerEvent *event) override;
@@ -48,6 +59,8 @@ private:
     void catchUp();
     void walkFrom(int paragraphStart);
     void layOutSlice();
+    int firstNotLaidOut() const;
+    void announce(int position) const;
 
     int m_blockCount = -1;
     // The paragraph laid out in place since Qt's marks were last right: its
