@@ -15,6 +15,8 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include <algorithm>
+
 class TestHighlighter : public QObject
 {
     Q_OBJECT
@@ -34,6 +36,8 @@ private slots:
     void longEditsAreCheckedInSlicesViewFirst();
     void adoptedDocumentIsLaidOutOnceWithItsUnderlines_data();
     void adoptedDocumentIsLaidOutOnceWithItsUnderlines();
+    void wholeDocumentCheckLaysOutEachParagraphOnce_data();
+    void wholeDocumentCheckLaysOutEachParagraphOnce();
     void doubleClickHandsOverTheSuggestionOnce();
 };
 
@@ -113,6 +117,49 @@ protected:
 
 private:
     QTextBlock m_block;
+};
+
+// Counts, before every event while it filters them, how many times each
+// paragraph of a document has been laid out: it nudges the first line of a
+// paragraph it has seen laid out by a 64th of a pixel, which any new layout
+// of the paragraph puts back.
+class LayoutCounter : public QObject
+{
+public:
+    explicit LayoutCounter(QTextDocument *document)
+        : m_document(document), m_counts(document->blockCount()), m_nudged(document->blockCount(), -1)
+    {
+    }
+
+    void look()
+    {
+        int number = 0;
+        for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next(), ++number) {
+            if (block.layout()->lineCount() == 0)
+                continue;
+            QTextLine line = block.layout()->lineAt(0);
+            if (line.y() == m_nudged[number])
+                continue;
+            ++m_counts[number];
+            m_nudged[number] = line.y() + 1.0 / 64;
+            line.setPosition(QPointF(line.x(), m_nudged[number]));
+        }
+    }
+    int most() const { return *std::max_element(m_counts.cbegin(), m_counts.cend()); }
+    int mostAt() const { return int(std::max_element(m_counts.cbegin(), m_counts.cend()) - m_counts.cbegin()); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *) override
+    {
+        look();
+        return false;
+    }
+
+private:
+    QTextDocument *m_document;
+    QVector<int> m_counts;
+    // The first line's place as nudged, for each paragraph.
+    QVector<qreal> m_nudged;
 };
 
 // The first entry where two lists differ, as "this / that".
@@ -281,7 +328,6 @@ void TestHighlighter::wholeDocumentIsCheckedInSlicesViewFirst()
 {
     QFETCH(QString, how);
     LongDocumentEditor shown;
-    Utils &utils = shown.utils;
     UnicodeKaEditor &editor = shown.editor;
     const QString text = shown.paragraphs.join(QLatin1Char('\n'));
     const bool on = how != QLatin1String("off");
@@ -483,6 +529,49 @@ void TestHighlighter::adoptedDocumentIsLaidOutOnceWithItsUnderlines()
                                 .arg(checked.size())
                                 .arg(expected.size())
                                 .arg(firstDifference(checked, expected))));
+}
+
+void TestHighlighter::wholeDocumentCheckLaysOutEachParagraphOnce_data()
+{
+    // How much of the document is laid out when the check starts.
+    QTest::addColumn<int>("laidOutShare");
+    QTest::newRow("half laid out") << 50;
+    QTest::newRow("all laid out") << 100;
+}
+
+// Checking a long document again (the word list just loaded, spell check
+// switched) changes the underlines of every paragraph. A paragraph laid out
+// already is laid out again for them, and only it, once: not once more for
+// every slice of the check that comes after it while the document's layout
+// is still in progress.
+void TestHighlighter::wholeDocumentCheckLaysOutEachParagraphOnce()
+{
+    QFETCH(int, laidOutShare);
+    LongDocumentEditor shown(8000);
+    UnicodeKaEditor &editor = shown.editor;
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    auto *read = new QTextDocument;
+    read->setPlainText(shown.paragraphs.join(QLatin1Char('\n')));
+    editor.adoptDocument(read);
+    const QTextBlock last = read->lastBlock();
+    const QTextBlock laidOut = read->findBlockByNumber((read->blockCount() - 1) * laidOutShare / 100);
+    for (int pass = 0; pass < 100000 && laidOut.layout()->lineCount() == 0; ++pass)
+        QCoreApplication::processEvents();
+    QCOMPARE(last.layout()->lineCount() > 0, laidOutShare == 100);
+
+    LayoutCounter counter(read);
+    counter.look();
+    qApp->installEventFilter(&counter);
+    editor.setSpellCheckAsYouType(false);
+    for (int pass = 0; pass < 100000 && last.layout()->lineCount() == 0; ++pass)
+        QCoreApplication::processEvents();
+    QVERIFY(waitForSpellCheck(read));
+    qApp->removeEventFilter(&counter);
+    counter.look();
+    QVERIFY(spellUnderlines(*read).isEmpty());
+    QVERIFY2(counter.most() <= 2, qPrintable(QStringLiteral("paragraph %1 laid out %2 times")
+                                                     .arg(counter.mostAt())
+                                                     .arg(counter.most())));
 }
 
 void TestHighlighter::doubleClickHandsOverTheSuggestionOnce()

@@ -33,6 +33,8 @@ private slots:
     void typedParagraphRepaintsAsAfterAFullLayout();
     void largeChangeIsLaidOutInSlices();
     void editWhileTheLayoutIsInProgress();
+    void formatsWhileTheLayoutIsInProgress_data();
+    void formatsWhileTheLayoutIsInProgress();
 };
 
 namespace {
@@ -160,7 +162,8 @@ void TestInPlaceLayout::editsInsideParagraphsLayOutAsQtDoes_data()
 }
 
 // Random edits inside paragraphs (typing, deleting, formatting a stretch,
-// a word too long for a line, undo and redo); now and then the document is
+// also over several paragraphs, a paragraph's own format, a word too long
+// for a line, undo and redo); now and then the document is
 // laid out whole by Qt, and every line must be where it was.
 void TestInPlaceLayout::editsInsideParagraphsLayOutAsQtDoes()
 {
@@ -174,6 +177,25 @@ void TestInPlaceLayout::editsInsideParagraphsLayOutAsQtDoes()
     QCOMPARE(geometry(doc), relaidOut(doc));
 
     QRandomGenerator random(seed);
+    const QVector<std::function<QTextCharFormat()>> charFormats = {
+        [] {
+            QTextCharFormat format;
+            format.setFontWeight(QFont::Bold);
+            return format;
+        },
+        [&random] {
+            QTextCharFormat format;
+            format.setFontPointSize(8 + random.bounded(20));
+            return format;
+        },
+        // As the spell check's underline: the text's metrics stay.
+        [] {
+            QTextCharFormat format;
+            format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+            format.setUnderlineColor(Qt::red);
+            return format;
+        },
+    };
     const QStringList pieces = {QStringLiteral("a"), QStringLiteral(" "), QStringLiteral("ಕ್ಷ"),
                                 QStringLiteral("word "), QStringLiteral("\t"),
                                 QStringLiteral("averyveryverylongwordthatdoesnotfitonanylineofthiseditoratall")};
@@ -181,7 +203,7 @@ void TestInPlaceLayout::editsInsideParagraphsLayOutAsQtDoes()
         const QTextBlock block = doc->findBlockByNumber(random.bounded(doc->blockCount()));
         QTextCursor cursor(block);
         cursor.setPosition(block.position() + random.bounded(block.length()));
-        switch (random.bounded(8)) {
+        switch (random.bounded(9)) {
         case 0:
         case 1:
         case 2: {
@@ -199,14 +221,23 @@ void TestInPlaceLayout::editsInsideParagraphsLayOutAsQtDoes()
             cursor.removeSelectedText();
             break;
         case 4: {
-            cursor.setPosition(qMin(block.position() + block.length() - 1, cursor.position() + random.bounded(10)),
-                               QTextCursor::KeepAnchor);
-            QTextCharFormat format;
-            if (random.bounded(2))
-                format.setFontWeight(QFont::Bold);
+            // Within the paragraph, or on over some of the next ones.
+            if (random.bounded(3))
+                cursor.setPosition(qMin(block.position() + block.length() - 1, cursor.position() + random.bounded(10)),
+                                   QTextCursor::KeepAnchor);
             else
-                format.setFontPointSize(8 + random.bounded(20));
-            cursor.mergeCharFormat(format);
+                cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, 1 + random.bounded(3));
+            cursor.mergeCharFormat(charFormats.at(random.bounded(charFormats.size()))());
+            break;
+        }
+        case 7: {
+            cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, random.bounded(3));
+            QTextBlockFormat format;
+            if (random.bounded(2))
+                format.setTopMargin(random.bounded(20));
+            else
+                format.setLineHeight(100 + random.bounded(60), QTextBlockFormat::ProportionalHeight);
+            cursor.mergeBlockFormat(format);
             break;
         }
         case 5:
@@ -388,6 +419,50 @@ void TestInPlaceLayout::editWhileTheLayoutIsInProgress()
     const QStringList edited = geometry(doc);
     QCOMPARE(edited, relaidOut(doc));
     QVERIFY(doc->documentLayout()->documentSize().height() > 1000 * 20);
+}
+
+void TestInPlaceLayout::formatsWhileTheLayoutIsInProgress_data()
+{
+    QTest::addColumn<QTextFormat>("format");
+    QTextCharFormat underline;
+    underline.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+    underline.setUnderlineColor(Qt::red);
+    QTest::newRow("underline") << QTextFormat(underline);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    QTest::newRow("bold") << QTextFormat(bold);
+    QTextCharFormat larger;
+    larger.setFontPointSize(30);
+    QTest::newRow("larger") << QTextFormat(larger);
+}
+
+// A format set on paragraphs laid out already while the rest of a long
+// document is still being laid out (the spell check's underlines as the
+// word list arrives): laid out in place where the paragraphs keep their
+// height, by Qt where they do not, the layout in progress goes on, and in
+// the end every line is where Qt puts it.
+void TestInPlaceLayout::formatsWhileTheLayoutIsInProgress()
+{
+    QFETCH(QTextFormat, format);
+    Editor e;
+    QVERIFY(e.exposed);
+    e.editor.setPlainText(longText(5000));
+    QTextDocument *doc = e.editor.document();
+    const QTextBlock laidOut = doc->findBlockByNumber(200);
+    while (laidOut.layout()->lineCount() == 0 && layoutOf(doc)->layoutStatus() < 100)
+        QCoreApplication::processEvents();
+    QVERIFY(layoutOf(doc)->layoutStatus() < 100);
+    for (const int first : {0, 10, 100, 197}) {
+        QTextCursor cursor(doc->findBlockByNumber(first));
+        cursor.movePosition(QTextCursor::NextWord);
+        cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, 3);
+        cursor.movePosition(QTextCursor::EndOfWord, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(format.toCharFormat());
+    }
+    QVERIFY(layoutOf(doc)->layoutStatus() < 100);
+    finishLayout(doc);
+    const QStringList formatted = geometry(doc);
+    QCOMPARE(formatted, relaidOut(doc));
 }
 
 YAVO_TEST_MAIN(TestInPlaceLayout)

@@ -428,15 +428,21 @@ void Highlighter::underlineBlock(const QTextBlock &block, int typedEnd, Changed 
     // A paragraph that was never laid out takes its underlines along when
     // its turn comes; marking it would have the document laid out up to it
     // at once.
-    const bool laidOut = layout->lineCount() > 0;
+    QTextEngine *engine = layout->engine();
+    const QScriptLineArray lines = engine->lines;
     // QTextLayout::setFormats marks the paragraph changed up to and
     // including its separator, which lays out the next paragraph again too;
     // the engine's own setFormats leaves that to the marking below, which
     // stops before the separator. Within an edit this only widens what is
     // laid out anew; after one it lays out this paragraph.
-    layout->engine()->setFormats(ranges);
-    if (!laidOut)
+    engine->setFormats(ranges);
+    if (lines.isEmpty())
         return;
+    // The engine drops the paragraph's lines with its formats. Until it is
+    // laid out again below it keeps them: to the layout a paragraph without
+    // lines is one its work in progress has not reached yet, which it would
+    // lay out again from there on, every paragraph down to where it had got.
+    engine->lines = lines;
     // Up to, not including, the separator.
     const int end = block.position() + block.length() - 1;
     if (!changed) {

@@ -66,6 +66,18 @@ InPlaceLayout::InPlaceLayout(QTextDocument *document)
 
 void InPlaceLayout::documentChanged(int from, int oldLength, int length)
 {
+    // A change of formats only (the spell check's underlines above all) that
+    // leaves every paragraph its height is laid out here paragraph by
+    // paragraph; what is left of it after one that does not, goes on below.
+    if (oldLength == length && length <= largeChange) {
+        const int rest = relayoutParagraphs(from, length);
+        if (rest == from + length) {
+            m_blockCount = document()->blockCount();
+            return;
+        }
+        length = oldLength = length - (rest - from);
+        from = rest;
+    }
     if (layoutStatus() < 100) {
         // Qt's layout in progress would walk on from the change over the
         // paragraphs it has not reached yet, take them for empty and call
@@ -222,12 +234,41 @@ int InPlaceLayout::hitTest(const QPointF &point, Qt::HitTestAccuracy accuracy) c
     return QTextDocumentLayout::hitTest(point, accuracy);
 }
 
+// The paragraphs a change of formats touched, laid out in place one by one
+// as long as each keeps its height; returns where the change is left to lay
+// out, from + length when nothing is. A change of formats takes no character
+// away and puts none in, so Qt's marks stay right, and its layout in
+// progress, which such a change would otherwise start over from here, goes
+// on where it was.
+int InPlaceLayout::relayoutParagraphs(int from, int length)
+{
+    const int end = from + length;
+    // A change up to and including a paragraph's separator is how Qt tells
+    // of a paragraph's own format (margins above, page breaks), which moves
+    // the paragraph itself: Qt's to lay out.
+    if (document()->blockCount() != m_blockCount || document()->findBlock(end).position() == end
+        || end >= document()->characterCount())
+        return from;
+    // The format of a paragraph's separator is also that of the paragraph
+    // after it (the line of an empty one takes its height from it).
+    for (QTextBlock block = document()->findBlock(from); block.isValid() && block.position() <= end;
+         block = block.next()) {
+        if (!relayoutParagraph(block.position(), 0, 0))
+            return qMax(from, block.position());
+    }
+    return end;
+}
+
 bool InPlaceLayout::relayoutParagraph(int from, int oldLength, int length)
 {
     QTextDocument *doc = document();
     const QSizeF page = doc->pageSize();
-    // A paragraph break put in or taken out changes the block count.
-    if (layoutStatus() < 100 || doc->blockCount() != m_blockCount || !(page.width() > 0) || page.height() >= 0)
+    // A paragraph break put in or taken out changes the block count. While
+    // Qt's layout is in progress, only a change that moves no mark is laid
+    // out here, between paragraphs laid out already.
+    const bool inProgress = layoutStatus() < 100;
+    if ((inProgress && length != oldLength) || doc->blockCount() != m_blockCount || !(page.width() > 0)
+        || page.height() >= 0)
         return false;
     QTextFrame *root = doc->rootFrame();
     if (!root->childFrames().isEmpty())
@@ -236,6 +277,8 @@ bool InPlaceLayout::relayoutParagraph(int from, int oldLength, int length)
     const QTextBlock next = block.next();
     if (!block.isValid() || !next.isValid() || !block.isVisible() || !next.isVisible()
         || from + length >= next.position() || block.textList())
+        return false;
+    if (inProgress && (block.layout()->lineCount() == 0 || next.layout()->lineCount() == 0))
         return false;
     // Qt's marks past another paragraph laid out in place are off.
     if (m_paragraphStart >= 0 && m_paragraphStart != block.position())
@@ -259,7 +302,9 @@ bool InPlaceLayout::relayoutParagraph(int from, int oldLength, int length)
     const QFixed columnRight = columnLeft + frameWidth - margins;
     // Lines that cannot be broken may make the page wider than the column;
     // a paragraph that needs more than the page has now is Qt's to lay out.
-    const QFixed pageWidth = QFixed::fromReal(frameBoundingRect(root).width()) - margins;
+    // (The page as laid out so far: asking for the frame's rectangle would
+    // have Qt finish a layout in progress first.)
+    const QFixed pageWidth = QFixed::fromReal(dynamicDocumentSize().width()) - margins;
 
     QTextLayout *layout = block.layout();
     const QPointF position = layout->position();

@@ -8,9 +8,12 @@
 // the edit touched and then moves every paragraph after them into place,
 // whether they moved or not: in a long document that walk, not the edit,
 // is what a key costs. A change within one paragraph that keeps its height
-// is laid out here in place, line by line as Qt does it; every other change
-// (a line more or less, a paragraph break, tables, lists, a layout still in
-// progress) goes to Qt.
+// is laid out here in place, line by line as Qt does it, and so is a change
+// of formats over several paragraphs that keeps each one's height (the spell
+// check's underlines), also while Qt's layout is still in progress; every
+// other change (a line more or less, a paragraph break, a paragraph's own
+// format, tables, lists, text typed while the layout is in progress) goes
+// to Qt.
 //
 // Qt also keeps marks of where the text stands every few screens down,
 // which text put in or taken out above them shifts. While only the
@@ -54,6 +57,7 @@ protected:
     void timerEvent(QTimerEvent *event) override;
 
 private:
+    int relayoutParagraphs(int from, int length);
     bool relayoutParagraph(int from, int oldLength, int length);
     bool drawsWithinParagraph(const QRectF &clip) const;
     void catchUp();
