@@ -12,6 +12,9 @@
 //   returns, until the window is idle again, and the longest time the event
 //   loop was held up meanwhile; with the peak memory beside the memory the
 //   program took with the document open.
+// - The same for a document of many short lines, where the paragraphs, not
+//   their text, are what there is much of; and a check of the whole of it
+//   while it is still being laid out.
 // - The CPU an idle window with a 5 MB document takes over ten seconds, and
 //   what woke it up.
 #include "benchhome.h"
@@ -134,6 +137,24 @@ QString documentFile(qint64 bytes)
         written += word.toUtf8().size();
         out << word;
     }
+    return path;
+}
+
+// A document of `lines` short lines, three words each (the last a number,
+// which the word list does not know), as a list or a log would be.
+QString shortLinesFile(int lines)
+{
+    const QString path = workDir->filePath(QStringLiteral("lines%1.txt").arg(lines));
+    if (QFile::exists(path))
+        return path;
+    std::mt19937 random(13);
+    std::uniform_int_distribution<int> pick(0, words->list.size() - 1);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    QTextStream out(&file);
+    out.setCodec("UTF-8");
+    for (int i = 1; i <= lines; ++i)
+        out << words->list.at(pick(random)).text << ' ' << words->list.at(pick(random)).text << ' ' << i << '\n';
     return path;
 }
 
@@ -526,6 +547,42 @@ void BM_WholeDocumentCommands(benchmark::State &state)
     }
 }
 BENCHMARK(BM_WholeDocumentCommands)->ArgName("MiB")->Arg(1)->Arg(10)
+        ->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Argument: thousands of short lines. The document opened; spell check as
+// you type switched off and on once it is laid out; then opened again and
+// checked again at once, while it is still being laid out, as when the word
+// list arrives after a file named on the command line. Each step should
+// cost in proportion to the lines.
+void BM_ShortLines(benchmark::State &state)
+{
+    const QString path = shortLinesFile(int(state.range(0)) * 1000);
+    Ui::MainWindow *ui = pad->ui();
+    for (auto _ : state) {
+        state.PauseTiming();
+        pad->closeAll();
+        state.ResumeTiming();
+        report(state, "open", timeCommand(currentDocument, [&path] { pad->openFile(path); }));
+        report(state, "spellcheck_off", timeCommand(currentDocument, [ui] {
+            ui->actionSpell_Check_As_You_Type->trigger();
+        }));
+        report(state, "spellcheck_on", timeCommand(currentDocument, [ui] {
+            ui->actionSpell_Check_As_You_Type->trigger();
+        }));
+        state.PauseTiming();
+        pad->closeAll();
+        state.ResumeTiming();
+        report(state, "open_and_check_again", timeCommand(currentDocument, [&path, ui] {
+            pad->openFile(path);
+            ui->actionSpell_Check_As_You_Type->trigger();
+        }));
+        state.PauseTiming();
+        ui->actionSpell_Check_As_You_Type->trigger();
+        pad->closeAll();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ShortLines)->ArgName("thousand_lines")->Arg(20)->Arg(200)
         ->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // Counts what the event loop delivers while the window is idle, by

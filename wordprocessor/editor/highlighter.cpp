@@ -98,6 +98,27 @@ QStringList splitWords(const QString &text)
     return words;
 }
 
+// The first paragraph laid out that reaches below y, found by halving, or
+// the first one not laid out. (A hit test at the top of the view walks on
+// from Qt's last mark above it through every paragraph it does not land in,
+// which is the whole rest of the document when it lands in the page margin
+// or in the space between two paragraphs.)
+QTextBlock firstLaidOutBelow(const QTextDocument *document, qreal y)
+{
+    const QAbstractTextDocumentLayout *layout = document->documentLayout();
+    int low = 0;
+    int high = document->blockCount() - 1;
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        const QTextBlock block = document->findBlockByNumber(middle);
+        if (block.layout()->lineCount() > 0 && layout->blockBoundingRect(block).bottom() <= y)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return document->findBlockByNumber(low);
+}
+
 } // namespace
 
 Highlighter::Highlighter(Utils *utils, UnicodeKaEditor *editor)
@@ -260,15 +281,15 @@ void Highlighter::checkSlice()
 }
 
 // The paragraphs the user sees come first, again whenever the view shows
-// others. Only those laid out count: where the layout has not got to yet,
-// Qt's hit test answers with the end of the document.
+// others. Only those laid out count.
 void Highlighter::checkView()
 {
     if (!m_editor || m_editor->document() != document())
         return;
-    const QTextBlock first = m_editor->cursorForPosition(QPoint(0, 0)).block();
+    const qreal top = m_editor->verticalScrollBar()->value();
+    const QTextBlock first = firstLaidOutBelow(document(), top);
     const QAbstractTextDocumentLayout *layout = document()->documentLayout();
-    const qreal bottom = m_editor->verticalScrollBar()->value() + m_editor->viewport()->height();
+    const qreal bottom = top + m_editor->viewport()->height();
     QTextBlock end = first;
     while (end.isValid() && end.layout()->lineCount() > 0 && layout->blockBoundingRect(end).top() <= bottom)
         end = end.next();
