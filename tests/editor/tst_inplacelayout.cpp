@@ -35,6 +35,7 @@ private slots:
     void editWhileTheLayoutIsInProgress();
     void formatsWhileTheLayoutIsInProgress_data();
     void formatsWhileTheLayoutIsInProgress();
+    void flatParagraphsAreLaidOutToo();
 };
 
 namespace {
@@ -463,6 +464,36 @@ void TestInPlaceLayout::formatsWhileTheLayoutIsInProgress()
     finishLayout(doc);
     const QStringList formatted = geometry(doc);
     QCOMPARE(formatted, relaidOut(doc));
+}
+
+// Thousands of paragraphs that take no height (lines of a fixed height of
+// nothing) between ordinary ones: the layout in progress steps over many
+// paragraphs at a time, and every one is laid out in the end all the same.
+void TestInPlaceLayout::flatParagraphsAreLaidOutToo()
+{
+    Editor e;
+    QVERIFY(e.exposed);
+    auto *doc = new QTextDocument;
+    QTextCursor cursor(doc);
+    // Ordinary paragraphs first, which fill the view.
+    cursor.insertText(longText(300));
+    QTextBlockFormat flat;
+    flat.setLineHeight(0, QTextBlockFormat::FixedHeight);
+    for (int i = 0; i < 10000; ++i) {
+        cursor.insertBlock(flat);
+        cursor.insertText(QStringLiteral("flat %1").arg(i));
+    }
+    cursor.insertBlock(QTextBlockFormat());
+    cursor.insertText(longText(300));
+    e.editor.adoptDocument(doc);
+    finishLayout(doc);
+    QCOMPARE(layoutOf(doc)->layoutStatus(), 100);
+    int notLaidOut = 0;
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next())
+        notLaidOut += block.layout()->lineCount() == 0;
+    QCOMPARE(notLaidOut, 0);
+    const QStringList laidOut = geometry(doc);
+    QCOMPARE(laidOut, relaidOut(doc));
 }
 
 YAVO_TEST_MAIN(TestInPlaceLayout)

@@ -23,6 +23,9 @@ constexpr int sliceMs = 25;
 // some 2000 pixels further down: well more than that, in characters, is
 // announced along with it.
 constexpr int layoutOvershoot = 64 * 1024;
+// A step of Qt's layout in progress lays out some 2000 pixels: this many
+// paragraphs, a line each at least, take more.
+constexpr int stepBlocks = 4096;
 
 // Qt's layout sizes frame margins for the paint device's resolution.
 qreal scaledToDevice(const QPaintDevice *device, qreal value)
@@ -191,6 +194,13 @@ void InPlaceLayout::announce(int position) const
 // for every change it hears of, and each change starts its steps small
 // again: the paragraphs it has not reached, reported as changed, move it on
 // in small steps until the slice's time is up.
+//
+// Qt forgets the layout of every paragraph reported as changed, one by one,
+// so each step reports only as many paragraphs as Qt certainly stops
+// before: with all the rest, a document of many short paragraphs cost the
+// whole of them for every step. Paragraphs beyond what was reported that
+// Qt reaches all the same it takes for empty, and calls itself done: those
+// are reported again.
 void InPlaceLayout::layOutSlice()
 {
     QElapsedTimer clock;
@@ -200,9 +210,17 @@ void InPlaceLayout::layOutSlice()
         const int from = firstNotLaidOut();
         if (from >= length)
             break;
+        // The last paragraph reported, which Qt lays out too if it gets to it.
+        const QTextBlock last = document()->findBlockByNumber(document()->findBlock(from).blockNumber() + stepBlocks);
+        const int to = last.isValid() ? last.position() : length;
         announce(from);
-        const int rest = length - from;
-        QTextDocumentLayout::documentChanged(from, rest, rest);
+        QTextDocumentLayout::documentChanged(from, to - from, to - from);
+        const QTextBlock beyond = last.isValid() ? last.next() : QTextBlock();
+        if (layoutStatus() >= 100 && beyond.isValid() && beyond.isVisible() && beyond.layout()->lineCount() == 0) {
+            const int rest = length - beyond.position();
+            announce(length);
+            QTextDocumentLayout::documentChanged(beyond.position(), rest, rest);
+        }
     }
 }
 
