@@ -114,48 +114,50 @@ struct Words
 
 Words *words = nullptr;
 
-// A document of about `bytes` bytes of UTF-8: known words in paragraphs of
-// eighty, one word in twenty misspelled, and one in twenty-five the same
-// frequent word (the one Replace All replaces). Written once per size.
-QString documentFile(qint64 bytes)
+// Writes a text file of that name in the work folder, once: write(out,
+// anyWord) gets its stream and a seeded pick of an index into the word list.
+template <class Write>
+QString writtenOnce(const QString &name, unsigned seed, Write write)
 {
-    const QString path = workDir->filePath(QStringLiteral("%1.txt").arg(bytes));
+    const QString path = workDir->filePath(name);
     if (QFile::exists(path))
         return path;
-    std::mt19937 random(11);
+    std::mt19937 random(seed);
     std::uniform_int_distribution<int> pick(0, words->list.size() - 1);
     QFile file(path);
     file.open(QIODevice::WriteOnly);
     QTextStream out(&file);
     out.setCodec("UTF-8");
-    qint64 written = 0;
-    for (int i = 1; written < bytes; ++i) {
-        QString word = words->list.at(i % 25 == 0 ? 0 : pick(random)).text;
-        if (i % 20 == 0)
-            word += QChar(0x0CCD);
-        word += QLatin1Char(i % paragraphWords ? ' ' : '\n');
-        written += word.toUtf8().size();
-        out << word;
-    }
+    write(out, [&] { return pick(random); });
     return path;
+}
+
+// A document of about `bytes` bytes of UTF-8: known words in paragraphs of
+// eighty, one word in twenty misspelled, and one in twenty-five the same
+// frequent word (the one Replace All replaces). Written once per size.
+QString documentFile(qint64 bytes)
+{
+    return writtenOnce(QStringLiteral("%1.txt").arg(bytes), 11, [bytes](QTextStream &out, auto anyWord) {
+        qint64 written = 0;
+        for (int i = 1; written < bytes; ++i) {
+            QString word = words->list.at(i % 25 == 0 ? 0 : anyWord()).text;
+            if (i % 20 == 0)
+                word += QChar(0x0CCD);
+            word += QLatin1Char(i % paragraphWords ? ' ' : '\n');
+            written += word.toUtf8().size();
+            out << word;
+        }
+    });
 }
 
 // A document of `lines` short lines, three words each (the last a number,
 // which the word list does not know), as a list or a log would be.
 QString shortLinesFile(int lines)
 {
-    const QString path = workDir->filePath(QStringLiteral("lines%1.txt").arg(lines));
-    if (QFile::exists(path))
-        return path;
-    std::mt19937 random(13);
-    std::uniform_int_distribution<int> pick(0, words->list.size() - 1);
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    QTextStream out(&file);
-    out.setCodec("UTF-8");
-    for (int i = 1; i <= lines; ++i)
-        out << words->list.at(pick(random)).text << ' ' << words->list.at(pick(random)).text << ' ' << i << '\n';
-    return path;
+    return writtenOnce(QStringLiteral("lines%1.txt").arg(lines), 13, [lines](QTextStream &out, auto anyWord) {
+        for (int i = 1; i <= lines; ++i)
+            out << words->list.at(anyWord()).text << ' ' << words->list.at(anyWord()).text << ' ' << i << '\n';
+    });
 }
 
 // The keys of a few dozen words, as typed with the Phonetic layout.
