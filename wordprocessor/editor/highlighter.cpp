@@ -29,7 +29,7 @@ namespace {
 
 // How long one slice of a whole-document check may keep the event loop;
 // well below what the user notices as a stalled window.
-constexpr int sliceMilliseconds = 30;
+constexpr int sliceMilliseconds = 20;
 // Laying out a change walks every paragraph after it: in a long document a
 // slice of fewer paragraphs than this would spend its time walking.
 constexpr int fewestSliceBlocks = 8;

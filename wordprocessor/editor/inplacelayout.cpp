@@ -18,7 +18,7 @@ namespace {
 // time: about a tenth of a second of Indic text.
 constexpr int largeChange = 100000;
 // How long one slice of a layout in progress may hold up the events.
-constexpr int sliceMs = 25;
+constexpr int sliceMs = 20;
 // Qt's layout goes on past the position it is asked for, to its next mark
 // some 2000 pixels further down: well more than that, in characters, is
 // announced along with it.
