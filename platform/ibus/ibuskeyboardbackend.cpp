@@ -187,6 +187,9 @@ public:
     bool inStep = false;
     QString commitText;
     bool forwarding = false;
+    // The first half of a character beyond the first 65,536 while it goes
+    // out forwarded, until its second half comes.
+    QChar pendingHighSurrogate;
     // Keys whose press went out forwarded; their releases follow them.
     QSet<quint64> forwardedPresses;
 };
@@ -468,6 +471,7 @@ void IBusKeyboardBackendPrivate::beginStep(IBusEngine *engine)
     stepEngine = engine;
     inStep = true;
     forwarding = false;
+    pendingHighSurrogate = QChar();
 }
 
 void IBusKeyboardBackendPrivate::finishStep()
@@ -485,10 +489,23 @@ void IBusKeyboardBackendPrivate::finishStep()
 void IBusKeyboardBackendPrivate::type(IBusEngine *engine, const KEYBDINPUT &key)
 {
     if (key.dwFlags & KEYEVENTF_UNICODE) {
-        if (forwarding)
-            forwardTap(engine, ibus_unicode_to_keyval(key.wScan), 0);
-        else
-            preedit += QChar(key.wScan);
+        const QChar unit(key.wScan);
+        if (!forwarding) {
+            preedit += unit;
+            return;
+        }
+        // The hook types such a character (an emoji in a QuickBytes text) as
+        // its two UTF-16 halves, and a key for either half alone reaches the
+        // application as invalid text: one key carries the whole character.
+        if (unit.isHighSurrogate()) {
+            pendingHighSurrogate = unit;
+            return;
+        }
+        const uint character = unit.isLowSurrogate() && pendingHighSurrogate.isHighSurrogate()
+                ? QChar::surrogateToUcs4(pendingHighSurrogate, unit)
+                : unit.unicode();
+        pendingHighSurrogate = QChar();
+        forwardTap(engine, ibus_unicode_to_keyval(character), 0);
         return;
     }
     if (!forwarding && key.wVk == VK_BACK && !preedit.isEmpty()) {

@@ -399,7 +399,9 @@ void IBusTestClient::remove(int offset, int characters)
 }
 
 // What an application does with a key it gets: Backspace deletes, Enter
-// breaks the line, a character key types its character.
+// breaks the line, a character key types its character. A key for half of
+// a UTF-16 surrogate pair names no character: the keyboard library hands
+// the application invalid UTF-8 for it, which it shows as U+FFFD.
 void IBusTestClient::applyForwardedKey(quint32 keysym, quint32 state)
 {
     if (state & IBUS_RELEASE_MASK)
@@ -410,7 +412,9 @@ void IBusTestClient::applyForwardedKey(quint32 keysym, quint32 state)
         insert(QStringLiteral("\n"));
     } else {
         const uint c = ibus_keyval_to_unicode(keysym);
-        if (c >= 0x20 && c != 0x7F)
+        if (QChar::isSurrogate(c))
+            insert(QString(QChar(QChar::ReplacementCharacter)));
+        else if (c >= 0x20 && c != 0x7F)
             insert(QString::fromUcs4(&c, 1));
     }
 }

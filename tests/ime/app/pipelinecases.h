@@ -22,6 +22,7 @@ struct PipelineSettings
 inline QByteArray pipelineQuickBytes()
 {
     return QStringLiteral("ty=Thank you\\nRegards\n"
+                          "th=Thanks \U0001F64F\n"
                           "\u0CA8\u0CAE=\u0CA8\u0CAE\u0CB8\u0CCD\u0C95\u0CBE\u0CB0\\n\u0C97\u0CC1\u0CB0\u0CC1\n")
         .toUtf8();
 }
@@ -70,6 +71,8 @@ inline QVector<PipelineCase> pipelineCases()
          QStringLiteral("\u0928\u092E\u0938\u094D\u0924\u0947 \u0926\u094B\u0938\u094D\u0924\u094D")},
         {"a QuickBytes label and Space, Indic input off", english, QStringLiteral("ok ty "),
          QStringLiteral("ok Thank you\nRegards ")},
+        {"a QuickBytes text beyond the first 65,536 characters, Indic input off", english, QStringLiteral("th "),
+         QStringLiteral("Thanks \U0001F64F ")},
         {"a QuickBytes label and Space, Indic input on", phonetic, QStringLiteral("nama "),
          QStringLiteral("\u0CA8\u0CAE\u0CB8\u0CCD\u0C95\u0CBE\u0CB0\n\u0C97\u0CC1\u0CB0\u0CC1 ")},
         {"KPRao kfya in Nudi glyphs", nudi, QStringLiteral("kfya "), QStringLiteral("P\u00C1\u00E5 ")},
