@@ -37,6 +37,18 @@ QByteArray docx(const QByteArray &body, const OfficeTest::Entries &more = {})
     return OfficeTest::zip(entries + more);
 }
 
+// The archive with the compressed size its directory declares for the entry
+// forged to 4 GB: the entry cannot be read, and the size is a lie.
+QByteArray withForgedSize(QByteArray zip, const QByteArray &entry)
+{
+    for (int at = zip.indexOf("PK\x01\x02"); at >= 0; at = zip.indexOf("PK\x01\x02", at + 4)) {
+        const int nameLength = uchar(zip.at(at + 28)) | uchar(zip.at(at + 29)) << 8;
+        if (zip.mid(at + 46, nameLength) == entry)
+            zip.replace(at + 20, 4, QByteArray(4, '\xFF'));
+    }
+    return zip;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Input)
@@ -133,6 +145,24 @@ void tst_HostileInput::refusedWithAMessage_data()
     QTest::newRow("a million nested runs")
         << Input::Bytes << "nested.docx"
         << docx("<w:p>" + QByteArray("<w:r>").repeated(1000000) + QByteArray("</w:r>").repeated(1000000) + "</w:p>")
+        << qint64(0) << "The document is nested too deeply." << true;
+    // The size budget of a packed document follows what the archive holds,
+    // whatever its directory claims.
+    QTest::newRow("archive that claims gigabytes")
+        << Input::Bytes << "forged.docx"
+        << withForgedSize(docx(QByteArray("<w:p/>").repeated(2000000), {{QStringLiteral("_rels/.rels"), "<Relationships/>"}}),
+                          "_rels/.rels")
+        << qint64(0) << "The document is too large to open." << true;
+    // A style may make a paragraph of every line, outside <pre> too.
+    QTest::newRow("HTML lines kept by a style")
+        << Input::Bytes << "lines.html"
+        << "<div style=\"white-space:pre\">" + QByteArray("a\n").repeated(1500000) + "</div>" << qint64(0)
+        << "The document is too large to open." << true;
+    // End tags in a comment close nothing.
+    QTest::newRow("nested runs behind end tags in a comment")
+        << Input::Bytes << "hidden.docx"
+        << docx("<!--" + QByteArray("</x>").repeated(1000000) + "--><w:p>" + QByteArray("<w:r>").repeated(1000000)
+                + QByteArray("</w:r>").repeated(1000000) + "</w:p>")
         << qint64(0) << "The document is nested too deeply." << true;
     QTest::newRow("one line of 6 MB") << Input::Bytes << "line.txt"
                                       << QStringLiteral("ಕನ್ನಡ ಪಠ್ಯದ ಒಂದೇ ಸಾಲು ").repeated(100000).toUtf8() << qint64(0)

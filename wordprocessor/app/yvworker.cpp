@@ -137,6 +137,9 @@ QString yvWorker::writeConverted(const QString &filename, const QString &dstFold
     QBuffer windowsText;
     QIODevice *source = &input;
     if (reader->type() == FormatReader::TxtType && isWindowsText(&input)) {
+        // Read whole to be recoded: only as much as the text reader reads.
+        if (!DocumentFile::textRefusal(&input, DocumentFile::PlainText).isEmpty())
+            return QString();
         windowsText.setData(QTextCodec::codecForName("Windows-1252")->toUnicode(input.readAll()).toUtf8());
         windowsText.open(QIODevice::ReadOnly);
         source = &windowsText;

@@ -109,7 +109,15 @@ bool nestsDeeperThan(const QByteArray &xml, int limit)
         }
         if (*p == '!' || *p == '?') {
             // A comment, a section of character data, a declaration or a
-            // processing instruction: it opens no element.
+            // processing instruction opens no element, and what looks like
+            // tags inside it closes none: it is passed over to its end.
+            const QByteArray closer = std::memcmp(p, "!--", size_t(qMin<qint64>(3, end - p))) == 0 ? "-->"
+                    : std::memcmp(p, "![CDATA[", size_t(qMin<qint64>(8, end - p))) == 0 ? "]]>"
+                    : *p == '?' ? "?>" : ">";
+            const int at = xml.indexOf(closer, int(p - xml.constData()));
+            if (at < 0)
+                break;
+            p = xml.constData() + at + closer.size();
             continue;
         }
         // The tag ends at the first '>' outside its quoted values; a slash

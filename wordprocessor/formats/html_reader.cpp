@@ -11,6 +11,8 @@
 namespace {
 
 constexpr qint64 ChunkSize = 16384;
+// The lines a saved document's head and style sheet take, at most.
+constexpr qint64 HeadLines = 1024;
 
 // Elements that nest nothing: those without an end tag, and those whose end
 // tag HTML lets the next element imply (a paragraph, a list item, a cell).
@@ -73,6 +75,7 @@ struct MarkupCost
 {
     int depth = 0;
     qint64 paragraphs = 0;
+    qint64 blocks = 0;
 };
 
 // Stops counting once the depth passes `depthLimit`.
@@ -109,8 +112,10 @@ MarkupCost markupCost(const QString &html, int depthLimit)
             break;
         i = end + 1;
         textStart = i;
-        if (!closing && isBlock(name))
+        if (!closing && isBlock(name)) {
             ++cost.paragraphs;
+            ++cost.blocks;
+        }
         if (isUnnested(name))
             continue;
         if (closing) {
@@ -171,9 +176,16 @@ void html_reader::readData(QIODevice *device)
     // small file of deeply nested elements would hang the program; and each
     // paragraph costs as much as a paragraph of any other document.
     const MarkupCost cost = markupCost(html, DocumentLimits::MaxHtmlNesting);
+    // A style (white-space: pre, in an attribute or a style sheet) makes a
+    // paragraph of every line of the text it applies to, which the count
+    // above does not follow: block elements and lines together may come to
+    // twice the paragraphs, as a saved document's own lines do (one line to
+    // a paragraph, and a few for the head).
+    const qint64 lines = html.count(QLatin1Char('\n'));
     if (cost.depth > DocumentLimits::MaxHtmlNesting)
         errorText = QCoreApplication::translate("html_reader", "The document is nested too deeply.");
-    else if (cost.paragraphs > DocumentLimits::MaxTextParagraphs)
+    else if (cost.paragraphs > DocumentLimits::MaxTextParagraphs
+             || cost.blocks + lines > 2 * DocumentLimits::MaxTextParagraphs + HeadLines)
         errorText = DocumentLimits::tooLargeText();
     else if (!html.isEmpty())
         cursor.insertHtml(html);

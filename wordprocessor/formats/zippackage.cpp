@@ -246,12 +246,14 @@ bool ZipPackage::contains(const QString &name) const
 
 qint64 ZipPackage::compressedSize(const QStringList &names) const
 {
+    // The sizes are the directory's word: a forged one may claim gigabytes
+    // that the archive does not hold, and count for nothing beyond it.
     qint64 size = 0;
     for (const QString &name : names) {
         if (const DirectoryEntry *entry = d->find(name))
-            size += entry->compressedSize;
+            size += qBound<qint64>(0, entry->compressedSize, d->archiveSize - qint64(entry->localHeaderOffset));
     }
-    return size;
+    return qMin(size, d->archiveSize);
 }
 
 qint64 ZipPackage::entrySize(const QString &name) const

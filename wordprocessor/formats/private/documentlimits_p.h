@@ -71,9 +71,9 @@ private:
 qint64 countElements(const QByteArray &xml, const char *localName);
 
 // Whether the elements of the XML bytes nest deeper than `limit`, counted by
-// their tags before the part is parsed. Comments, processing instructions
-// and character data that look like tags are counted too, which only errs on
-// the safe side.
+// their tags before the part is parsed. Comments, processing instructions,
+// character data and declarations are passed over whole: tags inside them
+// are none.
 bool nestsDeeperThan(const QByteArray &xml, int limit);
 
 // The indentation a length of `steps` steps gives, half steps rounded up.
