@@ -1,6 +1,7 @@
 #include "editor/unicodekaeditor.h"
 #include "utils/utils.h"
 
+#include "spellunderlines.h"
 #include "testmain.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -36,6 +37,8 @@ private slots:
     void formatsWhileTheLayoutIsInProgress_data();
     void formatsWhileTheLayoutIsInProgress();
     void flatParagraphsAreLaidOutToo();
+    void keyInAVeryLongParagraph();
+    void spaceAboveAParagraphWhileAWordWaits();
 };
 
 namespace {
@@ -494,6 +497,63 @@ void TestInPlaceLayout::flatParagraphsAreLaidOutToo()
     QCOMPARE(notLaidOut, 0);
     const QStringList laidOut = geometry(doc);
     QCOMPARE(laidOut, relaidOut(doc));
+}
+
+// A key in a paragraph of more characters than a large change has, its
+// underlines after the key moving with it: one paragraph changed, laid out
+// at once, not the whole document anew from the top.
+void TestInPlaceLayout::keyInAVeryLongParagraph()
+{
+    Editor e;
+    QVERIFY(e.exposed);
+    QTextDocument *doc = e.editor.document();
+    QString paragraph;
+    for (int i = 0; i < 15000; ++i)
+        paragraph += QStringLiteral("wordx%1 ").arg(i % 100);
+    e.editor.setPlainText(longText(300) + QLatin1Char('\n') + paragraph + QStringLiteral("\ntail"));
+    finishLayout(doc);
+    const QTextBlock typed = doc->findBlockByNumber(300);
+    QTextCursor cursor(typed);
+    cursor.movePosition(QTextCursor::NextWord);
+    e.editor.setTextCursor(cursor);
+    // Its underlines, and those of the paragraphs in view with it, are laid
+    // out with it, not with the whole document anew.
+    QVERIFY(waitForSpellCheck(doc));
+    QCOMPARE(layoutOf(doc)->layoutStatus(), 100);
+    QVERIFY(!typed.layout()->formats().isEmpty());
+    QTest::keyClicks(&e.editor, QStringLiteral("q"));
+    QCOMPARE(layoutOf(doc)->layoutStatus(), 100);
+    QVERIFY(typed.layout()->lineCount() > 0);
+    const QStringList edited = geometry(doc);
+    QCOMPARE(edited, relaidOut(doc));
+}
+
+// Space put above a paragraph while a misspelled word typed elsewhere waits
+// for its underline, which it gets in the same change: the paragraph moves
+// down, with all after it.
+void TestInPlaceLayout::spaceAboveAParagraphWhileAWordWaits()
+{
+    Editor e;
+    QVERIFY(e.exposed);
+    QTextDocument *doc = e.editor.document();
+    QStringList paragraphs;
+    for (int i = 0; i < 10; ++i)
+        paragraphs << QStringLiteral("paragraph %1 of a line").arg(i);
+    e.editor.setPlainText(paragraphs.join(QLatin1Char('\n')));
+    finishLayout(doc);
+    QTextCursor end(doc->findBlockByNumber(6));
+    end.movePosition(QTextCursor::EndOfBlock);
+    e.editor.setTextCursor(end);
+    QTest::keyClicks(&e.editor, QStringLiteral(" qwzx"));
+    // Laid out whole: no paragraph laid out in place since is left over.
+    const QStringList typed = geometry(doc);
+    QCOMPARE(typed, relaidOut(doc));
+    QTextCursor other(doc->findBlockByNumber(2));
+    QTextBlockFormat spaced;
+    spaced.setTopMargin(30);
+    other.mergeBlockFormat(spaced);
+    const QStringList edited = geometry(doc);
+    QCOMPARE(edited, relaidOut(doc));
 }
 
 YAVO_TEST_MAIN(TestInPlaceLayout)

@@ -255,8 +255,10 @@ void Highlighter::checkSlice()
     int checked = 0;
     const int end = adopted ? -1 : m_checkEnd;
     const auto due = [end](const QTextBlock &b) { return b.isValid() && (end < 0 || b.position() < end); };
+    // A paragraph that would take what the slice lays out again beyond
+    // that waits for a slice of its own.
     for (; due(block) && checked < m_sliceBlocks && !clock.hasExpired(sliceMilliseconds)
-         && (changed.from < 0 || changed.to - changed.from < largest);
+         && (changed.from < 0 || block.position() + block.length() - changed.from <= largest);
          ++checked) {
         underlineBlock(block, m_waitingEnd, &changed);
         block = block.next();

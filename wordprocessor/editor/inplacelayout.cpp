@@ -17,6 +17,9 @@ namespace {
 // More characters than this changed at once are laid out a slice at a
 // time: about a tenth of a second of Indic text.
 constexpr int largeChange = 100000;
+// A change of formats over no more paragraphs than this (those in view) is
+// laid out at once however long they are.
+constexpr int fewParagraphs = 256;
 // How long one slice of a layout in progress may hold up the events.
 constexpr int sliceMs = 20;
 // Qt's layout goes on past the position it is asked for, to its next mark
@@ -60,6 +63,22 @@ LineMetrics lineMetrics(const QTextBlockFormat &format, const QTextLine &line, q
     return metrics;
 }
 
+// Where a laid-out paragraph ends, its lines stacked as Qt's layout stacks
+// them.
+QFixed laidOutEnd(const QTextBlock &block, qreal scaling)
+{
+    const QTextLayout *layout = block.layout();
+    const QTextBlockFormat format = block.blockFormat();
+    QFixed y = QFixed::fromReal(layout->position().y());
+    QFixed bottom;
+    for (int i = 0; i < layout->lineCount(); ++i) {
+        const LineMetrics metrics = lineMetrics(format, layout->lineAt(i), scaling);
+        bottom = y + metrics.bottom;
+        y += metrics.height;
+    }
+    return qMax(y, bottom);
+}
+
 } // namespace
 
 InPlaceLayout::InPlaceLayout(QTextDocument *document)
@@ -69,10 +88,16 @@ InPlaceLayout::InPlaceLayout(QTextDocument *document)
 
 void InPlaceLayout::documentChanged(int from, int oldLength, int length)
 {
+    QTextBlock last = document()->findBlock(from + length);
+    if (!last.isValid())
+        last = document()->lastBlock();
+    const int paragraphs = last.blockNumber() - document()->findBlock(from).blockNumber() + 1;
     // A change of formats only (the spell check's underlines above all) that
     // leaves every paragraph its height is laid out here paragraph by
     // paragraph; what is left of it after one that does not, goes on below.
-    if (oldLength == length && length <= largeChange) {
+    // A long paragraph among a few is laid out now all the same, where
+    // laying out the whole document anew would leave it undrawn for a while.
+    if (oldLength == length && (length <= largeChange || paragraphs <= fewParagraphs)) {
         const int rest = relayoutParagraphs(from, length);
         if (rest == from + length) {
             m_blockCount = document()->blockCount();
@@ -90,7 +115,7 @@ void InPlaceLayout::documentChanged(int from, int oldLength, int length)
         m_paragraphStart = -1;
         const int rest = document()->characterCount() - (from + length);
         QTextDocumentLayout::documentChanged(from, oldLength + rest, length + rest);
-    } else if (qMax(oldLength, length) > largeChange && document()->pageSize().width() > 0) {
+    } else if (qMax(oldLength, length) > largeChange && paragraphs > 1 && document()->pageSize().width() > 0) {
         // From the top: Qt lays out the first lines now, and the rest on
         // its timer.
         m_paragraphStart = -1;
@@ -333,6 +358,21 @@ bool InPlaceLayout::relayoutParagraph(int from, int oldLength, int length)
 
     const QTextBlockFormat format = block.blockFormat();
     const qreal dpiScale = device ? qreal(device->logicalDpiY()) / qreal(qt_defaultDpi()) : 1;
+    const qreal scaling = device && device->logicalDpiY() != qt_defaultDpi() ? dpiScale : 1;
+    // The paragraph starts where the one before it ends, after the margin
+    // between them; one that does not had the space above it changed, in a
+    // change that Qt reports together with others (an underline elsewhere).
+    // (Qt gives the first paragraph no space above it.)
+    const QTextBlock previous = block.previous();
+    if (previous.isValid()) {
+        if (!previous.isVisible() || previous.layout()->lineCount() == 0)
+            return false;
+        qreal above = qMax(format.topMargin(), previous.blockFormat().bottomMargin());
+        if (above > 0)
+            above *= dpiScale;
+        if (QFixed::fromReal(position.y()) != laidOutEnd(previous, scaling) + QFixed::fromReal(above))
+            return false;
+    }
     qreal margin = qMax(next.blockFormat().topMargin(), format.bottomMargin());
     if (margin > 0)
         margin *= dpiScale;
@@ -358,7 +398,6 @@ bool InPlaceLayout::relayoutParagraph(int from, int oldLength, int length)
         option.setWrapMode(QTextOption::ManualWrap);
     layout->setTextOption(option);
     const bool wordOrAnywhere = option.wrapMode() == QTextOption::WrapAtWordBoundaryOrAnywhere;
-    const qreal scaling = device && device->logicalDpiY() != qt_defaultDpi() ? dpiScale : 1;
 
     const QFixed top = QFixed::fromReal(position.y());
     QFixed y = top;
