@@ -300,8 +300,10 @@ void TestYvWorker::failedFilesLeaveNothing_data()
     QTest::newRow("device") << QStringLiteral("/dev/zero") << QByteArray() << QStringLiteral("out");
     QTest::newRow("binary content") << QStringLiteral("program.txt") << QByteArray("\x7F" "ELF\x02\x01\x01\0\0\0", 10)
                                     << QStringLiteral("out");
-    // Windows text is read whole to be recoded: one of 800 MB once took
-    // gigabytes and ended the program.
+    // Windows text is read whole to be recoded: one larger than a text may
+    // be is refused before it is read, and leaves nothing. (Here mostly a
+    // hole of zeros, which the old code survived with some gigabytes; 800 MB
+    // of real text ended it.)
     QTest::newRow("Windows text larger than a document may be") << QStringLiteral("huge.txt") << QByteArray("oversized")
                                                                  << QStringLiteral("out");
 }

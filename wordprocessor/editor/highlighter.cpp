@@ -30,8 +30,9 @@ namespace {
 // How long one slice of a whole-document check may keep the event loop;
 // well below what the user notices as a stalled window.
 constexpr int sliceMilliseconds = 20;
-// Laying out a change walks every paragraph after it: in a long document a
-// slice of fewer paragraphs than this would spend its time walking.
+// Where the paragraphs cannot be laid out in place (lists, tables), laying
+// out a change walks every paragraph after it: in a long document a slice
+// of fewer paragraphs than this would spend its time walking.
 constexpr int fewestSliceBlocks = 8;
 // What of a document taken over is checked at once, in characters: a page
 // or two, which the view shows before the events come round again.
@@ -246,9 +247,10 @@ void Highlighter::checkSlice()
     QElapsedTimer clock;
     clock.start();
     checkView();
-    // The changed paragraphs of a slice are laid out together: every lay-out
-    // of a change walks the document's frame, which in a long document
-    // costs more than a paragraph does.
+    // The changed paragraphs of a slice are reported together: where they
+    // cannot be laid out in place (lists, tables), every lay-out of a change
+    // walks the document's frame, which in a long document costs more than
+    // a paragraph does.
     Changed changed;
     QTextBlock block = doc->findBlock(adopted ? m_uncheckedFrom : m_nextToCheck);
     const int largest = std::min(doc->characterCount() / largestSliceShare, largestSliceLayout);

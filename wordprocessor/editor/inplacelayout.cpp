@@ -289,8 +289,7 @@ int InPlaceLayout::relayoutParagraphs(int from, int length)
     // A change up to and including a paragraph's separator is how Qt tells
     // of a paragraph's own format (margins above, page breaks), which moves
     // the paragraph itself: Qt's to lay out.
-    if (document()->blockCount() != m_blockCount || document()->findBlock(end).position() == end
-        || end >= document()->characterCount())
+    if (document()->findBlock(end).position() == end || end >= document()->characterCount())
         return from;
     // The format of a paragraph's separator is also that of the paragraph
     // after it (the line of an empty one takes its height from it).
