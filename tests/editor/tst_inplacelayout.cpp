@@ -14,6 +14,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QTextList>
+#include <QTextTable>
 #include <QtTest>
 
 #include <functional>
@@ -30,6 +31,7 @@ class TestInPlaceLayout : public QObject
 private slots:
     void editsInsideParagraphsLayOutAsQtDoes_data();
     void editsInsideParagraphsLayOutAsQtDoes();
+    void editInsideAParagraphLeavesTheOthersAlone_data();
     void editInsideAParagraphLeavesTheOthersAlone();
     void typedParagraphRepaintsAsAfterAFullLayout();
     void largeChangeIsLaidOutInSlices();
@@ -109,7 +111,10 @@ QStringList longParagraphs(int count)
 using Shape = std::function<void(QTextBlockFormat &)>;
 
 // Paragraphs of every shape a paragraph can take.
-void fill(QTextDocument *doc, bool withList)
+// What a document holds besides paragraphs.
+enum class Extra { None, List, Table };
+
+void fill(QTextDocument *doc, Extra extra)
 {
     const QVector<Shape> shapes = {
         [](QTextBlockFormat &) {},
@@ -150,8 +155,15 @@ void fill(QTextDocument *doc, bool withList)
             image.fill(Qt::darkGreen);
             cursor.insertImage(image);
         }
-        if (withList && i == 8)
+        if (extra == Extra::List && i == 8)
             cursor.createList(QTextListFormat::ListDisc);
+        if (extra == Extra::Table && i == 8) {
+            cursor.insertTable(2, 2);
+            cursor.insertText(QStringLiteral("ಕೋಶ"));
+            cursor.movePosition(QTextCursor::NextBlock);
+            cursor.insertText(QStringLiteral("cell"));
+            cursor.movePosition(QTextCursor::End);
+        }
     }
 }
 
@@ -159,10 +171,11 @@ void fill(QTextDocument *doc, bool withList)
 
 void TestInPlaceLayout::editsInsideParagraphsLayOutAsQtDoes_data()
 {
-    QTest::addColumn<bool>("withList");
+    QTest::addColumn<int>("extra");
     QTest::addColumn<quint32>("seed");
-    QTest::newRow("paragraphs") << false << 36u;
-    QTest::newRow("with a list") << true << 37u;
+    QTest::newRow("paragraphs") << int(Extra::None) << 36u;
+    QTest::newRow("with a list") << int(Extra::List) << 37u;
+    QTest::newRow("with a table") << int(Extra::Table) << 38u;
 }
 
 // Random edits inside paragraphs (typing, deleting, formatting a stretch,
@@ -171,12 +184,12 @@ void TestInPlaceLayout::editsInsideParagraphsLayOutAsQtDoes_data()
 // laid out whole by Qt, and every line must be where it was.
 void TestInPlaceLayout::editsInsideParagraphsLayOutAsQtDoes()
 {
-    QFETCH(bool, withList);
+    QFETCH(int, extra);
     QFETCH(quint32, seed);
     Editor e;
     QVERIFY(e.exposed);
     QTextDocument *doc = e.editor.document();
-    fill(doc, withList);
+    fill(doc, Extra(extra));
     QCoreApplication::processEvents();
     QCOMPARE(geometry(doc), relaidOut(doc));
 
@@ -263,13 +276,27 @@ void TestInPlaceLayout::editsInsideParagraphsLayOutAsQtDoes()
 // A key inside a paragraph lays out that paragraph, not the hundreds after
 // it (which Qt would move into place one by one, for every key): here a
 // paragraph further down, put out of place on purpose, stays so.
+void TestInPlaceLayout::editInsideAParagraphLeavesTheOthersAlone_data()
+{
+    QTest::addColumn<bool>("withTable");
+    QTest::newRow("paragraphs") << false;
+    // A table elsewhere in the document changes nothing for them.
+    QTest::newRow("a table at the end") << true;
+}
+
 void TestInPlaceLayout::editInsideAParagraphLeavesTheOthersAlone()
 {
+    QFETCH(bool, withTable);
     Editor e;
     QVERIFY(e.exposed);
     QTextDocument *doc = e.editor.document();
     const QStringList paragraphs = longParagraphs(50);
     e.editor.setPlainText(paragraphs.join(QLatin1Char('\n')));
+    if (withTable) {
+        QTextCursor end(doc);
+        end.movePosition(QTextCursor::End);
+        end.insertTable(1, 2)->cellAt(0, 0).firstCursorPosition().insertText(QStringLiteral("ಕೋಶ"));
+    }
     doc->documentLayout()->documentSize();
 
     QTextLayout *far = doc->findBlockByNumber(40).layout();

@@ -313,12 +313,23 @@ bool InPlaceLayout::relayoutParagraph(int from, int oldLength, int length)
         || page.height() >= 0)
         return false;
     QTextFrame *root = doc->rootFrame();
-    if (!root->childFrames().isEmpty())
-        return false;
+    // A floating frame narrows the lines beside it, which this reckoning
+    // leaves out.
+    const QList<QTextFrame *> frames = root->childFrames();
+    for (const QTextFrame *frame : frames) {
+        if (frame->frameFormat().position() != QTextFrameFormat::InFlow)
+            return false;
+    }
     const QTextBlock block = doc->findBlock(from);
     const QTextBlock next = block.next();
     if (!block.isValid() || !next.isValid() || !block.isVisible() || !next.isVisible()
         || from + length >= next.position() || block.textList())
+        return false;
+    // A paragraph in a table, or before one, is Qt's to lay out: a cell has
+    // a place of its own, and Qt hides an empty paragraph next to a table.
+    // (One after a table does not start where the paragraph before it
+    // ends, below.)
+    if (doc->frameAt(block.position()) != root || doc->frameAt(next.position()) != root)
         return false;
     if (inProgress && (block.layout()->lineCount() == 0 || next.layout()->lineCount() == 0))
         return false;
@@ -364,7 +375,7 @@ bool InPlaceLayout::relayoutParagraph(int from, int oldLength, int length)
     // (Qt gives the first paragraph no space above it.)
     const QTextBlock previous = block.previous();
     if (previous.isValid()) {
-        if (!previous.isVisible() || previous.layout()->lineCount() == 0)
+        if (!previous.isVisible() || previous.layout()->lineCount() == 0 || doc->frameAt(previous.position()) != root)
             return false;
         qreal above = qMax(format.topMargin(), previous.blockFormat().bottomMargin());
         if (above > 0)

@@ -12,8 +12,8 @@
 // of formats over several paragraphs that keeps each one's height (the spell
 // check's underlines), also while Qt's layout is still in progress; every
 // other change (a line more or less, a paragraph break, a paragraph's own
-// format, tables, lists, text typed while the layout is in progress) goes
-// to Qt.
+// format, paragraphs in or next to a table, list items, a document with a
+// floating frame, text typed while the layout is in progress) goes to Qt.
 //
 // Qt also keeps marks of where the text stands every few screens down,
 // which text put in or taken out above them shifts. While only the
