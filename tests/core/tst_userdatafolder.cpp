@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 
 namespace {
 
@@ -42,6 +43,7 @@ private slots:
     void adoptOldFiles_data();
     void adoptOldFiles();
     void dataFolderThatCannotBeMade();
+    void programsStartedTogether();
 };
 
 void TestUserDataFolder::pathsLieInTheDataFolder()
@@ -83,12 +85,19 @@ void TestUserDataFolder::adoptOldFiles_data()
             << QStringList{"usrdic.dat"};
     QTest::newRow("read-only originals") << allOldFiles << QStringList() << true
                                          << QStringList{"history.dat", "usrdic.dat", "usr.dct"};
-    // Once the data folder holds a file of the user, it is the user's place:
-    // files of another start folder are left alone.
-    QTest::newRow("data folder in use") << allOldFiles << QStringList{"usrdic.dat"} << false
-                                        << QStringList();
+    // Decided file by file: what the data folder holds stays as it is, and
+    // what an earlier start left out (it ended, or another copy of the
+    // program was copying) follows now.
+    QTest::newRow("data folder holds the dictionary") << allOldFiles << QStringList{"usrdic.dat"} << false
+                                                      << QStringList{"history.dat", "usr.dct"};
     QTest::newRow("data folder holds the word file alone") << allOldFiles << QStringList{"usr.dct"}
-                                                           << false << QStringList();
+                                                           << false << QStringList{"history.dat", "usrdic.dat"};
+    QTest::newRow("data folder holds all three") << allOldFiles
+                                                 << QStringList{"history.dat", "usrdic.dat", "usr.dct"}
+                                                 << false << QStringList();
+    QTest::newRow("a journal without its store is left alone")
+            << QStringList{"dat/usrdic.dat", "dat/usrdic.dat-journal"} << QStringList{"usrdic.dat-journal"}
+            << false << QStringList{"usrdic.dat"};
 }
 
 void TestUserDataFolder::adoptOldFiles()
@@ -127,8 +136,52 @@ void TestUserDataFolder::adoptOldFiles()
         if (copied.contains(name))
             QVERIFY(QFile::permissions(copy) & QFileDevice::WriteOwner);
     }
+    // Nothing else is left there: no temporary copy, no lock.
+    QStringList expected = newFiles + copied;
+    for (const QString &old : oldFiles) {
+        const QString name = QFileInfo(old).fileName();
+        if (name.endsWith("-journal") && !copied.isEmpty())
+            expected << name;
+    }
+    expected.removeDuplicates();
+    expected.sort();
+    QCOMPARE(data.entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
     // Only once: the data folder now holds the user's files.
     QCOMPARE(UserDataFolder::adoptOldFiles(start.path()), QStringList());
+}
+
+// Two word processors started together against one data folder: each old
+// file arrives whole, copied by one of them, and nothing else is left.
+void TestUserDataFolder::programsStartedTogether()
+{
+    TestSandbox sandbox;
+    // Large enough that one copy is still under way when the other starts.
+    QByteArray history(48 << 20, Qt::Uninitialized);
+    for (int i = 0; i < history.size(); ++i)
+        history[i] = char(i % 251);
+    QVERIFY(!sandbox.writeFile("cwd/dat/history.dat", history).isEmpty());
+    QVERIFY(!sandbox.writeFile("cwd/usr.dct", contentOf("usr.dct")).isEmpty());
+    const QDir data(sandbox.userDataDir());
+
+    for (int round = 0; round < 3; ++round) {
+        QVERIFY(QDir(data).removeRecursively());
+        QProcess first;
+        QProcess second;
+        for (QProcess *program : {&first, &second})
+            program->start(QStringLiteral(YAVO_ADOPTER), {sandbox.currentDir()});
+        QStringList copies;
+        for (QProcess *program : {&first, &second}) {
+            QVERIFY(program->waitForFinished(120000));
+            QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+            QCOMPARE(program->exitCode(), 0);
+            copies << QString::fromLocal8Bit(program->readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        }
+        copies.sort();
+        QCOMPARE(names(copies), (QStringList{"history.dat", "usr.dct"}));
+        QCOMPARE(data.entryList(QDir::Files | QDir::Hidden, QDir::Name), (QStringList{"history.dat", "usr.dct"}));
+        QVERIFY(readFile(data.filePath("history.dat")) == history);
+        QCOMPARE(readFile(data.filePath("usr.dct")), contentOf("usr.dct"));
+    }
 }
 
 void TestUserDataFolder::dataFolderThatCannotBeMade()
