@@ -29,7 +29,6 @@
 #include <QFontComboBox>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QPointer>
 #include <QScopedPointer>
 #include <QSignalBlocker>
 #include <QTextCursor>
@@ -467,22 +466,12 @@ void TabWidget::slotActionScriptConverter()
         target = dialog.destinationIndex();
     }
 
-    QPointer<UnicodeKaEditor> editor = createEditor();
-    addTab(newTabContent(editor), nextUntitledName());
-    setCurrentIndex(count() - 1);
     // What the user types during the conversion goes into its result once
     // the message below is closed: while the message shows, the window
     // takes no keys.
     const UserInputHold::Scope hold(m_inputHold);
     setProgressBarVisibility(true);
-    // The result goes into a document of its own, with no view, which the
-    // editor then takes over whole, as with a file opened: put into the
-    // shown editor, every paragraph of it would be laid out at once.
-    QScopedPointer<QTextDocument> converted(convertedDocument(text, target));
-    if (editor) {
-        adoptInto(editor, converted.take());
-        editor->document()->setModified(true);
-    }
+    appendDocument(convertedDocument(text, target));
     setProgressBarVisibility(false);
     slotChangeLanguage(target);
 
