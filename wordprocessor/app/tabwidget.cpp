@@ -48,6 +48,7 @@
 #include <QTextBlock>
 #include <QTextCodec>
 #include <QTextCursor>
+#include <QTextDocumentFragment>
 #include <QTextStream>
 #include <QTimer>
 #include <QToolBar>
@@ -59,6 +60,31 @@ namespace {
 constexpr int englishLanguage = 9;
 // How long the script conversion holds up the window at a time.
 constexpr int conversionSliceMs = 30;
+
+// Replaces the editor's text by the source document's, keeping the editor's
+// own document (its spell-check highlighter and the modified mark are bound
+// to it).
+void fillEditor(QTextEdit *editor, const QTextDocument &source)
+{
+    QTextDocument *doc = editor->document();
+    // One edit block from the emptied document to the whole text: the
+    // editor's layout then takes it as new and lays it out lazily, page by
+    // page, instead of relaying every paragraph as it comes in. The editor's
+    // cursor stays at the start: were it pushed to the end, showing it there
+    // would lay out the whole document at once.
+    const QTextDocumentFragment fragment(&source);
+    QTextCursor start = editor->textCursor();
+    start.setKeepPositionOnInsert(true);
+    editor->setTextCursor(start);
+    QTextCursor block(doc);
+    block.beginEditBlock();
+    doc->clear();
+    QTextCursor(doc).insertFragment(fragment);
+    block.endEditBlock();
+    start = editor->textCursor();
+    start.setKeepPositionOnInsert(false);
+    editor->setTextCursor(start);
+}
 
 // One line in another script, its runs of blanks kept.
 QString convertLine(IndicTransliterator &transliterator, const QString &line, int language, int keyboard)
@@ -290,22 +316,22 @@ void TabWidget::slotNew()
     editor->setFileName(name);
 }
 
-// A document made here (a conversion) is saved nowhere yet: its tab is
-// marked modified, so that closing it or the program asks first.
 void TabWidget::appendDocument(QTextDocument *doc)
 {
-    if (!doc)
-        return;
     slotNew();
     UnicodeKaEditor *editor = editorAtIndex(count() - 1);
-    if (!editor) {
-        delete doc;
+    if (!editor || !doc)
         return;
-    }
-    // Taken over whole, as a file opened: copied into the shown editor,
-    // every paragraph of it would be laid out at once.
-    adoptInto(editor, doc);
+    fillEditor(editor, *doc);
+    doc->deleteLater();
     editor->setFontFamily(m_comboFont->currentText());
+    keepAsUnsavedResult(editor);
+}
+
+// What a command made (a conversion) is saved nowhere yet: its tab is marked
+// modified, so that closing it or the program asks first.
+void TabWidget::keepAsUnsavedResult(UnicodeKaEditor *editor)
+{
     editor->document()->setModified(true);
 }
 

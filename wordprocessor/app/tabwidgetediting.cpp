@@ -29,6 +29,7 @@
 #include <QFontComboBox>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScopedPointer>
 #include <QSignalBlocker>
 #include <QTextCursor>
@@ -466,12 +467,22 @@ void TabWidget::slotActionScriptConverter()
         target = dialog.destinationIndex();
     }
 
+    QPointer<UnicodeKaEditor> editor = createEditor();
+    addTab(newTabContent(editor), nextUntitledName());
+    setCurrentIndex(count() - 1);
     // What the user types during the conversion goes into its result once
     // the message below is closed: while the message shows, the window
     // takes no keys.
     const UserInputHold::Scope hold(m_inputHold);
     setProgressBarVisibility(true);
-    appendDocument(convertedDocument(text, target));
+    // The result goes into a document of its own, with no view, which the
+    // editor then takes over whole, as with a file opened: put into the
+    // shown editor, every paragraph of it would be laid out at once.
+    QScopedPointer<QTextDocument> converted(convertedDocument(text, target));
+    if (editor) {
+        adoptInto(editor, converted.take());
+        keepAsUnsavedResult(editor);
+    }
     setProgressBarVisibility(false);
     slotChangeLanguage(target);
 
