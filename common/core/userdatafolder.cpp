@@ -39,6 +39,7 @@ constexpr qint64 copyChunkSize = 1 << 20;
 // Taken while old files are copied in: two copies of the program started
 // together must not both copy the same file.
 constexpr char adoptionLockName[] = ".adoption.lock";
+constexpr int adoptionWaitMs = 120000;
 
 QString filePath(const char *name)
 {
@@ -120,9 +121,10 @@ QStringList UserDataFolder::adoptOldFiles(const QString &startFolder)
 
     QLockFile lock(folder.filePath(QLatin1String(adoptionLockName)));
     // A large file takes a while to copy: only a lock whose holder is gone
-    // is stale.
+    // is stale, and a holder that is still copying is waited for, though not
+    // for ever.
     lock.setStaleLockTime(0);
-    if (!lock.lock()) {
+    if (!lock.tryLock(adoptionWaitMs)) {
         qCWarning(lcCore).noquote() << "could not lock" << folder.path() << "to copy old files in";
         return QStringList();
     }

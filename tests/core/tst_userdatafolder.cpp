@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 
 namespace {
@@ -44,6 +45,7 @@ private slots:
     void adoptOldFiles();
     void dataFolderThatCannotBeMade();
     void programsStartedTogether();
+    void waitsWhileAnotherProgramAdopts();
 };
 
 void TestUserDataFolder::pathsLieInTheDataFolder()
@@ -194,6 +196,31 @@ void TestUserDataFolder::dataFolderThatCannotBeMade()
     QCOMPARE(UserDataFolder::adoptOldFiles(sandbox.currentDir()), QStringList());
     QCOMPARE(readFile(QDir(sandbox.currentDir()).filePath("usr.dct")), QByteArray("words"));
     QVERIFY(QFileInfo(sandbox.userDataDir()).isFile());
+}
+
+// The data folder's lock held by a running program: the files come only
+// once it lets go, and then whole.
+void TestUserDataFolder::waitsWhileAnotherProgramAdopts()
+{
+    TestSandbox sandbox;
+    QVERIFY(!sandbox.writeFile("cwd/usr.dct", contentOf("usr.dct")).isEmpty());
+    const QDir data(sandbox.userDataDir());
+    QVERIFY(QDir().mkpath(data.path()));
+    QLockFile other(data.filePath(".adoption.lock"));
+    QVERIFY(other.tryLock(0));
+
+    QProcess adopter;
+    adopter.start(QStringLiteral(YAVO_ADOPTER), {sandbox.currentDir()});
+    QVERIFY(adopter.waitForStarted());
+    QVERIFY(!adopter.waitForFinished(500));
+    QVERIFY(!QFileInfo::exists(data.filePath("usr.dct")));
+
+    other.unlock();
+    QVERIFY(adopter.waitForFinished(120000));
+    QCOMPARE(adopter.exitCode(), 0);
+    QCOMPARE(names(QString::fromLocal8Bit(adopter.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts)),
+             QStringList{"usr.dct"});
+    QCOMPARE(readFile(data.filePath("usr.dct")), contentOf("usr.dct"));
 }
 
 YAVO_TEST_GUILESS_MAIN(TestUserDataFolder)
