@@ -139,14 +139,21 @@ QStringList UserDataFolder::adoptOldFiles(const QString &startFolder)
         const QString copy = folder.filePath(QLatin1String(file.name));
         // The journal goes first: a database seen without it may be read as
         // damaged.
+        QStringList companionCopies;
         for (const char *suffix : companionSuffixes) {
             const QString companion = old + QLatin1String(suffix);
             const QString companionCopy = copy + QLatin1String(suffix);
-            if (QFileInfo(companion).isFile() && !QFileInfo::exists(companionCopy))
-                copyInto(companion, companionCopy);
+            if (QFileInfo(companion).isFile() && !QFileInfo::exists(companionCopy)
+                && copyInto(companion, companionCopy))
+                companionCopies << companionCopy;
         }
-        if (!copyInto(old, copy))
+        if (!copyInto(old, copy)) {
+            // Left alone, a journal made here would be played back into the
+            // database a store makes in its place.
+            for (const QString &companionCopy : qAsConst(companionCopies))
+                QFile::remove(companionCopy);
             continue;
+        }
         qCInfo(lcCore).noquote() << "copied" << old << "to" << copy;
         copied.append(copy);
     }

@@ -1,5 +1,6 @@
 #include "core/userdatafolder.h"
 
+#include "filesizelimit.h"
 #include "testmain.h"
 #include "testsandbox.h"
 
@@ -46,6 +47,7 @@ private slots:
     void dataFolderThatCannotBeMade();
     void programsStartedTogether();
     void waitsWhileAnotherProgramAdopts();
+    void failedCopyIsTakenAtTheNextStart();
 };
 
 void TestUserDataFolder::pathsLieInTheDataFolder()
@@ -220,6 +222,31 @@ void TestUserDataFolder::waitsWhileAnotherProgramAdopts()
     QCOMPARE(adopter.exitCode(), 0);
     QCOMPARE(names(QString::fromLocal8Bit(adopter.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts)),
              QStringList{"usr.dct"});
+    QCOMPARE(readFile(data.filePath("usr.dct")), contentOf("usr.dct"));
+}
+
+// A copy that cannot be finished (the disk is full) leaves nothing behind,
+// not even the journal copied for it, and the next start takes what is
+// still missing.
+void TestUserDataFolder::failedCopyIsTakenAtTheNextStart()
+{
+    TestSandbox sandbox;
+    const QByteArray store(64 * 1024, 's');
+    QVERIFY(!sandbox.writeFile("cwd/dat/usrdic.dat", store).isEmpty());
+    QVERIFY(!sandbox.writeFile("cwd/dat/usrdic.dat-journal", "journal").isEmpty());
+    QVERIFY(!sandbox.writeFile("cwd/usr.dct", contentOf("usr.dct")).isEmpty());
+    const QDir data(sandbox.userDataDir());
+    {
+        const FileSizeLimit diskFull(4096);
+        QCOMPARE(names(UserDataFolder::adoptOldFiles(sandbox.currentDir())), QStringList{"usr.dct"});
+    }
+    QCOMPARE(data.entryList(QDir::Files | QDir::Hidden, QDir::Name), QStringList{"usr.dct"});
+
+    QCOMPARE(names(UserDataFolder::adoptOldFiles(sandbox.currentDir())), QStringList{"usrdic.dat"});
+    QCOMPARE(data.entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             (QStringList{"usr.dct", "usrdic.dat", "usrdic.dat-journal"}));
+    QVERIFY(readFile(data.filePath("usrdic.dat")) == store);
+    QCOMPARE(readFile(data.filePath("usrdic.dat-journal")), QByteArray("journal"));
     QCOMPARE(readFile(data.filePath("usr.dct")), contentOf("usr.dct"));
 }
 
