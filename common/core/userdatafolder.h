@@ -21,9 +21,10 @@ public:
 
     // Earlier versions kept these files relative to the folder the program
     // was started from ("dat/history.dat", "dat/usrdic.dat", "usr.dct").
-    // While the data folder holds none of them, those found in startFolder
-    // are copied over; the originals stay where they are. Gives the paths
-    // of the copies made.
+    // Each one found in startFolder that the data folder does not hold yet
+    // is copied over, whole or not at all; the originals stay where they
+    // are, and no file of the data folder is replaced. Programs started
+    // together take turns. Gives the paths of the copies made.
     static QStringList adoptOldFiles(const QString &startFolder);
 };
 

@@ -4,6 +4,7 @@
 #include "app/keyboardexamples.h"
 #include "app/mainwindow.h"
 #include "app/programstarter.h"
+#include "app/scriptconvertdialog.h"
 #include "app/tabwidget.h"
 #include "app/ui_mainwindow.h"
 #include "app/yvansitounicodebatchconverterdialog.h"
@@ -27,6 +28,8 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTextBrowser>
+#include <QTabBar>
 #include <QToolBar>
 
 namespace {
@@ -66,6 +69,8 @@ private Q_SLOTS:
     void convertsTheCurrentDocument_data();
     void convertsTheCurrentDocument();
     void digitsFollowTheSwitchWhenTheConversionStarts();
+    void resultTabsAskBeforeClosing_data();
+    void resultTabsAskBeforeClosing();
     void convertsAFile_data();
     void convertsAFile();
     void folderConverterRunsModally();
@@ -76,6 +81,7 @@ private Q_SLOTS:
     void typingTutorStartsBesideTheProgram_data();
     void typingTutorStartsBesideTheProgram();
     void localizeKannada();
+    void scriptConverterHelpInKannada();
     void dropsOnTheBarsOpenNothing();
     void sidePaneIsBuiltOnFirstUse();
 
@@ -204,6 +210,61 @@ void tst_MainWindowCommands::digitsFollowTheSwitchWhenTheConversionStarts()
         QCOMPARE(SharedSettings::englishNumerals(), ui()->actionEnglishNumerals->isChecked());
         ui()->actionEnglishNumerals->trigger();
     }
+}
+
+// Every command that puts its result into a new tab leaves it marked
+// unsaved: closing the tab asks before the result is lost.
+void tst_MainWindowCommands::resultTabsAskBeforeClosing_data()
+{
+    QTest::addColumn<QString>("command");
+
+    QTest::newRow("ANSI to Unicode from the clipboard") << "actionANSI2UnicodeFromClipboardText";
+    QTest::newRow("ANSI to Unicode from the current document") << "actionANSI2UnicodeFromCurrentDocument";
+    QTest::newRow("script converter") << "actionScriptConvert";
+}
+
+void tst_MainWindowCommands::resultTabsAskBeforeClosing()
+{
+    QFETCH(QString, command);
+    start();
+    UnicodeKaEditor *source = tabs()->editorAtIndex(0);
+    source->setPlainText(NudiDocuments::nudiText());
+    source->document()->setModified(false);
+    QGuiApplication::clipboard()->setText(NudiDocuments::nudiText());
+
+    {
+        ModalAnswerer answerer;
+        if (command == QLatin1String("actionScriptConvert")) {
+            answerer.expectDialog<ScriptConvertDialog>(QString(), [](ScriptConvertDialog *dialog) {
+                static_cast<QDialog *>(dialog)->accept();
+            });
+            answerer.expectMessageBox(QString(), QString(), QMessageBox::Ok);
+        }
+        m_window->findChild<QAction *>(command)->trigger();
+        QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+    }
+    QCOMPARE(tabs()->count(), 2);
+    QCOMPARE(tabs()->currentIndex(), 1);
+    const QString result = lastTabText();
+    QVERIFY(!result.isEmpty());
+    QVERIFY(tabs()->editorAtIndex(1)->document()->isModified());
+    QCOMPARE(tabs()->tabBar()->tabTextColor(1), QColor(Qt::red));
+    QVERIFY(!source->document()->isModified());
+
+    // Cancel keeps the result; No lets it go.
+    for (const QMessageBox::StandardButton answer : {QMessageBox::Cancel, QMessageBox::No}) {
+        ModalAnswerer answerer;
+        answerer.expectMessageBox(QStringLiteral("Save file..."), QStringLiteral("Unsaved changes. Do you want to save?"),
+                                  answer);
+        ui()->actionClose->trigger();
+        QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+        if (answer == QMessageBox::Cancel) {
+            QCOMPARE(tabs()->count(), 2);
+            QCOMPARE(lastTabText(), result);
+        }
+    }
+    QCOMPARE(tabs()->count(), 1);
+    QCOMPARE(tabs()->editorAtIndex(0), source);
 }
 
 void tst_MainWindowCommands::convertsAFile_data()
@@ -431,6 +492,32 @@ void tst_MainWindowCommands::localizeKannada()
     QVERIFY(ui()->actionLocalize_Kannada->isChecked());
     QCOMPARE(ui()->menuFile->title(), QStringLiteral("ಕಡತ (&F)"));
     ui()->actionLocalize_Kannada->trigger();
+}
+
+// The converter's help in the Kannada interface is its translated rich
+// text, shown as text: no markup of the translation file on screen.
+void tst_MainWindowCommands::scriptConverterHelpInKannada()
+{
+    start();
+    tabs()->editorAtIndex(0)->setPlainText(ka);
+    tabs()->editorAtIndex(0)->document()->setModified(false);
+    ui()->actionLocalize_Kannada->trigger();
+    QString help;
+    ModalAnswerer answerer;
+    answerer.expectDialog<ScriptConvertDialog>(QString(), [&help](ScriptConvertDialog *dialog) {
+        help = dialog->findChild<QTextBrowser *>(QStringLiteral("textBrowser"))->toPlainText();
+        dialog->reject();
+    });
+    ui()->actionScriptConvert->trigger();
+    ui()->actionLocalize_Kannada->trigger();
+    QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+
+    QVERIFY2(help.startsWith(QStringLiteral("ಲಿಪಿ ಪರಿವರ್ತಕವು ಒಂದು ಯಾವೋ ಉಪಕರಣ;")), qPrintable(help.left(200)));
+    QVERIFY(help.contains(QStringLiteral("1) ಲಿಪಿ ಪರಿವರ್ತಕವು ಪ್ರಸ್ತುತ ಟ್ಯಾಬ್‌ನ ಪಠ್ಯವನ್ನು ಮೂಲವಾಗಿ ತೆಗೆದುಕೊಳ್ಳುತ್ತದೆ.")));
+    QVERIFY(help.trimmed().endsWith(QStringLiteral("https://www.quenvel.example/yavo")));
+    for (const QString &stray : {QStringLiteral("<"), QStringLiteral(">"), QStringLiteral("Source :"),
+                                 QStringLiteral("Script Converter")})
+        QVERIFY2(!help.contains(stray), qPrintable(stray));
 }
 
 void tst_MainWindowCommands::dropsOnTheBarsOpenNothing()

@@ -287,16 +287,21 @@ void tst_TabWidget::appendedDocumentGoesIntoTheEditorsOwn()
     UnicodeKaEditor *editor = tabs()->editorAtIndex(0);
     QVERIFY(editor->document() != given.data());
     QCOMPARE(editor->toPlainText(), QStringLiteral("ಕನ್ನಡ ಪಠ್ಯ"));
-    QVERIFY(!editor->document()->isModified());
+    // Saved nowhere yet.
+    QVERIFY(editor->document()->isModified());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!given);
     // The editor's spell-check highlighter still works on its document:
     // until the word list is loaded every word is underlined.
     QCoreApplication::processEvents();
     QCOMPARE(editor->document()->firstBlock().layout()->formats().size(), 2);
+    // The tab's mark follows the editor's document, as after a save.
+    editor->document()->setModified(false);
+    QCOMPARE(tabs()->tabBar()->tabTextColor(0), QColor(Qt::black));
     QSignalSpy modified(editor->document(), &QTextDocument::modificationChanged);
     editor->insertPlainText(QStringLiteral("k"));
     QCOMPARE(modified.count(), 1);
+    QCOMPARE(tabs()->tabBar()->tabTextColor(0), QColor(Qt::red));
 }
 
 void tst_TabWidget::noCurrentEditorAsksWithoutBlocking()

@@ -14,9 +14,11 @@
 
 #include "loopbackhttpserver.h"
 #include "modalanswerer.h"
+#include "spellunderlines.h"
 #include "testmain.h"
 #include "testplugins.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QLayout>
 #include <QComboBox>
@@ -53,6 +55,8 @@ private Q_SLOTS:
     void spellCheckAsYouTypeReachesEveryTab();
     void spellCheckDialogIsSharedAndBound();
     void completerCarriesUserWordsAndFollowsTheTab();
+    void completionOfAWordTypedWithAJoiner_data();
+    void completionOfAWordTypedWithAJoiner();
     void documentsOpenedBeforeTheListAreCheckedAgain();
     void damagedUserDictionaryIsShownOnLoad();
     void scriptConversion_data();
@@ -471,6 +475,43 @@ void tst_TabWidgetEditing::completerCarriesUserWordsAndFollowsTheTab()
     emit completer->activated(QStringLiteral("ಮಾತು"));
     QCOMPARE(first->toPlainText(), QStringLiteral("ಮಾತು"));
     QCOMPARE(second->toPlainText(), QStringLiteral("ಪದ"));
+}
+
+void tst_TabWidgetEditing::completionOfAWordTypedWithAJoiner_data()
+{
+    QTest::addColumn<int>("keyboard");
+    QTest::addColumn<QString>("keys");
+
+    QTest::newRow("Phonetic, ZWJ") << 0 << "kArXya";
+    QTest::newRow("KPRao, ZWNJ") << 1 << "kArffy";
+}
+
+// Typed with a joiner, the word is offered as the user's word list has it,
+// and Return puts in exactly that word, which has no spelling underline.
+void tst_TabWidgetEditing::completionOfAWordTypedWithAJoiner()
+{
+    QFETCH(int, keyboard);
+    QFETCH(QString, keys);
+    const QString word = QStringLiteral("ಕಾರ್ಯವನ್ನು");
+    QVERIFY(UserDict().save(word, QStringLiteral("UnicodeWords")));
+    tabs()->slotLoadCompleter();
+    tabs()->slotChangeLanguage(0);
+    tabs()->slotChangeKeyboard(keyboard);
+    UnicodeKaEditor *e = editor();
+    QApplication::setActiveWindow(m_window.data());
+    e->setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.data()));
+
+    QTest::keyClicks(e, keys);
+    QAbstractItemView *popup = e->completer()->popup();
+    QVERIFY(popup->isVisible());
+    QCOMPARE(popup->currentIndex().data().toString(), word);
+    QTest::keyClick(popup, Qt::Key_Return);
+    QCOMPARE(e->toPlainText(), word);
+    QTest::keyClick(e, Qt::Key_Space);
+    QTRY_COMPARE(e->toPlainText(), word + QLatin1Char(' '));
+    QVERIFY(waitForSpellCheck(e->document()));
+    QCOMPARE(spellUnderlines(*e->document()), QStringList());
 }
 
 // The word list comes 300 ms after the start, after the documents named on

@@ -1,11 +1,14 @@
 #include "core/userdatafolder.h"
 
+#include "filesizelimit.h"
 #include "testmain.h"
 #include "testsandbox.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
 
 namespace {
 
@@ -42,6 +45,9 @@ private slots:
     void adoptOldFiles_data();
     void adoptOldFiles();
     void dataFolderThatCannotBeMade();
+    void programsStartedTogether();
+    void waitsWhileAnotherProgramAdopts();
+    void failedCopyIsTakenAtTheNextStart();
 };
 
 void TestUserDataFolder::pathsLieInTheDataFolder()
@@ -83,12 +89,19 @@ void TestUserDataFolder::adoptOldFiles_data()
             << QStringList{"usrdic.dat"};
     QTest::newRow("read-only originals") << allOldFiles << QStringList() << true
                                          << QStringList{"history.dat", "usrdic.dat", "usr.dct"};
-    // Once the data folder holds a file of the user, it is the user's place:
-    // files of another start folder are left alone.
-    QTest::newRow("data folder in use") << allOldFiles << QStringList{"usrdic.dat"} << false
-                                        << QStringList();
+    // Decided file by file: what the data folder holds stays as it is, and
+    // what an earlier start left out (it ended, or another copy of the
+    // program was copying) follows now.
+    QTest::newRow("data folder holds the dictionary") << allOldFiles << QStringList{"usrdic.dat"} << false
+                                                      << QStringList{"history.dat", "usr.dct"};
     QTest::newRow("data folder holds the word file alone") << allOldFiles << QStringList{"usr.dct"}
-                                                           << false << QStringList();
+                                                           << false << QStringList{"history.dat", "usrdic.dat"};
+    QTest::newRow("data folder holds all three") << allOldFiles
+                                                 << QStringList{"history.dat", "usrdic.dat", "usr.dct"}
+                                                 << false << QStringList();
+    QTest::newRow("a journal without its store is left alone")
+            << QStringList{"dat/usrdic.dat", "dat/usrdic.dat-journal"} << QStringList{"usrdic.dat-journal"}
+            << false << QStringList{"usrdic.dat"};
 }
 
 void TestUserDataFolder::adoptOldFiles()
@@ -127,8 +140,52 @@ void TestUserDataFolder::adoptOldFiles()
         if (copied.contains(name))
             QVERIFY(QFile::permissions(copy) & QFileDevice::WriteOwner);
     }
+    // Nothing else is left there: no temporary copy, no lock.
+    QStringList expected = newFiles + copied;
+    for (const QString &old : oldFiles) {
+        const QString name = QFileInfo(old).fileName();
+        if (name.endsWith("-journal") && !copied.isEmpty())
+            expected << name;
+    }
+    expected.removeDuplicates();
+    expected.sort();
+    QCOMPARE(data.entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
     // Only once: the data folder now holds the user's files.
     QCOMPARE(UserDataFolder::adoptOldFiles(start.path()), QStringList());
+}
+
+// Two word processors started together against one data folder: each old
+// file arrives whole, copied by one of them, and nothing else is left.
+void TestUserDataFolder::programsStartedTogether()
+{
+    TestSandbox sandbox;
+    // Large enough that one copy is still under way when the other starts.
+    QByteArray history(48 << 20, Qt::Uninitialized);
+    for (int i = 0; i < history.size(); ++i)
+        history[i] = char(i % 251);
+    QVERIFY(!sandbox.writeFile("cwd/dat/history.dat", history).isEmpty());
+    QVERIFY(!sandbox.writeFile("cwd/usr.dct", contentOf("usr.dct")).isEmpty());
+    const QDir data(sandbox.userDataDir());
+
+    for (int round = 0; round < 3; ++round) {
+        QVERIFY(QDir(data).removeRecursively());
+        QProcess first;
+        QProcess second;
+        for (QProcess *program : {&first, &second})
+            program->start(QStringLiteral(YAVO_ADOPTER), {sandbox.currentDir()});
+        QStringList copies;
+        for (QProcess *program : {&first, &second}) {
+            QVERIFY(program->waitForFinished(120000));
+            QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+            QCOMPARE(program->exitCode(), 0);
+            copies << QString::fromLocal8Bit(program->readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        }
+        copies.sort();
+        QCOMPARE(names(copies), (QStringList{"history.dat", "usr.dct"}));
+        QCOMPARE(data.entryList(QDir::Files | QDir::Hidden, QDir::Name), (QStringList{"history.dat", "usr.dct"}));
+        QVERIFY(readFile(data.filePath("history.dat")) == history);
+        QCOMPARE(readFile(data.filePath("usr.dct")), contentOf("usr.dct"));
+    }
 }
 
 void TestUserDataFolder::dataFolderThatCannotBeMade()
@@ -141,6 +198,56 @@ void TestUserDataFolder::dataFolderThatCannotBeMade()
     QCOMPARE(UserDataFolder::adoptOldFiles(sandbox.currentDir()), QStringList());
     QCOMPARE(readFile(QDir(sandbox.currentDir()).filePath("usr.dct")), QByteArray("words"));
     QVERIFY(QFileInfo(sandbox.userDataDir()).isFile());
+}
+
+// The data folder's lock held by a running program: the files come only
+// once it lets go, and then whole.
+void TestUserDataFolder::waitsWhileAnotherProgramAdopts()
+{
+    TestSandbox sandbox;
+    QVERIFY(!sandbox.writeFile("cwd/usr.dct", contentOf("usr.dct")).isEmpty());
+    const QDir data(sandbox.userDataDir());
+    QVERIFY(QDir().mkpath(data.path()));
+    QLockFile other(data.filePath(".adoption.lock"));
+    QVERIFY(other.tryLock(0));
+
+    QProcess adopter;
+    adopter.start(QStringLiteral(YAVO_ADOPTER), {sandbox.currentDir()});
+    QVERIFY(adopter.waitForStarted());
+    QVERIFY(!adopter.waitForFinished(500));
+    QVERIFY(!QFileInfo::exists(data.filePath("usr.dct")));
+
+    other.unlock();
+    QVERIFY(adopter.waitForFinished(120000));
+    QCOMPARE(adopter.exitCode(), 0);
+    QCOMPARE(names(QString::fromLocal8Bit(adopter.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts)),
+             QStringList{"usr.dct"});
+    QCOMPARE(readFile(data.filePath("usr.dct")), contentOf("usr.dct"));
+}
+
+// A copy that cannot be finished (the disk is full) leaves nothing behind,
+// not even the journal copied for it, and the next start takes what is
+// still missing.
+void TestUserDataFolder::failedCopyIsTakenAtTheNextStart()
+{
+    TestSandbox sandbox;
+    const QByteArray store(64 * 1024, 's');
+    QVERIFY(!sandbox.writeFile("cwd/dat/usrdic.dat", store).isEmpty());
+    QVERIFY(!sandbox.writeFile("cwd/dat/usrdic.dat-journal", "journal").isEmpty());
+    QVERIFY(!sandbox.writeFile("cwd/usr.dct", contentOf("usr.dct")).isEmpty());
+    const QDir data(sandbox.userDataDir());
+    {
+        const FileSizeLimit diskFull(4096);
+        QCOMPARE(names(UserDataFolder::adoptOldFiles(sandbox.currentDir())), QStringList{"usr.dct"});
+    }
+    QCOMPARE(data.entryList(QDir::Files | QDir::Hidden, QDir::Name), QStringList{"usr.dct"});
+
+    QCOMPARE(names(UserDataFolder::adoptOldFiles(sandbox.currentDir())), QStringList{"usrdic.dat"});
+    QCOMPARE(data.entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             (QStringList{"usr.dct", "usrdic.dat", "usrdic.dat-journal"}));
+    QVERIFY(readFile(data.filePath("usrdic.dat")) == store);
+    QCOMPARE(readFile(data.filePath("usrdic.dat-journal")), QByteArray("journal"));
+    QCOMPARE(readFile(data.filePath("usr.dct")), contentOf("usr.dct"));
 }
 
 YAVO_TEST_GUILESS_MAIN(TestUserDataFolder)

@@ -7,6 +7,7 @@
 
 #include "hexcodes.h"
 #include "modalanswerer.h"
+#include "spellunderlines.h"
 #include "testmain.h"
 #include "textselection.h"
 
@@ -30,6 +31,8 @@ private slots:
     void completionPopup_data();
     void completionPopup();
     void onlyTheFocusedEditorTakesACompletion();
+    void completionInsertsTheOfferedWord_data();
+    void completionInsertsTheOfferedWord();
     void contextMenuEntries_data();
     void contextMenuEntries();
     void addsToTheDictionary_data();
@@ -202,6 +205,51 @@ void TestUnicodeKaEditorWords::completionPopup()
     QCOMPARE(e.editor.document()->blockCount(), 1);
     if (!current.isEmpty())
         QCOMPARE(hexCodes(popup->currentIndex().data().toString()), hexCodes(current));
+}
+
+void TestUnicodeKaEditorWords::completionInsertsTheOfferedWord_data()
+{
+    QTest::addColumn<int>("keyboard");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QStringList>("words");   // added to the word list
+    QTest::addColumn<QString>("offered");
+
+    const QString listForm = kannada("kAryavannu");
+    QTest::newRow("joiner typed with Phonetic") << 0 << "kArXya" << QStringList{listForm} << listForm;
+    QTest::newRow("non-joiner typed with KPRao") << 1 << "kArffy" << QStringList{listForm} << listForm;
+    const QString joinedForm = kannada("kArXyakrama");
+    QTest::newRow("the list's own form with the joiner") << 0 << "kArXya" << QStringList{listForm, joinedForm}
+                                                         << joinedForm;
+}
+
+// A word typed with the joiners a layout makes is offered as the word list
+// spells it, and Return puts in exactly the word offered, which then has no
+// spelling underline.
+void TestUnicodeKaEditorWords::completionInsertsTheOfferedWord()
+{
+    QFETCH(int, keyboard);
+    QFETCH(QString, keys);
+    QFETCH(QStringList, words);
+    QFETCH(QString, offered);
+
+    Editor e(0);
+    e.editor.setKeyboard(keyboard);
+    e.focus();
+    e.utils.addWords(words);
+    // As the tab widget has it.
+    QVERIFY(connect(e.utils.completer(), SIGNAL(activated(QString)), &e.editor, SLOT(insertCompletion(QString))));
+    QTest::keyClicks(&e.editor, keys);
+    QAbstractItemView *popup = e.utils.completer()->popup();
+    QVERIFY(popup->isVisible());
+    QCOMPARE(hexCodes(popup->currentIndex().data().toString()), hexCodes(offered));
+
+    QTest::keyClick(popup, Qt::Key_Return);
+    QVERIFY(!popup->isVisible());
+    QCOMPARE(hexCodes(e.editor.toPlainText()), hexCodes(offered));
+    QCOMPARE(e.editor.textCursor().position(), offered.size());
+    QTest::keyClick(&e.editor, Qt::Key_Space);
+    QVERIFY(waitForSpellCheck(e.editor.document()));
+    QCOMPARE(spellUnderlines(*e.editor.document()), QStringList());
 }
 
 // One completer serves every editor; a choice goes to the focused one.

@@ -325,7 +325,14 @@ void TabWidget::appendDocument(QTextDocument *doc)
     fillEditor(editor, *doc);
     doc->deleteLater();
     editor->setFontFamily(m_comboFont->currentText());
-    editor->document()->setModified(false);
+    keepAsUnsavedResult(editor);
+}
+
+// What a command made (a conversion) is saved nowhere yet: its tab is marked
+// modified, so that closing it or the program asks first.
+void TabWidget::keepAsUnsavedResult(UnicodeKaEditor *editor)
+{
+    editor->document()->setModified(true);
 }
 
 void TabWidget::slotOpen()

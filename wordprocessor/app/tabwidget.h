@@ -230,6 +230,9 @@ private:
     // Hands a document read or made apart to the editor, with the tab's
     // modified mark and the status bar following it.
     void adoptInto(UnicodeKaEditor *editor, QTextDocument *document);
+    // Every tab that holds what a command made rather than a file goes
+    // through here once it is filled.
+    void keepAsUnsavedResult(UnicodeKaEditor *editor);
     void watch(const QString &path);
     // Asks whether to keep the text of a document whose file is gone.
     void keepOrCloseDeleted(const QString &path, const QPointer<UnicodeKaEditor> &editor);

@@ -481,7 +481,7 @@ void TabWidget::slotActionScriptConverter()
     QScopedPointer<QTextDocument> converted(convertedDocument(text, target));
     if (editor) {
         adoptInto(editor, converted.take());
-        editor->document()->setModified(true);
+        keepAsUnsavedResult(editor);
     }
     setProgressBarVisibility(false);
     slotChangeLanguage(target);

@@ -1,5 +1,6 @@
 #include "editor/highlighter.h"
 
+#include "core/indicchars.h"
 #include "editor/unicodekaeditor.h"
 #include "utils/utils.h"
 
@@ -58,10 +59,13 @@ int movedPosition(int position, int from, int removed, int added)
     return from;
 }
 
-// A word character, as \w and \b of a regular expression count it.
+// A word character, as \w and \b of a regular expression count it, and the
+// joiners the layouts write inside a word (ಕಾರ್‍ಯ): a word of the list
+// spelt with one is one word, not two halves each misspelt.
 bool isWordCharacter(QChar c)
 {
-    return c.isLetterOrNumber() || c.isMark() || c == QLatin1Char('_');
+    return c.isLetterOrNumber() || c.isMark() || c == QLatin1Char('_')
+            || c.unicode() == IndicChars::zeroWidthNonJoiner || c.unicode() == IndicChars::zeroWidthJoiner;
 }
 
 // What a word is made of: word characters, the comma, the caret and the

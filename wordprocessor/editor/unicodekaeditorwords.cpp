@@ -32,6 +32,20 @@ bool continuesWord(QChar c)
     return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u > 0x7F && c.isLetter());
 }
 
+// The word as the word list spells it: the layouts write joiners and other
+// invisible characters (ಕಾರ್‍ಯ typed for ಕಾರ್ಯ) that the list's forms do
+// without.
+QString withoutInvisibles(const QString &word)
+{
+    QString bare;
+    bare.reserve(word.size());
+    for (const QChar c : word) {
+        if (c.category() != QChar::Other_Format)
+            bare += c;
+    }
+    return bare;
+}
+
 } // namespace
 
 void UnicodeKaEditor::setCompleter(QCompleter *completer)
@@ -66,15 +80,22 @@ void UnicodeKaEditor::handleCompleterKey()
         popup->hide();
         return;
     }
-    const QString prefix = textUnderCursor();
-    if (prefix.size() < m_autoCompletePrefixLength) {
+    const QString typed = textUnderCursor();
+    const QString bare = withoutInvisibles(typed);
+    if (bare.size() < m_autoCompletePrefixLength) {
         popup->hide();
         return;
     }
-    if (prefix != m_completer->completionPrefix()) {
-        m_completer->setCompletionPrefix(prefix);
-        const QModelIndex first = m_completer->completionModel()->index(0, 0);
-        if (first.data(Qt::DisplayRole).toString() == prefix) {
+    if (typed != m_completer->completionPrefix() && bare != m_completer->completionPrefix()) {
+        // The word as typed first, so that a form the list holds with its
+        // joiner is found; then as the list spells it.
+        m_completer->setCompletionPrefix(typed);
+        QModelIndex first = m_completer->completionModel()->index(0, 0);
+        if (!first.isValid() && bare != typed) {
+            m_completer->setCompletionPrefix(bare);
+            first = m_completer->completionModel()->index(0, 0);
+        }
+        if (withoutInvisibles(first.data(Qt::DisplayRole).toString()) == bare) {
             // The word is complete already.
             popup->hide();
             return;
