@@ -9,6 +9,8 @@
 #include <QStandardPaths>
 #include <QTextDocument>
 
+#include <algorithm>
+
 Q_DECLARE_METATYPE(QMarginsF)
 
 // The PDF printer of the word processor: its files carry the typed text and
@@ -71,7 +73,22 @@ static QString pdfText(const QString &pdf)
             poppler(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf,
                                                   QStringLiteral("-")}));
     const QString pageNumber = QStringLiteral("\n\n1\n\n\f");
-    return text.endsWith(pageNumber) ? text.left(text.size() - pageNumber.size()) : QStringLiteral("no page number in: ") + text;
+    if (!text.endsWith(pageNumber))
+        return QStringLiteral("no page number in: ") + text;
+    return text.left(text.size() - pageNumber.size());
+}
+
+// What pdfinfo says of a file, but for when it was written and its size.
+static QByteArrayList pdfInfo(const QString &pdf)
+{
+    QByteArrayList lines = poppler(QStringLiteral("pdfinfo"), {pdf}).split('\n');
+    lines.erase(std::remove_if(lines.begin(), lines.end(),
+                               [](const QByteArray &line) {
+                                   return line.startsWith("CreationDate") || line.startsWith("ModDate")
+                                           || line.startsWith("File size");
+                               }),
+                lines.end());
+    return lines;
 }
 
 static void configure(QPrinter &printer, const QString &file, bool landscape, const QMarginsF &margins)
@@ -123,8 +140,10 @@ void tst_PdfTextPrinter::pagesAreQtsOwn_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<bool>("landscape");
     QTest::addColumn<QMarginsF>("margins");
-    QTest::newRow("screen resolution, portrait") << int(QPrinter::ScreenResolution) << false << QMarginsF(15, 15, 0, 0);
-    QTest::newRow("high resolution, landscape") << int(QPrinter::HighResolution) << true << QMarginsF(60, 40, 30, 75);
+    QTest::newRow("screen resolution, portrait")
+            << int(QPrinter::ScreenResolution) << false << QMarginsF(15, 15, 0, 0);
+    QTest::newRow("high resolution, landscape")
+            << int(QPrinter::HighResolution) << true << QMarginsF(60, 40, 30, 75);
 }
 
 // Only text is added: the pages, fonts, pictures and links, the page size,
@@ -145,25 +164,19 @@ void tst_PdfTextPrinter::pagesAreQtsOwn()
     QCOMPARE(ours.resolution(), plain.resolution());
 
     const QStringList files = {path(QStringLiteral("qt.pdf")), path(QStringLiteral("ours.pdf"))};
-    QStringList infoLines[2];
-    for (int i = 0; i < 2; ++i) {
-        for (const QByteArray &line : poppler(QStringLiteral("pdfinfo"), {files.at(i)}).split('\n')) {
-            if (!line.startsWith("CreationDate") && !line.startsWith("ModDate") && !line.startsWith("File size"))
-                infoLines[i].append(QString::fromUtf8(line));
-        }
-    }
-    QVERIFY2(!infoLines[0].contains(QStringLiteral("Pages:           1")), qPrintable(infoLines[0].join('\n')));
-    QCOMPARE(infoLines[1], infoLines[0]);
+    const QByteArrayList info = pdfInfo(files.at(0));
+    QVERIFY2(!info.contains("Pages:           1"), info.join('\n').constData());
+    QCOMPARE(pdfInfo(files.at(1)), info);
     QCOMPARE(poppler(QStringLiteral("pdffonts"), {files.at(1)}), poppler(QStringLiteral("pdffonts"), {files.at(0)}));
     QCOMPARE(poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), files.at(1)}),
              poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), files.at(0)}));
     QCOMPARE(linkTargets(files.at(1)),
              QStringList({QStringLiteral("https://example.org/a"), QStringLiteral("https://example.org/b")}));
     QCOMPARE(linkTargets(files.at(0)), linkTargets(files.at(1)));
-    const QByteArray qtPages = poppler(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("50"), files.at(0)});
+    const QStringList render = {QStringLiteral("-r"), QStringLiteral("50")};
+    const QByteArray qtPages = poppler(QStringLiteral("pdftoppm"), render + files.mid(0, 1));
     QVERIFY(!qtPages.isEmpty());
-    QVERIFY2(poppler(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("50"), files.at(1)}) == qtPages,
-             "the pages are drawn differently");
+    QVERIFY2(poppler(QStringLiteral("pdftoppm"), render + files.mid(1)) == qtPages, "the pages are drawn differently");
 }
 
 void tst_PdfTextPrinter::textIsTheItemsCharacters_data()
@@ -189,7 +202,8 @@ void tst_PdfTextPrinter::textIsTheItemsCharacters()
 }
 
 // A printer used again after its settings changed writes the next file with
-// them, and with its text.
+// them, and with its text; also when Qt made itself a new engine for them
+// (a new PDF version does).
 void tst_PdfTextPrinter::laterSettingsReachTheNextFile()
 {
     QTextDocument document;
@@ -199,14 +213,18 @@ void tst_PdfTextPrinter::laterSettingsReachTheNextFile()
     document.print(&printer);
     printer.setOutputFileName(path(QStringLiteral("second.pdf")));
     printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
     document.print(&printer);
 
-    for (const QString &name : {QStringLiteral("first.pdf"), QStringLiteral("second.pdf")}) {
+    for (const QString &name : {QStringLiteral("first.pdf"), QStringLiteral("second.pdf")})
         QCOMPARE(pdfText(path(name)), document.toPlainText());
-    }
     const QString info = QString::fromUtf8(poppler(QStringLiteral("pdfinfo"), {path(QStringLiteral("second.pdf"))}));
-    const QRegularExpressionMatch size = QRegularExpression(QStringLiteral("Page size: *([0-9.]+) x ([0-9.]+)")).match(info);
+    const QRegularExpressionMatch size =
+            QRegularExpression(QStringLiteral("Page size: *([0-9.]+) x ([0-9.]+)")).match(info);
     QVERIFY2(size.hasMatch() && size.captured(1).toDouble() > size.captured(2).toDouble(), qPrintable(info));
+    QFile second(path(QStringLiteral("second.pdf")));
+    QVERIFY(second.open(QIODevice::ReadOnly));
+    QVERIFY2(second.readAll().contains("pdfaid:part"), "the second file is no PDF/A");
 }
 
 YAVO_TEST_MAIN(tst_PdfTextPrinter)

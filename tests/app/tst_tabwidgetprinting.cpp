@@ -188,11 +188,12 @@ void tst_TabWidgetPrinting::printToFile(const QString &how, const QString &path)
         expectExport(answerer, path, false, true);
         tabs()->slotExportToPdf();
     } else if (how == QLatin1String("print")) {
-        answerer.expectDialog<QPrintDialog>(QString(), [path](QPrintDialog *dialog) { choosePrintToFile(dialog, path); });
+        answerer.expectDialog<QPrintDialog>(QString(),
+                                            [path](QPrintDialog *dialog) { choosePrintToFile(dialog, path); });
         tabs()->slotPrint();
     } else {
         // The preview's Print button asks where to print, as Print does, and
-        // prints on the preview's own printer.
+        // prints on the printer the preview was drawn for.
         answerer.expectDialog<QPrintPreviewDialog>(QString(), [path](QPrintPreviewDialog *dialog) {
             const QList<QAction *> actions = dialog->findChildren<QAction *>();
             const auto print = std::find_if(actions.cbegin(), actions.cend(), [](const QAction *action) {
