@@ -185,6 +185,8 @@ void tst_PdfTextPrinter::textIsTheItemsCharacters_data()
     // Characters beyond the first plane are two UTF-16 units in the text.
     QTest::newRow("outside the first plane") << QStringLiteral("ಕನ್ನಡ 𝐀𝐁 end");
     QTest::newRow("characters PDF strings escape") << QStringLiteral("(a) \\b <c> ಶ್ರೀ");
+    // One line drawn in several fonts: each font's run has its own characters.
+    QTest::newRow("scripts mixed in a line") << QStringLiteral("ಕನ್ನಡ हिन्दी plain తెలుగు ক্ষ");
     QTest::newRow("joiners kept") << QStringLiteral("ಕ್‍ಷ ಕ್‌ಷ");
 }
 
