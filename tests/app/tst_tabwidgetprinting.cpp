@@ -9,6 +9,7 @@
 #include "testmain.h"
 #include "urlopenrecorder.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QDialogButtonBox>
@@ -42,6 +43,8 @@ private Q_SLOTS:
     void bareNameGoesBesideTheDocument();
     void printedPagesCarryNoSpellingUnderline_data();
     void printedPagesCarryNoSpellingUnderline();
+    void pdfTextIsAsTyped_data();
+    void pdfTextIsAsTyped();
     void pdfOrientation_data();
     void pdfOrientation();
     void pdfMarginsAreScreenPixels();
@@ -169,6 +172,15 @@ void tst_TabWidgetPrinting::bareNameGoesBesideTheDocument()
     QVERIFY(!QFile::exists(QDir::current().filePath(QStringLiteral("bare.pdf"))));
 }
 
+// Print to File, the last of the print dialog's printers, into the path.
+static void choosePrintToFile(QPrintDialog *dialog, const QString &path)
+{
+    auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+    printers->setCurrentIndex(printers->count() - 1);
+    dialog->findChild<QLineEdit *>(QStringLiteral("filename"))->setText(path);
+    QMetaObject::invokeMethod(dialog, "accept");
+}
+
 void tst_TabWidgetPrinting::printToFile(const QString &how, const QString &path)
 {
     ModalAnswerer answerer;
@@ -176,23 +188,93 @@ void tst_TabWidgetPrinting::printToFile(const QString &how, const QString &path)
         expectExport(answerer, path, false, true);
         tabs()->slotExportToPdf();
     } else if (how == QLatin1String("print")) {
-        answerer.expectDialog<QPrintDialog>(QString(), [path](QPrintDialog *dialog) {
-            auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
-            printers->setCurrentIndex(printers->count() - 1);
-            dialog->findChild<QLineEdit *>(QStringLiteral("filename"))->setText(path);
-            QMetaObject::invokeMethod(dialog, "accept");
-        });
+        answerer.expectDialog<QPrintDialog>(QString(),
+                                            [path](QPrintDialog *dialog) { choosePrintToFile(dialog, path); });
         tabs()->slotPrint();
     } else {
+        // The preview's Print button asks where to print, as Print does, and
+        // prints on the printer the preview was drawn for.
         answerer.expectDialog<QPrintPreviewDialog>(QString(), [path](QPrintPreviewDialog *dialog) {
-            QPrinter printer(QPrinter::ScreenResolution);
-            printer.setOutputFileName(path);
-            emit dialog->paintRequested(&printer);
-            dialog->reject();
+            const QList<QAction *> actions = dialog->findChildren<QAction *>();
+            const auto print = std::find_if(actions.cbegin(), actions.cend(), [](const QAction *action) {
+                return action->text() == QLatin1String("Print");
+            });
+            ModalAnswerer printing;
+            printing.expectDialog<QPrintDialog>(QString(),
+                                                [path](QPrintDialog *dialog) { choosePrintToFile(dialog, path); });
+            if (print != actions.cend())
+                (*print)->trigger();
+            if (dialog->isVisible())
+                dialog->reject();
+            QVERIFY2(printing.isDone(), qPrintable(printing.failure() + printing.seen().join('\n')));
         });
         tabs()->slotPrintPreview();
     }
     QVERIFY2(answerer.isDone(), qPrintable(answerer.failure() + answerer.seen().join('\n')));
+}
+
+// Words whose glyphs are not their characters one by one: conjuncts, and
+// vowel signs drawn before (or around) their consonants.
+static const struct
+{
+    const char *script;
+    const char *words;
+} conjunctWords[] = {
+        {"Kannada", "ನಮಸ್ಕಾರ ಕನ್ನಡ ಶ್ರೀ ಕ್ಷೇತ್ರ ಸ್ತ್ರೀ"},
+        {"Devanagari", "हिन्दी किताब क्षत्रिय द्वार श्रृंखला"},
+        {"Telugu", "తెలుగు శ్రీనివాస క్షేత్రం స్త్రీ"},
+        {"Tamil", "தமிழ் கொண்டு கைகள் க்ஷேத்திரம் ஸ்ரீ"},
+        {"Bengali", "বাংলা ক্ষত্রিয় স্ত্রী কিতাব গোলাপ"},
+        {"Malayalam", "മലയാളം ക്ഷേത്രം ശ്രീ കൊണ്ട് സ്ത്രീ"},
+        {"Gujarati", "ગુજરાતી ક્ષત્રિય શ્રી કિતાબ"},
+        {"Odia", "ଓଡ଼ିଆ କ୍ଷେତ୍ର ଶ୍ରୀ କୋଣାର୍କ"},
+        {"Gurmukhi", "ਪੰਜਾਬੀ ਕਿਤਾਬ ਸ੍ਰੀ ਪ੍ਰੇਮ"},
+};
+
+// The text of a PDF as poppler extracts it, one line per line of text.
+static QStringList pdfText(const QString &pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf,
+                                                QStringLiteral("-")});
+    if (!process.waitForFinished(20000))
+        return {QStringLiteral("pdftotext did not finish")};
+    QStringList lines;
+    for (const QString &line : QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        const QString text = line.trimmed().remove(QLatin1Char('\f'));
+        if (!text.isEmpty())
+            lines.append(text);
+    }
+    return lines;
+}
+
+void tst_TabWidgetPrinting::pdfTextIsAsTyped_data()
+{
+    printedPagesCarryNoSpellingUnderline_data();
+}
+
+// What a PDF reader searches, copies and reads aloud is the typed text, not
+// whatever characters the glyphs on the page happen to map to.
+void tst_TabWidgetPrinting::pdfTextIsAsTyped()
+{
+    QFETCH(QString, how);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QStringList typed;
+    for (const auto &row : conjunctWords)
+        typed.append(QString::fromUtf8(row.words));
+    tabs()->currentEditor()->setPlainText(typed.join(QLatin1Char('\n')));
+
+    const QString path = m_sandbox->root() + QStringLiteral("/words.pdf");
+    printToFile(how, path);
+    const QStringList lines = pdfText(path);
+    for (int i = 0; i < typed.size(); ++i) {
+        QVERIFY2(lines.value(i) == typed.at(i),
+                 qPrintable(QStringLiteral("%1: \"%2\" came back as \"%3\"")
+                                    .arg(QLatin1String(conjunctWords[i].script), typed.at(i), lines.value(i))));
+    }
+    // Then the page number that a printed document carries.
+    QCOMPARE(lines.mid(typed.size()), QStringList(QStringLiteral("1")));
 }
 
 void tst_TabWidgetPrinting::printedPagesCarryNoSpellingUnderline_data()

@@ -2,6 +2,7 @@
 #include "app/tabwidget.h"
 
 #include "app/openpdfdialog.h"
+#include "app/pdftextprinter.h"
 #include "app/printersettingsdialog.h"
 
 #include "editor/unicodekaeditor.h"
@@ -22,7 +23,8 @@ void TabWidget::slotPrint()
     UnicodeKaEditor *editor = m_currentEditor;
     if (!editor)
         return;
-    QPrinter printer(QPrinter::HighResolution);
+    // Print to File writes a PDF: it keeps the text as typed.
+    PdfTextPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted && m_currentEditor == editor)
         editor->slotPrint(&printer);
@@ -33,7 +35,9 @@ void TabWidget::slotPrintPreview()
     UnicodeKaEditor *editor = m_currentEditor;
     if (!editor)
         return;
-    QPrintPreviewDialog preview(this);
+    // The preview's own printer would write a PDF without the typed text.
+    PdfTextPrinter printer;
+    QPrintPreviewDialog preview(&printer, this);
     connect(&preview, SIGNAL(paintRequested(QPrinter*)), editor, SLOT(slotPrint(QPrinter*)));
     preview.exec();
 }
@@ -51,7 +55,7 @@ void TabWidget::slotExportToPdf()
     const QPointer<UnicodeKaEditor> editor = m_currentEditor;
     if (!editor)
         return;
-    QPrinter printer(QPrinter::ScreenResolution);
+    PdfTextPrinter printer(QPrinter::ScreenResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
 
     PrinterSettingsDialog settings;
