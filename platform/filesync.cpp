@@ -7,6 +7,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <csignal>
 #include <sys/resource.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -103,6 +104,14 @@ QString writeErrorText(QIODevice *device)
         return file->errorString();
     const QString refusal = systemRefusal(*file);
     return refusal.isEmpty() ? file->errorString() : refusal;
+}
+
+void ignoreFileSizeLimitSignal()
+{
+    struct sigaction ignore = {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    ::sigaction(SIGXFSZ, &ignore, nullptr);
 }
 
 } // namespace Platform

@@ -26,6 +26,12 @@ bool commitSaveFile(QSaveFile &file, QString *error = nullptr);
 // state of the file's folder, names it.
 QString writeErrorText(QIODevice *device);
 
+// A write past the user's file-size limit (ulimit -f) then fails with
+// EFBIG, which a save reports as "File too large", instead of ending the
+// program (SIGXFSZ) with every unsaved edit. Each program calls it first
+// thing in main.
+void ignoreFileSizeLimitSignal();
+
 } // namespace Platform
 
 #endif

@@ -107,45 +107,51 @@ bool SingleInstance::sendMessage(const QString &message, int timeout)
 {
     if (quint32(message.size()) * 2 > maxMessageBytes)
         return false;
-    QDeadlineTimer deadline(timeout);
-    QLocalSocket socket;
-    for (;;) {
-        socket.connectToServer(m_serverName);
-        if (socket.waitForConnected(int(qMax<qint64>(0, deadline.remainingTime()))))
-            break;
-        if (deadline.hasExpired())
-            return false;
-        QThread::msleep(quint64(qMin<qint64>(retryInterval, deadline.remainingTime())));
-        if (deadline.hasExpired())
-            return false;
-    }
     QByteArray packet;
     QDataStream out(&packet, QIODevice::WriteOnly);
     out << message;
-    socket.write(packet);
-    if (!socket.waitForBytesWritten(int(qMax<qint64>(0, deadline.remainingTime()))))
-        return false;
-    while (socket.bytesAvailable() < 1) {
-        if (!socket.waitForReadyRead(int(qMax<qint64>(0, deadline.remainingTime()))))
+    const QDeadlineTimer deadline(timeout);
+    const auto remaining = [&deadline] { return int(qMax<qint64>(0, deadline.remainingTime())); };
+    for (;;) {
+        QLocalSocket socket;
+        socket.connectToServer(m_serverName);
+        if (socket.waitForConnected(remaining())) {
+            socket.write(packet);
+            socket.waitForBytesWritten(remaining());
+            while (socket.bytesAvailable() < 1 && socket.waitForReadyRead(remaining())) {
+            }
+            char answer = 0;
+            if (socket.getChar(&answer))
+                return answer == receivedAnswer;
+            // Closed unheard: the running copy was busy with other
+            // connections (it lets idle ones go after a few seconds).
+        }
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(quint64(qMin(retryInterval, remaining())));
+        if (deadline.hasExpired())
             return false;
     }
-    char answer = 0;
-    return socket.getChar(&answer) && answer == receivedAnswer;
 }
 
 void SingleInstance::onNewConnection()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        if (m_connections >= maxConnections) {
-            drop(socket);
-            continue;
-        }
-        ++m_connections;
-        connect(socket, &QObject::destroyed, this, [this] { --m_connections; });
+        // A starting copy writes its message as soon as it is connected, so
+        // the newest connection is the one most likely to be one: the
+        // oldest makes room for it.
+        if (m_connections.size() >= maxConnections)
+            drop(m_connections.constFirst());
+        m_connections.append(socket);
+        connect(socket, &QLocalSocket::disconnected, this, [this, socket] { drop(socket); });
         // Whatever a sender writes beyond a message is never read.
         socket->setReadBufferSize(lengthBytes + maxMessageBytes + 1);
-        QTimer::singleShot(connectionDeadline, socket, [this, socket] { drop(socket); });
+        // The deadline goes with its connection: thousands of connections
+        // opened and closed leave no timers behind.
+        auto *deadline = new QTimer(socket);
+        deadline->setSingleShot(true);
+        connect(deadline, &QTimer::timeout, this, [this, socket] { drop(socket); });
+        deadline->start(connectionDeadline);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readMessage(socket); });
         readMessage(socket);
     }
@@ -153,6 +159,9 @@ void SingleInstance::onNewConnection()
 
 void SingleInstance::drop(QLocalSocket *socket)
 {
+    if (!m_connections.removeOne(socket))
+        return; // dropped already
+    disconnect(socket, nullptr, this, nullptr);
     socket->abort();
     socket->deleteLater();
 }

@@ -1,6 +1,7 @@
 #ifndef YAVO_SINGLEINSTANCE_H
 #define YAVO_SINGLEINSTANCE_H
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -55,7 +56,8 @@ private:
     QLocalServer *m_server = nullptr;
     bool m_checked = false;
     bool m_running = false;
-    int m_connections = 0;
+    // The connections being served, oldest first.
+    QList<QLocalSocket *> m_connections;
 };
 
 } // namespace Platform

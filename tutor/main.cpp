@@ -1,11 +1,14 @@
 #include "tutor/tutorapplication.h"
 #include "tutor/yvtypingtutorwidget.h"
 
+#include "platform/filesync.h"
+
 #include <QApplication>
 #include <QStyleFactory>
 
 int main(int argc, char *argv[])
 {
+    Platform::ignoreFileSizeLimitSignal();
     // Asks Qt for its software OpenGL where Qt reads this (Windows); other
     // systems get the software scene graph when OpenGL is missing or runs
     // on the processor.

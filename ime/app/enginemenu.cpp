@@ -2,6 +2,8 @@
 
 #include <QAction>
 
+#include <algorithm>
+
 using Platform::InputMethodMenuEntry;
 using Platform::KeyboardBackend;
 
@@ -75,8 +77,8 @@ void EngineMenu::publish()
         entry.id = QString::number(i);
         entry.label = item.label;
         entry.kind = item.kind;
+        entry.enabled = isEnabled(item);
         if (item.kind == InputMethodMenuEntry::Submenu) {
-            entry.enabled = !item.menuAction || item.menuAction->isEnabled();
             for (int j = 0; j < item.actions.size(); ++j) {
                 const QAction *action = item.actions.at(j);
                 if (!action->isVisible())
@@ -86,29 +88,50 @@ void EngineMenu::publish()
                 choice.label = plainLabel(action->text());
                 choice.kind = InputMethodMenuEntry::Choice;
                 choice.checked = action->isChecked();
-                choice.enabled = entry.enabled && action->isEnabled();
+                choice.enabled = isEnabled(item, action);
                 entry.entries.append(choice);
             }
         } else {
-            const QAction *action = item.actions.constFirst();
-            entry.checked = action->isChecked();
-            entry.enabled = action->isEnabled();
+            entry.checked = item.actions.constFirst()->isChecked();
         }
         entries.append(entry);
     }
     m_backend->setMenu(entries);
 }
 
+// A submenu is offered while one of its choices is, and a choice while its
+// submenu's menu action (where there is one) and its own action are.
+bool EngineMenu::isEnabled(const Item &item, const QAction *action) const
+{
+    if (item.kind != InputMethodMenuEntry::Submenu)
+        return item.actions.constFirst()->isEnabled();
+    if (item.menuAction && !item.menuAction->isEnabled())
+        return false;
+    if (action)
+        return action->isVisible() && action->isEnabled();
+    return std::any_of(item.actions.cbegin(), item.actions.cend(),
+                       [&](const QAction *choice) { return isEnabled(item, choice); });
+}
+
 QAction *EngineMenu::actionOf(const QString &id) const
 {
     const QStringList parts = id.split(QLatin1Char('.'));
     bool ok = false;
-    const int item = parts.value(0).toInt(&ok);
-    if (!ok || item < 0 || item >= m_items.size())
+    const int index = parts.value(0).toInt(&ok);
+    if (!ok || index < 0 || index >= m_items.size())
         return nullptr;
-    const QList<QAction *> &actions = m_items.at(item).actions;
-    const int action = parts.size() == 2 ? parts.at(1).toInt(&ok) : 0;
-    return ok && action >= 0 && action < actions.size() ? actions.at(action) : nullptr;
+    const Item &item = m_items.at(index);
+    // A submenu is chosen through its choices only.
+    const bool submenu = item.kind == InputMethodMenuEntry::Submenu;
+    if (parts.size() != (submenu ? 2 : 1))
+        return nullptr;
+    const int choice = submenu ? parts.at(1).toInt(&ok) : 0;
+    if (!ok || choice < 0 || choice >= item.actions.size())
+        return nullptr;
+    QAction *action = item.actions.at(choice);
+    // A panel that honours the entry's state never sends an activation of
+    // a greyed entry; a direct call or another panel can.
+    return isEnabled(item, action) ? action : nullptr;
 }
 
 void EngineMenu::availabilityChanged()

@@ -40,6 +40,8 @@ private:
 
     void watch(QAction *action);
     void publish();
+    bool isEnabled(const Item &item, const QAction *action = nullptr) const;
+    // The enabled action of the entry; null for an unknown or greyed one.
     QAction *actionOf(const QString &id) const;
 
     Platform::KeyboardBackend *m_backend;

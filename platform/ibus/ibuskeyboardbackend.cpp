@@ -8,6 +8,8 @@
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
+#include <QList>
+#include <QPair>
 #include <QSet>
 #include <QVector>
 
@@ -18,6 +20,8 @@ namespace Platform {
 namespace {
 
 constexpr char enginePathPrefix[] = "/org/freedesktop/IBus/Engine/Yavo/";
+// Qt windows left with a word unfinished whose word is kept for them.
+constexpr int maxUnfinishedWords = 8;
 
 // Keys held for shortcuts: a key pressed with one of them is a command to
 // the application, not text.
@@ -78,8 +82,8 @@ QString textOfKey(guint keysym)
 }
 
 // Qt 5's input-method module commits its own copy of the pre-edit when the
-// focus moves; a daemon that committed the engine's copy as well would
-// type it twice.
+// focus moves inside its window; a daemon that committed the engine's copy
+// as well would type it twice.
 bool commitsPreeditItself(const gchar *client)
 {
     return client && g_str_has_prefix(client, "QIBusInputContext");
@@ -134,8 +138,10 @@ public:
     bool processKeyEvent(IBusEngine *engine, guint keysym, guint keycode, guint state);
     bool passOn(IBusEngine *engine, guint keysym, guint keycode, guint state);
     void reportKeyStates(guint state, int virtualKey, bool up);
-    void focusIn(IBusEngine *engine, const gchar *client);
-    void focusOut(IBusEngine *engine);
+    void focusIn(IBusEngine *engine, const gchar *context, const gchar *client);
+    void focusOut(IBusEngine *engine, const gchar *context);
+    void keepUnfinishedWord(const QByteArray &context, const QString &word);
+    QString takeUnfinishedWord(const QByteArray &context);
     void contextChanged();
     void forget(IBusEngine *engine);
     void registerMenu(IBusEngine *engine);
@@ -192,6 +198,9 @@ public:
     QChar pendingHighSurrogate;
     // Keys whose press went out forwarded; their releases follow them.
     QSet<quint64> forwardedPresses;
+    // Words shown in Qt fields whose window lost the focus, with their
+    // input contexts, oldest first, until the field has it again.
+    QList<QPair<QByteArray, QString>> unfinishedWords;
 };
 
 IBusKeyboardBackendPrivate::~IBusKeyboardBackendPrivate()
@@ -283,6 +292,8 @@ void IBusKeyboardBackendPrivate::withdrawEngine()
     engines.clear();
     focusedEngine = nullptr;
     keyEngine = nullptr;
+    // A new daemon names its input contexts anew.
+    unfinishedWords.clear();
     contextChanged();
     setAvailability(KeyboardBackend::Availability::Waiting);
 }
@@ -417,19 +428,51 @@ void IBusKeyboardBackendPrivate::reportKeyStates(guint state, int virtualKey, bo
     IBusKeyboardBackend::reportKeyState(VK_SCROLL, scrollLockKey && !up, scrollLockToggled);
 }
 
-void IBusKeyboardBackendPrivate::focusIn(IBusEngine *engine, const gchar *client)
+void IBusKeyboardBackendPrivate::focusIn(IBusEngine *engine, const gchar *context, const gchar *client)
 {
     focusedEngine = engine;
     preeditMode = commitsPreeditItself(client) ? IBUS_ENGINE_PREEDIT_CLEAR : IBUS_ENGINE_PREEDIT_COMMIT;
     registerMenu(engine);
     contextChanged();
+    // Before anything typed from now on.
+    const QString word = context ? takeUnfinishedWord(QByteArray(context)) : QString();
+    if (!word.isEmpty())
+        ibus_engine_commit_text(engine, ibus_text_new_from_string(word.toUtf8().constData()));
 }
 
-void IBusKeyboardBackendPrivate::focusOut(IBusEngine *engine)
+void IBusKeyboardBackendPrivate::focusOut(IBusEngine *engine, const gchar *context)
 {
+    // The daemon commits what a field shows when it loses the focus, except
+    // in a Qt field. Qt commits its own copy when the focus moves inside
+    // its window, and resets the input method first, which has cleared the
+    // pre-edit by now; when its window loses the focus it commits nothing,
+    // and the field itself is out of reach until it has the focus again
+    // (the daemon gives the engine to the next field at once): the word
+    // goes into it then.
+    if (preeditMode == IBUS_ENGINE_PREEDIT_CLEAR && context && !shownPreedit.isEmpty())
+        keepUnfinishedWord(QByteArray(context), shownPreedit);
     if (focusedEngine == engine)
         focusedEngine = nullptr;
     contextChanged();
+}
+
+void IBusKeyboardBackendPrivate::keepUnfinishedWord(const QByteArray &context, const QString &word)
+{
+    takeUnfinishedWord(context);
+    // A field closed before it had the focus again leaves its word behind:
+    // only the latest few are kept.
+    if (unfinishedWords.size() == maxUnfinishedWords)
+        unfinishedWords.removeFirst();
+    unfinishedWords.append({context, word});
+}
+
+QString IBusKeyboardBackendPrivate::takeUnfinishedWord(const QByteArray &context)
+{
+    for (int i = 0; i < unfinishedWords.size(); ++i) {
+        if (unfinishedWords.at(i).first == context)
+            return unfinishedWords.takeAt(i).second;
+    }
+    return QString();
 }
 
 // Another application or field, the caret moved by other means than keys,
@@ -596,22 +639,23 @@ gboolean IBusKeyboardBackendPrivate::onProcessKeyEvent(IBusEngine *engine, guint
 
 void IBusKeyboardBackendPrivate::onFocusIn(IBusEngine *engine, gpointer self)
 {
-    static_cast<IBusKeyboardBackendPrivate *>(self)->focusIn(engine, nullptr);
+    static_cast<IBusKeyboardBackendPrivate *>(self)->focusIn(engine, nullptr, nullptr);
 }
 
-void IBusKeyboardBackendPrivate::onFocusInId(IBusEngine *engine, const gchar *, const gchar *client, gpointer self)
+void IBusKeyboardBackendPrivate::onFocusInId(IBusEngine *engine, const gchar *objectPath, const gchar *client,
+                                             gpointer self)
 {
-    static_cast<IBusKeyboardBackendPrivate *>(self)->focusIn(engine, client);
+    static_cast<IBusKeyboardBackendPrivate *>(self)->focusIn(engine, objectPath, client);
 }
 
 void IBusKeyboardBackendPrivate::onFocusOut(IBusEngine *engine, gpointer self)
 {
-    static_cast<IBusKeyboardBackendPrivate *>(self)->focusOut(engine);
+    static_cast<IBusKeyboardBackendPrivate *>(self)->focusOut(engine, nullptr);
 }
 
-void IBusKeyboardBackendPrivate::onFocusOutId(IBusEngine *engine, const gchar *, gpointer self)
+void IBusKeyboardBackendPrivate::onFocusOutId(IBusEngine *engine, const gchar *objectPath, gpointer self)
 {
-    static_cast<IBusKeyboardBackendPrivate *>(self)->focusOut(engine);
+    static_cast<IBusKeyboardBackendPrivate *>(self)->focusOut(engine, objectPath);
 }
 
 void IBusKeyboardBackendPrivate::onContextChanged(IBusEngine *, gpointer self)

@@ -8,8 +8,10 @@
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <QtEndian>
+#include <QtCore/private/qhooks_p.h>
 
 #include <algorithm>
+#include <atomic>
 #include <future>
 #include <memory>
 #include <vector>
@@ -64,6 +66,58 @@ bool laterCopyIsHeard(QSignalSpy &received)
         && sent.get() && received.count() == before + 1;
 }
 
+// Counts the objects of the process that live: what a connection leaves
+// behind after it is gone shows up here, parent or none.
+class LiveObjects
+{
+public:
+    LiveObjects()
+    {
+        s_count = 0;
+        m_added = qtHookData[QHooks::AddQObject];
+        m_removed = qtHookData[QHooks::RemoveQObject];
+        qtHookData[QHooks::AddQObject] = reinterpret_cast<quintptr>(&added);
+        qtHookData[QHooks::RemoveQObject] = reinterpret_cast<quintptr>(&removed);
+    }
+    ~LiveObjects()
+    {
+        qtHookData[QHooks::AddQObject] = m_added;
+        qtHookData[QHooks::RemoveQObject] = m_removed;
+    }
+    LiveObjects(const LiveObjects &) = delete;
+    LiveObjects &operator=(const LiveObjects &) = delete;
+
+    // Created less destroyed since this counter began.
+    int count() const { return s_count; }
+
+private:
+    static void added(QObject *) { ++s_count; }
+    static void removed(QObject *) { --s_count; }
+
+    static std::atomic<int> s_count;
+    quintptr m_added;
+    quintptr m_removed;
+};
+
+std::atomic<int> LiveObjects::s_count{0};
+
+// A process of the user that connects and closes at once, again and again.
+void connectAndClose(const SingleInstance &running, int times)
+{
+    for (int i = 0; i < times; ++i) {
+        QLocalSocket socket;
+        socket.connectToServer(running.serverName());
+        socket.waitForConnected(5000);
+        socket.abort();
+        QCoreApplication::processEvents();
+    }
+}
+
+int connectionsServed(const SingleInstance &running)
+{
+    return running.findChildren<QLocalSocket *>().size();
+}
+
 } // namespace
 
 class TestSingleInstance : public QObject
@@ -79,6 +133,8 @@ private slots:
     void hostileSenderIsClosed();
     void slowSenderIsHeard();
     void connectionsAreBounded();
+    void connectionFloodLeavesNothingBehind();
+    void heldConnectionsLeaveRoomForACopy();
     void onlyTheUserReachesTheSocket();
     void identityFollowsTheProgramPath();
 };
@@ -203,6 +259,43 @@ void TestSingleInstance::connectionsAreBounded()
     QTRY_COMPARE_WITH_TIMEOUT(open(), 0L, 10000);
     QCOMPARE(received.count(), 0);
     QVERIFY(laterCopyIsHeard(received));
+}
+
+// Connections opened and closed as fast as a process can: once the copy
+// has let them go, nothing of them is left (no timer waiting out a
+// connection's deadline), and the copy still hears a later copy.
+void TestSingleInstance::connectionFloodLeavesNothingBehind()
+{
+    SingleInstance running(QStringLiteral("/opt/yavo/YavoIME"));
+    QVERIFY(!running.isRunning());
+    QSignalSpy received(&running, &SingleInstance::messageReceived);
+    // What the first connection makes once for all stays out of the count.
+    connectAndClose(running, 1);
+    QTRY_COMPARE(connectionsServed(running), 0);
+
+    LiveObjects live;
+    connectAndClose(running, 300);
+    QTRY_COMPARE(connectionsServed(running), 0);
+    QCOMPARE(live.count(), 0);
+    QCOMPARE(received.count(), 0);
+    QVERIFY(laterCopyIsHeard(received));
+}
+
+// Eight connections that say nothing, held open: a copy that starts
+// meanwhile still finds the running one and is heard.
+void TestSingleInstance::heldConnectionsLeaveRoomForACopy()
+{
+    SingleInstance running(QStringLiteral("/opt/yavo/YavoIME"));
+    QVERIFY(!running.isRunning());
+    QSignalSpy received(&running, &SingleInstance::messageReceived);
+    std::vector<std::unique_ptr<QLocalSocket>> held;
+    for (int i = 0; i < 8; ++i) {
+        held.push_back(connectTo(running));
+        QVERIFY(held.back());
+    }
+    QTRY_COMPARE(connectionsServed(running), 8);
+    QVERIFY(laterCopyIsHeard(received));
+    QCOMPARE(received.first().first().toString(), QStringLiteral("Wake up!"));
 }
 
 void TestSingleInstance::onlyTheUserReachesTheSocket()

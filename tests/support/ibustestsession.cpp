@@ -351,7 +351,9 @@ void IBusTestClient::moveCaret(int position, bool reset)
 
 void IBusTestClient::focusOut()
 {
-    commitOwnPreedit();
+    // Whoever commits the pre-edit, the field no longer shows it.
+    m_preedit.clear();
+    m_preeditVisible = false;
     ibus_input_context_focus_out(m_context);
     synchronize(m_context);
 }

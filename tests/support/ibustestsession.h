@@ -67,7 +67,8 @@ public:
         // field resets its input method or loses the focus.
         PlainClient,
         // Commits its own copy of the pre-edit before it resets its input
-        // method or loses the focus, as Qt 5's input module does.
+        // method, as Qt 5's input module does when the focus moves inside
+        // its window; when the window loses the focus, it commits nothing.
         QtClient
     };
 
@@ -96,7 +97,8 @@ public:
     // The user puts the caret elsewhere with the mouse; a field that resets
     // its input method on such moves resets it.
     void moveCaret(int position, bool reset);
-    // The field loses the keyboard focus and gets it back.
+    // The field loses the keyboard focus (its window does, for a Qt
+    // field) and gets it back.
     void focusOut();
     void focusIn();
 

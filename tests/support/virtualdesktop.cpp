@@ -206,6 +206,17 @@ bool VirtualDesktop::key(const QString &combination)
     return xdotool({QStringLiteral("key"), combination});
 }
 
+bool VirtualDesktop::move(const QString &window, int x, int y)
+{
+    return xdotool({QStringLiteral("windowmove"), QStringLiteral("--sync"), window, QString::number(x), QString::number(y)});
+}
+
+bool VirtualDesktop::click(const QString &window, int x, int y)
+{
+    return xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), window, QStringLiteral("--sync"),
+                    QString::number(x), QString::number(y), QStringLiteral("click"), QStringLiteral("1")});
+}
+
 bool VirtualDesktop::xdotool(const QStringList &arguments)
 {
     QProcess process;

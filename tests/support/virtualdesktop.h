@@ -55,6 +55,11 @@ public:
     bool type(const QString &text, int delayMsecs);
     // Presses a key combination such as "ctrl+F11".
     bool key(const QString &combination);
+    // Puts the window's top left corner at the point of the screen.
+    bool move(const QString &window, int x, int y);
+    // Clicks the left mouse button at the point of the window, as a user
+    // does who turns to that window.
+    bool click(const QString &window, int x, int y);
 
 private:
     bool startServer();

@@ -4,6 +4,8 @@
 # command a line, and reads one answer a line:
 #   focus entry|view      -> "ok" once the field has the keyboard focus
 #   text entry|view       -> "text HEX" (the field's text in UTF-8, hex)
+#   preedit entry|view    -> "text HEX" (what the field shows of the input
+#                            method's pre-edit, the same way)
 #   clear                 -> "ok" (both fields emptied)
 #   stall MS LENGTH       -> "ok"; once the focused field holds LENGTH
 #                            characters, the program stops for MS ms, as a
@@ -34,6 +36,9 @@ class Client:
         self.window.connect("destroy", Gtk.main_quit)
         self.window.connect("map-event", self.on_mapped)
         self.stall = None
+        self.preedits = {"entry": "", "view": ""}
+        self.entry.connect("preedit-changed", self.on_preedit, "entry")
+        self.view.connect("preedit-changed", self.on_preedit, "view")
         self.entry.connect("changed", self.on_changed)
         self.view.get_buffer().connect("changed", self.on_changed)
         self.window.show_all()
@@ -56,6 +61,9 @@ class Client:
     def on_mapped(self, *args):
         self.answer("ready %d" % self.window.get_window().get_xid())
         return False
+
+    def on_preedit(self, widget, preedit, name):
+        self.preedits[name] = preedit
 
     def on_changed(self, *args):
         if self.stall is None:
@@ -81,6 +89,8 @@ class Client:
             self.answer("ok")
         elif command == "text":
             self.answer("text " + self.text(words[1]).encode("utf-8").hex())
+        elif command == "preedit":
+            self.answer("text " + self.preedits[words[1]].encode("utf-8").hex())
         elif command == "clear":
             self.entry.set_text("")
             self.view.get_buffer().set_text("")

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QSocketNotifier>
 #include <QTextEdit>
@@ -30,6 +31,8 @@ public:
         connect(&m_entry, &QLineEdit::textChanged, this, [this] { onChanged(); });
         connect(&m_view, &QTextEdit::textChanged, this, [this] { onChanged(); });
         connect(&m_commands, &QSocketNotifier::activated, this, [this] { onCommand(); });
+        m_entry.installEventFilter(this);
+        m_view.installEventFilter(this);
     }
 
 protected:
@@ -40,6 +43,14 @@ protected:
             m_announced = true;
             answer("ready " + std::to_string(winId()));
         }
+    }
+
+    // What the field shows of the input method's pre-edit.
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::InputMethod)
+            (watched == &m_entry ? m_entryPreedit : m_viewPreedit) = static_cast<QInputMethodEvent *>(event)->preeditString();
+        return QWidget::eventFilter(watched, event);
     }
 
 private:
@@ -85,6 +96,9 @@ private:
             answer("ok");
         } else if (command == "text") {
             answer("text " + text(argument).toUtf8().toHex().toStdString());
+        } else if (command == "preedit") {
+            const QString &preedit = argument == "entry" ? m_entryPreedit : m_viewPreedit;
+            answer("text " + preedit.toUtf8().toHex().toStdString());
         } else if (command == "clear") {
             m_entry.clear();
             m_view.clear();
@@ -103,6 +117,8 @@ private:
 
     QLineEdit m_entry;
     QTextEdit m_view;
+    QString m_entryPreedit;
+    QString m_viewPreedit;
     QSocketNotifier m_commands{fileno(stdin), QSocketNotifier::Read};
     bool m_announced = false;
     int m_stallMsecs = 0;

@@ -41,7 +41,17 @@ bool TextClient::focus(const QString &field)
 
 QString TextClient::text(const QString &field)
 {
-    const QString answer = ask(QStringLiteral("text ") + field);
+    return textAnswer(QStringLiteral("text ") + field);
+}
+
+QString TextClient::preedit(const QString &field)
+{
+    return textAnswer(QStringLiteral("preedit ") + field);
+}
+
+QString TextClient::textAnswer(const QString &command)
+{
+    const QString answer = ask(command);
     return QString::fromUtf8(QByteArray::fromHex(answer.mid(5).toLatin1()));
 }
 

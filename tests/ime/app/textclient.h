@@ -25,6 +25,8 @@ public:
 
     bool focus(const QString &field);
     QString text(const QString &field);
+    // What the field shows of the input method's pre-edit.
+    QString preedit(const QString &field);
     bool clear();
     // Once the focused field holds `length` characters, the program is
     // busy for msecs milliseconds.
@@ -32,6 +34,8 @@ public:
 
 private:
     QString ask(const QString &command);
+    // The text of a "text HEX" answer.
+    QString textAnswer(const QString &command);
 
     QProcess m_process;
     QString m_window;

@@ -141,6 +141,8 @@ private Q_SLOTS:
 
     void typesWhatTheConvertersGive_data();
     void typesWhatTheConvertersGive();
+    void windowSwitchKeepsTheWord_data();
+    void windowSwitchKeepsTheWord();
     void oneNotificationPerChange();
     void daemonRestarts();
 
@@ -303,6 +305,73 @@ void TestYavoIMEDesktop::typesWhatTheConvertersGive()
         QVERIFY(m_desktop.type(QString(keys).replace(QLatin1Char('\n'), QLatin1Char('\r')), delay));
         QTRY_COMPARE_WITH_TIMEOUT(window->text(field), converted(keys), 10000);
     }
+}
+
+void TestYavoIMEDesktop::windowSwitchKeepsTheWord_data()
+{
+    QTest::addColumn<QString>("toolkit");
+    QTest::addColumn<bool>("sync");
+    QTest::addColumn<bool>("click");
+
+    for (const Row &row : {Row{"gtk", false}, Row{"qt", false}, Row{"qt", true}}) {
+        for (const bool click : {true, false}) {
+            QTest::addRow("%s, %s input module, another window %s", row.toolkit, row.sync ? "sync" : "async",
+                          click ? "clicked, then the field" : "activated, then this one")
+                << QString::fromLatin1(row.toolkit) << row.sync << click;
+        }
+    }
+}
+
+// A word in the pre-edit when the user clicks another application's window
+// or activates it: the word is committed once, where it was typed, and
+// nothing of it reaches the other window. A GTK field has it as soon as its
+// window loses the focus (the daemon commits it); Qt tells nobody that its
+// window lost the focus, nor that it has it back before the next key: its
+// field has the word before what that key types.
+void TestYavoIMEDesktop::windowSwitchKeepsTheWord()
+{
+    QFETCH(QString, toolkit);
+    QFETCH(bool, sync);
+    QFETCH(bool, click);
+
+    TextClient *window = client(toolkit, sync);
+    QVERIFY(window);
+    // Another application, beside the first on the screen.
+    TextClient *other = client(toolkit == QLatin1String("gtk") ? QStringLiteral("qt") : QStringLiteral("gtk"), true);
+    QVERIFY(other);
+    QVERIFY(m_desktop.move(window->window(), 0, 0));
+    QVERIFY(m_desktop.move(other->window(), 640, 0));
+    QVERIFY(other->clear());
+
+    const QString field = QStringLiteral("entry");
+    const QString word = converted(QStringLiteral("kanna"));
+    QVERIFY(m_desktop.activate(window->window()));
+    QVERIFY(window->clear());
+    QVERIFY(window->focus(field));
+    QVERIFY(m_desktop.type(QStringLiteral("kanna"), 40));
+    QTRY_COMPARE_WITH_TIMEOUT(window->preedit(field), word, 10000);
+    QCOMPARE(window->text(field), QString());
+
+    if (click)
+        QVERIFY(m_desktop.click(other->window(), 100, 100));
+    else
+        QVERIFY(m_desktop.activate(other->window()));
+    if (toolkit == QLatin1String("gtk"))
+        QTRY_COMPARE_WITH_TIMEOUT(window->text(field), word, 10000);
+
+    // Back the same way: a click into the field (past its text), or the
+    // window activated.
+    if (click)
+        QVERIFY(m_desktop.click(window->window(), 500, 20));
+    else
+        QVERIFY(m_desktop.activate(window->window()));
+    const QString next = QStringLiteral(" ka ");
+    QVERIFY(m_desktop.type(next, 40));
+    const QString expected = word + converted(next);
+    QTRY_COMPARE_WITH_TIMEOUT(window->text(field), expected, 10000);
+    QCOMPARE(window->preedit(field), QString());
+    QCOMPARE(other->text(QStringLiteral("entry")), QString());
+    QCOMPARE(other->text(QStringLiteral("view")), QString());
 }
 
 // Switching Indic input off and on again: one notification each, with the

@@ -126,6 +126,8 @@ private Q_SLOTS:
     void preeditEndsOnce_data();
     void preeditEndsOnce();
     void menuFollowsTheSettings();
+    void greyedEntriesChangeNothing_data();
+    void greyedEntriesChangeNothing();
     void daemonRestarts();
     void daemonStartsAfterTheProgram();
     void daemonStartedCopyTakesOver();
@@ -323,8 +325,9 @@ void TestYavoIMEIBus::forwardedKeysPass()
     QCOMPARE(field->preedit(), ka);
 }
 
-// "k", the user clicks elsewhere in the text or into another field, "a":
-// the pre-edit ends where it was, exactly once, whoever commits it.
+// "k", the user clicks elsewhere in the text, into another field or into
+// another window and back, "a": the pre-edit ends where it was, exactly
+// once, whoever commits it.
 void TestYavoIMEIBus::preeditEndsOnce_data()
 {
     QTest::addColumn<IBusTestClient::Kind>("kind");
@@ -336,7 +339,7 @@ void TestYavoIMEIBus::preeditEndsOnce_data()
     QTest::newRow("caret moved, the daemon commits") << IBusTestClient::PlainClient << "caret" << clicked;
     QTest::newRow("caret moved, Qt commits") << IBusTestClient::QtClient << "caret" << clicked;
     QTest::newRow("focus moved, the daemon commits") << IBusTestClient::PlainClient << "focus" << refocused;
-    QTest::newRow("focus moved, Qt commits") << IBusTestClient::QtClient << "focus" << refocused;
+    QTest::newRow("window left, the engine commits on return") << IBusTestClient::QtClient << "focus" << refocused;
     // Without a reset the pre-edit goes with the caret and goes on.
     QTest::newRow("caret moved without a reset") << IBusTestClient::PlainClient << "silent caret"
                                                  << QStringLiteral("\u0C95hello ");
@@ -362,6 +365,9 @@ void TestYavoIMEIBus::preeditEndsOnce()
     }
     field->type(QStringLiteral("a"));
     field->focusOut();
+    field->focusIn();
+    // A key that changes nothing: the engine has answered the focus.
+    field->press(IBUS_KEY_Shift_L);
     QCOMPARE(field->text(), text);
     QCOMPARE(field->deletions(), 0);
 }
@@ -412,6 +418,57 @@ void TestYavoIMEIBus::menuFollowsTheSettings()
     QVERIFY(hasEnded(*m_program, 10000));
     QCOMPARE(m_program->exitCode(), 0);
     QCOMPARE(storedLanguage(), 4);
+}
+
+void TestYavoIMEIBus::greyedEntriesChangeNothing_data()
+{
+    QTest::addColumn<PipelineSettings>("settings");
+    QTest::addColumn<QStringList>("entry");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("text");
+
+    PipelineSettings off;
+    off.indicEnabled = false;
+    PipelineSettings nudi;
+    nudi.layout = 1;
+    nudi.encoding = 0;
+    const QString ka = QStringLiteral("\u0C95 ");
+    QTest::newRow("a language, Indic input off") << off << QStringList{QStringLiteral("Language"), QStringLiteral("Hindi")}
+                                                 << "ka " << ka;
+    QTest::newRow("a layout, Indic input off")
+        << off << QStringList{QStringLiteral("Keyboard Layout"), QStringLiteral("KPRao(NUDI) layout")} << "ka " << ka;
+    QTest::newRow("an encoding, Indic input off")
+        << off << QStringList{QStringLiteral("Output Encoding"), QStringLiteral("ANSI")} << "ka " << ka;
+    QTest::newRow("Phonetic with ANSI output")
+        << nudi << QStringList{QStringLiteral("Keyboard Layout"), QStringLiteral("Phonetic layout")} << "kfya "
+        << QStringLiteral("P\u00C1\u00E5 ");
+}
+
+// A panel shows these entries greyed; activated all the same (through the
+// daemon's interface, as another panel may), they change nothing: the keys
+// typed afterwards, with Indic input on, give what they gave before.
+void TestYavoIMEIBus::greyedEntriesChangeNothing()
+{
+    QFETCH(PipelineSettings, settings);
+    QFETCH(QStringList, entry);
+    QFETCH(QString, keys);
+    QFETCH(QString, text);
+
+    std::unique_ptr<IBusTestClient> field = startTyping(settings);
+    QVERIFY(field);
+    QVERIFY(field->waitForProperties([&](const QVector<Property> &menu) {
+        const Property *found = findProperty(menu, entry);
+        return found && !found->sensitive;
+    }));
+    // The submenu holding only greyed entries is greyed too.
+    if (!settings.indicEnabled)
+        QVERIFY(!findProperty(field->properties(), entry.mid(0, 1))->sensitive);
+    field->activateProperty(findProperty(field->properties(), entry)->key, true);
+    if (!settings.indicEnabled)
+        field->press(IBUS_KEY_F11, IBUS_CONTROL_MASK);
+    field->type(keys);
+    QCOMPARE(field->text(), text);
+    QVERIFY(!isChecked(field->properties(), entry));
 }
 
 // The daemon goes away and comes back: the program, still running, offers

@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QSettings>
 
+#include <algorithm>
 #include <memory>
 
 using namespace Platform;
@@ -163,6 +164,8 @@ private slots:
     void toolTipShowsTheState();
     void engineMenuFollowsTheTray();
     void engineMenuDrivesTheTray();
+    void greyedEngineMenuEntriesDoNothing_data();
+    void greyedEngineMenuEntriesDoNothing();
     void quickBytes();
     void onlyQuitEnds_data();
     void onlyQuitEnds();
@@ -179,6 +182,8 @@ private:
     void trigger(const QString &text);
     // Chooses the entry of the desktop's menu under the labels.
     void choose(const QStringList &labels, bool checked = true);
+    // The chosen language, layout and encoding, and the Activate entry.
+    QStringList trayState() const;
 
     std::unique_ptr<FakeKeyboardBackend> m_keyboard;
     std::unique_ptr<YavoIMETrayIcon> m_tray;
@@ -232,6 +237,13 @@ void TestYavoIMETrayIcon::choose(const QStringList &labels, bool checked)
 {
     QTRY_VERIFY(menuEntry(m_keyboard->menu(), labels));
     m_keyboard->activateMenuEntry(menuEntry(m_keyboard->menu(), labels)->id, checked);
+}
+
+QStringList TestYavoIMETrayIcon::trayState() const
+{
+    return {checkedText(submenu(QStringLiteral("Language"))), checkedText(submenu(QStringLiteral("Keyboard Layout"))),
+            action(QStringLiteral("ANSI"))->isChecked() ? QStringLiteral("ANSI") : QStringLiteral("Unicode"),
+            action(activate) ? activate : deactivate};
 }
 
 void TestYavoIMETrayIcon::firstStart()
@@ -628,6 +640,65 @@ void TestYavoIMETrayIcon::engineMenuDrivesTheTray()
     QVERIFY(action(activate));
     m_tray.reset();
     QCOMPARE(inputSetting(QStringLiteral("language")).toInt(), 4);
+}
+
+void TestYavoIMETrayIcon::greyedEngineMenuEntriesDoNothing_data()
+{
+    QTest::addColumn<bool>("indicOn");
+    QTest::addColumn<QStringList>("entry");
+    // Whether each submenu is offered, in the order Language, Keyboard
+    // Layout, Output Encoding.
+    QTest::addColumn<QList<bool>>("submenus");
+
+    const QList<bool> none = {false, false, false};
+    QTest::newRow("off, language") << false << QStringList{QStringLiteral("Language"), QStringLiteral("Hindi")} << none;
+    QTest::newRow("off, layout") << false << QStringList{QStringLiteral("Keyboard Layout"), inscript} << none;
+    QTest::newRow("off, encoding") << false << QStringList{QStringLiteral("Output Encoding"), QStringLiteral("ANSI")}
+                                   << none;
+    const QList<bool> all = {true, true, true};
+    QTest::newRow("ANSI, phonetic") << true << QStringList{QStringLiteral("Keyboard Layout"), phonetic} << all;
+    QTest::newRow("ANSI, phonetic-2") << true << QStringList{QStringLiteral("Keyboard Layout"), phonetic2} << all;
+}
+
+// A greyed entry of the desktop's menu, activated all the same (a panel
+// that ignores the flag, a direct call): the tray and the keys stay as
+// they were, and each submenu is offered exactly while one of its choices
+// is.
+void TestYavoIMETrayIcon::greyedEngineMenuEntriesDoNothing()
+{
+    QFETCH(bool, indicOn);
+    QFETCH(QStringList, entry);
+    QFETCH(QList<bool>, submenus);
+
+    makeTray();
+    if (indicOn) {
+        trigger(activate);
+        trigger(QStringLiteral("ANSI"));
+    }
+    const QStringList before = trayState();
+    const QString keys = QStringLiteral("namaskAra ");
+    Typist typedBefore(*m_keyboard);
+    typedBefore.type(keys);
+    QTRY_VERIFY(menuEntry(m_keyboard->menu(), {indicInput})
+                && menuEntry(m_keyboard->menu(), {indicInput})->checked == indicOn);
+    const QVector<InputMethodMenuEntry> menu = m_keyboard->menu();
+    const QStringList titles = {QStringLiteral("Language"), QStringLiteral("Keyboard Layout"),
+                                QStringLiteral("Output Encoding")};
+    for (int i = 0; i < titles.size(); ++i) {
+        const InputMethodMenuEntry *submenu = menuEntry(menu, {titles.at(i)});
+        QCOMPARE(submenu->enabled, submenus.at(i));
+        const bool anyChoice = std::any_of(submenu->entries.cbegin(), submenu->entries.cend(),
+                                           [](const InputMethodMenuEntry &choice) { return choice.enabled; });
+        QCOMPARE(anyChoice, submenu->enabled);
+    }
+    QVERIFY(!menuEntry(menu, entry)->enabled);
+
+    choose(entry, true);
+    QTest::qWait(50);
+    QCOMPARE(trayState(), before);
+    Typist typedAfter(*m_keyboard);
+    typedAfter.type(keys);
+    QCOMPARE(typedAfter.text(), typedBefore.text());
 }
 
 // The bar is the one the hook expands from; it goes with the tray.
