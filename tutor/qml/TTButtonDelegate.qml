@@ -12,8 +12,10 @@ Item {
     // (the Shift key is shown held then).
     readonly property string text: (isShifted ? romanUpperChar : romanChar).trim()
     // The smallest size a caption in the key's corner shrinks to: small
-    // enough that the widest clusters, and the tall lines of the script
-    // font, fit the keys of the smallest window.
+    // enough that the widest clusters fit the keys of the smallest window.
+    // Those captions have no padding above and below: the lines of the
+    // script font are far taller than its glyphs, and would shrink every
+    // caption to keep clear of room that the glyphs never use.
     readonly property int minimumCaptionSize: 8
 
     width: keyboardGridView.cellWidth - 12
@@ -81,6 +83,8 @@ Item {
             fontSizeMode: Text.Fit
             minimumPixelSize: minimumCaptionSize
             padding: 4
+            topPadding: 0
+            bottomPadding: 0
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
         }
@@ -99,6 +103,8 @@ Item {
             fontSizeMode: Text.Fit
             minimumPixelSize: minimumCaptionSize
             padding: 4
+            topPadding: 0
+            bottomPadding: 0
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
         }
@@ -117,6 +123,8 @@ Item {
             fontSizeMode: Text.Fit
             minimumPixelSize: minimumCaptionSize
             padding: 4
+            topPadding: 0
+            bottomPadding: 0
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
         }
