@@ -61,6 +61,12 @@ void answerWithReturn(QMessageBox *box)
     QTest::keyClick(box, Qt::Key_Return);
 }
 
+void convertToTelugu(ScriptConvertDialog *dialog)
+{
+    dialog->findChild<QComboBox *>(QStringLiteral("toLanguageCombo"))->setCurrentIndex(1);
+    static_cast<QDialog *>(dialog)->accept();
+}
+
 // Lines enough for the reader to run the event loop several times.
 QByteArray manyLines(const char *stem)
 {
@@ -538,10 +544,7 @@ void tst_TabWidget::inputDuringAConversionFollowsItsMessage()
     tabs()->currentEditor()->setPlainText(QStringLiteral("ಕನ್ನಡ ಪಠ್ಯ\n").repeated(20000));
     DuringLoad during(m_window.data(), [this] { perform({QStringLiteral("commit:ಅ")}); });
     ModalAnswerer answerer;
-    answerer.expectDialog<ScriptConvertDialog>(QString(), [](ScriptConvertDialog *dialog) {
-        dialog->findChild<QComboBox *>(QStringLiteral("toLanguageCombo"))->setCurrentIndex(1);
-        static_cast<QDialog *>(dialog)->accept();
-    });
+    answerer.expectDialog<ScriptConvertDialog>(QString(), convertToTelugu);
     // The message about the result takes the keyboard while what was typed
     // before it waits.
     answerer.expectDialog<QMessageBox>(QString(), answerWithReturn);
@@ -588,10 +591,7 @@ void tst_TabWidget::keysTypedAfterADialogShortcutStayOutOfTheDocument()
     // and the Enter typed after it were meant for that question.
     DuringLoad during(m_window.data(), [this] { perform({"save", "keys:name", "return", "keys:x"}); });
     ModalAnswerer answerer;
-    answerer.expectDialog<ScriptConvertDialog>(QString(), [](ScriptConvertDialog *dialog) {
-        dialog->findChild<QComboBox *>(QStringLiteral("toLanguageCombo"))->setCurrentIndex(1);
-        static_cast<QDialog *>(dialog)->accept();
-    });
+    answerer.expectDialog<ScriptConvertDialog>(QString(), convertToTelugu);
     answerer.expectDialog<QMessageBox>(QString(), answerWithReturn);
     answerer.expectDialog("QFileDialog", QString(), [](QWidget *dialog) { static_cast<QDialog *>(dialog)->reject(); });
     m_window->ui()->actionScriptConvert->trigger();
