@@ -32,6 +32,15 @@ void yvTypingTutorWidget::setupContext(QQmlContext *context)
     context->setContextProperty(QStringLiteral("keyboardModel"), yvKeyboardModel::createFromKeyLayout(context));
 }
 
+void yvTypingTutorWidget::showEvent(QShowEvent *event)
+{
+    QQuickView::showEvent(event);
+    // A window manager gives a new window the keyboard; without one (a
+    // kiosk, a bare X session) nothing would, and the keys typed would go
+    // nowhere until the user clicked the window.
+    requestActivate();
+}
+
 void yvTypingTutorWidget::setupView()
 {
     setResizeMode(QQuickView::SizeRootObjectToView);

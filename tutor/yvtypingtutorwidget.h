@@ -19,6 +19,9 @@ public:
     // names, the version and the font family of each language's script.
     static void setupContext(QQmlContext *context);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void setupView();
 };

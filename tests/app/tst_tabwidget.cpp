@@ -15,6 +15,7 @@
 #include <QInputMethodEvent>
 #include <QProgressBar>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QSettings>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -60,6 +61,12 @@ void answerWithReturn(QMessageBox *box)
     QTest::keyClick(box, Qt::Key_Return);
 }
 
+void convertToTelugu(ScriptConvertDialog *dialog)
+{
+    dialog->findChild<QComboBox *>(QStringLiteral("toLanguageCombo"))->setCurrentIndex(1);
+    static_cast<QDialog *>(dialog)->accept();
+}
+
 // Lines enough for the reader to run the event loop several times.
 QByteArray manyLines(const char *stem)
 {
@@ -97,6 +104,11 @@ private Q_SLOTS:
     void nestedLoadsDeliverOnceInOrder();
     void inputDuringAPartialReadFollowsTheWarning();
     void inputDuringAConversionFollowsItsMessage();
+    void tabSwitchDuringTheLoadSwitchesOnce_data();
+    void tabSwitchDuringTheLoadSwitchesOnce();
+    void keysTypedAfterADialogShortcutStayOutOfTheDocument();
+    void keptShortcutFollowsItsAction_data();
+    void keptShortcutFollowsItsAction();
     void loadedTextIsSpellChecked();
 
 private:
@@ -104,8 +116,9 @@ private:
     // An empty untitled tab typing English, in the active window.
     bool startTypingEnglish();
     // Types into the window as the keyboard does: "keys:ab", "save" (Ctrl+S),
-    // "commit:text" (an input method's text to the focus widget),
-    // "editorkeys:ab" (keys sent to the focus widget itself).
+    // "return" (Enter), "nexttab" (Ctrl+Tab), "commit:text" (an input
+    // method's text to the focus widget), "editorkeys:ab" (keys sent to the
+    // focus widget itself), "editornexttab" (Ctrl+Tab sent to it).
     void perform(const QStringList &steps);
     QScopedPointer<TestSandbox> m_sandbox;
     QScopedPointer<MainWindow> m_window;
@@ -356,6 +369,12 @@ void tst_TabWidget::perform(const QStringList &steps)
             QCoreApplication::sendEvent(window->focusObject(), &commit);
         } else if (step == QLatin1String("save")) {
             QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+        } else if (step == QLatin1String("return")) {
+            QTest::keyClick(window, Qt::Key_Return);
+        } else if (step == QLatin1String("nexttab")) {
+            QTest::keyClick(window, Qt::Key_Tab, Qt::ControlModifier);
+        } else if (step == QLatin1String("editornexttab")) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
         } else {
             QFAIL(qPrintable(QStringLiteral("unknown step ") + step));
         }
@@ -530,10 +549,7 @@ void tst_TabWidget::inputDuringAConversionFollowsItsMessage()
     tabs()->currentEditor()->setPlainText(QStringLiteral("ಕನ್ನಡ ಪಠ್ಯ\n").repeated(20000));
     DuringLoad during(m_window.data(), [this] { perform({QStringLiteral("commit:ಅ")}); });
     ModalAnswerer answerer;
-    answerer.expectDialog<ScriptConvertDialog>(QString(), [](ScriptConvertDialog *dialog) {
-        dialog->findChild<QComboBox *>(QStringLiteral("toLanguageCombo"))->setCurrentIndex(1);
-        static_cast<QDialog *>(dialog)->accept();
-    });
+    answerer.expectDialog<ScriptConvertDialog>(QString(), convertToTelugu);
     // The message about the result takes the keyboard while what was typed
     // before it waits.
     answerer.expectDialog<QMessageBox>(QString(), answerWithReturn);
@@ -543,6 +559,83 @@ void tst_TabWidget::inputDuringAConversionFollowsItsMessage()
     QVERIFY2(answerer.seen().value(1).contains(QStringLiteral("Done.")), qPrintable(answerer.seen().join('\n')));
     QCOMPARE(tabs()->count(), 2);
     QTRY_COMPARE(tabs()->editorAtIndex(1)->toPlainText(), QStringLiteral("ಅ") + QStringLiteral("కన్నడ పఠ్య\n").repeated(20000));
+}
+
+void tst_TabWidget::tabSwitchDuringTheLoadSwitchesOnce_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::newRow("to the window") << "nexttab";
+    // Every parent of the editor that ignores the key is offered it too.
+    QTest::newRow("to the editor") << "editornexttab";
+}
+
+void tst_TabWidget::tabSwitchDuringTheLoadSwitchesOnce()
+{
+    QFETCH(QString, step);
+    QVERIFY(startTypingEnglish());
+    const QString path = writeFile(QStringLiteral("long.txt"), manyLines("line "));
+    QScopedPointer<QSignalSpy> switches;
+    DuringLoad during(m_window.data(), [&] {
+        switches.reset(new QSignalSpy(tabs(), &QTabWidget::currentChanged));
+        perform({step});
+    });
+    tabs()->openFile(path);
+    QVERIFY(during.ran());
+    QTRY_COMPARE(switches->count(), 1);
+    QTest::qWait(50);
+    QCOMPARE(switches->count(), 1);
+    QCOMPARE(tabs()->currentIndex(), 0);
+}
+
+void tst_TabWidget::keysTypedAfterADialogShortcutStayOutOfTheDocument()
+{
+    QVERIFY(startTypingEnglish());
+    tabs()->slotChangeLanguage(0);
+    tabs()->currentEditor()->setPlainText(QStringLiteral("ಕನ್ನಡ\n").repeated(20000));
+    // Ctrl+S on the converted, untitled document asks for a name; the name
+    // and the Enter typed after it were meant for that question.
+    DuringLoad during(m_window.data(), [this] { perform({"save", "keys:name", "return", "keys:x"}); });
+    ModalAnswerer answerer;
+    answerer.expectDialog<ScriptConvertDialog>(QString(), convertToTelugu);
+    answerer.expectDialog<QMessageBox>(QString(), answerWithReturn);
+    answerer.expectDialog("QFileDialog", QString(), [](QWidget *dialog) { static_cast<QDialog *>(dialog)->reject(); });
+    m_window->ui()->actionScriptConvert->trigger();
+    QVERIFY(during.ran());
+    QVERIFY2(answerer.waitDone(), qPrintable(answerer.failure() + answerer.seen().join('\n')));
+    QCOMPARE(tabs()->count(), 2);
+    UnicodeKaEditor *converted = tabs()->editorAtIndex(1);
+    QTest::qWait(50);
+    QCOMPARE(converted->toPlainText(), QStringLiteral("కన్నడ\n").repeated(20000));
+    QVERIFY(converted->document()->isModified());
+    // The window takes keys again.
+    tabs()->slotChangeLanguage(englishLanguage);
+    perform({"keys:y"});
+    QCOMPARE(converted->toPlainText(), QStringLiteral("y") + QStringLiteral("కన్నడ\n").repeated(20000));
+}
+
+void tst_TabWidget::keptShortcutFollowsItsAction_data()
+{
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("still enabled") << true;
+    QTest::newRow("disabled meanwhile") << false;
+}
+
+void tst_TabWidget::keptShortcutFollowsItsAction()
+{
+    QFETCH(bool, enabled);
+    QVERIFY(startTypingEnglish());
+    const QString path = writeFile(QStringLiteral("long.txt"), manyLines("line "));
+    QAction *save = m_window->ui()->actionSave;
+    QSignalSpy saves(save, &QAction::triggered);
+    DuringLoad during(m_window.data(), [&] {
+        perform({"save"});
+        save->setEnabled(enabled);
+    });
+    tabs()->openFile(path);
+    QVERIFY(during.ran());
+    QCOMPARE(saves.count(), 0);
+    QTest::qWait(50);
+    QCOMPARE(saves.count(), enabled ? 1 : 0);
 }
 
 void tst_TabWidget::loadedTextIsSpellChecked()

@@ -11,6 +11,8 @@
 #include "tutor/yvtypingtutorwidget.h"
 
 #include <QApplication>
+#include <QCursor>
+#include <QScreen>
 #include <QQuickItem>
 #include <QtTest>
 
@@ -94,8 +96,9 @@ class TestTutorDesktop : public QObject
     Q_OBJECT
 
 public:
-    explicit TestTutorDesktop(const QString &desktopError)
-        : m_desktopError(desktopError)
+    TestTutorDesktop(VirtualDesktop *desktop, const QString &desktopError)
+        : m_desktop(desktop)
+        , m_desktopError(desktopError)
     {
     }
 
@@ -105,8 +108,10 @@ private slots:
     void opensAtItsSizeWithTheKeyboardInside();
     void keyboardFollowsResizes_data();
     void keyboardFollowsResizes();
+    void takesKeysWithoutAClick();
 
 private:
+    VirtualDesktop *m_desktop;
     QString m_desktopError;
 };
 
@@ -177,6 +182,21 @@ void TestTutorDesktop::keyboardFollowsResizes()
     QTRY_VERIFY2(misfit(window).isEmpty(), qPrintable(misfit(window)));
 }
 
+void TestTutorDesktop::takesKeysWithoutAClick()
+{
+    // The pointer away from where the window opens, so that no focus that
+    // follows it gives the window the keyboard.
+    QCursor::setPos(QGuiApplication::primaryScreen()->geometry().bottomRight() - QPoint(5, 5));
+    yvTypingTutorWidget window;
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *grid = window.rootObject()->findChild<QQuickItem *>(QStringLiteral("keyboardGridView"));
+    QTRY_COMPARE(grid->property("count").toInt(), 48);
+    // A key typed at once, as on a real keyboard: the key showing it
+    // flashes.
+    QVERIFY(m_desktop->type(QStringLiteral("q"), 0));
+    QTRY_COMPARE(grid->property("currentIndex").toInt(), 12);
+}
+
 int main(int argc, char *argv[])
 {
     TestSandbox sandbox;
@@ -188,7 +208,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "xcb");
     }
     QApplication app(argc, argv);
-    TestTutorDesktop test(started ? QString() : desktop.errorString());
+    TestTutorDesktop test(&desktop, started ? QString() : desktop.errorString());
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
 }

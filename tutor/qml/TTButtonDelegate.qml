@@ -7,6 +7,16 @@ Item {
     readonly property bool asked: index === wantedRow
     readonly property bool shiftShown: isShiftKey && isShifted
     readonly property bool isCurrent: keyboardGridView.currentIndex === index
+    // What a click on the key types, read by the model as it reads the text
+    // of a key event: its shifted character while a shifted one is asked
+    // (the Shift key is shown held then).
+    readonly property string text: (isShifted ? romanUpperChar : romanChar).trim()
+    // The smallest size a caption in the key's corner shrinks to: small
+    // enough that the widest clusters fit the keys of the smallest window.
+    // Those captions have no padding above and below: the lines of the
+    // script font are far taller than its glyphs, and would shrink every
+    // caption to keep clear of room that the glyphs never use.
+    readonly property int minimumCaptionSize: 8
 
     width: keyboardGridView.cellWidth - 12
     height: keyboardGridView.cellHeight - 10
@@ -44,7 +54,9 @@ Item {
             anchors.left: parent.left
             width: isShiftKey ? parent.width : parent.width / 2
             height: isShiftKey ? parent.height : parent.height / 2
-            text: isShifted && isAlphaKey ? romanUpperChar : romanChar
+            // Without the spaces that pad a wide key's name: elided
+            // with them, "SHFT" would show as "SHF…".
+            text: (isShifted && isAlphaKey ? romanUpperChar : romanChar).trim()
             color: keyRoot.shiftShown ? "silver" : "white"
             font.family: Qt.application.font.family
             font.pixelSize: 172
@@ -69,8 +81,10 @@ Item {
             font.pixelSize: 72
             font.bold: true
             fontSizeMode: Text.Fit
-            minimumPixelSize: 20
+            minimumPixelSize: minimumCaptionSize
             padding: 4
+            topPadding: 0
+            bottomPadding: 0
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
         }
@@ -87,8 +101,10 @@ Item {
             font.pixelSize: 72
             font.bold: true
             fontSizeMode: Text.Fit
-            minimumPixelSize: 20
+            minimumPixelSize: minimumCaptionSize
             padding: 4
+            topPadding: 0
+            bottomPadding: 0
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
         }
@@ -105,28 +121,30 @@ Item {
             font.family: Qt.application.font.family
             font.pixelSize: 72
             fontSizeMode: Text.Fit
-            minimumPixelSize: 18
+            minimumPixelSize: minimumCaptionSize
             padding: 4
+            topPadding: 0
+            bottomPadding: 0
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
         }
+    }
 
-        MouseArea {
-            id: keyMA
-            anchors.fill: key
-            acceptedButtons: Qt.LeftButton
-            // While the About panel is open, clicks go through to it, so
-            // that its links work; any other click there closes it.
-            enabled: !aboutTutor.visible
-            onClicked: {
-                if (languagesListView.visible || keyboardsListView.visible) {
-                    showKeyboard()
-                } else {
-                    aboutTutor.visible = true
-                    root.isReady = false
-                    keyboardGridView.opacity = 0.1
-                }
-            }
+    // Over the key's whole cell, the gaps beside it too: a click that
+    // misses a key by a little still means it, not the window behind.
+    MouseArea {
+        id: keyMA
+        width: keyboardGridView.cellWidth
+        height: keyboardGridView.cellHeight
+        acceptedButtons: Qt.LeftButton
+        // While the About panel is open, clicks go through to it, so that
+        // its links work; any other click there closes it.
+        enabled: !aboutTutor.visible
+        onClicked: {
+            if (languagesListView.visible || keyboardsListView.visible)
+                showKeyboard()
+            else
+                keyboardModel.onKeyPressed(keyRoot)
         }
     }
 

@@ -1,10 +1,14 @@
 #include "app/userinputhold.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QShortcut>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -52,6 +56,20 @@ bool isUserInput(QEvent::Type type)
     default:
         return false;
     }
+}
+
+// A shortcut kept while its action was enabled may have been switched off
+// since (no document left to save, a command that is under way): the
+// shortcut map would no longer offer it, so neither do we.
+bool stillWanted(QObject *receiver, const QEvent *event)
+{
+    if (event->type() != QEvent::Shortcut)
+        return true;
+    if (const auto *action = qobject_cast<QAction *>(receiver))
+        return action->isEnabled() && action->isVisible();
+    if (const auto *shortcut = qobject_cast<QShortcut *>(receiver))
+        return shortcut->isEnabled();
+    return true;
 }
 
 } // namespace
@@ -119,8 +137,16 @@ void UserInputHold::deliver()
     while (m_depth == 0 && !m_kept.empty()) {
         const Kept next = std::move(m_kept.front());
         m_kept.pop_front();
-        if (!next.receiver)
+        if (!next.receiver || !stillWanted(next.receiver, next.event.get()))
             continue;
+        // What was typed after a key that opened a dialog was meant for
+        // that dialog, which is gone once the key returns: in the document
+        // behind it, a file name and an Enter would be text typed by
+        // mistake. Input kept while the dialog showed (a load it started)
+        // stands behind them and is still delivered.
+        const size_t typedAhead = m_kept.size();
+        m_modalBefore = QApplication::activeModalWidget();
+        m_modalOpened = false;
         auto *widget = qobject_cast<QWidget *>(next.receiver);
         if (widget && next.event->type() == QEvent::Close)
             widget->close(); // a close event on its own would not hide it
@@ -128,6 +154,8 @@ void UserInputHold::deliver()
             QCoreApplication::sendEvent(next.receiver, next.event.get());
         if (!alive)
             return;
+        if (m_modalOpened)
+            m_kept.erase(m_kept.begin(), m_kept.begin() + std::min(typedAhead, m_kept.size()));
     }
     m_delivering = false;
     if (m_depth == 0 && m_kept.empty())
@@ -147,6 +175,10 @@ void UserInputHold::setFiltering(bool on)
 
 bool UserInputHold::eventFilter(QObject *receiver, QEvent *event)
 {
+    if (m_delivering && !m_modalOpened) {
+        QWidget *modal = QApplication::activeModalWidget();
+        m_modalOpened = modal && modal != m_modalBefore;
+    }
     if (!isUserInput(event->type()))
         return false;
     // A message shown at the end of a load, or a question asked during
@@ -158,8 +190,15 @@ bool UserInputHold::eventFilter(QObject *receiver, QEvent *event)
     if (m_delivering && m_depth == 0)
         return false;
     // Not accepted: the window stays open, and the shortcut map goes on to
-    // turn a shortcut's key into a shortcut event, which is kept.
-    event->ignore();
+    // turn a shortcut's key into a shortcut event, which is kept. A key is
+    // accepted once kept: ignored, Qt would offer the same key to every
+    // parent of a widget it was sent to, and each would keep a copy of it
+    // (one Ctrl+Tab switching tabs once for each).
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress || type == QEvent::KeyRelease)
+        event->accept();
+    else
+        event->ignore();
     if (std::unique_ptr<QEvent> copy = keepable(event))
         m_kept.push_back({receiver, std::move(copy)});
     return true;

@@ -102,7 +102,9 @@ Item {
             return list.itemAtIndex(row)
         }
 
+        // Once the keys have flown to their places.
         function clickKey(row) {
+            tryCompare(grid.itemAtIndex(grid.count - 1), "scale", 1)
             mouseClick(grid.itemAtIndex(row))
         }
 
@@ -249,7 +251,7 @@ Item {
             window.height = 600
             var list = findChild(view, "languagesListView")
             mouseClick(findChild(view, "languagesCombo"))
-            var last = entry(list, 9)
+            var last = findChild(entry(list, 9), "entryText").parent
             compare(outsideTheWindow(list, "the list"), "")
             window.width = 900
             window.height = 700
@@ -261,9 +263,107 @@ Item {
             compare(outsideTheWindow(last, "the last entry"), "")
         }
 
+        // The middle of an item, in the window.
+        function centreX(item) {
+            return item.mapToItem(window, item.width / 2, 0).x
+        }
+
+        function test_pickListsAreCentred_data() {
+            return [
+                { tag: "languages at 800", list: "languagesListView", button: "languagesCombo", width: 800, height: 300 },
+                { tag: "languages at 1920", list: "languagesListView", button: "languagesCombo", width: 1920, height: 1080 },
+                { tag: "layouts at 1920", list: "keyboardsListView", button: "keyboardLayoutNamesCombo", width: 1920, height: 1080 },
+            ]
+        }
+
+        // The list first shown at another width, as in a window the user
+        // resized: its entries follow the width it has now.
+        function test_pickListsAreCentred(data) {
+            var list = findChild(view, data.list)
+            var button = findChild(view, data.button)
+            window.width = data.width === 800 ? 1200 : 800
+            mouseClick(button)
+            entry(list, 0)
+            mouseClick(button)
+            verify(!list.visible)
+
+            window.width = data.width
+            window.height = data.height
+            mouseClick(button)
+            verify(list.visible)
+            for (var row = 0; row < list.count; ++row) {
+                var box = findChild(entry(list, row), "entryText").parent
+                tryVerify(function() { return Math.abs(centreX(box) - window.width / 2) < 2 },
+                          5000, "entry " + row + " centred at " + centreX(box) + " in " + window.width)
+                compare(box.width, list.width / 3)
+            }
+        }
+
+        // What of a caption does not fit its place on the key, or "" when
+        // all does.
+        function captionMisfit(text, name) {
+            if (!text.visible || text.text === "")
+                return ""
+            var room = Qt.size(text.width, text.height)
+            if (text.truncated || text.contentWidth > room.width + 0.5 || text.contentHeight > room.height + 0.5)
+                return name + " '" + text.text + "' of " + text.contentWidth + "x" + text.contentHeight
+                        + " at " + text.fontInfo.pixelSize + " px in " + room.width + "x" + room.height
+            return ""
+        }
+
+        function test_captionsFitTheKeys_data() {
+            var rows = []
+            for (var language = 0; language < 9; ++language)
+                rows.push({ tag: languageNames[language] + ", Phonetic", language: language, keyboard: 0 })
+            rows.push({ tag: "Kannada, KPRao", language: 0, keyboard: 1 })
+            rows.push({ tag: "Kannada, InScript", language: 0, keyboard: 2 })
+            return rows
+        }
+
+        // At the window's smallest size, each caption fits its place on the
+        // key: the widest clusters (z, Z, m, y in Kannada) too.
+        function test_captionsFitTheKeys(data) {
+            keyboardModel.setLanguage(data.language)
+            keyboardModel.setKeyboad(data.keyboard)
+            tryVerify(function() { return grid.count === 48 && grid.itemAtIndex(47) !== null })
+            var names = ["nameText", "shiftedIndicText", "unshiftedIndicText", "shiftedLatinText"]
+            var misfits = []
+            for (var row = 0; row < grid.count; ++row) {
+                for (var i = 0; i < names.length; ++i) {
+                    var misfit = captionMisfit(findChild(grid.itemAtIndex(row), names[i]), "key " + row + " " + names[i])
+                    if (misfit !== "")
+                        misfits.push(misfit)
+                }
+            }
+            compare(misfits, [])
+        }
+
+        function test_clickOnAKeyTypesIt_data() {
+            return [ { tag: "the asked key", asked: true }, { tag: "another key", asked: false } ]
+        }
+
+        function test_clickOnAKeyTypesIt(data) {
+            var asked = keyboardModel.getAskingChar()
+            var row = data.asked ? view.wantedRow : rowShowing(asked === "q" ? "w" : "q")
+            clickKey(row)
+            compare(grid.currentIndex, row)
+            compare(askedSpy.count, data.asked ? 1 : 0)
+            verify(!findChild(view, "aboutTutor").visible)
+            verify(view.isReady)
+            compare(grid.opacity, 1)
+            // Between two keys, the click still means the key.
+            var key = grid.itemAtIndex(row)
+            grid.currentIndex = -1
+            mouseClick(key, grid.cellWidth - 2, grid.cellHeight - 2)
+            compare(grid.currentIndex, row)
+            verify(!findChild(view, "aboutTutor").visible)
+        }
+
         function test_aboutPanel() {
             var about = findChild(view, "aboutTutor")
-            clickKey(30)
+            // The window beside the keys opens it.
+            window.width = 1200
+            mouseClick(view, view.width - 20, view.height / 2)
             verify(about.visible)
             verify(!view.isReady)
             compare(grid.opacity, 0.1)
@@ -281,10 +381,27 @@ Item {
             verify(view.isReady)
             compare(grid.opacity, 1)
 
-            clickKey(0)
+            mouseClick(view, view.width - 20, view.height / 2)
             verify(about.visible)
             mouseClick(about, 5, 5)
             verify(!about.visible)
+        }
+
+        // In the smallest window every line of the panel shows whole.
+        function test_aboutPanelFitsTheWindow() {
+            var about = findChild(view, "aboutTutor")
+            about.visible = true
+            // Once the panel has laid out its lines.
+            tryVerify(function() { return findChild(about, "emailText").y > 0 })
+            var names = ["websiteText", "emailText"]
+            for (var i = 0; i < names.length; ++i) {
+                var line = findChild(about, names[i])
+                var bottom = line.mapToItem(about, 0, line.height).y
+                verify(bottom <= about.height, names[i] + " ends at " + bottom + " of " + about.height)
+                verify(line.contentWidth <= line.width, names[i] + " is " + line.contentWidth + " wide")
+            }
+            // The picture shrinks to make room, and stays.
+            verify(findChild(about, "picture").paintedHeight > 0)
         }
     }
 }
