@@ -110,6 +110,16 @@ struct Window
     MainWindow window;
 };
 
+// Closes the tabs beyond the first `count`.
+void closeTabsAfter(TabWidget *tabs, int count)
+{
+    while (tabs->count() > count) {
+        QWidget *page = tabs->widget(tabs->count() - 1);
+        tabs->removeTab(tabs->count() - 1);
+        delete page;
+    }
+}
+
 // Opens the file (answering every question with `answer`) and closes what
 // it opened; reports the time until the open returned, the peak memory
 // (and what the process held before) and whether a tab was made.
@@ -132,11 +142,7 @@ void open(benchmark::State &state, const QString &path, QMessageBox::StandardBut
         peak = qMax(peak, memory.peak());
         before = memory.before();
         opened = tabs->count() - tabsBefore;
-        while (tabs->count() > tabsBefore) {
-            QWidget *page = tabs->widget(tabs->count() - 1);
-            tabs->removeTab(tabs->count() - 1);
-            delete page;
-        }
+        closeTabsAfter(tabs, tabsBefore);
     }
     state.counters["peak_MB"] = peak;
     state.counters["before_MB"] = before;
@@ -265,11 +271,7 @@ void openAndSettle(benchmark::State &state, const QString &path, QMessageBox::St
         pause = pauses.longestMs();
         peak = qMax(peak, memory.peak());
         opened = tabs->count() - tabsBefore;
-        while (tabs->count() > tabsBefore) {
-            QWidget *page = tabs->widget(tabs->count() - 1);
-            tabs->removeTab(tabs->count() - 1);
-            delete page;
-        }
+        closeTabsAfter(tabs, tabsBefore);
     }
     state.counters["peak_MB"] = peak;
     state.counters["longest_pause_ms"] = pause;

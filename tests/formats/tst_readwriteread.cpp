@@ -16,6 +16,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QLocale>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -91,6 +92,15 @@ QString comparable(const QTextDocument &document)
     while (text.endsWith(QLatin1Char('\n')))
         text.chop(1);
     return text;
+}
+
+// The document written in the format into the bytes; false when the writer
+// failed.
+bool writeAs(int format, QTextDocument *document, QByteArray *bytes)
+{
+    QBuffer output(bytes);
+    output.open(QIODevice::WriteOnly);
+    return Formats[format].write(&output, document);
 }
 
 // What the user does to a document between opening and saving it.
@@ -174,11 +184,8 @@ void TestReadWriteRead::savedDocumentOpensAgain()
     QCOMPARE(readWith(FormatManager::createReader(&input, QFileInfo(source).suffix()), &input, &document), QString());
 
     QByteArray written;
+    QVERIFY(writeAs(format, &document, &written));
     QBuffer output(&written);
-    output.open(QIODevice::WriteOnly);
-    QVERIFY(Formats[format].write(&output, &document));
-    output.close();
-
     output.open(QIODevice::ReadOnly);
     QTextDocument again;
     QCOMPARE(readWith(Formats[format].reader(), &output, &again), QString());
@@ -238,15 +245,13 @@ void TestReadWriteRead::documentAtTheLimitsOpensAgain()
     ::edit(&document, Edit(edit));
     QCOMPARE(DocumentCapacity::firstExcess(&document, &excess) < 0, held);
     if (!held) {
-        QVERIFY2(excess.contains(QStringLiteral("paragraph of 65,549 characters")), qPrintable(excess));
+        QVERIFY2(excess.contains(QStringLiteral("paragraph of %1 characters").arg(QLocale().toString(65549))), qPrintable(excess));
         return;
     }
 
     QByteArray written;
+    QVERIFY(writeAs(format, &document, &written));
     QBuffer output(&written);
-    output.open(QIODevice::WriteOnly);
-    QVERIFY(Formats[format].write(&output, &document));
-    output.close();
     output.open(QIODevice::ReadOnly);
     const bool text = qstrcmp(Formats[format].name, "text") == 0;
     if (text || qstrcmp(Formats[format].name, "html") == 0)
