@@ -430,15 +430,15 @@ void TabWidget::loadFile(const QString &path, QFile *file, UnicodeKaEditor *targ
     read->setUndoRedoEnabled(false);
     QString error;
     bool ok = true;
+    // What the user types meanwhile goes into the document once it is in,
+    // after the warning below if there is one.
+    const UserInputHold::Scope hold(m_inputHold);
+    if (brh) {
+        const int index = indexOf(editor->parentWidget());
+        if (index >= 0)
+            setTabText(index, nextUntitledName());
+    }
     {
-        // What the user types meanwhile goes into the document once it is
-        // in, after the warning below if there is one.
-        const UserInputHold::Scope hold(m_inputHold);
-        if (brh) {
-            const int index = indexOf(editor->parentWidget());
-            if (index >= 0)
-                setTabText(index, nextUntitledName());
-        }
         const qint64 size = file->size();
         const LoadProgress progress(file, m_progressBar);
         ok = brh ? loadBrhFile(path, file, read.data(), &error) : readInto(path, file, read.data(), &error);
@@ -449,11 +449,11 @@ void TabWidget::loadFile(const QString &path, QFile *file, UnicodeKaEditor *targ
             error = tr("It changed while it was read, from %1 to %2.")
                             .arg(DocumentFile::sizeText(size), DocumentFile::sizeText(file->size()));
         }
-        QString cut;
-        if (!DocumentAdmission::cutBeforeLongParagraph(read.data(), &cut) && ok) {
-            ok = false;
-            error = cut;
-        }
+    }
+    QString cut;
+    if (!DocumentAdmission::cutBeforeLongParagraph(read.data(), &cut) && ok) {
+        ok = false;
+        error = cut;
     }
     if (!editor) {
         setProgressBarVisibility(false);
@@ -502,9 +502,11 @@ bool TabWidget::loadBrhFile(const QString &path, QFile *file, QTextDocument *doc
         ok = false;
         *error = cut;
     }
+    // The lines, without the empty paragraph after the last line break.
+    const int lines = source.blockCount() - (source.blockCount() > 1 && source.lastBlock().length() == 1 ? 1 : 0);
     QTextCursor cursor(doc);
     QTextBlock block = source.begin();
-    insertConverted(cursor, source.blockCount(), m_language, [&block] {
+    insertConverted(cursor, lines, m_language, [&block] {
         const QString line = block.text();
         block = block.next();
         return line;

@@ -30,6 +30,21 @@ namespace {
 // RTF and Nudi files are always written in the Western code page.
 const QByteArray rtfCodePage = QByteArrayLiteral("CP1252");
 
+// Writes the bytes whole. A device that takes only part of them says why
+// when asked for the rest: a full disk, a file-size limit.
+bool writeAll(QIODevice *device, const QByteArray &bytes, QString *error)
+{
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = device->write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            *error = device->errorString();
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
 // Qt's OpenDocument writer closes the device it wrote, which a file that
 // is only committed at the end cannot allow: it writes into memory first.
 bool writeOpenDocument(QIODevice *device, QTextDocument *document, const QByteArray &format,
@@ -42,12 +57,7 @@ bool writeOpenDocument(QIODevice *device, QTextDocument *document, const QByteAr
                          .arg(QString::fromLatin1(format));
         return false;
     }
-    const QByteArray &bytes = buffer.data();
-    if (device->write(bytes) != bytes.size()) {
-        *error = device->errorString();
-        return false;
-    }
-    return true;
+    return writeAll(device, buffer.data(), error);
 }
 
 QString notReadableAgain(const QString &reason)
@@ -85,12 +95,7 @@ bool writeReadableText(Writer &&writer, DocumentFile::Content content, QIODevice
         *error = notReadableAgain(refusal);
         return false;
     }
-    const QByteArray &bytes = buffer.data();
-    if (device->write(bytes) != bytes.size()) {
-        *error = device->errorString();
-        return false;
-    }
-    return true;
+    return writeAll(device, buffer.data(), error);
 }
 
 } // namespace
