@@ -14,6 +14,7 @@
 #include <QTextCodec>
 #include <QTemporaryFile>
 #include <QTextDocument>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -51,6 +52,40 @@ QByteArray encode(const char *codec, const QString &text)
 
 const QString sample = QString::fromUtf8("ಕನ್ನಡ text\nline two");
 
+// A file as the system may give it: its size says one thing, its reads
+// another, or reading fails.
+class OddFile : public QIODevice
+{
+public:
+    OddFile(qint64 size, qint64 readable, bool fails)
+        : m_size(size)
+        , m_readable(readable)
+        , m_fails(fails)
+    {
+        open(QIODevice::ReadOnly);
+    }
+    qint64 size() const override { return m_size; }
+    bool atEnd() const override { return pos() >= m_readable; }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        if (m_fails) {
+            setErrorString(QStringLiteral("Input/output error"));
+            return -1;
+        }
+        const qint64 n = qMin(maxSize, m_readable - pos());
+        std::fill(data, data + n, 'a');
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    qint64 m_size;
+    qint64 m_readable;
+    bool m_fails;
+};
+
 } // namespace
 
 class TestTextFormats : public QObject
@@ -66,6 +101,8 @@ private slots:
     void readHtml();
     void htmlNesting_data();
     void htmlNesting();
+    void readRefusal_data();
+    void readRefusal();
     void textBudget_data();
     void textBudget();
     void readersKeepTheTextBudget_data();
@@ -193,6 +230,38 @@ void TestTextFormats::htmlNesting()
         QCOMPARE(result, QByteArray());
         QVERIFY(!document.isEmpty());
     }
+}
+
+void TestTextFormats::readRefusal_data()
+{
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<qint64>("readable");
+    QTest::addColumn<bool>("fails");
+    QTest::addColumn<QString>("refusal");
+
+    QTest::newRow("a file") << qint64(10) << qint64(10) << false << "";
+    QTest::newRow("an empty file") << qint64(0) << qint64(0) << false << "";
+    QTest::newRow("reading fails") << qint64(0) << qint64(0) << true << "It could not be read: Input/output error";
+    QTest::newRow("reads as empty, sized") << qint64(4096) << qint64(0) << false << "It reads as empty, though its size is";
+    QTest::newRow("gives content, sized empty") << qint64(0) << qint64(100) << false << "its size is not known";
+}
+
+// A file that cannot be read as its size says gets a reason, not an
+// empty document.
+void TestTextFormats::readRefusal()
+{
+    QFETCH(qint64, size);
+    QFETCH(qint64, readable);
+    QFETCH(bool, fails);
+    QFETCH(QString, refusal);
+
+    OddFile file(size, readable, fails);
+    const QString result = DocumentFile::readRefusal(&file);
+    if (refusal.isEmpty())
+        QCOMPARE(result, QString());
+    else
+        QVERIFY2(result.contains(refusal), qPrintable(result));
+    QCOMPARE(file.pos(), qint64(0));
 }
 
 void TestTextFormats::textBudget_data()
