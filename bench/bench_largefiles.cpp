@@ -110,6 +110,16 @@ struct Window
     MainWindow window;
 };
 
+// Closes the tabs beyond the first `count`.
+void closeTabsAfter(TabWidget *tabs, int count)
+{
+    while (tabs->count() > count) {
+        QWidget *page = tabs->widget(tabs->count() - 1);
+        tabs->removeTab(tabs->count() - 1);
+        delete page;
+    }
+}
+
 // Opens the file (answering every question with `answer`) and closes what
 // it opened; reports the time until the open returned, the peak memory
 // (and what the process held before) and whether a tab was made.
@@ -132,11 +142,7 @@ void open(benchmark::State &state, const QString &path, QMessageBox::StandardBut
         peak = qMax(peak, memory.peak());
         before = memory.before();
         opened = tabs->count() - tabsBefore;
-        while (tabs->count() > tabsBefore) {
-            QWidget *page = tabs->widget(tabs->count() - 1);
-            tabs->removeTab(tabs->count() - 1);
-            delete page;
-        }
+        closeTabsAfter(tabs, tabsBefore);
     }
     state.counters["peak_MB"] = peak;
     state.counters["before_MB"] = before;
@@ -201,6 +207,92 @@ void BM_PaddedZipBombRefused(benchmark::State &state)
     open(state, paddedZipBomb(), QMessageBox::Ok);
 }
 
+// The longest time the event loop went unserved while it lived: a timer
+// that fires on every turn of the loop notes the gaps between its turns.
+class PauseMeter
+{
+public:
+    PauseMeter()
+    {
+        m_timer.setInterval(0);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { note(); });
+        m_clock.start();
+        m_timer.start();
+    }
+    void note()
+    {
+        const qint64 now = m_clock.nsecsElapsed();
+        m_longest = qMax(m_longest, now - m_last);
+        m_last = now;
+    }
+    double longestMs() const { return m_longest / 1e6; }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_last = 0;
+    qint64 m_longest = 0;
+};
+
+// Opens the file as open() does and reports, beside the time until the
+// window is usable again (the open returned) and the peak memory, the
+// longest time the window went unanswered meanwhile and the time until the
+// window had nothing left to do (its queued work, the lazy layout).
+void openAndSettle(benchmark::State &state, const QString &path, QMessageBox::StandardButton answer)
+{
+    Window w;
+    w.window.show();
+    TabWidget *tabs = w.window.tabWidget();
+    const int tabsBefore = tabs->count();
+    double peak = 0;
+    double pause = 0;
+    double settled = 0;
+    int opened = 0;
+    for (auto _ : state) {
+        const Answerer answerer(answer);
+        const PeakMemory memory;
+        PauseMeter pauses;
+        QElapsedTimer timer;
+        timer.start();
+        tabs->openFile(path);
+        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
+        // Settled once no turn of the loop has taken more than a few
+        // milliseconds for 100 ms: the work left in slices is done.
+        QElapsedTimer idle;
+        idle.start();
+        while (idle.elapsed() < 100 && timer.elapsed() < 120000) {
+            QElapsedTimer turn;
+            turn.start();
+            QCoreApplication::processEvents();
+            if (turn.elapsed() > 5)
+                idle.restart();
+        }
+        settled = (timer.elapsed() - idle.elapsed()) / 1000.0;
+        pause = pauses.longestMs();
+        peak = qMax(peak, memory.peak());
+        opened = tabs->count() - tabsBefore;
+        closeTabsAfter(tabs, tabsBefore);
+    }
+    state.counters["peak_MB"] = peak;
+    state.counters["longest_pause_ms"] = pause;
+    state.counters["settled_s"] = settled;
+    state.counters["tab"] = opened;
+    state.counters["file_MB"] = double(QFileInfo(path).size()) / MegaByte;
+}
+
+// 12 MB of empty paragraphs: the reader's budget ends it.
+void BM_RtfOf2MillionParagraphs(benchmark::State &state)
+{
+    openAndSettle(state, makeFile(QStringLiteral("paragraphs.rtf"), "{\\rtf1 " + QByteArray("x\\par ").repeated(2000000) + "}"),
+                  QMessageBox::Ok);
+}
+
+// 1.5 MB of lines, each converted from the Phonetic keys.
+void BM_BrhOf500000Lines(benchmark::State &state)
+{
+    openAndSettle(state, makeFile(QStringLiteral("lines.brh"), QByteArray("ka\n").repeated(500000)), QMessageBox::Ok);
+}
+
 } // namespace
 
 BENCHMARK(BM_LargeText)->Arg(8)->Arg(32)->Arg(64)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
@@ -211,5 +303,7 @@ BENCHMARK(BM_KannadaLine6MbNotShown)->UseManualTime()->Iterations(1)->Unit(bench
 BENCHMARK(BM_DevZeroRefused)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PipeRefused)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaddedZipBombRefused)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RtfOf2MillionParagraphs)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BrhOf500000Lines)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
 YAVO_APP_BENCHMARK_MAIN(workDir)

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -26,6 +27,10 @@ enum class Input {
     Pipe,   // a named pipe nobody writes into
     Folder,
     ZeroDevice,
+    Missing,     // a name nothing stands at
+    LinkLoop,    // a symbolic link to itself
+    BadName,     // a name the file system's encoding cannot hold
+    ProcessMemory, // /proc/self/mem: a regular file of no size that fails to read
 };
 
 const QByteArray WordNs = "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"";
@@ -65,6 +70,9 @@ private Q_SLOTS:
     void refusedWithAMessage_data();
     void refusedWithAMessage();
     void largeTextOpensWithProgress();
+    void hostileContent_data();
+    void hostileContent();
+    void fileCutShortWhileRead();
 
 private:
     QString make(Input input, const QString &name, const QByteArray &bytes, qint64 size);
@@ -109,6 +117,16 @@ QString tst_HostileInput::make(Input input, const QString &name, const QByteArra
         break;
     case Input::ZeroDevice:
         return QStringLiteral("/dev/zero");
+    case Input::Missing:
+        break;
+    case Input::LinkLoop:
+        if (!QFile::link(path, path))
+            return QString();
+        break;
+    case Input::BadName:
+        return path + QChar(0xD800);
+    case Input::ProcessMemory:
+        return QStringLiteral("/proc/self/mem");
     }
     return path;
 }
@@ -127,6 +145,12 @@ void tst_HostileInput::refusedWithAMessage_data()
     constexpr qint64 MB = 1024 * 1024;
     QTest::newRow("named pipe") << Input::Pipe << "pipe.txt" << QByteArray() << qint64(0) << "It is a pipe, not a file." << false;
     QTest::newRow("/dev/zero") << Input::ZeroDevice << "" << QByteArray() << qint64(0) << "It is a device, not a file." << false;
+    QTest::newRow("no such file") << Input::Missing << "missing.txt" << QByteArray() << qint64(0) << "There is no such file." << false;
+    QTest::newRow("symbolic link loop") << Input::LinkLoop << "loop.txt" << QByteArray() << qint64(0)
+                                        << "too many levels of symbolic links" << false;
+    QTest::newRow("name not in the file system's encoding")
+        << Input::BadName << "name" << QByteArray() << qint64(0) << "not valid in the file system's encoding" << false;
+    QTest::newRow("/proc/self/mem") << Input::ProcessMemory << "" << QByteArray() << qint64(0) << "It could not be read" << false;
     QTest::newRow("folder") << Input::Folder << "folder.docx" << QByteArray() << qint64(0) << "It is a folder, not a file." << false;
     QTest::newRow("10 MB of NUL bytes") << Input::Sparse << "nul.txt" << QByteArray() << 10 * MB
                                         << "It holds binary data, not text." << false;
@@ -245,6 +269,101 @@ void tst_HostileInput::largeTextOpensWithProgress()
     // Afterwards the bar is a busy indicator again, and hidden.
     QCOMPARE(bar->maximum(), 0);
     QVERIFY(!bar->isVisible());
+}
+
+// Content that costs more than a document may: each is refused or cut with
+// a message that says why, or opens; the window is served while the file is
+// read; and the program opens a file afterwards.
+void tst_HostileInput::hostileContent_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    // Empty when the file opens whole.
+    QTest::addColumn<QString>("message");
+    // Whether the file is read (and events served meanwhile) before the
+    // message, or refused before it is read.
+    QTest::addColumn<bool>("read");
+
+    const QString lines = QStringLiteral("a text file may have at most");
+    const QString binary = DocumentFile::binaryText();
+    QTest::newRow("BRH of 100,000 lines") << "lines.brh" << QByteArray("ka\n").repeated(100000) << QString() << true;
+    QTest::newRow("BRH of more lines than a text") << "many.brh" << QByteArray("ka\n").repeated(500001) << lines << false;
+    QTest::newRow("BRH of one 7 MB line") << "line.brh" << QByteArray("ka").repeated(3500000) << "It has a paragraph of" << true;
+    QTest::newRow("BRH with a NUL") << "nul.brh" << QByteArray("ka\n").repeated(100000) + '\0' << binary << false;
+    QTest::newRow("RTF of 2 million paragraphs")
+        << "many.rtf" << "{\\rtf1 " + QByteArray("x\\par ").repeated(2000000) + "}" << "The document is too large to open." << true;
+    QTest::newRow("RTF of escaped line breaks")
+        << "breaks.rtf" << "{\\rtf1 " + QByteArray("x\\u8233?").repeated(600000) + "}" << "The document is too large to open." << true;
+    QTest::newRow("paragraph separators in a text")
+        << "separators.txt" << QStringLiteral("a\u2029").repeated(1200000).toUtf8() << lines << false;
+    QTest::newRow("frame marks in a text") << "frames.txt" << QStringLiteral("a\uFDD0b\uFDD1").repeated(300000).toUtf8() << lines << false;
+    QTest::newRow("NUL after the first megabyte") << "late.txt" << QByteArray(1024 * 1024, 'a') + '\0' << binary << false;
+}
+
+void tst_HostileInput::hostileContent()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    QFETCH(bool, read);
+
+    const QString path = make(Input::Bytes, name, bytes, 0);
+    QVERIFY(!path.isEmpty());
+    m_window->show();
+    int served = 0;
+    QTimer ticks;
+    ticks.setInterval(0);
+    connect(&ticks, &QTimer::timeout, this, [&served] { ++served; });
+    ticks.start();
+    int servedBeforeMessage = -1;
+    ModalAnswerer answerer;
+    if (!message.isEmpty()) {
+        answerer.expectDialog("QMessageBox", QString(), [&](QWidget *dialog) {
+            servedBeforeMessage = served;
+            qobject_cast<QMessageBox *>(dialog)->done(QMessageBox::Ok);
+        });
+    }
+    tabs()->openFile(path);
+    ticks.stop();
+    QVERIFY2(answerer.isDone(), qPrintable(answerer.failure() + answerer.seen().join('\n')));
+    if (message.isEmpty()) {
+        QCOMPARE(tabs()->count(), 1);
+        QVERIFY(served > 0);
+        const UnicodeKaEditor *editor = tabs()->editorAtIndex(0);
+        QVERIFY(!editor->document()->isEmpty());
+        // A converted BRH file is no copy of it.
+        QCOMPARE(editor->fileName(), QStringLiteral("untitled-0"));
+    } else {
+        QVERIFY2(answerer.seen().value(0).contains(message), qPrintable(answerer.seen().join('\n')));
+        QCOMPARE(tabs()->count(), read ? 1 : 0);
+        if (read)
+            QVERIFY2(servedBeforeMessage > 0, "no events were served while the file was read");
+    }
+
+    const QString after = make(Input::Bytes, QStringLiteral("after.txt"), "after\n", 0);
+    tabs()->openFile(after);
+    QCOMPARE(tabs()->editorAtIndex(tabs()->count() - 1)->toPlainText(), QStringLiteral("after\n"));
+}
+
+// Another program cuts the file short while it is read: the user is told,
+// and what was read is not taken for the file.
+void tst_HostileInput::fileCutShortWhileRead()
+{
+    const QByteArray text = QByteArray("a line of text\n").repeated(200000);
+    const QString path = make(Input::Bytes, QStringLiteral("shrinking.txt"), text, 0);
+    QVERIFY(!path.isEmpty());
+    m_window->show();
+    // Runs at the reader's first turn of the event loop.
+    QTimer::singleShot(0, this, [&path, &text] { QVERIFY(QFile::resize(path, text.size() / 2)); });
+    ModalAnswerer answerer;
+    answerer.expectMessageBox(QString(), QString(), QMessageBox::Ok);
+    tabs()->openFile(path);
+    QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+    QVERIFY2(answerer.seen().value(0).contains(QStringLiteral("changed while it was read")),
+             qPrintable(answerer.seen().join('\n')));
+    QCOMPARE(tabs()->count(), 1);
+    QCOMPARE(tabs()->editorAtIndex(0)->fileName(), QStringLiteral("untitled-0"));
+    QVERIFY(tabs()->editorAtIndex(0)->toPlainText().size() < text.size());
 }
 
 YAVO_TEST_MAIN(tst_HostileInput)

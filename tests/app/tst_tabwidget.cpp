@@ -242,7 +242,8 @@ void tst_TabWidget::unreadableFileTellsAndMakesNoTab()
 {
     ModalAnswerer answerer;
     const QString path = m_sandbox->root() + QStringLiteral("/missing.txt");
-    answerer.expectMessageBox(QString(), QStringLiteral("Couldn't open the file %1").arg(path), QMessageBox::Ok);
+    answerer.expectMessageBox(QString(), QStringLiteral("Couldn't open the file %1\n\nThere is no such file.").arg(path),
+                              QMessageBox::Ok);
     tabs()->openFile(path);
     QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
     QCOMPARE(tabs()->count(), 0);

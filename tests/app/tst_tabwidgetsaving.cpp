@@ -49,6 +49,8 @@ private Q_SLOTS:
     void quickBytesFileRebuildsTheToolbar();
     void sortLines_data();
     void sortLines();
+    void saveThatWouldNotOpenAgainWritesNothing_data();
+    void saveThatWouldNotOpenAgainWritesNothing();
 
 private:
     QString writeFile(const QString &name, const QByteArray &bytes);
@@ -547,6 +549,52 @@ void tst_TabWidgetSaving::sortLines()
     QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
     QCOMPARE(editor->toPlainText(), sorted);
     QVERIFY(editor->document()->isModified());
+}
+
+
+void tst_TabWidgetSaving::saveThatWouldNotOpenAgainWritesNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+
+    const QByteArray longest = QByteArray(65536, 'k') + '\n';
+    for (const char *name : {"long.txt", "long.html", "long.docx"})
+        QTest::newRow(name) << name << longest << "thirteen more" << "It has a paragraph of";
+    QTest::newRow("lines pasted beyond a text's") << "short.txt" << QByteArray("old\n")
+                                                 << QString("ka\n").repeated(500001) << "a document may have at most";
+}
+
+// What the editor came to hold beyond what any file of the program opens is
+// not written: the save says why, the file stays as it was and the text
+// stays unsaved in the editor, for the user to shorten.
+void tst_TabWidgetSaving::saveThatWouldNotOpenAgainWritesNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+
+    // The document as it came from a text file, kept in the named format.
+    const QString source = writeFile(QStringLiteral("source.txt"), bytes);
+    tabs()->openFile(source);
+    UnicodeKaEditor *editor = tabs()->editorAtIndex(tabs()->count() - 1);
+    QVERIFY(editor);
+    const QString path = writeFile(name, "the old file");
+    editor->setFileName(path);
+    QTextCursor cursor(editor->document());
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    cursor.insertText(typed);
+
+    ModalAnswerer answerer;
+    answerer.expectMessageBox(QString(), QString(), QMessageBox::Ok);
+    QVERIFY(!tabs()->slotSave());
+    QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+    QVERIFY2(answerer.seen().value(0).contains(message), qPrintable(answerer.seen().value(0)));
+    QCOMPARE(contents(path), QByteArray("the old file"));
+    QVERIFY(editor->document()->isModified());
+    QVERIFY(editor->toPlainText().contains(typed.left(20)));
 }
 
 YAVO_TEST_MAIN(tst_TabWidgetSaving)

@@ -1,5 +1,7 @@
 #include "testmain.h"
 
+#include "formats/documentcapacity.h"
+#include "formats/documentfile.h"
 #include "formats/docxreader.h"
 #include "formats/docxwriter.h"
 #include "formats/formatmanager.h"
@@ -14,6 +16,8 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QLocale>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -29,6 +33,8 @@ class TestReadWriteRead : public QObject
 private slots:
     void savedDocumentOpensAgain_data();
     void savedDocumentOpensAgain();
+    void documentAtTheLimitsOpensAgain_data();
+    void documentAtTheLimitsOpensAgain();
 };
 
 namespace {
@@ -88,6 +94,56 @@ QString comparable(const QTextDocument &document)
     return text;
 }
 
+// The document written in the format into the bytes; false when the writer
+// failed.
+bool writeAs(int format, QTextDocument *document, QByteArray *bytes)
+{
+    QBuffer output(bytes);
+    output.open(QIODevice::WriteOnly);
+    return Formats[format].write(&output, document);
+}
+
+// What the user does to a document between opening and saving it.
+enum Edit {
+    NoEdit,
+    DeleteLastCharacter,
+    TypeThirteenCharacters, // at the end of the first paragraph
+};
+
+// Reads as the word processor opens a file: a text ends in a line break,
+// its last line too.
+QString open(const QString &source, QByteArray bytes, QTextDocument *document)
+{
+    QBuffer input(&bytes);
+    input.open(QIODevice::ReadOnly);
+    const QString error = readWith(FormatManager::createReader(&input, QFileInfo(source).suffix()), &input, document);
+    if (source.endsWith(QLatin1String(".txt")) && !document->lastBlock().text().isEmpty()) {
+        QTextCursor end(document);
+        end.movePosition(QTextCursor::End);
+        end.insertBlock();
+    }
+    return error;
+}
+
+void edit(QTextDocument *document, Edit edit)
+{
+    QTextCursor cursor(document);
+    switch (edit) {
+    case NoEdit:
+        break;
+    case DeleteLastCharacter:
+        cursor.movePosition(QTextCursor::End);
+        cursor.movePosition(QTextCursor::PreviousBlock);
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        cursor.deletePreviousChar();
+        break;
+    case TypeThirteenCharacters:
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        cursor.insertText(QStringLiteral("thirteen more"));
+        break;
+    }
+}
+
 } // namespace
 
 void TestReadWriteRead::savedDocumentOpensAgain_data()
@@ -128,14 +184,81 @@ void TestReadWriteRead::savedDocumentOpensAgain()
     QCOMPARE(readWith(FormatManager::createReader(&input, QFileInfo(source).suffix()), &input, &document), QString());
 
     QByteArray written;
+    QVERIFY(writeAs(format, &document, &written));
     QBuffer output(&written);
-    output.open(QIODevice::WriteOnly);
-    QVERIFY(Formats[format].write(&output, &document));
-    output.close();
-
     output.open(QIODevice::ReadOnly);
     QTextDocument again;
     QCOMPARE(readWith(Formats[format].reader(), &output, &again), QString());
+    QCOMPARE(comparable(again), comparable(document));
+}
+
+// A document as large as a reader gives, edited and saved in another
+// format (or its own), opens again: the limits on what is read are the
+// limits on what a document holds. What the editor comes to hold beyond
+// them is not saved (the save says so): a file that would not open again
+// is never written.
+void TestReadWriteRead::documentAtTheLimitsOpensAgain_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("edit");
+    QTest::addColumn<int>("format");
+    // Whether the document, edited, is still within what a document may
+    // hold; when not, it is not written.
+    QTest::addColumn<bool>("held");
+
+    // Exactly the largest text: saved, its byte-order mark makes it larger.
+    const QByteArray line = QStringLiteral("ಕನ್ನಡದ ಒಂದು ಸಾಲು, a line of text that runs on and on. ").toUtf8().repeated(24) + '\n';
+    QByteArray largest = line.repeated(int(DocumentFile::MaxTextSize / line.size()));
+    largest += QByteArray(int(DocumentFile::MaxTextSize - largest.size() - 1), 'a') + '\n';
+    QTest::newRow("64 MB text less a character as text") << "large.txt" << largest << int(DeleteLastCharacter)
+                                                         << formatNamed("text") << true;
+    // Each paragraph gains its markup.
+    QTest::newRow("the largest text as HTML") << "large.txt" << largest << int(NoEdit) << formatNamed("html") << true;
+    // The empty paragraph after the last line break is a paragraph of HTML.
+    const QByteArray mostLines = QByteArray("ka\n").repeated(500000);
+    QTest::newRow("500,000 lines as HTML") << "lines.txt" << mostLines << int(NoEdit) << formatNamed("html") << true;
+    const QByteArray rtf = "{\\rtf1 " + QByteArray("x\\par ").repeated(499999) + "x}";
+    for (const char *format : {"text", "docx"})
+        QTest::addRow("RTF of 500,000 paragraphs as %s", format) << "many.rtf" << rtf << int(NoEdit) << formatNamed(format) << true;
+    const QByteArray longest = QByteArray(DocumentCapacity::MaxParagraphLength, 'k') + '\n';
+    for (int format = 0; format < int(std::size(Formats)); ++format) {
+        QTest::addRow("the longest paragraph as %s", Formats[format].name)
+            << "paragraph.txt" << longest << int(NoEdit) << format << true;
+    }
+    QTest::newRow("the longest paragraph, typed on") << "paragraph.txt" << longest << int(TypeThirteenCharacters)
+                                                     << formatNamed("text") << false;
+}
+
+void TestReadWriteRead::documentAtTheLimitsOpensAgain()
+{
+    QFETCH(QString, source);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, edit);
+    QFETCH(int, format);
+    QFETCH(bool, held);
+
+    QTextDocument document;
+    QCOMPARE(open(source, bytes, &document), QString());
+    QString excess;
+    QCOMPARE(DocumentCapacity::firstExcess(&document, &excess), -1);
+    ::edit(&document, Edit(edit));
+    QCOMPARE(DocumentCapacity::firstExcess(&document, &excess) < 0, held);
+    if (!held) {
+        QVERIFY2(excess.contains(QStringLiteral("paragraph of %1 characters").arg(QLocale().toString(65549))), qPrintable(excess));
+        return;
+    }
+
+    QByteArray written;
+    QVERIFY(writeAs(format, &document, &written));
+    QBuffer output(&written);
+    output.open(QIODevice::ReadOnly);
+    const bool text = qstrcmp(Formats[format].name, "text") == 0;
+    if (text || qstrcmp(Formats[format].name, "html") == 0)
+        QCOMPARE(DocumentFile::textRefusal(&output, text ? DocumentFile::PlainText : DocumentFile::Html), QString());
+    QTextDocument again;
+    QCOMPARE(readWith(Formats[format].reader(), &output, &again), QString());
+    QCOMPARE(DocumentCapacity::firstExcess(&again, &excess), -1);
     QCOMPARE(comparable(again), comparable(document));
 }
 

@@ -14,6 +14,7 @@
 #include <QTextCodec>
 #include <QTemporaryFile>
 #include <QTextDocument>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -51,6 +52,40 @@ QByteArray encode(const char *codec, const QString &text)
 
 const QString sample = QString::fromUtf8("ಕನ್ನಡ text\nline two");
 
+// A file as the system may give it: its size says one thing, its reads
+// another, or reading fails.
+class OddFile : public QIODevice
+{
+public:
+    OddFile(qint64 size, qint64 readable, bool fails)
+        : m_size(size)
+        , m_readable(readable)
+        , m_fails(fails)
+    {
+        open(QIODevice::ReadOnly);
+    }
+    qint64 size() const override { return m_size; }
+    bool atEnd() const override { return pos() >= m_readable; }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        if (m_fails) {
+            setErrorString(QStringLiteral("Input/output error"));
+            return -1;
+        }
+        const qint64 n = qMin(maxSize, m_readable - pos());
+        std::fill(data, data + n, 'a');
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    qint64 m_size;
+    qint64 m_readable;
+    bool m_fails;
+};
+
 } // namespace
 
 class TestTextFormats : public QObject
@@ -66,6 +101,8 @@ private slots:
     void readHtml();
     void htmlNesting_data();
     void htmlNesting();
+    void readRefusal_data();
+    void readRefusal();
     void textBudget_data();
     void textBudget();
     void readersKeepTheTextBudget_data();
@@ -195,6 +232,38 @@ void TestTextFormats::htmlNesting()
     }
 }
 
+void TestTextFormats::readRefusal_data()
+{
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<qint64>("readable");
+    QTest::addColumn<bool>("fails");
+    QTest::addColumn<QString>("refusal");
+
+    QTest::newRow("a file") << qint64(10) << qint64(10) << false << "";
+    QTest::newRow("an empty file") << qint64(0) << qint64(0) << false << "";
+    QTest::newRow("reading fails") << qint64(0) << qint64(0) << true << "It could not be read: Input/output error";
+    QTest::newRow("reads as empty, sized") << qint64(4096) << qint64(0) << false << "It reads as empty, though its size is";
+    QTest::newRow("gives content, sized empty") << qint64(0) << qint64(100) << false << "its size is not known";
+}
+
+// A file that cannot be read as its size says gets a reason, not an
+// empty document.
+void TestTextFormats::readRefusal()
+{
+    QFETCH(qint64, size);
+    QFETCH(qint64, readable);
+    QFETCH(bool, fails);
+    QFETCH(QString, refusal);
+
+    OddFile file(size, readable, fails);
+    const QString result = DocumentFile::readRefusal(&file);
+    if (refusal.isEmpty())
+        QCOMPARE(result, QString());
+    else
+        QVERIFY2(result.contains(refusal), qPrintable(result));
+    QCOMPARE(file.pos(), qint64(0));
+}
+
 void TestTextFormats::textBudget_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -207,12 +276,17 @@ void TestTextFormats::textBudget_data()
     const QString lines = QStringLiteral("a text file may have at most");
     QTest::newRow("NUL in the first block") << QByteArray("text\0more", 9) << text << binary;
     QTest::newRow("NUL in HTML") << QByteArray("<p>text\0</p>", 12) << html << binary;
-    QTest::newRow("NUL after the first block") << QByteArray(8192, 'a') + QByteArray(1, '\0') << text << "";
+    QTest::newRow("NUL after the first block") << QByteArray(8192, 'a') + QByteArray(1, '\0') << text << binary;
     // Its zero bytes are halves of characters.
     QTest::newRow("UTF-16 text") << QByteArray("\xFF\xFE") + encode("UTF-16LE", sample) << text << "";
     QTest::newRow("as many lines as a document may have paragraphs") << QByteArray("\r\n").repeated(500000) << text << "";
     QTest::newRow("a line more") << QByteArray("\r\n").repeated(500000) + "\n" << text << lines;
     QTest::newRow("carriage returns alone") << QByteArray("\r").repeated(500001) << text << lines;
+    // Each starts a paragraph when inserted, as a line feed does.
+    QTest::newRow("paragraph separators in UTF-8") << QString(500001, QChar(0x2029)).toUtf8() << text << lines;
+    QTest::newRow("frame marks") << (QString(250000, QChar(0xFDD0)) + QString(250001, QChar(0xFDD1))).toUtf8() << text
+                                 << lines;
+    QTest::newRow("a last line without its break") << QByteArray("a\n").repeated(500000) + "b" << text << lines;
     QTest::newRow("UTF-16 line feeds") << QByteArray("\xFF\xFE") + encode("UTF-16LE", QString(500001, '\n')) << text << lines;
     // U+0A0A in UTF-16 is two bytes that each look like a line feed.
     QTest::newRow("UTF-16 Gurmukhi is no line feed")
@@ -242,15 +316,18 @@ void TestTextFormats::readersKeepTheTextBudget_data()
     QTest::addColumn<qint64>("size");
     QTest::addColumn<QString>("error");
 
-    const QString tooLarge = QStringLiteral("It is 500.0 MB large; a text file may have at most 64.0 MB.");
     for (bool asHtml : {false, true}) {
         const char *reader = asHtml ? "html" : "text";
+        // HTML has room for the markup a saved document adds to its text.
+        const QString tooLarge = QStringLiteral("It is 500.0 MB large; %1 file may have at most %2.")
+                                         .arg(asHtml ? "an HTML" : "a text",
+                                              asHtml ? DocumentFile::sizeText(DocumentFile::maxSize(DocumentFile::Html)) : "64.0 MB");
         QTest::addRow("%s, binary", reader) << asHtml << QByteArray("MZ\x90\0\3\0\0\0", 8) << qint64(0)
                                             << "It holds binary data, not text.";
         QTest::addRow("%s, 500 MB", reader) << asHtml << QByteArray("text") << qint64(500) * 1024 * 1024 << tooLarge;
     }
     QTest::newRow("html, more paragraphs than a document may have")
-        << true << QByteArray("<p>x").repeated(500001) << qint64(0) << "The document is too large to open.";
+        << true << QByteArray("<p>x").repeated(500002) << qint64(0) << "The document is too large to open.";
 }
 
 // A file beyond the text budget is refused before anything is read, and so

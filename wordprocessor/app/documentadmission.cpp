@@ -13,17 +13,12 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-namespace {
-
-void refuse(const QString &path, const QString &reason, QWidget *parent)
+void DocumentAdmission::refuse(const QString &path, const QString &reason, QWidget *parent)
 {
     QMessageBox::information(parent, QGuiApplication::applicationDisplayName(),
-                             DocumentAdmission::tr("Couldn't open the file %1\n\n%2")
-                                     .arg(QDir::toNativeSeparators(path), reason),
+                             tr("Couldn't open the file %1\n\n%2").arg(QDir::toNativeSeparators(path), reason),
                              QMessageBox::Ok);
 }
-
-} // namespace
 
 DocumentAdmission::Reading DocumentAdmission::readingOf(const QString &path)
 {
@@ -40,17 +35,25 @@ bool DocumentAdmission::admit(const QString &path, QWidget *parent)
 {
     // Looked at before the file is opened: opening a pipe waits for a
     // writer, for ever.
-    const QString kind = DocumentFile::kindRefusal(path);
-    if (!kind.isEmpty()) {
-        refuse(path, kind, parent);
+    QString refusal = DocumentFile::openFailure(path);
+    if (refusal.isEmpty())
+        refusal = DocumentFile::kindRefusal(path);
+    if (!refusal.isEmpty()) {
+        refuse(path, refusal, parent);
         return false;
     }
     const Reading reading = readingOf(path);
     QFile file(path);
-    if (reading == AsDocument || !file.open(QIODevice::ReadOnly))
-        return true; // the format readers keep their own budgets; the opener tells what fails
-    const QString refusal =
-            DocumentFile::textRefusal(&file, reading == AsHtml ? DocumentFile::Html : DocumentFile::PlainText);
+    if (!file.open(QIODevice::ReadOnly))
+        return true; // the opener tells what fails
+    refusal = DocumentFile::readRefusal(&file);
+    if (!refusal.isEmpty()) {
+        refuse(path, refusal, parent);
+        return false;
+    }
+    if (reading == AsDocument)
+        return true; // the format readers keep their own budgets
+    refusal = DocumentFile::textRefusal(&file, reading == AsHtml ? DocumentFile::Html : DocumentFile::PlainText);
     if (!refusal.isEmpty()) {
         refuse(path, refusal, parent);
         return false;
@@ -67,17 +70,12 @@ bool DocumentAdmission::admit(const QString &path, QWidget *parent)
 
 bool DocumentAdmission::cutBeforeLongParagraph(QTextDocument *document, QString *error)
 {
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        const int length = block.length() - 1;
-        if (length <= MaxParagraphLength)
-            continue;
-        QTextCursor cut(document);
-        cut.setPosition(qMax(0, block.position() - 1));
-        cut.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-        cut.removeSelectedText();
-        *error = tr("It has a paragraph of %1 characters; the editor shows paragraphs of at most %2.")
-                         .arg(QLocale().toString(length), QLocale().toString(MaxParagraphLength));
-        return false;
-    }
-    return true;
+    const int excess = DocumentCapacity::firstExcess(document, error);
+    if (excess < 0)
+        return true;
+    QTextCursor cut(document);
+    cut.setPosition(qMax(0, document->findBlockByNumber(excess).position() - 1));
+    cut.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    cut.removeSelectedText();
+    return false;
 }

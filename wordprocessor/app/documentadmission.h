@@ -1,6 +1,8 @@
 #ifndef YAVO_DOCUMENTADMISSION_H
 #define YAVO_DOCUMENTADMISSION_H
 
+#include "formats/documentcapacity.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -18,20 +20,22 @@ class DocumentAdmission
 public:
     DocumentAdmission() = delete;
 
-    // The editor lays out a paragraph whole, and again at every key typed
-    // into it: some tens of thousands of characters take seconds.
-    static constexpr int MaxParagraphLength = 65536;
+    static constexpr int MaxParagraphLength = DocumentCapacity::MaxParagraphLength;
 
     // How the word processor reads a file, by its name's suffix.
     enum Reading { AsDocument, AsHtml, AsText };
     static Reading readingOf(const QString &path);
 
+    // Tells the user that the file is not opened, and why.
+    static void refuse(const QString &path, const QString &reason, QWidget *parent);
+
     // Whether the file may be opened. When not, the user has been told why,
     // or has said no to a large text.
     static bool admit(const QString &path, QWidget *parent);
 
-    // Removes the first paragraph too long to show and everything after
-    // it; false, with *error saying why, when there was one.
+    // Removes the first paragraph beyond what a document may hold (too long
+    // to show, or a line too many) and everything after it; false, with
+    // *error saying why, when there was one.
     static bool cutBeforeLongParagraph(QTextDocument *document, QString *error);
 };
 

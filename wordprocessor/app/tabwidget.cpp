@@ -13,6 +13,7 @@
 #include "core/sharedsettings.h"
 #include "core/userdatafolder.h"
 #include "editor/unicodekaeditor.h"
+#include "formats/documentfile.h"
 #include "formats/formatmanager.h"
 #include "formats/formatreader.h"
 #include "formats/html_reader.h"
@@ -361,8 +362,8 @@ void TabWidget::openFile(const QString &path)
         return;
     QFile file(canonicalPath(path));
     if (!file.open(QIODevice::ReadOnly)) {
-        QMessageBox::information(this, QGuiApplication::applicationDisplayName(),
-                                 tr("Couldn't open the file %1").arg(path), QMessageBox::Ok);
+        const QString failure = DocumentFile::openFailure(file.fileName());
+        DocumentAdmission::refuse(path, failure.isEmpty() ? file.errorString() : failure, this);
         return;
     }
     openInNewTab(file.fileName(), &file);
@@ -443,26 +444,29 @@ void TabWidget::loadFile(const QString &path, QFile *file, UnicodeKaEditor *targ
         const int index = indexOf(editor->parentWidget());
         if (index >= 0)
             setTabText(index, nextUntitledName());
-        loadBrhFile(path, file);
-    } else {
+    }
+    {
+        const qint64 size = file->size();
         const LoadProgress progress(file, m_progressBar);
-        ok = readInto(path, file, read.data(), &error);
-        QString cut;
-        if (!DocumentAdmission::cutBeforeLongParagraph(read.data(), &cut) && ok) {
+        ok = brh ? loadBrhFile(path, file, read.data(), &error) : readInto(path, file, read.data(), &error);
+        // Another program may have cut the file short, or added to it,
+        // while it was read: what was read is no longer the file.
+        if (ok && file->size() != size) {
             ok = false;
-            error = cut;
+            error = tr("It changed while it was read, from %1 to %2.")
+                            .arg(DocumentFile::sizeText(size), DocumentFile::sizeText(file->size()));
         }
+    }
+    QString cut;
+    if (!DocumentAdmission::cutBeforeLongParagraph(read.data(), &cut) && ok) {
+        ok = false;
+        error = cut;
     }
     if (!editor) {
         setProgressBarVisibility(false);
         return;
     }
-    if (!brh) {
-        adoptInto(editor, read.take());
-    } else {
-        editor->document()->clearUndoRedoStacks();
-        editor->document()->setModified(false);
-    }
+    adoptInto(editor, read.take());
 
     if (brh || !ok) {
         // The text is not the file's: a save must not write over it.
@@ -493,23 +497,28 @@ void TabWidget::adoptInto(UnicodeKaEditor *editor, QTextDocument *document)
         showWordCount();
 }
 
-void TabWidget::loadBrhFile(const QString &path, QFile *file)
+bool TabWidget::loadBrhFile(const QString &path, QFile *file, QTextDocument *doc, QString *error)
 {
-    Q_UNUSED(path)
-    QPointer<UnicodeKaEditor> editor = editorAtIndex(currentIndex());
-    if (!editor)
-        return;
-    setProgressBarVisibility(true);
-    file->setTextModeEnabled(true);
-    QTextStream stream(file);
-    stream.setCodec("UTF-8");
-    QString line;
-    editor->document()->setUndoRedoEnabled(false);
-    while (stream.readLineInto(&line) && editor)
-        editor->append(convertScript(line, m_language, 0));
-    if (editor)
-        editor->document()->setUndoRedoEnabled(true);
-    setProgressBarVisibility(false);
+    // A BRH file is text, with the text's budget, read as a text is; a line
+    // too long to show is left out before it costs its conversion.
+    QTextDocument source;
+    source.setUndoRedoEnabled(false);
+    bool ok = readInto(path, file, &source, error);
+    QString cut;
+    if (!DocumentAdmission::cutBeforeLongParagraph(&source, &cut) && ok) {
+        ok = false;
+        *error = cut;
+    }
+    // The lines, without the empty paragraph after the last line break.
+    const int lines = source.blockCount() - (source.blockCount() > 1 && source.lastBlock().length() == 1 ? 1 : 0);
+    QTextCursor cursor(doc);
+    QTextBlock block = source.begin();
+    insertConverted(cursor, lines, m_language, [&block] {
+        const QString line = block.text();
+        block = block.next();
+        return line;
+    });
+    return ok;
 }
 
 void TabWidget::openStartupFiles(const QStringList &args)
@@ -579,22 +588,28 @@ QTextDocument *TabWidget::convertedDocument(const QString &text, int language)
     auto *doc = new QTextDocument;
     doc->setUndoRedoEnabled(false);
     QTextCursor cursor(doc);
-    IndicTransliterator transliterator;
     const QStringList lines = text.split(QLatin1Char('\n'));
     {
         const UserInputHold::Scope hold(m_inputHold);
-        QElapsedTimer slice;
-        slice.start();
-        for (int i = 0; i < lines.size(); ++i) {
-            if (i > 0)
-                cursor.insertBlock();
-            cursor.insertText(convertLine(transliterator, lines.at(i), language, 0));
-            if (slice.elapsed() >= conversionSliceMs) {
-                QCoreApplication::processEvents();
-                slice.restart();
-            }
-        }
+        int next = 0;
+        insertConverted(cursor, lines.size(), language, [&lines, &next] { return lines.at(next++); });
     }
     QApplication::restoreOverrideCursor();
     return doc;
+}
+
+void TabWidget::insertConverted(QTextCursor &cursor, int count, int language, const std::function<QString()> &nextLine)
+{
+    IndicTransliterator transliterator;
+    QElapsedTimer slice;
+    slice.start();
+    for (int i = 0; i < count; ++i) {
+        if (i > 0)
+            cursor.insertBlock();
+        cursor.insertText(convertLine(transliterator, nextLine(), language, 0));
+        if (slice.elapsed() >= conversionSliceMs) {
+            QCoreApplication::processEvents();
+            slice.restart();
+        }
+    }
 }

@@ -26,6 +26,7 @@ class QMenu;
 class QProgressBar;
 class QSpinBox;
 class QTextCharFormat;
+class QTextCursor;
 class QTextDocument;
 class QTextEdit;
 class QTimer;
@@ -70,7 +71,10 @@ public:
     void openFile(const QString &path) override;
     void openInNewTab(const QString &path, QFile *file);
     void loadFile(const QString &path, QFile *file, UnicodeKaEditor *editor);
-    void loadBrhFile(const QString &path, QFile *file);
+    // Reads a BRH file, its lines converted from the Phonetic keys into the
+    // current language, into the document; false, with *error saying why,
+    // when not all of it could be read.
+    bool loadBrhFile(const QString &path, QFile *file, QTextDocument *doc, QString *error);
     void openStartupFiles(const QStringList &args);
     void addRecentFile(const QString &path);
     QStringList recentFiles() const;
@@ -217,6 +221,9 @@ private:
     void nameCloseButton(int index);
     QString installedFamily(const QString &family) const;
     bool readInto(const QString &path, QFile *file, QTextDocument *doc, QString *error);
+    // Inserts `count` lines that `nextLine` gives, each converted into the
+    // language as a paragraph of its own; the event loop runs between slices.
+    void insertConverted(QTextCursor &cursor, int count, int language, const std::function<QString()> &nextLine);
     void onFontFamilyEdited();
     // Shows the tab that holds the file, or opens it; either way the file
     // goes to the top of the recent files.

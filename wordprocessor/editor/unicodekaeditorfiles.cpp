@@ -3,6 +3,8 @@
 
 #include "editor/unicodekaeditor.h"
 
+#include "formats/documentcapacity.h"
+#include "formats/documentfile.h"
 #include "formats/docxreader.h"
 #include "formats/docxwriter.h"
 #include "formats/html_writer.h"
@@ -28,6 +30,21 @@ namespace {
 // RTF and Nudi files are always written in the Western code page.
 const QByteArray rtfCodePage = QByteArrayLiteral("CP1252");
 
+// Writes the bytes whole. A device that takes only part of them says why
+// when asked for the rest: a full disk, a file-size limit.
+bool writeAll(QIODevice *device, const QByteArray &bytes, QString *error)
+{
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = device->write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            *error = device->errorString();
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
 // Qt's OpenDocument writer closes the device it wrote, which a file that
 // is only committed at the end cannot allow: it writes into memory first.
 bool writeOpenDocument(QIODevice *device, QTextDocument *document, const QByteArray &format,
@@ -40,12 +57,13 @@ bool writeOpenDocument(QIODevice *device, QTextDocument *document, const QByteAr
                          .arg(QString::fromLatin1(format));
         return false;
     }
-    const QByteArray &bytes = buffer.data();
-    if (device->write(bytes) != bytes.size()) {
-        *error = device->errorString();
-        return false;
-    }
-    return true;
+    return writeAll(device, buffer.data(), error);
+}
+
+QString notReadableAgain(const QString &reason)
+{
+    return QCoreApplication::translate("UnicodeKaEditor", "Saved so, the file would not open again. %1\n\nNothing was written.")
+            .arg(reason);
 }
 
 // Writes with one of the format library's writers, keeping its complaint.
@@ -58,6 +76,28 @@ bool writeWith(Writer &&writer, QIODevice *device, QTextDocument *document, QStr
     return false;
 }
 
+// Writes a text or HTML file through memory, and only when the file would
+// open again: the encoding chosen, the byte-order mark and the markup make
+// the file larger than the text, and a line separator in a paragraph a line
+// of its own.
+template <class Writer>
+bool writeReadableText(Writer &&writer, DocumentFile::Content content, QIODevice *device, QTextDocument *document,
+                       QString *error)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!writeWith(std::forward<Writer>(writer), &buffer, document, error))
+        return false;
+    buffer.close();
+    buffer.open(QIODevice::ReadOnly);
+    const QString refusal = DocumentFile::textRefusal(&buffer, content);
+    if (!refusal.isEmpty()) {
+        *error = notReadableAgain(refusal);
+        return false;
+    }
+    return writeAll(device, buffer.data(), error);
+}
+
 } // namespace
 
 // The format follows the suffix, whatever its case: OpenDocument, RTF,
@@ -67,6 +107,13 @@ bool writeWith(Writer &&writer, QIODevice *device, QTextDocument *document, QStr
 // file and the cause.
 bool UnicodeKaEditor::writeDocument(QString *error)
 {
+    // What no reader takes (typed or pasted beyond it) is not written: the
+    // document stays as it is, for the user to shorten.
+    QString excess;
+    if (DocumentCapacity::firstExcess(document(), &excess) >= 0) {
+        *error = notReadableAgain(excess);
+        return false;
+    }
     QSaveFile file(m_fileName);
     if (!file.open(QIODevice::WriteOnly)) {
         // Not being able to start the file (no permission, no such folder, a
@@ -89,9 +136,11 @@ bool UnicodeKaEditor::writeDocument(QString *error)
         writer.setFileSuffix(suffix);
         written = writeWith(writer, &file, doc, error);
     } else if (suffix == QLatin1String("htm") || suffix == QLatin1String("html")) {
-        written = writeWith(html_writer(Utils::codecName(m_textEncodingIndex)), &file, doc, error);
+        written = writeReadableText(html_writer(Utils::codecName(m_textEncodingIndex)), DocumentFile::Html, &file,
+                                    doc, error);
     } else {
-        written = writeWith(TxtWriter(Utils::codecName(m_textEncodingIndex)), &file, doc, error);
+        written = writeReadableText(TxtWriter(Utils::codecName(m_textEncodingIndex)), DocumentFile::PlainText,
+                                    &file, doc, error);
     }
 
     if (written && !flushToDisk(file, error))

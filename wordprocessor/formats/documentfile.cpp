@@ -7,9 +7,12 @@
 #include <QIODevice>
 #include <QLocale>
 #include <QTextCodec>
-#include <QtEndian>
+
+#include <cerrno>
+#include <cstring>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -17,44 +20,40 @@ namespace {
 constexpr qint64 ProbeSize = 4096;
 constexpr qint64 ScanBlockSize = 1024 * 1024;
 
-// The code unit of the text at `p`, `width` bytes wide.
-quint32 unitAt(const char *p, int width, bool bigEndian)
+// A saved paragraph as HTML: the markup of its block and of its character
+// format, beyond its text.
+constexpr qint64 HtmlBytesPerParagraph = 256;
+
+// What a scan of the whole text found.
+struct TextScan
 {
-    switch (width) {
-    case 2:
-        return bigEndian ? qFromBigEndian<quint16>(p) : qFromLittleEndian<quint16>(p);
-    case 4:
-        return bigEndian ? qFromBigEndian<quint32>(p) : qFromLittleEndian<quint32>(p);
-    default:
-        return uchar(*p);
-    }
-}
+    qint64 lines = 0;
+    bool binary = false;
+};
 
 // The lines of the device's text, counted as the text reader makes
-// paragraphs of them, on the code units of its encoding (the upper-cased
-// name of its byte-order mark's codec, empty for UTF-8). Reads the device
-// through and goes back to where it was.
-qint64 lineCount(QIODevice *device, const QByteArray &encoding)
+// paragraphs of them (a last line without a line break counts too), and
+// whether a NUL character shows it to be no text. Decodes as the reader
+// does; reads the device through and goes back to where it was.
+TextScan scanText(QIODevice *device)
 {
-    const int width = encoding.startsWith("UTF-32") ? 4 : encoding.startsWith("UTF-16") ? 2 : 1;
-    const bool bigEndian = encoding.endsWith("BE");
     const qint64 start = device->pos();
-    qint64 lines = 0;
-    bool afterReturn = false;
-    QByteArray block;
-    while (!(block = device->read(ScanBlockSize - ScanBlockSize % width)).isEmpty()) {
-        const char *p = block.constData();
-        const char *const end = p + block.size() - block.size() % width;
-        for (; p < end; p += width) {
-            const quint32 unit = unitAt(p, width, bigEndian);
-            // A carriage return and the line feed after it end one line.
-            if ((unit == '\n' && !afterReturn) || unit == '\r' || unit == QChar::ParagraphSeparator)
-                ++lines;
-            afterReturn = unit == '\r';
-        }
+    TextScan scan;
+    QByteArray encoding;
+    UnicodeTextReader reader(device, &encoding);
+    bool lineOpen = false;
+    while (!reader.atEnd() && !scan.binary) {
+        const QString text = reader.read(ScanBlockSize);
+        if (text.isEmpty())
+            continue;
+        scan.binary = text.contains(QChar(0));
+        scan.lines += UnicodeText::paragraphBreaks(text);
+        lineOpen = !UnicodeText::isParagraphBreak(text.at(text.size() - 1));
     }
+    if (lineOpen)
+        ++scan.lines;
     device->seek(start);
-    return lines;
+    return scan;
 }
 
 } // namespace
@@ -75,22 +74,82 @@ QString DocumentFile::kindRefusal(const QString &path)
     return tr("It is not a regular file.");
 }
 
+qint64 DocumentFile::maxSize(Content content)
+{
+    return MaxTextSize + MaxByteOrderMarkSize
+        + (content == Html ? DocumentLimits::MaxParagraphs * HtmlBytesPerParagraph : 0);
+}
+
+QString DocumentFile::openFailure(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (QFile::decodeName(name) != path)
+        return tr("Its name is not valid in the file system's encoding.");
+    if (::access(name.constData(), R_OK) == 0)
+        return QString();
+    const int cause = errno;
+    switch (cause) {
+    case EACCES:
+    case EPERM:
+        return tr("Permission denied: you may not read it.");
+    case ENOENT:
+        return tr("There is no such file.");
+    case ELOOP:
+        return tr("Its path runs through too many levels of symbolic links.");
+    case ENAMETOOLONG:
+        return tr("Its name is too long.");
+    case ENOTDIR:
+        return tr("A part of its path is not a folder.");
+    default:
+        return QString::fromLocal8Bit(std::strerror(cause));
+    }
+}
+
+QString DocumentFile::readRefusal(QIODevice *device)
+{
+    if (device->isSequential())
+        return QString();
+    const qint64 start = device->pos();
+    char byte;
+    const qint64 got = device->read(&byte, 1);
+    const QString error = device->errorString();
+    device->seek(start);
+    if (got < 0)
+        return tr("It could not be read: %1").arg(error);
+    const qint64 size = device->size();
+    if (got == 0 && size > start)
+        return tr("It reads as empty, though its size is %1.").arg(sizeText(size));
+    if (got > 0 && size == 0)
+        return tr("It says it is empty, though it gives content: its size is not known.");
+    return QString();
+}
+
 QString DocumentFile::textRefusal(QIODevice *device, Content content)
 {
     const qint64 size = device->size();
-    if (size > MaxTextSize)
-        return tr("It is %1 large; a text file may have at most %2.").arg(sizeText(size), sizeText(MaxTextSize));
+    if (size > maxSize(content)) {
+        return (content == Html ? tr("It is %1 large; an HTML file may have at most %2.")
+                                : tr("It is %1 large; a text file may have at most %2."))
+                .arg(sizeText(size), sizeText(maxSize(content)));
+    }
     QByteArray encoding;
     QTextCodec *codec = UnicodeText::codecForReading(device, &encoding);
     if (codec->toUnicode(device->peek(ProbeSize)).contains(QChar(0)))
-        return tr("It holds binary data, not text.");
+        return binaryText();
     if (content == PlainText && !device->isSequential()) {
-        const qint64 lines = lineCount(device, encoding);
-        if (lines > DocumentLimits::MaxTextParagraphs)
+        const TextScan scan = scanText(device);
+        if (scan.binary)
+            return binaryText();
+        if (scan.lines > DocumentLimits::MaxTextParagraphs)
             return tr("It has %1 lines; a text file may have at most %2.")
-                    .arg(QLocale().toString(lines), QLocale().toString(DocumentLimits::MaxTextParagraphs));
+                    .arg(QLocale().toString(scan.lines), QLocale().toString(DocumentLimits::MaxTextParagraphs));
     }
     return QString();
+}
+
+QString DocumentFile::binaryText()
+{
+    return tr("It holds binary data, not text.");
 }
 
 QString DocumentFile::sizeText(qint64 bytes)

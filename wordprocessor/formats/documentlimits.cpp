@@ -21,7 +21,6 @@ constexpr qint64 MegaByte = 1024 * 1024;
 // Otherwise such a text, saved as DOCX or ODT, could not be opened again.
 constexpr qint64 BaseInflatedSize = 128 * MegaByte;
 constexpr qint64 InflatedSizePerByte = 100;
-constexpr qint64 FileBytesPerParagraph = 4;
 constexpr qint64 BaseCharacters = 64 * MegaByte;
 constexpr qint64 CharactersPerByte = 64;
 
@@ -44,7 +43,9 @@ QString tooDeepText()
 
 Budget::Budget(qint64 fileSize)
     : m_inflatedSize(BaseInflatedSize + InflatedSizePerByte * qMax<qint64>(fileSize, 0))
-    , m_paragraphs(MaxTextParagraphs + qMax<qint64>(fileSize, 0) / FileBytesPerParagraph)
+    // Paragraphs do not grow with the file: a document of more would not
+    // open again once saved as text.
+    , m_paragraphs(MaxParagraphs)
     , m_characters(BaseCharacters + CharactersPerByte * qMax<qint64>(fileSize, 0))
 {
 }

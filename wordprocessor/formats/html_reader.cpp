@@ -184,7 +184,7 @@ void html_reader::readData(QIODevice *device)
     const qint64 lines = html.count(QLatin1Char('\n'));
     if (cost.depth > DocumentLimits::MaxHtmlNesting)
         errorText = QCoreApplication::translate("html_reader", "The document is nested too deeply.");
-    else if (cost.paragraphs > DocumentLimits::MaxTextParagraphs
+    else if (cost.paragraphs > DocumentLimits::MaxParagraphs
              || cost.blocks + lines > 2 * DocumentLimits::MaxTextParagraphs + HeadLines)
         errorText = DocumentLimits::tooLargeText();
     else if (!html.isEmpty())

@@ -3,6 +3,7 @@
 #include "private/documentlimits_p.h"
 #include "private/documentnotes_p.h"
 #include "private/rtftokenizer_p.h"
+#include "private/unicodetext_p.h"
 
 #include <QCoreApplication>
 #include <QIODevice>
@@ -276,6 +277,7 @@ void RtfReader::fillDestinations()
 
 RtfReader::RtfReader()
     : tokenizer(std::make_unique<RtfTokenizer>())
+    , budget(std::make_unique<DocumentLimits::Budget>())
     , notes(std::make_unique<DocumentNotes>())
 {
     fillDestinations();
@@ -319,6 +321,9 @@ void RtfReader::readData(QIODevice *device)
 {
     initialBlockFormat = cursor.blockFormat();
     state.blockFormat = initialBlockFormat;
+    *budget = DocumentLimits::Budget(device->isSequential() ? 0 : device->size());
+    // The first paragraph is the one the cursor stands in.
+    budget->takeParagraphs(1);
     cursor.beginEditBlock();
     try {
         // Text before the first group is no RTF, however long it runs.
@@ -347,7 +352,7 @@ void RtfReader::readData(QIODevice *device)
 
 void RtfReader::readGroups()
 {
-    while (!stack.isEmpty() && tokenizer->hasNext()) {
+    while (!stack.isEmpty() && tokenizer->hasNext() && !overBudget) {
         tokenizer->readNext();
         const RtfTokenizer::TokenType token = tokenizer->tokenType();
         if (token == RtfTokenizer::EndGroupToken) {
@@ -361,6 +366,8 @@ void RtfReader::readGroups()
         // ends no other paragraph.
         if (!blockOpen && !(token == RtfTokenizer::ControlWordToken && isBreakWord(tokenizer->tokenText()))) {
             flushText();
+            if (!takeFromBudget(1, 0))
+                break;
             cursor.insertBlock(state.blockFormat);
             blockOpen = true;
         }
@@ -434,8 +441,20 @@ void RtfReader::flushText()
 {
     if (pendingText.isEmpty())
         return;
-    cursor.insertText(pendingText);
+    // Escaped line breaks and separators make paragraphs too.
+    if (takeFromBudget(UnicodeText::paragraphBreaks(pendingText), pendingText.size()))
+        cursor.insertText(pendingText);
     pendingText.clear();
+}
+
+bool RtfReader::takeFromBudget(qint64 paragraphs, qint64 characters)
+{
+    if (!overBudget && budget->takeParagraphs(paragraphs) && budget->takeCharacters(characters))
+        return true;
+    if (!overBudget)
+        errorText = DocumentLimits::tooLargeText();
+    overBudget = true;
+    return false;
 }
 
 void RtfReader::insertUnicodeUnit(int value)

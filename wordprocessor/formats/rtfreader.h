@@ -15,6 +15,9 @@ class QTextCodec;
 class QTextDecoder;
 class DocumentNotes;
 class RtfTokenizer;
+namespace DocumentLimits {
+class Budget;
+}
 
 // Reads RTF into the document at `cursor`. Each destination it understands
 // is a table from control words to handlers; the reader keeps a stack of
@@ -85,6 +88,9 @@ private:
     // times more than the text itself.
     void insert(const QString &text);
     void flushText();
+    // Whether the paragraphs and characters fit the budget; when they do not,
+    // the read ends.
+    bool takeFromBudget(qint64 paragraphs, qint64 characters);
     void insertUnicodeUnit(int value);
     void flushSurrogate();
     void endFootnote();
@@ -136,6 +142,10 @@ private:
     void clearStyleEnd();
 
     const std::unique_ptr<RtfTokenizer> tokenizer;
+    // What the document may cost, as a DOCX or ODT file of the same size
+    // may: a few bytes of RTF make a paragraph.
+    const std::unique_ptr<DocumentLimits::Budget> budget;
+    bool overBudget = false;
     bool blockOpen = true;
     QHash<int, Style> styles;
     QVector<State> stack;

@@ -39,6 +39,27 @@ QString withoutLoneSurrogates(const QString &text)
     return result;
 }
 
+bool isParagraphBreak(QChar c)
+{
+    // The frame marks are the characters QTextDocument itself puts where a
+    // frame starts and ends; inserted as text, each starts a paragraph.
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator
+        || c.unicode() == 0xFDD0 || c.unicode() == 0xFDD1;
+}
+
+qint64 paragraphBreaks(const QString &text)
+{
+    qint64 count = 0;
+    const int n = text.size();
+    for (int i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        // A carriage return and the line feed after it end one paragraph.
+        if (isParagraphBreak(c) && !(c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n')))
+            ++count;
+    }
+    return count;
+}
+
 } // namespace UnicodeText
 
 UnicodeTextReader::UnicodeTextReader(QIODevice *device, QByteArray *encoding)

@@ -30,6 +30,10 @@ constexpr int MaxBlockIndent = 64;
 // Paragraphs (lines) of a text or HTML file, and what any document may hold
 // whatever the size of its file: inserting one costs some microseconds.
 constexpr qint64 MaxTextParagraphs = 500000;
+// Paragraphs any reader gives a document, however large its file: the lines
+// of the longest text and the empty paragraph after its last line break.
+// What one format holds is then no more than any other format reads again.
+constexpr qint64 MaxParagraphs = MaxTextParagraphs + 1;
 // Nesting of XML elements, whatever they are: a part nested deeper is no
 // document (the containers the readers follow stop at MaxNesting).
 constexpr int MaxElementDepth = 4096;

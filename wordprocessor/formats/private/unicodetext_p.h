@@ -28,6 +28,15 @@ void prepareForWriting(QTextStream &stream, const QByteArray &encoding);
 // The text with each surrogate that is not half of a pair replaced by U+FFFD.
 QString withoutLoneSurrogates(const QString &text);
 
+// The paragraphs a piece of text adds when a cursor inserts it: each line
+// feed, carriage return not followed by a line feed, paragraph separator
+// and frame mark (U+FDD0, U+FDD1) starts one. A carriage return at the end
+// of the piece counts: the piece must not end between it and its line feed.
+qint64 paragraphBreaks(const QString &text);
+
+// Whether the character ends a paragraph when a cursor inserts it.
+bool isParagraphBreak(QChar c);
+
 } // namespace UnicodeText
 
 // Decodes a device's text, piece by piece, in the codec that
