@@ -7,10 +7,6 @@ Item {
     readonly property bool asked: index === wantedRow
     readonly property bool shiftShown: isShiftKey && isShifted
     readonly property bool isCurrent: keyboardGridView.currentIndex === index
-    // What a click on the key types, read by the model as it reads the text
-    // of a key event: its shifted character while a shifted one is asked
-    // (the Shift key is shown held then).
-    readonly property string text: (isShifted ? romanUpperChar : romanChar).trim()
     // The smallest size a caption in the key's corner shrinks to: small
     // enough that the widest clusters fit the keys of the smallest window.
     // Those captions have no padding above and below: the lines of the
@@ -128,23 +124,23 @@ Item {
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
         }
-    }
 
-    // Over the key's whole cell, the gaps beside it too: a click that
-    // misses a key by a little still means it, not the window behind.
-    MouseArea {
-        id: keyMA
-        width: keyboardGridView.cellWidth
-        height: keyboardGridView.cellHeight
-        acceptedButtons: Qt.LeftButton
-        // While the About panel is open, clicks go through to it, so that
-        // its links work; any other click there closes it.
-        enabled: !aboutTutor.visible
-        onClicked: {
-            if (languagesListView.visible || keyboardsListView.visible)
-                showKeyboard()
-            else
-                keyboardModel.onKeyPressed(keyRoot)
+        MouseArea {
+            id: keyMA
+            anchors.fill: key
+            acceptedButtons: Qt.LeftButton
+            // While the About panel is open, clicks go through to it, so
+            // that its links work; any other click there closes it.
+            enabled: !aboutTutor.visible
+            onClicked: {
+                if (languagesListView.visible || keyboardsListView.visible) {
+                    showKeyboard()
+                } else {
+                    aboutTutor.visible = true
+                    root.isReady = false
+                    keyboardGridView.opacity = 0.1
+                }
+            }
         }
     }
 

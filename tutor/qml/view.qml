@@ -68,22 +68,6 @@ Rectangle {
         aboutTutor.visible = true
     }
 
-    // Below everything: a click on the window beside the keys and buttons
-    // opens the About panel (a click on a key types that key).
-    MouseArea {
-        objectName: "backgroundArea"
-        anchors.fill: parent
-        onClicked: {
-            if (languagesListView.visible || keyboardsListView.visible) {
-                showKeyboard()
-            } else {
-                aboutTutor.visible = true
-                root.isReady = false
-                keyboardGridView.opacity = 0.1
-            }
-        }
-    }
-
     Connections {
         target: keyboardModel
 

@@ -338,32 +338,9 @@ Item {
             compare(misfits, [])
         }
 
-        function test_clickOnAKeyTypesIt_data() {
-            return [ { tag: "the asked key", asked: true }, { tag: "another key", asked: false } ]
-        }
-
-        function test_clickOnAKeyTypesIt(data) {
-            var asked = keyboardModel.getAskingChar()
-            var row = data.asked ? view.wantedRow : rowShowing(asked === "q" ? "w" : "q")
-            clickKey(row)
-            compare(grid.currentIndex, row)
-            compare(askedSpy.count, data.asked ? 1 : 0)
-            verify(!findChild(view, "aboutTutor").visible)
-            verify(view.isReady)
-            compare(grid.opacity, 1)
-            // Between two keys, the click still means the key.
-            var key = grid.itemAtIndex(row)
-            grid.currentIndex = -1
-            mouseClick(key, grid.cellWidth - 2, grid.cellHeight - 2)
-            compare(grid.currentIndex, row)
-            verify(!findChild(view, "aboutTutor").visible)
-        }
-
         function test_aboutPanel() {
             var about = findChild(view, "aboutTutor")
-            // The window beside the keys opens it.
-            window.width = 1200
-            mouseClick(view, view.width - 20, view.height / 2)
+            clickKey(30)
             verify(about.visible)
             verify(!view.isReady)
             compare(grid.opacity, 0.1)
@@ -381,7 +358,7 @@ Item {
             verify(view.isReady)
             compare(grid.opacity, 1)
 
-            mouseClick(view, view.width - 20, view.height / 2)
+            clickKey(0)
             verify(about.visible)
             mouseClick(about, 5, 5)
             verify(!about.visible)
