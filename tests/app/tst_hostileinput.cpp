@@ -13,6 +13,10 @@
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QTextDocument>
+#include <QTextBlock>
+#include <QTextFrame>
+#include <QTextTable>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -49,6 +53,25 @@ QByteArray withForgedSize(QByteArray zip, const QByteArray &entry)
     return zip;
 }
 
+QByteArray nestedTables(int depth)
+{
+    return "<html><body>" + QByteArray("<table><tr><td>").repeated(depth) + "x"
+            + QByteArray("</td></tr></table>").repeated(depth) + "</body></html>";
+}
+
+QByteArray tableOfCells(int rows, int columns)
+{
+    return "<table>" + ("<tr>" + QByteArray("<td>c</td>").repeated(columns) + "</tr>").repeated(rows) + "</table>";
+}
+
+int tableDepth(QTextFrame *frame)
+{
+    int deepest = 0;
+    for (QTextFrame *child : frame->childFrames())
+        deepest = qMax(deepest, tableDepth(child));
+    return deepest + (qobject_cast<QTextTable *>(frame) ? 1 : 0);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Input)
@@ -65,6 +88,8 @@ private Q_SLOTS:
     void refusedWithAMessage_data();
     void refusedWithAMessage();
     void largeTextOpensWithProgress();
+    void hostileHtmlOpensServingEvents_data();
+    void hostileHtmlOpensServingEvents();
 
 private:
     QString make(Input input, const QString &name, const QByteArray &bytes, qint64 size);
@@ -164,6 +189,14 @@ void tst_HostileInput::refusedWithAMessage_data()
         << docx("<!--" + QByteArray("</x>").repeated(1000000) + "--><w:p>" + QByteArray("<w:r>").repeated(1000000)
                 + QByteArray("</w:r>").repeated(1000000) + "</w:p>")
         << qint64(0) << "The document is nested too deeply." << true;
+    QTest::newRow("HTML table of 400,000 cells") << Input::Bytes << "cells.html" << tableOfCells(1000, 400) << qint64(0)
+                                                 << "The document is too large to open." << true;
+    QTest::newRow("HTML of paragraph separators")
+        << Input::Bytes << "separators.html" << "<p>" + QByteArray("x&#8233;").repeated(600000) << qint64(0)
+        << "The document is too large to open." << true;
+    QTest::newRow("HTML with a NUL far into it") << Input::Bytes << "nul.html"
+                                                 << QByteArray("<p>text</p>\n").repeated(10000) + QByteArray("\0<p>more</p>", 12)
+                                                 << qint64(0) << "It holds binary data, not text." << true;
     QTest::newRow("one line of 6 MB") << Input::Bytes << "line.txt"
                                       << QStringLiteral("ಕನ್ನಡ ಪಠ್ಯದ ಒಂದೇ ಸಾಲು ").repeated(100000).toUtf8() << qint64(0)
                                       << "It has a paragraph of" << true;
@@ -245,6 +278,57 @@ void tst_HostileInput::largeTextOpensWithProgress()
     // Afterwards the bar is a busy indicator again, and hidden.
     QCOMPARE(bar->maximum(), 0);
     QVERIFY(!bar->isVisible());
+}
+
+// HTML that Qt would take minutes to import or lay out, or that would
+// overflow its stack, opens with its text, in pieces between which the
+// program serves its events; tables nested too deeply are flattened.
+void tst_HostileInput::hostileHtmlOpensServingEvents_data()
+{
+    QTest::addColumn<QByteArray>("html");
+    QTest::addColumn<int>("paragraphs");
+
+    QTest::newRow("24 tables in one another") << nestedTables(24) << 1;
+    QTest::newRow("4,000 tables in one another") << nestedTables(4000) << 1;
+    QTest::newRow("200,000 paragraphs") << QByteArray("<p>x").repeated(200000) << 200000;
+    QTest::newRow("table of 10,000 cells among paragraphs")
+        << QByteArray("<p>x").repeated(50000) + tableOfCells(100, 100) + QByteArray("<p>x").repeated(50000) << 110000;
+}
+
+void tst_HostileInput::hostileHtmlOpensServingEvents()
+{
+    QFETCH(QByteArray, html);
+    QFETCH(int, paragraphs);
+    const QString path = make(Input::Bytes, QStringLiteral("hostile.html"), html, 0);
+    QVERIFY(!path.isEmpty());
+    m_window->show();
+
+    int slices = 0;
+    QTimer timer;
+    connect(&timer, &QTimer::timeout, this, [&] { ++slices; });
+    timer.start(0);
+    tabs()->openFile(path);
+    const int slicesWhileOpening = slices;
+    // The window lays the document out, lazily, serving events.
+    QTRY_VERIFY(slices > slicesWhileOpening + 10);
+    timer.stop();
+
+    QCOMPARE(tabs()->count(), 1);
+    UnicodeKaEditor *editor = tabs()->editorAtIndex(0);
+    QCOMPARE(editor->fileName(), path);
+    QVERIFY(tableDepth(editor->document()->rootFrame()) <= 8);
+    int shown = 0;
+    for (QTextBlock block = editor->document()->begin(); block.isValid(); block = block.next())
+        shown += block.text() == QLatin1String("x") ? 1 : 0;
+    QCOMPARE(shown, paragraphs);
+    // More than the reading of the file: every piece imported lets the
+    // timer fire.
+    QVERIFY2(slicesWhileOpening > 2, qPrintable(QString::number(slicesWhileOpening)));
+
+    const QString after = make(Input::Bytes, QStringLiteral("after.txt"), "after\n", 0);
+    tabs()->openFile(after);
+    QCOMPARE(tabs()->count(), 2);
+    QCOMPARE(tabs()->editorAtIndex(1)->toPlainText(), QStringLiteral("after\n"));
 }
 
 YAVO_TEST_MAIN(tst_HostileInput)

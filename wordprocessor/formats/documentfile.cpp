@@ -83,7 +83,7 @@ QString DocumentFile::textRefusal(QIODevice *device, Content content)
     QByteArray encoding;
     QTextCodec *codec = UnicodeText::codecForReading(device, &encoding);
     if (codec->toUnicode(device->peek(ProbeSize)).contains(QChar(0)))
-        return tr("It holds binary data, not text.");
+        return binaryText();
     if (content == PlainText && !device->isSequential()) {
         const qint64 lines = lineCount(device, encoding);
         if (lines > DocumentLimits::MaxTextParagraphs)
@@ -91,6 +91,11 @@ QString DocumentFile::textRefusal(QIODevice *device, Content content)
                     .arg(QLocale().toString(lines), QLocale().toString(DocumentLimits::MaxTextParagraphs));
     }
     return QString();
+}
+
+QString DocumentFile::binaryText()
+{
+    return tr("It holds binary data, not text.");
 }
 
 QString DocumentFile::sizeText(qint64 bytes)

@@ -39,6 +39,9 @@ public:
     // the device can be read.
     static QString textRefusal(QIODevice *device, Content content);
 
+    // Why content holding a NUL character is not read.
+    static QString binaryText();
+
     // A size as the messages give it, for example "12.4 MB".
     static QString sizeText(qint64 bytes);
 };
