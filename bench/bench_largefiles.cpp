@@ -15,7 +15,9 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTimer>
+#include <private/qtextdocumentlayout_p.h>
 
 #include <benchmark/benchmark.h>
 
@@ -201,6 +203,84 @@ void BM_PaddedZipBombRefused(benchmark::State &state)
     open(state, paddedZipBomb(), QMessageBox::Ok);
 }
 
+// Hostile HTML opened in the shown window, as a user opens it: the time
+// until the window is usable again (the open returned, the tab shown), the
+// time until the document is laid out, the longest time the event loop did
+// not come round meanwhile, and the peak memory.
+void openShown(benchmark::State &state, const QString &path)
+{
+    Window w;
+    w.window.resize(1024, 768);
+    w.window.show();
+    TabWidget *tabs = w.window.tabWidget();
+    const int tabsBefore = tabs->count();
+    double settled = 0;
+    double longest = 0;
+    double peak = 0;
+    int opened = 0;
+    for (auto _ : state) {
+        const Answerer answerer(QMessageBox::Ok);
+        const PeakMemory memory;
+        QElapsedTimer sinceTick;
+        qint64 longestGap = 0;
+        QTimer ticker;
+        ticker.setTimerType(Qt::PreciseTimer);
+        ticker.setInterval(2);
+        QObject::connect(&ticker, &QTimer::timeout, [&] {
+            longestGap = qMax(longestGap, sinceTick.nsecsElapsed());
+            sinceTick.restart();
+        });
+        sinceTick.start();
+        ticker.start();
+        QElapsedTimer clock;
+        clock.start();
+        tabs->openFile(path);
+        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
+        opened = tabs->count() - tabsBefore;
+        QTextDocument *document = opened > 0 ? tabs->editorAtIndex(tabs->count() - 1)->document() : nullptr;
+        auto *layout = document ? qobject_cast<QTextDocumentLayout *>(document->documentLayout()) : nullptr;
+        while (layout && layout->layoutStatus() < 100 && clock.elapsed() < 600000)
+            QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        settled = clock.nsecsElapsed() / 1e9;
+        longest = qMax(longestGap, sinceTick.nsecsElapsed()) / 1e6;
+        peak = qMax(peak, memory.peak());
+        while (tabs->count() > tabsBefore) {
+            QWidget *page = tabs->widget(tabs->count() - 1);
+            tabs->removeTab(tabs->count() - 1);
+            delete page;
+        }
+    }
+    state.counters["settled_s"] = settled;
+    state.counters["longest_pause_ms"] = longest;
+    state.counters["peak_MB"] = peak;
+    state.counters["tab"] = opened;
+    state.counters["file_KB"] = double(QFileInfo(path).size()) / 1024;
+}
+
+// Argument: how many tables lie in one another.
+void BM_HtmlNestedTables(benchmark::State &state)
+{
+    const int depth = int(state.range(0));
+    openShown(state, makeFile(QStringLiteral("nested-%1.html").arg(depth),
+                              "<html><body>" + QByteArray("<table><tr><td>").repeated(depth) + "x"
+                                      + QByteArray("</td></tr></table>").repeated(depth) + "</body></html>"));
+}
+
+// Argument: thousands of cells in one table of 400 columns.
+void BM_HtmlTable(benchmark::State &state)
+{
+    const int rows = int(state.range(0)) * 1000 / 400;
+    openShown(state, makeFile(QStringLiteral("table-%1.html").arg(state.range(0)),
+                              "<table>" + ("<tr>" + QByteArray("<td>c</td>").repeated(400) + "</tr>").repeated(rows)
+                                      + "</table>"));
+}
+
+void BM_HtmlParagraphs500k(benchmark::State &state)
+{
+    openShown(state, makeFile(QStringLiteral("paragraphs.html"), QByteArray("<p>x").repeated(500000)));
+}
+
 } // namespace
 
 BENCHMARK(BM_LargeText)->Arg(8)->Arg(32)->Arg(64)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
@@ -211,5 +291,8 @@ BENCHMARK(BM_KannadaLine6MbNotShown)->UseManualTime()->Iterations(1)->Unit(bench
 BENCHMARK(BM_DevZeroRefused)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PipeRefused)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaddedZipBombRefused)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HtmlNestedTables)->Arg(8)->Arg(24)->Arg(4000)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HtmlTable)->Arg(16)->Arg(400)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HtmlParagraphs500k)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
 YAVO_APP_BENCHMARK_MAIN(workDir)

@@ -5,6 +5,7 @@
 
 #include "modalanswerer.h"
 #include "officetestutil.h"
+#include "tablenesting.h"
 #include "testmain.h"
 
 #include <QDir>
@@ -14,8 +15,6 @@
 #include <QStatusBar>
 #include <QTextDocument>
 #include <QTextBlock>
-#include <QTextFrame>
-#include <QTextTable>
 #include <QTimer>
 
 #include <algorithm>
@@ -51,25 +50,6 @@ QByteArray withForgedSize(QByteArray zip, const QByteArray &entry)
             zip.replace(at + 20, 4, QByteArray(4, '\xFF'));
     }
     return zip;
-}
-
-QByteArray nestedTables(int depth)
-{
-    return "<html><body>" + QByteArray("<table><tr><td>").repeated(depth) + "x"
-            + QByteArray("</td></tr></table>").repeated(depth) + "</body></html>";
-}
-
-QByteArray tableOfCells(int rows, int columns)
-{
-    return "<table>" + ("<tr>" + QByteArray("<td>c</td>").repeated(columns) + "</tr>").repeated(rows) + "</table>";
-}
-
-int tableDepth(QTextFrame *frame)
-{
-    int deepest = 0;
-    for (QTextFrame *child : frame->childFrames())
-        deepest = qMax(deepest, tableDepth(child));
-    return deepest + (qobject_cast<QTextTable *>(frame) ? 1 : 0);
 }
 
 } // namespace
@@ -189,7 +169,7 @@ void tst_HostileInput::refusedWithAMessage_data()
         << docx("<!--" + QByteArray("</x>").repeated(1000000) + "--><w:p>" + QByteArray("<w:r>").repeated(1000000)
                 + QByteArray("</w:r>").repeated(1000000) + "</w:p>")
         << qint64(0) << "The document is nested too deeply." << true;
-    QTest::newRow("HTML table of 400,000 cells") << Input::Bytes << "cells.html" << tableOfCells(1000, 400) << qint64(0)
+    QTest::newRow("HTML table of 400,000 cells") << Input::Bytes << "cells.html" << tableOfCellsHtml(1000, 400) << qint64(0)
                                                  << "The document is too large to open." << true;
     QTest::newRow("HTML of paragraph separators")
         << Input::Bytes << "separators.html" << "<p>" + QByteArray("x&#8233;").repeated(600000) << qint64(0)
@@ -287,18 +267,22 @@ void tst_HostileInput::hostileHtmlOpensServingEvents_data()
 {
     QTest::addColumn<QByteArray>("html");
     QTest::addColumn<int>("paragraphs");
+    // Whether the file is long enough to be imported in more than one piece.
+    QTest::addColumn<bool>("pieces");
 
-    QTest::newRow("24 tables in one another") << nestedTables(24) << 1;
-    QTest::newRow("4,000 tables in one another") << nestedTables(4000) << 1;
-    QTest::newRow("200,000 paragraphs") << QByteArray("<p>x").repeated(200000) << 200000;
+    QTest::newRow("24 tables in one another") << "<html><body>" + nestedTablesHtml(24) + "</body></html>" << 1 << false;
+    QTest::newRow("4,000 tables in one another") << nestedTablesHtml(4000) << 1 << true;
+    QTest::newRow("200,000 paragraphs") << QByteArray("<p>x").repeated(200000) << 200000 << true;
     QTest::newRow("table of 10,000 cells among paragraphs")
-        << QByteArray("<p>x").repeated(50000) + tableOfCells(100, 100) + QByteArray("<p>x").repeated(50000) << 110000;
+        << QByteArray("<p>x").repeated(50000) + tableOfCellsHtml(100, 100) + QByteArray("<p>x").repeated(50000) << 110000
+        << true;
 }
 
 void tst_HostileInput::hostileHtmlOpensServingEvents()
 {
     QFETCH(QByteArray, html);
     QFETCH(int, paragraphs);
+    QFETCH(bool, pieces);
     const QString path = make(Input::Bytes, QStringLiteral("hostile.html"), html, 0);
     QVERIFY(!path.isEmpty());
     m_window->show();
@@ -319,11 +303,11 @@ void tst_HostileInput::hostileHtmlOpensServingEvents()
     QVERIFY(tableDepth(editor->document()->rootFrame()) <= 8);
     int shown = 0;
     for (QTextBlock block = editor->document()->begin(); block.isValid(); block = block.next())
-        shown += block.text() == QLatin1String("x") ? 1 : 0;
+        shown += block.text().isEmpty() ? 0 : 1;
     QCOMPARE(shown, paragraphs);
-    // More than the reading of the file: every piece imported lets the
-    // timer fire.
-    QVERIFY2(slicesWhileOpening > 2, qPrintable(QString::number(slicesWhileOpening)));
+    // Between the pieces imported the timer fires.
+    if (pieces)
+        QVERIFY2(slicesWhileOpening > 1, qPrintable(QString::number(slicesWhileOpening)));
 
     const QString after = make(Input::Bytes, QStringLiteral("after.txt"), "after\n", 0);
     tabs()->openFile(after);
