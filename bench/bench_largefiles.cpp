@@ -5,6 +5,7 @@
 
 #include "app/mainwindow.h"
 #include "app/tabwidget.h"
+#include "editor/unicodekaeditor.h"
 #include "appbenchmarkmain.h"
 #include "officetestutil.h"
 
@@ -112,6 +113,16 @@ struct Window
     MainWindow window;
 };
 
+// Closes the tabs from `first` on, without asking to save them.
+void closeTabsAfter(TabWidget *tabs, int first)
+{
+    while (tabs->count() > first) {
+        QWidget *page = tabs->widget(tabs->count() - 1);
+        tabs->removeTab(tabs->count() - 1);
+        delete page;
+    }
+}
+
 // Opens the file (answering every question with `answer`) and closes what
 // it opened; reports the time until the open returned, the peak memory
 // (and what the process held before) and whether a tab was made.
@@ -134,11 +145,7 @@ void open(benchmark::State &state, const QString &path, QMessageBox::StandardBut
         peak = qMax(peak, memory.peak());
         before = memory.before();
         opened = tabs->count() - tabsBefore;
-        while (tabs->count() > tabsBefore) {
-            QWidget *page = tabs->widget(tabs->count() - 1);
-            tabs->removeTab(tabs->count() - 1);
-            delete page;
-        }
+        closeTabsAfter(tabs, tabsBefore);
     }
     state.counters["peak_MB"] = peak;
     state.counters["before_MB"] = before;
@@ -245,11 +252,7 @@ void openShown(benchmark::State &state, const QString &path)
         settled = clock.nsecsElapsed() / 1e9;
         longest = qMax(longestGap, sinceTick.nsecsElapsed()) / 1e6;
         peak = qMax(peak, memory.peak());
-        while (tabs->count() > tabsBefore) {
-            QWidget *page = tabs->widget(tabs->count() - 1);
-            tabs->removeTab(tabs->count() - 1);
-            delete page;
-        }
+        closeTabsAfter(tabs, tabsBefore);
     }
     state.counters["settled_s"] = settled;
     state.counters["longest_pause_ms"] = longest;

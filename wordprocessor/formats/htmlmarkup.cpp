@@ -36,8 +36,9 @@ constexpr const char *PieceElements[] = {
     "p", "div", "h1", "h2", "h3", "h4", "h5", "h6", "pre", "blockquote", "center", "address",
 };
 
-// The parts of a table that a flattened table loses; its cells and caption
-// become paragraphs, the table itself a division.
+// The parts of a table that a flattened table loses. Its cells and caption
+// become paragraphs, and so does what follows it; nothing of it nests, so
+// that Qt's parser does not take the time deep nesting costs it.
 constexpr const char *TableParts[] = {
     "tr", "thead", "tbody", "tfoot", "col", "colgroup",
 };
@@ -140,6 +141,8 @@ void HtmlMarkup::scan(const QString &html)
     QHash<QString, int> openCount;
     int copied = 0;
     const auto copyTo = [&](int end) {
+        if (end <= copied)
+            return;
         m_html += html.midRef(copied, end - copied);
         copied = end;
     };
@@ -189,9 +192,7 @@ void HtmlMarkup::scan(const QString &html)
             const bool cell = name == QLatin1String("td") || name == QLatin1String("th") || name == QLatin1String("caption");
             if (cell || name == QLatin1String("table") || isOneOf(name, TableParts)) {
                 copyTo(tagStart);
-                if (name == QLatin1String("table"))
-                    m_html += closing ? QLatin1String("</div>") : QLatin1String("<div>");
-                else if (cell && !closing)
+                if (name == QLatin1String("table") || (cell && !closing))
                     m_html += QLatin1String("<p>");
                 copied = i;
             }
