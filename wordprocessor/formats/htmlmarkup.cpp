@@ -183,13 +183,15 @@ void HtmlMarkup::scan(const QString &html)
             ++m_blocks;
             if ((name == QLatin1String("td") || name == QLatin1String("th")) && !flattened)
                 ++m_cells;
-            if (isOneOf(name, PieceElements) && open.size() == openCount.value(QStringLiteral("html")) + openCount.value(QStringLiteral("body"))) {
+            const int outerElements = openCount.value(QStringLiteral("html")) + openCount.value(QStringLiteral("body"));
+            if (isOneOf(name, PieceElements) && open.size() == outerElements) {
                 copyTo(tagStart);
                 m_pieceStarts.append(m_html.size());
             }
         }
         if (flattened) {
-            const bool cell = name == QLatin1String("td") || name == QLatin1String("th") || name == QLatin1String("caption");
+            const bool cell = name == QLatin1String("td") || name == QLatin1String("th")
+                    || name == QLatin1String("caption");
             if (cell || name == QLatin1String("table") || isOneOf(name, TableParts)) {
                 copyTo(tagStart);
                 if (name == QLatin1String("table") || (cell && !closing))
