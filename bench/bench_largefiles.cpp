@@ -5,6 +5,7 @@
 
 #include "app/mainwindow.h"
 #include "app/tabwidget.h"
+#include "editor/unicodekaeditor.h"
 #include "appbenchmarkmain.h"
 #include "officetestutil.h"
 
@@ -15,7 +16,9 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTimer>
+#include <private/qtextdocumentlayout_p.h>
 
 #include <benchmark/benchmark.h>
 
@@ -110,10 +113,10 @@ struct Window
     MainWindow window;
 };
 
-// Closes the tabs beyond the first `count`.
-void closeTabsAfter(TabWidget *tabs, int count)
+// Closes the tabs from `first` on, without asking to save them.
+void closeTabsAfter(TabWidget *tabs, int first)
 {
-    while (tabs->count() > count) {
+    while (tabs->count() > first) {
         QWidget *page = tabs->widget(tabs->count() - 1);
         tabs->removeTab(tabs->count() - 1);
         delete page;
@@ -293,6 +296,34 @@ void BM_BrhOf500000Lines(benchmark::State &state)
     openAndSettle(state, makeFile(QStringLiteral("lines.brh"), QByteArray("ka\n").repeated(500000)), QMessageBox::Ok);
 }
 
+// Argument: how many tables lie in one another.
+void BM_HtmlNestedTables(benchmark::State &state)
+{
+    const int depth = int(state.range(0));
+    openAndSettle(state,
+                  makeFile(QStringLiteral("nested-%1.html").arg(depth),
+                           "<html><body>" + QByteArray("<table><tr><td>").repeated(depth) + "x"
+                                   + QByteArray("</td></tr></table>").repeated(depth) + "</body></html>"),
+                  QMessageBox::Ok);
+}
+
+// Argument: thousands of cells in one table of 400 columns.
+void BM_HtmlTable(benchmark::State &state)
+{
+    const int rows = int(state.range(0)) * 1000 / 400;
+    openAndSettle(state,
+                  makeFile(QStringLiteral("table-%1.html").arg(state.range(0)),
+                           "<table>" + ("<tr>" + QByteArray("<td>c</td>").repeated(400) + "</tr>").repeated(rows)
+                                   + "</table>"),
+                  QMessageBox::Ok);
+}
+
+void BM_HtmlParagraphs500k(benchmark::State &state)
+{
+    openAndSettle(state, makeFile(QStringLiteral("paragraphs.html"), QByteArray("<p>x").repeated(500000)),
+                  QMessageBox::Ok);
+}
+
 } // namespace
 
 BENCHMARK(BM_LargeText)->Arg(8)->Arg(32)->Arg(64)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
@@ -305,5 +336,8 @@ BENCHMARK(BM_PipeRefused)->UseManualTime()->Iterations(3)->Unit(benchmark::kMill
 BENCHMARK(BM_PaddedZipBombRefused)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RtfOf2MillionParagraphs)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BrhOf500000Lines)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HtmlNestedTables)->Arg(8)->Arg(24)->Arg(4000)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HtmlTable)->Arg(16)->Arg(400)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HtmlParagraphs500k)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
 YAVO_APP_BENCHMARK_MAIN(workDir)

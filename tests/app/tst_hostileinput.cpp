@@ -5,6 +5,7 @@
 
 #include "modalanswerer.h"
 #include "officetestutil.h"
+#include "tablenesting.h"
 #include "testmain.h"
 
 #include <QDir>
@@ -12,8 +13,9 @@
 #include <QFile>
 #include <QProgressBar>
 #include <QStatusBar>
-#include <QTimer>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -73,6 +75,8 @@ private Q_SLOTS:
     void hostileContent_data();
     void hostileContent();
     void fileCutShortWhileRead();
+    void hostileHtmlOpensServingEvents_data();
+    void hostileHtmlOpensServingEvents();
 
 private:
     QString make(Input input, const QString &name, const QByteArray &bytes, qint64 size);
@@ -188,6 +192,14 @@ void tst_HostileInput::refusedWithAMessage_data()
         << docx("<!--" + QByteArray("</x>").repeated(1000000) + "--><w:p>" + QByteArray("<w:r>").repeated(1000000)
                 + QByteArray("</w:r>").repeated(1000000) + "</w:p>")
         << qint64(0) << "The document is nested too deeply." << true;
+    QTest::newRow("HTML table of 400,000 cells") << Input::Bytes << "cells.html" << tableOfCellsHtml(1000, 400) << qint64(0)
+                                                 << "The document is too large to open." << true;
+    QTest::newRow("HTML of paragraph separators")
+        << Input::Bytes << "separators.html" << "<p>" + QByteArray("x&#8233;").repeated(600000) << qint64(0)
+        << "The document is too large to open." << true;
+    QTest::newRow("HTML with a NUL far into it") << Input::Bytes << "nul.html"
+                                                 << QByteArray("<p>text</p>\n").repeated(10000) + QByteArray("\0<p>more</p>", 12)
+                                                 << qint64(0) << "It holds binary data, not text." << true;
     QTest::newRow("one line of 6 MB") << Input::Bytes << "line.txt"
                                       << QStringLiteral("ಕನ್ನಡ ಪಠ್ಯದ ಒಂದೇ ಸಾಲು ").repeated(100000).toUtf8() << qint64(0)
                                       << "It has a paragraph of" << true;
@@ -364,6 +376,61 @@ void tst_HostileInput::fileCutShortWhileRead()
     QCOMPARE(tabs()->count(), 1);
     QCOMPARE(tabs()->editorAtIndex(0)->fileName(), QStringLiteral("untitled-0"));
     QVERIFY(tabs()->editorAtIndex(0)->toPlainText().size() < text.size());
+}
+
+// HTML that Qt would take minutes to import or lay out, or that would
+// overflow its stack, opens with its text, in pieces between which the
+// program serves its events; tables nested too deeply are flattened.
+void tst_HostileInput::hostileHtmlOpensServingEvents_data()
+{
+    QTest::addColumn<QByteArray>("html");
+    QTest::addColumn<int>("paragraphs");
+    // Whether the file is long enough to be imported in more than one piece.
+    QTest::addColumn<bool>("pieces");
+
+    QTest::newRow("24 tables in one another") << "<html><body>" + nestedTablesHtml(24) + "</body></html>" << 1 << false;
+    QTest::newRow("4,000 tables in one another") << nestedTablesHtml(4000) << 1 << true;
+    QTest::newRow("200,000 paragraphs") << QByteArray("<p>x").repeated(200000) << 200000 << true;
+    QTest::newRow("table of 10,000 cells among paragraphs")
+        << QByteArray("<p>x").repeated(50000) + tableOfCellsHtml(100, 100) + QByteArray("<p>x").repeated(50000) << 110000
+        << true;
+}
+
+void tst_HostileInput::hostileHtmlOpensServingEvents()
+{
+    QFETCH(QByteArray, html);
+    QFETCH(int, paragraphs);
+    QFETCH(bool, pieces);
+    const QString path = make(Input::Bytes, QStringLiteral("hostile.html"), html, 0);
+    QVERIFY(!path.isEmpty());
+    m_window->show();
+
+    int slices = 0;
+    QTimer timer;
+    connect(&timer, &QTimer::timeout, this, [&] { ++slices; });
+    timer.start(0);
+    tabs()->openFile(path);
+    const int slicesWhileOpening = slices;
+    // The window lays the document out, lazily, serving events.
+    QTRY_VERIFY(slices > slicesWhileOpening + 10);
+    timer.stop();
+
+    QCOMPARE(tabs()->count(), 1);
+    UnicodeKaEditor *editor = tabs()->editorAtIndex(0);
+    QCOMPARE(editor->fileName(), path);
+    QVERIFY(tableDepth(editor->document()->rootFrame()) <= 8);
+    int shown = 0;
+    for (QTextBlock block = editor->document()->begin(); block.isValid(); block = block.next())
+        shown += block.text().isEmpty() ? 0 : 1;
+    QCOMPARE(shown, paragraphs);
+    // Between the pieces imported the timer fires.
+    if (pieces)
+        QVERIFY2(slicesWhileOpening > 1, qPrintable(QString::number(slicesWhileOpening)));
+
+    const QString after = make(Input::Bytes, QStringLiteral("after.txt"), "after\n", 0);
+    tabs()->openFile(after);
+    QCOMPARE(tabs()->count(), 2);
+    QCOMPARE(tabs()->editorAtIndex(1)->toPlainText(), QStringLiteral("after\n"));
 }
 
 YAVO_TEST_MAIN(tst_HostileInput)

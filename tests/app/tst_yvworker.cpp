@@ -3,6 +3,7 @@
 #include "core/sharedsettings.h"
 #include "filesizelimit.h"
 #include "nudidocuments.h"
+#include "tablenesting.h"
 #include "testmain.h"
 
 #include <QDir>
@@ -40,6 +41,8 @@ private slots:
     void initTestCase() { qRegisterMetaType<QTextDocument *>(); }
     void convertsText_data();
     void convertsText();
+    void clipboardHtmlIsBounded_data();
+    void clipboardHtmlIsBounded();
     void convertsDocumentInPlace_data();
     void convertsDocumentInPlace();
     void eachWordKeepsItsFormat();
@@ -83,6 +86,41 @@ void TestYvWorker::convertsText()
     QVERIFY(!document->parent());
     QCOMPARE(NudiDocuments::blockTexts(*document), blocks);
     QCOMPARE(formatAt(*document, 0).fontWeight() == QFont::Bold, bold);
+}
+
+// Clipboard HTML gets the bounds of an HTML file: tables nested deeper than
+// eight are flattened, keeping the text (Qt's layout took minutes, or its
+// stack overflowed), and markup with too many cells is converted as text.
+void TestYvWorker::clipboardHtmlIsBounded_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("tables 4,000 deep")
+        << QStringLiteral("<table><tr><td>").repeated(4000) + nudiKannada + QStringLiteral("</td></tr></table>").repeated(4000)
+        << 8 << QStringLiteral("ಕನ್ನಡ");
+    QTest::newRow("20,000 cells")
+        << QStringLiteral("<table>")
+               + (QStringLiteral("<tr>") + (QStringLiteral("<td>") + nudiKannada + QStringLiteral("</td>")).repeated(200)
+                  + QStringLiteral("</tr>")).repeated(100)
+               + QStringLiteral("</table>")
+        << 0 << QStringLiteral("ಕನ್ನಡ");
+}
+
+void TestYvWorker::clipboardHtmlIsBounded()
+{
+    QFETCH(QString, text);
+    QFETCH(int, depth);
+    QFETCH(QString, shown);
+
+    yvWorker worker;
+    QSignalSpy done(&worker, &yvWorker::done);
+    worker.convertANSI2Unicode(text);
+    QCOMPARE(done.count(), 1);
+    std::unique_ptr<QTextDocument> document(done.first().first().value<QTextDocument *>());
+    QCOMPARE(tableDepth(document->rootFrame()), depth);
+    QVERIFY(document->toPlainText().contains(shown));
 }
 
 void TestYvWorker::convertsDocumentInPlace_data()

@@ -8,6 +8,7 @@
 
 #include "compositioncases.h"
 #include "hexcodes.h"
+#include "tablenesting.h"
 #include "testmain.h"
 #include "textselection.h"
 
@@ -54,6 +55,8 @@ private slots:
     void documentReplacedElsewhereTakesTheSpellCheckAlong();
     void workingFolderFollowsExistingFiles();
     void imageDataIsAcceptedButInsertsNothing();
+    void pastedHtmlIsBounded_data();
+    void pastedHtmlIsBounded();
     void defaultSettingsSetKannadaAndPhonetic();
 };
 
@@ -672,6 +675,47 @@ void TestUnicodeKaEditor::imageDataIsAcceptedButInsertsNothing()
     image.setHtml(QStringLiteral("<b>bold</b>"));
     editor.insertFromMimeData(&image);
     QCOMPARE(editor.toPlainText(), QStringLiteral("bold"));
+}
+
+// Pasted HTML gets the bounds of an HTML file: tables nested in tables
+// beyond eight levels are flattened (Qt's layout took minutes), and markup
+// too large to import comes in as its plain text.
+void TestUnicodeKaEditor::pastedHtmlIsBounded_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QByteArray>("markup");
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("a table") << "text/html" << nestedTablesHtml(1) << 1 << "x";
+    QTest::newRow("tables 24 deep") << "text/html" << nestedTablesHtml(24) << 8 << "x";
+    QTest::newRow("tables 4,000 deep") << "text/html" << nestedTablesHtml(4000) << 8 << "x";
+    QTest::newRow("tables 24 deep as the editor's own rich text") << "application/x-qrichtext" << nestedTablesHtml(24) << 8 << "x";
+    QTest::newRow("20,000 cells come as text")
+        << "text/html" << tableOfCellsHtml(100, 200)
+        << 0 << "the plain text";
+}
+
+void TestUnicodeKaEditor::pastedHtmlIsBounded()
+{
+    QFETCH(QString, format);
+    QFETCH(QByteArray, markup);
+    QFETCH(int, depth);
+    QFETCH(QString, text);
+
+    struct Paster : UnicodeKaEditor
+    {
+        using UnicodeKaEditor::UnicodeKaEditor;
+        using UnicodeKaEditor::insertFromMimeData;
+    };
+    Utils utils;
+    Paster editor(&utils, 0, 0);
+    QMimeData data;
+    data.setData(format, markup);
+    data.setText(QStringLiteral("the plain text"));
+    editor.insertFromMimeData(&data);
+    QCOMPARE(tableDepth(editor.document()->rootFrame()), depth);
+    QCOMPARE(editor.toPlainText().trimmed(), text);
 }
 
 void TestUnicodeKaEditor::defaultSettingsSetKannadaAndPhonetic()

@@ -1,3 +1,4 @@
+#include "tablenesting.h"
 #include "testmain.h"
 
 #include "formats/documentfile.h"
@@ -14,6 +15,7 @@
 #include <QTextCodec>
 #include <QTemporaryFile>
 #include <QTextDocument>
+#include <QTimer>
 #include <algorithm>
 #include <memory>
 
@@ -109,6 +111,10 @@ private slots:
     void readersKeepTheTextBudget();
     void crLfAtChunkEdge();
     void longHtmlIsParsedWhole();
+    void longHtmlReadsAsOnePiece_data();
+    void longHtmlReadsAsOnePiece();
+    void htmlTables_data();
+    void htmlTables();
     void writers_data();
     void writers();
     void convertedCopyKeepsEncoding();
@@ -328,6 +334,23 @@ void TestTextFormats::readersKeepTheTextBudget_data()
     }
     QTest::newRow("html, more paragraphs than a document may have")
         << true << QByteArray("<p>x").repeated(500002) << qint64(0) << "The document is too large to open.";
+    // Qt starts a paragraph at a paragraph separator and at the frame
+    // markers, written as they are or as references.
+    const QByteArray separator = encode("UTF-8", QString(QChar::ParagraphSeparator));
+    QTest::newRow("html, paragraph separators") << true << "<p>" + ("x" + separator).repeated(500001) << qint64(0)
+                                                 << "The document is too large to open.";
+    QTest::newRow("html, references to paragraph separators")
+        << true << "<p>" + QByteArray("x&#8233;").repeated(250001) + QByteArray("x&#x02029;").repeated(250001) << qint64(0)
+        << "The document is too large to open.";
+    QTest::newRow("html, frame markers") << true
+                                         << "<p>" + QByteArray("&#xFDD0;").repeated(250001) + encode("UTF-8", QString(250001, QChar(0xFDD1)))
+                                         << qint64(0) << "The document is too large to open.";
+    QTest::newRow("html, more table cells than a document may have")
+        << true << tableOfCellsHtml(100, 400)
+        << qint64(0) << "The document is too large to open.";
+    // Wherever the reader meets one, not in the first block only.
+    QTest::newRow("html, NUL far into the file") << true << QByteArray("<p>text</p>").repeated(1000) + QByteArray("\0", 1)
+                                                 << qint64(0) << "It holds binary data, not text.";
 }
 
 // A file beyond the text budget is refused before anything is read, and so
@@ -380,6 +403,88 @@ void TestTextFormats::longHtmlIsParsedWhole()
     QCOMPARE(middle.text(), QStringLiteral("bold"));
     QCOMPARE(middle.charFormat().fontWeight(), int(QFont::Bold));
     QVERIFY(!document.toPlainText().contains(QLatin1Char('<')));
+}
+
+// A file too long to import at once is imported in pieces, with the event
+// loop run between them, and reads as it would in one piece: the head's
+// styles apply to every piece, and no paragraph is split, joined or added at
+// the edges of the pieces.
+void TestTextFormats::longHtmlReadsAsOnePiece_data()
+{
+    QTest::addColumn<QByteArray>("html");
+    // Whether it can be cut: only at paragraphs outside any element.
+    QTest::addColumn<bool>("pieces");
+
+    const QByteArray head = "<html><head><style>p.k { font-weight: bold; } h2 { color: #800000; }</style></head>";
+    const QByteArray paragraphs = "<h2 align=\"center\">Heading</h2><p class=\"k\">bold</p>\n<p style=\"margin-top: 30px\">spaced <i>text</i></p>"
+                                  "<div>division</div><pre>pre\nformatted</pre><blockquote>quoted</blockquote>";
+    const QByteArray containers = "<ul><li>one</li><li>two</li></ul><table border=\"1\"><tr><td>a</td><td>b</td></tr></table>"
+                                  "<hr><ol><li>three</li></ol>";
+    QTest::newRow("paragraphs") << head + "<body>" + paragraphs.repeated(2000) + "</body></html>" << true;
+    QTest::newRow("lists, tables and rules among them")
+        << head + "<body bgcolor=\"#ffffee\">" + (paragraphs + containers).repeated(1000) + "</body></html>" << true;
+    QTest::newRow("no head, no body") << "text before " + paragraphs.repeated(2000) << true;
+    QTest::newRow("everything inside one division") << "<div>" + paragraphs.repeated(2000) + "</div>" << false;
+}
+
+void TestTextFormats::longHtmlReadsAsOnePiece()
+{
+    QFETCH(QByteArray, html);
+    QTextDocument whole;
+    QTextCursor(&whole).insertHtml(QString::fromUtf8(html));
+
+    // The paragraphs the document had whenever the event loop ran.
+    QVector<int> seen;
+    QTextDocument document;
+    QTimer timer;
+    connect(&timer, &QTimer::timeout, this, [&] { seen << document.blockCount(); });
+    timer.start(0);
+    QCOMPARE(readInto<html_reader>(document, html), QByteArray());
+    timer.stop();
+    QCOMPARE(document.toHtml(), whole.toHtml());
+    QFETCH(bool, pieces);
+    if (pieces) {
+        const int total = document.blockCount();
+        QVERIFY(std::any_of(seen.begin(), seen.end(), [total](int blocks) { return blocks > 1 && blocks < total; }));
+    }
+}
+
+// Tables nested in tables beyond a few levels are flattened, keeping their
+// text: Qt's layout time grows fourfold with each level. Those within the
+// bound stay tables.
+void TestTextFormats::htmlTables_data()
+{
+    QTest::addColumn<QByteArray>("html");
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("one table") << QByteArray("<table><tr><td>a</td><td>b</td></tr></table>") << 1 << "a\nb";
+    QTest::newRow("eight tables in one another") << nestedTablesHtml(8) << 8 << "x";
+    QTest::newRow("twenty-four tables in one another") << "<html><body>" + nestedTablesHtml(24) + "</body></html>" << 8 << "x";
+    QTest::newRow("four thousand tables in one another") << nestedTablesHtml(4000) << 8 << "x";
+    QTest::newRow("flattened cells, caption and text around them")
+        << nestedTablesHtml(8, "before<table><caption>title</caption><tr><td>c1</td><th>c2<tr><td>c3</table>after") << 8
+        << "before\ntitle\nc1\nc2\nc3\nafter";
+    QTest::newRow("tables side by side in a cell")
+        << nestedTablesHtml(8, nestedTablesHtml(2, "y") + nestedTablesHtml(2, "z")) << 8 << "y\nz";
+    QTest::newRow("end tags left out")
+        << QByteArray("<table><tr><td>").repeated(30) + "x" << 8 << "x";
+}
+
+void TestTextFormats::htmlTables()
+{
+    QFETCH(QByteArray, html);
+    QFETCH(int, depth);
+    QFETCH(QString, text);
+    QTextDocument document;
+    QCOMPARE(readInto<html_reader>(document, html), QByteArray());
+    QCOMPARE(tableDepth(document.rootFrame()), depth);
+    QStringList paragraphs;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (!block.text().isEmpty())
+            paragraphs << block.text();
+    }
+    QCOMPARE(paragraphs.join(QLatin1Char('\n')), text);
 }
 
 void TestTextFormats::writers_data()

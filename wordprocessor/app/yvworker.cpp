@@ -6,6 +6,7 @@
 #include "formats/docxwriter.h"
 #include "formats/formatmanager.h"
 #include "formats/formatreader.h"
+#include "formats/htmlmarkup.h"
 #include "formats/html_writer.h"
 #include "formats/odtwriter.h"
 #include "formats/rtfwriter.h"
@@ -97,8 +98,12 @@ yvWorker::yvWorker() = default;
 void yvWorker::convertANSI2Unicode(QString text)
 {
     auto *document = new QTextDocument;
-    if (looksLikeHtml(text))
-        document->setHtml(text);
+    // Clipboard HTML gets the bounds an HTML file gets; what is too large
+    // to import is converted as the text it is.
+    const bool html = looksLikeHtml(text);
+    const HtmlMarkup markup(html ? text : QString());
+    if (html && markup.refusal().isEmpty())
+        document->setHtml(markup.html());
     else
         document->setPlainText(text);
     convertDocument(document);

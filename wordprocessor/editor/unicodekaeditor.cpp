@@ -6,6 +6,7 @@
 #include "private/inplacelayout_p.h"
 
 #include "core/compositionstep.h"
+#include "formats/htmlmarkup.h"
 #include "core/indicchars.h"
 #include "core/keyboardlayouts.h"
 #include "utils/utils.h"
@@ -842,4 +843,23 @@ void UnicodeKaEditor::slotPrint(QPrinter *printer)
 bool UnicodeKaEditor::canInsertFromMimeData(const QMimeData *source) const
 {
     return source->hasImage() || QTextEdit::canInsertFromMimeData(source);
+}
+
+// Pasted or dropped HTML gets the bounds an HTML file gets: deeply nested
+// tables are flattened, and markup too large to import comes in as its
+// plain text.
+void UnicodeKaEditor::insertFromMimeData(const QMimeData *source)
+{
+    const QString richText = QStringLiteral("application/x-qrichtext");
+    if (!acceptRichText() || !(source->hasHtml() || source->hasFormat(richText))) {
+        QTextEdit::insertFromMimeData(source);
+        return;
+    }
+    const HtmlMarkup markup(source->hasFormat(richText) ? QString::fromUtf8(source->data(richText)) : source->html());
+    QMimeData bounded;
+    if (markup.refusal().isEmpty())
+        bounded.setHtml(markup.html());
+    if (source->hasText())
+        bounded.setText(source->text());
+    QTextEdit::insertFromMimeData(&bounded);
 }

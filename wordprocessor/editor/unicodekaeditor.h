@@ -179,6 +179,7 @@ protected:
     void focusInEvent(QFocusEvent *e) override;
     void contextMenuEvent(QContextMenuEvent *e) override;
     bool canInsertFromMimeData(const QMimeData *source) const override;
+    void insertFromMimeData(const QMimeData *source) override;
 
     void handleCompleterKey();
 

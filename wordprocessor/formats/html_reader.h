@@ -5,8 +5,8 @@
 
 // Reads an HTML file: the byte-order mark chooses the codec, UTF-8
 // otherwise. Fails on a file beyond the text budget (DocumentFile), with
-// binary content, or with markup nested too deeply or making too many
-// paragraphs to parse in good time.
+// binary content anywhere, or with markup that HtmlMarkup refuses; inserts
+// what it reads in pieces, running the event loop between them.
 class html_reader : public FormatReader
 {
 public:

@@ -23,6 +23,13 @@ constexpr int MaxStyleHandDowns = 1 << 18;
 constexpr int MaxNesting = 256;
 // Nesting of the elements of an HTML file.
 constexpr int MaxHtmlNesting = 4096;
+// Tables nested in tables that an HTML document keeps; deeper ones are
+// flattened. Qt's layout of nested tables takes about four times as long
+// with each level: eight take a tenth of a second, twenty a minute.
+constexpr int MaxTableNesting = 8;
+// Table cells of an HTML document. Qt lays a table out whole, and one of
+// ten thousand cells takes it some seconds.
+constexpr qint64 MaxTableCells = 16384;
 // Spaces one ODT space element may stand for.
 constexpr int MaxSpaceRun = 1024;
 // Indentation steps (half inches) of one paragraph: wider than any page.
