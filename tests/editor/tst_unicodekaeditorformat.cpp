@@ -1,6 +1,7 @@
 #include "editor/insertlinkdialog.h"
 #include "editor/inserttabledialog.h"
 #include "editor/unicodekaeditor.h"
+#include "formats/htmlmarkup.h"
 
 #include "utils/utils.h"
 
@@ -414,6 +415,28 @@ void TestUnicodeKaEditorFormat::insertsATable()
     e.editor.slotInsertTable();
     QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
     QVERIFY(!e.table());
+
+    // Tables in tables, each in the first cell of the one before, as deep as
+    // a document may have them; one more is refused with a message, since
+    // Qt's layout takes minutes for a few levels more.
+    e.editor.setTextCursor(QTextCursor(e.editor.document()));
+    const auto oneByOne = [](InsertTableDialog *dialog) {
+        dialog->findChild<QSpinBox *>(QStringLiteral("rowsSpinBox"))->setValue(1);
+        dialog->findChild<QSpinBox *>(QStringLiteral("columnsSpinBox"))->setValue(1);
+        dialog->accept();
+    };
+    for (int depth = 1; depth <= HtmlMarkup::maxTableNesting(); ++depth) {
+        answerer.expectDialog<InsertTableDialog>(QString(), oneByOne);
+        e.editor.slotInsertTable();
+        QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+    }
+    const int length = e.editor.document()->characterCount();
+    answerer.expectMessageBox(QString(), QString(), QMessageBox::Ok);
+    e.editor.slotInsertTable();
+    QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+    QVERIFY2(answerer.seen().constLast().contains(QStringLiteral("at most %1 deep").arg(HtmlMarkup::maxTableNesting())),
+             qPrintable(answerer.seen().join('\n')));
+    QCOMPARE(e.editor.document()->characterCount(), length);
 }
 
 void TestUnicodeKaEditorFormat::tableLines_data()

@@ -5,6 +5,7 @@
 
 #include "editor/insertlinkdialog.h"
 #include "editor/inserttabledialog.h"
+#include "formats/htmlmarkup.h"
 #include "private/editorlogging_p.h"
 #include "utils/utils.h"
 
@@ -134,6 +135,15 @@ void UnicodeKaEditor::slotTextStyle(int styleIndex)
 
 void UnicodeKaEditor::slotInsertTable()
 {
+    int nesting = 0;
+    for (QTextFrame *frame = textCursor().currentFrame(); frame; frame = frame->parentFrame())
+        nesting += qobject_cast<QTextTable *>(frame) != nullptr;
+    if (nesting >= HtmlMarkup::maxTableNesting()) {
+        QMessageBox::information(this, Utils::displayName(),
+                                 tr("Tables can stand at most %1 deep in one another.")
+                                         .arg(HtmlMarkup::maxTableNesting()));
+        return;
+    }
     InsertTableDialog dialog;
     if (dialog.exec() != QDialog::Accepted)
         return;

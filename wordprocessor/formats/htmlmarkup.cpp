@@ -243,6 +243,11 @@ void HtmlMarkup::scan(const QString &html)
     copyTo(html.size());
 }
 
+int HtmlMarkup::maxTableNesting()
+{
+    return DocumentLimits::MaxTableNesting;
+}
+
 QString HtmlMarkup::refusal() const
 {
     if (m_depth > DocumentLimits::MaxHtmlNesting)

@@ -25,6 +25,10 @@ class HtmlMarkup
 public:
     explicit HtmlMarkup(const QString &html);
 
+    // How many tables may stand in one another, whatever path makes them:
+    // Qt's layout of a deeper one takes seconds to minutes.
+    static int maxTableNesting();
+
     // Why the markup is not imported: it nests too deeply, or makes more
     // paragraphs or table cells than a document may have. Empty when it can
     // be imported.
