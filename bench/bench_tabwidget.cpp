@@ -4,8 +4,9 @@
 // 10 KB to 10 MB open in a tab.
 // - What one key costs until the window has repainted, at the end of the
 //   document and in the middle of a paragraph in its middle, and the keys
-//   that open or change the completion list on their own; and, in one run,
-//   the extra cost per key of a 10 KB and a 5 MB document over an empty one.
+//   that open or change the completion list on their own, also in the
+//   middle of 200,000 short lines; and, in one run, the extra cost per key
+//   of a 10 KB and a 5 MB document over an empty one.
 // - What the whole-document commands cost (spell check as you type off and
 //   on, script conversion into a new tab, Select All + Bold, its Undo,
 //   Replace All): until the command returns, until the window is idle
@@ -447,6 +448,31 @@ void BM_TypeInTab(benchmark::State &state)
 BENCHMARK(BM_TypeInTab)->ArgNames({"KiB", "middle", "spellcheck"})
         ->Args({10, 0, 1})->Args({10, 1, 1})->Args({1024, 0, 1})->Args({1024, 1, 1})
         ->Args({10 * 1024, 0, 1})->Args({10 * 1024, 1, 1})->Args({10, 1, 0})->Args({10 * 1024, 1, 0})
+        ->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Argument: thousands of short lines. Words typed at the end of the middle
+// line, where the keys that open, change or close the completion list must
+// cost no more than the others: nothing of them reaches past the line.
+void BM_CompletionKeysInShortLines(benchmark::State &state)
+{
+    const QString keys = typedKeys();
+    const QString path = shortLinesFile(int(state.range(0)) * 1000);
+    for (auto _ : state) {
+        state.PauseTiming();
+        UnicodeKaEditor *editor = pad->open(path);
+        QTextCursor cursor(editor->document()->findBlockByNumber(editor->document()->blockCount() / 2));
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        editor->setTextCursor(cursor);
+        editor->ensureCursorVisible();
+        runUntilIdle(editor->document());
+        state.ResumeTiming();
+        report(state, "", typeKeys(editor, QLatin1Char(' ') + keys));
+        state.PauseTiming();
+        pad->closeAll();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_CompletionKeysInShortLines)->ArgName("thousand_lines")->Arg(200)
         ->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // The extra cost of a key in a 10 KB and in a 5 MB document over a key in
