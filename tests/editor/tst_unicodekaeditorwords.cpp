@@ -268,10 +268,11 @@ void TestUnicodeKaEditorWords::popupKeepsTheEditorAsItWas_data()
 // The completion popup leaves the keyboard focus with the editor while it
 // shows, and Qt tells the editor of the focus going to the popup and coming
 // back all the same (also when a key only changes the list: the popup hides
-// before the key and shows again after it). To the editor that is no change. Taken for one, the editor was
-// repainted whole, and in a long document its layout first brought every
-// paragraph after the typed one up to date: as slow as a plain text edit,
-// at every key that changed or closed the list.
+// before the key and shows again after it). To the editor that is no
+// change. Taken for one, the editor was repainted whole, and in a long
+// document its layout first brought every paragraph after the typed one up
+// to date: as slow as a plain text edit, at every key that changed or closed
+// the list.
 void TestUnicodeKaEditorWords::popupKeepsTheEditorAsItWas()
 {
     QFETCH(QString, keys);
