@@ -3,15 +3,18 @@
 // a 50,000-word list), shown offscreen, with a Kannada text document of
 // 10 KB to 10 MB open in a tab.
 // - What one key costs until the window has repainted, at the end of the
-//   document and in the middle of a paragraph in its middle; and, in one
-//   run, the extra cost per key of a 10 KB and a 5 MB document over an
-//   empty one.
+//   document and in the middle of a paragraph in its middle, and the keys
+//   that open or change the completion list on their own, also in the
+//   middle of 200,000 short lines; and, in one run, the extra cost per key
+//   of a 10 KB and a 5 MB document over an empty one.
 // - What the whole-document commands cost (spell check as you type off and
 //   on, script conversion into a new tab, Select All + Bold, its Undo,
-//   Replace All): until the command
-//   returns, until the window is idle again, and the longest time the event
-//   loop was held up meanwhile; with the peak memory beside the memory the
+//   Replace All): until the command returns, until the window is idle
+//   again, and the longest time the event loop was held up meanwhile, also
+//   after the command returned; with the peak memory beside the memory the
 //   program took with the document open.
+// - How long a document takes to settle after it is opened, beside a plain
+//   QTextEdit given the same text in the same run.
 // - The same for a document of many short lines, where the paragraphs, not
 //   their text, are what there is much of; and a check of the whole of it
 //   while it is still being laid out.
@@ -35,9 +38,11 @@
 #include "modalanswerer.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -46,6 +51,7 @@
 #include <QHash>
 #include <QKeyEvent>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextStream>
@@ -321,6 +327,29 @@ struct KeyCost
     double maxMs = 0;
     double paints = 0;    // paint events of the editor's viewport per key
     double changes = 0;   // changes the document reported (each one laid out) per key
+    // The keys that gave the completion list a new prefix (opened the popup
+    // or changed its list), alone.
+    double completionKeys = 0;
+    double completionMedianMs = 0;
+    double completionP95Ms = 0;
+    double completionMaxMs = 0;
+};
+
+// Median, 95th percentile and longest of a few wall times.
+struct Spread
+{
+    explicit Spread(std::vector<double> times)
+    {
+        if (times.empty())
+            return;
+        std::sort(times.begin(), times.end());
+        median = times.at(times.size() / 2);
+        p95 = times.at(times.size() * 95 / 100);
+        longest = times.back();
+    }
+    double median = 0;
+    double p95 = 0;
+    double longest = 0;
 };
 
 class PaintCounter : public QObject
@@ -347,10 +376,13 @@ KeyCost typeKeys(UnicodeKaEditor *editor, const QString &keys)
     const QMetaObject::Connection counting = QObject::connect(
             editor->document(), &QTextDocument::contentsChange, [&changes] { ++changes; });
     std::vector<double> wall;
+    std::vector<double> completing;
     wall.reserve(keys.size());
+    const QCompleter *completer = editor->completer();
     const double cpuStart = cpuSeconds();
     QElapsedTimer clock;
     for (const QChar c : keys) {
+        const QString prefix = completer ? completer->completionPrefix() : QString();
         clock.start();
         QKeyEvent press(QEvent::KeyPress, keyFor(c), Qt::NoModifier, QString(c));
         QApplication::sendEvent(editor, &press);
@@ -358,17 +390,24 @@ KeyCost typeKeys(UnicodeKaEditor *editor, const QString &keys)
         QApplication::sendEvent(editor, &release);
         QCoreApplication::processEvents();
         wall.push_back(clock.nsecsElapsed() / 1e6);
+        if (completer && completer->completionPrefix() != prefix)
+            completing.push_back(wall.back());
     }
     KeyCost cost;
+    cost.completionKeys = double(completing.size());
+    const Spread completion(completing);
+    cost.completionMedianMs = completion.median;
+    cost.completionP95Ms = completion.p95;
+    cost.completionMaxMs = completion.longest;
     cost.cpuMs = (cpuSeconds() - cpuStart) * 1000 / keys.size();
     editor->viewport()->removeEventFilter(&counter);
     cost.paints = double(counter.paints) / keys.size();
     QObject::disconnect(counting);
     cost.changes = double(changes) / keys.size();
-    std::sort(wall.begin(), wall.end());
-    cost.medianMs = wall.at(wall.size() / 2);
-    cost.p95Ms = wall.at(wall.size() * 95 / 100);
-    cost.maxMs = wall.back();
+    const Spread all(wall);
+    cost.medianMs = all.median;
+    cost.p95Ms = all.p95;
+    cost.maxMs = all.longest;
     return cost;
 }
 
@@ -380,6 +419,10 @@ void report(benchmark::State &state, const std::string &prefix, const KeyCost &c
     state.counters[prefix + "max_ms"] = cost.maxMs;
     state.counters[prefix + "paints_per_key"] = cost.paints;
     state.counters[prefix + "changes_per_key"] = cost.changes;
+    state.counters[prefix + "completion_keys"] = cost.completionKeys;
+    state.counters[prefix + "completion_median_ms"] = cost.completionMedianMs;
+    state.counters[prefix + "completion_p95_ms"] = cost.completionP95Ms;
+    state.counters[prefix + "completion_max_ms"] = cost.completionMaxMs;
 }
 
 // Arguments: document size in KiB, cursor at the end (0) or in the middle
@@ -405,6 +448,31 @@ void BM_TypeInTab(benchmark::State &state)
 BENCHMARK(BM_TypeInTab)->ArgNames({"KiB", "middle", "spellcheck"})
         ->Args({10, 0, 1})->Args({10, 1, 1})->Args({1024, 0, 1})->Args({1024, 1, 1})
         ->Args({10 * 1024, 0, 1})->Args({10 * 1024, 1, 1})->Args({10, 1, 0})->Args({10 * 1024, 1, 0})
+        ->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Argument: thousands of short lines. Words typed at the end of the middle
+// line, where the keys that open, change or close the completion list must
+// cost no more than the others: nothing of them reaches past the line.
+void BM_CompletionKeysInShortLines(benchmark::State &state)
+{
+    const QString keys = typedKeys();
+    const QString path = shortLinesFile(int(state.range(0)) * 1000);
+    for (auto _ : state) {
+        state.PauseTiming();
+        UnicodeKaEditor *editor = pad->open(path);
+        QTextCursor cursor(editor->document()->findBlockByNumber(editor->document()->blockCount() / 2));
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        editor->setTextCursor(cursor);
+        editor->ensureCursorVisible();
+        runUntilIdle(editor->document());
+        state.ResumeTiming();
+        report(state, "", typeKeys(editor, QLatin1Char(' ') + keys));
+        state.PauseTiming();
+        pad->closeAll();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_CompletionKeysInShortLines)->ArgName("thousand_lines")->Arg(200)
         ->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // The extra cost of a key in a 10 KB and in a 5 MB document over a key in
@@ -439,6 +507,9 @@ struct CommandCost
     double returnedS = 0;   // until the command gave the event loop back
     double settledS = 0;    // until the document was laid out again
     double longestPauseMs = 0;
+    // The longest pause once the command had returned, until settled: the
+    // work it left to the event loop (layout, spell check).
+    double settlingPauseMs = 0;
 };
 
 template <class Command>
@@ -450,7 +521,11 @@ CommandCost timeCommand(QTextDocument *(*document)(), Command command)
     clock.start();
     command();
     cost.returnedS = clock.nsecsElapsed() / 1e9;
-    cost.settledS = cost.returnedS + runUntilIdle(document());
+    {
+        PauseMeter settling;
+        cost.settledS = cost.returnedS + runUntilIdle(document());
+        cost.settlingPauseMs = settling.longestMs();
+    }
     cost.longestPauseMs = meter.longestMs();
     return cost;
 }
@@ -465,6 +540,7 @@ void report(benchmark::State &state, const std::string &name, const CommandCost 
     state.counters[name + "_returned_s"] = cost.returnedS;
     state.counters[name + "_settled_s"] = cost.settledS;
     state.counters[name + "_longest_pause_ms"] = cost.longestPauseMs;
+    state.counters[name + "_settling_longest_pause_ms"] = cost.settlingPauseMs;
 }
 
 void clickReplaceAll(const QString &find, const QString &replace)
@@ -550,6 +626,49 @@ void BM_WholeDocumentCommands(benchmark::State &state)
 }
 BENCHMARK(BM_WholeDocumentCommands)->ArgName("MiB")->Arg(1)->Arg(10)
         ->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Argument: document size in MiB. The document opened with spell check as
+// you type on and off, until laid out and checked, beside the floor: the
+// same text in a plain QTextEdit of the same font and page width, in the
+// same run. Reports each and their ratios.
+void BM_SettleAfterLoad(benchmark::State &state)
+{
+    const QString path = documentFile(state.range(0) * megabyte);
+    Ui::MainWindow *ui = pad->ui();
+    CommandCost checked;
+    CommandCost unchecked;
+    double floorS = 0;
+    for (auto _ : state) {
+        pad->closeAll();
+        checked = timeCommand(currentDocument, [&path] { pad->openFile(path); });
+        pad->closeAll();
+        ui->actionSpell_Check_As_You_Type->setChecked(false);
+        unchecked = timeCommand(currentDocument, [&path] { pad->openFile(path); });
+        const QFont font = pad->editor()->document()->defaultFont();
+        const QSize viewport = pad->editor()->viewport()->size();
+        pad->closeAll();
+        ui->actionSpell_Check_As_You_Type->setChecked(true);
+
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        const QString text = QString::fromUtf8(file.readAll());
+        QTextEdit floor;
+        floor.setFont(font);
+        floor.document()->setDefaultFont(font);
+        floor.resize(viewport + QSize(2 * floor.frameWidth(), 2 * floor.frameWidth()));
+        floor.show();
+        QElapsedTimer clock;
+        clock.start();
+        floor.setPlainText(text);
+        floorS = clock.nsecsElapsed() / 1e9 + runUntilIdle(floor.document());
+    }
+    report(state, "open_spellcheck_on", checked);
+    report(state, "open_spellcheck_off", unchecked);
+    state.counters["floor_settled_s"] = floorS;
+    state.counters["spellcheck_on_over_floor"] = checked.settledS / floorS;
+    state.counters["spellcheck_off_over_floor"] = unchecked.settledS / floorS;
+}
+BENCHMARK(BM_SettleAfterLoad)->ArgName("MiB")->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // Argument: thousands of short lines. The document opened; spell check as
 // you type switched off and on once it is laid out; then opened again and

@@ -476,18 +476,28 @@ void TestHighlighter::longEditsAreCheckedInSlicesViewFirst()
 
 void TestHighlighter::adoptedDocumentIsLaidOutOnceWithItsUnderlines_data()
 {
+    QTest::addColumn<bool>("replaced");
     QTest::addColumn<QString>("how");
-    QTest::newRow("left to the event loop") << "wait";
-    QTest::newRow("text cursor moved to the end at once") << "end";
-    QTest::newRow("hit test far below what is laid out") << "hit";
-    QTest::newRow("typed in at the start meanwhile") << "type";
+    QTest::newRow("left to the event loop") << false << "wait";
+    QTest::newRow("text cursor moved to the end at once") << false << "end";
+    QTest::newRow("hit test far below what is laid out") << false << "hit";
+    QTest::newRow("typed in at the start meanwhile") << false << "type";
+    QTest::newRow("replaced throughout, left to the event loop") << true << "wait";
+    QTest::newRow("replaced throughout, text cursor moved to the end") << true << "end";
+    QTest::newRow("replaced throughout, hit test far below") << true << "hit";
 }
 
 // A long document taken over is checked ahead of its layout, also where a
 // view has the layout hurry on: no paragraph is laid out again for its
-// underlines, and in the end they are those of a full check.
+// underlines, and in the end they are those of a full check. So is one
+// replaced throughout in one step (Replace All), which is laid out anew from
+// the top while its paragraphs wait for their check: one checked after its
+// layout was laid out a second time, and while the layout was in progress
+// every paragraph after it with it, for every slice of the check (a 10 MB
+// document kept a core busy for most of a minute so).
 void TestHighlighter::adoptedDocumentIsLaidOutOnceWithItsUnderlines()
 {
+    QFETCH(bool, replaced);
     QFETCH(QString, how);
     LongDocumentEditor shown(8000);
     Utils &utils = shown.utils;
@@ -499,10 +509,29 @@ void TestHighlighter::adoptedDocumentIsLaidOutOnceWithItsUnderlines()
     QCOMPARE(editor.document(), read);
 
     const QTextBlock last = read->lastBlock();
+    if (replaced) {
+        for (int pass = 0; pass < 100000 && last.layout()->lineCount() == 0; ++pass)
+            QCoreApplication::processEvents();
+        QVERIFY(waitForSpellCheck(read));
+        // The first unknown word of every paragraph becomes a shorter one:
+        // the underlines after it move.
+        QTextCursor cursor(read);
+        cursor.beginEditBlock();
+        for (QTextBlock block = read->begin(); block.isValid(); block = block.next()) {
+            QTextCursor word(block);
+            word.setPosition(block.position() + 3);
+            word.movePosition(QTextCursor::EndOfWord, QTextCursor::KeepAnchor);
+            word.insertText(QStringLiteral("no"));
+        }
+        cursor.endEditBlock();
+        QCOMPARE(last.layout()->lineCount(), 0);
+    }
     LayoutWatcher watcher(read);
     if (how == QLatin1String("end")) {
         editor.moveCursor(QTextCursor::End);
-        QVERIFY(last.layout()->lineCount() > 0);
+        // A document laid out anew keeps the text cursor in view where it
+        // was laid out before, without laying out all above it at once.
+        QVERIFY(replaced || last.layout()->lineCount() > 0);
     } else if (how == QLatin1String("hit")) {
         QCOMPARE(read->documentLayout()->hitTest(QPointF(10, 1e6), Qt::FuzzyHit), read->characterCount() - 1);
     } else if (how == QLatin1String("type")) {

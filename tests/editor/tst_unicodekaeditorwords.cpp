@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QPaintEvent>
 #include <QSignalSpy>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -33,6 +34,8 @@ private slots:
     void onlyTheFocusedEditorTakesACompletion();
     void completionInsertsTheOfferedWord_data();
     void completionInsertsTheOfferedWord();
+    void popupKeepsTheEditorAsItWas_data();
+    void popupKeepsTheEditorAsItWas();
     void contextMenuEntries_data();
     void contextMenuEntries();
     void addsToTheDictionary_data();
@@ -283,6 +286,79 @@ void TestUnicodeKaEditorWords::onlyTheFocusedEditorTakesACompletion()
     emit completer->activated(QStringLiteral("abcde"));
     QCOMPARE(editors[0]->toPlainText(), QStringLiteral("say abcde"));
     QCOMPARE(editors[1]->toPlainText(), QStringLiteral("say abcd"));
+}
+
+// Collects what of widgets is painted while it filters their events.
+class PaintedArea : public QObject
+{
+public:
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
+
+void TestUnicodeKaEditorWords::popupKeepsTheEditorAsItWas_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("closingKey");
+    QTest::newRow("a letter changes the list") << "hel" << int(Qt::Key_L);
+    QTest::newRow("a letter completes the word") << "abc" << int(Qt::Key_D);
+    QTest::newRow("a space closes the popup") << "abc" << int(Qt::Key_Space);
+    QTest::newRow("Escape closes the popup") << "abc" << int(Qt::Key_Escape);
+}
+
+// The completion popup leaves the keyboard focus with the editor while it
+// shows, and Qt tells the editor of the focus going to the popup and coming
+// back all the same (also when a key only changes the list: the popup hides
+// before the key and shows again after it). To the editor that is no
+// change. Taken for one, the editor was repainted whole, and in a long
+// document its layout first brought every paragraph after the typed one up
+// to date: as slow as a plain text edit, at every key that changed or closed
+// the list.
+void TestUnicodeKaEditorWords::popupKeepsTheEditorAsItWas()
+{
+    QFETCH(QString, keys);
+    QFETCH(int, closingKey);
+    Editor e;
+    e.focus();
+    e.editor.setAutoComplpetePrefixLength(3);
+    QTest::keyClicks(&e.editor, keys);
+    QAbstractItemView *popup = e.utils.completer()->popup();
+    QVERIFY(popup->isVisible());
+    QCoreApplication::processEvents();
+
+    // The popup, while it shows, has the keys first.
+    QTest::keyClick(popup, Qt::Key(closingKey));
+    QCOMPARE(popup->isVisible(), closingKey == Qt::Key_L);
+    QVERIFY(e.editor.hasFocus());
+
+    // The editor still counts itself focused: told again that the focus is
+    // back, it repaints nothing.
+    QCoreApplication::processEvents();
+    PaintedArea area;
+    e.editor.installEventFilter(&area);
+    e.editor.viewport()->installEventFilter(&area);
+    QFocusEvent back(QEvent::FocusIn, Qt::PopupFocusReason);
+    QApplication::sendEvent(&e.editor, &back);
+    QCoreApplication::processEvents();
+    QVERIFY2(area.painted.isEmpty(), qPrintable(QStringLiteral("%1 pixels high repainted")
+                                                        .arg(area.painted.boundingRect().height())));
+    // A focus truly lost and regained is handled as ever.
+    popup->hide();
+    QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(&e.editor, &out);
+    QFocusEvent in(QEvent::FocusIn, Qt::PopupFocusReason);
+    QApplication::sendEvent(&e.editor, &in);
+    QCoreApplication::processEvents();
+    e.editor.removeEventFilter(&area);
+    e.editor.viewport()->removeEventFilter(&area);
+    QVERIFY(!area.painted.isEmpty());
 }
 
 void TestUnicodeKaEditorWords::contextMenuEntries_data()

@@ -192,15 +192,40 @@ void Highlighter::setDocument(QTextDocument *document)
 void Highlighter::checkBeforeLayout(int position)
 {
     QTextDocument *doc = document();
-    if (!doc || m_uncheckedFrom < 0 || m_uncheckedFrom > position || sender() != doc->documentLayout())
-        return;
-    QTextBlock block = doc->findBlock(m_uncheckedFrom);
+    if (doc && sender() == doc->documentLayout())
+        checkAhead(position);
+}
+
+void Highlighter::checkAhead(int position)
+{
+    // A long edit is laid out anew, from the top: its paragraphs that wait
+    // for their slice are checked ahead of that too. Checked after, each
+    // would be laid out a second time, and while the layout is still in
+    // progress every paragraph after it with it.
+    if (m_nextToCheck >= 0 && m_nextToCheck <= position) {
+        const int next = checkNotLaidOut(m_nextToCheck, position, m_checkEnd);
+        if (next < 0)
+            stopSlices();
+        else
+            m_nextToCheck = next;
+    }
+    if (m_uncheckedFrom >= 0 && m_uncheckedFrom <= position) {
+        m_uncheckedFrom = checkNotLaidOut(m_uncheckedFrom, position, -1);
+        if (m_uncheckedFrom < 0 && m_nextToCheck < 0)
+            stopSlices();
+    }
+}
+
+int Highlighter::checkNotLaidOut(int from, int to, int end)
+{
+    QTextBlock block = document()->findBlock(from);
     // A paragraph laid out already needs laying out again to show its
     // underlines, which is no change to make here: the slices take it.
-    for (; block.isValid() && block.position() <= position && block.layout()->lineCount() == 0;
+    for (; block.isValid() && (end < 0 || block.position() < end) && block.position() <= to
+         && block.layout()->lineCount() == 0;
          block = block.next())
         underlineBlock(block, m_waitingEnd);
-    m_uncheckedFrom = block.isValid() ? block.position() : -1;
+    return block.isValid() && (end < 0 || block.position() < end) ? block.position() : -1;
 }
 
 void Highlighter::rehighlightInSlices()
@@ -385,6 +410,7 @@ void Highlighter::underlineChangedBlocks(int from, int charsRemoved, int charsAd
         if (typedEnd >= 0)
             m_waitingEnd = typedEnd;
         checkInSlices(first.position(), last.position() + last.length());
+        underlineFirstPage(first, last);
         if (waiting.isValid() && (waiting.position() < first.position() || waiting.position() > last.position()))
             underlineBlock(waiting);
         return;
@@ -399,6 +425,31 @@ void Highlighter::underlineChangedBlocks(int from, int charsRemoved, int charsAd
     // A word that waited elsewhere gets its underline now.
     if (waiting.isValid() && !waitingDone && (m_waitingEnd < 0 || doc->findBlock(m_waitingEnd) != waiting))
         underlineBlock(waiting);
+}
+
+// The layout lays the changed paragraphs out anew once the change has been
+// reported, the first of them at once: underlined before that, they are laid
+// out with their underlines, where underlined after they would be laid out
+// a second time. Whatever layout they still have is being redone, so there
+// is nothing to mark here.
+void Highlighter::underlineFirstPage(const QTextBlock &first, const QTextBlock &last)
+{
+    if (m_nextToCheck != first.position())
+        return;
+    Changed laidOutAnyway;
+    QTextBlock block = first;
+    const int pageEnd = first.position() + firstPageCharacters;
+    for (; block.isValid() && block.position() < pageEnd; block = block.next()) {
+        underlineBlock(block, m_waitingEnd, &laidOutAnyway);
+        if (block == last) {
+            block = block.next();
+            break;
+        }
+    }
+    if (block.isValid() && (m_checkEnd < 0 || block.position() < m_checkEnd))
+        m_nextToCheck = block.position();
+    else
+        stopSlices();
 }
 
 void Highlighter::endTypedWord()

@@ -60,10 +60,10 @@ public:
     // underlines along when it is, where one underlined after would be laid
     // out a second time.
     void setDocument(QTextDocument *document);
-    // Checks the paragraphs of a document taken over that are not checked
-    // yet, up to the one at position, as long as they are not laid out;
-    // for the document's layout to call before it lays them out. Changes
-    // nothing in the document.
+    // Checks the paragraphs of a document taken over, or of a long edit,
+    // that are not checked yet, up to the one at position, as long as they
+    // are not laid out; for the document's layout to call before it lays
+    // them out. Changes nothing in the document.
     void checkBeforeLayout(int position);
     // Checks the whole document again without holding up the window: a
     // slice at a time from the event loop, the paragraphs in the editor's
@@ -102,6 +102,16 @@ private:
     // Has the paragraphs from one position to another checked in slices,
     // with those of slices under way.
     void checkInSlices(int from, int to);
+    // What checkBeforeLayout() does.
+    void checkAhead(int position);
+    // Underlines the first page of a long edit, from the first paragraph it
+    // changed to the last, while the edit is reported, when the slices start
+    // there.
+    void underlineFirstPage(const QTextBlock &first, const QTextBlock &last);
+    // Checks the paragraphs from one position on, up to another and before
+    // end (-1 for the end of the document), as long as they are not laid
+    // out; returns the position of the first one left, or -1 when none is.
+    int checkNotLaidOut(int from, int to, int end);
     void checkSlice();
     void checkView();
     void stopSlices();

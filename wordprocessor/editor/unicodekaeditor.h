@@ -177,6 +177,7 @@ private Q_SLOTS:
 protected:
     void keyPressEvent(QKeyEvent *e) override;
     void focusInEvent(QFocusEvent *e) override;
+    void focusOutEvent(QFocusEvent *e) override;
     void contextMenuEvent(QContextMenuEvent *e) override;
     bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
@@ -233,6 +234,9 @@ private:
     // takes over, and is gone if anyone else replaces the document.
     QPointer<Highlighter> m_highlighter;
     int m_autoCompletePrefixLength = 3;
+    // Whether the editor was told it has the focus, and not told since
+    // that it lost it.
+    bool m_focused = false;
     bool m_spellCheckAsYouType = true;
     int m_textEncodingIndex = 1;
     QPointer<yvQuickBytesToolBar> m_quickBytesToolBar;

@@ -11,6 +11,7 @@
 #include "widgets/yvmessagebox.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCompleter>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -63,7 +64,23 @@ void UnicodeKaEditor::focusInEvent(QFocusEvent *e)
     // One completer serves every editor: the focused one.
     if (m_completer)
         m_completer->setWidget(this);
+    // The completion popup leaves the focus here while it shows; Qt tells
+    // of it going to the popup and coming back all the same, which is no
+    // change: the editor's own handling would repaint all of it, for which
+    // its layout first brings every paragraph after the typed one up to date.
+    if (e->reason() == Qt::PopupFocusReason && m_focused)
+        return;
+    m_focused = true;
     QTextEdit::focusInEvent(e);
+}
+
+void UnicodeKaEditor::focusOutEvent(QFocusEvent *e)
+{
+    if (e->reason() == Qt::PopupFocusReason && m_completer && m_completer->popup()
+        && QApplication::activePopupWidget() == m_completer->popup())
+        return;
+    m_focused = false;
+    QTextEdit::focusOutEvent(e);
 }
 
 void UnicodeKaEditor::handleCompleterKey()
