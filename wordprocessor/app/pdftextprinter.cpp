@@ -21,6 +21,21 @@ constexpr QPrintEngine::PrintEnginePropertyKey carriedSettings[] = {
         QPrintEngine::PPK_FontEmbedding,  QPrintEngine::PPK_Duplex,          QPrintEngine::PPK_QPageLayout,
 };
 
+// The Qt releases whose private PDF classes were read for what follows.
+// Qt's engine is taken over only when the program was built with one of
+// them and runs with one: any other keeps Qt's own PDFs, whose text loses
+// the conjuncts but whose pages are right.
+constexpr const char *checkedQtVersions[] = {"5.15.8"};
+
+bool isCheckedQt(const char *version)
+{
+    for (const char *checked : checkedQtVersions) {
+        if (qstrcmp(version, checked) == 0)
+            return true;
+    }
+    return false;
+}
+
 // The content stream of the page being drawn. Qt offers no way to add to
 // it: the stream class is not exported, so its device is read from the
 // stream's only layout, which its header gives (the device comes first).
@@ -100,7 +115,8 @@ QPaintEngine *PdfTextPrinter::paintEngine() const
 
 void PdfTextPrinter::installTextEngine()
 {
-    if (outputFormat() != PdfFormat)
+    static const bool checked = isCheckedQt(QT_VERSION_STR) && isCheckedQt(qVersion());
+    if (outputFormat() != PdfFormat || !checked)
         return;
     // A print preview draws through its own engine; ours may be in already.
     auto *current = dynamic_cast<QPdfPrintEngine *>(QPrinter::paintEngine());
