@@ -19,6 +19,7 @@
 #include <QTextTable>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 
 #include <private/qtextdocumentlayout_p.h>
@@ -604,6 +605,12 @@ void TestInPlaceLayout::layoutOfADocumentPastTwentyOneMillionCharacters()
     QVERIFY(length > INT_MAX / 100);
     doc.setTextWidth(4000);
     QVERIFY(layout->layoutStatus() != 100);
+    // The views hear how far down the text reaches as it is laid out.
+    QVector<qreal> heights;
+    connect(layout, &QAbstractTextDocumentLayout::documentSizeChanged, this, [&heights, layout](const QSizeF &size) {
+        if (layout->layoutStatus() != 100)
+            heights << size.height();
+    });
 
     int previous = 0;
     int polls = 0;
@@ -624,6 +631,8 @@ void TestInPlaceLayout::layoutOfADocumentPastTwentyOneMillionCharacters()
     }
     QCOMPARE(layout->firstNotLaidOut(), length);
     QVERIFY(previous > INT_MAX / 100);
+    QVERIFY2(heights.size() > 1 && heights.last() > heights.first(), "the views never heard the text grow");
+    QVERIFY(std::is_sorted(heights.cbegin(), heights.cend()));
     QVERIFY(doc.lastBlock().previous().layout()->lineCount() > 0);
 }
 

@@ -236,8 +236,26 @@ void InPlaceLayout::timerEvent(QTimerEvent *event)
         // Qt's own step goes on from where the slice stopped.
         if (inProgress())
             announce(firstNotLaidOut());
+        reportSize();
     }
     QTextDocumentLayout::timerEvent(event);
+}
+
+// Qt tells the views how far the text reaches while its layout goes on
+// only after a change it takes for a large one, by a percentage of the
+// document reckoned in int. Past 21 million characters that wraps, and the
+// whole document laid out anew may pass for a small change: the views
+// would see the text end where the first screens did until it is all laid
+// out.
+void InPlaceLayout::reportSize()
+{
+    if (document()->characterCount() <= INT_MAX / 100)
+        return;
+    const QSizeF size = dynamicDocumentSize();
+    if (size == m_reportedSize)
+        return;
+    m_reportedSize = size;
+    emit documentSizeChanged(size);
 }
 
 // The position of the first paragraph Qt's layout in progress has not

@@ -2,6 +2,7 @@
 #define YAVO_INPLACELAYOUT_P_H
 
 #include <QRectF>
+#include <QSizeF>
 #include <private/qtextdocumentlayout_p.h>
 
 // The editor's document layout. After an edit Qt lays out the paragraphs
@@ -80,12 +81,14 @@ private:
     bool inProgress() const;
     void passToQt(int from, int oldLength, int length);
     void announce(int position) const;
+    void reportSize();
 
     int m_blockCount = -1;
     // Every paragraph before it is laid out (or hidden): where the search
     // for the first one not laid out starts, moving only forward as Qt's
     // layout does, and back only where a change has Qt forget paragraphs.
     mutable int m_laidOutBefore = 0;
+    QSizeF m_reportedSize;
     // The paragraph laid out in place since Qt's marks were last right: its
     // start, where it is drawn, and how many characters it gained (or lost);
     // a start of -1 when the marks are right.
