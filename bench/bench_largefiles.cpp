@@ -179,6 +179,8 @@ void BM_LargeTextSettles(benchmark::State &state)
     double settled = 0;
     double longestPause = 0;
     double peak = 0;
+    double height = 0;
+    int width = 0;
     bool done = false;
     for (auto _ : state) {
         const Answerer answerer(QMessageBox::Yes);
@@ -194,6 +196,10 @@ void BM_LargeTextSettles(benchmark::State &state)
         while (doc && (!layoutFinished(doc) || spellCheckBusy(doc)) && clock.elapsed() < 30 * 60 * 1000)
             QCoreApplication::processEvents();
         done = doc && layoutFinished(doc) && !spellCheckBusy(doc);
+        if (doc) {
+            height = doc->documentLayout()->documentSize().height();
+            width = editor->viewport()->width();
+        }
         settled = clock.nsecsElapsed() / 1e9;
         longestPause = meter.longestMs();
         state.SetIterationTime(settled);
@@ -210,6 +216,8 @@ void BM_LargeTextSettles(benchmark::State &state)
     state.counters["longest_pause_ms"] = longestPause;
     state.counters["peak_MB"] = peak;
     state.counters["file_MB"] = double(QFileInfo(path).size()) / MegaByte;
+    state.counters["text_width_px"] = width;
+    state.counters["text_height_px"] = height;
 }
 
 void BM_TextOf500MbRefused(benchmark::State &state)
