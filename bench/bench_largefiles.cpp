@@ -114,6 +114,16 @@ struct Window
     MainWindow window;
 };
 
+// Closes the tabs past the first `count`.
+void closeTabsAfter(TabWidget *tabs, int count)
+{
+    while (tabs->count() > count) {
+        QWidget *page = tabs->widget(tabs->count() - 1);
+        tabs->removeTab(tabs->count() - 1);
+        delete page;
+    }
+}
+
 // Opens the file (answering every question with `answer`) and closes what
 // it opened; reports the time until the open returned, the peak memory
 // (and what the process held before) and whether a tab was made.
@@ -136,11 +146,7 @@ void open(benchmark::State &state, const QString &path, QMessageBox::StandardBut
         peak = qMax(peak, memory.peak());
         before = memory.before();
         opened = tabs->count() - tabsBefore;
-        while (tabs->count() > tabsBefore) {
-            QWidget *page = tabs->widget(tabs->count() - 1);
-            tabs->removeTab(tabs->count() - 1);
-            delete page;
-        }
+        closeTabsAfter(tabs, tabsBefore);
     }
     state.counters["peak_MB"] = peak;
     state.counters["before_MB"] = before;
@@ -204,11 +210,7 @@ void BM_LargeTextSettles(benchmark::State &state)
         longestPause = meter.longestMs();
         state.SetIterationTime(settled);
         peak = memory.peak();
-        while (tabs->count() > tabsBefore) {
-            QWidget *page = tabs->widget(tabs->count() - 1);
-            tabs->removeTab(tabs->count() - 1);
-            delete page;
-        }
+        closeTabsAfter(tabs, tabsBefore);
     }
     state.counters["usable_s"] = usable;
     state.counters["settled_s"] = settled;
