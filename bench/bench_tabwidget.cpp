@@ -21,6 +21,7 @@
 // - The CPU an idle window with a 5 MB document takes over ten seconds, and
 //   what woke it up.
 #include "benchhome.h"
+#include "editoridle.h"
 #include "kannadawords.h"
 #include "peakmemory.h"
 
@@ -180,47 +181,6 @@ Qt::Key keyFor(QChar c)
     if (c == QLatin1Char(' '))
         return Qt::Key_Space;
     return Qt::Key(Qt::Key_A + (c.toUpper().unicode() - 'A'));
-}
-
-bool layoutFinished(QTextDocument *doc)
-{
-    auto *layout = qobject_cast<QTextDocumentLayout *>(doc->documentLayout());
-    return !layout || layout->layoutStatus() >= 100;
-}
-
-// Records the longest time the event loop did not come round while it runs.
-class PauseMeter : public QObject
-{
-public:
-    PauseMeter()
-    {
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.setInterval(2);
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            m_longest = std::max(m_longest, m_clock.nsecsElapsed());
-            m_clock.restart();
-        });
-        m_clock.start();
-        m_timer.start();
-    }
-    double longestMs()
-    {
-        m_longest = std::max(m_longest, m_clock.nsecsElapsed());
-        return m_longest / 1e6;
-    }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    qint64 m_longest = 0;
-};
-
-// Whether the spell check still has paragraphs to check in slices.
-bool spellCheckBusy(QTextDocument *doc)
-{
-    const auto *highlighter = doc->findChild<Highlighter *>();
-    const auto *slices = highlighter ? highlighter->findChild<QTimer *>() : nullptr;
-    return slices && slices->isActive();
 }
 
 // Runs the event loop until the document is laid out and spell checked,

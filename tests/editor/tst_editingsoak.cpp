@@ -15,12 +15,15 @@
 #include "spellunderlines.h"
 #include "testmain.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QScopedPointer>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <random>
 
@@ -274,6 +277,47 @@ private slots:
 
 namespace {
 
+// Where each line of a paragraph starts, how long it is and where it stands.
+QStringList linesOf(const QTextBlock &block)
+{
+    QStringList lines;
+    const QTextLayout *layout = block.layout();
+    for (int i = 0; i < layout->lineCount(); ++i) {
+        const QTextLine line = layout->lineAt(i);
+        lines << QStringLiteral("%1+%2 at %3,%4 width %5")
+                         .arg(line.textStart())
+                         .arg(line.textLength())
+                         .arg(line.x() + layout->position().x())
+                         .arg(line.y() + layout->position().y())
+                         .arg(line.width());
+    }
+    return lines;
+}
+
+// The editor lays out some paragraphs in place, as Qt would: every
+// paragraph's lines must be those of Qt's own layout of the whole text, in
+// a copy of the document laid out afresh. Empty when they are.
+QString linesUnlikeQtLayout(QTextDocument *doc)
+{
+    doc->documentLayout()->documentSize();
+    const QScopedPointer<QTextDocument> copy(doc->clone());
+    copy->documentLayout()->setPaintDevice(doc->documentLayout()->paintDevice());
+    copy->setPageSize(doc->pageSize());
+    copy->documentLayout()->documentSize();
+    for (QTextBlock block = doc->begin(), qt = copy->begin(); block.isValid() && qt.isValid();
+         block = block.next(), qt = qt.next()) {
+        const QStringList laidOut = linesOf(block);
+        const QStringList expected = linesOf(qt);
+        if (laidOut != expected)
+            return QStringLiteral("paragraph %1 \"%2\" has lines %3, Qt's layout gives %4")
+                    .arg(block.blockNumber())
+                    .arg(block.text(), laidOut.join(QStringLiteral("; ")), expected.join(QStringLiteral("; ")));
+    }
+    if (copy->blockCount() != doc->blockCount())
+        return QStringLiteral("%1 paragraphs, a copy has %2").arg(doc->blockCount()).arg(copy->blockCount());
+    return QString();
+}
+
 // One run of the document editor with spell check on and a word list.
 class EditorSoak : public Soak
 {
@@ -475,7 +519,7 @@ private:
         if (!underlinesMatchBarTheWaitingWord(actual, expected, m_editor.textCursor().position()))
             return QStringLiteral("underlines %1 in \"%2\", a full check gives %3")
                     .arg(actual.join(' '), after, expected.join(' '));
-        return QString();
+        return linesUnlikeQtLayout(m_editor.document());
     }
 
     QString undoAll() override

@@ -1,3 +1,4 @@
+#include "editor/private/inplacelayout_p.h"
 #include "editor/unicodekaeditor.h"
 #include "utils/utils.h"
 
@@ -9,6 +10,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -17,6 +19,7 @@
 #include <QTextTable>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 
 #include <private/qtextdocumentlayout_p.h>
@@ -41,6 +44,10 @@ private slots:
     void flatParagraphsAreLaidOutToo();
     void keyInAVeryLongParagraph();
     void spaceAboveAParagraphWhileAWordWaits();
+    void layoutOfADocumentPastTwentyOneMillionCharacters();
+    void checkedQtVersions_data();
+    void checkedQtVersions();
+    void qtLaysOutWhereNotChecked();
 };
 
 namespace {
@@ -581,6 +588,119 @@ void TestInPlaceLayout::spaceAboveAParagraphWhileAWordWaits()
     other.mergeBlockFormat(spaced);
     const QStringList edited = geometry(doc);
     QCOMPARE(edited, relaidOut(doc));
+}
+
+// Qt reckons how far its layout has come as a percentage in int, which
+// wraps past 21,474,836 characters: where the layout in progress stands
+// must not come of it. Paragraph after paragraph, the first one not laid
+// out moves only forward, is one Qt has not laid out, and the layout ends.
+void TestInPlaceLayout::layoutOfADocumentPastTwentyOneMillionCharacters()
+{
+    QTextDocument doc;
+    InPlaceLayout *layout = new InPlaceLayout(&doc);
+    doc.setDocumentLayout(layout);
+    // Lines as long as the page is wide, each a paragraph of its own.
+    doc.setPlainText(QString(QString(255, QLatin1Char('x')) + QLatin1Char('\n')).repeated(86000));
+    const int length = doc.characterCount();
+    QVERIFY(length > INT_MAX / 100);
+    doc.setTextWidth(4000);
+    QVERIFY(layout->layoutStatus() != 100);
+    // The views hear how far down the text reaches as it is laid out.
+    QVector<qreal> heights;
+    connect(layout, &QAbstractTextDocumentLayout::documentSizeChanged, this, [&heights, layout](const QSizeF &size) {
+        if (layout->layoutStatus() != 100)
+            heights << size.height();
+    });
+
+    int previous = 0;
+    int polls = 0;
+    while (layout->layoutStatus() != 100) {
+        // Far more than it takes: every wait lays out a slice.
+        QVERIFY2(++polls < doc.blockCount(), "the layout does not come to an end");
+        QTest::qWait(1);
+        const int first = layout->firstNotLaidOut();
+        QVERIFY2(first >= previous, qPrintable(QStringLiteral("back from %1 to %2").arg(previous).arg(first)));
+        previous = first;
+        if (layout->layoutStatus() == 100)
+            break;
+        const QTextBlock block = doc.findBlock(first);
+        QVERIFY2(block.isValid(), qPrintable(QStringLiteral("%1 of %2 characters laid out, the layout in progress")
+                                                     .arg(first).arg(length)));
+        QCOMPARE(block.layout()->lineCount(), 0);
+        QVERIFY(block.previous().layout()->lineCount() > 0);
+    }
+    QCOMPARE(layout->firstNotLaidOut(), length);
+    QVERIFY(previous > INT_MAX / 100);
+    QVERIFY2(heights.size() > 1 && heights.last() > heights.first(), "the views never heard the text grow");
+    QVERIFY(std::is_sorted(heights.cbegin(), heights.cend()));
+    QVERIFY(doc.lastBlock().previous().layout()->lineCount() > 0);
+}
+
+void TestInPlaceLayout::checkedQtVersions_data()
+{
+    QTest::addColumn<QByteArray>("builtWith");
+    QTest::addColumn<QByteArray>("running");
+    QTest::addColumn<bool>("checked");
+    QTest::newRow("the version checked") << QByteArray("5.15.8") << QByteArray("5.15.8") << true;
+    QTest::newRow("a later release running") << QByteArray("5.15.8") << QByteArray("5.15.9") << false;
+    QTest::newRow("an earlier release running") << QByteArray("5.15.8") << QByteArray("5.15.2") << false;
+    QTest::newRow("built with another") << QByteArray("5.15.10") << QByteArray("5.15.8") << false;
+    QTest::newRow("a version it starts") << QByteArray("5.15.8") << QByteArray("5.15.80") << false;
+    QTest::newRow("no version") << QByteArray("5.15.8") << QByteArray() << false;
+}
+
+// The layout follows Qt's line by line only where the Qt built with and
+// the Qt running are both a release it was checked against.
+void TestInPlaceLayout::checkedQtVersions()
+{
+    QFETCH(QByteArray, builtWith);
+    QFETCH(QByteArray, running);
+    QFETCH(bool, checked);
+    QCOMPARE(InPlaceLayout::checkedAgainst(builtWith, running), checked);
+}
+
+// With a Qt it was not checked against (here as YAVO_QT_LAYOUT has it),
+// the editor lays out through Qt's own layout, its first document and one
+// it takes over alike, and types, wraps and underlines as ever.
+void TestInPlaceLayout::qtLaysOutWhereNotChecked()
+{
+    qputenv("YAVO_QT_LAYOUT", "1");
+    const auto restore = qScopeGuard([] { qunsetenv("YAVO_QT_LAYOUT"); });
+    Editor e;
+    QVERIFY(e.exposed);
+    const auto laysOutThroughQt = [&e] {
+        QAbstractTextDocumentLayout *layout = e.editor.document()->documentLayout();
+        return !qobject_cast<InPlaceLayout *>(layout) && qobject_cast<QTextDocumentLayout *>(layout);
+    };
+    QVERIFY(laysOutThroughQt());
+    e.editor.setPlainText(longText(40));
+    QTextCursor cursor(e.editor.document()->findBlockByNumber(5));
+    cursor.movePosition(QTextCursor::NextWord);
+    e.editor.setTextCursor(cursor);
+    QTest::keyClicks(&e.editor, QStringLiteral("qwzx and more words typed "));
+    QTest::keyClick(&e.editor, Qt::Key_Return);
+    QTest::keyClicks(&e.editor, QStringLiteral("zzq"));
+    QTest::keyClick(&e.editor, Qt::Key_Backspace);
+    QVERIFY(e.editor.toPlainText().contains(QStringLiteral("qwzx and more words typed \nzz")));
+
+    auto *adopted = new QTextDocument;
+    adopted->setPlainText(longText(30));
+    for (QTextDocument *doc : {e.editor.document(), adopted}) {
+        if (doc == adopted) {
+            e.editor.adoptDocument(adopted);
+            QVERIFY(laysOutThroughQt());
+            e.editor.moveCursor(QTextCursor::End);
+            QTest::keyClicks(&e.editor, QStringLiteral(" typed at the end"));
+        }
+        QVERIFY(waitForSpellCheck(doc));
+        const QStringList underlines = spellUnderlines(*doc);
+        const QStringList expected = expectedSpellUnderlines(&e.utils, *doc);
+        QVERIFY2(underlinesMatchBarTheWaitingWord(underlines, expected, e.editor.textCursor().position()),
+                 qPrintable(underlines.join(' ') + " where a full check gives " + expected.join(' ')));
+        finishLayout(doc);
+        const QStringList typed = geometry(doc);
+        QCOMPARE(typed, relaidOut(doc));
+    }
 }
 
 YAVO_TEST_MAIN(TestInPlaceLayout)

@@ -10,7 +10,9 @@
 #include <private/qfont_p.h>
 #include <private/qguiapplication_p.h>
 
+#include <algorithm>
 #include <climits>
+#include <iterator>
 
 namespace {
 
@@ -29,6 +31,10 @@ constexpr int layoutOvershoot = 64 * 1024;
 // A step of Qt's layout in progress lays out some 2000 pixels: this many
 // paragraphs, a line each at least, take more.
 constexpr int stepBlocks = 4096;
+// The Qt releases whose document layout (the layout of a paragraph, its
+// line heights, the root frame's margins) the reckoning here was checked
+// against, line by line.
+constexpr const char *checkedQtVersions[] = {"5.15.8"};
 
 // Qt's layout sizes frame margins for the paint device's resolution.
 qreal scaledToDevice(const QPaintDevice *device, qreal value)
@@ -86,6 +92,41 @@ InPlaceLayout::InPlaceLayout(QTextDocument *document)
 {
 }
 
+QAbstractTextDocumentLayout *InPlaceLayout::create(QTextDocument *document)
+{
+    if (!qEnvironmentVariableIsSet("YAVO_QT_LAYOUT") && checkedAgainst(QT_VERSION_STR, qVersion()))
+        return new InPlaceLayout(document);
+    return new QTextDocumentLayout(document);
+}
+
+// The private Qt code the layout mirrors may change in any release: the
+// headers built against and the library that runs (which may be another
+// release) must both be one it was checked against.
+bool InPlaceLayout::checkedAgainst(const QByteArray &builtWith, const QByteArray &running)
+{
+    const auto checked = [](const QByteArray &version) {
+        return std::find(std::begin(checkedQtVersions), std::end(checkedQtVersions), version)
+                != std::end(checkedQtVersions);
+    };
+    return checked(builtWith) && checked(running);
+}
+
+// Qt forgets the layout of the paragraphs a change reaches, which its
+// layout then lays out again from there.
+void InPlaceLayout::passToQt(int from, int oldLength, int length)
+{
+    m_laidOutBefore = qMin(m_laidOutBefore, from);
+    QTextDocumentLayout::documentChanged(from, oldLength, length);
+}
+
+// Qt's layoutStatus() is a percentage of the position reached, reckoned in
+// int, which wraps past 21 million characters: it is no measure of where
+// the layout is, but it is 100 only once the layout is done.
+bool InPlaceLayout::inProgress() const
+{
+    return layoutStatus() != 100;
+}
+
 void InPlaceLayout::documentChanged(int from, int oldLength, int length)
 {
     QTextBlock last = document()->findBlock(from + length);
@@ -106,7 +147,7 @@ void InPlaceLayout::documentChanged(int from, int oldLength, int length)
         length = oldLength = length - (rest - from);
         from = rest;
     }
-    if (layoutStatus() < 100) {
+    if (inProgress()) {
         // Qt's layout in progress would walk on from the change over the
         // paragraphs it has not reached yet, take them for empty and call
         // itself done, the rest of the document never laid out: all after
@@ -114,12 +155,12 @@ void InPlaceLayout::documentChanged(int from, int oldLength, int length)
         // there as before.
         m_paragraphStart = -1;
         const int rest = document()->characterCount() - (from + length);
-        QTextDocumentLayout::documentChanged(from, oldLength + rest, length + rest);
+        passToQt(from, oldLength + rest, length + rest);
     } else if (qMax(oldLength, length) > largeChange && paragraphs > 1 && document()->pageSize().width() > 0) {
         // From the top: Qt lays out the first lines now, and the rest on
         // its timer.
         m_paragraphStart = -1;
-        QTextDocumentLayout::documentChanged(0, 0, document()->characterCount());
+        passToQt(0, 0, document()->characterCount());
     } else if (!relayoutParagraph(from, oldLength, length)) {
         const int start = m_paragraphStart;
         m_paragraphStart = -1;
@@ -127,13 +168,13 @@ void InPlaceLayout::documentChanged(int from, int oldLength, int length)
         // right: before a paragraph laid out in place, the change goes to Qt
         // as it is; after it, Qt first walks down from that paragraph.
         if (start < 0 || from <= start) {
-            QTextDocumentLayout::documentChanged(from, oldLength, length);
+            passToQt(from, oldLength, length);
         } else if (document()->findBlock(from).position() == start) {
             const int before = from - start;
-            QTextDocumentLayout::documentChanged(start, oldLength + before, length + before);
+            passToQt(start, oldLength + before, length + before);
         } else {
             walkFrom(start);
-            QTextDocumentLayout::documentChanged(from, oldLength, length);
+            passToQt(from, oldLength, length);
         }
     }
     m_blockCount = document()->blockCount();
@@ -155,7 +196,7 @@ void InPlaceLayout::catchUp()
 // would make it lay out nothing.)
 void InPlaceLayout::walkFrom(int paragraphStart)
 {
-    QTextDocumentLayout::documentChanged(paragraphStart, 1, 1);
+    passToQt(paragraphStart, 1, 1);
 }
 
 // A repaint of the paragraph laid out in place (the key's own) draws it
@@ -179,7 +220,7 @@ void InPlaceLayout::draw(QPainter *painter, const PaintContext &context)
     if (m_paragraphStart >= 0 && !drawsWithinParagraph(context.clip))
         catchUp();
     PaintContext laidOut = context;
-    if (layoutStatus() < 100 && laidOut.clip.isValid()) {
+    if (inProgress() && laidOut.clip.isValid()) {
         const qreal height = dynamicDocumentSize().height();
         if (laidOut.clip.top() >= height)
             return;
@@ -190,13 +231,31 @@ void InPlaceLayout::draw(QPainter *painter, const PaintContext &context)
 
 void InPlaceLayout::timerEvent(QTimerEvent *event)
 {
-    if (layoutStatus() < 100) {
+    if (inProgress()) {
         layOutSlice();
         // Qt's own step goes on from where the slice stopped.
-        if (layoutStatus() < 100)
+        if (inProgress())
             announce(firstNotLaidOut());
+        reportSize();
     }
     QTextDocumentLayout::timerEvent(event);
+}
+
+// Qt tells the views how far the text reaches while its layout goes on
+// only after a change it takes for a large one, by a percentage of the
+// document reckoned in int. Past 21 million characters that wraps, and the
+// whole document laid out anew may pass for a small change: the views
+// would see the text end where the first screens did until it is all laid
+// out.
+void InPlaceLayout::reportSize()
+{
+    if (document()->characterCount() <= INT_MAX / 100)
+        return;
+    const QSizeF size = dynamicDocumentSize();
+    if (size == m_reportedSize)
+        return;
+    m_reportedSize = size;
+    emit documentSizeChanged(size);
 }
 
 // The position of the first paragraph Qt's layout in progress has not
@@ -204,10 +263,12 @@ void InPlaceLayout::timerEvent(QTimerEvent *event)
 int InPlaceLayout::firstNotLaidOut() const
 {
     const int length = document()->characterCount();
-    QTextBlock block = document()->findBlock(layoutStatus() * length / 100);
-    while (block.isValid() && block.layout()->lineCount() > 0)
+    QTextBlock block = document()->findBlock(m_laidOutBefore);
+    // Qt never lays out a hidden paragraph.
+    while (block.isValid() && (block.layout()->lineCount() > 0 || !block.isVisible()))
         block = block.next();
-    return block.isValid() ? block.position() : length;
+    m_laidOutBefore = block.isValid() ? block.position() : length;
+    return m_laidOutBefore;
 }
 
 void InPlaceLayout::announce(int position) const
@@ -231,7 +292,7 @@ void InPlaceLayout::layOutSlice()
     QElapsedTimer clock;
     clock.start();
     const int length = document()->characterCount();
-    while (layoutStatus() < 100 && clock.elapsed() < sliceMs) {
+    while (inProgress() && clock.elapsed() < sliceMs) {
         const int from = firstNotLaidOut();
         if (from >= length)
             break;
@@ -239,23 +300,23 @@ void InPlaceLayout::layOutSlice()
         const QTextBlock last = document()->findBlockByNumber(document()->findBlock(from).blockNumber() + stepBlocks);
         const int to = last.isValid() ? last.position() : length;
         announce(from);
-        QTextDocumentLayout::documentChanged(from, to - from, to - from);
+        passToQt(from, to - from, to - from);
         const QTextBlock beyond = last.isValid() ? last.next() : QTextBlock();
-        if (layoutStatus() >= 100 && beyond.isValid() && beyond.isVisible() && beyond.layout()->lineCount() == 0) {
+        if (!inProgress() && beyond.isValid() && beyond.isVisible() && beyond.layout()->lineCount() == 0) {
             const int rest = length - beyond.position();
             announce(length);
-            QTextDocumentLayout::documentChanged(beyond.position(), rest, rest);
+            passToQt(beyond.position(), rest, rest);
         }
     }
 }
 
 QRectF InPlaceLayout::blockBoundingRect(const QTextBlock &block) const
 {
-    if (layoutStatus() < 100 && block.isValid() && block.isVisible() && block.layout()->lineCount() == 0
+    if (inProgress() && block.isValid() && block.isVisible() && block.layout()->lineCount() == 0
         && !block.layout()->position().isNull() && document()->frameAt(block.position()) == document()->rootFrame())
         return QRectF(block.layout()->position(), QSizeF());
     // Qt lays out everything up to the paragraph first.
-    if (layoutStatus() < 100 && block.isValid() && block.layout()->lineCount() == 0)
+    if (inProgress() && block.isValid() && block.layout()->lineCount() == 0)
         announce(block.position() + block.length());
     return QTextDocumentLayout::blockBoundingRect(block);
 }
@@ -268,7 +329,7 @@ int InPlaceLayout::hitTest(const QPointF &point, Qt::HitTestAccuracy accuracy) c
     // tells how many characters a pixel down takes, twice that is
     // announced.
     const qreal laidOut = dynamicDocumentSize().height();
-    if (layoutStatus() < 100 && point.y() > laidOut - 1) {
+    if (inProgress() && point.y() > laidOut - 1) {
         const qreal from = firstNotLaidOut();
         const qreal perPixel = laidOut > 0 ? from / laidOut : 0;
         const qreal beyond = 2 * perPixel * (point.y() - laidOut + 1);
@@ -308,8 +369,8 @@ bool InPlaceLayout::relayoutParagraph(int from, int oldLength, int length)
     // A paragraph break put in or taken out changes the block count. While
     // Qt's layout is in progress, only a change that moves no mark is laid
     // out here, between paragraphs laid out already.
-    const bool inProgress = layoutStatus() < 100;
-    if ((inProgress && length != oldLength) || doc->blockCount() != m_blockCount || !(page.width() > 0)
+    const bool progressing = inProgress();
+    if ((progressing && length != oldLength) || doc->blockCount() != m_blockCount || !(page.width() > 0)
         || page.height() >= 0)
         return false;
     QTextFrame *root = doc->rootFrame();
@@ -331,7 +392,7 @@ bool InPlaceLayout::relayoutParagraph(int from, int oldLength, int length)
     // ends, below.)
     if (doc->frameAt(block.position()) != root || doc->frameAt(next.position()) != root)
         return false;
-    if (inProgress && (block.layout()->lineCount() == 0 || next.layout()->lineCount() == 0))
+    if (progressing && (block.layout()->lineCount() == 0 || next.layout()->lineCount() == 0))
         return false;
     // Qt's marks past another paragraph laid out in place are off.
     if (m_paragraphStart >= 0 && m_paragraphStart != block.position())

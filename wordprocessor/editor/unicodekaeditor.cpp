@@ -132,7 +132,7 @@ void UnicodeKaEditor::init()
     m_textCodec = QTextCodec::codecForName(m_encodingName.toLocal8Bit());
     m_workingDir = QDir::homePath();
     m_bufferTimer = new QTimer(this);
-    auto *layout = new InPlaceLayout(document());
+    QAbstractTextDocumentLayout *layout = InPlaceLayout::create(document());
     layout->setPaintDevice(document()->documentLayout()->paintDevice());
     document()->setDocumentLayout(layout);
     document()->setDocumentMargin(documentMargin);
@@ -175,7 +175,7 @@ void UnicodeKaEditor::adoptDocument(QTextDocument *doc)
         // Giving the document a layout reports its whole text as changed;
         // the spell check starts on it below.
         const QSignalBlocker blocker(doc);
-        doc->setDocumentLayout(new InPlaceLayout(doc));
+        doc->setDocumentLayout(InPlaceLayout::create(doc));
         setDocument(doc);
     }
     if (ownsOld)

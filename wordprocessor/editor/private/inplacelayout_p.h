@@ -2,6 +2,7 @@
 #define YAVO_INPLACELAYOUT_P_H
 
 #include <QRectF>
+#include <QSizeF>
 #include <private/qtextdocumentlayout_p.h>
 
 // The editor's document layout. After an edit Qt lays out the paragraphs
@@ -35,12 +36,26 @@
 //
 // Made for the word processor's editors, which wrap their text at the
 // widget's width.
+//
+// What it lays out in place follows Qt's own layout line for line, as the
+// Qt versions it was checked against have it: create() gives it only with
+// one of those, both built against and running, and Qt's layout otherwise.
 class InPlaceLayout : public QTextDocumentLayout
 {
     Q_OBJECT
 
 public:
     explicit InPlaceLayout(QTextDocument *document);
+
+    // The layout for an editor's document: this one where the Qt in use is
+    // one it was checked against, else Qt's own. Setting YAVO_QT_LAYOUT in
+    // the environment has Qt's own in any case.
+    static QAbstractTextDocumentLayout *create(QTextDocument *document);
+    static bool checkedAgainst(const QByteArray &builtWith, const QByteArray &running);
+
+    // The position of the first paragraph the layout in progress has not
+    // reached, the document's length once it has reached them all.
+    int firstNotLaidOut() const;
 
     void draw(QPainter *painter, const PaintContext &context) override;
     int hitTest(const QPointF &point, Qt::HitTestAccuracy accuracy) const override;
@@ -63,10 +78,17 @@ private:
     void catchUp();
     void walkFrom(int paragraphStart);
     void layOutSlice();
-    int firstNotLaidOut() const;
+    bool inProgress() const;
+    void passToQt(int from, int oldLength, int length);
     void announce(int position) const;
+    void reportSize();
 
     int m_blockCount = -1;
+    // Every paragraph before it is laid out (or hidden): where the search
+    // for the first one not laid out starts, moving only forward as Qt's
+    // layout does, and back only where a change has Qt forget paragraphs.
+    mutable int m_laidOutBefore = 0;
+    QSizeF m_reportedSize;
     // The paragraph laid out in place since Qt's marks were last right: its
     // start, where it is drawn, and how many characters it gained (or lost);
     // a start of -1 when the marks are right.
