@@ -161,69 +161,6 @@ void BM_LargeText(benchmark::State &state)
     open(state, makeFile(QStringLiteral("text-%1.txt").arg(state.range(0)), lines(state.range(0))), QMessageBox::Yes);
 }
 
-// Lines of 255 characters, `megabytes` MB of them: past 21,474,836
-// characters Qt's percentage of the layout done wraps in int.
-QString lineTextFile(qint64 megabytes)
-{
-    const QByteArray line = QByteArray(255, 'x') + '\n';
-    return makeFile(QStringLiteral("lines-%1.txt").arg(megabytes), line.repeated(int(megabytes * MegaByte / line.size())));
-}
-
-// A long text opened in a shown window and followed until it is laid out
-// and spell checked: the time until the window is usable (the open returned
-// and the events came round once), the longest time the events waited
-// meanwhile, the time until it settled (laid out and checked), and the peak
-// memory.
-void BM_LargeTextSettles(benchmark::State &state)
-{
-    const QString path = lineTextFile(state.range(0));
-    Window w;
-    w.window.resize(1280, 960);
-    w.window.show();
-    QCoreApplication::processEvents();
-    TabWidget *tabs = w.window.tabWidget();
-    const int tabsBefore = tabs->count();
-    double usable = 0;
-    double settled = 0;
-    double longestPause = 0;
-    double peak = 0;
-    double height = 0;
-    int width = 0;
-    bool done = false;
-    for (auto _ : state) {
-        const Answerer answerer(QMessageBox::Yes);
-        const PeakMemory memory;
-        QElapsedTimer clock;
-        clock.start();
-        tabs->openFile(path);
-        QCoreApplication::processEvents();
-        usable = clock.nsecsElapsed() / 1e9;
-        PauseMeter meter;
-        UnicodeKaEditor *editor = tabs->editorAtIndex(tabs->currentIndex());
-        QTextDocument *doc = editor ? editor->document() : nullptr;
-        while (doc && (!layoutFinished(doc) || spellCheckBusy(doc)) && clock.elapsed() < 30 * 60 * 1000)
-            QCoreApplication::processEvents();
-        done = doc && layoutFinished(doc) && !spellCheckBusy(doc);
-        if (doc) {
-            height = doc->documentLayout()->documentSize().height();
-            width = editor->viewport()->width();
-        }
-        settled = clock.nsecsElapsed() / 1e9;
-        longestPause = meter.longestMs();
-        state.SetIterationTime(settled);
-        peak = memory.peak();
-        closeTabsAfter(tabs, tabsBefore);
-    }
-    state.counters["usable_s"] = usable;
-    state.counters["settled_s"] = settled;
-    state.counters["settled"] = done;
-    state.counters["longest_pause_ms"] = longestPause;
-    state.counters["peak_MB"] = peak;
-    state.counters["file_MB"] = double(QFileInfo(path).size()) / MegaByte;
-    state.counters["text_width_px"] = width;
-    state.counters["text_height_px"] = height;
-}
-
 void BM_TextOf500MbRefused(benchmark::State &state)
 {
     open(state, makeFile(QStringLiteral("500.txt"), "text", 500 * MegaByte), QMessageBox::Ok);
@@ -276,50 +213,88 @@ void BM_PaddedZipBombRefused(benchmark::State &state)
     open(state, paddedZipBomb(), QMessageBox::Ok);
 }
 
-// Opens the file as open() does and reports, beside the time until the
-// window is usable again (the open returned) and the peak memory, the
-// longest time the window went unanswered meanwhile and the time until the
-// window had nothing left to do (its queued work, the lazy layout).
+// Opens the file in a shown window, as a user does, and follows it until
+// it has settled: the time until the window is usable (the open returned and
+// the events came round once), the longest time the events waited, the time
+// until it settled (the document laid out and spell checked; with no
+// document, no turn of the event loop longer than a few milliseconds for
+// 100 ms), the peak memory, and the size the text was laid out at.
 void openAndSettle(benchmark::State &state, const QString &path, QMessageBox::StandardButton answer)
 {
     Window w;
+    w.window.resize(1280, 960);
     w.window.show();
+    QCoreApplication::processEvents();
     TabWidget *tabs = w.window.tabWidget();
     const int tabsBefore = tabs->count();
-    double peak = 0;
-    double pause = 0;
+    double usable = 0;
     double settled = 0;
+    double pause = 0;
+    double peak = 0;
+    double height = 0;
+    int width = 0;
+    bool done = false;
     int opened = 0;
     for (auto _ : state) {
         const Answerer answerer(answer);
         const PeakMemory memory;
         PauseMeter pauses;
-        QElapsedTimer timer;
-        timer.start();
+        QElapsedTimer clock;
+        clock.start();
         tabs->openFile(path);
-        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
-        // Settled once no turn of the loop has taken more than a few
-        // milliseconds for 100 ms: the work left in slices is done.
-        QElapsedTimer idle;
-        idle.start();
-        while (idle.elapsed() < 100 && timer.elapsed() < 120000) {
-            QElapsedTimer turn;
-            turn.start();
-            QCoreApplication::processEvents();
-            if (turn.elapsed() > 5)
-                idle.restart();
+        QCoreApplication::processEvents();
+        usable = clock.nsecsElapsed() / 1e9;
+        opened = tabs->count() - tabsBefore;
+        UnicodeKaEditor *editor = opened > 0 ? tabs->editorAtIndex(tabs->count() - 1) : nullptr;
+        QTextDocument *doc = editor ? editor->document() : nullptr;
+        constexpr qint64 cap = 30 * 60 * 1000;
+        if (doc) {
+            while ((!layoutFinished(doc) || spellCheckBusy(doc)) && clock.elapsed() < cap)
+                QCoreApplication::processEvents();
+            done = layoutFinished(doc) && !spellCheckBusy(doc);
+            height = doc->documentLayout()->documentSize().height();
+            width = editor->viewport()->width();
+        } else {
+            QElapsedTimer idle;
+            idle.start();
+            while (idle.elapsed() < 100 && clock.elapsed() < cap) {
+                QElapsedTimer turn;
+                turn.start();
+                QCoreApplication::processEvents();
+                if (turn.elapsed() > 5)
+                    idle.restart();
+            }
+            done = idle.elapsed() >= 100;
         }
-        settled = (timer.elapsed() - idle.elapsed()) / 1000.0;
+        settled = clock.nsecsElapsed() / 1e9;
+        state.SetIterationTime(settled);
         pause = pauses.longestMs();
         peak = qMax(peak, memory.peak());
-        opened = tabs->count() - tabsBefore;
         closeTabsAfter(tabs, tabsBefore);
     }
-    state.counters["peak_MB"] = peak;
-    state.counters["longest_pause_ms"] = pause;
+    state.counters["usable_s"] = usable;
     state.counters["settled_s"] = settled;
+    state.counters["settled"] = done;
+    state.counters["longest_pause_ms"] = pause;
+    state.counters["peak_MB"] = peak;
     state.counters["tab"] = opened;
     state.counters["file_MB"] = double(QFileInfo(path).size()) / MegaByte;
+    state.counters["text_width_px"] = width;
+    state.counters["text_height_px"] = height;
+}
+
+// Lines of 255 characters, `megabytes` MB of them: past 21,474,836
+// characters Qt's percentage of the layout done wraps in int.
+QString lineTextFile(qint64 megabytes)
+{
+    const QByteArray line = QByteArray(255, 'x') + '\n';
+    return makeFile(QStringLiteral("lines-%1.txt").arg(megabytes), line.repeated(int(megabytes * MegaByte / line.size())));
+}
+
+// A long text followed until it is laid out and spell checked.
+void BM_LargeTextSettles(benchmark::State &state)
+{
+    openAndSettle(state, lineTextFile(state.range(0)), QMessageBox::Yes);
 }
 
 // 12 MB of empty paragraphs: the reader's budget ends it.
