@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QTest>
 
 namespace {
@@ -67,16 +70,34 @@ void ModalAnswerer::expectDialog(const char *className, const QString &title, co
     m_expected.append(e);
 }
 
+void ModalAnswerer::expectFileDialog(const QString &title, const QString &path)
+{
+    expectDialog<QFileDialog>(title, [this, path](QFileDialog *dialog) {
+        // Not selectFile(): it leaves a name field that has the focus alone,
+        // and whether the field has it yet depends on how soon the dialog
+        // is answered after it was shown.
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (!name) {
+            m_failure += QStringLiteral("file dialog has no name field; ");
+            return;
+        }
+        const QFileInfo file(path);
+        dialog->setDirectory(file.absolutePath());
+        name->setText(file.fileName());
+        static_cast<QDialog *>(dialog)->accept();
+    });
+}
+
 bool ModalAnswerer::isDone() const
 {
-    return m_expected.isEmpty() && m_failure.isEmpty();
+    return m_expected.isEmpty() && m_answering == 0 && m_failure.isEmpty();
 }
 
 bool ModalAnswerer::waitDone(int timeoutMs)
 {
     QElapsedTimer clock;
     clock.start();
-    while (!m_expected.isEmpty() && m_failure.isEmpty() && clock.elapsed() < timeoutMs)
+    while ((!m_expected.isEmpty() || m_answering > 0) && m_failure.isEmpty() && clock.elapsed() < timeoutMs)
         QTest::qWait(10);
     return isDone();
 }
@@ -124,5 +145,20 @@ void ModalAnswerer::poll()
         dismiss(modal);
         return;
     }
-    e.action(modal);
+    // Answered from the event loop, not from this timer's slot: Qt does not
+    // fire a timer again while its slot runs, so a dialog that the answer
+    // opens in turn would never be looked at, and the test would hang in it.
+    ++m_answering;
+    QTimer::singleShot(0, this, [this, dialog = QPointer<QWidget>(modal), description, action = e.action] {
+        --m_answering;
+        if (!dialog)
+            return;
+        action(dialog);
+        // An answer that did not close its dialog would leave the code under
+        // test waiting in it for good.
+        if (dialog && dialog->isVisible() && QApplication::activeModalWidget() == dialog) {
+            m_failure += QStringLiteral("%1 still open after its answer; ").arg(description);
+            dismiss(dialog);
+        }
+    });
 }
