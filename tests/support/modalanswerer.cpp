@@ -90,14 +90,14 @@ void ModalAnswerer::expectFileDialog(const QString &title, const QString &path)
 
 bool ModalAnswerer::isDone() const
 {
-    return m_expected.isEmpty() && m_answering == 0 && m_failure.isEmpty();
+    return m_expected.isEmpty() && m_answering.isEmpty() && m_failure.isEmpty();
 }
 
 bool ModalAnswerer::waitDone(int timeoutMs)
 {
     QElapsedTimer clock;
     clock.start();
-    while ((!m_expected.isEmpty() || m_answering > 0) && m_failure.isEmpty() && clock.elapsed() < timeoutMs)
+    while ((!m_expected.isEmpty() || !m_answering.isEmpty()) && m_failure.isEmpty() && clock.elapsed() < timeoutMs)
         QTest::qWait(10);
     return isDone();
 }
@@ -123,7 +123,9 @@ void ModalAnswerer::poll()
         m_handled.clear();  // the same dialog object may be shown again
         return;
     }
-    if (modal == m_handled)
+    // A dialog whose answer runs is on top again once a dialog the answer
+    // opened has closed: it is not a new one.
+    if (modal == m_handled || m_answering.contains(modal))
         return;
     m_handled = modal;
     const QString description = describe(modal);
@@ -148,15 +150,17 @@ void ModalAnswerer::poll()
     // Answered from the event loop, not from this timer's slot: Qt does not
     // fire a timer again while its slot runs, so a dialog that the answer
     // opens in turn would never be looked at, and the test would hang in it.
-    ++m_answering;
-    QTimer::singleShot(0, this, [this, dialog = QPointer<QWidget>(modal), description, action = e.action] {
-        --m_answering;
+    const QPointer<QWidget> dialog(modal);
+    m_answering.append(dialog);
+    QTimer::singleShot(0, this, [this, dialog, description, action = e.action] {
+        if (dialog)
+            action(dialog);
+        m_answering.removeOne(dialog);
         if (!dialog)
             return;
-        action(dialog);
         // An answer that did not close its dialog would leave the code under
         // test waiting in it for good.
-        if (dialog && dialog->isVisible() && QApplication::activeModalWidget() == dialog) {
+        if (dialog->isVisible() && QApplication::activeModalWidget() == dialog) {
             m_failure += QStringLiteral("%1 still open after its answer; ").arg(description);
             dismiss(dialog);
         }

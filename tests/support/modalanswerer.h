@@ -78,7 +78,7 @@ private:
     QStringList m_seen;
     QString m_failure;
     QPointer<QWidget> m_handled;
-    int m_answering = 0;  // answers waiting to run
+    QList<QPointer<QWidget>> m_answering;  // dialogs whose answers have not ended
     QTimer m_timer;
 };
 

@@ -98,6 +98,8 @@ void TestGuiTestSupport::answersADialogThatAnAnswerOpens()
     ModalAnswerer answerer;
     answerer.expectDialog<QInputDialog>(QStringLiteral("Name"), [](QInputDialog *dialog) {
         QMessageBox::information(dialog, QStringLiteral("Name"), QStringLiteral("Taken"));
+        // On top again while its answer goes on: still the same dialog.
+        QTest::qWait(50);
         dialog->accept();
     });
     answerer.expectMessageBox(QStringLiteral("Name"), QStringLiteral("Taken"), QMessageBox::Ok);
