@@ -10,7 +10,8 @@ apid=""
 # What cleanup ends besides the program, last started first.
 helper_pids=()
 cleanup() {
-    [ -n "$apid" ] && kill "$apid" 2>/dev/null
+    # A program the script has stopped takes the signal once it runs again.
+    [ -n "$apid" ] && { kill "$apid"; kill -CONT "$apid"; } 2>/dev/null
     local i
     for ((i = ${#helper_pids[@]} - 1; i >= 0; i--)); do
         kill "${helper_pids[i]}" 2>/dev/null

@@ -19,7 +19,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDockWidget>
-#include <QFileDialog>
 #include <QFontDatabase>
 #include <QImage>
 #include <QLabel>
@@ -304,10 +303,7 @@ void tst_MainWindowCommands::convertsAFile()
         return answer == QLatin1String("Yes") ? QMessageBox::Yes : QMessageBox::No;
     };
     ModalAnswerer answerer;
-    answerer.expectDialog<QFileDialog>(QStringLiteral("Choose ANSI File"), [&](QFileDialog *chooser) {
-        chooser->selectFile(input);
-        static_cast<QDialog *>(chooser)->accept();
-    });
+    answerer.expectFileDialog(QStringLiteral("Choose ANSI File"), input);
     if (!replace.isEmpty())
         answerer.expectMessageBox(QGuiApplication::applicationDisplayName(),
                                   QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(output),

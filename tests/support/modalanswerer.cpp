@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QTest>
 
 namespace {
@@ -67,16 +70,34 @@ void ModalAnswerer::expectDialog(const char *className, const QString &title, co
     m_expected.append(e);
 }
 
+void ModalAnswerer::expectFileDialog(const QString &title, const QString &path)
+{
+    expectDialog<QFileDialog>(title, [this, path](QFileDialog *dialog) {
+        // Not selectFile(): it leaves a name field that has the focus alone,
+        // and whether the field has it yet depends on how soon the dialog
+        // is answered after it was shown.
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (!name) {
+            m_failure += QStringLiteral("file dialog has no name field; ");
+            return;
+        }
+        const QFileInfo file(path);
+        dialog->setDirectory(file.absolutePath());
+        name->setText(file.fileName());
+        static_cast<QDialog *>(dialog)->accept();
+    });
+}
+
 bool ModalAnswerer::isDone() const
 {
-    return m_expected.isEmpty() && m_failure.isEmpty();
+    return m_expected.isEmpty() && m_answering.isEmpty() && m_failure.isEmpty();
 }
 
 bool ModalAnswerer::waitDone(int timeoutMs)
 {
     QElapsedTimer clock;
     clock.start();
-    while (!m_expected.isEmpty() && m_failure.isEmpty() && clock.elapsed() < timeoutMs)
+    while ((!m_expected.isEmpty() || !m_answering.isEmpty()) && m_failure.isEmpty() && clock.elapsed() < timeoutMs)
         QTest::qWait(10);
     return isDone();
 }
@@ -102,7 +123,9 @@ void ModalAnswerer::poll()
         m_handled.clear();  // the same dialog object may be shown again
         return;
     }
-    if (modal == m_handled)
+    // A dialog whose answer runs is on top again once a dialog the answer
+    // opened has closed: it is not a new one.
+    if (modal == m_handled || m_answering.contains(modal))
         return;
     m_handled = modal;
     const QString description = describe(modal);
@@ -124,5 +147,22 @@ void ModalAnswerer::poll()
         dismiss(modal);
         return;
     }
-    e.action(modal);
+    // Answered from the event loop, not from this timer's slot: Qt does not
+    // fire a timer again while its slot runs, so a dialog that the answer
+    // opens in turn would never be looked at, and the test would hang in it.
+    const QPointer<QWidget> dialog(modal);
+    m_answering.append(dialog);
+    QTimer::singleShot(0, this, [this, dialog, description, action = e.action] {
+        if (dialog)
+            action(dialog);
+        m_answering.removeOne(dialog);
+        if (!dialog)
+            return;
+        // An answer that did not close its dialog would leave the code under
+        // test waiting in it for good.
+        if (dialog->isVisible() && QApplication::activeModalWidget() == dialog) {
+            m_failure += QStringLiteral("%1 still open after its answer; ").arg(description);
+            dismiss(dialog);
+        }
+    });
 }

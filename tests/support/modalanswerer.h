@@ -20,7 +20,8 @@
 //     QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
 //
 // A dialog that does not match the next expectation (or comes when none is
-// left) is rejected so the test goes on, and reported by failure().
+// left), or that its answer leaves open, is rejected so the test goes on, and
+// reported by failure().
 class ModalAnswerer : public QObject
 {
     Q_OBJECT
@@ -39,6 +40,10 @@ public:
     // A modal widget that inherits className with the given title (empty
     // matches any) is handed to the action, which must close it.
     void expectDialog(const char *className, const QString &title, const Action &action);
+
+    // A QFileDialog with the given title (empty matches any) is answered with
+    // the path, typed into its name field as a user would.
+    void expectFileDialog(const QString &title, const QString &path);
 
     // Typed convenience for expectDialog().
     template <class Dialog>
@@ -73,6 +78,7 @@ private:
     QStringList m_seen;
     QString m_failure;
     QPointer<QWidget> m_handled;
+    QList<QPointer<QWidget>> m_answering;  // dialogs whose answers have not ended
     QTimer m_timer;
 };
 

@@ -4,7 +4,9 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QInputDialog>
+#include <QTemporaryDir>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -17,6 +19,10 @@ private slots:
     void reportsAndDismissesAnUnexpectedDialog();
     void reportsADialogThatNeverCame();
     void handsOtherDialogsToTheTest();
+    void reportsAndDismissesADialogItsAnswerLeftOpen();
+    void answersADialogThatAnAnswerOpens();
+    void answersAFileDialogWhoseNameFieldHasTheFocus_data();
+    void answersAFileDialogWhoseNameFieldHasTheFocus();
     void recordsUrlOpenings();
     void sandboxHoldsSettingsDataAndCurrentFolder();
 };
@@ -74,6 +80,71 @@ void TestGuiTestSupport::handsOtherDialogsToTheTest()
     QVERIFY(ok);
     QCOMPARE(text, QStringLiteral("ravi"));
     QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+}
+
+void TestGuiTestSupport::reportsAndDismissesADialogItsAnswerLeftOpen()
+{
+    ModalAnswerer answerer;
+    answerer.expectDialog<QInputDialog>(QStringLiteral("Name"), [](QInputDialog *) {});
+    bool ok = true;
+    QInputDialog::getText(nullptr, QStringLiteral("Name"), QStringLiteral("?"), QLineEdit::Normal, QString(), &ok);
+    QVERIFY(!ok);
+    QVERIFY(!answerer.isDone());
+    QVERIFY2(answerer.failure().contains(QStringLiteral("still open")), qPrintable(answerer.failure()));
+}
+
+void TestGuiTestSupport::answersADialogThatAnAnswerOpens()
+{
+    ModalAnswerer answerer;
+    answerer.expectDialog<QInputDialog>(QStringLiteral("Name"), [](QInputDialog *dialog) {
+        QMessageBox::information(dialog, QStringLiteral("Name"), QStringLiteral("Taken"));
+        // On top again while its answer goes on: still the same dialog.
+        QTest::qWait(50);
+        dialog->accept();
+    });
+    answerer.expectMessageBox(QStringLiteral("Name"), QStringLiteral("Taken"), QMessageBox::Ok);
+    bool ok = false;
+    QInputDialog::getText(nullptr, QStringLiteral("Name"), QStringLiteral("?"), QLineEdit::Normal, QString(), &ok);
+    QVERIFY(ok);
+    QVERIFY2(answerer.isDone(), qPrintable(answerer.failure()));
+}
+
+void TestGuiTestSupport::answersAFileDialogWhoseNameFieldHasTheFocus_data()
+{
+    QTest::addColumn<bool>("save");
+
+    QTest::newRow("open an existing file") << false;
+    QTest::newRow("save a new file") << true;
+}
+
+void TestGuiTestSupport::answersAFileDialogWhoseNameFieldHasTheFocus()
+{
+    QFETCH(bool, save);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("start")));
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("docs")));
+    const QString path = folder.filePath(QStringLiteral("docs/a.txt"));
+    if (!save) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+
+    QFileDialog dialog(nullptr, QStringLiteral("Choose"), folder.filePath(QStringLiteral("start")));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // Shown and given the keyboard before the answerer looks: the name field
+    // has the focus, as it has when the answer comes late.
+    dialog.open();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QVERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
+
+    ModalAnswerer answerer;
+    answerer.expectFileDialog(QStringLiteral("Choose"), path);
+    QVERIFY2(answerer.waitDone(), qPrintable(answerer.failure()));
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.selectedFiles(), QStringList(path));
 }
 
 void TestGuiTestSupport::recordsUrlOpenings()
