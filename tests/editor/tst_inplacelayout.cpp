@@ -43,6 +43,7 @@ private slots:
     void formatsWhileTheLayoutIsInProgress();
     void flatParagraphsAreLaidOutToo();
     void keyInAVeryLongParagraph();
+    void typingToTheEndOfALineAmongManyShortOnes();
     void spaceAboveAParagraphWhileAWordWaits();
     void layoutOfADocumentPastTwentyOneMillionCharacters();
     void checkedQtVersions_data();
@@ -370,11 +371,17 @@ void TestInPlaceLayout::typedParagraphRepaintsAsAfterAFullLayout()
     QCOMPARE(drawn(doc, typedArea()), typed);
 
     // More typed than the short paragraph after it holds: past the typed
-    // paragraph, Qt's marks would now skip that one.
+    // paragraph, Qt's marks would now skip that one. A repaint of the typed
+    // paragraph alone has nothing of it to draw; one that reaches a pixel
+    // into it brings the paragraphs further down into place first.
     QTest::keyClicks(&e.editor, QStringLiteral("defghi"));
     misplace();
-    drawn(doc, typedArea());
+    const QImage longer = drawn(doc, typedArea());
+    QCOMPARE(far->position(), placed + QPointF(0, 1000));
+    drawn(doc, typedArea().adjusted(0, 0, 0, 1));
     QCOMPARE(far->position(), placed);
+    doc->markContentsDirty(0, doc->characterCount());
+    QCOMPARE(drawn(doc, typedArea()), longer);
 
     QTest::keyClick(&e.editor, Qt::Key_Backspace);
     misplace();
@@ -558,6 +565,54 @@ void TestInPlaceLayout::keyInAVeryLongParagraph()
     QTest::keyClicks(&e.editor, QStringLiteral("q"));
     QCOMPARE(layoutOf(doc)->layoutStatus(), 100);
     QVERIFY(typed.layout()->lineCount() > 0);
+    const QStringList edited = geometry(doc);
+    QCOMPARE(edited, relaidOut(doc));
+}
+
+// Keys typed at the end of a line in the middle of many short lines, the
+// window repainted after each: as long as the line does not wrap, only it
+// is laid out, however much more is typed than the next line holds (Qt's
+// marks further down, reckoned before what was typed, are not walked to
+// bring them up to date for a repaint of the line alone). The key that
+// wraps it makes it a line taller: Qt moves the rest.
+void TestInPlaceLayout::typingToTheEndOfALineAmongManyShortOnes()
+{
+    Editor e;
+    QVERIFY(e.exposed);
+    QTextDocument *doc = e.editor.document();
+    QStringList lines;
+    for (int i = 1; i <= 3000; ++i)
+        lines << QStringLiteral("ಕನ್ನಡ ಸಾಲು %1").arg(i);
+    e.editor.setPlainText(lines.join(QLatin1Char('\n')));
+    finishLayout(doc);
+    const QTextBlock typed = doc->findBlockByNumber(1500);
+    QTextCursor cursor(typed);
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    e.editor.setTextCursor(cursor);
+    e.editor.ensureCursorVisible();
+    QCoreApplication::processEvents();
+
+    auto *layout = qobject_cast<InPlaceLayout *>(doc->documentLayout());
+    QVERIFY(layout);
+    const InPlaceLayout::Counts start = layout->counts();
+    const int nextLength = typed.next().length();
+    const QString words = QStringLiteral(" ab cd ef");
+    int keys = 0;
+    InPlaceLayout::Counts beforeWrap;
+    while (typed.layout()->lineCount() == 1 && keys < 2000) {
+        beforeWrap = layout->counts();
+        QTest::keyClick(&e.editor, words.at(keys++ % words.size()).toLatin1());
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(typed.layout()->lineCount(), 2);
+    QVERIFY(keys > nextLength + 1);
+    QCOMPARE(beforeWrap.caughtUp, start.caughtUp);
+    QCOMPARE(beforeWrap.handedToQt, start.handedToQt);
+    QCOMPARE(beforeWrap.laidOutInPlace - start.laidOutInPlace, keys - 1);
+
+    const InPlaceLayout::Counts wrapped = layout->counts();
+    QCOMPARE(wrapped.heightChanged, beforeWrap.heightChanged + 1);
+    QCOMPARE(wrapped.handedToQt, beforeWrap.handedToQt + 1);
     const QStringList edited = geometry(doc);
     QCOMPARE(edited, relaidOut(doc));
 }
