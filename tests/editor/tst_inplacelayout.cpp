@@ -37,6 +37,7 @@ private slots:
     void editInsideAParagraphLeavesTheOthersAlone_data();
     void editInsideAParagraphLeavesTheOthersAlone();
     void typedParagraphRepaintsAsAfterAFullLayout();
+    void glyphsOfTheNextParagraphReachingUp();
     void largeChangeIsLaidOutInSlices();
     void editWhileTheLayoutIsInProgress();
     void formatsWhileTheLayoutIsInProgress_data();
@@ -393,6 +394,76 @@ void TestInPlaceLayout::typedParagraphRepaintsAsAfterAFullLayout()
     misplace();
     e.editor.cursorForPosition(QPoint(5, 5));
     QCOMPARE(far->position(), placed);
+}
+
+// The first paragraph past the given one where Qt's layout sets one of
+// its marks of where the text stands: every 2000 pixels down.
+int nextMark(QTextDocument *doc, int after)
+{
+    qreal mark = doc->begin().layout()->position().y();
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        const qreal y = block.layout()->position().y();
+        if (y - mark > 2000) {
+            if (block.blockNumber() > after)
+                return block.blockNumber();
+            mark = y;
+        }
+    }
+    return -1;
+}
+
+// The paragraph after the typed one holds less than what was typed, right
+// before one of Qt's marks (which, reckoned before the text typed, has Qt
+// stop drawing before that paragraph), and its glyphs reach up into the
+// typed paragraph (its line height is fixed below its font's): a repaint of
+// the typed paragraph draws them as well.
+void TestInPlaceLayout::glyphsOfTheNextParagraphReachingUp()
+{
+    Editor e;
+    QVERIFY(e.exposed);
+    QTextDocument *doc = e.editor.document();
+    const QString squeezedText = QStringLiteral("ಕೈ");
+    QStringList paragraphs;
+    for (const QString &paragraph : longParagraphs(40))
+        paragraphs << paragraph + QStringLiteral(", with a word or two more") << squeezedText;
+    e.editor.setPlainText(paragraphs.join(QLatin1Char('\n')));
+    QTextBlockFormat squeezed;
+    squeezed.setLineHeight(4, QTextBlockFormat::FixedHeight);
+    const auto squeeze = [&](const QTextBlock &block) { QTextCursor(block).mergeBlockFormat(squeezed); };
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        if (block.text() == squeezedText)
+            squeeze(block);
+    }
+    doc->documentLayout()->documentSize();
+    // A squeezed paragraph more on top moves the paragraphs down, and the
+    // marks with them, until one comes right after a squeezed paragraph.
+    const auto markAfterSqueezed = [&] {
+        for (int mark = nextMark(doc, 0); mark > 0; mark = nextMark(doc, mark)) {
+            if (doc->findBlockByNumber(mark - 1).text() == squeezedText)
+                return mark;
+        }
+        return -1;
+    };
+    int mark = markAfterSqueezed();
+    for (int more = 0; more < 20 && mark < 0; ++more) {
+        QTextCursor(doc).insertText(squeezedText + QLatin1Char('\n'));
+        squeeze(doc->begin());
+        doc->documentLayout()->documentSize();
+        mark = markAfterSqueezed();
+    }
+    QVERIFY(mark > 0);
+    const QTextBlock typedIn = doc->findBlockByNumber(mark - 2);
+    const int lines = typedIn.layout()->lineCount();
+    QTextCursor cursor(typedIn);
+    cursor.movePosition(QTextCursor::NextWord);
+    e.editor.setTextCursor(cursor);
+    QTest::keyClicks(&e.editor, QStringLiteral("abcdef"));
+    QCOMPARE(typedIn.layout()->lineCount(), lines);
+
+    const QRect area = doc->documentLayout()->blockBoundingRect(typedIn).toAlignedRect();
+    const QImage typed = drawn(doc, area);
+    doc->markContentsDirty(0, doc->characterCount());
+    QCOMPARE(drawn(doc, area), typed);
 }
 
 namespace {
