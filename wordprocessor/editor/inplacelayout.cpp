@@ -88,7 +88,7 @@ QFixed laidOutEnd(const QTextBlock &block, qreal scaling)
 }
 
 // Whether anything of a laid-out paragraph is drawn above a line: its
-// first line, or a glyph of it that reaches up past the line's top.
+// first line, or a glyph of it that reaches up past the paragraph's top.
 bool inkReaches(const QTextBlock &block, qreal above)
 {
     const QTextLayout *layout = block.layout();
@@ -97,7 +97,7 @@ bool inkReaches(const QTextBlock &block, qreal above)
     const qreal top = layout->position().y();
     if (top < above)
         return true;
-    const QList<QGlyphRun> runs = layout->lineAt(0).glyphRuns();
+    const QList<QGlyphRun> runs = layout->glyphRuns();
     for (const QGlyphRun &run : runs) {
         const QRawFont font = run.rawFont();
         const QVector<quint32> glyphs = run.glyphIndexes();
