@@ -32,6 +32,7 @@
 #include "editor/findandreplacedialog.h"
 #include "formats/documentfile.h"
 #include "editor/highlighter.h"
+#include "editor/private/inplacelayout_p.h"
 #include "editor/unicodekaeditor.h"
 #include "utils/utils.h"
 #include "widgets/unicodelineedit.h"
@@ -293,6 +294,14 @@ struct KeyCost
     double completionMedianMs = 0;
     double completionP95Ms = 0;
     double completionMaxMs = 0;
+    // What became of the changes (per key), where the editor lays out in
+    // place: paragraphs laid out in place, those that grew or shrank a line,
+    // changes handed to Qt's layout (which walks every paragraph after them),
+    // and walks that brought Qt's marks up to date for a repaint.
+    double inPlace = 0;
+    double heightChanged = 0;
+    double handedToQt = 0;
+    double caughtUp = 0;
 };
 
 // Median, 95th percentile and longest of a few wall times.
@@ -339,6 +348,8 @@ KeyCost typeKeys(UnicodeKaEditor *editor, const QString &keys)
     std::vector<double> completing;
     wall.reserve(keys.size());
     const QCompleter *completer = editor->completer();
+    const auto *inPlace = qobject_cast<const InPlaceLayout *>(editor->document()->documentLayout());
+    const InPlaceLayout::Counts countsBefore = inPlace ? inPlace->counts() : InPlaceLayout::Counts();
     const double cpuStart = cpuSeconds();
     QElapsedTimer clock;
     for (const QChar c : keys) {
@@ -368,6 +379,14 @@ KeyCost typeKeys(UnicodeKaEditor *editor, const QString &keys)
     cost.medianMs = all.median;
     cost.p95Ms = all.p95;
     cost.maxMs = all.longest;
+    if (inPlace) {
+        const InPlaceLayout::Counts counts = inPlace->counts();
+        const auto perKey = [&keys](int count) { return double(count) / keys.size(); };
+        cost.inPlace = perKey(counts.laidOutInPlace - countsBefore.laidOutInPlace);
+        cost.heightChanged = perKey(counts.heightChanged - countsBefore.heightChanged);
+        cost.handedToQt = perKey(counts.handedToQt - countsBefore.handedToQt);
+        cost.caughtUp = perKey(counts.caughtUp - countsBefore.caughtUp);
+    }
     return cost;
 }
 
@@ -383,6 +402,10 @@ void report(benchmark::State &state, const std::string &prefix, const KeyCost &c
     state.counters[prefix + "completion_median_ms"] = cost.completionMedianMs;
     state.counters[prefix + "completion_p95_ms"] = cost.completionP95Ms;
     state.counters[prefix + "completion_max_ms"] = cost.completionMaxMs;
+    state.counters[prefix + "in_place_per_key"] = cost.inPlace;
+    state.counters[prefix + "height_changed_per_key"] = cost.heightChanged;
+    state.counters[prefix + "to_qt_per_key"] = cost.handedToQt;
+    state.counters[prefix + "caught_up_per_key"] = cost.caughtUp;
 }
 
 // Arguments: document size in KiB, cursor at the end (0) or in the middle

@@ -37,12 +37,14 @@ private slots:
     void editInsideAParagraphLeavesTheOthersAlone_data();
     void editInsideAParagraphLeavesTheOthersAlone();
     void typedParagraphRepaintsAsAfterAFullLayout();
+    void glyphsOfTheNextParagraphReachingUp();
     void largeChangeIsLaidOutInSlices();
     void editWhileTheLayoutIsInProgress();
     void formatsWhileTheLayoutIsInProgress_data();
     void formatsWhileTheLayoutIsInProgress();
     void flatParagraphsAreLaidOutToo();
     void keyInAVeryLongParagraph();
+    void typingToTheEndOfALineAmongManyShortOnes();
     void spaceAboveAParagraphWhileAWordWaits();
     void layoutOfADocumentPastTwentyOneMillionCharacters();
     void checkedQtVersions_data();
@@ -370,11 +372,17 @@ void TestInPlaceLayout::typedParagraphRepaintsAsAfterAFullLayout()
     QCOMPARE(drawn(doc, typedArea()), typed);
 
     // More typed than the short paragraph after it holds: past the typed
-    // paragraph, Qt's marks would now skip that one.
+    // paragraph, Qt's marks would now skip that one. A repaint of the typed
+    // paragraph alone has nothing of it to draw; one that reaches a pixel
+    // into it brings the paragraphs further down into place first.
     QTest::keyClicks(&e.editor, QStringLiteral("defghi"));
     misplace();
-    drawn(doc, typedArea());
+    const QImage longer = drawn(doc, typedArea());
+    QCOMPARE(far->position(), placed + QPointF(0, 1000));
+    drawn(doc, typedArea().adjusted(0, 0, 0, 1));
     QCOMPARE(far->position(), placed);
+    doc->markContentsDirty(0, doc->characterCount());
+    QCOMPARE(drawn(doc, typedArea()), longer);
 
     QTest::keyClick(&e.editor, Qt::Key_Backspace);
     misplace();
@@ -386,6 +394,76 @@ void TestInPlaceLayout::typedParagraphRepaintsAsAfterAFullLayout()
     misplace();
     e.editor.cursorForPosition(QPoint(5, 5));
     QCOMPARE(far->position(), placed);
+}
+
+// The first paragraph past the given one where Qt's layout sets one of
+// its marks of where the text stands: every 2000 pixels down.
+int nextMark(QTextDocument *doc, int after)
+{
+    qreal mark = doc->begin().layout()->position().y();
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        const qreal y = block.layout()->position().y();
+        if (y - mark > 2000) {
+            if (block.blockNumber() > after)
+                return block.blockNumber();
+            mark = y;
+        }
+    }
+    return -1;
+}
+
+// The paragraph after the typed one holds less than what was typed, right
+// before one of Qt's marks (which, reckoned before the text typed, has Qt
+// stop drawing before that paragraph), and its glyphs reach up into the
+// typed paragraph (its line height is fixed below its font's): a repaint of
+// the typed paragraph draws them as well.
+void TestInPlaceLayout::glyphsOfTheNextParagraphReachingUp()
+{
+    Editor e;
+    QVERIFY(e.exposed);
+    QTextDocument *doc = e.editor.document();
+    const QString squeezedText = QStringLiteral("ಕೈ");
+    QStringList paragraphs;
+    for (const QString &paragraph : longParagraphs(40))
+        paragraphs << paragraph + QStringLiteral(", with a word or two more") << squeezedText;
+    e.editor.setPlainText(paragraphs.join(QLatin1Char('\n')));
+    QTextBlockFormat squeezed;
+    squeezed.setLineHeight(4, QTextBlockFormat::FixedHeight);
+    const auto squeeze = [&](const QTextBlock &block) { QTextCursor(block).mergeBlockFormat(squeezed); };
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        if (block.text() == squeezedText)
+            squeeze(block);
+    }
+    doc->documentLayout()->documentSize();
+    // A squeezed paragraph more on top moves the paragraphs down, and the
+    // marks with them, until one comes right after a squeezed paragraph.
+    const auto markAfterSqueezed = [&] {
+        for (int mark = nextMark(doc, 0); mark > 0; mark = nextMark(doc, mark)) {
+            if (doc->findBlockByNumber(mark - 1).text() == squeezedText)
+                return mark;
+        }
+        return -1;
+    };
+    int mark = markAfterSqueezed();
+    for (int more = 0; more < 20 && mark < 0; ++more) {
+        QTextCursor(doc).insertText(squeezedText + QLatin1Char('\n'));
+        squeeze(doc->begin());
+        doc->documentLayout()->documentSize();
+        mark = markAfterSqueezed();
+    }
+    QVERIFY(mark > 0);
+    const QTextBlock typedIn = doc->findBlockByNumber(mark - 2);
+    const int lines = typedIn.layout()->lineCount();
+    QTextCursor cursor(typedIn);
+    cursor.movePosition(QTextCursor::NextWord);
+    e.editor.setTextCursor(cursor);
+    QTest::keyClicks(&e.editor, QStringLiteral("abcdef"));
+    QCOMPARE(typedIn.layout()->lineCount(), lines);
+
+    const QRect area = doc->documentLayout()->blockBoundingRect(typedIn).toAlignedRect();
+    const QImage typed = drawn(doc, area);
+    doc->markContentsDirty(0, doc->characterCount());
+    QCOMPARE(drawn(doc, area), typed);
 }
 
 namespace {
@@ -558,6 +636,54 @@ void TestInPlaceLayout::keyInAVeryLongParagraph()
     QTest::keyClicks(&e.editor, QStringLiteral("q"));
     QCOMPARE(layoutOf(doc)->layoutStatus(), 100);
     QVERIFY(typed.layout()->lineCount() > 0);
+    const QStringList edited = geometry(doc);
+    QCOMPARE(edited, relaidOut(doc));
+}
+
+// Keys typed at the end of a line in the middle of many short lines, the
+// window repainted after each: as long as the line does not wrap, only it
+// is laid out, however much more is typed than the next line holds (Qt's
+// marks further down, reckoned before what was typed, are not walked to
+// bring them up to date for a repaint of the line alone). The key that
+// wraps it makes it a line taller: Qt moves the rest.
+void TestInPlaceLayout::typingToTheEndOfALineAmongManyShortOnes()
+{
+    Editor e;
+    QVERIFY(e.exposed);
+    QTextDocument *doc = e.editor.document();
+    QStringList lines;
+    for (int i = 1; i <= 3000; ++i)
+        lines << QStringLiteral("ಕನ್ನಡ ಸಾಲು %1").arg(i);
+    e.editor.setPlainText(lines.join(QLatin1Char('\n')));
+    finishLayout(doc);
+    const QTextBlock typed = doc->findBlockByNumber(1500);
+    QTextCursor cursor(typed);
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    e.editor.setTextCursor(cursor);
+    e.editor.ensureCursorVisible();
+    QCoreApplication::processEvents();
+
+    auto *layout = qobject_cast<InPlaceLayout *>(doc->documentLayout());
+    QVERIFY(layout);
+    const InPlaceLayout::Counts start = layout->counts();
+    const int nextLength = typed.next().length();
+    const QString words = QStringLiteral(" ab cd ef");
+    int keys = 0;
+    InPlaceLayout::Counts beforeWrap;
+    while (typed.layout()->lineCount() == 1 && keys < 2000) {
+        beforeWrap = layout->counts();
+        QTest::keyClick(&e.editor, words.at(keys++ % words.size()).toLatin1());
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(typed.layout()->lineCount(), 2);
+    QVERIFY(keys > nextLength + 1);
+    QCOMPARE(beforeWrap.caughtUp, start.caughtUp);
+    QCOMPARE(beforeWrap.handedToQt, start.handedToQt);
+    QCOMPARE(beforeWrap.laidOutInPlace - start.laidOutInPlace, keys - 1);
+
+    const InPlaceLayout::Counts wrapped = layout->counts();
+    QCOMPARE(wrapped.heightChanged, beforeWrap.heightChanged + 1);
+    QCOMPARE(wrapped.handedToQt, beforeWrap.handedToQt + 1);
     const QStringList edited = geometry(doc);
     QCOMPARE(edited, relaidOut(doc));
 }

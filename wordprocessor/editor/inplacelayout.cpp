@@ -1,6 +1,8 @@
 #include "private/inplacelayout_p.h"
 
 #include <QElapsedTimer>
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -85,6 +87,29 @@ QFixed laidOutEnd(const QTextBlock &block, qreal scaling)
     return qMax(y, bottom);
 }
 
+// Whether anything of a laid-out paragraph is drawn above a line: its
+// first line, or a glyph of it that reaches up past the paragraph's top.
+bool inkReaches(const QTextBlock &block, qreal above)
+{
+    const QTextLayout *layout = block.layout();
+    if (layout->lineCount() == 0)
+        return true;
+    const qreal top = layout->position().y();
+    if (top < above)
+        return true;
+    const QList<QGlyphRun> runs = layout->glyphRuns();
+    for (const QGlyphRun &run : runs) {
+        const QRawFont font = run.rawFont();
+        const QVector<quint32> glyphs = run.glyphIndexes();
+        const QVector<QPointF> positions = run.positions();
+        for (int i = 0; i < glyphs.size() && i < positions.size(); ++i) {
+            if (top + positions.at(i).y() + font.boundingRect(glyphs.at(i)).top() < above)
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 InPlaceLayout::InPlaceLayout(QTextDocument *document)
@@ -153,15 +178,18 @@ void InPlaceLayout::documentChanged(int from, int oldLength, int length)
         // itself done, the rest of the document never laid out: all after
         // the change is laid out anew, as far as Qt has got and on from
         // there as before.
+        ++m_counts.handedToQt;
         m_paragraphStart = -1;
         const int rest = document()->characterCount() - (from + length);
         passToQt(from, oldLength + rest, length + rest);
     } else if (qMax(oldLength, length) > largeChange && paragraphs > 1 && document()->pageSize().width() > 0) {
         // From the top: Qt lays out the first lines now, and the rest on
         // its timer.
+        ++m_counts.handedToQt;
         m_paragraphStart = -1;
         passToQt(0, 0, document()->characterCount());
     } else if (!relayoutParagraph(from, oldLength, length)) {
+        ++m_counts.handedToQt;
         const int start = m_paragraphStart;
         m_paragraphStart = -1;
         // Qt starts from its last mark before the change, which must be
@@ -186,6 +214,7 @@ void InPlaceLayout::catchUp()
         return;
     const int start = m_paragraphStart;
     m_paragraphStart = -1;
+    ++m_counts.caughtUp;
     // Nothing moves: the views need not hear of it.
     const QSignalBlocker quiet(this);
     walkFrom(start);
@@ -202,8 +231,12 @@ void InPlaceLayout::walkFrom(int paragraphStart)
 // A repaint of the paragraph laid out in place (the key's own) draws it
 // right with Qt's marks as they are: they are right up to the paragraph,
 // and those after it point further up than they should, which only makes
-// Qt draw more. That holds as long as the paragraph after it is longer than
-// what was put in: a repaint is a pixel taller than the paragraph at most.
+// Qt draw more. Qt stops drawing at the first paragraph at or past the mark
+// below the repaint, though, and that mark, pointing up by what was put in,
+// can have it stop before the paragraph after the typed one once that is
+// no longer than what was put in: harmless where nothing of that paragraph
+// is in the repaint. A repaint is a pixel taller than the paragraph at
+// most.
 bool InPlaceLayout::drawsWithinParagraph(const QRectF &clip) const
 {
     if (!clip.isValid())
@@ -212,7 +245,7 @@ bool InPlaceLayout::drawsWithinParagraph(const QRectF &clip) const
     if (clip.top() < area.top() || clip.bottom() > area.bottom())
         return false;
     const QTextBlock next = document()->findBlock(m_paragraphStart).next();
-    return next.isValid() && next.length() > m_gained;
+    return next.isValid() && (next.length() > m_gained || !inkReaches(next, clip.bottom()));
 }
 
 void InPlaceLayout::draw(QPainter *painter, const PaintContext &context)
@@ -256,6 +289,11 @@ void InPlaceLayout::reportSize()
         return;
     m_reportedSize = size;
     emit documentSizeChanged(size);
+}
+
+InPlaceLayout::Counts InPlaceLayout::counts() const
+{
+    return m_counts;
 }
 
 // The position of the first paragraph Qt's layout in progress has not
@@ -515,8 +553,11 @@ bool InPlaceLayout::relayoutParagraph(int from, int oldLength, int length)
     // Taller or shorter, the paragraphs after it move: Qt moves them, and
     // widens the page. (A page made wider by this paragraph before stays
     // so until Qt lays out the document again.)
-    if (y != oldEnd || widens)
+    if (y != oldEnd || widens) {
+        ++(widens ? m_counts.widened : m_counts.heightChanged);
         return false;
+    }
+    ++m_counts.laidOutInPlace;
     const QRectF rect(0, top.toReal(), qreal(INT_MAX), (y - top).toReal());
     // Text put in or taken out shifts Qt's marks further down.
     if (length != oldLength) {

@@ -57,6 +57,19 @@ public:
     // reached, the document's length once it has reached them all.
     int firstNotLaidOut() const;
 
+    // What became of the changes so far, and why: what a key in a long
+    // document costs depends on it (a change Qt lays out walks every
+    // paragraph after it).
+    struct Counts
+    {
+        int laidOutInPlace = 0; // paragraphs laid out here
+        int heightChanged = 0;  // paragraphs that grew or shrank here: Qt moves the rest
+        int widened = 0;        // paragraphs wider than the page: Qt widens it
+        int handedToQt = 0;     // changes Qt laid out from where they start to the end
+        int caughtUp = 0;       // walks that brought Qt's marks up to date
+    };
+    Counts counts() const;
+
     void draw(QPainter *painter, const PaintContext &context) override;
     int hitTest(const QPointF &point, Qt::HitTestAccuracy accuracy) const override;
     QRectF blockBoundingRect(const QTextBlock &block) const override;
@@ -95,6 +108,7 @@ private:
     int m_paragraphStart = -1;
     QRectF m_paragraphRect;
     int m_gained = 0;
+    Counts m_counts;
 };
 
 #endif
