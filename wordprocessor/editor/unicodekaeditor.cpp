@@ -136,6 +136,11 @@ void UnicodeKaEditor::init()
     layout->setPaintDevice(document()->documentLayout()->paintDevice());
     document()->setDocumentLayout(layout);
     document()->setDocumentMargin(documentMargin);
+    // The text wraps at the viewport's width: a scroll bar that came and
+    // went with the text's height would have the whole text laid out anew
+    // each time. Qt's hides itself while a text past 21 million pixels is
+    // laid out, which then started over from the top for ever.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     if (m_language == englishLanguage)
         m_indicInputOn = false;
     connect(this, &QTextEdit::currentCharFormatChanged,
