@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QScrollBar>
 #include <QScopeGuard>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -50,6 +51,7 @@ private slots:
     void checkedQtVersions_data();
     void checkedQtVersions();
     void qtLaysOutWhereNotChecked();
+    void scrollBarStaysWhileATallTextIsLaidOut();
 };
 
 namespace {
@@ -827,6 +829,46 @@ void TestInPlaceLayout::qtLaysOutWhereNotChecked()
         const QStringList typed = geometry(doc);
         QCOMPARE(typed, relaidOut(doc));
     }
+}
+
+// The vertical scroll bar of a text laid out in the background must not
+// come and go: the page would change width, and Qt would lay out the whole
+// text anew from the top. Qt's text edit gives its scroll bar no range
+// once the text is past 21 million pixels, and hid it, so a text taller
+// than that started over on every pass and never settled. A narrow
+// window makes a text of a few megabytes that tall.
+void TestInPlaceLayout::scrollBarStaysWhileATallTextIsLaidOut()
+{
+    Editor e;
+    QVERIFY(e.exposed);
+    e.editor.resize(130, 400);
+    QCoreApplication::processEvents();
+    QTextDocument *doc = e.editor.document();
+    // Every word a line of its own.
+    e.editor.setPlainText((QStringLiteral("x ").repeated(127) + QStringLiteral("x\n")).repeated(20000));
+    auto *layout = qobject_cast<InPlaceLayout *>(doc->documentLayout());
+    QVERIFY(layout);
+    const QScrollBar *bar = e.editor.verticalScrollBar();
+    const qreal width = doc->pageSize().width();
+    int previous = 0;
+    int polls = 0;
+    while (layout->layoutStatus() != 100) {
+        // Far more than it takes: every wait lays out a slice.
+        QVERIFY2(++polls < doc->blockCount(), "the layout does not come to an end");
+        QTest::qWait(1);
+        QVERIFY(bar->isVisible());
+        QCOMPARE(doc->pageSize().width(), width);
+        const int first = layout->firstNotLaidOut();
+        QVERIFY2(first >= previous, qPrintable(QStringLiteral("back from %1 to %2").arg(previous).arg(first)));
+        previous = first;
+    }
+    QVERIFY(layout->documentSize().height() > INT_MAX / 100);
+    const QTextBlock last = doc->lastBlock().previous();
+    QVERIFY(last.layout()->position().y() > last.previous().layout()->position().y());
+    // Qt's text edit would leave the scroll bar no range for a text this
+    // tall: it must reach the end.
+    QCoreApplication::processEvents();
+    QCOMPARE(qreal(bar->maximum()), std::ceil(layout->documentSize().height()) - e.editor.viewport()->height());
 }
 
 YAVO_TEST_MAIN(TestInPlaceLayout)

@@ -23,14 +23,17 @@
 #include <QMimeData>
 #include <QPrinter>
 #include <QScopedPointer>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTextBlock>
 #include <QTextCodec>
 #include <QTextDocumentFragment>
 #include <QTextLayout>
 #include <QTimer>
+#include <QtMath>
 
 #include <algorithm>
+#include <climits>
 #include <iterator>
 
 namespace {
@@ -136,6 +139,12 @@ void UnicodeKaEditor::init()
     layout->setPaintDevice(document()->documentLayout()->paintDevice());
     document()->setDocumentLayout(layout);
     document()->setDocumentMargin(documentMargin);
+    // The text wraps at the viewport's width: a scroll bar that came and
+    // went with the text's height would have the whole text laid out anew
+    // each time. Qt's hides itself while a text past 21 million pixels is
+    // laid out, which then started over from the top for ever.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, &UnicodeKaEditor::reachWholeText);
     if (m_language == englishLanguage)
         m_indicInputOn = false;
     connect(this, &QTextEdit::currentCharFormatChanged,
@@ -149,6 +158,21 @@ void UnicodeKaEditor::init()
     document()->setDefaultStyleSheet(
             QStringLiteral("QTextDocument { background-color: white; color: black;}"));
     setStyleSheet(QStringLiteral("background-color: white; color: black;"));
+}
+
+// Qt's text edit gives the scroll bar too short a range, none at all, for
+// a text past 21 million pixels tall: the bar is given the text's height.
+void UnicodeKaEditor::reachWholeText(int minimum, int maximum)
+{
+    // Only as far as laid out: the document's size would lay out the rest
+    // first.
+    const auto *layout = qobject_cast<QTextDocumentLayout *>(document()->documentLayout());
+    if (!layout)
+        return;
+    const qreal height = layout->dynamicDocumentSize().height();
+    const int wanted = int(qMin<qreal>(qCeil(height) - viewport()->height(), INT_MAX));
+    if (minimum == 0 && maximum < wanted && height > INT_MAX / 100)
+        verticalScrollBar()->setMaximum(wanted);
 }
 
 void UnicodeKaEditor::adoptDocument(QTextDocument *doc)

@@ -191,6 +191,7 @@ protected:
 
 private:
     void init();
+    void reachWholeText(int minimum, int maximum);
     void endWord();
     void baseKeyPressEvent(QKeyEvent *e);
     void expandQuickBytes(QKeyEvent *e);
