@@ -298,7 +298,9 @@ QStringList linesOf(const QTextBlock &block)
 
 // The editor lays out some paragraphs in place, as Qt would: every
 // paragraph's lines must be those of Qt's own layout of the whole text, in
-// a copy of the document laid out afresh. Empty when they are.
+// a copy of the document laid out afresh. Empty when they are. The copy has
+// the spell check's underlines too: an underline ends a run of text, and a
+// line takes its height from the fonts of the runs on it.
 QString linesUnlikeQtLayout(QTextDocument *doc)
 {
     doc->documentLayout()->documentSize();
