@@ -277,32 +277,40 @@ private slots:
 
 namespace {
 
-// Where each line of a paragraph starts, how long it is and where it stands.
+// Where each line of a paragraph starts, how long it is, where it stands
+// and how tall it is (the last line's height places the next paragraph).
 QStringList linesOf(const QTextBlock &block)
 {
     QStringList lines;
     const QTextLayout *layout = block.layout();
     for (int i = 0; i < layout->lineCount(); ++i) {
         const QTextLine line = layout->lineAt(i);
-        lines << QStringLiteral("%1+%2 at %3,%4 width %5")
+        lines << QStringLiteral("%1+%2 at %3,%4 width %5 height %6")
                          .arg(line.textStart())
                          .arg(line.textLength())
                          .arg(line.x() + layout->position().x())
                          .arg(line.y() + layout->position().y())
-                         .arg(line.width());
+                         .arg(line.width())
+                         .arg(line.height());
     }
     return lines;
 }
 
 // The editor lays out some paragraphs in place, as Qt would: every
 // paragraph's lines must be those of Qt's own layout of the whole text, in
-// a copy of the document laid out afresh. Empty when they are.
+// a copy of the document laid out afresh. Empty when they are. The copy has
+// the spell check's underlines too: an underline ends a run of text, and a
+// line takes its height from the fonts of the runs on it.
 QString linesUnlikeQtLayout(QTextDocument *doc)
 {
     doc->documentLayout()->documentSize();
     const QScopedPointer<QTextDocument> copy(doc->clone());
     copy->documentLayout()->setPaintDevice(doc->documentLayout()->paintDevice());
     copy->setPageSize(doc->pageSize());
+    for (QTextBlock block = doc->begin(), qt = copy->begin(); block.isValid() && qt.isValid();
+         block = block.next(), qt = qt.next())
+        qt.layout()->setFormats(block.layout()->formats());
+    copy->markContentsDirty(0, copy->characterCount());
     copy->documentLayout()->documentSize();
     for (QTextBlock block = doc->begin(), qt = copy->begin(); block.isValid() && qt.isValid();
          block = block.next(), qt = qt.next()) {

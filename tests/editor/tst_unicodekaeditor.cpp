@@ -12,12 +12,14 @@
 #include "testmain.h"
 #include "textselection.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QFile>
 #include <QMimeData>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTextBlock>
+#include <QTextFrame>
 
 class TestUnicodeKaEditor : public QObject
 {
@@ -51,6 +53,8 @@ private slots:
     void fontSizeComesFromTheOwner_data();
     void fontSizeComesFromTheOwner();
     void editorWithoutSpellCheck();
+    void newEditorHasNothingToUndo_data();
+    void newEditorHasNothingToUndo();
     void takesOverAFinishedDocument();
     void documentReplacedElsewhereTakesTheSpellCheckAlong();
     void workingFolderFollowsExistingFiles();
@@ -586,6 +590,36 @@ int underlinedWords(const QTextBlock &block)
 
 // Before the word list is loaded every word counts as misspelled, and each
 // place of a word is underlined on its own.
+void TestUnicodeKaEditor::newEditorHasNothingToUndo_data()
+{
+    QTest::addColumn<bool>("withSpellCheck");
+    QTest::newRow("document editor") << true;
+    QTest::newRow("editor without spell check") << false;
+}
+
+// The editor's own setup (its page margin, its default format) is no step
+// of the user's: Ctrl+Z in a new editor took the margin back to Qt's, and
+// left the empty paragraph where the margin had put it.
+void TestUnicodeKaEditor::newEditorHasNothingToUndo()
+{
+    QFETCH(bool, withSpellCheck);
+    Utils utils;
+    QScopedPointer<UnicodeKaEditor> editor(withSpellCheck ? new UnicodeKaEditor(&utils, 0, 0)
+                                                          : new UnicodeKaEditor(&utils));
+    editor->show();
+    QVERIFY(QTest::qWaitForWindowExposed(editor.data()));
+    QTextDocument *doc = editor->document();
+    QVERIFY(!doc->isUndoAvailable());
+    const QTextFrameFormat page = doc->rootFrame()->frameFormat();
+    const QRectF placed = doc->documentLayout()->blockBoundingRect(doc->begin());
+    // Ctrl+Z as the keyboard sends it, with its control character.
+    QTest::sendKeyEvent(QTest::Click, editor.data(), Qt::Key_Z, QChar(0x1A), Qt::ControlModifier);
+    QCOMPARE(editor->toPlainText(), QString());
+    QCOMPARE(doc->rootFrame()->frameFormat(), page);
+    QCOMPARE(doc->documentLayout()->blockBoundingRect(doc->begin()), placed);
+    QCOMPARE(doc->begin().layout()->lineCount(), 1);
+}
+
 void TestUnicodeKaEditor::takesOverAFinishedDocument()
 {
     Editor e;

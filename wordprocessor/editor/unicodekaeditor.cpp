@@ -158,6 +158,9 @@ void UnicodeKaEditor::init()
     document()->setDefaultStyleSheet(
             QStringLiteral("QTextDocument { background-color: white; color: black;}"));
     setStyleSheet(QStringLiteral("background-color: white; color: black;"));
+    // The margin and the default format are the editor's, not a step the
+    // user could take back.
+    document()->clearUndoRedoStacks();
 }
 
 // Qt's text edit gives the scroll bar too short a range, none at all, for
