@@ -6,9 +6,9 @@
 #include "private/inplacelayout_p.h"
 
 #include "core/compositionstep.h"
-#include "formats/htmlmarkup.h"
 #include "core/indicchars.h"
 #include "core/keyboardlayouts.h"
+#include "formats/htmlmarkup.h"
 #include "utils/utils.h"
 #include "widgets/indiccomposition.h"
 #include "widgets/yvquickbytestoolbar.h"
