@@ -1,4 +1,5 @@
 #include "editor/private/inplacelayout_p.h"
+#include "editor/private/layoutheightguard_p.h"
 #include "editor/unicodekaeditor.h"
 #include "utils/utils.h"
 
@@ -52,6 +53,8 @@ private slots:
     void checkedQtVersions();
     void qtLaysOutWhereNotChecked();
     void scrollBarStaysWhileATallTextIsLaidOut();
+    void textTooTallForQtIsLaidOutWider_data();
+    void textTooTallForQtIsLaidOutWider();
 };
 
 namespace {
@@ -869,6 +872,64 @@ void TestInPlaceLayout::scrollBarStaysWhileATallTextIsLaidOut()
     // tall: it must reach the end.
     QCoreApplication::processEvents();
     QCOMPARE(qreal(bar->maximum()), std::ceil(layout->documentSize().height()) - e.editor.viewport()->height());
+}
+
+void TestInPlaceLayout::textTooTallForQtIsLaidOutWider_data()
+{
+    QTest::addColumn<bool>("qtLayout");
+    QTest::addColumn<int>("paragraphs");
+    QTest::addColumn<bool>("toTheEnd");
+    // Some 41 and 13 million pixels at the window's width. Ctrl+End has the
+    // text laid out down to its end at once.
+    QTest::newRow("in place") << false << 32000 << false;
+    QTest::newRow("in place, to the end") << false << 32000 << true;
+    QTest::newRow("Qt's own") << true << 10000 << false;
+}
+
+// Qt's document layout never ends once the text it lays out passes the
+// height its fixed point holds, or, its own layout, the height of a page
+// without end. Paragraphs wrapped in a narrow window make a few megabytes
+// that tall: before the layout gets there their lines are laid out wider
+// than the window, the text cursor where the user took it.
+void TestInPlaceLayout::textTooTallForQtIsLaidOutWider()
+{
+    QFETCH(bool, qtLayout);
+    QFETCH(int, paragraphs);
+    QFETCH(bool, toTheEnd);
+    if (qtLayout)
+        qputenv("YAVO_QT_LAYOUT", "1");
+    const auto restore = qScopeGuard([] { qunsetenv("YAVO_QT_LAYOUT"); });
+    Editor e;
+    QVERIFY(e.exposed);
+    e.editor.resize(130, 400);
+    QCoreApplication::processEvents();
+    QTextDocument *doc = e.editor.document();
+    e.editor.setPlainText((QStringLiteral("x ").repeated(127) + QStringLiteral("x\n")).repeated(paragraphs));
+    if (toTheEnd)
+        QTest::keyClick(&e.editor, Qt::Key_End, Qt::ControlModifier);
+    auto *layout = qobject_cast<QTextDocumentLayout *>(doc->documentLayout());
+    QVERIFY(layout);
+    QCOMPARE(qobject_cast<InPlaceLayout *>(layout) == nullptr, qtLayout);
+    int polls = 0;
+    while (layout->layoutStatus() != 100 || e.editor.lineWrapMode() != QTextEdit::FixedPixelWidth) {
+        QVERIFY2(++polls < 4 * paragraphs, "the layout does not come to an end");
+        QTest::qWait(1);
+    }
+    const auto *guard = e.editor.findChild<LayoutHeightGuard *>();
+    QVERIFY(guard);
+    QCOMPARE(guard->widenings(), 1);
+    QVERIFY(e.editor.lineWrapColumnOrWidth() > e.editor.viewport()->width());
+    QVERIFY(layout->documentSize().height() < LayoutHeightGuard::safeHeight(layout));
+    const QTextBlock last = doc->lastBlock().previous();
+    QVERIFY(last.layout()->position().y() > last.previous().layout()->position().y());
+    QCOMPARE(e.editor.textCursor().position(), toTheEnd ? doc->characterCount() - 1 : 0);
+
+    // Another document is laid out at the window's width.
+    auto *other = new QTextDocument;
+    other->setPlainText(QStringLiteral("short"));
+    e.editor.adoptDocument(other);
+    QTRY_COMPARE(e.editor.lineWrapMode(), QTextEdit::WidgetWidth);
+    QCOMPARE(guard->widenings(), 0);
 }
 
 YAVO_TEST_MAIN(TestInPlaceLayout)

@@ -334,18 +334,40 @@ void InPlaceLayout::layOutSlice()
         const int from = firstNotLaidOut();
         if (from >= length)
             break;
-        // The last paragraph reported, which Qt lays out too if it gets to it.
-        const QTextBlock last = document()->findBlockByNumber(document()->findBlock(from).blockNumber() + stepBlocks);
-        const int to = last.isValid() ? last.position() : length;
-        announce(from);
-        passToQt(from, to - from, to - from);
-        const QTextBlock beyond = last.isValid() ? last.next() : QTextBlock();
-        if (!inProgress() && beyond.isValid() && beyond.isVisible() && beyond.layout()->lineCount() == 0) {
-            const int rest = length - beyond.position();
-            announce(length);
-            passToQt(beyond.position(), rest, rest);
-        }
+        layOutStep(from);
     }
+}
+
+void InPlaceLayout::layOutStep(int from)
+{
+    const int length = document()->characterCount();
+    // The last paragraph reported, which Qt lays out too if it gets to it.
+    const QTextBlock last = document()->findBlockByNumber(document()->findBlock(from).blockNumber() + stepBlocks);
+    const int to = last.isValid() ? last.position() : length;
+    announce(from);
+    passToQt(from, to - from, to - from);
+    const QTextBlock beyond = last.isValid() ? last.next() : QTextBlock();
+    if (!inProgress() && beyond.isValid() && beyond.isVisible() && beyond.layout()->lineCount() == 0) {
+        const int rest = length - beyond.position();
+        announce(length);
+        passToQt(beyond.position(), rest, rest);
+    }
+}
+
+// Lays out the text down to a paragraph not reached yet, a step at a time
+// while the text laid out is within the safe height: false where it would
+// go past it.
+bool InPlaceLayout::layOutToward(const QTextBlock &block)
+{
+    while (inProgress() && block.layout()->lineCount() == 0) {
+        const int from = firstNotLaidOut();
+        if (from > block.position())
+            break;
+        if (dynamicDocumentSize().height() >= safeHeight)
+            return false;
+        layOutStep(from);
+    }
+    return true;
 }
 
 QRectF InPlaceLayout::blockBoundingRect(const QTextBlock &block) const
@@ -353,9 +375,15 @@ QRectF InPlaceLayout::blockBoundingRect(const QTextBlock &block) const
     if (inProgress() && block.isValid() && block.isVisible() && block.layout()->lineCount() == 0
         && !block.layout()->position().isNull() && document()->frameAt(block.position()) == document()->rootFrame())
         return QRectF(block.layout()->position(), QSizeF());
-    // Qt lays out everything up to the paragraph first.
-    if (inProgress() && block.isValid() && block.layout()->lineCount() == 0)
+    // Qt lays out everything up to the paragraph first, all at once: a step
+    // at a time here, and only as far as the text may be tall. A paragraph
+    // beyond is taken to be where the text laid out ends until its lines
+    // have been made wider.
+    if (inProgress() && block.isValid() && block.layout()->lineCount() == 0) {
+        if (!const_cast<InPlaceLayout *>(this)->layOutToward(block))
+            return QRectF(QPointF(document()->documentMargin(), dynamicDocumentSize().height()), QSizeF());
         announce(block.position() + block.length());
+    }
     return QTextDocumentLayout::blockBoundingRect(block);
 }
 

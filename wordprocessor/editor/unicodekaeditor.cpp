@@ -4,6 +4,7 @@
 #include "editor/highlighter.h"
 #include "private/completerkeys_p.h"
 #include "private/inplacelayout_p.h"
+#include "private/layoutheightguard_p.h"
 
 #include "core/compositionstep.h"
 #include "core/indicchars.h"
@@ -145,6 +146,7 @@ void UnicodeKaEditor::init()
     // laid out, which then started over from the top for ever.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, &UnicodeKaEditor::reachWholeText);
+    new LayoutHeightGuard(this);
     if (m_language == englishLanguage)
         m_indicInputOn = false;
     connect(this, &QTextEdit::currentCharFormatChanged,

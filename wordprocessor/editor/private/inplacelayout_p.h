@@ -2,6 +2,7 @@
 #define YAVO_INPLACELAYOUT_P_H
 
 #include <QRectF>
+#include <climits>
 #include <QSizeF>
 #include <private/qtextdocumentlayout_p.h>
 
@@ -70,6 +71,14 @@ public:
     };
     Counts counts() const;
 
+    // Qt's layout reckons in 26.6 fixed point: a text laid out taller than
+    // its whole pixels never comes to an end. A view that asks where a
+    // paragraph not reached yet is has the text laid out no further than
+    // the safe height for it; the editor makes a text that would be taller
+    // wider in time (LayoutHeightGuard).
+    static constexpr qreal heightLimit = INT_MAX / 64;
+    static constexpr qreal safeHeight = 0.8 * heightLimit;
+
     void draw(QPainter *painter, const PaintContext &context) override;
     int hitTest(const QPointF &point, Qt::HitTestAccuracy accuracy) const override;
     QRectF blockBoundingRect(const QTextBlock &block) const override;
@@ -91,6 +100,8 @@ private:
     void catchUp();
     void walkFrom(int paragraphStart);
     void layOutSlice();
+    void layOutStep(int from);
+    bool layOutToward(const QTextBlock &block);
     bool inProgress() const;
     void passToQt(int from, int oldLength, int length);
     void announce(int position) const;
