@@ -218,7 +218,8 @@ void BM_PaddedZipBombRefused(benchmark::State &state)
 // the events came round once), the longest time the events waited, the time
 // until it settled (the document laid out and spell checked; with no
 // document, no turn of the event loop longer than a few milliseconds for
-// 100 ms), the peak memory, and the size the text was laid out at.
+// 100 ms), the peak memory, and the size the text was laid out at (its
+// lines as wide as the window's text area, or wider).
 void openAndSettle(benchmark::State &state, const QString &path, QMessageBox::StandardButton answer)
 {
     Window w;
@@ -233,6 +234,7 @@ void openAndSettle(benchmark::State &state, const QString &path, QMessageBox::St
     double peak = 0;
     double height = 0;
     int width = 0;
+    qreal lineWidth = 0;
     bool done = false;
     int opened = 0;
     for (auto _ : state) {
@@ -254,6 +256,7 @@ void openAndSettle(benchmark::State &state, const QString &path, QMessageBox::St
             done = layoutFinished(doc) && !spellCheckBusy(doc);
             height = doc->documentLayout()->documentSize().height();
             width = editor->viewport()->width();
+            lineWidth = doc->textWidth();
         } else {
             QElapsedTimer idle;
             idle.start();
@@ -280,6 +283,8 @@ void openAndSettle(benchmark::State &state, const QString &path, QMessageBox::St
     state.counters["tab"] = opened;
     state.counters["file_MB"] = double(QFileInfo(path).size()) / MegaByte;
     state.counters["text_width_px"] = width;
+    // Wider than the window where the text would be too tall to lay out.
+    state.counters["line_width_px"] = lineWidth;
     state.counters["text_height_px"] = height;
 }
 
