@@ -206,6 +206,8 @@ void tst_TabWidgetStatus::wordCount_data()
     QTest::newRow("two blanks between") << "a  b" << 2;
     QTest::newRow("lines and tabs") << "\tಕನ್ನಡ\n\nನುಡಿ \n" << 2;
     QTest::newRow("no-break space and line break") << QStringLiteral("a\u00A0b\u2028c") << 3;
+    // Counted a slice at a time, between the events.
+    QTest::newRow("longer than a slice") << QStringLiteral("ಒಂದು two\n").repeated(200000) << 400000;
 }
 
 // The count follows the text a moment after it changes.

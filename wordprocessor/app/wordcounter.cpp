@@ -4,6 +4,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <limits>
+
 namespace {
 
 // The count of one paragraph, held by the paragraph: when the paragraph is
@@ -76,16 +78,29 @@ void WordCounter::noteChange(int from, int removed, int added)
 
 qint64 WordCounter::count()
 {
-    if (m_dirtyFrom >= 0) {
-        // The paragraph after the stretch too: a paragraph break typed into
-        // a paragraph leaves part of its text to a new one.
-        const QTextBlock last = m_document->findBlock(m_document->characterCount() - m_dirtyToEnd);
-        for (QTextBlock block = m_document->findBlock(m_dirtyFrom); block.isValid(); block = block.next()) {
-            block.setUserData(new ParagraphWords(countWords(block.text()), m_total));
-            if (block == last)
-                break;
-        }
-        m_dirtyFrom = -1;
-    }
+    countSome(std::numeric_limits<int>::max());
     return *m_total;
+}
+
+bool WordCounter::countSome(int characters)
+{
+    if (m_dirtyFrom < 0)
+        return true;
+    // The paragraph after the stretch too: a paragraph break typed into a
+    // paragraph leaves part of its text to a new one.
+    const QTextBlock last = m_document->findBlock(m_document->characterCount() - m_dirtyToEnd);
+    qint64 done = 0;
+    for (QTextBlock block = m_document->findBlock(m_dirtyFrom); block.isValid(); block = block.next()) {
+        block.setUserData(new ParagraphWords(countWords(block.text()), m_total));
+        done += block.length();
+        if (block == last || !block.next().isValid())
+            break;
+        if (done >= characters) {
+            // Edits before this point move it to where they start.
+            m_dirtyFrom = block.next().position();
+            return false;
+        }
+    }
+    m_dirtyFrom = -1;
+    return true;
 }

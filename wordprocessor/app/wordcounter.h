@@ -19,7 +19,14 @@ public:
     // The document's counter, made on first use as a child of the document.
     static WordCounter *of(QTextDocument *document);
 
+    // Counts all that is not counted yet.
     qint64 count();
+    // Counts whole paragraphs of what is not counted yet until about
+    // `characters` of them are counted; whether all is counted. A long
+    // text counted this way leaves the events served between the slices.
+    bool countSome(int characters);
+    // The words counted so far.
+    qint64 counted() const { return *m_total; }
 
     // The words of one text, as split at white space.
     static int countWords(const QString &text);
