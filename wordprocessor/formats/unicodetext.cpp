@@ -27,9 +27,17 @@ void prepareForWriting(QTextStream &stream, const QByteArray &encoding)
 
 QString withoutLoneSurrogates(const QString &text)
 {
+    // Nearly every text holds no surrogate: a quick look over all of it
+    // first (a long text is read through twice, once to be admitted).
+    const ushort *units = text.utf16();
+    const int n = text.size();
+    int i = 0;
+    while (i < n && (units[i] & 0xF800) != 0xD800)
+        ++i;
+    if (i == n)
+        return text;
     QString result = text;
-    const int n = result.size();
-    for (int i = 0; i < n; ++i) {
+    for (; i < n; ++i) {
         const QChar c = result.at(i);
         if (c.isHighSurrogate() && i + 1 < n && result.at(i + 1).isLowSurrogate())
             ++i;
@@ -50,11 +58,15 @@ bool isParagraphBreak(QChar c)
 qint64 paragraphBreaks(const QString &text)
 {
     qint64 count = 0;
+    const ushort *units = text.utf16();
     const int n = text.size();
     for (int i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
+        const ushort c = units[i];
+        // Letters of every script the suite writes lie between the breaks.
+        if (c > '\r' && c < QChar::ParagraphSeparator)
+            continue;
         // A carriage return and the line feed after it end one paragraph.
-        if (isParagraphBreak(c) && !(c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n')))
+        if (isParagraphBreak(QChar(c)) && !(c == '\r' && i + 1 < n && units[i + 1] == '\n'))
             ++count;
     }
     return count;
