@@ -21,9 +21,10 @@ public:
 
     // Counts all that is not counted yet.
     qint64 count();
-    // Counts whole paragraphs of what is not counted yet until about
-    // `characters` of them are counted; whether all is counted. A long
-    // text counted this way leaves the events served between the slices.
+    // Counts whole paragraphs of what is not counted yet until about the
+    // work of `characters` characters is done (a paragraph's own work
+    // counts for a hundred); whether all is counted. A long text counted
+    // this way leaves the events served between the slices.
     bool countSome(int characters);
     // The words counted so far.
     qint64 counted() const { return *m_total; }
