@@ -3,6 +3,7 @@
 #include "core/indicchars.h"
 #include "core/languagetable.h"
 #include "core/textlinefile.h"
+#include "utils/wordcompleter.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -176,10 +177,10 @@ QCompleter *Utils::completer()
     if (m_completer)
         return m_completer;
 
-    auto *completer = new QCompleter(this);
+    auto *completer = new WordCompleter(this);
     m_completer = completer;
     // Always the Kannada dictionary, whatever language the editors use.
-    completer->setModel(loadWords(0));
+    completer->setWordModel(loadWords(0));
     completer->setModelSorting(QCompleter::UnsortedModel);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setWrapAround(false);

@@ -1,6 +1,7 @@
 #include "dictfixture.h"
 #include "testmain.h"
 #include "utils/utils.h"
+#include "utils/wordcompleter.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -45,10 +46,16 @@ DictContent kannadaDictionary(const QStringList &words)
     return content;
 }
 
+// The list the completer offers its words from.
+QStringListModel *wordModel(Utils &utils)
+{
+    auto *completer = qobject_cast<WordCompleter *>(utils.completer());
+    return completer ? qobject_cast<QStringListModel *>(completer->wordModel()) : nullptr;
+}
+
 QStringList wordList(Utils &utils)
 {
-    QCompleter *completer = utils.completer();
-    auto *model = qobject_cast<QStringListModel *>(completer->model());
+    QStringListModel *model = wordModel(utils);
     return model ? model->stringList() : QStringList{"<no model>"};
 }
 
@@ -187,7 +194,7 @@ void TestWordList::misspellingFollowsTheList()
     QVERIFY(!utils.isMisspelled(KHA));
 
     // Whoever holds the model may change it; the answers follow.
-    auto *model = qobject_cast<QStringListModel *>(utils.completer()->model());
+    QStringListModel *model = wordModel(utils);
     model->setStringList({LA});
     QVERIFY(!utils.isMisspelled(LA));
     QVERIFY(utils.isMisspelled(KA));
@@ -328,7 +335,7 @@ void TestWordList::suggestionsFollowTheList()
     QCOMPARE(utils.suggestions("ab"), (QStringList{"ab", "xab", "abc", "zab", "yyab", "abx"}));
 
     // Whoever holds the model may change it; the suggestions follow.
-    auto *model = qobject_cast<QStringListModel *>(utils.completer()->model());
+    QStringListModel *model = wordModel(utils);
     model->setStringList({"qab", "ab"});
     QCOMPARE(utils.suggestions("ab"), (QStringList{"qab", "ab"}));
     model->setData(model->index(0), "abq");
@@ -460,7 +467,7 @@ void TestWordList::theWordModelGoesWithItsList()
     {
         Utils utils;
         earlier = utils.loadWords(0);
-        current = utils.completer()->model();
+        current = wordModel(utils);
         QVERIFY(current && current != earlier);
         // A model handed out earlier stays usable while its list lives.
         QCOMPARE(earlier->rowCount(), 1);
