@@ -7,6 +7,7 @@
 #include <QCompleter>
 #include <QDir>
 #include <QFile>
+#include <QListView>
 #include <QLoggingCategory>
 #include <QPointer>
 #include <QStringListModel>
@@ -80,6 +81,7 @@ private slots:
     void userWordFile();
     void addToUserDictionary();
     void completerSettings();
+    void popupWidthFollowsTheFont();
     void wordsStayOutOfTheLog_data();
     void wordsStayOutOfTheLog();
     void theWordModelGoesWithItsList();
@@ -418,6 +420,28 @@ void TestWordList::completerSettings()
     QCOMPARE(popup->font().pointSize(), 11);
     QStyleOptionViewItem option;
     QCOMPARE(popup->itemDelegate()->sizeHint(option, QModelIndex()).height(), 26);
+}
+
+// The popup is as wide as its widest word in its font, however often the
+// words were measured before.
+void TestWordList::popupWidthFollowsTheFont()
+{
+    TestSandbox sandbox;
+    AppDictFolder dct;
+    Utils utils;
+    QCompleter *completer = utils.completer();
+    utils.addWords({KA, KA + SIGN_AA + RA + VIRAMA + SSA + SIGN_II + LA + SIGN_I, "ab", "abcdefgh"});
+    QAbstractItemView *popup = completer->popup();
+    QListView measured;
+    measured.setModel(completer->completionModel());
+    for (const QString &prefix : {QString(), QStringLiteral("a"), QString()}) {
+        completer->setCompletionPrefix(prefix);
+        for (const int pointSize : {11, 30, 11}) {
+            popup->setFont(QFont(QStringLiteral("Tunga"), pointSize));
+            measured.setFont(popup->font());
+            QCOMPARE(popup->sizeHintForColumn(0), measured.sizeHintForColumn(0));
+        }
+    }
 }
 
 namespace {
