@@ -3,13 +3,18 @@
 // and one suggestion list cost, what checking a 100-page document costs,
 // and the memory it all takes. And how long the list takes to build from the
 // Kannada database the build made of Debian's word list (about 60,000
-// words), found among the nine as the program finds it.
+// words), found among the nine as the program finds it. And what a new
+// completion prefix costs to look up.
 #include "core/userdatafolder.h"
 #include "dictfixture.h"
 #include "peakmemory.h"
 #include "utils/utils.h"
+#include "utils/wordcompleter.h"
 
+#include <QApplication>
+#include <QCompleter>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -214,6 +219,48 @@ void BM_Suggestions(benchmark::State &state)
 }
 BENCHMARK(BM_Suggestions)->Unit(benchmark::kMicrosecond);
 
+// What a key that gives the completion list a new prefix costs in looking
+// its words up: the program's completer beside Qt's own over the same list
+// (which reads every word of it), and the ratio. The prefixes are the first
+// three letters of words of the list, each new to both completers (Qt's
+// keeps the words of the prefixes it has seen).
+void BM_CompletionPrefix(benchmark::State &state)
+{
+    auto *words = qobject_cast<WordCompleter *>(loadedUtils().completer())->wordModel();
+    QCompleter plain(words);
+    WordCompleter indexed;
+    indexed.setWordModel(words);
+    for (QCompleter *completer : {&plain, static_cast<QCompleter *>(&indexed)}) {
+        completer->setModelSorting(QCompleter::UnsortedModel);
+        completer->setCaseSensitivity(Qt::CaseInsensitive);
+    }
+    indexed.setCompletionPrefix(QStringLiteral("x"));   // builds the index
+    QStringList prefixes;
+    for (const QString &word : sampleWords(400))
+        prefixes << word.left(3);
+    prefixes.removeDuplicates();
+    const auto perPrefix = [&prefixes](QCompleter &completer) {
+        QElapsedTimer clock;
+        clock.start();
+        for (const QString &prefix : qAsConst(prefixes)) {
+            completer.setCompletionPrefix(prefix);
+            benchmark::DoNotOptimize(completer.completionCount());
+        }
+        return clock.nsecsElapsed() / 1e3 / prefixes.size();
+    };
+    double plainUs = 0;
+    double indexedUs = 0;
+    for (auto _ : state) {
+        plainUs = perPrefix(plain);
+        indexedUs = perPrefix(indexed);
+    }
+    state.counters["prefixes"] = prefixes.size();
+    state.counters["qt_us_per_prefix"] = plainUs;
+    state.counters["indexed_us_per_prefix"] = indexedUs;
+    state.counters["qt_over_indexed"] = indexedUs > 0 ? plainUs / indexedUs : 0;
+}
+BENCHMARK(BM_CompletionPrefix)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -223,7 +270,11 @@ int main(int argc, char *argv[])
     // The user's data folder of the run, not the user's.
     QTemporaryDir home;
     qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
-    QCoreApplication app(argc, argv);
+    // The completer is a widget-library class: a widget application,
+    // headless.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     WordListFiles data;
     files = &data;
 
