@@ -387,8 +387,15 @@ void TestWordList::addToUserDictionary()
 
     QVERIFY(utils.addToUserDictionary(KA, nullptr));
     QVERIFY(utils.isMisspelled(KA));       // the file only
+    // The completer has looked words up before the word comes.
+    completer->setCompletionPrefix(KHA);
+    QCOMPARE(completer->completionCount(), 0);
     QVERIFY(utils.addToUserDictionary(KHA, completer));
     QVERIFY(!utils.isMisspelled(KHA));     // and the list
+    completer->setCompletionPrefix(KHA + VIRAMA);
+    completer->setCompletionPrefix(KHA);
+    QCOMPARE(completer->completionCount(), 1);
+    QCOMPARE(completer->currentCompletion(), KHA);
     const QString userWords = QDir(sandbox.userDataDir()).filePath(QStringLiteral("usr.dct"));
     QCOMPARE(Utils::readLines(userWords), (QStringList{KA, KHA}));
 
