@@ -3,22 +3,32 @@
 // and one suggestion list cost, what checking a 100-page document costs,
 // and the memory it all takes. And how long the list takes to build from the
 // Kannada database the build made of Debian's word list (about 60,000
-// words), found among the nine as the program finds it.
+// words), found among the nine as the program finds it. And what a new
+// completion prefix costs to look up, and with the popup shown on the
+// Kannada list.
 #include "core/userdatafolder.h"
 #include "dictfixture.h"
 #include "peakmemory.h"
 #include "utils/utils.h"
+#include "utils/wordcompleter.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QScrollBar>
 #include <QSet>
 #include <QStringListModel>
 #include <QTemporaryDir>
+#include <QTextEdit>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 #include <random>
 
@@ -214,6 +224,105 @@ void BM_Suggestions(benchmark::State &state)
 }
 BENCHMARK(BM_Suggestions)->Unit(benchmark::kMicrosecond);
 
+// What a key that gives the completion list a new prefix costs in looking
+// its words up: the program's completer beside Qt's own over the same list
+// (which reads every word of it), and the ratio. The prefixes are the first
+// three letters of words of the list, each new to both completers (Qt's
+// keeps the words of the prefixes it has seen).
+void BM_CompletionPrefix(benchmark::State &state)
+{
+    auto *words = qobject_cast<WordCompleter *>(loadedUtils().completer())->wordModel();
+    QCompleter plain(words);
+    WordCompleter indexed;
+    indexed.setWordModel(words);
+    for (QCompleter *completer : {&plain, static_cast<QCompleter *>(&indexed)}) {
+        completer->setModelSorting(QCompleter::UnsortedModel);
+        completer->setCaseSensitivity(Qt::CaseInsensitive);
+    }
+    indexed.setCompletionPrefix(QStringLiteral("x"));   // builds the index
+    QStringList prefixes;
+    for (const QString &word : sampleWords(400))
+        prefixes << word.left(3);
+    prefixes.removeDuplicates();
+    const auto perPrefix = [&prefixes](QCompleter &completer) {
+        QElapsedTimer clock;
+        clock.start();
+        for (const QString &prefix : qAsConst(prefixes)) {
+            completer.setCompletionPrefix(prefix);
+            benchmark::DoNotOptimize(completer.completionCount());
+        }
+        return clock.nsecsElapsed() / 1e3 / prefixes.size();
+    };
+    double plainUs = 0;
+    double indexedUs = 0;
+    for (auto _ : state) {
+        plainUs = perPrefix(plain);
+        indexedUs = perPrefix(indexed);
+    }
+    state.counters["prefixes"] = prefixes.size();
+    state.counters["qt_us_per_prefix"] = plainUs;
+    state.counters["indexed_us_per_prefix"] = indexedUs;
+    state.counters["qt_over_indexed"] = indexedUs > 0 ? plainUs / indexedUs : 0;
+}
+BENCHMARK(BM_CompletionPrefix)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// What a key that gives the completion list a new prefix costs in all, the
+// popup shown, on the real Kannada list, whose common prefixes (ಪ್ರ, ಅನು,
+// ಸಂ...) offer hundreds of words: the prefixes typed are the first three
+// letters of words picked from the list, so a common one comes often. The
+// median, 95th percentile and longest time of a prefix.
+void BM_CompletionPopupBuiltKannada(benchmark::State &state)
+{
+    const QString kannada = DictFixture::builtDatabase(QStringLiteral("kn"));
+    if (kannada.isEmpty()) {
+        state.SkipWithError(qPrintable(DictFixture::noBuiltDictionariesReason()));
+        return;
+    }
+    useDictFolder(QFileInfo(kannada).path());
+    Utils utils;
+    QCompleter *completer = utils.completer();
+    QTextEdit editor;
+    editor.resize(800, 600);
+    editor.show();
+    completer->setWidget(&editor);
+    QCoreApplication::processEvents();
+    const QStringList words = qobject_cast<QStringListModel *>(
+            qobject_cast<WordCompleter *>(completer)->wordModel())->stringList();
+    std::mt19937 random(5);
+    std::uniform_int_distribution<int> pick(0, words.size() - 1);
+    QStringList prefixes;
+    while (prefixes.size() < 400) {
+        const QString prefix = words.at(pick(random)).left(3);
+        if (prefix.size() == 3 && (prefixes.isEmpty() || prefixes.constLast() != prefix))
+            prefixes << prefix;
+    }
+    QAbstractItemView *popup = completer->popup();
+    std::vector<double> times;
+    int offered = 0;
+    for (auto _ : state) {
+        for (const QString &prefix : qAsConst(prefixes)) {
+            QElapsedTimer clock;
+            clock.start();
+            // As the editor does it.
+            completer->setCompletionPrefix(prefix);
+            popup->setCurrentIndex(completer->completionModel()->index(0, 0));
+            QRect under = editor.cursorRect();
+            under.setWidth(popup->sizeHintForColumn(0) + popup->verticalScrollBar()->sizeHint().width());
+            completer->complete(under);
+            times.push_back(clock.nsecsElapsed() / 1e6);
+            offered += completer->completionCount();
+        }
+    }
+    popup->hide();
+    std::sort(times.begin(), times.end());
+    state.counters["words"] = words.size();
+    state.counters["words_offered_per_prefix"] = double(offered) / times.size();
+    state.counters["median_ms"] = times.at(times.size() / 2);
+    state.counters["p95_ms"] = times.at(times.size() * 95 / 100);
+    state.counters["max_ms"] = times.back();
+}
+BENCHMARK(BM_CompletionPopupBuiltKannada)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -223,7 +332,11 @@ int main(int argc, char *argv[])
     // The user's data folder of the run, not the user's.
     QTemporaryDir home;
     qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
-    QCoreApplication app(argc, argv);
+    // The completer is a widget-library class: a widget application,
+    // headless.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     WordListFiles data;
     files = &data;
 

@@ -3,6 +3,7 @@
 #include "core/indicchars.h"
 #include "core/languagetable.h"
 #include "core/textlinefile.h"
+#include "utils/wordcompleter.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -12,6 +13,8 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGuiApplication>
+#include <QHash>
+#include <QListView>
 #include <QSettings>
 #include <QStringListModel>
 #include <QStyledItemDelegate>
@@ -36,7 +39,10 @@ constexpr unsigned writingSystemCount = sizeof(writingSystems) / sizeof(writingS
 static_assert(writingSystemCount == IndicLanguage::count + 1, "a writing system for each language");
 
 // Every row of the completer's popup gets the same comfortable height, so
-// Indic glyphs with marks above and below are not clipped.
+// Indic glyphs with marks above and below are not clipped. The popup is as
+// wide as its widest word, which means measuring every word it offers, as
+// many as a thousand for a common prefix: each word's width is measured
+// once for the popup's font.
 class PopupItemDelegate : public QStyledItemDelegate
 {
 public:
@@ -45,10 +51,20 @@ public:
 
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
-        QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setHeight(26);
-        return size;
+        if (option.font != m_measuredFont) {
+            m_widths.clear();
+            m_measuredFont = option.font;
+        }
+        const QString text = index.data(Qt::DisplayRole).toString();
+        auto width = m_widths.constFind(text);
+        if (width == m_widths.constEnd())
+            width = m_widths.insert(text, QStyledItemDelegate::sizeHint(option, index).width());
+        return QSize(*width, 26);
     }
+
+private:
+    mutable QFont m_measuredFont;
+    mutable QHash<QString, int> m_widths;
 };
 
 } // namespace
@@ -176,16 +192,20 @@ QCompleter *Utils::completer()
     if (m_completer)
         return m_completer;
 
-    auto *completer = new QCompleter(this);
+    auto *completer = new WordCompleter(this);
     m_completer = completer;
     // Always the Kannada dictionary, whatever language the editors use.
-    completer->setModel(loadWords(0));
+    completer->setWordModel(loadWords(0));
     completer->setModelSorting(QCompleter::UnsortedModel);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setWrapAround(false);
     completer->setCompletionMode(QCompleter::PopupCompletion);
     if (QAbstractItemView *popup = completer->popup()) {
         popup->setItemDelegate(new PopupItemDelegate(popup));
+        // The rows are all of one height: the list lays out its rows
+        // without measuring each of them again when it shows.
+        if (auto *list = qobject_cast<QListView *>(popup))
+            list->setUniformItemSizes(true);
         popup->setFont(QFont(QStringLiteral("Tunga"), 11));
     }
     return completer;

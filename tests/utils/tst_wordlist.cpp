@@ -1,11 +1,13 @@
 #include "dictfixture.h"
 #include "testmain.h"
 #include "utils/utils.h"
+#include "utils/wordcompleter.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QDir>
 #include <QFile>
+#include <QListView>
 #include <QLoggingCategory>
 #include <QPointer>
 #include <QStringListModel>
@@ -45,10 +47,16 @@ DictContent kannadaDictionary(const QStringList &words)
     return content;
 }
 
+// The list the completer offers its words from.
+QStringListModel *wordModel(Utils &utils)
+{
+    auto *completer = qobject_cast<WordCompleter *>(utils.completer());
+    return completer ? qobject_cast<QStringListModel *>(completer->wordModel()) : nullptr;
+}
+
 QStringList wordList(Utils &utils)
 {
-    QCompleter *completer = utils.completer();
-    auto *model = qobject_cast<QStringListModel *>(completer->model());
+    QStringListModel *model = wordModel(utils);
     return model ? model->stringList() : QStringList{"<no model>"};
 }
 
@@ -73,6 +81,7 @@ private slots:
     void userWordFile();
     void addToUserDictionary();
     void completerSettings();
+    void popupWidthFollowsTheFont();
     void wordsStayOutOfTheLog_data();
     void wordsStayOutOfTheLog();
     void theWordModelGoesWithItsList();
@@ -187,7 +196,7 @@ void TestWordList::misspellingFollowsTheList()
     QVERIFY(!utils.isMisspelled(KHA));
 
     // Whoever holds the model may change it; the answers follow.
-    auto *model = qobject_cast<QStringListModel *>(utils.completer()->model());
+    QStringListModel *model = wordModel(utils);
     model->setStringList({LA});
     QVERIFY(!utils.isMisspelled(LA));
     QVERIFY(utils.isMisspelled(KA));
@@ -328,7 +337,7 @@ void TestWordList::suggestionsFollowTheList()
     QCOMPARE(utils.suggestions("ab"), (QStringList{"ab", "xab", "abc", "zab", "yyab", "abx"}));
 
     // Whoever holds the model may change it; the suggestions follow.
-    auto *model = qobject_cast<QStringListModel *>(utils.completer()->model());
+    QStringListModel *model = wordModel(utils);
     model->setStringList({"qab", "ab"});
     QCOMPARE(utils.suggestions("ab"), (QStringList{"qab", "ab"}));
     model->setData(model->index(0), "abq");
@@ -378,8 +387,16 @@ void TestWordList::addToUserDictionary()
 
     QVERIFY(utils.addToUserDictionary(KA, nullptr));
     QVERIFY(utils.isMisspelled(KA));       // the file only
+    // The completer has looked words up before the word comes.
+    utils.addWord(KA + VIRAMA + KHA);
+    completer->setCompletionPrefix(KHA);
+    QCOMPARE(completer->completionCount(), 0);
     QVERIFY(utils.addToUserDictionary(KHA, completer));
     QVERIFY(!utils.isMisspelled(KHA));     // and the list
+    completer->setCompletionPrefix(KHA + VIRAMA);
+    completer->setCompletionPrefix(KHA);
+    QCOMPARE(completer->completionCount(), 1);
+    QCOMPARE(completer->currentCompletion(), KHA);
     const QString userWords = QDir(sandbox.userDataDir()).filePath(QStringLiteral("usr.dct"));
     QCOMPARE(Utils::readLines(userWords), (QStringList{KA, KHA}));
 
@@ -411,6 +428,28 @@ void TestWordList::completerSettings()
     QCOMPARE(popup->font().pointSize(), 11);
     QStyleOptionViewItem option;
     QCOMPARE(popup->itemDelegate()->sizeHint(option, QModelIndex()).height(), 26);
+}
+
+// The popup is as wide as its widest word in its font, however often the
+// words were measured before.
+void TestWordList::popupWidthFollowsTheFont()
+{
+    TestSandbox sandbox;
+    AppDictFolder dct;
+    Utils utils;
+    QCompleter *completer = utils.completer();
+    utils.addWords({KA, KA + SIGN_AA + RA + VIRAMA + SSA + SIGN_II + LA + SIGN_I, "ab", "abcdefgh"});
+    QAbstractItemView *popup = completer->popup();
+    QListView measured;
+    measured.setModel(completer->completionModel());
+    for (const QString &prefix : {QString(), QStringLiteral("a"), QString()}) {
+        completer->setCompletionPrefix(prefix);
+        for (const int pointSize : {11, 30, 11}) {
+            popup->setFont(QFont(QStringLiteral("Tunga"), pointSize));
+            measured.setFont(popup->font());
+            QCOMPARE(popup->sizeHintForColumn(0), measured.sizeHintForColumn(0));
+        }
+    }
 }
 
 namespace {
@@ -460,7 +499,7 @@ void TestWordList::theWordModelGoesWithItsList()
     {
         Utils utils;
         earlier = utils.loadWords(0);
-        current = utils.completer()->model();
+        current = wordModel(utils);
         QVERIFY(current && current != earlier);
         // A model handed out earlier stays usable while its list lives.
         QCOMPARE(earlier->rowCount(), 1);
