@@ -2,6 +2,8 @@
 
 #include "private/inplacelayout_p.h"
 
+#include "formats/documentcapacity.h"
+
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -9,6 +11,11 @@
 #include <QtMath>
 
 #include <climits>
+
+// What is shown of a document is no taller at any width than the layout
+// lays out safely: wider lines bring it down.
+static_assert(DocumentCapacity::MaxHeight < InPlaceLayout::safeHeight,
+              "a document the word processor shows whole must fit the editor's layout");
 
 namespace {
 

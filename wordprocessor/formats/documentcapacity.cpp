@@ -2,26 +2,255 @@
 
 #include "private/documentlimits_p.h"
 
+#include <QFontMetricsF>
+#include <QHash>
 #include <QLocale>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+// The least height Qt's layout gives what a document holds, reckoned as it
+// lays it out: paragraphs one below the other, the larger of the space
+// below one and above the next between them; a line's height is that of
+// the tallest font or image on it. What depends on the width (lines that
+// wrap) and what Qt adds of its own (table borders and cell padding) is
+// left out; so are images of no given height, whose size would take
+// loading them, and floating frames, which stand beside the text.
+class HeightBound
+{
+public:
+    explicit HeightBound(const QTextDocument *document);
+
+    // Hears the height of a flow after each of its paragraphs and frames;
+    // true stops the walk.
+    using Progress = std::function<bool(qreal height, const QTextFrame::iterator &item)>;
+
+    // Of the paragraphs and frames from `item` to the end of its frame or
+    // table cell.
+    qreal ofFlow(QTextFrame::iterator item, const Progress &progress = Progress());
+
+private:
+    struct Spacing
+    {
+        int lineHeightType;
+        qreal lineHeight;
+        qreal top;
+        qreal bottom;
+    };
+
+    qreal ofBlock(const QTextBlock &block, const Spacing &spacing);
+    qreal ofFrame(QTextFrame *frame);
+    qreal ofTable(const QTextTable *table);
+    qreal ofCharFormat(int index);
+    const Spacing &ofBlockFormat(int index);
+
+    const QTextDocument *m_document;
+    const QVector<QTextFormat> m_formats;
+    // Documents have few formats and many paragraphs: a font's height is
+    // looked up once.
+    QHash<int, qreal> m_charHeights;
+    QHash<int, Spacing> m_spacings;
+};
+
+HeightBound::HeightBound(const QTextDocument *document)
+    : m_document(document)
+    , m_formats(document->allFormats())
+{
+}
+
+qreal HeightBound::ofFlow(QTextFrame::iterator item, const Progress &progress)
+{
+    qreal height = 0;
+    // The space below the paragraph before, none after a frame: Qt adds
+    // none there, or the same again.
+    qreal below = 0;
+    bool afterBlock = false;
+    bool afterFrame = false;
+    for (; !item.atEnd(); ++item) {
+        if (QTextFrame *frame = item.currentFrame()) {
+            height += ofFrame(frame);
+            afterBlock = false;
+            afterFrame = true;
+        } else {
+            const QTextBlock block = item.currentBlock();
+            // Qt lays an empty paragraph next to a table over the table.
+            QTextFrame::iterator next = item;
+            const bool besideFrame = block.length() == 1 && (afterFrame || (++next).currentFrame());
+            afterFrame = false;
+            if (!block.isVisible() || besideFrame) {
+                afterBlock = false;
+                continue;
+            }
+            const Spacing &spacing = ofBlockFormat(block.blockFormatIndex());
+            // The first paragraph's space above is the frame's to give.
+            if (afterBlock)
+                height += qMax(spacing.top, below);
+            height += ofBlock(block, spacing);
+            below = spacing.bottom;
+            afterBlock = true;
+        }
+        if (progress && progress(height, item))
+            break;
+    }
+    return height;
+}
+
+qreal HeightBound::ofBlock(const QTextBlock &block, const Spacing &spacing)
+{
+    qreal line = 0;
+    if (block.length() == 1) {
+        // An empty paragraph's line has the height of its own format.
+        line = ofCharFormat(block.charFormatIndex());
+    } else {
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const qreal height = ofCharFormat(fragment.charFormatIndex());
+            if (height <= line)
+                continue;
+            // Spaces where a line wraps hang past its end and leave its
+            // height alone; those that start the paragraph are its first
+            // line's.
+            if (fragment.position() != block.position()) {
+                const QString text = fragment.text();
+                if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isSpace(); }))
+                    continue;
+            }
+            line = height;
+        }
+    }
+    switch (spacing.lineHeightType) {
+    case QTextBlockFormat::ProportionalHeight:
+        // Qt rounds the share of the line down to its fixed point.
+        return qMax<qreal>(0, line * spacing.lineHeight / 100 - 1.0 / 64);
+    case QTextBlockFormat::FixedHeight:
+        return spacing.lineHeight;
+    case QTextBlockFormat::MinimumHeight:
+        return qMax(line, spacing.lineHeight);
+    case QTextBlockFormat::LineDistanceHeight:
+        return line + spacing.lineHeight;
+    default:
+        return line;
+    }
+}
+
+// A frame's content is counted whatever height the frame is given: Qt lays
+// it all out, down past the frame's end.
+qreal HeightBound::ofFrame(QTextFrame *frame)
+{
+    const QTextFrameFormat format = frame->frameFormat();
+    if (format.position() != QTextFrameFormat::InFlow)
+        return 0;
+    const auto *table = qobject_cast<const QTextTable *>(frame);
+    const qreal content = table ? ofTable(table) : ofFlow(frame->begin());
+    return content + format.topMargin() + format.bottomMargin();
+}
+
+// Each row is as tall as its tallest cell; a cell over several rows is left
+// out, as it is shared among them.
+qreal HeightBound::ofTable(const QTextTable *table)
+{
+    qreal height = 0;
+    for (int row = 0; row < table->rows(); ++row) {
+        qreal tallest = 0;
+        for (int column = 0; column < table->columns(); ++column) {
+            const QTextTableCell cell = table->cellAt(row, column);
+            if (cell.row() == row && cell.column() == column && cell.rowSpan() == 1)
+                tallest = qMax(tallest, ofFlow(cell.begin()));
+        }
+        height += tallest;
+    }
+    return height;
+}
+
+qreal HeightBound::ofCharFormat(int index)
+{
+    const auto known = m_charHeights.constFind(index);
+    if (known != m_charHeights.constEnd())
+        return *known;
+    const QTextFormat format = m_formats.value(index);
+    qreal height = 0;
+    if (format.isImageFormat()) {
+        // An image stands on the line at the height it is given.
+        height = qMax<qreal>(0, format.toImageFormat().height());
+    } else if (format.isCharFormat()) {
+        const QTextCharFormat charFormat = format.toCharFormat();
+        height = QFontMetricsF(charFormat.font().resolve(m_document->defaultFont())).height();
+        // Raised and lowered text is set in a smaller font.
+        const int alignment = charFormat.verticalAlignment();
+        if (alignment == QTextCharFormat::AlignSuperScript || alignment == QTextCharFormat::AlignSubScript)
+            height /= 2;
+    }
+    m_charHeights.insert(index, height);
+    return height;
+}
+
+const HeightBound::Spacing &HeightBound::ofBlockFormat(int index)
+{
+    auto known = m_spacings.find(index);
+    if (known == m_spacings.end()) {
+        const QTextBlockFormat format = m_formats.value(index).toBlockFormat();
+        known = m_spacings.insert(index, {format.lineHeightType(), format.lineHeight(), format.topMargin(),
+                                          format.bottomMargin()});
+    }
+    return *known;
+}
+
+// The first paragraph of a paragraph or frame in the flow.
+int firstBlockNumber(const QTextFrame::iterator &item)
+{
+    if (const QTextFrame *frame = item.currentFrame())
+        return frame->document()->findBlock(frame->firstPosition()).blockNumber();
+    return item.currentBlock().blockNumber();
+}
+
+} // namespace
 
 int DocumentCapacity::firstExcess(const QTextDocument *document, QString *reason)
 {
     const int blocks = document->blockCount();
     const bool emptyEnd = blocks > 1 && document->lastBlock().length() == 1;
+    int excess = -1;
+    // Whichever excess comes first: what is shown is what comes before it.
+    const auto note = [&excess, reason](int at, const QString &why) {
+        if (excess < 0 || at < excess) {
+            excess = at;
+            *reason = why;
+        }
+    };
     if (blocks - (emptyEnd ? 1 : 0) > DocumentLimits::MaxTextParagraphs) {
-        *reason = tr("It has %1 paragraphs; a document may have at most %2.")
-                          .arg(QLocale().toString(blocks), QLocale().toString(DocumentLimits::MaxTextParagraphs));
-        return int(DocumentLimits::MaxTextParagraphs);
+        note(int(DocumentLimits::MaxTextParagraphs),
+             tr("It has %1 paragraphs; a document may have at most %2.")
+                     .arg(QLocale().toString(blocks), QLocale().toString(DocumentLimits::MaxTextParagraphs)));
     }
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         const int length = block.length() - 1;
         if (length > MaxParagraphLength) {
-            *reason = tr("It has a paragraph of %1 characters; the editor shows paragraphs of at most %2.")
-                              .arg(QLocale().toString(length), QLocale().toString(MaxParagraphLength));
-            return block.blockNumber();
+            note(block.blockNumber(), tr("It has a paragraph of %1 characters; the editor shows paragraphs of at most %2.")
+                                              .arg(QLocale().toString(length), QLocale().toString(MaxParagraphLength)));
+            break;
         }
     }
-    return -1;
+    // Walked at the top of the document only: a table or frame that passes
+    // the height goes as a whole.
+    HeightBound(document).ofFlow(document->rootFrame()->begin(), [&](qreal height, const QTextFrame::iterator &item) {
+        if (height <= MaxHeight)
+            return false;
+        const int at = firstBlockNumber(item);
+        note(at, tr("It is too tall: paragraph %1 would be laid out more than %2 pixels from the top; the editor "
+                    "shows documents of at most %2 pixels.")
+                         .arg(QLocale().toString(at + 1), QLocale().toString(qint64(MaxHeight))));
+        return true;
+    });
+    return excess;
+}
+
+qreal DocumentCapacity::minimumHeight(const QTextDocument *document)
+{
+    return HeightBound(document).ofFlow(document->rootFrame()->begin());
 }
