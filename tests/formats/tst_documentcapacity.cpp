@@ -100,20 +100,29 @@ void TestDocumentCapacity::tallDocumentIsCut_data()
 {
     QTest::addColumn<QString>("paragraph");
     QTest::addColumn<int>("paragraphs");
-    QTest::addColumn<bool>("held");
-    // The height each paragraph adds, where it is known.
+    // The height each paragraph adds, and the height it may reach; no
+    // limit when the document holds.
     QTest::addColumn<qreal>("each");
+    QTest::addColumn<qreal>("limit");
 
     QFont large = QTextDocument().defaultFont();
     large.setPointSize(72);
     const qreal largeLine = QFontMetricsF(large).height();
+    QVERIFY(largeLine > DocumentCapacity::TallStep);
     const QString largeText = QStringLiteral("<p style='font-size:72pt; margin-top:0; margin-bottom:0'>ಕನ್ನಡ</p>");
-    QTest::newRow("large text beyond the height") << largeText << 220000 << false << largeLine;
-    QTest::newRow("large text within it") << largeText << int(DocumentCapacity::MaxHeight / largeLine) - 10 << true << largeLine;
-    QTest::newRow("empty paragraphs at 500 pt") << QStringLiteral("<p style='font-size:500pt'></p>") << 40000 << false << 0.0;
-    QTest::newRow("a thousand pixels between paragraphs")
-        << QStringLiteral("<p style='margin-top:1000px; margin-bottom:1000px'>x</p>") << 30000 << false << 0.0;
-    QTest::newRow("tall images") << QStringLiteral("<p><img src='missing.png' height='30000'></p>") << 1000 << false << 30000.0;
+    QTest::newRow("large text beyond the height") << largeText << 100000 << largeLine << DocumentCapacity::MaxTallStepHeight;
+    QTest::newRow("large text within it") << largeText << int(DocumentCapacity::MaxTallStepHeight / largeLine) - 10
+                                          << largeLine << 0.0;
+    QTest::newRow("lines of 96 pixels beyond the height") << QStringLiteral("<p style='line-height:96px; margin:0'>x</p>")
+                                                          << 260000 << 96.0 << DocumentCapacity::MaxHeight;
+    const qreal spaced = 2000 + QFontMetricsF(QTextDocument().defaultFont()).height();
+    QTest::newRow("2,000 pixels between paragraphs")
+        << QStringLiteral("<p style='margin-top:2000px; margin-bottom:1000px'>x</p>") << 5000 << spaced
+        << DocumentCapacity::MaxTallStepHeight;
+    QTest::newRow("tall images") << QStringLiteral("<p><img src='missing.png' height='30000'></p>") << 1000 << 30000.0
+                                 << DocumentCapacity::MaxTallStepHeight;
+    QTest::newRow("lines of 500 pixels") << QStringLiteral("<p style='line-height:500px; margin:0'>x</p>") << 20000 << 500.0
+                                         << DocumentCapacity::MaxTallStepHeight;
 }
 
 // Cut before the first paragraph that ends beyond the height, with the
@@ -122,28 +131,26 @@ void TestDocumentCapacity::tallDocumentIsCut()
 {
     QFETCH(QString, paragraph);
     QFETCH(int, paragraphs);
-    QFETCH(bool, held);
     QFETCH(qreal, each);
+    QFETCH(qreal, limit);
     QTextDocument document;
     fill(&document, paragraph, paragraphs);
     QString reason;
     const int excess = DocumentCapacity::firstExcess(&document, &reason);
-    if (held) {
+    if (limit == 0) {
         QCOMPARE(excess, -1);
         return;
     }
-    QVERIFY2(excess > 0 && excess < paragraphs, qPrintable(QString::number(excess)));
+    QVERIFY2(qAbs(excess - limit / each) < 2, qPrintable(QString::number(excess)));
     QVERIFY2(reason.contains(QStringLiteral("too tall")) && reason.contains(QLocale().toString(excess + 1)),
              qPrintable(reason));
-    if (each > 0)
-        QVERIFY2(qAbs(excess - DocumentCapacity::MaxHeight / each) < 2, qPrintable(QString::number(excess)));
     // With the paragraph named it is beyond the height, without it within.
     for (const int kept : {excess + 1, excess}) {
         QTextCursor cut(&document);
         cut.setPosition(document.findBlockByNumber(kept).position() - 1);
         cut.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
         cut.removeSelectedText();
-        QCOMPARE(DocumentCapacity::minimumHeight(&document) > DocumentCapacity::MaxHeight, kept > excess);
+        QCOMPARE(DocumentCapacity::firstExcess(&document, &reason), kept > excess ? excess : -1);
     }
 }
 

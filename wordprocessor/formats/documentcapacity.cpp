@@ -27,9 +27,10 @@ class HeightBound
 public:
     explicit HeightBound(const QTextDocument *document);
 
-    // Hears the height of a flow after each of its paragraphs and frames;
-    // true stops the walk.
-    using Progress = std::function<bool(qreal height, const QTextFrame::iterator &item)>;
+    // Hears the height of a flow after each of its paragraphs and frames,
+    // and the step down the last one took at least (a line with the space
+    // above it); true stops the walk.
+    using Progress = std::function<bool(qreal height, qreal step, const QTextFrame::iterator &item)>;
 
     // Of the paragraphs and frames from `item` to the end of its frame or
     // table cell.
@@ -73,6 +74,7 @@ qreal HeightBound::ofFlow(QTextFrame::iterator item, const Progress &progress)
     bool afterBlock = false;
     bool afterFrame = false;
     for (; !item.atEnd(); ++item) {
+        qreal step = 0;
         if (QTextFrame *frame = item.currentFrame()) {
             height += ofFrame(frame);
             afterBlock = false;
@@ -90,12 +92,13 @@ qreal HeightBound::ofFlow(QTextFrame::iterator item, const Progress &progress)
             const Spacing &spacing = ofBlockFormat(block.blockFormatIndex());
             // The first paragraph's space above is the frame's to give.
             if (afterBlock)
-                height += qMax(spacing.top, below);
-            height += ofBlock(block, spacing);
+                step = qMax(spacing.top, below);
+            step += ofBlock(block, spacing);
+            height += step;
             below = spacing.bottom;
             afterBlock = true;
         }
-        if (progress && progress(height, item))
+        if (progress && progress(height, step, item))
             break;
     }
     return height;
@@ -238,15 +241,17 @@ int DocumentCapacity::firstExcess(const QTextDocument *document, QString *reason
     }
     // Walked at the top of the document only: a table or frame that passes
     // the height goes as a whole.
-    HeightBound(document).ofFlow(document->rootFrame()->begin(), [&](qreal height, const QTextFrame::iterator &item) {
-        if (height <= MaxHeight)
+    const auto walk = [&](qreal height, qreal step, const QTextFrame::iterator &item) {
+        const qreal limit = step > TallStep ? MaxTallStepHeight : MaxHeight;
+        if (height <= limit)
             return false;
         const int at = firstBlockNumber(item);
-        note(at, tr("It is too tall: paragraph %1 would be laid out more than %2 pixels from the top; the editor "
-                    "shows documents of at most %2 pixels.")
-                         .arg(QLocale().toString(at + 1), QLocale().toString(qint64(MaxHeight))));
+        note(at, tr("It is too tall: paragraph %1 would be laid out more than %2 pixels from the top, further "
+                    "than the editor can show.")
+                         .arg(QLocale().toString(at + 1), QLocale().toString(qint64(limit))));
         return true;
-    });
+    };
+    HeightBound(document).ofFlow(document->rootFrame()->begin(), walk);
     return excess;
 }
 

@@ -30,6 +30,14 @@ public:
     // takes a line, at its own font, with its own spacing) is too tall to
     // show. The room above it is for what minimumHeight() leaves out.
     static constexpr qreal MaxHeight = 24000000;
+    // Qt's layout also never finishes, now and then, where one step down
+    // the text taller than about a hundred pixels (a line of very large
+    // text, a tall image, wide spacing above a paragraph) goes past
+    // 8,388,607 pixels, the height it gives a page without end; lines of
+    // text and the usual spacing pass it. A paragraph that takes a step
+    // taller than TallStep lies no further down than MaxTallStepHeight.
+    static constexpr qreal TallStep = 100;
+    static constexpr qreal MaxTallStepHeight = 8000000;
 
     // The number of the first paragraph beyond what a document may hold,
     // -1 when there is none; *reason then says why. An empty paragraph
