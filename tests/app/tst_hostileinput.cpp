@@ -313,11 +313,12 @@ void tst_HostileInput::hostileContent_data()
     // Taller than Qt's layout can place at any width: every paragraph takes
     // a line at least.
     const QString tall = QStringLiteral("It is too tall");
-    const QByteArray large = "<body style=\"font-size:72pt\">";
-    const QByteArray medium = "<body style=\"font-size:36pt\">";
-    QTest::newRow("HTML of 100,000 paragraphs at 72 pt") << "large.html" << large + QByteArray("<p>ಕ").repeated(100000) << tall << true;
-    QTest::newRow("HTML of 400,000 paragraphs at 36 pt") << "medium.html" << medium + QByteArray("<p>ಕ").repeated(400000) << tall << true;
-    QTest::newRow("HTML of 150,000 paragraphs at 36 pt") << "medium.html" << medium + QByteArray("<p>ಕ").repeated(150000) << QString() << true;
+    const auto paragraphsAt = [](int points, int count) {
+        return "<body style=\"font-size:" + QByteArray::number(points) + "pt\">" + QByteArray("<p>ಕ").repeated(count);
+    };
+    QTest::newRow("HTML of 250,000 paragraphs at 72 pt") << "large.html" << paragraphsAt(72, 250000) << tall << true;
+    QTest::newRow("HTML of 450,000 paragraphs at 40 pt") << "medium.html" << paragraphsAt(40, 450000) << tall << true;
+    QTest::newRow("HTML of 150,000 paragraphs at 36 pt") << "medium.html" << paragraphsAt(36, 150000) << QString() << true;
     QTest::newRow("HTML of paragraphs 1,000 pixels apart")
         << "spaced.html" << "<style>p { margin-top: 1000px }</style>" + QByteArray("<p>x").repeated(30000) << tall << true;
     QTest::newRow("HTML of tall images") << "images.html" << QByteArray("<p><img src=\"missing.png\" height=\"20000\">").repeated(2000)
