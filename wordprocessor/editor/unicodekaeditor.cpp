@@ -901,6 +901,10 @@ bool UnicodeKaEditor::fitsBelowHeightLimit(const HtmlMarkup &markup) const
     pasted.setDefaultFont(document()->defaultFont());
     QTextCursor cursor(&pasted);
     markup.insert(cursor);
-    return DocumentCapacity::minimumHeight(document()) + DocumentCapacity::minimumHeight(&pasted)
-            <= DocumentCapacity::MaxHeight;
+    // Wherever it goes, what comes below it moves down by as much.
+    qreal tallestShown = 0;
+    qreal tallestPasted = 0;
+    const qreal height = DocumentCapacity::minimumHeight(document(), &tallestShown)
+            + DocumentCapacity::minimumHeight(&pasted, &tallestPasted);
+    return height <= DocumentCapacity::heightLimit(qMax(tallestShown, tallestPasted));
 }

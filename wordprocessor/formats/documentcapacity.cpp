@@ -242,7 +242,7 @@ int DocumentCapacity::firstExcess(const QTextDocument *document, QString *reason
     // Walked at the top of the document only: a table or frame that passes
     // the height goes as a whole.
     const auto walk = [&](qreal height, qreal step, const QTextFrame::iterator &item) {
-        const qreal limit = step > TallStep ? MaxTallStepHeight : MaxHeight;
+        const qreal limit = heightLimit(step);
         if (height <= limit)
             return false;
         const int at = firstBlockNumber(item);
@@ -255,7 +255,15 @@ int DocumentCapacity::firstExcess(const QTextDocument *document, QString *reason
     return excess;
 }
 
-qreal DocumentCapacity::minimumHeight(const QTextDocument *document)
+qreal DocumentCapacity::minimumHeight(const QTextDocument *document, qreal *tallestStep)
 {
-    return HeightBound(document).ofFlow(document->rootFrame()->begin());
+    qreal tallest = 0;
+    const qreal height = HeightBound(document).ofFlow(document->rootFrame()->begin(),
+                                                      [&tallest](qreal, qreal step, const QTextFrame::iterator &) {
+                                                          tallest = qMax(tallest, step);
+                                                          return false;
+                                                      });
+    if (tallestStep)
+        *tallestStep = tallest;
+    return height;
 }

@@ -50,8 +50,12 @@ public:
     // (without the document's own margin): one line for every paragraph at
     // the largest font of its text, the space between paragraphs, images
     // of a given height, rows of tables, margins of frames. Found in one
-    // pass over the paragraphs.
-    static qreal minimumHeight(const QTextDocument *document);
+    // pass over the paragraphs; *tallestStep, if asked for, is the tallest
+    // step down the text it takes (a line with the space above it).
+    static qreal minimumHeight(const QTextDocument *document, qreal *tallestStep = nullptr);
+
+    // How far down a text with steps as tall as `step` may go.
+    static constexpr qreal heightLimit(qreal step) { return step > TallStep ? MaxTallStepHeight : MaxHeight; }
 };
 
 #endif
