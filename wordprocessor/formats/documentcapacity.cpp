@@ -27,14 +27,13 @@ class HeightBound
 public:
     explicit HeightBound(const QTextDocument *document);
 
-    // Hears the height of a flow after each of its paragraphs and frames,
-    // and the step down the last one took at least (a line with the space
-    // above it); true stops the walk.
-    using Progress = std::function<bool(qreal height, qreal step, const QTextFrame::iterator &item)>;
+    // Hears the height so far after each paragraph or frame at the top of
+    // the document, the step down it took at least (a line with the space
+    // above it), and its first paragraph; true stops the walk.
+    using Progress = std::function<bool(qreal height, qreal step, const QTextBlock &first)>;
 
-    // Of the paragraphs and frames from `item` to the end of its frame or
-    // table cell.
-    qreal ofFlow(QTextFrame::iterator item, const Progress &progress = Progress());
+    // Of the document, from its top.
+    qreal ofDocument(const Progress &progress = Progress());
 
 private:
     struct Spacing
@@ -45,6 +44,18 @@ private:
         qreal bottom;
     };
 
+    // Where a flow of paragraphs and frames has got to.
+    struct Flow
+    {
+        qreal height = 0;
+        // The space below the paragraph before, none after a frame: Qt adds
+        // none there, or the same again.
+        qreal below = 0;
+        bool afterBlock = false;
+    };
+
+    qreal ofFlow(QTextFrame::iterator item, const Progress &progress = Progress());
+    qreal stepOf(const QTextBlock &block, Flow *flow);
     qreal ofBlock(const QTextBlock &block, const Spacing &spacing);
     qreal ofFrame(QTextFrame *frame);
     qreal ofTable(const QTextTable *table);
@@ -57,61 +68,102 @@ private:
     // looked up once.
     QHash<int, qreal> m_charHeights;
     QHash<int, Spacing> m_spacings;
+    // The height of every line where all text has the same (a document of
+    // one font size and no images, as most are), -1 where not: the
+    // paragraphs' text need not be looked at then.
+    qreal m_uniformLine = -1;
 };
 
 HeightBound::HeightBound(const QTextDocument *document)
     : m_document(document)
     , m_formats(document->allFormats())
 {
+    for (int index = 0; index < m_formats.size(); ++index) {
+        const QTextFormat &format = m_formats.at(index);
+        if (!format.isCharFormat())
+            continue;
+        const qreal height = ofCharFormat(index);
+        if (format.isImageFormat() || (m_uniformLine >= 0 && height != m_uniformLine)) {
+            m_uniformLine = -1;
+            break;
+        }
+        m_uniformLine = height;
+    }
+}
+
+qreal HeightBound::ofDocument(const Progress &progress)
+{
+    const QTextFrame *root = m_document->rootFrame();
+    if (!root->childFrames().isEmpty())
+        return ofFlow(root->begin(), progress);
+    // Without frames the flow is the paragraphs, each found from the one
+    // before rather than searched for.
+    Flow flow;
+    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
+        const qreal step = stepOf(block, &flow);
+        if (progress && progress(flow.height, step, block))
+            break;
+    }
+    return flow.height;
 }
 
 qreal HeightBound::ofFlow(QTextFrame::iterator item, const Progress &progress)
 {
-    qreal height = 0;
-    // The space below the paragraph before, none after a frame: Qt adds
-    // none there, or the same again.
-    qreal below = 0;
-    bool afterBlock = false;
+    Flow flow;
     bool afterFrame = false;
     for (; !item.atEnd(); ++item) {
         qreal step = 0;
+        QTextBlock first;
         if (QTextFrame *frame = item.currentFrame()) {
-            height += ofFrame(frame);
-            afterBlock = false;
+            flow.height += ofFrame(frame);
+            flow.afterBlock = false;
             afterFrame = true;
+            if (progress)
+                first = m_document->findBlock(frame->firstPosition());
         } else {
-            const QTextBlock block = item.currentBlock();
+            first = item.currentBlock();
             // Qt lays an empty paragraph next to a table over the table.
             QTextFrame::iterator next = item;
-            const bool besideFrame = block.length() == 1 && (afterFrame || (++next).currentFrame());
+            const bool besideFrame = first.length() == 1 && (afterFrame || (++next).currentFrame());
             afterFrame = false;
-            if (!block.isVisible() || besideFrame) {
-                afterBlock = false;
-                continue;
-            }
-            const Spacing &spacing = ofBlockFormat(block.blockFormatIndex());
-            // The first paragraph's space above is the frame's to give.
-            if (afterBlock)
-                step = qMax(spacing.top, below);
-            step += ofBlock(block, spacing);
-            height += step;
-            below = spacing.bottom;
-            afterBlock = true;
+            if (besideFrame)
+                flow.afterBlock = false;
+            else
+                step = stepOf(first, &flow);
         }
-        if (progress && progress(height, step, item))
+        if (progress && progress(flow.height, step, first))
             break;
     }
-    return height;
+    return flow.height;
+}
+
+qreal HeightBound::stepOf(const QTextBlock &block, Flow *flow)
+{
+    if (!block.isVisible()) {
+        flow->afterBlock = false;
+        return 0;
+    }
+    const Spacing &spacing = ofBlockFormat(block.blockFormatIndex());
+    // The first paragraph's space above is the frame's to give.
+    qreal step = flow->afterBlock ? qMax(spacing.top, flow->below) : 0;
+    step += ofBlock(block, spacing);
+    flow->height += step;
+    flow->below = spacing.bottom;
+    flow->afterBlock = true;
+    return step;
 }
 
 qreal HeightBound::ofBlock(const QTextBlock &block, const Spacing &spacing)
 {
     qreal line = 0;
-    if (block.length() == 1) {
+    if (m_uniformLine >= 0) {
+        line = m_uniformLine;
+    } else if (block.length() == 1) {
         // An empty paragraph's line has the height of its own format.
         line = ofCharFormat(block.charFormatIndex());
     } else {
-        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+        bool first = true;
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it, first = false) {
             const QTextFragment fragment = it.fragment();
             const qreal height = ofCharFormat(fragment.charFormatIndex());
             if (height <= line)
@@ -119,7 +171,7 @@ qreal HeightBound::ofBlock(const QTextBlock &block, const Spacing &spacing)
             // Spaces where a line wraps hang past its end and leave its
             // height alone; those that start the paragraph are its first
             // line's.
-            if (fragment.position() != block.position()) {
+            if (!first) {
                 const QString text = fragment.text();
                 if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isSpace(); }))
                     continue;
@@ -204,14 +256,6 @@ const HeightBound::Spacing &HeightBound::ofBlockFormat(int index)
     return *known;
 }
 
-// The first paragraph of a paragraph or frame in the flow.
-int firstBlockNumber(const QTextFrame::iterator &item)
-{
-    if (const QTextFrame *frame = item.currentFrame())
-        return frame->document()->findBlock(frame->firstPosition()).blockNumber();
-    return item.currentBlock().blockNumber();
-}
-
 } // namespace
 
 int DocumentCapacity::firstExcess(const QTextDocument *document, QString *reason)
@@ -241,28 +285,27 @@ int DocumentCapacity::firstExcess(const QTextDocument *document, QString *reason
     }
     // Walked at the top of the document only: a table or frame that passes
     // the height goes as a whole.
-    const auto walk = [&](qreal height, qreal step, const QTextFrame::iterator &item) {
+    const auto walk = [&](qreal height, qreal step, const QTextBlock &first) {
         const qreal limit = heightLimit(step);
         if (height <= limit)
             return false;
-        const int at = firstBlockNumber(item);
+        const int at = first.blockNumber();
         note(at, tr("It is too tall: paragraph %1 would be laid out more than %2 pixels from the top, further "
                     "than the editor can show.")
                          .arg(QLocale().toString(at + 1), QLocale().toString(qint64(limit))));
         return true;
     };
-    HeightBound(document).ofFlow(document->rootFrame()->begin(), walk);
+    HeightBound(document).ofDocument(walk);
     return excess;
 }
 
 qreal DocumentCapacity::minimumHeight(const QTextDocument *document, qreal *tallestStep)
 {
     qreal tallest = 0;
-    const qreal height = HeightBound(document).ofFlow(document->rootFrame()->begin(),
-                                                      [&tallest](qreal, qreal step, const QTextFrame::iterator &) {
-                                                          tallest = qMax(tallest, step);
-                                                          return false;
-                                                      });
+    const qreal height = HeightBound(document).ofDocument([&tallest](qreal, qreal step, const QTextBlock &) {
+        tallest = qMax(tallest, step);
+        return false;
+    });
     if (tallestStep)
         *tallestStep = tallest;
     return height;
