@@ -3,6 +3,7 @@
 // several sizes so that the fitted complexity shows whether reading stays
 // linear in the document's size.
 
+#include "formats/documentcapacity.h"
 #include "formats/docxreader.h"
 #include "formats/docxwriter.h"
 #include "formats/formatreader.h"
@@ -12,6 +13,7 @@
 #include "zippackage_p.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMap>
 #include <QTextCursor>
@@ -217,6 +219,60 @@ void BM_ReadLargeDocx(benchmark::State &state)
     reportPeakMemory(state);
 }
 
+// The most paragraphs a document holds: 500,000 short lines, all in one
+// size or every tenth in a larger one.
+QTextDocument *shortLines(bool sizes)
+{
+    static QTextDocument *documents[2] = {};
+    QTextDocument *&document = documents[sizes];
+    if (!document) {
+        document = new QTextDocument;
+        QTextCursor cursor(document);
+        QTextCharFormat large;
+        large.setFontPointSize(20);
+        cursor.beginEditBlock();
+        for (int line = 0; line < 500000; ++line) {
+            cursor.insertText(QString::fromUtf8("\xe0\xb2\x95 line"), sizes && line % 10 == 0 ? large : QTextCharFormat());
+            cursor.insertBlock();
+        }
+        cursor.endEditBlock();
+    }
+    return document;
+}
+
+// The capacity check every document opened gets once it is read (its
+// paragraphs counted and measured, the height its layout takes at least),
+// against reading the same document from DOCX: the share of the opening it
+// adds. Argument 0 is the 5 MB sample, 1 the 500,000 short lines in one
+// size, 2 in two sizes (each paragraph's text is looked at then).
+void BM_CapacityCheck(benchmark::State &state)
+{
+    QTextDocument *document = state.range(0) == 0 ? sample(5).document.get() : shortLines(state.range(0) == 2);
+    const QByteArray bytes = writeSample(Docx, document);
+    QElapsedTimer clock;
+    clock.start();
+    {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QTextDocument read;
+        DocxReader reader;
+        reader.cursor = QTextCursor(&read);
+        reader.readData(&buffer);
+    }
+    const double readMs = clock.nsecsElapsed() / 1e6;
+    clock.restart();
+    for (auto _ : state) {
+        QString reason;
+        benchmark::DoNotOptimize(DocumentCapacity::firstExcess(document, &reason));
+    }
+    const double checkMs = clock.nsecsElapsed() / 1e6 / double(state.iterations());
+    state.counters["paragraphs"] = document->blockCount();
+    state.counters["check_ms"] = checkMs;
+    state.counters["read_ms"] = readMs;
+    state.counters["check_per_read"] = checkMs / readMs;
+}
+
 void BM_WriteDocx(benchmark::State &state) { write(state, Docx); }
 void BM_WriteOdt(benchmark::State &state) { write(state, Odt); }
 void BM_WriteFlatOdt(benchmark::State &state) { write(state, FlatOdt); }
@@ -232,6 +288,7 @@ BENCHMARK(BM_WriteFlatOdt)->Arg(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadDocx)->Arg(1)->Arg(2)->Arg(5)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadLargeDocx)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadOdt)->Arg(1)->Arg(2)->Arg(5)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CapacityCheck)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadFlatOdt)->Arg(1)->Arg(2)->Arg(5)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)

@@ -53,9 +53,20 @@ Opening it takes a while. Do you want to open it?</source>
 
 ಅದನ್ನು ತೆರೆಯಲು ಸ್ವಲ್ಪ ಸಮಯ ಬೇಕಾಗುತ್ತದೆ. ತೆರೆಯಬೇಕೆ?</translation>
     </message>
+</context>
+<context>
+    <name>DocumentCapacity</name>
+    <message>
+        <source>It has %1 paragraphs; a document may have at most %2.</source>
+        <translation>ಅದರಲ್ಲಿ %1 ಪ್ಯಾರಾಗಳಿವೆ; ದಾಖಲೆಯಲ್ಲಿ ಗರಿಷ್ಠ %2 ಪ್ಯಾರಾಗಳಿರಬಹುದು.</translation>
+    </message>
     <message>
         <source>It has a paragraph of %1 characters; the editor shows paragraphs of at most %2.</source>
         <translation>ಅದರಲ್ಲಿ %1 ಅಕ್ಷರಗಳ ಒಂದು ಪ್ಯಾರಾ ಇದೆ; ಸಂಪಾದಕವು ಗರಿಷ್ಠ %2 ಅಕ್ಷರಗಳ ಪ್ಯಾರಾಗಳನ್ನು ಮಾತ್ರ ತೋರಿಸುತ್ತದೆ.</translation>
+    </message>
+    <message>
+        <source>It is too tall: paragraph %1 would be laid out more than %2 pixels from the top, further than the editor can show.</source>
+        <translation>ಅದು ತೋರಿಸಲಾಗದಷ್ಟು ಉದ್ದವಾಗಿದೆ: %1ನೇ ಪ್ಯಾರಾ ಮೇಲಿನಿಂದ %2 ಪಿಕ್ಸೆಲ್‌ಗಳಿಗಿಂತ ಹೆಚ್ಚು ಕೆಳಗೆ ಬರುತ್ತದೆ; ಸಂಪಾದಕವು ಅಷ್ಟು ಕೆಳಗಿನವರೆಗೆ ತೋರಿಸಲಾರದು.</translation>
     </message>
 </context>
 <context>

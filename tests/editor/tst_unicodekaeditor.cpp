@@ -713,7 +713,7 @@ void TestUnicodeKaEditor::imageDataIsAcceptedButInsertsNothing()
 
 // Pasted HTML gets the bounds of an HTML file: tables nested in tables
 // beyond eight levels are flattened (Qt's layout took minutes), and markup
-// too large to import comes in as its plain text.
+// too large to import, or too tall to lay out, comes in as its plain text.
 void TestUnicodeKaEditor::pastedHtmlIsBounded_data()
 {
     QTest::addColumn<QString>("format");
@@ -728,6 +728,11 @@ void TestUnicodeKaEditor::pastedHtmlIsBounded_data()
     QTest::newRow("20,000 cells come as text")
         << "text/html" << tableOfCellsHtml(100, 200)
         << 0 << "the plain text";
+    const QByteArray large = "<body style=\"font-size:72pt\">";
+    QTest::newRow("large paragraphs too tall to lay out come as text")
+        << "text/html" << large + QByteArray("<p>x").repeated(100000) << 0 << "the plain text";
+    QTest::newRow("large paragraphs") << "text/html" << large + QByteArray("<p>x").repeated(1000) << 0
+                                      << QStringLiteral("x\n").repeated(1000).trimmed();
 }
 
 void TestUnicodeKaEditor::pastedHtmlIsBounded()

@@ -108,6 +108,7 @@ enum Edit {
     NoEdit,
     DeleteLastCharacter,
     TypeThirteenCharacters, // at the end of the first paragraph
+    SetAllIn72Points,
 };
 
 // Reads as the word processor opens a file: a text ends in a line break,
@@ -141,6 +142,14 @@ void edit(QTextDocument *document, Edit edit)
         cursor.movePosition(QTextCursor::EndOfBlock);
         cursor.insertText(QStringLiteral("thirteen more"));
         break;
+    case SetAllIn72Points: {
+        QTextCharFormat large;
+        large.setFontPointSize(72);
+        cursor.select(QTextCursor::Document);
+        cursor.mergeCharFormat(large);
+        cursor.mergeBlockCharFormat(large);
+        break;
+    }
     }
 }
 
@@ -204,30 +213,34 @@ void TestReadWriteRead::documentAtTheLimitsOpensAgain_data()
     QTest::addColumn<int>("edit");
     QTest::addColumn<int>("format");
     // Whether the document, edited, is still within what a document may
-    // hold; when not, it is not written.
+    // hold; when not, it is not written, and the reason says why.
     QTest::addColumn<bool>("held");
+    QTest::addColumn<QString>("reason");
 
     // Exactly the largest text: saved, its byte-order mark makes it larger.
     const QByteArray line = QStringLiteral("ಕನ್ನಡದ ಒಂದು ಸಾಲು, a line of text that runs on and on. ").toUtf8().repeated(24) + '\n';
     QByteArray largest = line.repeated(int(DocumentFile::MaxTextSize / line.size()));
     largest += QByteArray(int(DocumentFile::MaxTextSize - largest.size() - 1), 'a') + '\n';
     QTest::newRow("64 MB text less a character as text") << "large.txt" << largest << int(DeleteLastCharacter)
-                                                         << formatNamed("text") << true;
+                                                         << formatNamed("text") << true << QString();
     // Each paragraph gains its markup.
-    QTest::newRow("the largest text as HTML") << "large.txt" << largest << int(NoEdit) << formatNamed("html") << true;
+    QTest::newRow("the largest text as HTML") << "large.txt" << largest << int(NoEdit) << formatNamed("html") << true << QString();
     // The empty paragraph after the last line break is a paragraph of HTML.
     const QByteArray mostLines = QByteArray("ka\n").repeated(500000);
-    QTest::newRow("500,000 lines as HTML") << "lines.txt" << mostLines << int(NoEdit) << formatNamed("html") << true;
+    QTest::newRow("500,000 lines as HTML") << "lines.txt" << mostLines << int(NoEdit) << formatNamed("html") << true << QString();
     const QByteArray rtf = "{\\rtf1 " + QByteArray("x\\par ").repeated(499999) + "x}";
     for (const char *format : {"text", "docx"})
-        QTest::addRow("RTF of 500,000 paragraphs as %s", format) << "many.rtf" << rtf << int(NoEdit) << formatNamed(format) << true;
+        QTest::addRow("RTF of 500,000 paragraphs as %s", format) << "many.rtf" << rtf << int(NoEdit) << formatNamed(format) << true << QString();
     const QByteArray longest = QByteArray(DocumentCapacity::MaxParagraphLength, 'k') + '\n';
     for (int format = 0; format < int(std::size(Formats)); ++format) {
         QTest::addRow("the longest paragraph as %s", Formats[format].name)
-            << "paragraph.txt" << longest << int(NoEdit) << format << true;
+            << "paragraph.txt" << longest << int(NoEdit) << format << true << QString();
     }
     QTest::newRow("the longest paragraph, typed on") << "paragraph.txt" << longest << int(TypeThirteenCharacters)
-                                                     << formatNamed("text") << false;
+                                                     << formatNamed("text") << false
+                                                     << QStringLiteral("paragraph of %1 characters").arg(QLocale().toString(65549));
+    QTest::newRow("500,000 lines set in 72 points") << "lines.txt" << mostLines << int(SetAllIn72Points) << formatNamed("html")
+                                                    << false << "It is too tall";
 }
 
 void TestReadWriteRead::documentAtTheLimitsOpensAgain()
@@ -237,6 +250,7 @@ void TestReadWriteRead::documentAtTheLimitsOpensAgain()
     QFETCH(int, edit);
     QFETCH(int, format);
     QFETCH(bool, held);
+    QFETCH(QString, reason);
 
     QTextDocument document;
     QCOMPARE(open(source, bytes, &document), QString());
@@ -245,7 +259,7 @@ void TestReadWriteRead::documentAtTheLimitsOpensAgain()
     ::edit(&document, Edit(edit));
     QCOMPARE(DocumentCapacity::firstExcess(&document, &excess) < 0, held);
     if (!held) {
-        QVERIFY2(excess.contains(QStringLiteral("paragraph of %1 characters").arg(QLocale().toString(65549))), qPrintable(excess));
+        QVERIFY2(excess.contains(reason), qPrintable(excess));
         return;
     }
 

@@ -12,7 +12,8 @@ class QWidget;
 // What the word processor looks at before a file gets a tab, and before
 // what was read is shown: a file that is no regular file, no text or
 // beyond the text budget gets a message instead of a tab, a large text a
-// question; a paragraph too long to lay out is not shown.
+// question; a paragraph too long to lay out, and what comes after it, is
+// not shown.
 class DocumentAdmission
 {
     Q_DECLARE_TR_FUNCTIONS(DocumentAdmission)
@@ -34,8 +35,8 @@ public:
     static bool admit(const QString &path, QWidget *parent);
 
     // Removes the first paragraph beyond what a document may hold (too long
-    // to show, or a line too many) and everything after it; false, with
-    // *error saying why, when there was one.
+    // to show, a line too many, or too far down to be laid out) and
+    // everything after it; false, with *error saying why, when there was one.
     static bool cutBeforeLongParagraph(QTextDocument *document, QString *error);
 };
 

@@ -435,6 +435,8 @@ void TabWidget::loadFile(const QString &path, QFile *file, UnicodeKaEditor *targ
     // then takes it over whole and lays it out lazily once shown.
     QScopedPointer<QTextDocument> read(new QTextDocument);
     read->setUndoRedoEnabled(false);
+    // Its text is reckoned in the font it is shown in.
+    read->setDefaultFont(editor->document()->defaultFont());
     QString error;
     bool ok = true;
     // What the user types meanwhile goes into the document once it is in,

@@ -2,6 +2,8 @@
 
 #include "private/inplacelayout_p.h"
 
+#include "formats/documentcapacity.h"
+
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -14,6 +16,14 @@ namespace {
 
 // The height Qt's layout takes for a page without end.
 constexpr qreal endlessPageLimit = INT_MAX / 256;
+
+// What is shown of a document is no taller at any width than the layout
+// lays out safely (wider lines bring it down), and its tall steps stay
+// above the end of Qt's page.
+static_assert(DocumentCapacity::MaxHeight < InPlaceLayout::safeHeight,
+              "a document the word processor shows whole must fit the editor's layout");
+static_assert(DocumentCapacity::MaxTallStepHeight < endlessPageLimit,
+              "a tall step of a document shown whole must lie on Qt's page");
 // Qt's own layout gets lines wider once the text would reach this share of
 // the height it holds, leaving room for what it lays out before the next
 // look: one of its steps lays out up to some hundred thousand characters,

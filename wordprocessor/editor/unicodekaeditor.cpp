@@ -9,6 +9,7 @@
 #include "core/compositionstep.h"
 #include "core/indicchars.h"
 #include "core/keyboardlayouts.h"
+#include "formats/documentcapacity.h"
 #include "formats/htmlmarkup.h"
 #include "utils/utils.h"
 #include "widgets/indiccomposition.h"
@@ -875,8 +876,9 @@ bool UnicodeKaEditor::canInsertFromMimeData(const QMimeData *source) const
 }
 
 // Pasted or dropped HTML gets the bounds an HTML file gets: deeply nested
-// tables are flattened, and markup too large to import comes in as its
-// plain text.
+// tables are flattened, and markup too large to import, or that would make
+// the document taller than the editor can lay out, comes in as its plain
+// text.
 void UnicodeKaEditor::insertFromMimeData(const QMimeData *source)
 {
     const QString richText = QStringLiteral("application/x-qrichtext");
@@ -886,9 +888,23 @@ void UnicodeKaEditor::insertFromMimeData(const QMimeData *source)
     }
     const HtmlMarkup markup(source->hasFormat(richText) ? QString::fromUtf8(source->data(richText)) : source->html());
     QMimeData bounded;
-    if (markup.refusal().isEmpty())
+    if (markup.refusal().isEmpty() && fitsBelowHeightLimit(markup))
         bounded.setHtml(markup.html());
     if (source->hasText())
         bounded.setText(source->text());
     QTextEdit::insertFromMimeData(&bounded);
+}
+
+bool UnicodeKaEditor::fitsBelowHeightLimit(const HtmlMarkup &markup) const
+{
+    QTextDocument pasted;
+    pasted.setDefaultFont(document()->defaultFont());
+    QTextCursor cursor(&pasted);
+    markup.insert(cursor);
+    // Wherever it goes, what comes below it moves down by as much.
+    qreal tallestShown = 0;
+    qreal tallestPasted = 0;
+    const qreal height = DocumentCapacity::minimumHeight(document(), &tallestShown)
+            + DocumentCapacity::minimumHeight(&pasted, &tallestPasted);
+    return height <= DocumentCapacity::heightLimit(qMax(tallestShown, tallestPasted));
 }

@@ -7,6 +7,7 @@
 
 class EditorOwner;
 class Highlighter;
+class HtmlMarkup;
 class QCompleter;
 class QFileDevice;
 class QKeyEvent;
@@ -207,6 +208,9 @@ private:
     void removeSelectedTableLines(bool rows);
     void resizeImage(int width, int height);
     bool writeDocument(QString *error);
+    // Whether the markup, pasted, leaves the document below the height the
+    // editor can lay out.
+    bool fitsBelowHeightLimit(const HtmlMarkup &markup) const;
     QString askSaveName(const QString &title, const QString &filter);
     void keepShapedText(int from, int removed, int added);
     void keepSpellCheckAheadOfLayout(QTextDocument *doc);

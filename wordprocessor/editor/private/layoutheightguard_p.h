@@ -17,8 +17,8 @@ class QTextEdit;
 // width (64 MB of text is some 50 million pixels at 600): before its
 // layout gets there, its lines are laid out wider than the window, as wide
 // as it takes, with the horizontal scroll bar to reach them. A document
-// that is taller than that whatever its width (the readers refuse those)
-// is left as it is.
+// that is taller than that whatever its width (what is opened is cut
+// before it, see DocumentCapacity) is left as it is.
 class LayoutHeightGuard : public QObject
 {
     Q_OBJECT
