@@ -2,6 +2,7 @@
 
 #include "core/indicchars.h"
 #include "editor/unicodekaeditor.h"
+#include "private/inplacelayout_p.h"
 #include "utils/utils.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -139,8 +140,11 @@ Highlighter::Highlighter(Utils *utils, UnicodeKaEditor *editor)
 Highlighter::Highlighter(Utils *utils, QTextDocument *document)
     : QSyntaxHighlighter(document)
     , m_sliceTimer(new QTimer(this))
+    , m_layoutWait(new QTimer(this))
     , m_utils(utils)
 {
+    m_layoutWait->setInterval(50);
+    connect(m_layoutWait, &QTimer::timeout, this, &Highlighter::layOutWaiting);
     m_highlightFormat.setUnderlineColor(Qt::red);
     m_highlightFormat.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
     connect(m_sliceTimer, &QTimer::timeout, this, &Highlighter::checkSlice);
@@ -166,6 +170,8 @@ void Highlighter::setDocument(QTextDocument *document)
         disconnect(old, &QTextDocument::contentsChange, this, &Highlighter::underlineChangedBlocks);
     m_waitingEnd = -1;
     m_uncheckedFrom = -1;
+    m_layoutWaitFrom = m_layoutWaitTo = -1;
+    m_layoutWait->stop();
     stopSlices();
     QSyntaxHighlighter::setDocument(document);
     followEdits(document);
@@ -341,7 +347,40 @@ void Highlighter::checkView()
 void Highlighter::layOutAgain(const Changed &changed)
 {
     if (changed.from >= 0)
-        document()->markContentsDirty(changed.from, changed.to - changed.from);
+        layOutAgain(changed.from, changed.to);
+}
+
+void Highlighter::layOutAgain(int from, int to)
+{
+    QTextDocument *doc = document();
+    // Qt's own layout walks every paragraph after a change to move it, and,
+    // laying a long text out step by step, takes what follows the change
+    // for laid out already and stops: the paragraphs it had not reached
+    // would keep no lines, the document ending at the first of them. It is
+    // given the changes of a while at once, once it has reached the end.
+    if (!qobject_cast<InPlaceLayout *>(doc->documentLayout())) {
+        m_layoutWaitFrom = m_layoutWaitFrom < 0 ? from : qMin(m_layoutWaitFrom, from);
+        m_layoutWaitTo = qMax(m_layoutWaitTo, to);
+        if (!m_layoutWait->isActive())
+            m_layoutWait->start();
+        return;
+    }
+    doc->markContentsDirty(from, to - from);
+}
+
+void Highlighter::layOutWaiting()
+{
+    QTextDocument *doc = document();
+    if (doc && doc->lastBlock().layout()->lineCount() == 0)
+        return;
+    m_layoutWait->stop();
+    if (doc && m_layoutWaitFrom >= 0) {
+        // Edits since may have moved the text: what is marked stays in it.
+        const int end = doc->characterCount() - 1;
+        const int from = qMin(m_layoutWaitFrom, end);
+        doc->markContentsDirty(from, qMin(m_layoutWaitTo, end) - from);
+    }
+    m_layoutWaitFrom = m_layoutWaitTo = -1;
 }
 
 // QSyntaxHighlighter answers an edit by highlighting the paragraph after the
@@ -526,7 +565,7 @@ void Highlighter::underlineBlock(const QTextBlock &block, int typedEnd, Changed 
     // Up to, not including, the separator.
     const int end = block.position() + block.length() - 1;
     if (!changed) {
-        document()->markContentsDirty(block.position(), end - block.position());
+        layOutAgain(block.position(), end);
     } else {
         if (changed->from < 0)
             changed->from = block.position();

@@ -98,6 +98,9 @@ private:
     // instead of having it laid out again at once.
     void underlineBlock(const QTextBlock &block, int typedEnd = -1, Changed *changed = nullptr);
     void layOutAgain(const Changed &changed);
+    // Has the layout lay out the text from `from` up to `to` again.
+    void layOutAgain(int from, int to);
+    void layOutWaiting();
     void endTypedWord();
     // Has the paragraphs from one position to another checked in slices,
     // with those of slices under way.
@@ -136,6 +139,11 @@ private:
     // laying them out again stays within a slice's time.
     int m_sliceBlocks = 8;
     QTimer *m_sliceTimer = nullptr;
+    // What waits to be laid out again until Qt's own layout has reached the
+    // end of the document; -1 when nothing does.
+    int m_layoutWaitFrom = -1;
+    int m_layoutWaitTo = -1;
+    QTimer *m_layoutWait = nullptr;
 
     QTextCharFormat m_highlightFormat;
     Utils *m_utils = nullptr;
