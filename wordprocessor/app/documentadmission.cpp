@@ -1,5 +1,6 @@
 #include "app/documentadmission.h"
 
+#include "editor/unicodekaeditor.h"
 #include "formats/documentfile.h"
 #include "formats/docxreader.h"
 
@@ -70,7 +71,7 @@ bool DocumentAdmission::admit(const QString &path, QWidget *parent)
 
 bool DocumentAdmission::cutBeforeLongParagraph(QTextDocument *document, QString *error)
 {
-    const int excess = DocumentCapacity::firstExcess(document, error);
+    const int excess = DocumentCapacity::firstExcess(document, error, UnicodeKaEditor::maxDocumentHeight());
     if (excess < 0)
         return true;
     QTextCursor cut(document);

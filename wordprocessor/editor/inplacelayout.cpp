@@ -119,9 +119,14 @@ InPlaceLayout::InPlaceLayout(QTextDocument *document)
 
 QAbstractTextDocumentLayout *InPlaceLayout::create(QTextDocument *document)
 {
-    if (!qEnvironmentVariableIsSet("YAVO_QT_LAYOUT") && checkedAgainst(QT_VERSION_STR, qVersion()))
+    if (inUse())
         return new InPlaceLayout(document);
     return new QTextDocumentLayout(document);
+}
+
+bool InPlaceLayout::inUse()
+{
+    return !qEnvironmentVariableIsSet("YAVO_QT_LAYOUT") && checkedAgainst(QT_VERSION_STR, qVersion());
 }
 
 // The private Qt code the layout mirrors may change in any release: the

@@ -24,6 +24,8 @@ static_assert(DocumentCapacity::MaxHeight < InPlaceLayout::safeHeight,
               "a document the word processor shows whole must fit the editor's layout");
 static_assert(DocumentCapacity::MaxTallStepHeight < endlessPageLimit,
               "a tall step of a document shown whole must lie on Qt's page");
+static_assert(DocumentCapacity::MaxHeightForQtLayout < endlessPageLimit,
+              "a document Qt's own layout shows whole must lie on its page");
 // Qt's own layout gets lines wider once the text would reach this share of
 // the height it holds, leaving room for what it lays out before the next
 // look: one of its steps lays out up to some hundred thousand characters,

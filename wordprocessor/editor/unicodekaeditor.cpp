@@ -906,5 +906,10 @@ bool UnicodeKaEditor::fitsBelowHeightLimit(const HtmlMarkup &markup) const
     qreal tallestPasted = 0;
     const qreal height = DocumentCapacity::minimumHeight(document(), &tallestShown)
             + DocumentCapacity::minimumHeight(&pasted, &tallestPasted);
-    return height <= DocumentCapacity::heightLimit(qMax(tallestShown, tallestPasted));
+    return height <= DocumentCapacity::heightLimit(qMax(tallestShown, tallestPasted), maxDocumentHeight());
+}
+
+qreal UnicodeKaEditor::maxDocumentHeight()
+{
+    return InPlaceLayout::inUse() ? DocumentCapacity::MaxHeight : DocumentCapacity::MaxHeightForQtLayout;
 }

@@ -101,6 +101,9 @@ public:
 
     QString fileName() const;
     void setFileName(const QString &name);
+    // How far down the editors' layout places a document's paragraphs: Qt's
+    // own layout, where the editors do not lay out in place, reaches less.
+    static qreal maxDocumentHeight();
     void setWorkingDirFromFile(const QString &path);
     // The folder the save dialogs start in, named itself rather than by a
     // file inside it; a folder that is not there changes nothing.

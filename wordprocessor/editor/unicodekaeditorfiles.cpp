@@ -110,7 +110,7 @@ bool UnicodeKaEditor::writeDocument(QString *error)
     // What no reader takes (typed or pasted beyond it) is not written: the
     // document stays as it is, for the user to shorten.
     QString excess;
-    if (DocumentCapacity::firstExcess(document(), &excess) >= 0) {
+    if (DocumentCapacity::firstExcess(document(), &excess, maxDocumentHeight()) >= 0) {
         *error = notReadableAgain(excess);
         return false;
     }

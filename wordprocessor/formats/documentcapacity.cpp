@@ -258,7 +258,7 @@ const HeightBound::Spacing &HeightBound::ofBlockFormat(int index)
 
 } // namespace
 
-int DocumentCapacity::firstExcess(const QTextDocument *document, QString *reason)
+int DocumentCapacity::firstExcess(const QTextDocument *document, QString *reason, qreal maxHeight)
 {
     const int blocks = document->blockCount();
     const bool emptyEnd = blocks > 1 && document->lastBlock().length() == 1;
@@ -286,7 +286,7 @@ int DocumentCapacity::firstExcess(const QTextDocument *document, QString *reason
     // Walked at the top of the document only: a table or frame that passes
     // the height goes as a whole.
     const auto walk = [&](qreal height, qreal step, const QTextBlock &first) {
-        const qreal limit = heightLimit(step);
+        const qreal limit = heightLimit(step, maxHeight);
         if (height <= limit)
             return false;
         const int at = first.blockNumber();

@@ -38,13 +38,18 @@ public:
     // taller than TallStep lies no further down than MaxTallStepHeight.
     static constexpr qreal TallStep = 100;
     static constexpr qreal MaxTallStepHeight = 8000000;
+    // Qt's own layout, where the editor does not use its own, never
+    // finishes a text that goes past that page height with any step at all:
+    // 450,000 short lines stop it.
+    static constexpr qreal MaxHeightForQtLayout = 6000000;
 
     // The number of the first paragraph beyond what a document may hold,
     // -1 when there is none; *reason then says why. An empty paragraph
     // after the last line is the end of that line, as a text's last line
     // break is, and no line of its own. A paragraph in a table or frame
-    // counts as the table or frame it is in.
-    static int firstExcess(const QTextDocument *document, QString *reason);
+    // counts as the table or frame it is in. `maxHeight` is the height the
+    // layout that will show it reaches.
+    static int firstExcess(const QTextDocument *document, QString *reason, qreal maxHeight = MaxHeight);
 
     // A height, in pixels, that the document's layout reaches at any width
     // (without the document's own margin): one line for every paragraph at
@@ -54,8 +59,12 @@ public:
     // step down the text it takes (a line with the space above it).
     static qreal minimumHeight(const QTextDocument *document, qreal *tallestStep = nullptr);
 
-    // How far down a text with steps as tall as `step` may go.
-    static constexpr qreal heightLimit(qreal step) { return step > TallStep ? MaxTallStepHeight : MaxHeight; }
+    // How far down a text with steps as tall as `step` may go in a layout
+    // that reaches `maxHeight`.
+    static constexpr qreal heightLimit(qreal step, qreal maxHeight = MaxHeight)
+    {
+        return step > TallStep && MaxTallStepHeight < maxHeight ? MaxTallStepHeight : maxHeight;
+    }
 };
 
 #endif

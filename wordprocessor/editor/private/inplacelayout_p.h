@@ -52,6 +52,8 @@ public:
     // one it was checked against, else Qt's own. Setting YAVO_QT_LAYOUT in
     // the environment has Qt's own in any case.
     static QAbstractTextDocumentLayout *create(QTextDocument *document);
+    // Whether create() gives this layout.
+    static bool inUse();
     static bool checkedAgainst(const QByteArray &builtWith, const QByteArray &running);
 
     // The position of the first paragraph the layout in progress has not
