@@ -108,19 +108,26 @@ void write(benchmark::State &state, Kind kind)
     report(state, s.textBytes);
 }
 
+// Reads the file into the document; whether it was read.
+template<typename Reader>
+bool readInto(QTextDocument *document, const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    Reader reader;
+    reader.cursor = QTextCursor(document);
+    reader.readData(&buffer);
+    return reader.errorText.isEmpty();
+}
+
 // Reads the file into a new document at every iteration.
 template<typename Reader>
 void readEach(benchmark::State &state, const QByteArray &bytes)
 {
     for (auto _ : state) {
-        QBuffer buffer;
-        buffer.setData(bytes);
-        buffer.open(QIODevice::ReadOnly);
         QTextDocument document;
-        Reader reader;
-        reader.cursor = QTextCursor(&document);
-        reader.readData(&buffer);
-        if (!reader.errorText.isEmpty())
+        if (!readInto<Reader>(&document, bytes))
             state.SkipWithError("read failed");
         benchmark::DoNotOptimize(document.characterCount());
     }
@@ -252,13 +259,8 @@ void BM_CapacityCheck(benchmark::State &state)
     QElapsedTimer clock;
     clock.start();
     {
-        QBuffer buffer;
-        buffer.setData(bytes);
-        buffer.open(QIODevice::ReadOnly);
         QTextDocument read;
-        DocxReader reader;
-        reader.cursor = QTextCursor(&read);
-        reader.readData(&buffer);
+        readInto<DocxReader>(&read, bytes);
     }
     const double readMs = clock.nsecsElapsed() / 1e6;
     clock.restart();
