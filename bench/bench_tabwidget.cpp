@@ -513,6 +513,21 @@ CommandCost timeCommand(QTextDocument *(*document)(), Command command)
     return cost;
 }
 
+// The floor: the time a plain QTextEdit of the same font and page width
+// takes to show the text and lay it out.
+double floorSettledS(const QString &text, const QFont &font, const QSize &viewport)
+{
+    QTextEdit floor;
+    floor.setFont(font);
+    floor.document()->setDefaultFont(font);
+    floor.resize(viewport + QSize(2 * floor.frameWidth(), 2 * floor.frameWidth()));
+    floor.show();
+    QElapsedTimer clock;
+    clock.start();
+    floor.setPlainText(text);
+    return clock.nsecsElapsed() / 1e9 + runUntilIdle(floor.document());
+}
+
 QTextDocument *currentDocument()
 {
     return pad->editor()->document();
@@ -587,8 +602,17 @@ void BM_WholeDocumentCommands(benchmark::State &state)
                 static_cast<QDialog *>(dialog)->accept();
             });
             answerer.expectMessageBox(QString(), QString(), QMessageBox::Ok);
-            report(state, "convert", timeCommand(currentDocument, [ui] { ui->actionScriptConvert->trigger(); }));
+            const CommandCost convert = timeCommand(currentDocument, [ui] { ui->actionScriptConvert->trigger(); });
+            report(state, "convert", convert);
             failure += answerer.failure();
+            // Beside the floor of the converted text, in the result's font.
+            state.PauseTiming();
+            UnicodeKaEditor *result = pad->editor();
+            const double floor = floorSettledS(result->toPlainText(), result->document()->defaultFont(),
+                                               result->viewport()->size());
+            state.ResumeTiming();
+            state.counters["convert_floor_settled_s"] = floor;
+            state.counters["convert_over_floor"] = convert.settledS / floor;
         }
 
         state.PauseTiming();
@@ -634,16 +658,7 @@ void BM_SettleAfterLoad(benchmark::State &state)
 
         QFile file(path);
         file.open(QIODevice::ReadOnly);
-        const QString text = QString::fromUtf8(file.readAll());
-        QTextEdit floor;
-        floor.setFont(font);
-        floor.document()->setDefaultFont(font);
-        floor.resize(viewport + QSize(2 * floor.frameWidth(), 2 * floor.frameWidth()));
-        floor.show();
-        QElapsedTimer clock;
-        clock.start();
-        floor.setPlainText(text);
-        floorS = clock.nsecsElapsed() / 1e9 + runUntilIdle(floor.document());
+        floorS = floorSettledS(QString::fromUtf8(file.readAll()), font, viewport);
     }
     report(state, "open_spellcheck_on", checked);
     report(state, "open_spellcheck_off", unchecked);
