@@ -9,6 +9,7 @@
 #include "formats/formatreader.h"
 #include "formats/odtreader.h"
 #include "formats/odtwriter.h"
+#include "officetestutil.h"
 #include "peakmemory.h"
 #include "zippackage_p.h"
 
@@ -108,26 +109,13 @@ void write(benchmark::State &state, Kind kind)
     report(state, s.textBytes);
 }
 
-// Reads the file into the document; whether it was read.
-template<typename Reader>
-bool readInto(QTextDocument *document, const QByteArray &bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    Reader reader;
-    reader.cursor = QTextCursor(document);
-    reader.readData(&buffer);
-    return reader.errorText.isEmpty();
-}
-
 // Reads the file into a new document at every iteration.
 template<typename Reader>
 void readEach(benchmark::State &state, const QByteArray &bytes)
 {
     for (auto _ : state) {
         QTextDocument document;
-        if (!readInto<Reader>(&document, bytes))
+        if (!OfficeTest::read<Reader>(bytes, &document).isEmpty())
             state.SkipWithError("read failed");
         benchmark::DoNotOptimize(document.characterCount());
     }
@@ -260,7 +248,7 @@ void BM_CapacityCheck(benchmark::State &state)
     clock.start();
     {
         QTextDocument read;
-        readInto<DocxReader>(&read, bytes);
+        OfficeTest::read<DocxReader>(bytes, &read);
     }
     const double readMs = clock.nsecsElapsed() / 1e6;
     clock.restart();

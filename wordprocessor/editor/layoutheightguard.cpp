@@ -24,13 +24,15 @@ static_assert(DocumentCapacity::MaxHeight < InPlaceLayout::safeHeight,
               "a document the word processor shows whole must fit the editor's layout");
 static_assert(DocumentCapacity::MaxTallStepHeight < endlessPageLimit,
               "a tall step of a document shown whole must lie on Qt's page");
-static_assert(DocumentCapacity::MaxHeightForQtLayout < endlessPageLimit,
-              "a document Qt's own layout shows whole must lie on its page");
 // Qt's own layout gets lines wider once the text would reach this share of
 // the height it holds, leaving room for what it lays out before the next
 // look: one of its steps lays out up to some hundred thousand characters,
 // a million pixels in a narrow window.
 constexpr qreal qtShare = 0.6;
+// A document Qt's own layout shows whole lies on its page, below where its
+// lines would be made wider to no purpose.
+static_assert(DocumentCapacity::MaxHeightForQtLayout < qtShare * endlessPageLimit,
+              "a document Qt's own layout shows whole must not have its lines widened");
 // Wider lines are to bring it down to this share.
 constexpr qreal aimedShare = 0.4;
 // The text laid out so far tells how tall the whole will be once it is this

@@ -40,8 +40,10 @@ public:
     static constexpr qreal MaxTallStepHeight = 8000000;
     // Qt's own layout, where the editor does not use its own, never
     // finishes a text that goes past that page height with any step at all:
-    // 450,000 short lines stop it.
-    static constexpr qreal MaxHeightForQtLayout = 6000000;
+    // 450,000 short lines stop it. Lines made wider bring a taller text
+    // down from 60% of that height; this stays below, for a text tall at
+    // any width to be left as it is.
+    static constexpr qreal MaxHeightForQtLayout = 4500000;
 
     // The number of the first paragraph beyond what a document may hold,
     // -1 when there is none; *reason then says why. An empty paragraph

@@ -2,9 +2,10 @@
 #define YAVO_INPLACELAYOUT_P_H
 
 #include <QRectF>
-#include <climits>
 #include <QSizeF>
 #include <private/qtextdocumentlayout_p.h>
+
+#include <climits>
 
 // The editor's document layout. After an edit Qt lays out the paragraphs
 // the edit touched and then moves every paragraph after them into place,
