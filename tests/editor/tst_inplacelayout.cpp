@@ -55,6 +55,7 @@ private slots:
     void scrollBarStaysWhileATallTextIsLaidOut();
     void textTooTallForQtIsLaidOutWider_data();
     void textTooTallForQtIsLaidOutWider();
+    void textFarDownIsDrawn();
 };
 
 namespace {
@@ -933,4 +934,35 @@ void TestInPlaceLayout::textTooTallForQtIsLaidOutWider()
 }
 
 YAVO_TEST_MAIN(TestInPlaceLayout)
+// Qt draws no line of a paragraph set lower than 8,388,607 pixels: the
+// text down there, within what a document may hold, is drawn all the same,
+// where it is laid out.
+void TestInPlaceLayout::textFarDownIsDrawn()
+{
+    QTextDocument doc;
+    doc.setDocumentLayout(new InPlaceLayout(&doc));
+    QFont font = doc.defaultFont();
+    font.setPixelSize(60);
+    doc.setDefaultFont(font);
+    doc.setPlainText(QStringLiteral("ka\n").repeated(130000) + QStringLiteral("ka"));
+    doc.setTextWidth(400);
+    doc.documentLayout()->documentSize(); // laid out to the end
+    const auto inkOf = [&doc](const QTextBlock &block) {
+        const QRect clip = doc.documentLayout()->blockBoundingRect(block).toAlignedRect();
+        const QImage image = drawn(&doc, clip);
+        int ink = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                ink += qGray(image.pixel(x, y)) < 128;
+        }
+        return ink;
+    };
+    const QTextBlock first = doc.firstBlock();
+    const QTextBlock last = doc.lastBlock();
+    QVERIFY2(last.layout()->position().y() > INT_MAX / 256, qPrintable(QString::number(last.layout()->position().y())));
+    const int inkAtTop = inkOf(first);
+    QVERIFY(inkAtTop > 0);
+    QCOMPARE(inkOf(last), inkAtTop);
+}
+
 #include "tst_inplacelayout.moc"

@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QGlyphRun>
+#include <QPainter>
 #include <QRawFont>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -13,6 +14,7 @@
 #include <private/qguiapplication_p.h>
 
 #include <algorithm>
+#include <cmath>
 #include <climits>
 #include <iterator>
 
@@ -265,6 +267,34 @@ void InPlaceLayout::draw(QPainter *painter, const PaintContext &context)
         laidOut.clip.setBottom(qMin(laidOut.clip.bottom(), height));
     }
     QTextDocumentLayout::draw(painter, laidOut);
+    drawFarText(painter, laidOut.clip);
+}
+
+// Qt draws no line of a paragraph set lower than QFIXED_MAX (8,388,607
+// pixels): a long text showed blank pages from there on, its cursor and
+// selection alone drawn. Those paragraphs' text is drawn here, their
+// layout set that far higher and the painter moved down by as much.
+void InPlaceLayout::drawFarText(QPainter *painter, const QRectF &clip) const
+{
+    if (!clip.isValid() || clip.bottom() <= QFIXED_MAX)
+        return;
+    const QTextFrame *root = document()->rootFrame();
+    const int start = hitTest(QPointF(0, qMax<qreal>(clip.top(), QFIXED_MAX)), Qt::FuzzyHit);
+    for (QTextBlock block = document()->findBlock(qMax(0, start)); block.isValid(); block = block.next()) {
+        QTextLayout *layout = block.layout();
+        if (!block.isVisible() || layout->lineCount() == 0 || document()->frameAt(block.position()) != root)
+            continue;
+        const QPointF position = layout->position();
+        if (position.y() > clip.bottom())
+            break;
+        if (position.y() <= QFIXED_MAX)
+            continue;
+        const qreal shift = std::floor(position.y());
+        painter->save();
+        painter->translate(0, shift);
+        layout->draw(painter, QPointF(0, -shift), QVector<QTextLayout::FormatRange>(), clip.translated(0, -shift));
+        painter->restore();
+    }
 }
 
 void InPlaceLayout::timerEvent(QTimerEvent *event)
