@@ -936,7 +936,7 @@ void TestInPlaceLayout::textTooTallForQtIsLaidOutWider()
 YAVO_TEST_MAIN(TestInPlaceLayout)
 // Qt draws no line of a paragraph set lower than 8,388,607 pixels: the
 // text down there, within what a document may hold, is drawn all the same,
-// where it is laid out.
+// where it is laid out, and so is a selection of it.
 void TestInPlaceLayout::textFarDownIsDrawn()
 {
     QTextDocument doc;
@@ -963,6 +963,32 @@ void TestInPlaceLayout::textFarDownIsDrawn()
     const int inkAtTop = inkOf(first);
     QVERIFY(inkAtTop > 0);
     QCOMPARE(inkOf(last), inkAtTop);
+
+    QAbstractTextDocumentLayout::Selection selection;
+    selection.cursor = QTextCursor(last);
+    selection.cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    selection.format.setBackground(Qt::blue);
+    selection.format.setForeground(Qt::yellow);
+    const QRect clip = doc.documentLayout()->blockBoundingRect(last).toAlignedRect();
+    QImage image(clip.size(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.translate(-clip.topLeft());
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = clip;
+    context.selections = {selection};
+    doc.documentLayout()->draw(&painter, context);
+    painter.end();
+    int blue = 0;
+    int yellow = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            blue += image.pixel(x, y) == qRgb(0, 0, 255);
+            yellow += image.pixel(x, y) == qRgb(255, 255, 0);
+        }
+    }
+    QVERIFY(blue > 0);
+    QVERIFY(yellow > 0);
 }
 
 #include "tst_inplacelayout.moc"

@@ -267,15 +267,16 @@ void InPlaceLayout::draw(QPainter *painter, const PaintContext &context)
         laidOut.clip.setBottom(qMin(laidOut.clip.bottom(), height));
     }
     QTextDocumentLayout::draw(painter, laidOut);
-    drawFarText(painter, laidOut.clip);
+    drawFarText(painter, laidOut);
 }
 
 // Qt draws no line of a paragraph set lower than QFIXED_MAX (8,388,607
-// pixels): a long text showed blank pages from there on, its cursor and
-// selection alone drawn. Those paragraphs' text is drawn here, their
-// layout set that far higher and the painter moved down by as much.
-void InPlaceLayout::drawFarText(QPainter *painter, const QRectF &clip) const
+// pixels): a long text showed blank pages from there on, its cursor alone
+// drawn. Those paragraphs' text and selections are drawn here, with the
+// painter moved down by as much as the paragraph is drawn higher.
+void InPlaceLayout::drawFarText(QPainter *painter, const PaintContext &context) const
 {
+    const QRectF &clip = context.clip;
     if (!clip.isValid() || clip.bottom() <= QFIXED_MAX)
         return;
     const QTextFrame *root = document()->rootFrame();
@@ -289,10 +290,17 @@ void InPlaceLayout::drawFarText(QPainter *painter, const QRectF &clip) const
             break;
         if (position.y() <= QFIXED_MAX)
             continue;
+        QVector<QTextLayout::FormatRange> selections;
+        for (const Selection &selection : context.selections) {
+            const int from = qMax(selection.cursor.selectionStart(), block.position());
+            const int to = qMin(selection.cursor.selectionEnd(), block.position() + block.length());
+            if (from < to)
+                selections.append({from - block.position(), to - from, selection.format});
+        }
         const qreal shift = std::floor(position.y());
         painter->save();
         painter->translate(0, shift);
-        layout->draw(painter, QPointF(0, -shift), QVector<QTextLayout::FormatRange>(), clip.translated(0, -shift));
+        layout->draw(painter, QPointF(0, -shift), selections, clip.translated(0, -shift));
         painter->restore();
     }
 }

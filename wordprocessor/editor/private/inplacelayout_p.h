@@ -100,7 +100,7 @@ private:
     int relayoutParagraphs(int from, int length);
     bool relayoutParagraph(int from, int oldLength, int length);
     bool drawsWithinParagraph(const QRectF &clip) const;
-    void drawFarText(QPainter *painter, const QRectF &clip) const;
+    void drawFarText(QPainter *painter, const PaintContext &context) const;
     void catchUp();
     void walkFrom(int paragraphStart);
     void layOutSlice();
